@@ -1,0 +1,92 @@
+#include "core/appfolder.h"
+#include "playback/qtmediaplayer.h"
+#include "ui/mainwindow.h"
+#include "ui/qtprompter.h"
+
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QMessageBox>
+#include <QSocketNotifier>
+
+#include <csignal>
+#include <cstdio>
+#include <sys/socket.h>
+#include <unistd.h>
+
+using namespace lumetra;
+
+namespace {
+
+int g_signalPipe[2] = {-1, -1};
+
+void onTerminate(int)
+{
+    const char byte = 1;
+    [[maybe_unused]] const auto written = ::write(g_signalPipe[0], &byte, 1);
+}
+
+// SIGTERM and SIGINT (logout, shutdown, Ctrl+C) close the window like the user would, so the player's
+// state is stored. The handler only writes to a socket; the window closes in the event loop.
+void closeOnTerminate(QWidget &window)
+{
+    if (::socketpair(AF_UNIX, SOCK_STREAM, 0, g_signalPipe) != 0)
+        return;
+    auto *notifier = new QSocketNotifier(g_signalPipe[1], QSocketNotifier::Read, &window);
+    QObject::connect(notifier, &QSocketNotifier::activated, &window, [&window, notifier] {
+        char byte;
+        [[maybe_unused]] const auto got = ::read(g_signalPipe[1], &byte, 1);
+        notifier->setEnabled(false);
+        window.close();
+    });
+    struct sigaction action = {};
+    action.sa_handler = onTerminate;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART;
+    sigaction(SIGTERM, &action, nullptr);
+    sigaction(SIGINT, &action, nullptr);
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Lumetra"));
+    QApplication::setApplicationVersion(QStringLiteral(PROJECT_VERSION_STRING));
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("Lumetra Jukebox: a wall of album covers that plays your music folder.\n"
+                       "The application folder holds tracks.lum, jb.ini, the collections and files/."));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    const QCommandLineOption appDir(
+        QStringList{QStringLiteral("app-dir")},
+        QStringLiteral("Use DIR as the application folder (default: the program's folder when writable, "
+                       "else the user's data folder)."),
+        QStringLiteral("DIR"));
+    parser.addOption(appDir);
+    parser.process(app);
+    if (!parser.positionalArguments().isEmpty()) {
+        std::fprintf(stderr, "Unexpected argument: %s\n\n%s", qPrintable(parser.positionalArguments().first()),
+                     qPrintable(parser.helpText()));
+        return 2;
+    }
+
+    const AppFolder folder(AppFolder::choose(parser.value(appDir)));
+    QString error;
+    if (!folder.prepare(QStringLiteral(":/files"), &error)) {
+        QMessageBox::critical(nullptr, QStringLiteral("Lumetra"), error);
+        return 1;
+    }
+
+    QtMediaPlayer player;
+    QtPrompter prompter;
+    MainWindow window(folder, player, prompter);
+    prompter.setParent(&window);
+    QObject::connect(&window, &MainWindow::closed, &app, &QApplication::quit, Qt::QueuedConnection);
+    closeOnTerminate(window);
+    window.show();
+    window.load();
+    return QApplication::exec();
+}

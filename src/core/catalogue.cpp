@@ -1,0 +1,177 @@
+#include "catalogue.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QUuid>
+
+namespace lumetra {
+
+const QStringList Catalogue::kSongsColumns = {QStringLiteral("ID"),      QStringLiteral("Album"),
+                                              QStringLiteral("Path"),    QStringLiteral("Picture"),
+                                              QStringLiteral("Artist"),  QStringLiteral("Probability")};
+const QStringList Catalogue::kOptsColumns = {QStringLiteral("folders"), QStringLiteral("formcolor")};
+
+namespace {
+
+const QString kCreateSongs = QStringLiteral(
+    "CREATE TABLE songs (ID INTEGER PRIMARY KEY AUTOINCREMENT, Album TEXT, Path TEXT, Picture TEXT, "
+    "Artist TEXT, Probability TEXT)");
+const QString kCreateOpts = QStringLiteral("CREATE TABLE opts (folders TEXT, formcolor TEXT)");
+
+bool hasSqliteHeader(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    return file.read(16) == QByteArray("SQLite format 3\0", 16);
+}
+
+bool containsAll(const QStringList &have, const QStringList &need)
+{
+    for (const QString &name : need) {
+        if (!have.contains(name, Qt::CaseInsensitive))
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+Catalogue::Catalogue()
+    : m_connection(QStringLiteral("catalogue-") + QUuid::createUuid().toString(QUuid::WithoutBraces))
+{
+}
+
+Catalogue::~Catalogue()
+{
+    close();
+}
+
+void Catalogue::close()
+{
+    if (m_db.isValid()) {
+        m_db.close();
+        m_db = QSqlDatabase();
+        QSqlDatabase::removeDatabase(m_connection);
+    }
+    m_open = false;
+}
+
+bool Catalogue::fail(const QString &reason)
+{
+    m_error = reason;
+    close();
+    return false;
+}
+
+bool Catalogue::open(const QString &path)
+{
+    close();
+    m_path = path;
+    m_error.clear();
+
+    const QFileInfo info(path);
+    const bool fresh = !info.exists() || (info.isFile() && info.size() == 0);
+    if (info.exists() && !info.isFile())
+        return fail(QStringLiteral("%1 is not a file.").arg(path));
+    // Checked before SQLite touches the file, so a foreign file is never written to.
+    if (!fresh && !hasSqliteHeader(path))
+        return fail(QStringLiteral("%1 is not a catalogue database.").arg(path));
+
+    m_db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connection);
+    m_db.setDatabaseName(path);
+    if (!m_db.open())
+        return fail(QStringLiteral("%1 cannot be opened: %2").arg(path, m_db.lastError().text()));
+    QSqlQuery(m_db).exec(QStringLiteral("PRAGMA busy_timeout = 2000"));
+
+    if (fresh)
+        return createSchema() || fail(QStringLiteral("%1 cannot be created: %2").arg(path, m_error));
+    return validateSchema();
+}
+
+bool Catalogue::createSchema()
+{
+    QSqlQuery query(m_db);
+    if (!m_db.transaction() || !query.exec(kCreateSongs) || !query.exec(kCreateOpts) || !m_db.commit()) {
+        m_error = query.lastError().isValid() ? query.lastError().text() : m_db.lastError().text();
+        m_db.rollback();
+        return false;
+    }
+    m_open = true;
+    return true;
+}
+
+bool Catalogue::validateSchema()
+{
+    QSqlQuery check(m_db);
+    if (!check.exec(QStringLiteral("PRAGMA quick_check")) || !check.next()
+        || check.value(0).toString() != QStringLiteral("ok")) {
+        const QString why = check.lastError().isValid() ? check.lastError().text()
+                                                        : check.value(0).toString();
+        return fail(QStringLiteral("%1 is damaged: %2").arg(m_path, why));
+    }
+    check.finish();
+
+    m_open = true;
+    const QStringList songs = columns(QStringLiteral("songs"));
+    if (songs.isEmpty())
+        return fail(QStringLiteral("%1 has no table of albums (songs).").arg(m_path));
+    if (!containsAll(songs, kSongsColumns))
+        return fail(QStringLiteral("%1: the table of albums lacks some of the fields %2.")
+                        .arg(m_path, kSongsColumns.join(QStringLiteral(", "))));
+    // Albums are found by ID, so it must be the number SQLite assigns to each row.
+    QSqlQuery pk(m_db);
+    pk.exec(QStringLiteral("SELECT pk, type FROM pragma_table_info('songs') WHERE name = 'ID' COLLATE NOCASE"));
+    if (!pk.next() || pk.value(0).toInt() != 1
+        || pk.value(1).toString().compare(QStringLiteral("INTEGER"), Qt::CaseInsensitive) != 0)
+        return fail(QStringLiteral("%1: the field ID of the table of albums is not an automatic number.")
+                        .arg(m_path));
+    pk.finish();
+
+    const QStringList opts = columns(QStringLiteral("opts"));
+    if (opts.isEmpty()) {
+        // The state table only carries volume and start mode; adding it loses nothing.
+        QSqlQuery create(m_db);
+        if (!create.exec(kCreateOpts))
+            return fail(QStringLiteral("%1 cannot be completed: %2").arg(m_path, create.lastError().text()));
+    } else if (!containsAll(opts, kOptsColumns)) {
+        return fail(QStringLiteral("%1: the table of settings (opts) lacks some of the fields %2.")
+                        .arg(m_path, kOptsColumns.join(QStringLiteral(", "))));
+    }
+    return true;
+}
+
+QStringList Catalogue::columns(const QString &table) const
+{
+    QStringList names;
+    if (!m_open)
+        return names;
+    QSqlQuery query(m_db);
+    query.prepare(QStringLiteral("SELECT name FROM pragma_table_info(?)"));
+    query.addBindValue(table);
+    if (!query.exec())
+        return names;
+    while (query.next())
+        names.append(query.value(0).toString());
+    return names;
+}
+
+bool Catalogue::beginTransaction()
+{
+    return m_open && m_db.transaction();
+}
+
+bool Catalogue::commit()
+{
+    return m_open && m_db.commit();
+}
+
+void Catalogue::rollback()
+{
+    if (m_open)
+        m_db.rollback();
+}
+
+} // namespace lumetra

@@ -1,0 +1,74 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <vector>
+
+namespace lumetra {
+
+class Catalogue;
+
+// A table of the catalogue seen through a current-record cursor, as the program's windows use it.
+// Records are in ascending ID (insertion) order. Field values are text; assignments go to the current
+// (or new) record's field views and reach the file only on update(). Every operation returns false and
+// changes nothing when it cannot be done (no record, past the end, file error); callers may ignore that.
+class RecordView
+{
+public:
+    RecordView(Catalogue &catalogue, QString table);
+
+    // Reloads the table and positions on the first record.
+    bool refresh();
+
+    // Makes the first record matching `criteria` current; on no match sets noMatch() and keeps the cursor.
+    bool findFirst(const QString &criteria);
+    bool noMatch() const { return m_noMatch; }
+
+    bool moveFirst();
+    bool moveLast();
+    bool moveNext();
+    bool movePrevious();
+    bool eof() const;
+    bool bof() const;
+
+    // Starts a new record; its field views read empty until assigned.
+    bool addNew();
+    // Writes the field views into the current or new record; a new record gets its ID here.
+    bool update();
+    // Removes the current record; the cursor is then on no record until the next move.
+    bool deleteRecord();
+
+    // Field views by name (case-insensitive). Empty text when there is no current record.
+    QString value(const QString &field) const;
+    bool setValue(const QString &field, const QString &text);
+
+    int recordCount() const { return static_cast<int>(m_rows.size()); }
+    QString lastError() const { return m_error; }
+
+private:
+    struct Row {
+        qint64 rowid = 0;
+        QStringList values;
+    };
+
+    bool hasCurrent() const;
+    int columnIndex(const QString &field) const;
+    void loadFields();
+    QString quotedTable() const;
+    QString quotedColumn(int column) const;
+
+    Catalogue &m_catalogue;
+    QString m_table;
+    QStringList m_columns;
+    int m_keyColumn = -1; // the column that is SQLite's row id (ID of songs), -1 when none
+    std::vector<Row> m_rows;
+    int m_pos = 0;          // -1 = before first, size = past last
+    bool m_deleted = false; // current record was deleted; no record until the next move
+    bool m_adding = false;
+    bool m_noMatch = false;
+    QStringList m_fields; // field views of the current or new record
+    QString m_error;
+};
+
+} // namespace lumetra

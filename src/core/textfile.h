@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+namespace lumetra {
+
+// Plain text files of the program (jb.ini, *.ply, albums.htm).
+// Reading splits on CR LF, LF or CR; each line is UTF-8 when it decodes cleanly, else Windows-1252.
+// Returns nullopt when the file cannot be opened.
+std::optional<QStringList> readTextLines(const QString &path);
+
+// Writes the lines whole with CR LF endings, UTF-8 without BOM, through a temporary file that replaces
+// the target only when complete. On failure the old file is untouched and `error` says why.
+bool writeTextLines(const QString &path, const QStringList &lines, QString *error = nullptr);
+
+// Decodes bytes as Windows-1252 (the single-byte code page older files were written in).
+QString decodeWindows1252(QByteArrayView bytes);
+
+} // namespace lumetra

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+namespace lumetra {
+
+// The media player as the program uses it: one file at a time, by full path.
+// playStateChanged reports Stopped, Paused and Playing as they happen and, when a file has played to its
+// end, MediaEnded followed (queued, after the current event) by Transitioning.
+class MediaPlayer : public QObject
+{
+    Q_OBJECT
+public:
+    enum State { Stopped = 1, Paused = 2, Playing = 3, MediaEnded = 8, Transitioning = 9 };
+    Q_ENUM(State)
+
+    using QObject::QObject;
+
+    virtual void setUrl(const QString &path) = 0;
+    virtual QString url() const = 0;
+    virtual void play() = 0;
+    virtual void pause() = 0;
+    virtual void stop() = 0;
+    virtual bool isPlaying() const = 0;
+
+    // 0..100.
+    virtual int volume() const = 0;
+    virtual void setVolume(int volume) = 0;
+
+    // Milliseconds.
+    virtual qint64 position() const = 0;
+    virtual qint64 duration() const = 0;
+    virtual void setPosition(qint64 ms) = 0;
+
+Q_SIGNALS:
+    void playStateChanged(int state);
+    void volumeChanged(int volume);
+    void positionChanged(qint64 ms);
+    void durationChanged(qint64 ms);
+};
+
+} // namespace lumetra

@@ -1,0 +1,92 @@
+#include "coverslot.h"
+
+#include "pointerwidgets.h"
+
+#include <QFrame>
+#include <QImage>
+#include <QPixmap>
+
+namespace lumetra {
+
+namespace {
+constexpr int kLiftPixels = 4;
+const QString kEmptySlotName = QStringLiteral("Empty slot");
+} // namespace
+
+CoverSlot::CoverSlot(int index, QWidget *wall)
+    : m_cover(new PointerLabel(wall))
+    , m_title(new PointerLabel(wall))
+    , m_shadow(new QFrame(wall))
+{
+    const QString n = QString::number(index);
+    m_cover->setObjectName(QStringLiteral("Image1_") + n);
+    m_title->setObjectName(QStringLiteral("Label1_") + n);
+    m_shadow->setObjectName(QStringLiteral("Shape2_") + n);
+    m_cover->setCursor(Qt::PointingHandCursor);
+    m_cover->setAlignment(Qt::AlignCenter);
+    m_cover->setAccessibleName(kEmptySlotName);
+    m_title->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    m_title->setWordWrap(true);
+    m_shadow->setAccessibleName(QStringLiteral("Cover shadow"));
+    m_shadow->setStyleSheet(QStringLiteral("background-color: rgba(0, 0, 0, 110); border-radius: 2px;"));
+    m_shadow->setAttribute(Qt::WA_TransparentForMouseEvents);
+    setBounced(false);
+}
+
+CoverSlot::~CoverSlot()
+{
+    delete m_cover;
+    delete m_title;
+    delete m_shadow;
+}
+
+void CoverSlot::place(const QRect &cover, const QRect &shadow, const QRect &title)
+{
+    m_coverRect = cover;
+    m_shadow->setGeometry(shadow);
+    m_title->setGeometry(title);
+    setBounced(m_bounced);
+}
+
+void CoverSlot::setVisible(bool visible)
+{
+    m_cover->setVisible(visible);
+    m_title->setVisible(visible);
+    m_shadow->setVisible(visible);
+}
+
+void CoverSlot::raise()
+{
+    m_shadow->raise();
+    m_cover->raise();
+    m_title->raise();
+}
+
+void CoverSlot::show(const QImage &picture, const QString &title, const QString &id)
+{
+    if (!picture.isNull())
+        m_cover->setPixmap(QPixmap::fromImage(picture));
+    m_title->setText(title);
+    m_id = id;
+    m_cover->setAccessibleName(title.isEmpty() ? kEmptySlotName : title);
+}
+
+QString CoverSlot::title() const
+{
+    return m_title->text();
+}
+
+void CoverSlot::setBounced(bool bounced)
+{
+    m_bounced = bounced;
+    if (bounced) {
+        m_cover->setFrameStyle(QFrame::NoFrame);
+        m_cover->setGeometry(m_coverRect.translated(-kLiftPixels, -kLiftPixels));
+    } else {
+        m_cover->setFrameStyle(QFrame::Box | QFrame::Plain);
+        m_cover->setLineWidth(1);
+        m_cover->setGeometry(m_coverRect);
+    }
+}
+
+} // namespace lumetra

@@ -1,0 +1,505 @@
+#include "mainwindow.h"
+
+#include "core/coverloader.h"
+#include "core/prompter.h"
+#include "core/vbcolor.h"
+#include "coverslot.h"
+#include "letterbar.h"
+#include "picturebutton.h"
+#include "playback/mediaplayer.h"
+#include "playerbar.h"
+#include "pointerwidgets.h"
+#include "wall/slotlayout.h"
+#include "wall/twips.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QListWidget>
+#include <QLoggingCategory>
+#include <QMenu>
+#include <QScreen>
+
+namespace lumetra {
+
+Q_LOGGING_CATEGORY(lcMainWindow, "lumetra.mainwindow", QtInfoMsg)
+
+namespace {
+
+// Window design, in twips.
+constexpr int kWallWidthMargin = 5000;
+constexpr int kWallHeightMargin = 2100;
+constexpr int kStripGap = 100;
+constexpr int kStripHeight = 900;
+constexpr int kRightPanelGap = 400;
+constexpr int kRightPanelMargin = 200;
+constexpr int kRightPanelHeightMargin = 1050;
+constexpr int kTrackListHeightMargin = 5500;
+constexpr int kNowPlayingCover = 3000;
+constexpr int kHoverStripHeight = 300;
+constexpr int kLetterBarWidth = 10680;
+constexpr int kLetterBarHeight = 480;
+
+const QString kEmptyCatalogueMessage = QStringLiteral(
+    "Lumetra doesn't yet contain any albums - click on Options > Add New Album to start building your "
+    "collection, or use the options screen where Lumetra can scan your hard disk for you..   Once done, you "
+    "MUST restart Lumetra before these first albums are added to teh collection.");
+const QString kLetterTip = QStringLiteral("Hover mouse at top of screen to jump to a letter..");
+
+QString colorCss(const QColor &color)
+{
+    return QStringLiteral("rgb(%1, %2, %3)").arg(color.red()).arg(color.green()).arg(color.blue());
+}
+
+} // namespace
+
+MainWindow::MainWindow(const AppFolder &app, MediaPlayer &player, Prompter &prompter, QRect screen,
+                       QWidget *parent)
+    : QWidget(parent)
+    , m_app(app)
+    , m_player(player)
+    , m_prompter(prompter)
+    , m_songs(m_catalogue, QStringLiteral("songs"))
+    , m_opts(m_catalogue, QStringLiteral("opts"))
+    , m_wall(m_songs, m_albums, m_app)
+{
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("Lumetra Jukebox"));
+    setAccessibleName(QStringLiteral("Lumetra Jukebox"));
+    QScreen *display = QGuiApplication::primaryScreen();
+    m_screen = screen.isEmpty() && display ? display->availableGeometry() : screen;
+    if (display)
+        m_dpi = display->logicalDotsPerInchX();
+    setGeometry(m_screen);
+
+    const int screenW = pixelsToTwips(m_screen.width(), m_dpi);
+    const int screenH = pixelsToTwips(m_screen.height(), m_dpi);
+    m_wallTwips = QSize(screenW - kWallWidthMargin, screenH - kWallHeightMargin);
+
+    buildWall();
+    buildStrip();
+    buildRightPanel();
+    buildMenus();
+    placeWall();
+    applyLook();
+    m_nowPlayingCover->setPixmap(
+        QPixmap::fromImage(loadCover(m_app.defaultPicture(), m_nowPlayingCover->size())));
+}
+
+MainWindow::~MainWindow() = default;
+
+int MainWindow::px(int twips) const
+{
+    return twipsToPixels(twips, m_dpi);
+}
+
+QRect MainWindow::pxRect(const QRect &t) const
+{
+    return QRect(px(t.x()), px(t.y()), px(t.width()), px(t.height()));
+}
+
+void MainWindow::buildWall()
+{
+    m_albumFrame = new PointerFrame(this);
+    m_albumFrame->setObjectName(QStringLiteral("albumframe"));
+    m_albumFrame->setAccessibleName(QStringLiteral("Album wall"));
+    m_albumFrame->setAutoFillBackground(true);
+    connect(m_albumFrame, &PointerFrame::pointed, this, &MainWindow::resetButtons);
+
+    m_background = new PointerLabel(m_albumFrame);
+    m_background->setObjectName(QStringLiteral("Image13"));
+    m_background->setAccessibleName(QStringLiteral("Wall background"));
+    m_background->setScaledContents(true);
+    connect(m_background, &PointerLabel::pointed, this, &MainWindow::backgroundPointed);
+    connect(m_background, &PointerLabel::pressed, this, [this](Qt::MouseButton button, const QPoint &pos) {
+        if (button == Qt::RightButton)
+            popup(m_optionsMenu, pos);
+    });
+
+    m_hoverStrip = new PointerLabel(m_albumFrame);
+    m_hoverStrip->setObjectName(QStringLiteral("Label6"));
+    m_hoverStrip->setAccessibleName(QStringLiteral("Show letter bar"));
+    connect(m_hoverStrip, &PointerLabel::pointed, this, &MainWindow::showLetterBar);
+
+    m_letterBar = new LetterBar(m_albumFrame);
+    m_letterBar->hide();
+    for (int j = 0; j < LetterBar::kLetters; ++j) {
+        const QRect rect = j == 0 ? QRect(60, 45, 390, 390) : QRect(500 + 400 * (j - 1), 45, 450, 390);
+        m_letterBar->letter(j)->setGeometry(pxRect(rect));
+    }
+    connect(m_letterBar, &LetterBar::letterClicked, this, &MainWindow::jumpToLetter);
+}
+
+void MainWindow::buildStrip()
+{
+    m_strip = new PointerFrame(this);
+    m_strip->setObjectName(QStringLiteral("Frame1"));
+    m_strip->setAccessibleName(QStringLiteral("Button strip"));
+    m_strip->setAutoFillBackground(true);
+    connect(m_strip, &PointerFrame::pointed, this, &MainWindow::resetButtons);
+
+    auto make = [this](const QString &name, const QString &picture, const QString &accessible) {
+        auto *button = new PictureButton(m_app.ownFile(picture + QStringLiteral(".png")),
+                                         m_app.ownFile(picture + QStringLiteral("-hi.png")), m_strip);
+        button->setObjectName(name);
+        button->setAccessibleName(accessible);
+        connect(button, &PictureButton::pointed, this, [this, button] { highlightButton(button); });
+        return button;
+    };
+    m_next = make(QStringLiteral("Image4"), QStringLiteral("next"), QStringLiteral("Next page"));
+    m_previous = make(QStringLiteral("Image6"), QStringLiteral("prev"), QStringLiteral("Previous page"));
+    m_mode = make(QStringLiteral("Image8"), QStringLiteral("mode"), QStringLiteral("Mode"));
+    m_options = make(QStringLiteral("Image10"), QStringLiteral("options"), QStringLiteral("Options"));
+    m_help = make(QStringLiteral("Image12"), QStringLiteral("help"), QStringLiteral("Help"));
+    m_next->setToolTip(kLetterTip);
+    m_previous->setToolTip(kLetterTip);
+    m_help->setToolTip(QStringLiteral("Help"));
+    // The help window arrives with its own page.
+    m_help->setEnabled(false);
+
+    connect(m_next, &PictureButton::clicked, this, &MainWindow::nextPage);
+    connect(m_previous, &PictureButton::clicked, this, &MainWindow::previousPage);
+    connect(m_mode, &PictureButton::clicked, this,
+            [this] { popup(m_modeMenu, m_mode->mapToGlobal(QPoint(0, m_mode->height()))); });
+    connect(m_options, &PictureButton::clicked, this,
+            [this] { popup(m_optionsMenu, m_options->mapToGlobal(QPoint(0, m_options->height()))); });
+}
+
+void MainWindow::buildRightPanel()
+{
+    m_rightPanel = new QWidget(this);
+    m_rightPanel->setObjectName(QStringLiteral("RtFrame"));
+    m_rightPanel->setAccessibleName(QStringLiteral("Now playing"));
+    m_rightPanel->setAutoFillBackground(true);
+
+    m_nowPlayingCover = new PointerLabel(m_rightPanel);
+    m_nowPlayingCover->setObjectName(QStringLiteral("Image2"));
+    m_nowPlayingCover->setAccessibleName(QStringLiteral("Now playing cover"));
+    m_nowPlayingCover->setScaledContents(true);
+
+    m_trackList = new QListWidget(m_rightPanel);
+    m_trackList->setObjectName(QStringLiteral("List1"));
+    m_trackList->setAccessibleName(QStringLiteral("Track list"));
+    m_trackList->setFrameShape(QFrame::NoFrame);
+
+    m_playerBar = new PlayerBar(m_player, m_rightPanel);
+}
+
+void MainWindow::buildMenus()
+{
+    auto menu = [this](const QString &name, const QString &title, QMenu *parent = nullptr) {
+        auto *m = parent ? parent->addMenu(title) : new QMenu(title, this);
+        m->setObjectName(name);
+        return m;
+    };
+    // Each command arrives with its window; until then it is shown but cannot be chosen.
+    auto item = [](QMenu *m, const QString &name, const QString &caption) {
+        QAction *action = m->addAction(caption);
+        action->setObjectName(name);
+        action->setEnabled(false);
+        return action;
+    };
+    m_modeMenu = menu(QStringLiteral("mnuMode"), QStringLiteral("Mode"));
+    item(m_modeMenu, QStringLiteral("mnunormal"), QStringLiteral("Normal Play"));
+    item(m_modeMenu, QStringLiteral("mnurandom"), QStringLiteral("Shuffle All"));
+    item(m_modeMenu, QStringLiteral("mnuplaylist"), QStringLiteral("Jukebox"));
+    item(m_modeMenu, QStringLiteral("mnucoll"), QStringLiteral("Collections"));
+
+    m_optionsMenu = menu(QStringLiteral("mnuoptions"), QStringLiteral("Options"));
+    item(m_optionsMenu, QStringLiteral("mnufind"), QStringLiteral("Search"));
+    item(m_optionsMenu, QStringLiteral("mnuorg"), QStringLiteral("Add New Album"));
+    item(m_optionsMenu, QStringLiteral("mnuopt"), QStringLiteral("Settings"));
+    item(m_optionsMenu, QStringLiteral("mnulab"), QStringLiteral("List Albums in Browser"));
+
+    m_coverMenu = menu(QStringLiteral("mnurt"), QStringLiteral("rightclick"));
+    item(m_coverMenu, QStringLiteral("mnuplsh"), QStringLiteral("Play this album shuffled"));
+    item(m_coverMenu, QStringLiteral("mnulist"), QStringLiteral("List Songs"));
+    item(m_coverMenu, QStringLiteral("mnuart"), QStringLiteral("Get Cover Art"));
+    item(m_coverMenu, QStringLiteral("mnuexplore"), QStringLiteral("Explore"));
+    QMenu *shuffle = menu(QStringLiteral("mnushuff"), QStringLiteral("Shuffle"), m_coverMenu);
+    item(shuffle, QStringLiteral("mnuskip"), QStringLiteral("Skip this album when in shuffle mode"));
+    item(shuffle, QStringLiteral("mnuplay"), QStringLiteral("Play this album when in Shuffle mode"));
+    item(m_coverMenu, QStringLiteral("mnuaddsongs"), QStringLiteral("Add songs to this album"));
+    item(m_coverMenu, QStringLiteral("mnurename"), QStringLiteral("Rename Album"));
+    item(m_coverMenu, QStringLiteral("mnumaindel"), QStringLiteral("Delete Album"));
+
+    m_queueMenu = menu(QStringLiteral("men1"), QStringLiteral("menu1"));
+    item(m_queueMenu, QStringLiteral("mnutop"), QStringLiteral("Move to top of list"));
+    item(m_queueMenu, QStringLiteral("playdel"), QStringLiteral("Delete from Playlist"));
+
+    m_collEditMenu = menu(QStringLiteral("mnucolledit"), QStringLiteral("mnucolledit"));
+    item(m_collEditMenu, QStringLiteral("mnurtr"), QStringLiteral("Remove This Album"));
+}
+
+void MainWindow::placeWall()
+{
+    const int wallW = m_wallTwips.width();
+    const int wallH = m_wallTwips.height();
+    const int screenW = pixelsToTwips(m_screen.width(), m_dpi);
+    const int screenH = pixelsToTwips(m_screen.height(), m_dpi);
+
+    m_albumFrame->setGeometry(pxRect(QRect(0, 0, wallW, wallH)));
+    m_background->setGeometry(m_albumFrame->rect());
+    m_hoverStrip->setGeometry(pxRect(QRect(0, 0, wallW, kHoverStripHeight)));
+    m_letterBar->setGeometry(pxRect(QRect(wallW / 2 - kLetterBarWidth / 2, 0, kLetterBarWidth, kLetterBarHeight)));
+
+    m_strip->setGeometry(pxRect(QRect(0, wallH + kStripGap, wallW, kStripHeight)));
+    m_next->setGeometry(pxRect(QRect(wallW - 1300, 240, 1125, 450)));
+    m_previous->setGeometry(pxRect(QRect(wallW - 2600, 240, 1125, 450)));
+    m_mode->setGeometry(pxRect(QRect(120, 240, 2250, 450)));
+    m_options->setGeometry(pxRect(QRect(2520, 240, 2250, 450)));
+    m_help->setGeometry(pxRect(QRect(4920, 240, 450, 450)));
+
+    const int panelLeft = wallW + kRightPanelGap;
+    const int panelW = screenW - panelLeft - kRightPanelMargin;
+    m_rightPanel->setGeometry(pxRect(QRect(panelLeft, 0, panelW, screenH - kRightPanelHeightMargin)));
+    const int innerW = panelW - 240;
+    const int coverSide = std::min(innerW, kNowPlayingCover);
+    m_nowPlayingCover->setGeometry(pxRect(QRect(120 + (innerW - coverSide) / 2, 120, coverSide, coverSide)));
+    const int listTop = 120 + coverSide + 120;
+    const int listH = screenH - kTrackListHeightMargin;
+    m_trackList->setGeometry(pxRect(QRect(120, listTop, innerW, listH)));
+    m_playerBar->setGeometry(pxRect(QRect(120, listTop + listH + 120, innerW, 750)));
+}
+
+void MainWindow::applyLook()
+{
+    const QColor back = colorFromStored(m_settings.backColor);
+    const QColor text = colorFromStored(m_settings.textColor);
+    for (QWidget *panel : {static_cast<QWidget *>(m_albumFrame), static_cast<QWidget *>(m_strip),
+                           m_rightPanel, static_cast<QWidget *>(m_trackList)}) {
+        QPalette p = panel->palette();
+        p.setColor(QPalette::Window, back);
+        p.setColor(QPalette::Base, back);
+        p.setColor(QPalette::Text, text);
+        p.setColor(QPalette::WindowText, text);
+        panel->setPalette(p);
+    }
+    m_playerBar->setTextColor(text);
+    QPalette own = palette();
+    own.setColor(QPalette::Window, back.darker(125));
+    setPalette(own);
+    setAutoFillBackground(true);
+
+    QFont font(m_settings.fontName);
+    font.setPointSizeF(m_settings.fontSize);
+    font.setBold(m_settings.fontBold);
+    const QString titleCss = QStringLiteral("color: %1;").arg(colorCss(text));
+    const QString coverCss = QStringLiteral("QLabel { color: %1; }").arg(colorCss(text.darker(160)));
+    for (const auto &slot : m_slots) {
+        slot->titleLabel()->setFont(font);
+        slot->titleLabel()->setStyleSheet(titleCss);
+        slot->cover()->setStyleSheet(coverCss);
+    }
+
+    const QImage picture = m_settings.backgroundPicture.isEmpty()
+                               ? QImage()
+                               : loadCover(m_settings.backgroundPicture, m_albumFrame->size());
+    m_background->setPixmap(QPixmap::fromImage(picture));
+}
+
+void MainWindow::load()
+{
+    const QString path = m_app.file(QStringLiteral("tracks.lum"));
+    if (!m_catalogue.open(path)) {
+        m_prompter.message(
+            QStringLiteral("The album catalogue could not be opened, so Lumetra starts with an empty wall.\n\n"
+                           "%1\n\nThe file has been left exactly as it was.")
+                .arg(m_catalogue.errorString()));
+    }
+    m_songs.refresh();
+    m_opts.refresh();
+    m_state = StateRecord::read(m_opts);
+    populate();
+    thumb();
+    display();
+    qCInfo(lcMainWindow).noquote() << windowTitle();
+}
+
+void MainWindow::populate()
+{
+    m_albums.populate(m_songs);
+}
+
+void MainWindow::clearSlots()
+{
+    m_slots.clear();
+    m_wall.setSlotCount(0);
+    m_overCover = 0;
+}
+
+void MainWindow::thumb()
+{
+    SettingsFile::readInto(m_settings, m_app.file(QStringLiteral("jb.ini")));
+    m_wall.setNoWrap(m_settings.noWrap);
+    m_player.setVolume(m_state.volume());
+
+    if (m_albums.isEmpty()) {
+        clearSlots();
+        applyLook();
+        // An unusable catalogue has already been explained; "no albums yet" would mislead.
+        if (m_catalogue.isOpen())
+            m_prompter.message(kEmptyCatalogueMessage);
+        return;
+    }
+
+    const auto layout = layoutSlots(m_wallTwips.width(), m_wallTwips.height(), m_settings.coverSize,
+                                    m_settings.coverGap, m_albums.size());
+    const int count = static_cast<int>(layout.size());
+    m_slots.resize(std::min<size_t>(m_slots.size(), count));
+    while (static_cast<int>(m_slots.size()) < count) {
+        const int k = static_cast<int>(m_slots.size());
+        auto slot = std::make_unique<CoverSlot>(k, m_albumFrame);
+        connect(slot->cover(), &PointerLabel::pointed, this, [this, k] { coverPointed(k); });
+        connect(slot->cover(), &PointerLabel::pressed, this, [this, k](Qt::MouseButton button, const QPoint &pos) {
+            if (button == Qt::RightButton && !m_slots[k]->title().isEmpty()) {
+                m_overCover = k;
+                popup(m_coverMenu, pos);
+            }
+        });
+        PointerLabel *title = slot->titleLabel();
+        connect(title, &PointerLabel::pointed, title, [title] { title->setToolTip(title->text()); });
+        m_slots.push_back(std::move(slot));
+    }
+    for (int k = 0; k < count; ++k) {
+        m_slots[k]->place(pxRect(layout[k].cover), pxRect(layout[k].shadow), pxRect(layout[k].title));
+        m_slots[k]->setVisible(true);
+        m_slots[k]->raise();
+    }
+    m_hoverStrip->raise();
+    m_letterBar->raise();
+    m_wall.setSlotCount(count);
+    if (m_overCover >= count)
+        m_overCover = 0;
+    applyLook();
+}
+
+void MainWindow::display()
+{
+    m_wall.display();
+    showPage();
+}
+
+void MainWindow::showPage()
+{
+    const QSize coverSize(px(m_settings.coverSize), px(m_settings.coverSize));
+    const auto &page = m_wall.page();
+    for (size_t k = 0; k < page.size() && k < m_slots.size(); ++k) {
+        QImage picture = loadCover(page[k].picture, coverSize);
+        // A cover that cannot be read must not leave the previous album's picture in the slot.
+        if (picture.isNull())
+            picture = loadCover(m_app.noCoverPicture(), coverSize);
+        m_slots[k]->show(picture, page[k].title, page[k].id);
+    }
+    setWindowTitle(m_wall.windowTitle());
+}
+
+void MainWindow::unloader()
+{
+    if (m_slots.empty())
+        return;
+    m_slots.resize(1);
+    m_slots.front()->setVisible(false);
+    m_wall.setFirstAlbum(0);
+    thumb();
+    if (!m_albums.isEmpty())
+        display();
+}
+
+void MainWindow::nextPage()
+{
+    if (m_wall.nextPage())
+        showPage();
+}
+
+void MainWindow::previousPage()
+{
+    m_wall.previousPage();
+    showPage();
+}
+
+void MainWindow::jumpToLetter(int j)
+{
+    if (m_wall.jumpToLetter(m_letterBar->caption(j)))
+        showPage();
+    else
+        m_letterBar->letter(j)->setToolTip(QStringLiteral("No albums found"));
+}
+
+void MainWindow::coverPointed(int k)
+{
+    hideLetterBar();
+    if (!m_settings.bounceCovers)
+        return;
+    m_slots[k]->setBounced(true);
+    m_overCover = k;
+}
+
+void MainWindow::backgroundPointed()
+{
+    if (m_overCover >= 0 && m_overCover < slotCount())
+        m_slots[m_overCover]->setBounced(false);
+    resetButtons();
+    hideLetterBar();
+}
+
+void MainWindow::showLetterBar()
+{
+    if (m_letterBar->isVisible())
+        return;
+    m_letterBar->move(px(m_wallTwips.width() / 2 - kLetterBarWidth / 2), 0);
+    m_letterBar->setColors(colorFromStored(m_settings.textColor), colorFromStored(m_settings.backColor));
+    m_letterBar->show();
+    m_letterBar->raise();
+}
+
+void MainWindow::hideLetterBar()
+{
+    m_letterBar->hide();
+}
+
+void MainWindow::highlightButton(PictureButton *button)
+{
+    button->setHighlighted(true);
+    if (button == m_mode)
+        m_options->setHighlighted(false);
+    else if (button == m_options)
+        m_mode->setHighlighted(false);
+}
+
+void MainWindow::resetButtons()
+{
+    for (PictureButton *button : {m_next, m_previous, m_mode, m_options, m_help})
+        button->setHighlighted(false);
+}
+
+void MainWindow::popup(QMenu *menu, const QPoint &globalPos)
+{
+    menu->popup(globalPos);
+}
+
+PictureButton *MainWindow::button(const QString &objectName) const
+{
+    return findChild<PictureButton *>(objectName);
+}
+
+QMenu *MainWindow::menu(const QString &objectName) const
+{
+    return findChild<QMenu *>(objectName);
+}
+
+void MainWindow::mousePressEvent(QMouseEvent *event)
+{
+    if (event->button() == Qt::RightButton)
+        popup(m_optionsMenu, event->globalPosition().toPoint());
+    QWidget::mousePressEvent(event);
+}
+
+void MainWindow::closeEvent(QCloseEvent *event)
+{
+    if (m_catalogue.isOpen())
+        StateRecord::write(m_catalogue, m_opts, m_player.volume(), false);
+    event->accept();
+    Q_EMIT closed();
+}
+
+} // namespace lumetra

@@ -1,0 +1,132 @@
+#pragma once
+
+#include "core/appfolder.h"
+#include "core/catalogue.h"
+#include "core/recordview.h"
+#include "core/settings.h"
+#include "core/staterecord.h"
+#include "wall/albumlist.h"
+#include "wall/wall.h"
+
+#include <QRect>
+#include <QWidget>
+
+#include <memory>
+#include <vector>
+
+class QListWidget;
+class QMenu;
+
+namespace lumetra {
+
+class CoverSlot;
+class LetterBar;
+class MediaPlayer;
+class PictureButton;
+class PlayerBar;
+class PointerFrame;
+class PointerLabel;
+class Prompter;
+
+// The program's window: the album wall with its button strip and letter bar, the track list panel and the
+// pop-up menus. It wires widgets to the catalogue, the wall model and the player; decisions live there.
+class MainWindow : public QWidget
+{
+    Q_OBJECT
+public:
+    // `screen` is the area to cover in pixels; empty means the screen's available geometry.
+    MainWindow(const AppFolder &app, MediaPlayer &player, Prompter &prompter, QRect screen = {},
+               QWidget *parent = nullptr);
+    ~MainWindow() override;
+
+    // Opens the catalogue and builds the wall: populate, thumb, display.
+    void load();
+
+    void populate();
+    void thumb();
+    void display();
+    void unloader();
+
+    void nextPage();
+    void previousPage();
+    void jumpToLetter(int j);
+
+    const AlbumList &albums() const { return m_albums; }
+    const Wall &wall() const { return m_wall; }
+    const Settings &settings() const { return m_settings; }
+    int slotCount() const { return static_cast<int>(m_slots.size()); }
+    CoverSlot *slot(int k) const { return m_slots.at(k).get(); }
+    int overCover() const { return m_overCover; }
+    LetterBar *letterBar() const { return m_letterBar; }
+    PictureButton *button(const QString &objectName) const;
+    QMenu *menu(const QString &objectName) const;
+    // The wall panel's size in twips.
+    QSize wallTwips() const { return m_wallTwips; }
+
+Q_SIGNALS:
+    // The state record has been written; the program ends.
+    void closed();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+
+private:
+    int px(int twips) const;
+    QRect pxRect(const QRect &twips) const;
+    void buildWall();
+    void buildStrip();
+    void buildRightPanel();
+    void buildMenus();
+    void placeWall();
+    // Shows the wall model's page in the slots and the album count in the title.
+    void showPage();
+    void applyLook();
+    void clearSlots();
+    void coverPointed(int k);
+    void backgroundPointed();
+    void showLetterBar();
+    void hideLetterBar();
+    void highlightButton(PictureButton *button);
+    void resetButtons();
+    void popup(QMenu *menu, const QPoint &globalPos);
+
+    AppFolder m_app;
+    MediaPlayer &m_player;
+    Prompter &m_prompter;
+    QRect m_screen;
+    qreal m_dpi = 96;
+
+    Catalogue m_catalogue;
+    RecordView m_songs;
+    RecordView m_opts;
+    StateRecord m_state;
+    Settings m_settings;
+    AlbumList m_albums;
+    Wall m_wall;
+    int m_overCover = 0;
+
+    QSize m_wallTwips;
+    PointerFrame *m_albumFrame = nullptr;
+    PointerLabel *m_background = nullptr;
+    PointerLabel *m_hoverStrip = nullptr;
+    LetterBar *m_letterBar = nullptr;
+    PointerFrame *m_strip = nullptr;
+    PictureButton *m_next = nullptr;
+    PictureButton *m_previous = nullptr;
+    PictureButton *m_mode = nullptr;
+    PictureButton *m_options = nullptr;
+    PictureButton *m_help = nullptr;
+    QWidget *m_rightPanel = nullptr;
+    QListWidget *m_trackList = nullptr;
+    PointerLabel *m_nowPlayingCover = nullptr;
+    PlayerBar *m_playerBar = nullptr;
+    QMenu *m_modeMenu = nullptr;
+    QMenu *m_optionsMenu = nullptr;
+    QMenu *m_coverMenu = nullptr;
+    QMenu *m_queueMenu = nullptr;
+    QMenu *m_collEditMenu = nullptr;
+    std::vector<std::unique_ptr<CoverSlot>> m_slots;
+};
+
+} // namespace lumetra

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QFrame>
+#include <QLabel>
+
+namespace lumetra {
+
+// A label that reports the pointer moving over it and mouse presses, for the wall's covers, titles,
+// background picture, hover strip and letters.
+class PointerLabel : public QLabel
+{
+    Q_OBJECT
+public:
+    explicit PointerLabel(QWidget *parent = nullptr);
+
+Q_SIGNALS:
+    void pointed();
+    void pressed(Qt::MouseButton button, const QPoint &globalPos);
+
+protected:
+    void enterEvent(QEnterEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+};
+
+// A panel that reports the pointer moving over its own background (not over its children).
+class PointerFrame : public QFrame
+{
+    Q_OBJECT
+public:
+    explicit PointerFrame(QWidget *parent = nullptr);
+
+Q_SIGNALS:
+    void pointed();
+
+protected:
+    void mouseMoveEvent(QMouseEvent *event) override;
+};
+
+} // namespace lumetra

@@ -1,0 +1,40 @@
+#include "qtprompter.h"
+
+#include <QInputDialog>
+#include <QMessageBox>
+
+namespace lumetra {
+
+namespace {
+const QString kTitle = QStringLiteral("Lumetra");
+}
+
+Prompter::Answer QtPrompter::message(const QString &text, Buttons buttons)
+{
+    QMessageBox::StandardButtons standard = QMessageBox::Ok;
+    if (buttons == Buttons::OkCancel)
+        standard = QMessageBox::Ok | QMessageBox::Cancel;
+    else if (buttons == Buttons::YesNo)
+        standard = QMessageBox::Yes | QMessageBox::No;
+    switch (QMessageBox::information(m_parent, kTitle, text, standard)) {
+    case QMessageBox::Cancel:
+        return Answer::Cancel;
+    case QMessageBox::Yes:
+        return Answer::Yes;
+    case QMessageBox::No:
+        return Answer::No;
+    default:
+        return Answer::Ok;
+    }
+}
+
+std::optional<QString> QtPrompter::input(const QString &prompt, const QString &defaultText)
+{
+    bool ok = false;
+    const QString text = QInputDialog::getText(m_parent, kTitle, prompt, QLineEdit::Normal, defaultText, &ok);
+    if (!ok)
+        return std::nullopt;
+    return text;
+}
+
+} // namespace lumetra

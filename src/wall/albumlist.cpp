@@ -1,0 +1,45 @@
+#include "albumlist.h"
+
+#include "core/recordview.h"
+
+#include <QCollator>
+
+#include <algorithm>
+
+namespace lumetra {
+
+void AlbumList::populate(RecordView &songs)
+{
+    QStringList titles;
+    titles.reserve(songs.recordCount());
+    const QString album = QStringLiteral("Album");
+    songs.moveFirst();
+    while (!songs.eof()) {
+        QString title = songs.value(album);
+        if (!title.isEmpty())
+            titles.append(std::move(title));
+        songs.moveNext();
+    }
+    setTitles(std::move(titles));
+}
+
+void AlbumList::setTitles(QStringList titles)
+{
+    // compare(), not sort keys: under the C locale only compare() honours the case setting.
+    QCollator collator;
+    collator.setCaseSensitivity(Qt::CaseInsensitive);
+    std::stable_sort(titles.begin(), titles.end(),
+                     [&](const QString &a, const QString &b) { return collator.compare(a, b) < 0; });
+    m_titles = std::move(titles);
+}
+
+int AlbumList::firstStartingWith(QChar letter) const
+{
+    for (int i = 0; i < size(); ++i) {
+        if (m_titles[i].front().toUpper() == letter)
+            return i;
+    }
+    return -1;
+}
+
+} // namespace lumetra

@@ -1,0 +1,50 @@
+#pragma once
+
+#include "core/prompter.h"
+#include "playback/mediaplayer.h"
+
+#include <QStringList>
+
+#include <deque>
+
+namespace lumetra::test {
+
+// Records every message and answers input boxes from a script.
+class FakePrompter final : public Prompter
+{
+public:
+    Answer message(const QString &text, Buttons buttons = Buttons::Ok) override;
+    std::optional<QString> input(const QString &prompt, const QString &defaultText = {}) override;
+
+    QStringList messages;
+    QStringList prompts;
+    std::deque<Answer> answers;
+    std::deque<std::optional<QString>> inputs;
+};
+
+// A player that plays nothing; tests drive its state reports.
+class FakePlayer final : public MediaPlayer
+{
+public:
+    void setUrl(const QString &path) override { m_url = path; }
+    QString url() const override { return m_url; }
+    void play() override { m_playing = true; ++plays; }
+    void pause() override { m_playing = false; }
+    void stop() override { m_playing = false; ++stops; }
+    bool isPlaying() const override { return m_playing; }
+    int volume() const override { return m_volume; }
+    void setVolume(int volume) override;
+    qint64 position() const override { return 0; }
+    qint64 duration() const override { return 0; }
+    void setPosition(qint64) override {}
+
+    int plays = 0;
+    int stops = 0;
+
+private:
+    QString m_url;
+    bool m_playing = false;
+    int m_volume = 50;
+};
+
+} // namespace lumetra::test

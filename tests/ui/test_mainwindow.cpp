@@ -1,0 +1,290 @@
+#include "core/appfolder.h"
+#include "support/fakes.h"
+#include "support/testlibrary.h"
+#include "ui/coverslot.h"
+#include "ui/letterbar.h"
+#include "ui/mainwindow.h"
+#include "ui/picturebutton.h"
+#include "ui/pointerwidgets.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QDir>
+#include <QEnterEvent>
+#include <QMenu>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+using namespace lumetra;
+using namespace lumetra::test;
+
+namespace {
+
+QString accessibleName(QObject *object)
+{
+    QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(object);
+    return iface ? iface->text(QAccessible::Name) : QString();
+}
+
+void pointAt(QWidget *widget)
+{
+    const QPointF local(2, 2);
+    QEnterEvent enter(local, local, widget->mapToGlobal(local));
+    QApplication::sendEvent(widget, &enter);
+}
+
+void press(QWidget *widget, Qt::MouseButton button)
+{
+    const QPointF local(2, 2);
+    QMouseEvent event(QEvent::MouseButtonPress, local, widget->mapToGlobal(local), button, button, Qt::NoModifier);
+    QApplication::sendEvent(widget, &event);
+}
+
+QList<TestAlbum> numbered(int count)
+{
+    QList<TestAlbum> albums;
+    for (int i = 0; i < count; ++i)
+        albums.append({QStringLiteral("Album %1").arg(i, 3, 10, QLatin1Char('0'))});
+    return albums;
+}
+
+// A generated application folder and the main window on a 1920 × 1080 screen at 96 dpi.
+class MainWindowTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(m_dir.isValid());
+        m_savedCwd = QDir::currentPath();
+        ASSERT_TRUE(m_app.prepare(QStringLiteral(":/files")));
+    }
+    void TearDown() override
+    {
+        m_window.reset();
+        QDir::setCurrent(m_savedCwd);
+    }
+
+    void writeIni(const QByteArray &bytes) { ASSERT_TRUE(writeFile(m_app.file(QStringLiteral("jb.ini")), bytes)); }
+
+    MainWindow &start()
+    {
+        m_window = std::make_unique<MainWindow>(m_app, m_player, m_prompter, QRect(0, 0, 1920, 1080));
+        m_window->load();
+        return *m_window;
+    }
+
+    QString catalogue() const { return m_app.file(QStringLiteral("tracks.lum")); }
+
+    QTemporaryDir m_dir;
+    QString m_savedCwd;
+    AppFolder m_app{m_dir.path()};
+    FakePlayer m_player;
+    FakePrompter m_prompter;
+    std::unique_ptr<MainWindow> m_window;
+};
+
+TEST_F(MainWindowTest, CatalogueMadeByAnotherToolLoadsAndCloseLeavesOneStateRecord)
+{
+    ASSERT_TRUE(runSql(catalogue(),
+                       {QStringLiteral("CREATE TABLE songs (ID INTEGER PRIMARY KEY AUTOINCREMENT, Album TEXT, Path TEXT, "
+                                       "Picture TEXT, Artist TEXT, Probability TEXT)"),
+                        QStringLiteral("CREATE TABLE opts (folders TEXT, formcolor TEXT)"),
+                        QStringLiteral("INSERT INTO songs (Album, Path, Picture) VALUES ('Alpha', '/nowhere/a/', ''), "
+                                       "('Beta', '/nowhere/b/', 'x.jpg'), ('Beta', '/nowhere/c/', ''), ('', '/e/', ''), "
+                                       "('Captain''s Log', '/nowhere/d/', '')"),
+                        QStringLiteral("INSERT INTO opts VALUES ('35', ''), ('90', 'jukebox')")}));
+    MainWindow &window = start();
+    EXPECT_EQ(window.windowTitle(), QStringLiteral("Lumetra Jukebox: 4 albums loaded."));
+    EXPECT_EQ(window.slotCount(), 4);
+    EXPECT_TRUE(m_prompter.messages.isEmpty());
+    EXPECT_EQ(m_player.volume(), 35);
+    EXPECT_EQ(accessibleName(window.slot(3)->cover()), QStringLiteral("Captain's Log"));
+    // A cover file that is missing shows the no-cover picture, not nothing.
+    EXPECT_FALSE(window.slot(1)->cover()->pixmap().isNull());
+
+    m_player.setVolume(72);
+    window.close();
+    EXPECT_EQ(querySql(catalogue(), QStringLiteral("SELECT folders, formcolor FROM opts")),
+              QStringList{QStringLiteral("72|")});
+}
+
+TEST_F(MainWindowTest, StoredVolumeIsAppliedAgainAtEveryRebuild)
+{
+    ASSERT_TRUE(writeCatalogue(m_dir.path(), numbered(3)));
+    ASSERT_TRUE(runSql(catalogue(), {QStringLiteral("INSERT INTO opts VALUES ('30', '')")}));
+    MainWindow &window = start();
+    EXPECT_EQ(m_player.volume(), 30);
+    m_player.setVolume(80);
+    window.unloader();
+    EXPECT_EQ(m_player.volume(), 30);
+    EXPECT_EQ(window.slotCount(), 3);
+    EXPECT_EQ(window.wall().firstAlbum(), 3);
+}
+
+TEST_F(MainWindowTest, FullScreenWallShowsOnePageOfSlotsNamedByTitle)
+{
+    ASSERT_TRUE(writeCatalogue(m_dir.path(), numbered(40)));
+    writeIni("(Lumetra default)\r\n2400\r\n150\r\n0\r\n16777215\r\n001\r\nDejaVu Sans+9.75&False\r\n\r\n");
+    MainWindow &window = start();
+    EXPECT_EQ(window.windowTitle(), QStringLiteral("Lumetra Jukebox: 40 albums loaded."));
+    ASSERT_EQ(window.slotCount(), 32);
+    EXPECT_EQ(window.slot(0)->cover()->geometry(), QRect(10, 10, 160, 160));
+    EXPECT_EQ(window.slot(8)->cover()->geometry().topLeft(), QPoint(10, 213));
+    EXPECT_EQ(accessibleName(window.slot(0)->cover()), QStringLiteral("Album 000"));
+
+    window.nextPage(); // the last page, no wrap-around: 8 albums then empty slots
+    EXPECT_EQ(accessibleName(window.slot(7)->cover()), QStringLiteral("Album 039"));
+    EXPECT_EQ(accessibleName(window.slot(8)->cover()), QStringLiteral("Empty slot"));
+    EXPECT_TRUE(window.slot(8)->title().isEmpty());
+    window.nextPage();
+    EXPECT_EQ(window.slot(0)->title(), QStringLiteral("Album 032"));
+}
+
+TEST_F(MainWindowTest, ControlsHaveAccessibleNames)
+{
+    ASSERT_TRUE(writeCatalogue(m_dir.path(), numbered(2)));
+    MainWindow &window = start();
+    const std::pair<const char *, const char *> buttons[] = {{"Image4", "Next page"}, {"Image6", "Previous page"},
+                                                             {"Image8", "Mode"},      {"Image10", "Options"},
+                                                             {"Image12", "Help"}};
+    for (const auto &[object, name] : buttons) {
+        PictureButton *button = window.button(QString::fromLatin1(object));
+        ASSERT_NE(button, nullptr) << object;
+        EXPECT_EQ(accessibleName(button), QString::fromLatin1(name));
+    }
+    for (int j = 0; j < LetterBar::kLetters; ++j)
+        EXPECT_EQ(accessibleName(window.letterBar()->letter(j)), QString(QChar(u'A' + j)));
+    for (const char *object : {"List1", "Image2", "albumframe", "Frame1"})
+        EXPECT_FALSE(accessibleName(window.findChild<QWidget *>(QString::fromLatin1(object))).isEmpty()) << object;
+}
+
+TEST_F(MainWindowTest, EmptyCatalogueSaysSoAndShowsNoSlot)
+{
+    MainWindow &window = start();
+    ASSERT_EQ(m_prompter.messages.size(), 1);
+    EXPECT_EQ(m_prompter.messages[0],
+              QStringLiteral("Lumetra doesn't yet contain any albums - click on Options > Add New Album to start "
+                             "building your collection, or use the options screen where Lumetra can scan your hard "
+                             "disk for you..   Once done, you MUST restart Lumetra before these first albums are "
+                             "added to teh collection."));
+    EXPECT_EQ(window.slotCount(), 0);
+    EXPECT_EQ(window.windowTitle(), QStringLiteral("Lumetra Jukebox: 0 albums loaded."));
+}
+
+TEST_F(MainWindowTest, UnusableCatalogueIsReportedOnceAndNeverWritten)
+{
+    const QByteArray text("this is not a catalogue\r\n");
+    ASSERT_TRUE(writeFile(catalogue(), text));
+    MainWindow &window = start();
+    ASSERT_EQ(m_prompter.messages.size(), 1);
+    EXPECT_TRUE(m_prompter.messages[0].contains(QStringLiteral("left exactly as it was")));
+    EXPECT_EQ(window.windowTitle(), QStringLiteral("Lumetra Jukebox: 0 albums loaded."));
+    window.close();
+    EXPECT_EQ(readAll(catalogue()), text);
+}
+
+TEST_F(MainWindowTest, LetterBarAppearsAtTheTopAndJumps)
+{
+    QList<TestAlbum> albums = numbered(40);
+    albums.append({QStringLiteral("zebra crossing")});
+    ASSERT_TRUE(writeCatalogue(m_dir.path(), albums));
+    MainWindow &window = start();
+    window.show();
+    LetterBar *bar = window.letterBar();
+    EXPECT_FALSE(bar->isVisible());
+    pointAt(window.findChild<QWidget *>(QStringLiteral("Label6")));
+    EXPECT_TRUE(bar->isVisible());
+
+    pointAt(bar->letter(25));
+    EXPECT_EQ(bar->highlighted(), 25);
+    press(bar->letter(25), Qt::LeftButton);
+    EXPECT_EQ(window.slot(0)->title(), QStringLiteral("zebra crossing"));
+
+    press(bar->letter(16), Qt::LeftButton); // Q
+    EXPECT_EQ(bar->letter(16)->toolTip(), QStringLiteral("No albums found"));
+    EXPECT_EQ(window.slot(0)->title(), QStringLiteral("zebra crossing"));
+
+    pointAt(window.slot(3)->cover());
+    EXPECT_FALSE(bar->isVisible());
+}
+
+TEST_F(MainWindowTest, PointerHighlightsButtonsAndBouncesCovers)
+{
+    ASSERT_TRUE(writeCatalogue(m_dir.path(), numbered(5)));
+    writeIni("(Lumetra default)\r\n2400\r\n150\r\n0\r\n16777215\r\n100\r\nDejaVu Sans+9.75&False\r\n\r\n");
+    MainWindow &window = start();
+    window.show();
+    PictureButton *mode = window.button(QStringLiteral("Image8"));
+    PictureButton *options = window.button(QStringLiteral("Image10"));
+    PictureButton *next = window.button(QStringLiteral("Image4"));
+    pointAt(mode);
+    pointAt(next);
+    EXPECT_TRUE(mode->isHighlighted());
+    EXPECT_TRUE(next->isHighlighted());
+    pointAt(options);
+    EXPECT_FALSE(mode->isHighlighted());
+    EXPECT_TRUE(options->isHighlighted());
+    QWidget *strip = window.findChild<QWidget *>(QStringLiteral("Frame1"));
+    QMouseEvent move(QEvent::MouseMove, QPointF(1, 1), strip->mapToGlobal(QPointF(1, 1)), Qt::NoButton,
+                     Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(strip, &move);
+    EXPECT_FALSE(options->isHighlighted());
+    EXPECT_FALSE(next->isHighlighted());
+
+    const QRect rest = window.slot(2)->cover()->geometry();
+    pointAt(window.slot(2)->cover());
+    EXPECT_TRUE(window.slot(2)->isBounced());
+    EXPECT_EQ(window.overCover(), 2);
+    EXPECT_NE(window.slot(2)->cover()->geometry(), rest);
+    pointAt(window.findChild<QWidget *>(QStringLiteral("Image13")));
+    EXPECT_FALSE(window.slot(2)->isBounced());
+    EXPECT_EQ(window.slot(2)->cover()->geometry(), rest);
+}
+
+TEST_F(MainWindowTest, WithoutBounceCoversNeverMove)
+{
+    ASSERT_TRUE(writeCatalogue(m_dir.path(), numbered(5)));
+    MainWindow &window = start();
+    pointAt(window.slot(4)->cover());
+    EXPECT_FALSE(window.slot(4)->isBounced());
+    EXPECT_EQ(window.overCover(), 0);
+}
+
+TEST_F(MainWindowTest, MenusCarryEveryItemAndRightClickOnCoverTargetsIt)
+{
+    ASSERT_TRUE(writeCatalogue(m_dir.path(), numbered(5)));
+    MainWindow &window = start();
+    window.show();
+    const std::pair<const char *, QStringList> menus[] = {
+        {"mnuMode", {QStringLiteral("Normal Play"), QStringLiteral("Shuffle All"), QStringLiteral("Jukebox"),
+                     QStringLiteral("Collections")}},
+        {"mnuoptions", {QStringLiteral("Search"), QStringLiteral("Add New Album"), QStringLiteral("Settings"),
+                        QStringLiteral("List Albums in Browser")}},
+        {"mnurt", {QStringLiteral("Play this album shuffled"), QStringLiteral("List Songs"),
+                   QStringLiteral("Get Cover Art"), QStringLiteral("Explore"), QStringLiteral("Shuffle"),
+                   QStringLiteral("Add songs to this album"), QStringLiteral("Rename Album"),
+                   QStringLiteral("Delete Album")}},
+        {"mnushuff", {QStringLiteral("Skip this album when in shuffle mode"),
+                      QStringLiteral("Play this album when in Shuffle mode")}},
+        {"men1", {QStringLiteral("Move to top of list"), QStringLiteral("Delete from Playlist")}},
+        {"mnucolledit", {QStringLiteral("Remove This Album")}},
+    };
+    for (const auto &[name, captions] : menus) {
+        QMenu *menu = window.menu(QString::fromLatin1(name));
+        ASSERT_NE(menu, nullptr) << name;
+        QStringList seen;
+        for (QAction *action : menu->actions())
+            seen.append(action->text());
+        EXPECT_EQ(seen, captions) << name;
+    }
+
+    press(window.slot(3)->cover(), Qt::RightButton);
+    EXPECT_EQ(window.overCover(), 3);
+    EXPECT_TRUE(window.menu(QStringLiteral("mnurt"))->isVisible());
+    window.menu(QStringLiteral("mnurt"))->hide();
+}
+
+} // namespace

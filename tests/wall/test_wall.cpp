@@ -1,0 +1,153 @@
+#include "core/appfolder.h"
+#include "core/catalogue.h"
+#include "core/recordview.h"
+#include "support/testlibrary.h"
+#include "wall/albumlist.h"
+#include "wall/wall.h"
+
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+using namespace lumetra;
+using namespace lumetra::test;
+
+namespace {
+
+// Twenty albums "T00".."T19" (every third without a cover) on a wall of nine slots.
+class WallTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        QList<TestAlbum> albums;
+        for (int i = 19; i >= 0; --i)
+            albums.append({QStringLiteral("T%1").arg(i, 2, 10, QLatin1Char('0')), i % 3 != 0});
+        ASSERT_TRUE(writeCatalogue(m_dir.path(), albums));
+        ASSERT_TRUE(m_catalogue.open(m_app.file(QStringLiteral("tracks.lum"))));
+        m_songs.refresh();
+        m_albums.populate(m_songs);
+        m_wall.setSlotCount(9);
+    }
+
+    // The album numbers on the page; -1 for a slot past the last album.
+    std::vector<int> shown() const
+    {
+        std::vector<int> numbers;
+        for (const SlotContent &slot : m_wall.page())
+            numbers.push_back(slot.title.isEmpty() ? -1 : slot.title.mid(1).toInt());
+        return numbers;
+    }
+
+    static std::vector<int> range(int from, int count, int n = 20)
+    {
+        std::vector<int> v;
+        for (int i = 0; i < count; ++i)
+            v.push_back((from + i) % n);
+        return v;
+    }
+
+    QTemporaryDir m_dir;
+    AppFolder m_app{m_dir.path()};
+    Catalogue m_catalogue;
+    RecordView m_songs{m_catalogue, QStringLiteral("songs")};
+    AlbumList m_albums;
+    Wall m_wall{m_songs, m_albums, m_app};
+};
+
+TEST_F(WallTest, PagingWrapsAroundWhenAllowed)
+{
+    m_wall.display();
+    EXPECT_EQ(shown(), range(0, 9));
+    EXPECT_TRUE(m_wall.nextPage());
+    EXPECT_EQ(shown(), range(9, 9));
+    EXPECT_TRUE(m_wall.nextPage());
+    EXPECT_EQ(shown(), range(18, 9));
+    m_wall.previousPage();
+    EXPECT_EQ(shown(), range(9, 9));
+
+    m_wall.setFirstAlbum(0);
+    m_wall.display();
+    m_wall.previousPage();
+    EXPECT_EQ(shown(), range(11, 9));
+}
+
+TEST_F(WallTest, PagingStopsAtTheEndWithoutWrap)
+{
+    m_wall.setNoWrap(true);
+    m_wall.display();
+    m_wall.nextPage();
+    m_wall.nextPage();
+    EXPECT_EQ(shown(), (std::vector<int>{18, 19, -1, -1, -1, -1, -1, -1, -1}));
+    for (size_t k = 2; k < 9; ++k) {
+        EXPECT_TRUE(m_wall.page()[k].id.isEmpty());
+        EXPECT_EQ(m_wall.page()[k].picture, m_app.noCoverPicture());
+    }
+    EXPECT_FALSE(m_wall.nextPage());
+    EXPECT_EQ(shown()[0], 18);
+    m_wall.previousPage();
+    EXPECT_EQ(shown(), range(9, 9));
+    m_wall.previousPage();
+    EXPECT_EQ(shown(), range(0, 9));
+    m_wall.previousPage();
+    EXPECT_EQ(shown(), range(0, 9));
+}
+
+TEST_F(WallTest, SlotsCarryIdAndCoverOfTheirAlbum)
+{
+    m_wall.display();
+    const SlotContent &t01 = m_wall.page()[1];
+    m_songs.findFirst(QStringLiteral("ID = ") + t01.id);
+    EXPECT_EQ(m_songs.value(QStringLiteral("Album")), QStringLiteral("T01"));
+    EXPECT_EQ(t01.picture, m_songs.value(QStringLiteral("Path")) + QStringLiteral("cover.jpg"));
+    EXPECT_EQ(m_wall.page()[3].picture, m_app.noCoverPicture()); // T03 has no cover
+    EXPECT_EQ(m_wall.windowTitle(), QStringLiteral("Lumetra Jukebox: 20 albums loaded."));
+}
+
+TEST(WallLetters, JumpToFirstTitleOfTheLetterOrRememberNone)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(writeCatalogue(dir.path(), {{QStringLiteral("brook")}, {QStringLiteral("Bravo")},
+                                            {QStringLiteral("alpha")}, {QStringLiteral("1999")},
+                                            {QStringLiteral("Zulu")}}));
+    const AppFolder app(dir.path());
+    Catalogue catalogue;
+    ASSERT_TRUE(catalogue.open(app.file(QStringLiteral("tracks.lum"))));
+    RecordView songs(catalogue, QStringLiteral("songs"));
+    songs.refresh();
+    AlbumList albums;
+    albums.populate(songs);
+    Wall wall(songs, albums, app);
+    wall.setSlotCount(2);
+    wall.display();
+
+    ASSERT_TRUE(wall.jumpToLetter(u'B'));
+    EXPECT_EQ(wall.page()[0].title, QStringLiteral("Bravo"));
+    EXPECT_EQ(wall.page()[1].title, QStringLiteral("brook"));
+    ASSERT_TRUE(wall.jumpToLetter(u'A'));
+    EXPECT_EQ(wall.page()[0].title, QStringLiteral("alpha"));
+    const int before = wall.firstAlbum();
+    EXPECT_FALSE(wall.jumpToLetter(u'Q'));
+    EXPECT_TRUE(wall.letterHasNoAlbums(u'Q'));
+    EXPECT_FALSE(wall.letterHasNoAlbums(u'A'));
+    EXPECT_EQ(wall.firstAlbum(), before);
+}
+
+TEST(WallLetters, EmptyCatalogueFillsNothing)
+{
+    QTemporaryDir dir;
+    const AppFolder app(dir.path());
+    Catalogue catalogue;
+    ASSERT_TRUE(catalogue.open(app.file(QStringLiteral("tracks.lum"))));
+    RecordView songs(catalogue, QStringLiteral("songs"));
+    songs.refresh();
+    AlbumList albums;
+    Wall wall(songs, albums, app);
+    wall.display();
+    EXPECT_TRUE(wall.page().empty());
+    EXPECT_EQ(wall.windowTitle(), QStringLiteral("Lumetra Jukebox: 0 albums loaded."));
+    for (char16_t c = u'A'; c <= u'Z'; ++c)
+        EXPECT_FALSE(wall.jumpToLetter(c));
+}
+
+} // namespace
