@@ -1,0 +1,103 @@
+#include "synthlibrary.h"
+
+#include "core/catalogue.h"
+#include "core/recordview.h"
+
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QPainter>
+#include <QRandomGenerator>
+
+#include <unistd.h>
+
+namespace lumetra::bench {
+
+namespace {
+
+const char *const kWords[] = {"Amber", "Blue",   "Cinder", "Delta",  "Echo",   "Fable", "Glass",  "Harbor",
+                              "Iron",  "Jasmine", "Kite",  "Lantern", "Mirror", "North", "Orchid", "Paper",
+                              "Quartz", "River",  "Silver", "Tide",   "Umber",  "Velvet", "Willow", "Xylo",
+                              "Yonder", "Zephyr"};
+
+// Photo-like content (gradients, shapes and grain) so JPEG decoding costs what a real cover costs.
+QImage coverPicture(int seed)
+{
+    QRandomGenerator random(static_cast<quint32>(seed) * 7919u + 1u);
+    QImage image(1000, 1000, QImage::Format_RGB32);
+    QPainter painter(&image);
+    QLinearGradient gradient(0, 0, 1000, 1000);
+    gradient.setColorAt(0, QColor::fromHsv(random.bounded(360), 180, 220));
+    gradient.setColorAt(1, QColor::fromHsv(random.bounded(360), 200, 80));
+    painter.fillRect(image.rect(), gradient);
+    painter.setRenderHint(QPainter::Antialiasing);
+    for (int i = 0; i < 40; ++i) {
+        painter.setBrush(QColor::fromHsv(random.bounded(360), random.bounded(255), random.bounded(255),
+                                         random.bounded(60, 200)));
+        painter.setPen(Qt::NoPen);
+        painter.drawEllipse(QPointF(random.bounded(1000), random.bounded(1000)), random.bounded(20, 300),
+                            random.bounded(20, 300));
+    }
+    painter.end();
+    for (int y = 0; y < 1000; ++y) {
+        auto *line = reinterpret_cast<QRgb *>(image.scanLine(y));
+        for (int x = 0; x < 1000; ++x) {
+            const int grain = int(random.bounded(24)) - 12;
+            const QRgb p = line[x];
+            line[x] = qRgb(qBound(0, qRed(p) + grain, 255), qBound(0, qGreen(p) + grain, 255),
+                           qBound(0, qBlue(p) + grain, 255));
+        }
+    }
+    return image;
+}
+
+} // namespace
+
+bool makeSynthLibrary(const QString &dir, int albums, int distinctCovers, QString *error)
+{
+    const QString pictures = dir + QStringLiteral("/pictures");
+    QDir().mkpath(pictures);
+    for (int i = 0; i < distinctCovers; ++i) {
+        const QString file = pictures + QStringLiteral("/%1.jpg").arg(i);
+        if (!QFile::exists(file) && !coverPicture(i).save(file, "JPG", 88)) {
+            *error = QStringLiteral("cannot write %1").arg(file);
+            return false;
+        }
+    }
+
+    Catalogue catalogue;
+    if (!catalogue.open(dir + QStringLiteral("/tracks.lum"))) {
+        *error = catalogue.errorString();
+        return false;
+    }
+    RecordView songs(catalogue, QStringLiteral("songs"));
+    songs.refresh();
+    catalogue.beginTransaction();
+    constexpr int words = int(std::size(kWords));
+    for (int i = 0; i < albums; ++i) {
+        const QString title = QStringLiteral("%1 %2 %3")
+                                  .arg(QString::fromLatin1(kWords[(i * 7) % words]),
+                                       QString::fromLatin1(kWords[(i / words) % words]).toLower())
+                                  .arg(i);
+        const QString folder = dir + QStringLiteral("/Music/") + title + u'/';
+        QDir().mkpath(folder);
+        const QByteArray source = QFile::encodeName(pictures + QStringLiteral("/%1.jpg").arg(i % distinctCovers));
+        const QByteArray link = QFile::encodeName(folder + QStringLiteral("cover.jpg"));
+        if (!QFile::exists(folder + QStringLiteral("cover.jpg")) && ::link(source.constData(), link.constData()) != 0) {
+            *error = QStringLiteral("cannot link %1").arg(folder);
+            return false;
+        }
+        songs.addNew();
+        songs.setValue(QStringLiteral("Album"), title);
+        songs.setValue(QStringLiteral("Path"), folder);
+        songs.setValue(QStringLiteral("Picture"), QStringLiteral("cover.jpg"));
+        songs.update();
+    }
+    if (!catalogue.commit()) {
+        *error = QStringLiteral("cannot write the catalogue");
+        return false;
+    }
+    return true;
+}
+
+} // namespace lumetra::bench
