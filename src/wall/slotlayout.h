@@ -14,7 +14,7 @@ struct SlotGeometry {
 };
 
 inline constexpr int kTitleGapTwips = 100;    // between a cover and its title
-inline constexpr int kTitleHeightTwips = 400; // room for two lines of title
+inline constexpr int kTitleHeightTwips = 500; // room for two lines of title
 inline constexpr int kRowExtraTwips = 500;    // added to each row's pitch for the title
 inline constexpr int kShadowOffsetTwips = 60;
 
