@@ -1,10 +1,7 @@
 #include "albumlist.h"
 
+#include "core/collation.h"
 #include "core/recordview.h"
-
-#include <QCollator>
-
-#include <algorithm>
 
 namespace lumetra {
 
@@ -25,11 +22,7 @@ void AlbumList::populate(RecordView &songs)
 
 void AlbumList::setTitles(QStringList titles)
 {
-    // compare(), not sort keys: under the C locale only compare() honours the case setting.
-    QCollator collator;
-    collator.setCaseSensitivity(Qt::CaseInsensitive);
-    std::stable_sort(titles.begin(), titles.end(),
-                     [&](const QString &a, const QString &b) { return collator.compare(a, b) < 0; });
+    sortIgnoringCase(titles);
     m_titles = std::move(titles);
 }
 
