@@ -2,6 +2,7 @@
 
 #include "core/appfolder.h"
 #include "core/prompter.h"
+#include "core/randomsource.h"
 #include "playback/qtmediaplayer.h"
 #include "synthlibrary.h"
 #include "ui/coverslot.h"
@@ -72,7 +73,8 @@ void measurePage(const QString &dir)
     folder.prepare(QStringLiteral(":/files"));
     QtMediaPlayer player;
     SilentPrompter prompter;
-    MainWindow window(folder, player, prompter, kScreen);
+    const auto random = RandomSource::clockSeeded();
+    MainWindow window(folder, player, prompter, *random, kScreen);
     window.load();
 
     const int coverPx = window.slot(0)->cover()->width();
@@ -138,7 +140,8 @@ int wallChild(int argc, char *argv[], const QString &dir)
     folder.prepare(QStringLiteral(":/files"));
     QtMediaPlayer player;
     SilentPrompter prompter;
-    MainWindow window(folder, player, prompter, kScreen);
+    const auto random = RandomSource::clockSeeded();
+    MainWindow window(folder, player, prompter, *random, kScreen);
     window.show();
     window.load();
     QApplication::processEvents();

@@ -1,4 +1,5 @@
 #include "core/appfolder.h"
+#include "core/randomsource.h"
 #include "playback/qtmediaplayer.h"
 #include "ui/mainwindow.h"
 #include "ui/qtprompter.h"
@@ -80,9 +81,10 @@ int main(int argc, char *argv[])
         return 1;
     }
 
+    const auto random = RandomSource::clockSeeded();
     QtMediaPlayer player;
     QtPrompter prompter;
-    MainWindow window(folder, player, prompter);
+    MainWindow window(folder, player, prompter, *random);
     prompter.setParent(&window);
     QObject::connect(&window, &MainWindow::closed, &app, &QApplication::quit, Qt::QueuedConnection);
     closeOnTerminate(window);

@@ -40,7 +40,7 @@ QtMediaPlayer::QtMediaPlayer(QObject *parent)
 void QtMediaPlayer::setUrl(const QString &path)
 {
     m_url = path;
-    m_player.setSource(QUrl::fromLocalFile(path));
+    m_player.setSource(path.isEmpty() ? QUrl() : QUrl::fromLocalFile(path));
 }
 
 void QtMediaPlayer::play()

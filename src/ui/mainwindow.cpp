@@ -5,6 +5,7 @@
 #include "core/vbcolor.h"
 #include "coverslot.h"
 #include "letterbar.h"
+#include "listbox.h"
 #include "picturebutton.h"
 #include "playback/mediaplayer.h"
 #include "playerbar.h"
@@ -14,7 +15,7 @@
 
 #include <QCloseEvent>
 #include <QGuiApplication>
-#include <QListWidget>
+#include <QCursor>
 #include <QLoggingCategory>
 #include <QMenu>
 #include <QScreen>
@@ -38,6 +39,9 @@ constexpr int kNowPlayingCover = 3000;
 constexpr int kHoverStripHeight = 300;
 constexpr int kLetterBarWidth = 10680;
 constexpr int kLetterBarHeight = 480;
+constexpr int kJukeboxWallShortening = 2600;
+constexpr int kQueueGap = 100;
+constexpr int kQueueCoverWidth = 2220;
 
 const QString kEmptyCatalogueMessage = QStringLiteral(
     "Lumetra doesn't yet contain any albums - click on Options > Add New Album to start building your "
@@ -52,8 +56,8 @@ QString colorCss(const QColor &color)
 
 } // namespace
 
-MainWindow::MainWindow(const AppFolder &app, MediaPlayer &player, Prompter &prompter, QRect screen,
-                       QWidget *parent)
+MainWindow::MainWindow(const AppFolder &app, MediaPlayer &player, Prompter &prompter, RandomSource &random,
+                       QRect screen, QWidget *parent)
     : QWidget(parent)
     , m_app(app)
     , m_player(player)
@@ -61,6 +65,7 @@ MainWindow::MainWindow(const AppFolder &app, MediaPlayer &player, Prompter &prom
     , m_songs(m_catalogue, QStringLiteral("songs"))
     , m_opts(m_catalogue, QStringLiteral("opts"))
     , m_wall(m_songs, m_albums, m_app)
+    , m_playback(m_songs, m_wall, m_albums, m_app, player, prompter, random, *this)
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Lumetra Jukebox"));
@@ -78,9 +83,11 @@ MainWindow::MainWindow(const AppFolder &app, MediaPlayer &player, Prompter &prom
     buildWall();
     buildStrip();
     buildRightPanel();
+    buildJukeboxArea();
     buildMenus();
     placeWall();
     applyLook();
+    connectPlayback();
     m_nowPlayingCover->setPixmap(
         QPixmap::fromImage(loadCover(m_app.defaultPicture(), m_nowPlayingCover->size())));
 }
@@ -176,12 +183,29 @@ void MainWindow::buildRightPanel()
     m_nowPlayingCover->setAccessibleName(QStringLiteral("Now playing cover"));
     m_nowPlayingCover->setScaledContents(true);
 
-    m_trackList = new QListWidget(m_rightPanel);
+    m_trackList = new ListBox(m_rightPanel);
     m_trackList->setObjectName(QStringLiteral("List1"));
     m_trackList->setAccessibleName(QStringLiteral("Track list"));
-    m_trackList->setFrameShape(QFrame::NoFrame);
 
     m_playerBar = new PlayerBar(m_player, m_rightPanel);
+}
+
+void MainWindow::buildJukeboxArea()
+{
+    m_queueList = new ListBox(this);
+    m_queueList->setObjectName(QStringLiteral("List2"));
+    m_queueList->setAccessibleName(QStringLiteral("Jukebox queue"));
+    m_queueList->setToolTip(QStringLiteral("Jukebox playlist area"));
+    m_queueList->setAutoFillBackground(true);
+    m_queueList->hide();
+
+    m_queueCover = new PointerLabel(this);
+    m_queueCover->setObjectName(QStringLiteral("Image15"));
+    m_queueCover->setAccessibleName(QStringLiteral("Queue cover: skip the current track"));
+    m_queueCover->setToolTip(QStringLiteral("Click here to skip the current track"));
+    m_queueCover->setScaledContents(true);
+    m_queueCover->setCursor(Qt::PointingHandCursor);
+    m_queueCover->hide();
 }
 
 void MainWindow::buildMenus()
@@ -199,9 +223,18 @@ void MainWindow::buildMenus()
         return action;
     };
     m_modeMenu = menu(QStringLiteral("mnuMode"), QStringLiteral("Mode"));
-    item(m_modeMenu, QStringLiteral("mnunormal"), QStringLiteral("Normal Play"));
+    auto command = [this](QMenu *m, const QString &name, const QString &caption, auto handler) {
+        QAction *action = m->addAction(caption);
+        action->setObjectName(name);
+        connect(action, &QAction::triggered, this, handler);
+        return action;
+    };
+    command(m_modeMenu, QStringLiteral("mnunormal"), QStringLiteral("Normal Play"), [this] { m_playback.mnunormal(); });
     item(m_modeMenu, QStringLiteral("mnurandom"), QStringLiteral("Shuffle All"));
-    item(m_modeMenu, QStringLiteral("mnuplaylist"), QStringLiteral("Jukebox"));
+    command(m_modeMenu, QStringLiteral("mnuplaylist"), QStringLiteral("Jukebox"), [this] {
+        m_playback.setAlbumShuffle(false);
+        m_playback.jukeboxmode();
+    });
     item(m_modeMenu, QStringLiteral("mnucoll"), QStringLiteral("Collections"));
 
     m_optionsMenu = menu(QStringLiteral("mnuoptions"), QStringLiteral("Options"));
@@ -223,8 +256,9 @@ void MainWindow::buildMenus()
     item(m_coverMenu, QStringLiteral("mnumaindel"), QStringLiteral("Delete Album"));
 
     m_queueMenu = menu(QStringLiteral("men1"), QStringLiteral("menu1"));
-    item(m_queueMenu, QStringLiteral("mnutop"), QStringLiteral("Move to top of list"));
-    item(m_queueMenu, QStringLiteral("playdel"), QStringLiteral("Delete from Playlist"));
+    command(m_queueMenu, QStringLiteral("mnutop"), QStringLiteral("Move to top of list"), [this] { m_playback.mnutop(); });
+    command(m_queueMenu, QStringLiteral("playdel"), QStringLiteral("Delete from Playlist"),
+            [this] { m_playback.playdel(); });
 
     m_collEditMenu = menu(QStringLiteral("mnucolledit"), QStringLiteral("mnucolledit"));
     item(m_collEditMenu, QStringLiteral("mnurtr"), QStringLiteral("Remove This Album"));
@@ -232,7 +266,9 @@ void MainWindow::buildMenus()
 
 void MainWindow::placeWall()
 {
+    // The strip and the panels stay where the full-height wall puts them; Jukebox only shortens the wall.
     const int wallW = m_wallTwips.width();
+    const int fullH = m_wallTwips.height() + m_wallShortening;
     const int wallH = m_wallTwips.height();
     const int screenW = pixelsToTwips(m_screen.width(), m_dpi);
     const int screenH = pixelsToTwips(m_screen.height(), m_dpi);
@@ -242,7 +278,12 @@ void MainWindow::placeWall()
     m_hoverStrip->setGeometry(pxRect(QRect(0, 0, wallW, kHoverStripHeight)));
     m_letterBar->setGeometry(pxRect(QRect(wallW / 2 - kLetterBarWidth / 2, 0, kLetterBarWidth, kLetterBarHeight)));
 
-    m_strip->setGeometry(pxRect(QRect(0, wallH + kStripGap, wallW, kStripHeight)));
+    const QRect queue(0, wallH + kQueueGap, wallW - kQueueCoverWidth, kJukeboxWallShortening - 2 * kQueueGap);
+    m_queueList->setGeometry(pxRect(queue));
+    const int queueCover = std::min(queue.height(), kQueueCoverWidth - 2 * kQueueGap);
+    m_queueCover->setGeometry(pxRect(QRect(queue.right() + 1 + kQueueGap, queue.top(), queueCover, queueCover)));
+
+    m_strip->setGeometry(pxRect(QRect(0, fullH + kStripGap, wallW, kStripHeight)));
     m_next->setGeometry(pxRect(QRect(wallW - 1300, 240, 1125, 450)));
     m_previous->setGeometry(pxRect(QRect(wallW - 2600, 240, 1125, 450)));
     m_mode->setGeometry(pxRect(QRect(120, 240, 2250, 450)));
@@ -266,7 +307,8 @@ void MainWindow::applyLook()
     const QColor back = colorFromStored(m_settings.backColor);
     const QColor text = colorFromStored(m_settings.textColor);
     for (QWidget *panel : {static_cast<QWidget *>(m_albumFrame), static_cast<QWidget *>(m_strip),
-                           m_rightPanel, static_cast<QWidget *>(m_trackList)}) {
+                           m_rightPanel, static_cast<QWidget *>(m_trackList),
+                           static_cast<QWidget *>(m_queueList)}) {
         QPalette p = panel->palette();
         p.setColor(QPalette::Window, back);
         p.setColor(QPalette::Base, back);
@@ -309,6 +351,7 @@ void MainWindow::load()
     m_songs.refresh();
     m_opts.refresh();
     m_state = StateRecord::read(m_opts);
+    m_playback.setStartMode(m_state.formcolor);
     populate();
     thumb();
     display();
@@ -324,7 +367,7 @@ void MainWindow::clearSlots()
 {
     m_slots.clear();
     m_wall.setSlotCount(0);
-    m_overCover = 0;
+    m_playback.setOverCover(0);
 }
 
 void MainWindow::thumb()
@@ -350,11 +393,9 @@ void MainWindow::thumb()
         const int k = static_cast<int>(m_slots.size());
         auto slot = std::make_unique<CoverSlot>(k, m_albumFrame);
         connect(slot->cover(), &PointerLabel::pointed, this, [this, k] { coverPointed(k); });
-        connect(slot->cover(), &PointerLabel::pressed, this, [this, k](Qt::MouseButton button, const QPoint &pos) {
-            if (button == Qt::RightButton && !m_slots[k]->title().isEmpty()) {
-                m_overCover = k;
-                popup(m_coverMenu, pos);
-            }
+        connect(slot->cover(), &PointerLabel::pressed, this, [this, k](Qt::MouseButton button) {
+            if (button == Qt::LeftButton || button == Qt::RightButton)
+                m_playback.coverPressed(k, button == Qt::LeftButton);
         });
         PointerLabel *title = slot->titleLabel();
         connect(title, &PointerLabel::pointed, title, [title] { title->setToolTip(title->text()); });
@@ -368,8 +409,9 @@ void MainWindow::thumb()
     m_hoverStrip->raise();
     m_letterBar->raise();
     m_wall.setSlotCount(count);
-    if (m_overCover >= count)
-        m_overCover = 0;
+    if (m_playback.overCover() >= count)
+        m_playback.setOverCover(0);
+    m_playback.setAutoplay(m_settings.autoplay);
     applyLook();
 }
 
@@ -377,6 +419,7 @@ void MainWindow::display()
 {
     m_wall.display();
     showPage();
+    m_playback.resumeStartMode();
 }
 
 void MainWindow::showPage()
@@ -431,13 +474,14 @@ void MainWindow::coverPointed(int k)
     if (!m_settings.bounceCovers)
         return;
     m_slots[k]->setBounced(true);
-    m_overCover = k;
+    m_playback.setOverCover(k);
 }
 
 void MainWindow::backgroundPointed()
 {
-    if (m_overCover >= 0 && m_overCover < slotCount())
-        m_slots[m_overCover]->setBounced(false);
+    const int over = m_playback.overCover();
+    if (over >= 0 && over < slotCount())
+        m_slots[over]->setBounced(false);
     resetButtons();
     hideLetterBar();
 }
@@ -497,9 +541,108 @@ void MainWindow::mousePressEvent(QMouseEvent *event)
 void MainWindow::closeEvent(QCloseEvent *event)
 {
     if (m_catalogue.isOpen())
-        StateRecord::write(m_catalogue, m_opts, m_player.volume(), false);
+        StateRecord::write(m_catalogue, m_opts, m_player.volume(), m_playback.jukeMode());
     event->accept();
     Q_EMIT closed();
+}
+
+void MainWindow::connectPlayback()
+{
+    connect(&m_player, &MediaPlayer::playStateChanged, this, [this](int state) { m_playback.playStateChanged(state); });
+    connect(m_trackList, &ListBox::rowClicked, this, [this](int row) { m_playback.selectTrack(row); });
+    connect(m_trackList, &ListBox::keyPressed, this, [this](int key, Qt::KeyboardModifiers modifiers) {
+        m_playback.trackListKey(keyOf(key, modifiers));
+        // Moving the selection by keyboard selects a track like a click does.
+        const int row = m_playback.selectedTrack();
+        if (key == Qt::Key_Down)
+            m_playback.selectTrack(row + 1);
+        else if (key == Qt::Key_Up)
+            m_playback.selectTrack(row - 1);
+        else if (key == Qt::Key_Return || key == Qt::Key_Enter)
+            m_playback.selectTrack(std::max(row, 0));
+    });
+    connect(m_queueList, &ListBox::keyPressed, this,
+            [this](int key, Qt::KeyboardModifiers modifiers) { m_playback.queueListKey(keyOf(key, modifiers)); });
+    connect(m_queueList, &ListBox::pressed, this, [this](int row, Qt::MouseButton button) {
+        if (row >= 0)
+            m_playback.selectQueueEntry(row);
+        queueChanged();
+        m_playback.queueListPressed(button == Qt::LeftButton);
+    });
+    connect(m_queueCover, &PointerLabel::pressed, this, [this](Qt::MouseButton button) {
+        if (button == Qt::LeftButton)
+            m_playback.skipQueueCover();
+    });
+}
+
+Playback::Key MainWindow::keyOf(int key, Qt::KeyboardModifiers modifiers)
+{
+    const bool keypad = modifiers.testFlag(Qt::KeypadModifier);
+    if (keypad && key == Qt::Key_Plus)
+        return Playback::Key::KeypadPlus;
+    if (keypad && key == Qt::Key_Minus)
+        return Playback::Key::KeypadMinus;
+    if (key == Qt::Key_Space)
+        return Playback::Key::Space;
+    return Playback::Key::Other;
+}
+
+void MainWindow::setJukeboxArea(bool shown)
+{
+    const int shortening = shown ? kJukeboxWallShortening : 0;
+    m_wallTwips.rheight() += m_wallShortening - shortening;
+    m_wallShortening = shortening;
+    placeWall();
+    applyLook();
+    m_queueList->setVisible(shown);
+    m_queueCover->setVisible(shown);
+}
+
+void MainWindow::setSlotsEnabled(bool enabled)
+{
+    for (const auto &slot : m_slots) {
+        slot->cover()->setEnabled(enabled);
+        slot->titleLabel()->setEnabled(enabled);
+    }
+}
+
+void MainWindow::setStatus(const QString &text)
+{
+    setWindowTitle(text);
+}
+
+void MainWindow::showNowPlayingPicture(const QString &path)
+{
+    const QImage picture = loadCover(path, m_nowPlayingCover->size());
+    if (!picture.isNull())
+        m_nowPlayingCover->setPixmap(QPixmap::fromImage(picture));
+}
+
+void MainWindow::showQueuePicture(const QString &path)
+{
+    const QImage picture = loadCover(path, m_queueCover->size());
+    if (!picture.isNull())
+        m_queueCover->setPixmap(QPixmap::fromImage(picture));
+}
+
+void MainWindow::trackListChanged()
+{
+    m_trackList->setLines(m_playback.trackNames(), m_playback.selectedTrack());
+}
+
+void MainWindow::queueChanged()
+{
+    m_queueList->setLines(m_playback.queueLines(), m_playback.selectedQueueEntry());
+}
+
+void MainWindow::popupCoverMenu()
+{
+    popup(m_coverMenu, QCursor::pos());
+}
+
+void MainWindow::popupQueueMenu()
+{
+    popup(m_queueMenu, QCursor::pos());
 }
 
 } // namespace lumetra

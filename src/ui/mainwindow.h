@@ -5,6 +5,8 @@
 #include "core/recordview.h"
 #include "core/settings.h"
 #include "core/staterecord.h"
+#include "playback/playback.h"
+#include "playback/playbackview.h"
 #include "wall/albumlist.h"
 #include "wall/wall.h"
 
@@ -14,29 +16,30 @@
 #include <memory>
 #include <vector>
 
-class QListWidget;
 class QMenu;
 
 namespace lumetra {
 
 class CoverSlot;
 class LetterBar;
+class ListBox;
 class MediaPlayer;
 class PictureButton;
 class PlayerBar;
 class PointerFrame;
 class PointerLabel;
 class Prompter;
+class RandomSource;
 
 // The program's window: the album wall with its button strip and letter bar, the track list panel and the
-// pop-up menus. It wires widgets to the catalogue, the wall model and the player; decisions live there.
-class MainWindow : public QWidget
+// pop-up menus. It wires widgets to the catalogue, the wall model and playback; decisions live there.
+class MainWindow : public QWidget, private PlaybackView
 {
     Q_OBJECT
 public:
     // `screen` is the area to cover in pixels; empty means the screen's available geometry.
-    MainWindow(const AppFolder &app, MediaPlayer &player, Prompter &prompter, QRect screen = {},
-               QWidget *parent = nullptr);
+    MainWindow(const AppFolder &app, MediaPlayer &player, Prompter &prompter, RandomSource &random,
+               QRect screen = {}, QWidget *parent = nullptr);
     ~MainWindow() override;
 
     // Opens the catalogue and builds the wall: populate, thumb, display.
@@ -44,8 +47,8 @@ public:
 
     void populate();
     void thumb();
-    void display();
-    void unloader();
+    void display() override;
+    void unloader() override;
 
     void nextPage();
     void previousPage();
@@ -54,9 +57,10 @@ public:
     const AlbumList &albums() const { return m_albums; }
     const Wall &wall() const { return m_wall; }
     const Settings &settings() const { return m_settings; }
+    Playback &playback() { return m_playback; }
     int slotCount() const { return static_cast<int>(m_slots.size()); }
     CoverSlot *slot(int k) const { return m_slots.at(k).get(); }
-    int overCover() const { return m_overCover; }
+    int overCover() const { return m_playback.overCover(); }
     LetterBar *letterBar() const { return m_letterBar; }
     PictureButton *button(const QString &objectName) const;
     QMenu *menu(const QString &objectName) const;
@@ -72,12 +76,26 @@ protected:
     void mousePressEvent(QMouseEvent *event) override;
 
 private:
+    // PlaybackView
+    void setJukeboxArea(bool shown) override;
+    void setSlotsEnabled(bool enabled) override;
+    void setStatus(const QString &text) override;
+    void showNowPlayingPicture(const QString &path) override;
+    void showQueuePicture(const QString &path) override;
+    void trackListChanged() override;
+    void queueChanged() override;
+    void popupCoverMenu() override;
+    void popupQueueMenu() override;
+
     int px(int twips) const;
     QRect pxRect(const QRect &twips) const;
     void buildWall();
     void buildStrip();
     void buildRightPanel();
     void buildMenus();
+    void buildJukeboxArea();
+    void connectPlayback();
+    static Playback::Key keyOf(int key, Qt::KeyboardModifiers modifiers);
     void placeWall();
     // Shows the wall model's page in the slots and the album count in the title.
     void showPage();
@@ -104,9 +122,10 @@ private:
     Settings m_settings;
     AlbumList m_albums;
     Wall m_wall;
-    int m_overCover = 0;
+    Playback m_playback;
 
     QSize m_wallTwips;
+    int m_wallShortening = 0; // twips taken from the wall's height by Jukebox mode
     PointerFrame *m_albumFrame = nullptr;
     PointerLabel *m_background = nullptr;
     PointerLabel *m_hoverStrip = nullptr;
@@ -118,8 +137,10 @@ private:
     PictureButton *m_options = nullptr;
     PictureButton *m_help = nullptr;
     QWidget *m_rightPanel = nullptr;
-    QListWidget *m_trackList = nullptr;
+    ListBox *m_trackList = nullptr;
     PointerLabel *m_nowPlayingCover = nullptr;
+    ListBox *m_queueList = nullptr;
+    PointerLabel *m_queueCover = nullptr;
     PlayerBar *m_playerBar = nullptr;
     QMenu *m_modeMenu = nullptr;
     QMenu *m_optionsMenu = nullptr;

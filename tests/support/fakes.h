@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/prompter.h"
+#include "core/randomsource.h"
 #include "playback/mediaplayer.h"
 
 #include <QStringList>
@@ -45,6 +46,23 @@ private:
     QString m_url;
     bool m_playing = false;
     int m_volume = 50;
+};
+
+// Numbers in [0, 1) from a script, then 0 once the script is used up.
+class ScriptedRandom final : public RandomSource
+{
+public:
+    double next() override
+    {
+        if (script.empty())
+            return 0;
+        const double r = script.front();
+        script.pop_front();
+        ++draws;
+        return r;
+    }
+    std::deque<double> script;
+    int draws = 0;
 };
 
 } // namespace lumetra::test

@@ -23,7 +23,7 @@ bool writeCatalogue(const QString &dir, const QList<TestAlbum> &albums)
         return false;
     RecordView songs(catalogue, QStringLiteral("songs"));
     songs.refresh();
-    int n = 0;
+    int n = songs.recordCount();
     for (const TestAlbum &album : albums) {
         const QString folder = dir + QStringLiteral("/Music/album") + QString::number(n++) + u'/';
         QDir().mkpath(folder);
@@ -33,6 +33,10 @@ bool writeCatalogue(const QString &dir, const QList<TestAlbum> &albums)
             image.fill(QColor::fromHsv((n * 37) % 360, 160, 200));
             picture = QStringLiteral("cover.jpg");
             if (!image.save(folder + picture, "JPG"))
+                return false;
+        }
+        for (const QString &track : album.tracks) {
+            if (!writeFile(folder + track, QByteArrayLiteral("not really music")))
                 return false;
         }
         songs.addNew();

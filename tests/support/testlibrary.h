@@ -8,10 +8,12 @@
 
 namespace lumetra::test {
 
-// An album for a test catalogue: a folder under the library root, with a JPEG cover unless `cover` is false.
+// An album for a test catalogue: a folder under the library root, with a JPEG cover unless `cover` is false,
+// and a small file for each name in `tracks`.
 struct TestAlbum {
     QString title;
     bool cover = true;
+    QStringList tracks = {};
 };
 
 // Writes the catalogue `dir`/tracks.lum through the program's own store, one record per album in the

@@ -71,7 +71,7 @@ protected:
 
     MainWindow &start()
     {
-        m_window = std::make_unique<MainWindow>(m_app, m_player, m_prompter, QRect(0, 0, 1920, 1080));
+        m_window = std::make_unique<MainWindow>(m_app, m_player, m_prompter, m_random, QRect(0, 0, 1920, 1080));
         m_window->load();
         return *m_window;
     }
@@ -83,6 +83,7 @@ protected:
     AppFolder m_app{m_dir.path()};
     FakePlayer m_player;
     FakePrompter m_prompter;
+    ScriptedRandom m_random;
     std::unique_ptr<MainWindow> m_window;
 };
 
@@ -109,6 +110,26 @@ TEST_F(MainWindowTest, CatalogueMadeByAnotherToolLoadsAndCloseLeavesOneStateReco
     window.close();
     EXPECT_EQ(querySql(catalogue(), QStringLiteral("SELECT folders, formcolor FROM opts")),
               QStringList{QStringLiteral("72|")});
+}
+
+TEST_F(MainWindowTest, ARunThatEndedInJukeboxStartsInJukeboxAfterTheWallFills)
+{
+    ASSERT_TRUE(writeCatalogue(m_dir.path(), numbered(60)));
+    ASSERT_TRUE(runSql(catalogue(), {QStringLiteral("INSERT INTO opts VALUES ('50', 'jukebox')")}));
+    MainWindow &window = start();
+    EXPECT_TRUE(window.playback().jukeMode());
+    EXPECT_EQ(window.wallTwips().height(), 16200 - 2100 - 2600);
+    EXPECT_EQ(window.slotCount(), 24); // three rows of eight in the shorter wall
+    EXPECT_TRUE(window.findChild<QWidget *>(QStringLiteral("List2"))->isVisibleTo(&window));
+    EXPECT_EQ(window.windowTitle(), QStringLiteral("Lumetra Jukebox: 60 albums loaded."));
+
+    window.menu(QStringLiteral("mnuMode"))->findChild<QAction *>(QStringLiteral("mnunormal"))->trigger();
+    EXPECT_EQ(window.wallTwips().height(), 16200 - 2100);
+    EXPECT_EQ(window.slotCount(), 32);
+    EXPECT_EQ(window.windowTitle(), QStringLiteral("60 albums loaded."));
+    window.close();
+    EXPECT_EQ(querySql(catalogue(), QStringLiteral("SELECT folders, formcolor FROM opts")),
+              QStringList{QStringLiteral("50|")});
 }
 
 TEST_F(MainWindowTest, StoredVolumeIsAppliedAgainAtEveryRebuild)

@@ -1,0 +1,361 @@
+#include "playback.h"
+
+#include "core/albumrecord.h"
+#include "core/appfolder.h"
+#include "core/criteria.h"
+#include "core/folderlisting.h"
+#include "core/prompter.h"
+#include "core/randomsource.h"
+#include "core/recordview.h"
+#include "mediaplayer.h"
+#include "playbackview.h"
+#include "wall/albumlist.h"
+#include "wall/wall.h"
+
+#include <QDir>
+
+namespace lumetra {
+
+namespace {
+
+constexpr int kAlbumShuffleResetAttempt = 200;
+
+const QString kPlaylistStatus = QStringLiteral("*Playlist Mode: (click album art in playlist area to skip track...)");
+const QString kNoAlbumsInShuffle = QStringLiteral("You cannot select albums in Shuffle All mode");
+const QString kCannotDeletePlaying = QStringLiteral(
+    "Cannot delete a playing track - click on the album cover art to right if you want to skip this track");
+
+// A track's name as the track list shows it: the file name without its last four characters.
+QString trackName(const QString &fileName)
+{
+    return fileName.left(qMax<qsizetype>(0, fileName.size() - 4));
+}
+
+} // namespace
+
+Playback::Playback(RecordView &songs, Wall &wall, const AlbumList &albums, const AppFolder &app,
+                   MediaPlayer &player, Prompter &prompter, RandomSource &random, PlaybackView &view)
+    : m_songs(songs)
+    , m_wall(wall)
+    , m_albums(albums)
+    , m_app(app)
+    , m_player(player)
+    , m_prompter(prompter)
+    , m_random(random)
+    , m_view(view)
+{
+}
+
+void Playback::resumeStartMode()
+{
+    if (m_startMode != QStringLiteral("jukebox"))
+        return;
+    m_startMode.clear();
+    jukeboxmode();
+}
+
+void Playback::selectQueueEntry(int i)
+{
+    if (i >= -1 && i < m_queueLines.size())
+        m_selectedQueueEntry = i;
+}
+
+bool Playback::selectTrack(int i)
+{
+    if (i < 0 || i >= m_trackNames.size())
+        return false;
+    m_selectedTrack = i;
+    m_view.trackListChanged();
+    trackListClicked();
+    return true;
+}
+
+void Playback::trackListClicked()
+{
+    if (!m_jukeMode) {
+        player();
+        return;
+    }
+    const int i = m_selectedTrack;
+    if (i < 0 || i >= m_trackNames.size())
+        return;
+    const QString name = m_trackNames[i];
+    if (name == m_lastQueued)
+        return;
+    appendToQueue(name + QStringLiteral("  -  ") + m_albumTitle,
+                  m_folderAsListed + QDir::separator() + m_albumFiles.value(i));
+    m_lastQueued = name;
+    if (m_queueLines.size() == 1) {
+        m_view.showQueuePicture(m_songs.value(QStringLiteral("Path")) + m_songs.value(QStringLiteral("Picture")));
+        player();
+    }
+    m_view.setStatus(kPlaylistStatus);
+}
+
+void Playback::appendToQueue(const QString &line, const QString &path)
+{
+    m_queueLines.append(line);
+    m_queuePaths.append(path);
+    m_view.queueChanged();
+}
+
+void Playback::trackListKey(Key key)
+{
+    if (key == Key::KeypadPlus) {
+        m_view.display();
+    } else if (key == Key::KeypadMinus) {
+        if (m_wall.firstAlbum() <= m_wall.slotCount()) {
+            m_wall.setFirstAlbum(m_albums.size());
+            m_view.display();
+        }
+        int first = m_wall.firstAlbum() - 2 * m_wall.slotCount();
+        if (first < 0)
+            first += m_albums.size();
+        m_wall.setFirstAlbum(first);
+        m_view.display();
+    }
+    if (m_jukeMode)
+        playskip();
+}
+
+void Playback::queueListKey(Key)
+{
+    if (m_jukeMode)
+        playskip();
+}
+
+void Playback::queueListPressed(bool leftButton)
+{
+    if (leftButton)
+        m_view.popupQueueMenu();
+}
+
+void Playback::coverPressed(int slot, bool leftButton)
+{
+    const auto &page = m_wall.page();
+    if (slot < 0 || slot >= static_cast<int>(page.size()) || page[slot].title.isEmpty())
+        return;
+    if (!leftButton) {
+        if (!m_collMode) {
+            m_overCover = slot;
+            m_view.popupCoverMenu();
+        }
+        return;
+    }
+    m_albumShuffle = false;
+    if (m_shuffleMode) {
+        m_prompter.message(kNoAlbumsInShuffle);
+        return;
+    }
+    m_clickedCover = slot;
+    openAlbum(slot);
+    if (m_jukeMode)
+        return;
+    if (m_autoplay)
+        selectTrack(0);
+}
+
+void Playback::openAlbum(int slot)
+{
+    const SlotContent &content = m_wall.page()[slot];
+    clearTrackList();
+    m_songs.moveFirst();
+    m_songs.findFirst(idCriteria(content.id));
+    const QString path = m_songs.value(QStringLiteral("Path"));
+    const QString picture = m_songs.value(QStringLiteral("Picture"));
+    m_view.showNowPlayingPicture(m_app.noCoverPicture());
+    if (!picture.isEmpty())
+        m_view.showNowPlayingPicture(path + picture);
+    m_albumFiles = listFiles(path, kMusicPatterns);
+    m_albumFolder = path;
+    m_folderAsListed = QDir::cleanPath(path);
+    m_albumTitle = content.title;
+    for (const QString &file : m_albumFiles)
+        m_trackNames.append(trackName(file));
+    m_view.trackListChanged();
+}
+
+void Playback::clearTrackList()
+{
+    m_albumFiles.clear();
+    m_trackNames.clear();
+    m_selectedTrack = -1;
+    m_view.trackListChanged();
+}
+
+void Playback::playStateChanged(int state)
+{
+    if (state == MediaPlayer::MediaEnded) {
+        m_trackEnded = true;
+        return;
+    }
+    if (state != MediaPlayer::Transitioning || !m_trackEnded)
+        return;
+    m_trackEnded = false;
+    if (!endOfTrack())
+        m_player.stop();
+}
+
+bool Playback::endOfTrack()
+{
+    if (m_jukeMode) {
+        m_lastQueued.clear();
+        if (!removeQueueEntry(0))
+            return false;
+        if (m_queuePaths.isEmpty())
+            return true; // nothing waits; the queue stays empty until the user adds to it
+        player();
+        playlistpic();
+        return true;
+    }
+    if (m_albumShuffle)
+        return pickAlbumShuffleTrack();
+    // Normal Play: the next track of the open album; after the last there is none and playback ends.
+    return selectTrack(m_selectedTrack + 1);
+}
+
+bool Playback::pickAlbumShuffleTrack()
+{
+    const int n = static_cast<int>(m_albumFiles.size());
+    int attempts = 0;
+    int r = 0;
+    do {
+        if (++attempts == kAlbumShuffleResetAttempt)
+            m_playedTracks = QStringLiteral(",");
+        r = m_random.pick(n);
+    } while (m_playedTracks.contains(u',' + QString::number(r) + u','));
+    if (!selectTrack(r))
+        return false;
+    m_playedTracks += QString::number(m_selectedTrack) + u',';
+    return true;
+}
+
+void Playback::player()
+{
+    if (m_jukeMode) {
+        selectQueueEntry(m_queuePaths.isEmpty() ? -1 : 0);
+        m_view.queueChanged();
+        m_player.setUrl(m_queuePaths.value(0));
+        m_player.play();
+        return;
+    }
+    const int i = m_selectedTrack;
+    if (i < 0 || i >= m_albumFiles.size())
+        return;
+    if (m_shuffleMode)
+        m_view.setStatus(QStringLiteral("*Shuffle Mode: \"%1\" [hit album picture to skip].").arg(m_trackNames[i]));
+    m_player.setUrl(m_albumFolder + m_albumFiles[i]);
+    m_player.play();
+}
+
+bool Playback::removeQueueEntry(int i)
+{
+    if (i < 0 || i >= m_queuePaths.size())
+        return false;
+    m_queueLines.removeAt(i);
+    m_queuePaths.removeAt(i);
+    if (m_selectedQueueEntry >= m_queueLines.size())
+        m_selectedQueueEntry = -1;
+    m_view.queueChanged();
+    return true;
+}
+
+void Playback::playskip()
+{
+    m_player.stop();
+    if (removeQueueEntry(m_selectedQueueEntry) && !m_queueLines.isEmpty()) {
+        selectQueueEntry(0);
+        player();
+    }
+    playlistpic();
+}
+
+void Playback::skipQueueCover()
+{
+    m_player.stop();
+    if (removeQueueEntry(0) && !m_queueLines.isEmpty()) {
+        selectQueueEntry(0);
+        player();
+    }
+    playlistpic();
+}
+
+void Playback::playlistpic()
+{
+    const QString fallback = m_app.defaultPicture();
+    if (m_queuePaths.isEmpty()) {
+        m_view.showQueuePicture(fallback);
+        return;
+    }
+    const QString head = m_queuePaths.first();
+    const qsizetype cut = head.lastIndexOf(QDir::separator());
+    const QString folder = cut < 0 ? QString() : head.left(cut + 1);
+    const QStringList pictures = listFiles(folder, kPicturePatterns);
+    m_view.showQueuePicture(pictures.isEmpty() ? fallback : folder + pictures.first());
+}
+
+void Playback::mnunormal()
+{
+    m_startMode.clear();
+    if (m_jukeMode) {
+        m_jukeMode = false;
+        m_albumShuffle = false;
+        m_view.setJukeboxArea(false);
+        m_view.unloader();
+    }
+    clearTrackList();
+    m_view.showNowPlayingPicture(m_app.defaultPicture());
+    m_shuffleMode = false;
+    m_collMode = false;
+    m_view.setSlotsEnabled(true);
+    m_player.stop();
+    m_view.setStatus(QStringLiteral("%1 albums loaded.").arg(m_albums.size()));
+}
+
+void Playback::jukeboxmode()
+{
+    if (m_jukeMode)
+        return;
+    m_jukeMode = true;
+    clearTrackList();
+    m_collMode = false;
+    m_shuffleMode = false;
+    m_view.showNowPlayingPicture(m_app.defaultPicture());
+    m_view.setSlotsEnabled(true);
+    m_player.stop();
+    m_queueLines.clear();
+    m_queuePaths.clear();
+    m_selectedQueueEntry = -1;
+    m_view.queueChanged();
+    m_view.setJukeboxArea(true);
+    m_view.showQueuePicture(m_app.defaultPicture());
+    m_view.unloader();
+}
+
+void Playback::mnutop()
+{
+    const int i = m_selectedQueueEntry;
+    if (i < 0 || i >= m_queueLines.size())
+        return;
+    const QString line = m_queueLines.takeAt(i);
+    const QString path = m_queuePaths.takeAt(i);
+    const int to = qMin<int>(1, m_queueLines.size());
+    m_queueLines.insert(to, line);
+    m_queuePaths.insert(to, path);
+    m_selectedQueueEntry = to;
+    m_view.queueChanged();
+}
+
+void Playback::playdel()
+{
+    const int i = m_selectedQueueEntry;
+    if (i == 0) {
+        m_prompter.message(kCannotDeletePlaying);
+        return;
+    }
+    removeQueueEntry(i);
+    selectQueueEntry(m_queueLines.isEmpty() ? -1 : 0);
+    m_view.queueChanged();
+}
+
+} // namespace lumetra

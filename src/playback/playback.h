@@ -1,0 +1,124 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace lumetra {
+
+class AlbumList;
+class AppFolder;
+class MediaPlayer;
+class PlaybackView;
+class Prompter;
+class RandomSource;
+class RecordView;
+class Wall;
+
+// The play modes, the now-playing state and what plays next: the main window's playback decisions, free of
+// widgets. The window forwards clicks, keys and the player's state reports here and renders what it is told.
+class Playback
+{
+public:
+    enum class Key { KeypadPlus, KeypadMinus, Space, Other };
+
+    Playback(RecordView &songs, Wall &wall, const AlbumList &albums, const AppFolder &app, MediaPlayer &player,
+             Prompter &prompter, RandomSource &random, PlaybackView &view);
+
+    // The play-mode flags; none set is Normal Play. Tested in this order when a track ends.
+    bool shuffleMode() const { return m_shuffleMode; }
+    bool jukeMode() const { return m_jukeMode; }
+    bool collMode() const { return m_collMode; }
+    bool albumShuffle() const { return m_albumShuffle; }
+    void setAlbumShuffle(bool on) { m_albumShuffle = on; }
+
+    void setAutoplay(bool on) { m_autoplay = on; }
+    // The start mode left by the last run ("jukebox" or empty).
+    void setStartMode(const QString &mode) { m_startMode = mode; }
+    // After the wall is filled: enters Jukebox mode once if the last run ended in it.
+    void resumeStartMode();
+
+    // The open album: its music files (SongList), the names shown in the track list (List1).
+    const QStringList &albumFiles() const { return m_albumFiles; }
+    const QStringList &trackNames() const { return m_trackNames; }
+    int selectedTrack() const { return m_selectedTrack; }
+    QString albumFolder() const { return m_albumFolder; }
+    // Album shuffle's played tracks: ",3,0,7," after tracks 3, 0 and 7.
+    const QString &playedTracks() const { return m_playedTracks; }
+    void setPlayedTracks(const QString &played) { m_playedTracks = played; }
+
+    // The Jukebox queue: the lines shown (List2) and the files played (playlist); entry 0 is playing.
+    const QStringList &queueLines() const { return m_queueLines; }
+    const QStringList &queuePaths() const { return m_queuePaths; }
+    int selectedQueueEntry() const { return m_selectedQueueEntry; }
+    void selectQueueEntry(int i);
+    const QString &lastQueued() const { return m_lastQueued; }
+
+    int overCover() const { return m_overCover; }
+    void setOverCover(int slot) { m_overCover = slot; }
+    int clickedCover() const { return m_clickedCover; }
+
+    // Selects a track and runs the track-list click handling, as a user's click does. False when there
+    // is no such entry.
+    bool selectTrack(int i);
+    void trackListClicked();
+    void trackListKey(Key key);
+    void queueListKey(Key key);
+    void queueListPressed(bool leftButton);
+    void coverPressed(int slot, bool leftButton);
+
+    // The player's play-state report: acts on a media-ended report followed by a transitioning one.
+    void playStateChanged(int state);
+    // player: hand the current track to the media player and start it.
+    void player();
+    void playskip();
+    void playlistpic();
+    void skipQueueCover(); // Image15
+
+    void mnunormal();
+    void jukeboxmode();
+    void mnutop();  // "Move to top of list"
+    void playdel(); // "Delete from Playlist"
+
+private:
+    bool endOfTrack();
+    bool pickAlbumShuffleTrack();
+    bool removeQueueEntry(int i);
+    void openAlbum(int slot);
+    void clearTrackList();
+    void appendToQueue(const QString &line, const QString &path);
+
+    RecordView &m_songs;
+    Wall &m_wall;
+    const AlbumList &m_albums;
+    const AppFolder &m_app;
+    MediaPlayer &m_player;
+    Prompter &m_prompter;
+    RandomSource &m_random;
+    PlaybackView &m_view;
+
+    bool m_shuffleMode = false;
+    bool m_jukeMode = false;
+    bool m_collMode = false;
+    bool m_albumShuffle = false;
+    bool m_autoplay = false;
+    bool m_trackEnded = false;
+    QString m_startMode;
+
+    QStringList m_albumFiles;
+    QStringList m_trackNames;
+    int m_selectedTrack = -1;
+    QString m_albumFolder;   // the open album's Path, ending with the separator
+    QString m_folderAsListed;// the same folder as the file list reports it, without the separator
+    QString m_albumTitle;    // the title of the cover that opened the album
+    QString m_playedTracks;
+
+    QStringList m_queueLines;
+    QStringList m_queuePaths;
+    int m_selectedQueueEntry = -1;
+    QString m_lastQueued;
+
+    int m_overCover = 0;
+    int m_clickedCover = 0;
+};
+
+} // namespace lumetra

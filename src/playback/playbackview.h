@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QString>
+
+namespace lumetra {
+
+// What playback asks of the window: rebuild or page the wall, and show what changed. The main window
+// implements it; tests record the calls.
+class PlaybackView
+{
+public:
+    virtual ~PlaybackView() = default;
+
+    // The wall: fill from the current position (display) or rebuild it whole (unloader).
+    virtual void display() = 0;
+    virtual void unloader() = 0;
+    // Jukebox's layout: the wall 2600 twips shorter with the queue list and queue cover below it.
+    virtual void setJukeboxArea(bool shown) = 0;
+    // Collections disable the covers; every other mode enables them again.
+    virtual void setSlotsEnabled(bool enabled) = 0;
+
+    // The window title, which serves as the status line.
+    virtual void setStatus(const QString &text) = 0;
+    virtual void showNowPlayingPicture(const QString &path) = 0; // Image2
+    virtual void showQueuePicture(const QString &path) = 0;      // Image15
+    // The track list or the queue changed: show the state's entries and selection again.
+    virtual void trackListChanged() = 0;
+    virtual void queueChanged() = 0;
+
+    virtual void popupCoverMenu() = 0; // mnurt, for the slot in overCover()
+    virtual void popupQueueMenu() = 0; // men1
+};
+
+} // namespace lumetra

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QListWidget>
+
+namespace lumetra {
+
+// A list whose clicks, presses and keys are reported to the window instead of acting by themselves, so
+// that what a selection does is decided in one place.
+class ListBox : public QListWidget
+{
+    Q_OBJECT
+public:
+    explicit ListBox(QWidget *parent = nullptr);
+
+    // Shows `lines` with `selected` (-1: none) without reporting anything.
+    void setLines(const QStringList &lines, int selected);
+
+Q_SIGNALS:
+    void rowClicked(int row);
+    void pressed(int row, Qt::MouseButton button);
+    // Keypad plus and minus, Space and any other key, as the window maps them.
+    void keyPressed(int key, Qt::KeyboardModifiers modifiers);
+
+protected:
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+};
+
+} // namespace lumetra

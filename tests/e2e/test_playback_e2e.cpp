@@ -1,0 +1,155 @@
+#include "audiofile.h"
+#include "core/appfolder.h"
+#include "playback/qtmediaplayer.h"
+#include "support/fakes.h"
+#include "support/testlibrary.h"
+#include "synth.h"
+#include "ui/coverslot.h"
+#include "ui/listbox.h"
+#include "ui/mainwindow.h"
+#include "ui/pointerwidgets.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <functional>
+
+using namespace lumetra;
+using namespace lumetra::test;
+
+namespace {
+
+demo::Audio tone(double frequency)
+{
+    demo::Audio audio;
+    const int samples = demo::Audio::kSampleRate * 3 / 10;
+    for (int i = 0; i < samples; ++i) {
+        const float v = 0.3f * static_cast<float>(std::sin(2 * M_PI * frequency * i / demo::Audio::kSampleRate));
+        audio.left.push_back(v);
+        audio.right.push_back(v);
+    }
+    return audio;
+}
+
+bool waitFor(const std::function<bool()> &done, int ms)
+{
+    QElapsedTimer clock;
+    clock.start();
+    while (!done() && clock.elapsed() < ms)
+        QApplication::processEvents(QEventLoop::AllEvents, 20);
+    return done();
+}
+
+void clickAt(QWidget *widget, QPoint pos, Qt::MouseButton button = Qt::LeftButton)
+{
+    const QPointF local(pos);
+    QMouseEvent down(QEvent::MouseButtonPress, local, widget->mapToGlobal(local), button, button, Qt::NoModifier);
+    QApplication::sendEvent(widget, &down);
+    QMouseEvent up(QEvent::MouseButtonRelease, local, widget->mapToGlobal(local), button, Qt::NoButton,
+                   Qt::NoModifier);
+    QApplication::sendEvent(widget, &up);
+}
+
+// Real files in three formats, the real media player and the real window: what a user hears.
+class PlaybackEndToEnd : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        m_savedCwd = QDir::currentPath();
+        ASSERT_TRUE(m_app.prepare(QStringLiteral(":/files")));
+        ASSERT_TRUE(writeCatalogue(m_dir.path(), {{QStringLiteral("Tones")}, {QStringLiteral("Second")}}));
+        m_tones = m_dir.filePath(QStringLiteral("Music/album0/"));
+        m_second = m_dir.filePath(QStringLiteral("Music/album1/"));
+        QString error;
+        ASSERT_TRUE(demo::writeWav(m_tones + QStringLiteral("01 Low.wav"), tone(330), &error));
+        ASSERT_TRUE(demo::writeOgg(m_tones + QStringLiteral("02 Mid.ogg"), tone(440), {}, 7, &error));
+        ASSERT_TRUE(demo::writeMp3(m_tones + QStringLiteral("03 High.mp3"), tone(550), {}, &error));
+        ASSERT_TRUE(demo::writeOgg(m_second + QStringLiteral("a.ogg"), tone(660), {}, 8, &error));
+        ASSERT_TRUE(demo::writeMp3(m_second + QStringLiteral("b.mp3"), tone(770), {}, &error));
+        ASSERT_TRUE(writeFile(m_app.file(QStringLiteral("jb.ini")),
+                              "(Lumetra default)\r\n2400\r\n150\r\n0\r\n16777215\r\n010\r\nDejaVu Sans+9&False\r\n\r\n"));
+
+        m_window = std::make_unique<MainWindow>(m_app, m_player, m_prompter, m_random, QRect(0, 0, 1920, 1080));
+        m_window->show();
+        m_window->load();
+        QObject::connect(&m_player, &MediaPlayer::playStateChanged, [this](int state) {
+            if (state == MediaPlayer::Playing && (m_started.isEmpty() || m_started.last() != m_player.url()))
+                m_started.append(m_player.url().section(u'/', -1));
+            if (state == MediaPlayer::MediaEnded)
+                ++m_ended;
+        });
+    }
+    void TearDown() override
+    {
+        m_window.reset();
+        QDir::setCurrent(m_savedCwd);
+    }
+
+    CoverSlot *slotOf(const QString &title)
+    {
+        for (int k = 0; k < m_window->slotCount(); ++k) {
+            if (m_window->slot(k)->title() == title)
+                return m_window->slot(k);
+        }
+        return nullptr;
+    }
+
+    QTemporaryDir m_dir;
+    QString m_savedCwd;
+    AppFolder m_app{m_dir.path()};
+    QString m_tones;
+    QString m_second;
+    QtMediaPlayer m_player;
+    FakePrompter m_prompter;
+    ScriptedRandom m_random;
+    std::unique_ptr<MainWindow> m_window;
+    QStringList m_started;
+    int m_ended = 0;
+};
+
+TEST_F(PlaybackEndToEnd, AnAlbumPlaysThroughInNormalPlayAndStopsAfterItsLastTrack)
+{
+    ASSERT_NE(slotOf(QStringLiteral("Tones")), nullptr);
+    clickAt(slotOf(QStringLiteral("Tones"))->cover(), QPoint(5, 5));
+    ASSERT_TRUE(waitFor([this] { return m_ended == 3; }, 20000)) << "ended " << m_ended << " of 3";
+    waitFor([] { return false; }, 400); // whatever would come after the last track
+    EXPECT_EQ(m_started, (QStringList{QStringLiteral("01 Low.wav"), QStringLiteral("02 Mid.ogg"),
+                                      QStringLiteral("03 High.mp3")}));
+    EXPECT_FALSE(m_player.isPlaying());
+    EXPECT_EQ(m_window->playback().selectedTrack(), 2);
+}
+
+TEST_F(PlaybackEndToEnd, ATwoEntryQueueAdvancesInJukeboxModeAndTheModeIsStoredAtClose)
+{
+    QAction *jukebox = m_window->menu(QStringLiteral("mnuMode"))->findChild<QAction *>(QStringLiteral("mnuplaylist"));
+    ASSERT_NE(jukebox, nullptr);
+    jukebox->trigger();
+    ASSERT_TRUE(m_window->playback().jukeMode());
+    EXPECT_EQ(m_window->wallTwips().height(), 16200 - 2100 - 2600);
+
+    clickAt(slotOf(QStringLiteral("Second"))->cover(), QPoint(5, 5));
+    auto *tracks = m_window->findChild<ListBox *>(QStringLiteral("List1"));
+    ASSERT_EQ(tracks->count(), 2);
+    clickAt(tracks->viewport(), tracks->visualItemRect(tracks->item(0)).center());
+    clickAt(tracks->viewport(), tracks->visualItemRect(tracks->item(1)).center());
+    EXPECT_EQ(m_window->findChild<ListBox *>(QStringLiteral("List2"))->count(), 2);
+
+    ASSERT_TRUE(waitFor([this] { return m_ended == 2; }, 20000)) << "ended " << m_ended << " of 2";
+    waitFor([this] { return m_window->playback().queueLines().isEmpty(); }, 2000);
+    EXPECT_EQ(m_started, (QStringList{QStringLiteral("a.ogg"), QStringLiteral("b.mp3")}));
+    EXPECT_TRUE(m_window->playback().queueLines().isEmpty());
+
+    m_window->close();
+    EXPECT_EQ(querySql(m_app.file(QStringLiteral("tracks.lum")), QStringLiteral("SELECT formcolor FROM opts")),
+              QStringList{QStringLiteral("jukebox")});
+}
+
+} // namespace
