@@ -24,6 +24,15 @@ const QString kPlaylistStatus = QStringLiteral("*Playlist Mode: (click album art
 const QString kNoAlbumsInShuffle = QStringLiteral("You cannot select albums in Shuffle All mode");
 const QString kCannotDeletePlaying = QStringLiteral(
     "Cannot delete a playing track - click on the album cover art to right if you want to skip this track");
+const QString kRefillNote = QStringLiteral(" - Added by Lumetra - Hey, Nothing was waiting in the queue...");
+const QString kSkippedNotice = QStringLiteral(" was skipped because it is set not to play in Random mode.");
+const QString kSkipLimitMessage = QStringLiteral(
+    "Cannot find enough albums to play in this mode.  Please ensure that they are not all set to skip in shuffle "
+    "mode!");
+const QString kNotInJukebox = QStringLiteral("This can't be used in Jukebox mode");
+const QString kPath = QStringLiteral("Path");
+const QString kPicture = QStringLiteral("Picture");
+const QString kProbability = QStringLiteral("Probability");
 
 // A track's name as the track list shows it: the file name without its last four characters.
 QString trackName(const QString &fileName)
@@ -80,13 +89,19 @@ void Playback::trackListClicked()
     if (i < 0 || i >= m_trackNames.size())
         return;
     const QString name = m_trackNames[i];
-    if (name == m_lastQueued)
-        return;
-    appendToQueue(name + QStringLiteral("  -  ") + m_albumTitle,
-                  m_folderAsListed + QDir::separator() + m_albumFiles.value(i));
+    if (m_queueEmpty) {
+        // The refill's pick: queued whatever was queued last.
+        m_queueEmpty = false;
+        appendToQueue(name + kRefillNote, m_albumFolder + m_albumFiles.value(i));
+    } else {
+        if (name == m_lastQueued)
+            return;
+        appendToQueue(name + QStringLiteral("  -  ") + m_albumTitle,
+                      m_folderAsListed + QDir::separator() + m_albumFiles.value(i));
+    }
     m_lastQueued = name;
     if (m_queueLines.size() == 1) {
-        m_view.showQueuePicture(m_songs.value(QStringLiteral("Path")) + m_songs.value(QStringLiteral("Picture")));
+        m_view.showQueuePicture(m_songs.value(kPath) + m_songs.value(kPicture));
         player();
     }
     m_view.setStatus(kPlaylistStatus);
@@ -116,6 +131,8 @@ void Playback::trackListKey(Key key)
     }
     if (m_jukeMode)
         playskip();
+    else if (m_shuffleMode && key == Key::Space)
+        randomiser();
 }
 
 void Playback::queueListKey(Key)
@@ -161,17 +178,24 @@ void Playback::openAlbum(int slot)
     clearTrackList();
     m_songs.moveFirst();
     m_songs.findFirst(idCriteria(content.id));
-    const QString path = m_songs.value(QStringLiteral("Path"));
-    const QString picture = m_songs.value(QStringLiteral("Picture"));
+    loadAlbum(content.title);
+}
+
+void Playback::loadAlbum(const QString &title)
+{
+    const QString path = m_songs.value(kPath);
+    const QString picture = m_songs.value(kPicture);
     m_view.showNowPlayingPicture(m_app.noCoverPicture());
     if (!picture.isEmpty())
         m_view.showNowPlayingPicture(path + picture);
     m_albumFiles = listFiles(path, kMusicPatterns);
     m_albumFolder = path;
     m_folderAsListed = QDir::cleanPath(path);
-    m_albumTitle = content.title;
+    m_albumTitle = title;
+    m_trackNames.clear();
     for (const QString &file : m_albumFiles)
         m_trackNames.append(trackName(file));
+    m_selectedTrack = -1;
     m_view.trackListChanged();
 }
 
@@ -198,12 +222,18 @@ void Playback::playStateChanged(int state)
 
 bool Playback::endOfTrack()
 {
+    if (m_shuffleMode) {
+        randomiser();
+        return true;
+    }
     if (m_jukeMode) {
         m_lastQueued.clear();
         if (!removeQueueEntry(0))
             return false;
-        if (m_queuePaths.isEmpty())
-            return true; // nothing waits; the queue stays empty until the user adds to it
+        if (m_queuePaths.isEmpty()) {
+            m_queueEmpty = true;
+            return fillsub();
+        }
         player();
         playlistpic();
         return true;
@@ -280,6 +310,65 @@ void Playback::skipQueueCover()
     playlistpic();
 }
 
+void Playback::skipNowPlayingCover()
+{
+    if (m_shuffleMode)
+        randomiser();
+}
+
+void Playback::randomiser()
+{
+    pickRandomAlbum(Pick::ShuffleAll);
+}
+
+bool Playback::fillsub()
+{
+    return pickRandomAlbum(Pick::Refill);
+}
+
+bool Playback::pickRandomAlbum(Pick pick)
+{
+    // A refused album is retried up to the limit; a loop, so retries never deepen the stack.
+    for (;;) {
+        if (pick == Pick::ShuffleAll) {
+            if (m_albums.isEmpty())
+                return true;
+            m_shuffleMode = true;
+        }
+        clearTrackList();
+        const int n = m_albums.size();
+        if (n == 0) {
+            m_queueEmpty = false;
+            return false;
+        }
+        const QString name = m_albums.at(m_random.pick(n));
+        m_songs.findFirst(albumCriteria(name));
+        if (m_songs.value(kProbability) == QStringLiteral("No")) {
+            m_view.setStatus(name + kSkippedNotice);
+            if (++m_skipCount != kSkipLimit)
+                continue;
+            m_prompter.message(kSkipLimitMessage);
+            m_skipCount = 0;
+            m_queueEmpty = false;
+            mnunormal();
+            return true;
+        }
+        loadAlbum(name);
+        const int t = m_random.pick(static_cast<int>(m_albumFiles.size()));
+        m_skipCount = 0;
+        if (pick == Pick::ShuffleAll) {
+            // Selecting the track starts it through the track-list handling.
+            selectTrack(t);
+            return true;
+        }
+        if (!selectTrack(t)) {
+            m_queueEmpty = false;
+            return false;
+        }
+        return true;
+    }
+}
+
 void Playback::playlistpic()
 {
     const QString fallback = m_app.defaultPicture();
@@ -294,14 +383,19 @@ void Playback::playlistpic()
     m_view.showQueuePicture(pictures.isEmpty() ? fallback : folder + pictures.first());
 }
 
+void Playback::leaveJukebox()
+{
+    m_jukeMode = false;
+    m_view.setJukeboxArea(false);
+    m_view.unloader();
+}
+
 void Playback::mnunormal()
 {
     m_startMode.clear();
     if (m_jukeMode) {
-        m_jukeMode = false;
         m_albumShuffle = false;
-        m_view.setJukeboxArea(false);
-        m_view.unloader();
+        leaveJukebox();
     }
     clearTrackList();
     m_view.showNowPlayingPicture(m_app.defaultPicture());
@@ -310,6 +404,58 @@ void Playback::mnunormal()
     m_view.setSlotsEnabled(true);
     m_player.stop();
     m_view.setStatus(QStringLiteral("%1 albums loaded.").arg(m_albums.size()));
+}
+
+void Playback::mnurandom()
+{
+    if (m_jukeMode)
+        leaveJukebox();
+    m_albumShuffle = false;
+    m_startMode.clear();
+    m_collMode = false;
+    m_view.setSlotsEnabled(true);
+    randomiser();
+}
+
+void Playback::mnuplsh()
+{
+    m_albumShuffle = true;
+    if (m_collMode)
+        return;
+    if (m_jukeMode) {
+        m_prompter.message(kNotInJukebox);
+        return;
+    }
+    const auto &page = m_wall.page();
+    if (m_overCover < 0 || m_overCover >= static_cast<int>(page.size()))
+        return;
+    openAlbum(m_overCover);
+    m_playedTracks = QStringLiteral(",");
+    if (selectTrack(m_random.pick(static_cast<int>(m_albumFiles.size()))))
+        m_playedTracks += QString::number(m_selectedTrack) + u',';
+}
+
+void Playback::mnuskip()
+{
+    setProbability(QStringLiteral("No"));
+}
+
+void Playback::mnuplay()
+{
+    setProbability(QString());
+}
+
+void Playback::setProbability(const QString &value)
+{
+    const auto &page = m_wall.page();
+    if (m_overCover < 0 || m_overCover >= static_cast<int>(page.size()) || page[m_overCover].id.isEmpty())
+        return;
+    // Only the album the slot shows may change; a slot whose album is gone changes nothing.
+    if (!m_songs.findFirst(idCriteria(page[m_overCover].id)))
+        return;
+    m_songs.setValue(kProbability, value);
+    m_songs.update();
+    m_songs.moveLast();
 }
 
 void Playback::jukeboxmode()

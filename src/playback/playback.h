@@ -72,18 +72,39 @@ public:
     void player();
     void playskip();
     void playlistpic();
-    void skipQueueCover(); // Image15
+    void skipQueueCover();      // Image15
+    void skipNowPlayingCover(); // Image2
+
+    // randomiser: Shuffle All's pick of a random track of a random album that is not marked "No".
+    void randomiser();
+    // fillsub: the same pick for an empty Jukebox queue; the track is queued by the track-list handling.
+    // False when it fails (the end-of-track step then stops the player).
+    bool fillsub();
+    int skipCount() const { return m_skipCount; }
+    bool queueEmpty() const { return m_queueEmpty; }
 
     void mnunormal();
+    void mnurandom();
     void jukeboxmode();
+    void mnuplsh(); // "Play this album shuffled", for the slot in overCover()
+    void mnuskip(); // "Skip this album when in shuffle mode"
+    void mnuplay(); // "Play this album when in Shuffle mode"
+
+    static constexpr int kSkipLimit = 10;
     void mnutop();  // "Move to top of list"
     void playdel(); // "Delete from Playlist"
 
 private:
+    enum class Pick { ShuffleAll, Refill };
+    bool pickRandomAlbum(Pick pick);
+    void leaveJukebox();
+    void setProbability(const QString &value);
     bool endOfTrack();
     bool pickAlbumShuffleTrack();
     bool removeQueueEntry(int i);
     void openAlbum(int slot);
+    // Lists the current record's folder as the open album, shown under `title`.
+    void loadAlbum(const QString &title);
     void clearTrackList();
     void appendToQueue(const QString &line, const QString &path);
 
@@ -102,6 +123,8 @@ private:
     bool m_albumShuffle = false;
     bool m_autoplay = false;
     bool m_trackEnded = false;
+    bool m_queueEmpty = false;
+    int m_skipCount = 0;
     QString m_startMode;
 
     QStringList m_albumFiles;

@@ -181,6 +181,7 @@ void MainWindow::buildRightPanel()
     m_nowPlayingCover = new PointerLabel(m_rightPanel);
     m_nowPlayingCover->setObjectName(QStringLiteral("Image2"));
     m_nowPlayingCover->setAccessibleName(QStringLiteral("Now playing cover"));
+    m_nowPlayingCover->setToolTip(QStringLiteral("Click here to skip current track"));
     m_nowPlayingCover->setScaledContents(true);
 
     m_trackList = new ListBox(m_rightPanel);
@@ -230,7 +231,7 @@ void MainWindow::buildMenus()
         return action;
     };
     command(m_modeMenu, QStringLiteral("mnunormal"), QStringLiteral("Normal Play"), [this] { m_playback.mnunormal(); });
-    item(m_modeMenu, QStringLiteral("mnurandom"), QStringLiteral("Shuffle All"));
+    command(m_modeMenu, QStringLiteral("mnurandom"), QStringLiteral("Shuffle All"), [this] { m_playback.mnurandom(); });
     command(m_modeMenu, QStringLiteral("mnuplaylist"), QStringLiteral("Jukebox"), [this] {
         m_playback.setAlbumShuffle(false);
         m_playback.jukeboxmode();
@@ -244,13 +245,16 @@ void MainWindow::buildMenus()
     item(m_optionsMenu, QStringLiteral("mnulab"), QStringLiteral("List Albums in Browser"));
 
     m_coverMenu = menu(QStringLiteral("mnurt"), QStringLiteral("rightclick"));
-    item(m_coverMenu, QStringLiteral("mnuplsh"), QStringLiteral("Play this album shuffled"));
+    command(m_coverMenu, QStringLiteral("mnuplsh"), QStringLiteral("Play this album shuffled"),
+            [this] { m_playback.mnuplsh(); });
     item(m_coverMenu, QStringLiteral("mnulist"), QStringLiteral("List Songs"));
     item(m_coverMenu, QStringLiteral("mnuart"), QStringLiteral("Get Cover Art"));
     item(m_coverMenu, QStringLiteral("mnuexplore"), QStringLiteral("Explore"));
     QMenu *shuffle = menu(QStringLiteral("mnushuff"), QStringLiteral("Shuffle"), m_coverMenu);
-    item(shuffle, QStringLiteral("mnuskip"), QStringLiteral("Skip this album when in shuffle mode"));
-    item(shuffle, QStringLiteral("mnuplay"), QStringLiteral("Play this album when in Shuffle mode"));
+    command(shuffle, QStringLiteral("mnuskip"), QStringLiteral("Skip this album when in shuffle mode"),
+            [this] { m_playback.mnuskip(); });
+    command(shuffle, QStringLiteral("mnuplay"), QStringLiteral("Play this album when in Shuffle mode"),
+            [this] { m_playback.mnuplay(); });
     item(m_coverMenu, QStringLiteral("mnuaddsongs"), QStringLiteral("Add songs to this album"));
     item(m_coverMenu, QStringLiteral("mnurename"), QStringLiteral("Rename Album"));
     item(m_coverMenu, QStringLiteral("mnumaindel"), QStringLiteral("Delete Album"));
@@ -572,6 +576,10 @@ void MainWindow::connectPlayback()
     connect(m_queueCover, &PointerLabel::pressed, this, [this](Qt::MouseButton button) {
         if (button == Qt::LeftButton)
             m_playback.skipQueueCover();
+    });
+    connect(m_nowPlayingCover, &PointerLabel::pressed, this, [this](Qt::MouseButton button) {
+        if (button == Qt::LeftButton)
+            m_playback.skipNowPlayingCover();
     });
 }
 

@@ -142,10 +142,12 @@ TEST_F(PlaybackEndToEnd, ATwoEntryQueueAdvancesInJukeboxModeAndTheModeIsStoredAt
     clickAt(tracks->viewport(), tracks->visualItemRect(tracks->item(1)).center());
     EXPECT_EQ(m_window->findChild<ListBox *>(QStringLiteral("List2"))->count(), 2);
 
-    ASSERT_TRUE(waitFor([this] { return m_ended == 2; }, 20000)) << "ended " << m_ended << " of 2";
-    waitFor([this] { return m_window->playback().queueLines().isEmpty(); }, 2000);
-    EXPECT_EQ(m_started, (QStringList{QStringLiteral("a.ogg"), QStringLiteral("b.mp3")}));
-    EXPECT_TRUE(m_window->playback().queueLines().isEmpty());
+    // After the two queued tracks the queue refills itself with a random track (here: Second's first).
+    ASSERT_TRUE(waitFor([this] { return m_started.size() == 3; }, 20000))
+        << "started " << m_started.join(u',').toStdString() << " queue "
+        << m_window->playback().queueLines().join(u',').toStdString();
+    EXPECT_EQ(m_started, (QStringList{QStringLiteral("a.ogg"), QStringLiteral("b.mp3"), QStringLiteral("a.ogg")}));
+    EXPECT_TRUE(m_window->playback().queueLines().value(0).endsWith(QStringLiteral("Nothing was waiting in the queue...")));
 
     m_window->close();
     EXPECT_EQ(querySql(m_app.file(QStringLiteral("tracks.lum")), QStringLiteral("SELECT formcolor FROM opts")),

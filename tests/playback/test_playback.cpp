@@ -1,123 +1,9 @@
-#include "core/appfolder.h"
-#include "core/catalogue.h"
-#include "core/recordview.h"
-#include "playback/playback.h"
-#include "playback/playbackview.h"
-#include "support/fakes.h"
-#include "support/testlibrary.h"
-#include "wall/albumlist.h"
-#include "wall/wall.h"
-
-#include <QDir>
-#include <QTemporaryDir>
-
-#include <gtest/gtest.h>
+#include "playbackfixture.h"
 
 using namespace lumetra;
 using namespace lumetra::test;
 
 namespace {
-
-// Renders nothing; keeps what playback asked to show and pages the wall model like the window does.
-class RecordingView final : public PlaybackView
-{
-public:
-    explicit RecordingView(Wall &wall)
-        : m_wall(wall)
-    {
-    }
-    void display() override
-    {
-        m_wall.display();
-        ++displays;
-    }
-    void unloader() override
-    {
-        m_wall.setFirstAlbum(0);
-        m_wall.display();
-        ++unloads;
-    }
-    void setJukeboxArea(bool shown) override { jukeboxArea = shown; }
-    void setSlotsEnabled(bool enabled) override { slotsEnabled = enabled; }
-    void setStatus(const QString &text) override { status = text; }
-    void showNowPlayingPicture(const QString &path) override { nowPlaying = path; }
-    void showQueuePicture(const QString &path) override { queuePicture = path; }
-    void trackListChanged() override {}
-    void queueChanged() override {}
-    void popupCoverMenu() override { ++coverMenus; }
-    void popupQueueMenu() override { ++queueMenus; }
-
-    int displays = 0;
-    int unloads = 0;
-    int coverMenus = 0;
-    int queueMenus = 0;
-    bool jukeboxArea = false;
-    bool slotsEnabled = true;
-    QString status;
-    QString nowPlaying;
-    QString queuePicture;
-
-private:
-    Wall &m_wall;
-};
-
-// A catalogue of albums with (fake) music files, the wall on one page, and playback over a fake player.
-class PlaybackTest : public ::testing::Test
-{
-protected:
-    void SetUp() override { load({}); }
-
-    void load(QList<TestAlbum> albums)
-    {
-        if (albums.isEmpty()) {
-            albums = {{QStringLiteral("Alpha"), true, {QStringLiteral("01 One.wav"), QStringLiteral("02 Two.ogg"),
-                                                       QStringLiteral("03 Three.mp3"), QStringLiteral("cover.txt")}},
-                      {QStringLiteral("Beta"), false, {QStringLiteral("b1.mp3"), QStringLiteral("B2.MP3")}},
-                      {QStringLiteral("Gamma"), true, {QStringLiteral("g1.wav"), QStringLiteral("g2.wav"),
-                                                       QStringLiteral("g3.wav"), QStringLiteral("g4.wav")}}};
-        }
-        ASSERT_TRUE(writeCatalogue(m_dir.path(), albums));
-        ASSERT_TRUE(m_catalogue.open(m_app.file(QStringLiteral("tracks.lum"))));
-        m_songs.refresh();
-        m_albums.populate(m_songs);
-        m_wall.setSlotCount(m_albums.size());
-        m_wall.display();
-    }
-
-    // The album folder of the slot showing `title`.
-    QString folderOf(const QString &title)
-    {
-        m_songs.findFirst(QStringLiteral("Album = '") + title + u'\'');
-        return m_songs.value(QStringLiteral("Path"));
-    }
-
-    int slotOf(const QString &title) const
-    {
-        for (size_t k = 0; k < m_wall.page().size(); ++k) {
-            if (m_wall.page()[k].title == title)
-                return static_cast<int>(k);
-        }
-        return -1;
-    }
-
-    void endTrack()
-    {
-        m_playback.playStateChanged(MediaPlayer::MediaEnded);
-        m_playback.playStateChanged(MediaPlayer::Transitioning);
-    }
-
-    QTemporaryDir m_dir;
-    AppFolder m_app{m_dir.path()};
-    Catalogue m_catalogue;
-    RecordView m_songs{m_catalogue, QStringLiteral("songs")};
-    AlbumList m_albums;
-    Wall m_wall{m_songs, m_albums, m_app};
-    FakePlayer m_player;
-    FakePrompter m_prompter;
-    ScriptedRandom m_random;
-    RecordingView m_view{m_wall};
-    Playback m_playback{m_songs, m_wall, m_albums, m_app, m_player, m_prompter, m_random, m_view};
-};
 
 TEST_F(PlaybackTest, NormalPlayRunsTheAlbumToItsEndAndStops)
 {
@@ -230,31 +116,6 @@ TEST_F(PlaybackTest, RightClickTargetsTheSlotAndEmptySlotsIgnoreClicks)
     EXPECT_TRUE(m_playback.trackNames().isEmpty());
 }
 
-// Jukebox mode with Alpha's track list open.
-class JukeboxTest : public PlaybackTest
-{
-protected:
-    void SetUp() override
-    {
-        PlaybackTest::SetUp();
-        m_playback.setAutoplay(true);
-        m_playback.jukeboxmode();
-        m_playback.coverPressed(slotOf(QStringLiteral("Alpha")), true);
-        m_alpha = folderOf(QStringLiteral("Alpha"));
-    }
-
-    // Queues tracks of Gamma (g1..g4) after Alpha's first track.
-    void queueSeveral(int gammaTracks)
-    {
-        m_playback.selectTrack(0);
-        m_playback.coverPressed(slotOf(QStringLiteral("Gamma")), true);
-        for (int i = 0; i < gammaTracks; ++i)
-            m_playback.selectTrack(i);
-    }
-
-    QString m_alpha;
-};
-
 TEST_F(JukeboxTest, EnteringRebuildsTheWallAndPlaysNothing)
 {
     EXPECT_TRUE(m_playback.jukeMode());
@@ -291,9 +152,10 @@ TEST_F(JukeboxTest, TracksQueueOnceAndTheFirstStartsAtOnce)
     EXPECT_EQ(m_playback.queueLines().size(), 2);
 
     endTrack();
-    endTrack(); // the last queued track ends: nothing waits, nothing plays
-    EXPECT_TRUE(m_playback.queueLines().isEmpty());
-    EXPECT_EQ(m_player.url(), m_alpha + QStringLiteral("02 Two.ogg"));
+    endTrack(); // the last queued track ends: the queue refills itself
+    EXPECT_EQ(m_playback.queueLines(),
+              QStringList{QStringLiteral("01 One - Added by Lumetra - Hey, Nothing was waiting in the queue...")});
+    EXPECT_EQ(m_player.url(), m_alpha + QStringLiteral("01 One.wav"));
 }
 
 TEST_F(JukeboxTest, TheQueueCoverShowsTheHeadFoldersFirstPicture)

@@ -54,11 +54,11 @@ class ScriptedRandom final : public RandomSource
 public:
     double next() override
     {
+        ++draws;
         if (script.empty())
             return 0;
         const double r = script.front();
         script.pop_front();
-        ++draws;
         return r;
     }
     std::deque<double> script;
