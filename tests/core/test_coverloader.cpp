@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+using namespace Qt::StringLiterals;
 using namespace lumetra;
 using namespace lumetra::test;
 
@@ -16,9 +17,9 @@ TEST(CoverLoader, RecognisesPicturesByContentAndDecodesAtSlotSize)
     QTemporaryDir dir;
     QImage red(300, 200, QImage::Format_RGB32);
     red.fill(Qt::red);
-    const QString bmpNamedJpg = dir.filePath(QStringLiteral("aa-cover.jpg"));
+    const QString bmpNamedJpg = dir.filePath(u"aa-cover.jpg"_s);
     ASSERT_TRUE(red.save(bmpNamedJpg, "BMP"));
-    const QString jpg = dir.filePath(QStringLiteral("folder.jpg"));
+    const QString jpg = dir.filePath(u"folder.jpg"_s);
     ASSERT_TRUE(red.save(jpg, "JPG"));
 
     for (const QString &file : {bmpNamedJpg, jpg}) {
@@ -32,10 +33,10 @@ TEST(CoverLoader, RecognisesPicturesByContentAndDecodesAtSlotSize)
 TEST(CoverLoader, RefusesMissingGarbageAndOversizedPictures)
 {
     QTemporaryDir dir;
-    const QString garbage = dir.filePath(QStringLiteral("cover.jpg"));
+    const QString garbage = dir.filePath(u"cover.jpg"_s);
     ASSERT_TRUE(writeFile(garbage, QByteArray(5000, '\x7f')));
     EXPECT_TRUE(loadCover(garbage, QSize(100, 100)).isNull());
-    EXPECT_TRUE(loadCover(dir.filePath(QStringLiteral("none.jpg")), QSize(100, 100)).isNull());
+    EXPECT_TRUE(loadCover(dir.filePath(u"none.jpg"_s), QSize(100, 100)).isNull());
 
     // A BMP header claiming 50,000 × 50,000 pixels with no pixel data behind it.
     QByteArray bmp("BM");
@@ -43,10 +44,20 @@ TEST(CoverLoader, RefusesMissingGarbageAndOversizedPictures)
         for (int i = 0; i < 4; ++i)
             bmp.append(char((v >> (8 * i)) & 0xFF));
     };
-    le32(54); le32(0); le32(54); le32(40); le32(50000); le32(50000);
+    le32(54);
+    le32(0);
+    le32(54);
+    le32(40);
+    le32(50000);
+    le32(50000);
     bmp.append("\x01\x00\x18\x00", 4);
-    le32(0); le32(0); le32(0); le32(0); le32(0); le32(0);
-    const QString huge = dir.filePath(QStringLiteral("huge.jpg"));
+    le32(0);
+    le32(0);
+    le32(0);
+    le32(0);
+    le32(0);
+    le32(0);
+    const QString huge = dir.filePath(u"huge.jpg"_s);
     ASSERT_TRUE(writeFile(huge, bmp));
     EXPECT_TRUE(loadCover(huge, QSize(160, 160)).isNull());
 }

@@ -2,11 +2,12 @@
 
 #include <gtest/gtest.h>
 
+using namespace Qt::StringLiterals;
 using namespace lumetra;
 
 namespace {
 
-const QStringList kColumns = {QStringLiteral("ID"), QStringLiteral("Album"), QStringLiteral("Path")};
+const QStringList kColumns = {u"ID"_s, u"Album"_s, u"Path"_s};
 
 struct CriteriaCase {
     const char *text;
@@ -34,23 +35,24 @@ TEST_P(CriteriaParse, GivesColumnAndValueOrNothing)
 INSTANTIATE_TEST_SUITE_P(
     Texts, CriteriaParse,
     ::testing::Values(CriteriaCase{"ID = 12", 0, "12"}, CriteriaCase{"ID=12", 0, "12"},
-                      CriteriaCase{"  id  =  007 ", 0, "7"}, CriteriaCase{"Album =  'Abbey Lane'", 1, "Abbey Lane"},
+                      CriteriaCase{"  id  =  007 ", 0, "7"},
+                      CriteriaCase{"Album =  'Abbey Lane'", 1, "Abbey Lane"},
                       CriteriaCase{"album = 'Captain''s Log'", 1, "Captain's Log"},
                       CriteriaCase{"Album = ''''''", 1, "''"}, CriteriaCase{"Album = ''", 1, ""},
                       CriteriaCase{"Path = 'C:\\Music\\Ünïcødé\\'", 2, "C:\\Music\\Ünïcødé\\"},
                       CriteriaCase{"Album = 'x' OR '1'='1'", -1, ""}, CriteriaCase{"Album = 'open", -1, ""},
                       CriteriaCase{"Artist = 'x'", -1, ""}, CriteriaCase{"ID = 1; DROP TABLE songs", -1, ""},
-                      CriteriaCase{"ID == 1", -1, ""}, CriteriaCase{"ID = ", -1, ""}, CriteriaCase{"= 1", -1, ""},
-                      CriteriaCase{"ID = 1.5", -1, ""}, CriteriaCase{"ID = 99999999999999999999", -1, ""},
-                      CriteriaCase{"", -1, ""}));
+                      CriteriaCase{"ID == 1", -1, ""}, CriteriaCase{"ID = ", -1, ""},
+                      CriteriaCase{"= 1", -1, ""}, CriteriaCase{"ID = 1.5", -1, ""},
+                      CriteriaCase{"ID = 99999999999999999999", -1, ""}, CriteriaCase{"", -1, ""}));
 
 TEST(Criteria, TitlesAreQuoteDoubledIntoAlbumCriteria)
 {
-    EXPECT_EQ(albumCriteria(QStringLiteral("It's 'here'")), QStringLiteral("Album =  'It''s ''here'''"));
-    EXPECT_EQ(idCriteria(QStringLiteral("42")), QStringLiteral("ID = 42"));
-    const auto round = parseCriteria(albumCriteria(QStringLiteral("a''b'")), kColumns);
+    EXPECT_EQ(albumCriteria(u"It's 'here'"_s), u"Album =  'It''s ''here'''"_s);
+    EXPECT_EQ(idCriteria(u"42"_s), u"ID = 42"_s);
+    const auto round = parseCriteria(albumCriteria(u"a''b'"_s), kColumns);
     ASSERT_TRUE(round);
-    EXPECT_EQ(round->value, QStringLiteral("a''b'"));
+    EXPECT_EQ(round->value, u"a''b'"_s);
 }
 
 } // namespace

@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+using namespace Qt::StringLiterals;
 using namespace lumetra;
 using namespace lumetra::test;
 
@@ -31,60 +32,61 @@ TEST_P(FlagLine, DecodesFirstSecondAndLastCharacter)
     EXPECT_EQ(s.noWrap, GetParam().noWrap);
 }
 
-INSTANTIATE_TEST_SUITE_P(Lines, FlagLine,
-                         ::testing::Values(FlagCase{"100", true, false, false}, FlagCase{"001", false, false, true},
-                                           FlagCase{"111", true, true, true}, FlagCase{"1", true, false, true},
-                                           FlagCase{"", false, false, false}, FlagCase{"1x0", true, false, false},
-                                           FlagCase{"2 2", false, false, false}));
+INSTANTIATE_TEST_SUITE_P(
+    Lines, FlagLine,
+    ::testing::Values(FlagCase{"100", true, false, false}, FlagCase{"001", false, false, true},
+                      FlagCase{"111", true, true, true}, FlagCase{"1", true, false, true},
+                      FlagCase{"", false, false, false}, FlagCase{"1x0", true, false, false},
+                      FlagCase{"2 2", false, false, false}));
 
 TEST(SettingsLines, NumbersIgnoreBlanksAndBadValuesKeepTheSetting)
 {
     Settings s;
-    SettingsFile::applyLine(s, 2, QStringLiteral("  3100 "));
-    SettingsFile::applyLine(s, 3, QStringLiteral("x"));
-    SettingsFile::applyLine(s, 4, QStringLiteral("-2147483633")); // a system colour
-    SettingsFile::applyLine(s, 5, QStringLiteral("99999999999"));
+    SettingsFile::applyLine(s, 2, u"  3100 "_s);
+    SettingsFile::applyLine(s, 3, u"x"_s);
+    SettingsFile::applyLine(s, 4, u"-2147483633"_s); // a system colour
+    SettingsFile::applyLine(s, 5, u"99999999999"_s);
     EXPECT_EQ(s.coverSize, 3100);
     EXPECT_EQ(s.coverGap, 150);
     EXPECT_EQ(s.backColor, -2147483633);
     EXPECT_EQ(s.textColor, Settings{}.textColor);
-    SettingsFile::applyLine(s, 2, QStringLiteral("40000")); // beyond 16 bits
-    SettingsFile::applyLine(s, 2, QStringLiteral("0"));     // a cover needs a size
+    SettingsFile::applyLine(s, 2, u"40000"_s); // beyond 16 bits
+    SettingsFile::applyLine(s, 2, u"0"_s);     // a cover needs a size
     EXPECT_EQ(s.coverSize, 3100);
 }
 
 TEST(SettingsLines, FontLineSplitsAtFirstPlusAndAmpersand)
 {
-    const auto font = SettingsFile::decodeFont(QStringLiteral("Verdana+12&True"));
+    const auto font = SettingsFile::decodeFont(u"Verdana+12&True"_s);
     ASSERT_TRUE(font);
-    EXPECT_EQ(font->name, QStringLiteral("Verdana"));
+    EXPECT_EQ(font->name, u"Verdana"_s);
     EXPECT_FLOAT_EQ(font->size, 12.f);
     EXPECT_TRUE(font->bold);
-    const auto small = SettingsFile::decodeFont(QStringLiteral("Verdana+9.75&False"));
+    const auto small = SettingsFile::decodeFont(u"Verdana+9.75&False"_s);
     ASSERT_TRUE(small);
     EXPECT_FLOAT_EQ(small->size, 9.75f);
     EXPECT_FALSE(small->bold);
-    EXPECT_FALSE(SettingsFile::decodeFont(QStringLiteral("Verdana 12 True")));
-    EXPECT_FALSE(SettingsFile::decodeFont(QStringLiteral("Verdana&True+12")));
-    EXPECT_FALSE(SettingsFile::decodeFont(QStringLiteral("Verdana+big&True")));
+    EXPECT_FALSE(SettingsFile::decodeFont(u"Verdana 12 True"_s));
+    EXPECT_FALSE(SettingsFile::decodeFont(u"Verdana&True+12"_s));
+    EXPECT_FALSE(SettingsFile::decodeFont(u"Verdana+big&True"_s));
 }
 
 TEST(SettingsLines, FontSizeFollowsTheLocaleAndAcceptsPoint)
 {
     const QLocale saved;
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-    EXPECT_EQ(SettingsFile::encodeFont(QStringLiteral("Arial"), 9.75f, true), QStringLiteral("Arial+9,75&True"));
-    EXPECT_FLOAT_EQ(SettingsFile::decodeFont(QStringLiteral("Arial+9,75&True"))->size, 9.75f);
-    EXPECT_FLOAT_EQ(SettingsFile::decodeFont(QStringLiteral("Arial+9.75&True"))->size, 9.75f);
+    EXPECT_EQ(SettingsFile::encodeFont(u"Arial"_s, 9.75f, true), u"Arial+9,75&True"_s);
+    EXPECT_FLOAT_EQ(SettingsFile::decodeFont(u"Arial+9,75&True"_s)->size, 9.75f);
+    EXPECT_FLOAT_EQ(SettingsFile::decodeFont(u"Arial+9.75&True"_s)->size, 9.75f);
     QLocale::setDefault(QLocale::c());
-    EXPECT_EQ(SettingsFile::encodeFont(QStringLiteral("Arial"), 9.8f, false), QStringLiteral("Arial+9.8&False"));
+    EXPECT_EQ(SettingsFile::encodeFont(u"Arial"_s, 9.8f, false), u"Arial+9.8&False"_s);
     QLocale::setDefault(saved);
 }
 
 class SettingsFileTest : public ::testing::Test
 {
 protected:
-    QString path() const { return m_dir.filePath(QStringLiteral("jb.ini")); }
+    QString path() const { return m_dir.filePath(u"jb.ini"_s); }
     void write(const QByteArray &bytes) { ASSERT_TRUE(writeFile(path(), bytes)); }
     QTemporaryDir m_dir;
 };
@@ -103,14 +105,14 @@ TEST_F(SettingsFileTest, LaterGroupsOfEightApplyOverEarlierOnes)
           "/music\r\n3000\r\n200\r\n65280\r\n16711680\r\n001\r\nSerif+8&False\r\n\r\n");
     Settings s;
     ASSERT_TRUE(SettingsFile::readInto(s, path()));
-    EXPECT_EQ(s.musicFolder, QStringLiteral("/music"));
+    EXPECT_EQ(s.musicFolder, u"/music"_s);
     EXPECT_EQ(s.coverSize, 3000);
     EXPECT_EQ(s.coverGap, 200);
     EXPECT_EQ(s.backColor, 65280);
     EXPECT_EQ(s.textColor, 16711680);
     EXPECT_FALSE(s.bounceCovers);
     EXPECT_TRUE(s.noWrap);
-    EXPECT_EQ(s.fontName, QStringLiteral("Serif"));
+    EXPECT_EQ(s.fontName, u"Serif"_s);
     EXPECT_TRUE(s.backgroundPicture.isEmpty());
 }
 
@@ -119,31 +121,31 @@ TEST_F(SettingsFileTest, ShortFileAppliesWhatItHasAndKeepsTheRest)
     write("(Lumetra default)\n2600\n");
     Settings s;
     ASSERT_TRUE(SettingsFile::readInto(s, path()));
-    EXPECT_EQ(s.musicFolder, QStringLiteral("(Lumetra default)"));
+    EXPECT_EQ(s.musicFolder, u"(Lumetra default)"_s);
     EXPECT_EQ(s.coverSize, 2600);
     EXPECT_EQ(s.coverGap, Settings{}.coverGap);
     EXPECT_EQ(s.fontName, Settings{}.fontName);
     const auto lines = SettingsFile::readLines(path());
     ASSERT_TRUE(lines);
     EXPECT_EQ(lines->size(), 8);
-    EXPECT_EQ(lines->at(1), QStringLiteral("2600"));
+    EXPECT_EQ(lines->at(1), u"2600"_s);
     EXPECT_TRUE(lines->at(7).isEmpty());
 }
 
 TEST_F(SettingsFileTest, WriteThenReadGivesTheSameSettingsAndCrLfLines)
 {
     Settings s;
-    s.musicFolder = QStringLiteral("/home/ann/Müsic & Co");
+    s.musicFolder = u"/home/ann/Müsic & Co"_s;
     s.coverSize = 3100;
     s.coverGap = 90;
     s.backColor = 0x102030;
     s.textColor = -2147483640;
     s.bounceCovers = true;
     s.noWrap = true;
-    s.fontName = QStringLiteral("DejaVu Serif");
+    s.fontName = u"DejaVu Serif"_s;
     s.fontSize = 11.25f;
     s.fontBold = true;
-    s.backgroundPicture = QStringLiteral("/pics/wall 1.jpg");
+    s.backgroundPicture = u"/pics/wall 1.jpg"_s;
     ASSERT_TRUE(SettingsFile::write(path(), s));
     Settings back;
     ASSERT_TRUE(SettingsFile::readInto(back, path()));
@@ -159,7 +161,7 @@ TEST_F(SettingsFileTest, OldSingleByteTextIsReadAsWindows1252)
     write("C:\\Musik\\Caf\xE9 \x80\r\n2400\r\n");
     Settings s;
     SettingsFile::readInto(s, path());
-    EXPECT_EQ(s.musicFolder, QStringLiteral("C:\\Musik\\Café €"));
+    EXPECT_EQ(s.musicFolder, u"C:\\Musik\\Café €"_s);
 }
 
 } // namespace

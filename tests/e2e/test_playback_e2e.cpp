@@ -21,6 +21,7 @@
 #include <cmath>
 #include <functional>
 
+using namespace Qt::StringLiterals;
 using namespace lumetra;
 using namespace lumetra::test;
 
@@ -31,7 +32,8 @@ demo::Audio tone(double frequency)
     demo::Audio audio;
     const int samples = demo::Audio::kSampleRate * 3 / 10;
     for (int i = 0; i < samples; ++i) {
-        const float v = 0.3f * static_cast<float>(std::sin(2 * M_PI * frequency * i / demo::Audio::kSampleRate));
+        const float v =
+            0.3f * static_cast<float>(std::sin(2 * M_PI * frequency * i / demo::Audio::kSampleRate));
         audio.left.push_back(v);
         audio.right.push_back(v);
     }
@@ -50,7 +52,8 @@ bool waitFor(const std::function<bool()> &done, int ms)
 void clickAt(QWidget *widget, QPoint pos, Qt::MouseButton button = Qt::LeftButton)
 {
     const QPointF local(pos);
-    QMouseEvent down(QEvent::MouseButtonPress, local, widget->mapToGlobal(local), button, button, Qt::NoModifier);
+    QMouseEvent down(QEvent::MouseButtonPress, local, widget->mapToGlobal(local), button, button,
+                     Qt::NoModifier);
     QApplication::sendEvent(widget, &down);
     QMouseEvent up(QEvent::MouseButtonRelease, local, widget->mapToGlobal(local), button, Qt::NoButton,
                    Qt::NoModifier);
@@ -64,20 +67,22 @@ protected:
     void SetUp() override
     {
         m_savedCwd = QDir::currentPath();
-        ASSERT_TRUE(m_app.prepare(QStringLiteral(":/files")));
-        ASSERT_TRUE(writeCatalogue(m_dir.path(), {{QStringLiteral("Tones")}, {QStringLiteral("Second")}}));
-        m_tones = m_dir.filePath(QStringLiteral("Music/album0/"));
-        m_second = m_dir.filePath(QStringLiteral("Music/album1/"));
+        ASSERT_TRUE(m_app.prepare(u":/files"_s));
+        ASSERT_TRUE(writeCatalogue(m_dir.path(), {{u"Tones"_s}, {u"Second"_s}}));
+        m_tones = m_dir.filePath(u"Music/album0/"_s);
+        m_second = m_dir.filePath(u"Music/album1/"_s);
         QString error;
-        ASSERT_TRUE(demo::writeWav(m_tones + QStringLiteral("01 Low.wav"), tone(330), &error));
-        ASSERT_TRUE(demo::writeOgg(m_tones + QStringLiteral("02 Mid.ogg"), tone(440), {}, 7, &error));
-        ASSERT_TRUE(demo::writeMp3(m_tones + QStringLiteral("03 High.mp3"), tone(550), {}, &error));
-        ASSERT_TRUE(demo::writeOgg(m_second + QStringLiteral("a.ogg"), tone(660), {}, 8, &error));
-        ASSERT_TRUE(demo::writeMp3(m_second + QStringLiteral("b.mp3"), tone(770), {}, &error));
-        ASSERT_TRUE(writeFile(m_app.file(QStringLiteral("jb.ini")),
-                              "(Lumetra default)\r\n2400\r\n150\r\n0\r\n16777215\r\n010\r\nDejaVu Sans+9&False\r\n\r\n"));
+        ASSERT_TRUE(demo::writeWav(m_tones + u"01 Low.wav"_s, tone(330), &error));
+        ASSERT_TRUE(demo::writeOgg(m_tones + u"02 Mid.ogg"_s, tone(440), {}, 7, &error));
+        ASSERT_TRUE(demo::writeMp3(m_tones + u"03 High.mp3"_s, tone(550), {}, &error));
+        ASSERT_TRUE(demo::writeOgg(m_second + u"a.ogg"_s, tone(660), {}, 8, &error));
+        ASSERT_TRUE(demo::writeMp3(m_second + u"b.mp3"_s, tone(770), {}, &error));
+        ASSERT_TRUE(writeFile(
+            m_app.file(u"jb.ini"_s),
+            "(Lumetra default)\r\n2400\r\n150\r\n0\r\n16777215\r\n010\r\nDejaVu Sans+9&False\r\n\r\n"));
 
-        m_window = std::make_unique<MainWindow>(m_app, m_player, m_prompter, m_random, QRect(0, 0, 1920, 1080));
+        m_window =
+            std::make_unique<MainWindow>(m_app, m_player, m_prompter, m_random, QRect(0, 0, 1920, 1080));
         m_window->show();
         m_window->load();
         QObject::connect(&m_player, &MediaPlayer::playStateChanged, [this](int state) {
@@ -117,41 +122,41 @@ protected:
 
 TEST_F(PlaybackEndToEnd, AnAlbumPlaysThroughInNormalPlayAndStopsAfterItsLastTrack)
 {
-    ASSERT_NE(slotOf(QStringLiteral("Tones")), nullptr);
-    clickAt(slotOf(QStringLiteral("Tones"))->cover(), QPoint(5, 5));
+    ASSERT_NE(slotOf(u"Tones"_s), nullptr);
+    clickAt(slotOf(u"Tones"_s)->cover(), QPoint(5, 5));
     ASSERT_TRUE(waitFor([this] { return m_ended == 3; }, 20000)) << "ended " << m_ended << " of 3";
     waitFor([] { return false; }, 400); // whatever would come after the last track
-    EXPECT_EQ(m_started, (QStringList{QStringLiteral("01 Low.wav"), QStringLiteral("02 Mid.ogg"),
-                                      QStringLiteral("03 High.mp3")}));
+    EXPECT_EQ(m_started, (QStringList{u"01 Low.wav"_s, u"02 Mid.ogg"_s, u"03 High.mp3"_s}));
     EXPECT_FALSE(m_player.isPlaying());
     EXPECT_EQ(m_window->playback().selectedTrack(), 2);
 }
 
 TEST_F(PlaybackEndToEnd, ATwoEntryQueueAdvancesInJukeboxModeAndTheModeIsStoredAtClose)
 {
-    QAction *jukebox = m_window->menu(QStringLiteral("mnuMode"))->findChild<QAction *>(QStringLiteral("mnuplaylist"));
+    QAction *jukebox = m_window->menu(u"mnuMode"_s)->findChild<QAction *>(u"mnuplaylist"_s);
     ASSERT_NE(jukebox, nullptr);
     jukebox->trigger();
     ASSERT_TRUE(m_window->playback().jukeMode());
     EXPECT_EQ(m_window->wallTwips().height(), 16200 - 2100 - 2600);
 
-    clickAt(slotOf(QStringLiteral("Second"))->cover(), QPoint(5, 5));
-    auto *tracks = m_window->findChild<ListBox *>(QStringLiteral("List1"));
+    clickAt(slotOf(u"Second"_s)->cover(), QPoint(5, 5));
+    auto *tracks = m_window->findChild<ListBox *>(u"List1"_s);
     ASSERT_EQ(tracks->count(), 2);
     clickAt(tracks->viewport(), tracks->visualItemRect(tracks->item(0)).center());
     clickAt(tracks->viewport(), tracks->visualItemRect(tracks->item(1)).center());
-    EXPECT_EQ(m_window->findChild<ListBox *>(QStringLiteral("List2"))->count(), 2);
+    EXPECT_EQ(m_window->findChild<ListBox *>(u"List2"_s)->count(), 2);
 
     // After the two queued tracks the queue refills itself with a random track (here: Second's first).
     ASSERT_TRUE(waitFor([this] { return m_started.size() == 3; }, 20000))
         << "started " << m_started.join(u',').toStdString() << " queue "
         << m_window->playback().queueLines().join(u',').toStdString();
-    EXPECT_EQ(m_started, (QStringList{QStringLiteral("a.ogg"), QStringLiteral("b.mp3"), QStringLiteral("a.ogg")}));
-    EXPECT_TRUE(m_window->playback().queueLines().value(0).endsWith(QStringLiteral("Nothing was waiting in the queue...")));
+    EXPECT_EQ(m_started, (QStringList{u"a.ogg"_s, u"b.mp3"_s, u"a.ogg"_s}));
+    EXPECT_TRUE(
+        m_window->playback().queueLines().value(0).endsWith(u"Nothing was waiting in the queue..."_s));
 
     m_window->close();
-    EXPECT_EQ(querySql(m_app.file(QStringLiteral("tracks.lum")), QStringLiteral("SELECT formcolor FROM opts")),
-              QStringList{QStringLiteral("jukebox")});
+    EXPECT_EQ(querySql(m_app.file(u"tracks.lum"_s), u"SELECT formcolor FROM opts"_s),
+              QStringList{u"jukebox"_s});
 }
 
 } // namespace

@@ -16,6 +16,8 @@
 
 namespace lumetra::test {
 
+using namespace Qt::StringLiterals;
+
 // Renders nothing; keeps what playback asked to show and pages the wall model like the window does.
 class RecordingView final : public PlaybackView
 {
@@ -73,14 +75,13 @@ protected:
     void load(QList<TestAlbum> albums)
     {
         if (albums.isEmpty()) {
-            albums = {{QStringLiteral("Alpha"), true, {QStringLiteral("01 One.wav"), QStringLiteral("02 Two.ogg"),
-                                                       QStringLiteral("03 Three.mp3"), QStringLiteral("cover.txt")}},
-                      {QStringLiteral("Beta"), false, {QStringLiteral("b1.mp3"), QStringLiteral("B2.MP3")}},
-                      {QStringLiteral("Gamma"), true, {QStringLiteral("g1.wav"), QStringLiteral("g2.wav"),
-                                                       QStringLiteral("g3.wav"), QStringLiteral("g4.wav")}}};
+            albums = {
+                {u"Alpha"_s, true, {u"01 One.wav"_s, u"02 Two.ogg"_s, u"03 Three.mp3"_s, u"cover.txt"_s}},
+                {u"Beta"_s, false, {u"b1.mp3"_s, u"B2.MP3"_s}},
+                {u"Gamma"_s, true, {u"g1.wav"_s, u"g2.wav"_s, u"g3.wav"_s, u"g4.wav"_s}}};
         }
         ASSERT_TRUE(writeCatalogue(m_dir.path(), albums));
-        ASSERT_TRUE(m_catalogue.open(m_app.file(QStringLiteral("tracks.lum"))));
+        ASSERT_TRUE(m_catalogue.open(m_app.file(u"tracks.lum"_s)));
         m_songs.refresh();
         m_albums.populate(m_songs);
         m_wall.setSlotCount(m_albums.size());
@@ -90,8 +91,8 @@ protected:
     // The album folder of the slot showing `title`.
     QString folderOf(const QString &title)
     {
-        m_songs.findFirst(QStringLiteral("Album = '") + title + u'\'');
-        return m_songs.value(QStringLiteral("Path"));
+        m_songs.findFirst(u"Album = '"_s + title + u'\'');
+        return m_songs.value(u"Path"_s);
     }
 
     int slotOf(const QString &title) const
@@ -106,8 +107,8 @@ protected:
     // Sets an album's shuffle flag (Probability) in the catalogue.
     void mark(const QString &title, const QString &probability)
     {
-        ASSERT_TRUE(m_songs.findFirst(QStringLiteral("Album = '") + title + u'\''));
-        m_songs.setValue(QStringLiteral("Probability"), probability);
+        ASSERT_TRUE(m_songs.findFirst(u"Album = '"_s + title + u'\''));
+        m_songs.setValue(u"Probability"_s, probability);
         ASSERT_TRUE(m_songs.update());
     }
 
@@ -120,7 +121,7 @@ protected:
     QTemporaryDir m_dir;
     AppFolder m_app{m_dir.path()};
     Catalogue m_catalogue;
-    RecordView m_songs{m_catalogue, QStringLiteral("songs")};
+    RecordView m_songs{m_catalogue, u"songs"_s};
     AlbumList m_albums;
     Wall m_wall{m_songs, m_albums, m_app};
     FakePlayer m_player;
@@ -139,15 +140,15 @@ protected:
         PlaybackTest::SetUp();
         m_playback.setAutoplay(true);
         m_playback.jukeboxmode();
-        m_playback.coverPressed(slotOf(QStringLiteral("Alpha")), true);
-        m_alpha = folderOf(QStringLiteral("Alpha"));
+        m_playback.coverPressed(slotOf(u"Alpha"_s), true);
+        m_alpha = folderOf(u"Alpha"_s);
     }
 
     // Queues tracks of Gamma (g1..g4) after Alpha's first track.
     void queueSeveral(int gammaTracks)
     {
         m_playback.selectTrack(0);
-        m_playback.coverPressed(slotOf(QStringLiteral("Gamma")), true);
+        m_playback.coverPressed(slotOf(u"Gamma"_s), true);
         for (int i = 0; i < gammaTracks; ++i)
             m_playback.selectTrack(i);
     }

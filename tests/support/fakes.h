@@ -29,9 +29,17 @@ class FakePlayer final : public MediaPlayer
 public:
     void setUrl(const QString &path) override { m_url = path; }
     QString url() const override { return m_url; }
-    void play() override { m_playing = true; ++plays; }
+    void play() override
+    {
+        m_playing = true;
+        ++plays;
+    }
     void pause() override { m_playing = false; }
-    void stop() override { m_playing = false; ++stops; }
+    void stop() override
+    {
+        m_playing = false;
+        ++stops;
+    }
     bool isPlaying() const override { return m_playing; }
     int volume() const override { return m_volume; }
     void setVolume(int volume) override;

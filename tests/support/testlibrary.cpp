@@ -16,22 +16,24 @@
 
 namespace lumetra::test {
 
+using namespace Qt::StringLiterals;
+
 bool writeCatalogue(const QString &dir, const QList<TestAlbum> &albums)
 {
     Catalogue catalogue;
-    if (!catalogue.open(dir + QStringLiteral("/tracks.lum")))
+    if (!catalogue.open(dir + u"/tracks.lum"_s))
         return false;
-    RecordView songs(catalogue, QStringLiteral("songs"));
+    RecordView songs(catalogue, u"songs"_s);
     songs.refresh();
     int n = songs.recordCount();
     for (const TestAlbum &album : albums) {
-        const QString folder = dir + QStringLiteral("/Music/album") + QString::number(n++) + u'/';
+        const QString folder = dir + u"/Music/album"_s + QString::number(n++) + u'/';
         QDir().mkpath(folder);
         QString picture;
         if (album.cover) {
             QImage image(64, 64, QImage::Format_RGB32);
             image.fill(QColor::fromHsv((n * 37) % 360, 160, 200));
-            picture = QStringLiteral("cover.jpg");
+            picture = u"cover.jpg"_s;
             if (!image.save(folder + picture, "JPG"))
                 return false;
         }
@@ -40,9 +42,9 @@ bool writeCatalogue(const QString &dir, const QList<TestAlbum> &albums)
                 return false;
         }
         songs.addNew();
-        songs.setValue(QStringLiteral("Album"), album.title);
-        songs.setValue(QStringLiteral("Path"), folder);
-        songs.setValue(QStringLiteral("Picture"), picture);
+        songs.setValue(u"Album"_s, album.title);
+        songs.setValue(u"Path"_s, folder);
+        songs.setValue(u"Picture"_s, picture);
         if (!songs.update())
             return false;
     }
@@ -51,13 +53,12 @@ bool writeCatalogue(const QString &dir, const QList<TestAlbum> &albums)
 
 namespace {
 
-template <typename Fn>
-auto withConnection(const QString &file, Fn fn)
+template <typename Fn> auto withConnection(const QString &file, Fn fn)
 {
     const QString name = QUuid::createUuid().toString();
     decltype(fn(std::declval<QSqlDatabase &>())) result{};
     {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+        QSqlDatabase db = QSqlDatabase::addDatabase(u"QSQLITE"_s, name);
         db.setDatabaseName(file);
         if (db.open())
             result = fn(db);

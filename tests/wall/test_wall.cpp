@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+using namespace Qt::StringLiterals;
 using namespace lumetra;
 using namespace lumetra::test;
 
@@ -22,9 +23,9 @@ protected:
     {
         QList<TestAlbum> albums;
         for (int i = 19; i >= 0; --i)
-            albums.append({QStringLiteral("T%1").arg(i, 2, 10, QLatin1Char('0')), i % 3 != 0});
+            albums.append({u"T%1"_s.arg(i, 2, 10, QLatin1Char('0')), i % 3 != 0});
         ASSERT_TRUE(writeCatalogue(m_dir.path(), albums));
-        ASSERT_TRUE(m_catalogue.open(m_app.file(QStringLiteral("tracks.lum"))));
+        ASSERT_TRUE(m_catalogue.open(m_app.file(u"tracks.lum"_s)));
         m_songs.refresh();
         m_albums.populate(m_songs);
         m_wall.setSlotCount(9);
@@ -50,7 +51,7 @@ protected:
     QTemporaryDir m_dir;
     AppFolder m_app{m_dir.path()};
     Catalogue m_catalogue;
-    RecordView m_songs{m_catalogue, QStringLiteral("songs")};
+    RecordView m_songs{m_catalogue, u"songs"_s};
     AlbumList m_albums;
     Wall m_wall{m_songs, m_albums, m_app};
 };
@@ -97,23 +98,22 @@ TEST_F(WallTest, SlotsCarryIdAndCoverOfTheirAlbum)
 {
     m_wall.display();
     const SlotContent &t01 = m_wall.page()[1];
-    m_songs.findFirst(QStringLiteral("ID = ") + t01.id);
-    EXPECT_EQ(m_songs.value(QStringLiteral("Album")), QStringLiteral("T01"));
-    EXPECT_EQ(t01.picture, m_songs.value(QStringLiteral("Path")) + QStringLiteral("cover.jpg"));
+    m_songs.findFirst(u"ID = "_s + t01.id);
+    EXPECT_EQ(m_songs.value(u"Album"_s), u"T01"_s);
+    EXPECT_EQ(t01.picture, m_songs.value(u"Path"_s) + u"cover.jpg"_s);
     EXPECT_EQ(m_wall.page()[3].picture, m_app.noCoverPicture()); // T03 has no cover
-    EXPECT_EQ(m_wall.windowTitle(), QStringLiteral("Lumetra Jukebox: 20 albums loaded."));
+    EXPECT_EQ(m_wall.windowTitle(), u"Lumetra Jukebox: 20 albums loaded."_s);
 }
 
 TEST(WallLetters, JumpToFirstTitleOfTheLetterOrRememberNone)
 {
     QTemporaryDir dir;
-    ASSERT_TRUE(writeCatalogue(dir.path(), {{QStringLiteral("brook")}, {QStringLiteral("Bravo")},
-                                            {QStringLiteral("alpha")}, {QStringLiteral("1999")},
-                                            {QStringLiteral("Zulu")}}));
+    ASSERT_TRUE(
+        writeCatalogue(dir.path(), {{u"brook"_s}, {u"Bravo"_s}, {u"alpha"_s}, {u"1999"_s}, {u"Zulu"_s}}));
     const AppFolder app(dir.path());
     Catalogue catalogue;
-    ASSERT_TRUE(catalogue.open(app.file(QStringLiteral("tracks.lum"))));
-    RecordView songs(catalogue, QStringLiteral("songs"));
+    ASSERT_TRUE(catalogue.open(app.file(u"tracks.lum"_s)));
+    RecordView songs(catalogue, u"songs"_s);
     songs.refresh();
     AlbumList albums;
     albums.populate(songs);
@@ -122,10 +122,10 @@ TEST(WallLetters, JumpToFirstTitleOfTheLetterOrRememberNone)
     wall.display();
 
     ASSERT_TRUE(wall.jumpToLetter(u'B'));
-    EXPECT_EQ(wall.page()[0].title, QStringLiteral("Bravo"));
-    EXPECT_EQ(wall.page()[1].title, QStringLiteral("brook"));
+    EXPECT_EQ(wall.page()[0].title, u"Bravo"_s);
+    EXPECT_EQ(wall.page()[1].title, u"brook"_s);
     ASSERT_TRUE(wall.jumpToLetter(u'A'));
-    EXPECT_EQ(wall.page()[0].title, QStringLiteral("alpha"));
+    EXPECT_EQ(wall.page()[0].title, u"alpha"_s);
     const int before = wall.firstAlbum();
     EXPECT_FALSE(wall.jumpToLetter(u'Q'));
     EXPECT_TRUE(wall.letterHasNoAlbums(u'Q'));
@@ -138,14 +138,14 @@ TEST(WallLetters, EmptyCatalogueFillsNothing)
     QTemporaryDir dir;
     const AppFolder app(dir.path());
     Catalogue catalogue;
-    ASSERT_TRUE(catalogue.open(app.file(QStringLiteral("tracks.lum"))));
-    RecordView songs(catalogue, QStringLiteral("songs"));
+    ASSERT_TRUE(catalogue.open(app.file(u"tracks.lum"_s)));
+    RecordView songs(catalogue, u"songs"_s);
     songs.refresh();
     AlbumList albums;
     Wall wall(songs, albums, app);
     wall.display();
     EXPECT_TRUE(wall.page().empty());
-    EXPECT_EQ(wall.windowTitle(), QStringLiteral("Lumetra Jukebox: 0 albums loaded."));
+    EXPECT_EQ(wall.windowTitle(), u"Lumetra Jukebox: 0 albums loaded."_s);
     for (char16_t c = u'A'; c <= u'Z'; ++c)
         EXPECT_FALSE(wall.jumpToLetter(c));
 }
