@@ -38,6 +38,8 @@ QString RecordView::quotedColumn(int column) const
 
 bool RecordView::refresh()
 {
+    m_insert.reset();
+    m_update.reset();
     m_rows.clear();
     m_columns.clear();
     m_keyColumn = -1;
@@ -190,39 +192,41 @@ bool RecordView::update()
     if (!m_adding && !hasCurrent())
         return false;
 
-    QSqlQuery query(m_catalogue.database());
-    QStringList names;
-    QStringList marks;
     QList<int> bound;
     for (int c = 0; c < m_columns.size(); ++c) {
-        if (c == m_keyColumn)
-            continue;
-        names.append(quotedColumn(c));
-        marks.append(QStringLiteral("?"));
-        bound.append(c);
+        if (c != m_keyColumn)
+            bound.append(c);
     }
-
-    if (m_adding) {
-        query.prepare(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
-                          .arg(quotedTable(), names.join(u','), marks.join(u',')));
-    } else {
-        QStringList sets;
-        for (const QString &name : names)
-            sets.append(name + QStringLiteral(" = ?"));
-        query.prepare(QStringLiteral("UPDATE %1 SET %2 WHERE rowid = ?").arg(quotedTable(), sets.join(u',')));
+    std::unique_ptr<QSqlQuery> &query = m_adding ? m_insert : m_update;
+    if (!query) {
+        QStringList names;
+        for (int c : bound)
+            names.append(quotedColumn(c));
+        query = std::make_unique<QSqlQuery>(m_catalogue.database());
+        const bool prepared =
+            m_adding ? query->prepare(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+                                          .arg(quotedTable(), names.join(u','),
+                                               QStringList(names.size(), QStringLiteral("?")).join(u',')))
+                     : query->prepare(QStringLiteral("UPDATE %1 SET %2 = ? WHERE rowid = ?")
+                                          .arg(quotedTable(), names.join(QStringLiteral(" = ?, "))));
+        if (!prepared) {
+            m_error = query->lastError().text();
+            query.reset();
+            return false;
+        }
     }
-    for (int c : bound)
-        query.addBindValue(m_fields[c]);
+    for (int i = 0; i < bound.size(); ++i)
+        query->bindValue(i, m_fields[bound[i]]);
     if (!m_adding)
-        query.addBindValue(m_rows[m_pos].rowid);
-    if (!query.exec()) {
-        m_error = query.lastError().text();
+        query->bindValue(static_cast<int>(bound.size()), m_rows[m_pos].rowid);
+    if (!query->exec()) {
+        m_error = query->lastError().text();
         return false;
     }
 
     if (m_adding) {
         Row row;
-        row.rowid = query.lastInsertId().toLongLong();
+        row.rowid = query->lastInsertId().toLongLong();
         row.values = m_fields;
         if (m_keyColumn >= 0)
             row.values[m_keyColumn] = QString::number(row.rowid);
@@ -251,6 +255,22 @@ bool RecordView::deleteRecord()
     }
     m_rows.erase(m_rows.begin() + m_pos);
     m_deleted = true;
+    loadFields();
+    return true;
+}
+
+bool RecordView::deleteAll()
+{
+    if (m_columns.isEmpty())
+        return false;
+    QSqlQuery query(m_catalogue.database());
+    if (!query.exec(QStringLiteral("DELETE FROM %1").arg(quotedTable()))) {
+        m_error = query.lastError().text();
+        return false;
+    }
+    m_rows.clear();
+    m_pos = 0;
+    m_deleted = false;
     loadFields();
     return true;
 }

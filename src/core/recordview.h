@@ -3,6 +3,9 @@
 #include <QString>
 #include <QStringList>
 
+#include <QSqlQuery>
+
+#include <memory>
 #include <vector>
 
 namespace lumetra {
@@ -38,6 +41,8 @@ public:
     bool update();
     // Removes the current record; the cursor is then on no record until the next move.
     bool deleteRecord();
+    // Removes every record, as deleting from the last to the first does, in one statement.
+    bool deleteAll();
 
     // Field views by name (case-insensitive). Empty text when there is no current record.
     QString value(const QString &field) const;
@@ -69,6 +74,9 @@ private:
     bool m_noMatch = false;
     QStringList m_fields; // field views of the current or new record
     QString m_error;
+    // Prepared once per refresh: a scan adds thousands of records.
+    std::unique_ptr<QSqlQuery> m_insert;
+    std::unique_ptr<QSqlQuery> m_update;
 };
 
 } // namespace lumetra

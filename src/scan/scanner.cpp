@@ -1,0 +1,256 @@
+#include "scanner.h"
+
+#include "core/appfolder.h"
+#include "core/catalogue.h"
+#include "core/recordview.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+
+#include <algorithm>
+#include <deque>
+#include <filesystem>
+#include <set>
+#include <system_error>
+
+#ifdef Q_OS_UNIX
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#endif
+
+namespace lumetra {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr qint64 kYieldEveryMs = 20;
+const QString kDefaultFolder = QStringLiteral("(Lumetra default)");
+
+fs::path toPath(const QString &text)
+{
+#ifdef Q_OS_WIN
+    return fs::path(text.toStdWString());
+#else
+    return fs::path(QFile::encodeName(text).toStdString());
+#endif
+}
+
+#ifndef Q_OS_UNIX
+QString fromPath(const fs::path &path)
+{
+#ifdef Q_OS_WIN
+    return QString::fromStdWString(path.native());
+#else
+    return QFile::decodeName(QByteArray::fromStdString(path.native()));
+#endif
+}
+#endif
+
+bool isPicture(const QString &name)
+{
+    return name.endsWith(QStringLiteral(".jpg"), Qt::CaseInsensitive)
+           || name.endsWith(QStringLiteral(".gif"), Qt::CaseInsensitive)
+           || name.endsWith(QStringLiteral(".bmp"), Qt::CaseInsensitive);
+}
+
+struct Entry {
+    QString name;
+    bool folder = false;
+    bool link = false;
+};
+
+void sortByName(std::vector<Entry> &entries)
+{
+    std::sort(entries.begin(), entries.end(), [](const Entry &a, const Entry &b) {
+        return QString::compare(a.name, b.name, Qt::CaseInsensitive) < 0;
+    });
+}
+
+// One folder's entries in name order, without hidden (dot) entries. An unreadable folder has none.
+#ifdef Q_OS_UNIX
+// readdir with the entry types it reports costs a third of std::filesystem's walk.
+std::vector<Entry> listFolder(const QString &folder)
+{
+    std::vector<Entry> entries;
+    const QByteArray path = QFile::encodeName(folder);
+    DIR *dir = ::opendir(path.constData());
+    if (!dir)
+        return entries;
+    while (const dirent *entry = ::readdir(dir)) {
+        if (entry->d_name[0] == '.')
+            continue;
+        bool isFolder = entry->d_type == DT_DIR;
+        const bool link = entry->d_type == DT_LNK;
+        if (link || entry->d_type == DT_UNKNOWN) {
+            struct stat info;
+            isFolder = ::fstatat(::dirfd(dir), entry->d_name, &info, 0) == 0 && S_ISDIR(info.st_mode);
+        }
+        entries.push_back({QFile::decodeName(entry->d_name), isFolder, isFolder && link});
+    }
+    ::closedir(dir);
+    sortByName(entries);
+    return entries;
+}
+#else
+std::vector<Entry> listFolder(const QString &folder)
+{
+    std::vector<Entry> entries;
+    std::error_code error;
+    fs::directory_iterator it(toPath(folder), fs::directory_options::skip_permission_denied, error);
+    for (; !error && it != fs::directory_iterator(); it.increment(error)) {
+        QString name = fromPath(it->path().filename());
+        if (name.startsWith(u'.'))
+            continue;
+        std::error_code typeError;
+        const bool folderEntry = it->is_directory(typeError);
+        entries.push_back({std::move(name), folderEntry, folderEntry && it->is_symlink(typeError)});
+    }
+    sortByName(entries);
+    return entries;
+}
+#endif
+
+QString withSeparator(QString path)
+{
+    if (!path.endsWith(QDir::separator()) && !path.endsWith(u'/'))
+        path += QDir::separator();
+    return path;
+}
+
+} // namespace
+
+Scanner::Scanner(Catalogue &catalogue, RecordView &songs)
+    : m_catalogue(catalogue)
+    , m_songs(songs)
+{
+}
+
+QString Scanner::resolveRoot(const QString &text, const AppFolder &app)
+{
+    return text == kDefaultFolder ? app.defaultMusicFolder() : text;
+}
+
+bool Scanner::isMusicFile(const QString &name)
+{
+    const QString last4 = name.right(4);
+    return last4.toLower() == QStringLiteral(".mp3") || last4 == QStringLiteral(".wma")
+           || last4 == QStringLiteral(".ogg") || last4 == QStringLiteral(".m4a");
+}
+
+Scanner::Record Scanner::recordFor(const QString &folder, Layout layout)
+{
+    const QChar sep = QDir::separator();
+    QString bare = folder;
+    bare.chop(1);
+    const QString name = bare.mid(bare.lastIndexOf(sep) + 1);
+    const qsizetype parentLength = folder.size() - name.size() - 2;
+    const QString parentPath = parentLength > 0 ? folder.left(parentLength) : QString();
+    const QString parent = parentPath.mid(parentPath.lastIndexOf(sep) + 1);
+    Record record;
+    record.path = folder;
+    record.artist = parent;
+    record.album = layout == Layout::Nested ? parent + QStringLiteral(", ") + name : name;
+    return record;
+}
+
+QString Scanner::doneText(qint64 seconds, qsizetype found)
+{
+    return QStringLiteral("Done! Time taken: ") + QString::number(seconds) + QStringLiteral(" seconds.   ")
+           + QStringLiteral(" Music folders found: ") + QString::number(found);
+}
+
+Scanner::Result Scanner::scan(const QString &rootText, Layout layout)
+{
+    Result result;
+    QElapsedTimer clock;
+    clock.start();
+    const QString root = withSeparator(rootText.trimmed());
+
+    // An unplugged drive or a mistyped folder must not empty the catalogue.
+    std::error_code error;
+    fs::directory_iterator probe(toPath(root), error);
+    if (rootText.trimmed().isEmpty() || error) {
+        result.error = QStringLiteral("The music folder \"%1\" cannot be read (%2), so the catalogue was left "
+                                      "as it was.")
+                           .arg(QDir::toNativeSeparators(rootText.trimmed()),
+                                rootText.trimmed().isEmpty() ? QStringLiteral("no folder given")
+                                                             : QString::fromLocal8Bit(error.message().c_str()));
+        return result;
+    }
+    if (!m_catalogue.beginTransaction()) {
+        result.error = QStringLiteral("The catalogue cannot be written, so it was left as it was.");
+        return result;
+    }
+    auto abandon = [&](const QString &why) {
+        m_catalogue.rollback();
+        m_songs.refresh();
+        result.error = why;
+        result.found.clear();
+        result.elapsedMs = clock.elapsed();
+        return result;
+    };
+    if (!m_songs.deleteAll())
+        return abandon(QStringLiteral("The catalogue cannot be written: %1").arg(m_songs.lastError()));
+
+    const QString searching = QStringLiteral("Searching for music files . . . ");
+    std::deque<QString> queue{root};
+    std::set<QString> linkedFolders;
+    QElapsedTimer slice;
+    slice.start();
+    bool firstTurn = true;
+    while (!queue.empty()) {
+        const QString folder = queue.front();
+        if (m_progress)
+            m_progress(searching + folder);
+        QString firstMusic;
+        QString picture;
+        for (const Entry &entry : listFolder(folder)) {
+            if (entry.folder) {
+                // A link back up the tree would be walked for ever.
+                if (entry.link) {
+                    const QString target = QDir(folder + entry.name).canonicalPath() + u'/';
+                    if (target.size() <= 1 || QString(folder).startsWith(target) || !linkedFolders.insert(target).second)
+                        continue;
+                }
+                queue.push_back(folder + entry.name + QDir::separator());
+            } else if (firstMusic.isEmpty() && isMusicFile(entry.name)) {
+                firstMusic = entry.name;
+            } else if (picture.isEmpty() && isPicture(entry.name)) {
+                picture = entry.name;
+            }
+        }
+        if (!firstMusic.isEmpty()) {
+            result.found.append(folder + firstMusic);
+            const Record record = recordFor(folder, layout);
+            m_songs.addNew();
+            m_songs.setValue(QStringLiteral("Path"), record.path);
+            m_songs.setValue(QStringLiteral("Album"), record.album);
+            m_songs.setValue(QStringLiteral("Picture"), picture);
+            m_songs.setValue(QStringLiteral("Artist"), record.artist);
+            if (!m_songs.update())
+                return abandon(QStringLiteral("The catalogue cannot be written: %1").arg(m_songs.lastError()));
+        }
+        queue.pop_front();
+        // The first turn comes at once, so the window shows the scan has begun.
+        if (m_yield && (firstTurn || slice.elapsed() >= kYieldEveryMs)) {
+            firstTurn = false;
+            if (!m_yield()) {
+                result = abandon(QStringLiteral("The scan was stopped; the catalogue was left as it was."));
+                result.cancelled = true;
+                return result;
+            }
+            slice.restart();
+        }
+    }
+    if (!m_catalogue.commit())
+        return abandon(QStringLiteral("The new catalogue could not be saved; the old one was kept."));
+    m_songs.moveLast();
+    result.ok = true;
+    result.elapsedMs = clock.elapsed();
+    return result;
+}
+
+} // namespace lumetra

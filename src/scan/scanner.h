@@ -1,0 +1,61 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+
+namespace lumetra {
+
+class AppFolder;
+class Catalogue;
+class RecordView;
+
+// Builds the album catalogue from a tree of music folders: every folder that directly holds a music file
+// becomes one album record, in breadth-first order. The old records are replaced in one transaction, so a
+// failure, a cancel or a kill leaves the previous catalogue whole.
+class Scanner
+{
+public:
+    enum class Layout { Nested, Flat };
+
+    struct Result {
+        bool ok = false;        // the new catalogue is in place
+        bool cancelled = false; // stopped by the yield callback; the old catalogue stands
+        QString error;          // why the scan did not run or did not land
+        QStringList found;      // per album, the first music file met in its folder
+        qint64 elapsedMs = 0;
+    };
+
+    struct Record {
+        QString path; // ends with the separator
+        QString album;
+        QString artist;
+    };
+
+    Scanner(Catalogue &catalogue, RecordView &songs);
+
+    // Called about every 20 ms while scanning so the window stays live; returning false cancels the scan.
+    void setYield(std::function<bool()> yield) { m_yield = std::move(yield); }
+    // Receives the progress line ("Searching for music files . . . <folder>").
+    void setProgress(std::function<void(const QString &)> progress) { m_progress = std::move(progress); }
+
+    Result scan(const QString &root, Layout layout);
+
+    // "(Lumetra default)" is the application folder's Music folder; any other text is itself.
+    static QString resolveRoot(const QString &text, const AppFolder &app);
+    // A name ending in .mp3 in any case, or in .wma, .ogg or .m4a in lower case.
+    static bool isMusicFile(const QString &name);
+    // Path, title and artist of the album recorded for `folder` (which ends with the separator).
+    static Record recordFor(const QString &folder, Layout layout);
+    // "Done! Time taken: 12 seconds.    Music folders found: 140"
+    static QString doneText(qint64 seconds, qsizetype found);
+
+private:
+    Catalogue &m_catalogue;
+    RecordView &m_songs;
+    std::function<bool()> m_yield;
+    std::function<void(const QString &)> m_progress;
+};
+
+} // namespace lumetra
