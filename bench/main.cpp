@@ -1,3 +1,4 @@
+#include "scanbench.h"
 #include "wallbench.h"
 
 #include <QApplication>
@@ -10,6 +11,7 @@ namespace {
 void usage()
 {
     std::puts("usage: lumetra-bench wall        album wall: page fill, start-up and memory against their floors\n"
+              "       lumetra-bench scan        folder scanner against find over the same tree\n"
               "       lumetra-bench wall-child DIR   (internal) start on DIR, report the first page, exit");
 }
 
@@ -28,6 +30,8 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     if (command == "wall")
         return lumetra::bench::wallBench(QString::fromLocal8Bit(argv[0]));
+    if (command == "scan")
+        return lumetra::bench::scanBench();
     usage();
     return 2;
 }

@@ -8,6 +8,7 @@
 #include "ui/coverslot.h"
 #include "ui/mainwindow.h"
 #include "ui/pointerwidgets.h"
+#include "ui/qtdialogs.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -74,7 +75,8 @@ void measurePage(const QString &dir)
     QtMediaPlayer player;
     SilentPrompter prompter;
     const auto random = RandomSource::clockSeeded();
-    MainWindow window(folder, player, prompter, *random, kScreen);
+    QtDialogs dialogs;
+    MainWindow window(folder, Seams{player, prompter, *random, dialogs}, kScreen);
     window.load();
 
     const int coverPx = window.slot(0)->cover()->width();
@@ -141,7 +143,8 @@ int wallChild(int argc, char *argv[], const QString &dir)
     QtMediaPlayer player;
     SilentPrompter prompter;
     const auto random = RandomSource::clockSeeded();
-    MainWindow window(folder, player, prompter, *random, kScreen);
+    QtDialogs dialogs;
+    MainWindow window(folder, Seams{player, prompter, *random, dialogs}, kScreen);
     window.show();
     window.load();
     QApplication::processEvents();

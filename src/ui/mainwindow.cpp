@@ -10,6 +10,7 @@
 #include "playback/mediaplayer.h"
 #include "playerbar.h"
 #include "pointerwidgets.h"
+#include "settingswindow.h"
 #include "wall/slotlayout.h"
 #include "wall/twips.h"
 
@@ -56,16 +57,16 @@ QString colorCss(const QColor &color)
 
 } // namespace
 
-MainWindow::MainWindow(const AppFolder &app, MediaPlayer &player, Prompter &prompter, RandomSource &random,
-                       QRect screen, QWidget *parent)
+MainWindow::MainWindow(const AppFolder &app, Seams seams, QRect screen, QWidget *parent)
     : QWidget(parent)
     , m_app(app)
-    , m_player(player)
-    , m_prompter(prompter)
+    , m_player(seams.player)
+    , m_prompter(seams.prompter)
+    , m_dialogs(seams.dialogs)
     , m_songs(m_catalogue, QStringLiteral("songs"))
     , m_opts(m_catalogue, QStringLiteral("opts"))
     , m_wall(m_songs, m_albums, m_app)
-    , m_playback(m_songs, m_wall, m_albums, m_app, player, prompter, random, *this)
+    , m_playback(m_songs, m_wall, m_albums, m_app, seams.player, seams.prompter, seams.random, *this)
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Lumetra Jukebox"));
@@ -241,7 +242,7 @@ void MainWindow::buildMenus()
     m_optionsMenu = menu(QStringLiteral("mnuoptions"), QStringLiteral("Options"));
     item(m_optionsMenu, QStringLiteral("mnufind"), QStringLiteral("Search"));
     item(m_optionsMenu, QStringLiteral("mnuorg"), QStringLiteral("Add New Album"));
-    item(m_optionsMenu, QStringLiteral("mnuopt"), QStringLiteral("Settings"));
+    command(m_optionsMenu, QStringLiteral("mnuopt"), QStringLiteral("Settings"), [this] { openSettings(); });
     item(m_optionsMenu, QStringLiteral("mnulab"), QStringLiteral("List Albums in Browser"));
 
     m_coverMenu = menu(QStringLiteral("mnurt"), QStringLiteral("rightclick"));
@@ -452,6 +453,44 @@ void MainWindow::unloader()
         display();
 }
 
+void MainWindow::openSettings()
+{
+    if (m_settingsWindow) {
+        m_settingsWindow->raise();
+        m_settingsWindow->activateWindow();
+        return;
+    }
+    m_settingsWindow = new SettingsWindow(m_app, m_catalogue, m_songs, m_prompter, m_dialogs, this);
+    connect(m_settingsWindow, &SettingsWindow::saved, this, &MainWindow::rebuildWall);
+    connect(m_settingsWindow, &SettingsWindow::catalogueReplaced, this, &MainWindow::rebuildWall);
+    connect(m_settingsWindow, &SettingsWindow::scanFinished, this, [this] {
+        if (m_closeAfterScan)
+            close();
+    });
+    m_settingsWindow->show();
+}
+
+SettingsWindow *MainWindow::settingsWindow() const
+{
+    return m_settingsWindow;
+}
+
+void MainWindow::rebuildWall()
+{
+    populate();
+    if (!m_slots.empty()) {
+        unloader();
+    } else if (m_albums.isEmpty()) {
+        // Nothing to lay out yet; the new look still applies at once.
+        SettingsFile::readInto(m_settings, m_app.file(QStringLiteral("jb.ini")));
+        applyLook();
+    } else {
+        // The first albums of a new catalogue show without a restart.
+        thumb();
+        display();
+    }
+}
+
 void MainWindow::nextPage()
 {
     if (m_wall.nextPage())
@@ -544,6 +583,13 @@ void MainWindow::mousePressEvent(QMouseEvent *event)
 
 void MainWindow::closeEvent(QCloseEvent *event)
 {
+    // A scan is running below this event: stop it and close when it has unwound.
+    if (m_settingsWindow && m_settingsWindow->isScanning()) {
+        m_settingsWindow->cancelScan();
+        m_closeAfterScan = true;
+        event->ignore();
+        return;
+    }
     if (m_catalogue.isOpen())
         StateRecord::write(m_catalogue, m_opts, m_player.volume(), m_playback.jukeMode());
     event->accept();

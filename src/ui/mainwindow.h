@@ -10,6 +10,7 @@
 #include "wall/albumlist.h"
 #include "wall/wall.h"
 
+#include <QPointer>
 #include <QRect>
 #include <QWidget>
 
@@ -21,6 +22,7 @@ class QMenu;
 namespace lumetra {
 
 class CoverSlot;
+class Dialogs;
 class LetterBar;
 class ListBox;
 class MediaPlayer;
@@ -30,6 +32,15 @@ class PointerFrame;
 class PointerLabel;
 class Prompter;
 class RandomSource;
+class SettingsWindow;
+
+// The outside world as the main window meets it; tests pass fakes.
+struct Seams {
+    MediaPlayer &player;
+    Prompter &prompter;
+    RandomSource &random;
+    Dialogs &dialogs;
+};
 
 // The program's window: the album wall with its button strip and letter bar, the track list panel and the
 // pop-up menus. It wires widgets to the catalogue, the wall model and playback; decisions live there.
@@ -38,8 +49,7 @@ class MainWindow : public QWidget, private PlaybackView
     Q_OBJECT
 public:
     // `screen` is the area to cover in pixels; empty means the screen's available geometry.
-    MainWindow(const AppFolder &app, MediaPlayer &player, Prompter &prompter, RandomSource &random,
-               QRect screen = {}, QWidget *parent = nullptr);
+    MainWindow(const AppFolder &app, Seams seams, QRect screen = {}, QWidget *parent = nullptr);
     ~MainWindow() override;
 
     // Opens the catalogue and builds the wall: populate, thumb, display.
@@ -49,6 +59,12 @@ public:
     void thumb();
     void display() override;
     void unloader() override;
+
+    // Options > Settings: opens the settings window, or brings the open one forward.
+    void openSettings();
+    SettingsWindow *settingsWindow() const;
+    // After the catalogue or jb.ini changed: the album list and the wall anew.
+    void rebuildWall();
 
     void nextPage();
     void previousPage();
@@ -112,6 +128,7 @@ private:
     AppFolder m_app;
     MediaPlayer &m_player;
     Prompter &m_prompter;
+    Dialogs &m_dialogs;
     QRect m_screen;
     qreal m_dpi = 96;
 
@@ -148,6 +165,8 @@ private:
     QMenu *m_queueMenu = nullptr;
     QMenu *m_collEditMenu = nullptr;
     std::vector<std::unique_ptr<CoverSlot>> m_slots;
+    QPointer<SettingsWindow> m_settingsWindow;
+    bool m_closeAfterScan = false;
 };
 
 } // namespace lumetra

@@ -210,6 +210,11 @@ QByteArray idNotAutomatic(const QString &scratch)
                                       "Artist TEXT, Probability TEXT)")});
 }
 
+void PrintTo(const UnusableFile &f, std::ostream *os)
+{
+    *os << f.name;
+}
+
 class UnusableCatalogue : public ::testing::TestWithParam<UnusableFile>
 {
 };

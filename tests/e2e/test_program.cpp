@@ -1,6 +1,7 @@
 #include "support/testlibrary.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -8,11 +9,21 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <random>
 
 using namespace Qt::StringLiterals;
 using namespace lumetra::test;
 
 namespace {
+
+// Signals the child only while it runs: a finished QProcess reports pid 0, and kill(0) would hit this
+// whole process group.
+void signalChild(const QProcess &child, int signal)
+{
+    const qint64 pid = child.processId();
+    if (child.state() == QProcess::Running && pid > 0)
+        ::kill(static_cast<pid_t>(pid), signal);
+}
 
 const QString kProgram = QStringLiteral(LUMETRA_BIN_DIR "/lumetra");
 
@@ -46,7 +57,7 @@ TEST(Program, StartsOnTheApplicationFolderAndStoresStateWhenAskedToEnd)
         log += process.readAllStandardError();
     ASSERT_TRUE(log.contains("Lumetra Jukebox: 2 albums loaded.")) << log.toStdString();
 
-    ::kill(static_cast<pid_t>(process.processId()), SIGTERM);
+    signalChild(process, SIGTERM);
     ASSERT_TRUE(process.waitForFinished(20000));
     EXPECT_EQ(process.exitStatus(), QProcess::NormalExit);
     EXPECT_EQ(process.exitCode(), 0);
@@ -54,6 +65,55 @@ TEST(Program, StartsOnTheApplicationFolderAndStoresStateWhenAskedToEnd)
               QStringList{u"44|"_s});
     for (const char *own : {"nocover.jpg", "lumetra2.jpg", "vista.jpg", "next.png", "help-hi.png"})
         EXPECT_TRUE(QFile::exists(dir.filePath(u"files/"_s + QString::fromLatin1(own)))) << own;
+}
+
+// A scan killed at any moment leaves either the old catalogue or the new one, whole.
+TEST(Program, AScanKilledAtRandomMomentsLeavesAWholeCatalogue)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(writeCatalogue(dir.path(), {{u"Old one"_s}, {u"Old two"_s}, {u"Old three"_s}}));
+    const QString root = dir.filePath(u"Big"_s);
+    constexpr int kFolders = 3000;
+    for (int i = 0; i < kFolders; ++i) {
+        QDir().mkpath(root + u"/Album %1"_s.arg(i));
+        writeFile(root + u"/Album %1/t.mp3"_s.arg(i), {});
+    }
+    const QString catalogue = dir.filePath(u"tracks.lum"_s);
+    const QByteArray old = readAll(catalogue);
+    const QStringList args{u"--app-dir"_s, dir.path(), u"--scan"_s, root, u"--layout"_s, u"flat"_s};
+
+    QElapsedTimer whole;
+    whole.start();
+    QProcess full;
+    full.start(kProgram, args);
+    ASSERT_TRUE(full.waitForFinished(30000));
+    const qint64 fullMs = whole.elapsed();
+    ASSERT_EQ(querySql(catalogue, u"SELECT count(*) FROM songs"_s), QStringList{QString::number(kFolders)});
+
+    std::mt19937 random(20261206);
+    std::uniform_int_distribution<qint64> delay(0, fullMs);
+    int completed = 0;
+    for (int kill = 0; kill < 12; ++kill) {
+        QFile::remove(catalogue + u"-journal"_s);
+        ASSERT_TRUE(writeFile(catalogue, old));
+        QProcess child;
+        child.start(kProgram, args);
+        ASSERT_TRUE(child.waitForStarted(10000));
+        QElapsedTimer wait;
+        wait.start();
+        const qint64 at = delay(random);
+        while (wait.elapsed() < at && child.state() == QProcess::Running)
+            child.waitForFinished(1);
+        signalChild(child, SIGKILL);
+        child.waitForFinished(10000);
+
+        const QStringList count = querySql(catalogue, u"SELECT count(*) FROM songs"_s);
+        ASSERT_EQ(count.size(), 1) << "the catalogue does not open after kill " << kill;
+        ASSERT_TRUE(count[0] == u"3"_s || count[0] == QString::number(kFolders))
+            << "kill " << kill << " at " << at << " ms left " << count[0].toStdString() << " albums";
+        completed += count[0] == u"3"_s ? 0 : 1;
+    }
+    EXPECT_LT(completed, 12) << "no kill landed during a scan";
 }
 
 } // namespace

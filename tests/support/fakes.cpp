@@ -23,6 +23,42 @@ std::optional<QString> FakePrompter::input(const QString &prompt, const QString 
     return answered ? std::optional<QString>(text) : std::nullopt;
 }
 
+namespace {
+template <typename T>
+std::optional<T> take(std::deque<T> &script)
+{
+    if (script.empty())
+        return std::nullopt;
+    T value = script.front();
+    script.pop_front();
+    return value;
+}
+} // namespace
+
+std::optional<QColor> FakeDialogs::color(const QColor &)
+{
+    asked.append(QStringLiteral("color"));
+    return take(colors);
+}
+
+std::optional<Dialogs::Font> FakeDialogs::font(const Font &initial)
+{
+    asked.append(QStringLiteral("font %1 %2 %3").arg(initial.name).arg(initial.size).arg(initial.bold));
+    return take(fonts);
+}
+
+std::optional<QString> FakeDialogs::openFile(const QString &filter, const QString &folder)
+{
+    asked.append(QStringLiteral("file %1 %2").arg(filter, folder));
+    return take(files);
+}
+
+std::optional<QString> FakeDialogs::folder(const QString &title, const QString &)
+{
+    asked.append(QStringLiteral("folder ") + title);
+    return take(folders);
+}
+
 void FakePlayer::setVolume(int volume)
 {
     if (volume == m_volume)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/dialogs.h"
 #include "core/prompter.h"
 #include "core/randomsource.h"
 #include "playback/mediaplayer.h"
@@ -21,6 +22,22 @@ public:
     QStringList prompts;
     std::deque<Answer> answers;
     std::deque<std::optional<QString>> inputs;
+};
+
+// Answers the common dialogs from scripts; an empty script cancels.
+class FakeDialogs final : public Dialogs
+{
+public:
+    std::optional<QColor> color(const QColor &initial) override;
+    std::optional<Font> font(const Font &initial) override;
+    std::optional<QString> openFile(const QString &filter, const QString &folder) override;
+    std::optional<QString> folder(const QString &title, const QString &initial) override;
+
+    std::deque<QColor> colors;
+    std::deque<Font> fonts;
+    std::deque<QString> files;
+    std::deque<QString> folders;
+    QStringList asked; // "color", "font Verdana 8 1", "file <filter> <folder>", "folder <title>"
 };
 
 // A player that plays nothing; tests drive its state reports.

@@ -6,6 +6,7 @@
 #include <QColor>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QSqlDatabase>
 #include <QSqlQuery>
@@ -143,6 +144,7 @@ QByteArray readAll(const QString &path)
 
 bool writeFile(const QString &path, const QByteArray &data)
 {
+    QDir().mkpath(QFileInfo(path).absolutePath());
     QFile file(path);
     return file.open(QIODevice::WriteOnly) && file.write(data) == data.size();
 }

@@ -74,7 +74,8 @@ protected:
     MainWindow &start()
     {
         m_window =
-            std::make_unique<MainWindow>(m_app, m_player, m_prompter, m_random, QRect(0, 0, 1920, 1080));
+            std::make_unique<MainWindow>(m_app, Seams{m_player, m_prompter, m_random, m_dialogs},
+                                                QRect(0, 0, 1920, 1080));
         m_window->load();
         return *m_window;
     }
@@ -87,6 +88,7 @@ protected:
     FakePlayer m_player;
     FakePrompter m_prompter;
     ScriptedRandom m_random;
+    FakeDialogs m_dialogs;
     std::unique_ptr<MainWindow> m_window;
 };
 

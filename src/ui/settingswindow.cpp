@@ -1,0 +1,522 @@
+#include "settingswindow.h"
+
+#include "core/catalogue.h"
+#include "core/coverloader.h"
+#include "core/dialogs.h"
+#include "core/prompter.h"
+#include "core/recordview.h"
+#include "core/textfile.h"
+#include "core/vbcolor.h"
+#include "pointerwidgets.h"
+#include "wall/twips.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QScreen>
+
+namespace lumetra {
+
+namespace {
+
+constexpr QSize kPreviewTwips(7400, 4700);
+constexpr int kTitleWidthTwips = 2400;
+const QString kPictureFilter = QStringLiteral("All image files (*.bmp,*.jpg,*.pcx)|*.BMP;*.JPG;*.PCX|");
+
+QString css(const QColor &color)
+{
+    return QStringLiteral("rgb(%1, %2, %3)").arg(color.red()).arg(color.green()).arg(color.blue());
+}
+
+QLabel *wrapped(const QString &name, const QString &text, QWidget *parent)
+{
+    auto *label = new QLabel(text, parent);
+    label->setObjectName(name);
+    label->setWordWrap(true);
+    return label;
+}
+
+QPushButton *button(const QString &name, const QString &text, QWidget *parent)
+{
+    auto *b = new QPushButton(text, parent);
+    b->setObjectName(name);
+    return b;
+}
+
+} // namespace
+
+SettingsWindow::SettingsWindow(const AppFolder &app, Catalogue &catalogue, RecordView &songs,
+                               Prompter &prompter, Dialogs &dialogs, QWidget *parent)
+    : QWidget(parent, Qt::Window)
+    , m_app(app)
+    , m_catalogue(catalogue)
+    , m_songs(songs)
+    , m_prompter(prompter)
+    , m_dialogs(dialogs)
+{
+    setObjectName(QStringLiteral("Options"));
+    setWindowTitle(QStringLiteral("Settings"));
+    setAccessibleName(QStringLiteral("Settings"));
+    setAttribute(Qt::WA_DeleteOnClose);
+
+    auto *layout = new QVBoxLayout(this);
+    auto *top = new QHBoxLayout;
+    buildPreview();
+    top->addWidget(m_preview, 0, Qt::AlignTop);
+    top->addLayout(buildControls(), 1);
+    layout->addLayout(top);
+    layout->addSpacing(8);
+
+    auto *bottom = new QHBoxLayout;
+    bottom->addWidget(wrapped(QStringLiteral("Label9"), QStringLiteral("Scan disk for songs and build database:"), this));
+    bottom->addWidget(m_scanDisk);
+    bottom->addStretch();
+    bottom->addWidget(new QLabel(QStringLiteral("* = Recommend restart"), this));
+    bottom->addWidget(m_okay);
+    bottom->addWidget(m_cancel);
+    layout->addLayout(bottom);
+    buildScanPanel();
+    layout->addWidget(m_scanPanel);
+
+    m_form.load(m_app.file(QStringLiteral("jb.ini")));
+    showForm();
+}
+
+void SettingsWindow::buildPreview()
+{
+    const qreal dpi = screen() ? screen()->logicalDotsPerInchX() : 96;
+    m_preview = new QFrame(this);
+    m_preview->setObjectName(QStringLiteral("Picture1"));
+    m_preview->setAccessibleName(QStringLiteral("Preview"));
+    m_preview->setFixedSize(twipsToPixels(kPreviewTwips.width(), dpi), twipsToPixels(kPreviewTwips.height(), dpi));
+    m_preview->setAutoFillBackground(true);
+    m_preview->setFrameShape(QFrame::StyledPanel);
+
+    auto *picture = new PointerLabel(m_preview);
+    picture->setObjectName(QStringLiteral("Image2"));
+    picture->setAccessibleName(QStringLiteral("Background picture: click to change"));
+    picture->setScaledContents(true);
+    picture->setGeometry(m_preview->rect());
+    picture->setCursor(Qt::PointingHandCursor);
+    connect(picture, &PointerLabel::pressed, this, [this](Qt::MouseButton b) {
+        if (b == Qt::LeftButton)
+            backimage();
+    });
+    m_previewPicture = picture;
+
+    m_sampleCover = new QLabel(m_preview);
+    m_sampleCover->setObjectName(QStringLiteral("Image1"));
+    m_sampleCover->setAccessibleName(QStringLiteral("Sample cover"));
+    m_sampleCover->setScaledContents(true);
+    m_sampleCover->setAttribute(Qt::WA_TransparentForMouseEvents);
+
+    m_sampleTitle = new PointerLabel(m_preview);
+    m_sampleTitle->setObjectName(QStringLiteral("Label3"));
+    m_sampleTitle->setText(QStringLiteral("Click to change text..."));
+    m_sampleTitle->setAccessibleName(QStringLiteral("Sample title: click to change the text colour and font"));
+    m_sampleTitle->setCursor(Qt::PointingHandCursor);
+    connect(m_sampleTitle, &PointerLabel::pressed, this, [this](Qt::MouseButton b) {
+        if (b == Qt::LeftButton)
+            chooseTitleText();
+    });
+}
+
+QPushButton *SettingsWindow::link(const QString &name, const QString &text)
+{
+    QPushButton *b = button(name, text, this);
+    b->setFlat(true);
+    b->setCursor(Qt::PointingHandCursor);
+    m_links.append(b);
+    return b;
+}
+
+QGridLayout *SettingsWindow::buildControls()
+{
+    auto *grid = new QGridLayout;
+
+    m_colorStrip = new PointerLabel(this);
+    m_colorStrip->setObjectName(QStringLiteral("Picture4"));
+    m_colorStrip->setAccessibleName(QStringLiteral("Background colour: click to change"));
+    m_colorStrip->setMinimumSize(160, 26);
+    m_colorStrip->setFrameShape(QFrame::Box);
+    m_colorStrip->setCursor(Qt::PointingHandCursor);
+    m_colorStrip->setAutoFillBackground(true);
+    connect(m_colorStrip, &PointerLabel::pressed, this, [this](Qt::MouseButton b) {
+        if (b == Qt::LeftButton)
+            chooseBackColor();
+    });
+    QPushButton *changeColour = link(QStringLiteral("Label2"), QStringLiteral("Click here to change colour"));
+    connect(changeColour, &QPushButton::clicked, this, &SettingsWindow::chooseBackColor);
+    QPushButton *changeImage = link(QStringLiteral("Label1"), QStringLiteral("Click here to change back image"));
+    connect(changeImage, &QPushButton::clicked, this, &SettingsWindow::backimage);
+    QPushButton *none = link(QStringLiteral("Label4"), QStringLiteral("[No image]"));
+    connect(none, &QPushButton::clicked, this, &SettingsWindow::noImage);
+    QPushButton *reset = link(QStringLiteral("Label10"), QStringLiteral("[Reset to Defaults]"));
+    connect(reset, &QPushButton::clicked, this, &SettingsWindow::resetDefaults);
+
+    m_picturePath = new QLineEdit(this);
+    m_picturePath->setObjectName(QStringLiteral("Text4"));
+    m_picturePath->setAccessibleName(QStringLiteral("Background picture"));
+    m_coverSize = new QLineEdit(this);
+    m_coverSize->setObjectName(QStringLiteral("Text1"));
+    m_coverSize->setAccessibleName(QStringLiteral("Cover size in twips"));
+    connect(m_coverSize, &QLineEdit::textEdited, this, [this](const QString &text) {
+        m_form.coverSize = text;
+        showPreview();
+    });
+    m_gap = new QLineEdit(this);
+    m_gap->setObjectName(QStringLiteral("Text2"));
+    m_gap->setAccessibleName(QStringLiteral("Spacing in twips"));
+
+    m_bounce = new QCheckBox(QStringLiteral("Covers bounce on mouseover"), this);
+    m_bounce->setObjectName(QStringLiteral("Check2"));
+    m_autoplay = new QCheckBox(QStringLiteral("Autoplay albums on click"), this);
+    m_autoplay->setObjectName(QStringLiteral("Check3"));
+    m_noWrap = new QCheckBox(QStringLiteral("Do not scroll covers after Z to A"), this);
+    m_noWrap->setObjectName(QStringLiteral("Check4"));
+
+    int row = 0;
+    grid->addWidget(new QLabel(QStringLiteral("Background colour:"), this), row, 0);
+    grid->addWidget(m_colorStrip, row++, 1);
+    grid->addWidget(changeColour, row++, 1, Qt::AlignLeft);
+    grid->addWidget(new QLabel(QStringLiteral("Background picture:"), this), row, 0);
+    grid->addWidget(m_picturePath, row++, 1);
+    auto *pictureLinks = new QHBoxLayout;
+    pictureLinks->addWidget(changeImage);
+    pictureLinks->addWidget(none);
+    pictureLinks->addStretch();
+    grid->addLayout(pictureLinks, row++, 1);
+    auto *coverCaption = new QLabel(QStringLiteral("Cover size (twips) *"), this);
+    coverCaption->setBuddy(m_coverSize);
+    grid->addWidget(coverCaption, row, 0);
+    grid->addWidget(m_coverSize, row++, 1);
+    auto *gapCaption = new QLabel(QStringLiteral("Spacing (twips) *"), this);
+    gapCaption->setBuddy(m_gap);
+    grid->addWidget(gapCaption, row, 0);
+    grid->addWidget(m_gap, row++, 1);
+    grid->addWidget(m_bounce, row++, 0, 1, 2);
+    grid->addWidget(m_autoplay, row++, 0, 1, 2);
+    grid->addWidget(m_noWrap, row++, 0, 1, 2);
+    grid->addWidget(reset, row++, 0, 1, 2, Qt::AlignLeft);
+    grid->setRowStretch(row, 1);
+
+    m_scanDisk = button(QStringLiteral("Command5"), QStringLiteral("Scan disk"), this);
+    m_scanDisk->setToolTip(QStringLiteral("Use to scan for songs if NOT using the default folder"));
+    connect(m_scanDisk, &QPushButton::clicked, this, &SettingsWindow::scanDisk);
+    m_okay = button(QStringLiteral("Command1"), QStringLiteral("Okay"), this);
+    m_okay->setDefault(true);
+    connect(m_okay, &QPushButton::clicked, this, &SettingsWindow::okay);
+    m_cancel = button(QStringLiteral("Command2"), QStringLiteral("Cancel"), this);
+    connect(m_cancel, &QPushButton::clicked, this, &SettingsWindow::cancel);
+    return grid;
+}
+
+void SettingsWindow::buildScanPanel()
+{
+    m_scanPanel = new QFrame(this);
+    m_scanPanel->setObjectName(QStringLiteral("Picture2"));
+    m_scanPanel->setAccessibleName(QStringLiteral("Scan panel"));
+    m_scanPanel->setFrameShape(QFrame::StyledPanel);
+    m_scanPanel->hide();
+    auto *layout = new QVBoxLayout(m_scanPanel);
+
+    QLabel *warning = wrapped(QStringLiteral("Label8"),
+                              QStringLiteral("Warning!  This will overwrite your existing Lumetra database."), m_scanPanel);
+    QFont bold = warning->font();
+    bold.setBold(true);
+    warning->setFont(bold);
+    layout->addWidget(warning);
+    layout->addWidget(wrapped(
+        QStringLiteral("Label7"),
+        QStringLiteral("If you already have an MP3 collection, please use \"Browse to Songs\" to locate the area on "
+                       "your disk and then use the relevant \"Scan\" button to add them to Lumetra.  See the Help "
+                       "files about which option to use if you are unsure."),
+        m_scanPanel));
+    layout->addWidget(wrapped(
+        QStringLiteral("Label6"),
+        QStringLiteral("If you are using the default Lumetra settings and manually building a new collection you "
+                       "do not need to change this option - hit Close to go back to the Options screen."),
+        m_scanPanel));
+
+    auto *folderRow = new QHBoxLayout;
+    m_browse = button(QStringLiteral("Command9"), QStringLiteral("Browse to Songs"), m_scanPanel);
+    connect(m_browse, &QPushButton::clicked, this, &SettingsWindow::browseToSongs);
+    m_musicFolder = new QLineEdit(m_scanPanel);
+    m_musicFolder->setObjectName(QStringLiteral("Text5"));
+    m_musicFolder->setAccessibleName(QStringLiteral("Music folder"));
+    connect(m_musicFolder, &QLineEdit::textEdited, this, [this](const QString &text) { m_form.musicFolder = text; });
+    folderRow->addWidget(m_browse);
+    folderRow->addWidget(m_musicFolder, 1);
+    layout->addLayout(folderRow);
+
+    auto scanRow = [&](QPushButton *&scan, const QString &buttonName, const QString &labelName, const QString &text,
+                       Scanner::Layout kind) {
+        auto *row = new QHBoxLayout;
+        QLabel *label = wrapped(labelName, text, m_scanPanel);
+        scan = button(buttonName, QStringLiteral("Scan"), m_scanPanel);
+        scan->setAccessibleName(kind == Scanner::Layout::Nested ? QStringLiteral("Scan: albums inside artist folders")
+                                                                : QStringLiteral("Scan: one folder per album"));
+        connect(scan, &QPushButton::clicked, this, [this, kind] { this->scan(kind); });
+        row->addWidget(label, 1);
+        row->addWidget(scan);
+        layout->addLayout(row);
+    };
+    scanRow(m_scanNested, QStringLiteral("Command3"), QStringLiteral("Label12"),
+            QStringLiteral("If albums are sub-folders of the artist, e.g. \"D:\\Music\\Travis\\The Best Of\" then "
+                           "click here to add them to the database..."),
+            Scanner::Layout::Nested);
+    scanRow(m_scanFlat, QStringLiteral("Command8"), QStringLiteral("Label11"),
+            QStringLiteral("If your songs are stored in a flat folder structure, e.g. \"D:\\Music\\Travis - The Best "
+                           "Of\" then click here to add them to the database..."),
+            Scanner::Layout::Flat);
+
+    m_time = wrapped(QStringLiteral("lbltime"), QStringLiteral("Time taken: 0 second(s)"), m_scanPanel);
+    m_time->setAccessibleName(QStringLiteral("Scan progress"));
+    layout->addWidget(m_time);
+
+    m_scanFrame = new QGroupBox(QStringLiteral("SCan for MP3s"), m_scanPanel);
+    m_scanFrame->setObjectName(QStringLiteral("ScanFrame"));
+    auto *lists = new QHBoxLayout(m_scanFrame);
+    m_queueList = new QListWidget(m_scanFrame);
+    m_queueList->setObjectName(QStringLiteral("lstdirs"));
+    m_queueList->setAccessibleName(QStringLiteral("Folders waiting to be searched"));
+    m_foundList = new QListWidget(m_scanFrame);
+    m_foundList->setObjectName(QStringLiteral("lstfiles"));
+    m_foundList->setAccessibleName(QStringLiteral("Music folders found"));
+    lists->addWidget(m_queueList, 1);
+    lists->addWidget(m_foundList, 3);
+    m_scanFrame->setMinimumHeight(170);
+    m_queueList->hide();
+    m_foundList->hide();
+    layout->addWidget(m_scanFrame);
+
+    m_closePanel = button(QStringLiteral("Command10"), QStringLiteral("Close"), m_scanPanel);
+    connect(m_closePanel, &QPushButton::clicked, this, &SettingsWindow::closeScanPanel);
+    layout->addWidget(m_closePanel, 0, Qt::AlignRight);
+}
+
+void SettingsWindow::showForm()
+{
+    m_musicFolder->setText(m_form.musicFolder);
+    m_coverSize->setText(m_form.coverSize);
+    m_gap->setText(m_form.gap);
+    m_picturePath->setText(m_form.backgroundPicture);
+    m_bounce->setChecked(m_form.bounce);
+    m_autoplay->setChecked(m_form.autoplay);
+    m_noWrap->setChecked(m_form.noWrap);
+
+    QPalette strip = m_colorStrip->palette();
+    strip.setColor(QPalette::Window, colorFromStored(m_form.backColor));
+    m_colorStrip->setPalette(strip);
+    QPalette preview = m_preview->palette();
+    preview.setColor(QPalette::Window, colorFromStored(m_form.previewColor));
+    m_preview->setPalette(preview);
+
+    // The window wears the wall's colours, so the links in the title colour read as they will on the wall.
+    const QColor back = colorFromStored(m_form.backColor);
+    QPalette own = palette();
+    own.setColor(QPalette::Window, back.darker(125));
+    own.setColor(QPalette::WindowText, back.lightnessF() < 0.5 ? QColor(235, 235, 235) : QColor(20, 20, 20));
+    setPalette(own);
+    setAutoFillBackground(true);
+
+    const QColor text = colorFromStored(m_form.textColor);
+    for (QPushButton *b : m_links)
+        b->setStyleSheet(QStringLiteral("QPushButton { color: %1; text-decoration: underline; border: none; "
+                                        "padding: 2px; text-align: left; }")
+                             .arg(css(text)));
+    QFont font(m_form.fontName);
+    font.setPointSizeF(m_form.fontSize);
+    font.setBold(m_form.fontBold);
+    m_sampleTitle->setFont(font);
+    m_sampleTitle->setStyleSheet(QStringLiteral("color: %1;").arg(css(text)));
+    m_previewPicture->setPixmap(QPixmap::fromImage(
+        m_form.backgroundPicture.isEmpty() ? QImage() : loadCover(m_form.backgroundPicture, m_preview->size())));
+    showPreview();
+}
+
+void SettingsWindow::showPreview()
+{
+    const auto preview = SettingsForm::preview(m_form.coverSize);
+    if (!preview)
+        return;
+    const qreal dpi = screen() ? screen()->logicalDotsPerInchX() : 96;
+    const int side = twipsToPixels(preview->coverSize, dpi);
+    const QPoint cover(twipsToPixels(SettingsForm::kSampleCover.x(), dpi),
+                       twipsToPixels(SettingsForm::kSampleCover.y(), dpi));
+    m_sampleCover->setGeometry(QRect(cover, QSize(side, side)));
+    if (side > 0)
+        m_sampleCover->setPixmap(QPixmap::fromImage(loadCover(m_app.defaultPicture(), QSize(side, side))));
+    m_sampleTitle->setWordWrap(preview->titleBeside);
+    const int titleWidth = twipsToPixels(kTitleWidthTwips, dpi);
+    m_sampleTitle->setGeometry(twipsToPixels(preview->title.x(), dpi), twipsToPixels(preview->title.y(), dpi),
+                               titleWidth, m_sampleTitle->heightForWidth(titleWidth) > 0
+                                               ? m_sampleTitle->heightForWidth(titleWidth)
+                                               : m_sampleTitle->sizeHint().height());
+    m_sampleTitle->raise();
+}
+
+void SettingsWindow::takeFields()
+{
+    m_form.musicFolder = m_musicFolder->text();
+    m_form.coverSize = m_coverSize->text();
+    m_form.gap = m_gap->text();
+    m_form.backgroundPicture = m_picturePath->text();
+    m_form.bounce = m_bounce->isChecked();
+    m_form.autoplay = m_autoplay->isChecked();
+    m_form.noWrap = m_noWrap->isChecked();
+}
+
+void SettingsWindow::chooseBackColor()
+{
+    if (const auto color = m_dialogs.color(colorFromStored(m_form.backColor))) {
+        takeFields();
+        m_form.backColor = storedFromColor(*color);
+        showForm();
+    }
+}
+
+void SettingsWindow::chooseTitleText()
+{
+    const auto color = m_dialogs.color(colorFromStored(m_form.textColor));
+    if (!color)
+        return;
+    takeFields();
+    m_form.textColor = storedFromColor(*color);
+    showForm();
+    const auto font = m_dialogs.font({QStringLiteral("Verdana"), 8, true});
+    if (!font)
+        return;
+    m_form.fontName = font->name;
+    m_form.fontSize = font->size;
+    m_form.fontBold = font->bold;
+    showForm();
+}
+
+void SettingsWindow::backimage()
+{
+    if (const auto path = m_dialogs.openFile(kPictureFilter, m_app.dir())) {
+        takeFields();
+        m_form.backgroundPicture = *path;
+        showForm();
+    }
+}
+
+void SettingsWindow::noImage()
+{
+    takeFields();
+    m_form.noImage();
+    showForm();
+}
+
+void SettingsWindow::resetDefaults()
+{
+    takeFields();
+    m_form.resetDefaults(m_app);
+    showForm();
+}
+
+void SettingsWindow::okay()
+{
+    takeFields();
+    QString error;
+    if (!writeTextLines(m_app.file(QStringLiteral("jb.ini")), m_form.lines(), &error)) {
+        m_prompter.message(QStringLiteral("The settings could not be saved to jb.ini, so nothing was changed.\n\n%1")
+                               .arg(error));
+        return;
+    }
+    m_done = true;
+    hide();
+    Q_EMIT saved();
+    close();
+}
+
+void SettingsWindow::cancel()
+{
+    close();
+}
+
+void SettingsWindow::scanDisk()
+{
+    m_okay->setEnabled(false);
+    m_cancel->setEnabled(false);
+    m_scanPanel->show();
+}
+
+void SettingsWindow::closeScanPanel()
+{
+    m_okay->setEnabled(true);
+    m_cancel->setEnabled(true);
+    m_scanPanel->hide();
+    adjustSize();
+}
+
+void SettingsWindow::browseToSongs()
+{
+    if (const auto folder = m_dialogs.folder(QStringLiteral("Locate the area that contains your music files"),
+                                             m_musicFolder->text())) {
+        m_form.musicFolder = *folder;
+        m_musicFolder->setText(*folder);
+    }
+}
+
+void SettingsWindow::scan(Scanner::Layout layout)
+{
+    if (m_scanning)
+        return;
+    m_form.musicFolder = Scanner::resolveRoot(m_musicFolder->text(), m_app);
+    m_musicFolder->setText(m_form.musicFolder);
+
+    Scanner scanner(m_catalogue, m_songs);
+    scanner.setProgress([this](const QString &text) { m_time->setText(text); });
+    scanner.setYield([this] {
+        QApplication::processEvents();
+        return !m_cancelScan;
+    });
+    m_scanning = true;
+    m_cancelScan = false;
+    m_closePanel->setEnabled(false);
+    const Scanner::Result result = scanner.scan(m_form.musicFolder, layout);
+    m_scanning = false;
+
+    if (!result.ok) {
+        m_closePanel->setEnabled(true);
+        m_time->setText(QStringLiteral("Time taken: 0 second(s)"));
+        if (!result.cancelled)
+            m_prompter.message(result.error);
+    } else {
+        m_scanned = true;
+        m_foundList->clear();
+        m_foundList->addItems(result.found);
+        m_queueList->show();
+        m_foundList->show();
+        m_time->setText(Scanner::doneText(result.elapsedMs / 1000, result.found.size()));
+        m_okay->setEnabled(true);
+    }
+    Q_EMIT scanFinished();
+    if (m_closeAfterScan)
+        close();
+}
+
+void SettingsWindow::closeEvent(QCloseEvent *event)
+{
+    // The scan is still on the stack below this event: stop it, and close once it has unwound.
+    if (m_scanning) {
+        m_cancelScan = true;
+        m_closeAfterScan = true;
+        event->ignore();
+        return;
+    }
+    if (m_scanned && !m_done) {
+        m_done = true;
+        Q_EMIT catalogueReplaced();
+    }
+    event->accept();
+}
+
+} // namespace lumetra

@@ -1,0 +1,210 @@
+#include "core/appfolder.h"
+#include "core/catalogue.h"
+#include "core/recordview.h"
+#include "core/settingsform.h"
+#include "support/fakes.h"
+#include "support/testlibrary.h"
+#include "ui/mainwindow.h"
+#include "ui/settingswindow.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPointer>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+using namespace Qt::StringLiterals;
+using namespace lumetra;
+using namespace lumetra::test;
+
+namespace {
+
+const QByteArray kIni = "/music\r\n2600\r\n120\r\n65280\r\n255\r\n101\r\nDejaVu Serif+11&True\r\n\r\n";
+
+class SettingsWindowTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(m_catalogue.open(m_app.file(u"tracks.lum"_s)));
+        m_songs.refresh();
+    }
+
+    SettingsWindow &open()
+    {
+        m_window = new SettingsWindow(m_app, m_catalogue, m_songs, m_prompter, m_dialogs);
+        m_window->setAttribute(Qt::WA_DeleteOnClose, false);
+        m_owned.reset(m_window);
+        return *m_window;
+    }
+
+    QByteArray ini() const { return readAll(m_app.file(u"jb.ini"_s)); }
+    template <typename T>
+    T *child(const char *name) const
+    {
+        return m_window->findChild<T *>(QString::fromLatin1(name));
+    }
+
+    QTemporaryDir m_dir;
+    AppFolder m_app{m_dir.path()};
+    Catalogue m_catalogue;
+    RecordView m_songs{m_catalogue, u"songs"_s};
+    FakePrompter m_prompter;
+    FakeDialogs m_dialogs;
+    SettingsWindow *m_window = nullptr;
+    std::unique_ptr<SettingsWindow> m_owned;
+};
+
+TEST_F(SettingsWindowTest, OpensOnJbIniAndOkayWithoutChangesRewritesTheSameLines)
+{
+    ASSERT_TRUE(writeFile(m_app.file(u"jb.ini"_s), kIni));
+    SettingsWindow &window = open();
+    EXPECT_EQ(child<QLineEdit>("Text1")->text(), u"2600"_s);
+    EXPECT_EQ(child<QLineEdit>("Text5")->text(), u"/music"_s);
+    EXPECT_TRUE(child<QCheckBox>("Check2")->isChecked());
+    EXPECT_FALSE(child<QCheckBox>("Check3")->isChecked());
+    EXPECT_TRUE(child<QCheckBox>("Check4")->isChecked());
+    EXPECT_EQ(child<QLabel>("Label3")->font().family(), u"DejaVu Serif"_s);
+
+    int saved = 0;
+    QObject::connect(&window, &SettingsWindow::saved, [&] { ++saved; });
+    window.okay();
+    EXPECT_EQ(saved, 1);
+    EXPECT_EQ(ini(), kIni);
+}
+
+TEST_F(SettingsWindowTest, ResetNoImageAndEditsAreWhatOkayWrites)
+{
+    ASSERT_TRUE(writeFile(m_app.file(u"jb.ini"_s), kIni));
+    SettingsWindow &window = open();
+    window.resetDefaults();
+    child<QCheckBox>("Check3")->setChecked(true);
+    window.okay();
+    const QString vista = m_app.ownFile(u"vista.jpg"_s);
+    EXPECT_EQ(ini(), "/music\r\n2300\r\n140\r\n14652229\r\n10485760\r\n111\r\nVerdana+8&True\r\n" + vista.toUtf8() + "\r\n");
+
+    open().noImage();
+    m_window->okay();
+    EXPECT_TRUE(ini().endsWith("Verdana+8&True\r\n\r\n"));
+}
+
+TEST_F(SettingsWindowTest, DialogsStartWhereThePartsSayAndCancelKeepsTheSetting)
+{
+    open();
+    m_dialogs.colors = {QColor(0, 0, 160)}; // the title colour; the font dialog is then cancelled
+    m_window->chooseTitleText();
+    EXPECT_EQ(m_dialogs.asked, (QStringList{u"color"_s, u"font Verdana 8 1"_s}));
+    EXPECT_EQ(m_window->form().textColor, 10485760);
+    EXPECT_EQ(m_window->form().fontName, SettingsForm{}.fontName);
+
+    m_window->backimage(); // cancelled
+    EXPECT_TRUE(m_window->form().backgroundPicture.isEmpty());
+    EXPECT_TRUE(m_dialogs.asked.last().startsWith(
+        u"file All image files (*.bmp,*.jpg,*.pcx)|*.BMP;*.JPG;*.PCX| "_s + m_app.dir()));
+    m_dialogs.files = {u"/pics/wall.jpg"_s};
+    m_window->backimage();
+    EXPECT_EQ(child<QLineEdit>("Text4")->text(), u"/pics/wall.jpg"_s);
+}
+
+TEST_F(SettingsWindowTest, TypingACoverSizeMovesTheSampleTitle)
+{
+    open();
+    QLineEdit *size = child<QLineEdit>("Text1");
+    QLabel *title = child<QLabel>("Label3");
+    size->setText(u"3100"_s);
+    Q_EMIT size->textEdited(size->text());
+    EXPECT_EQ(title->pos(), QPoint(324, 182)); // 4860, 2730 twips
+    EXPECT_EQ(child<QLabel>("Image1")->width(), 207);
+    size->setText(u"3099"_s);
+    Q_EMIT size->textEdited(size->text());
+    EXPECT_EQ(title->pos(), QPoint(24, 220)); // the cover's left, its height + 200
+    size->setText(QString());
+    Q_EMIT size->textEdited(size->text());
+    EXPECT_EQ(title->pos(), QPoint(24, 220));
+}
+
+TEST_F(SettingsWindowTest, AFailedSaveSaysSoAndKeepsTheWindow)
+{
+    QDir().mkpath(m_app.file(u"jb.ini"_s)); // a folder where the file should go
+    SettingsWindow &window = open();
+    window.show();
+    int saved = 0;
+    QObject::connect(&window, &SettingsWindow::saved, [&] { ++saved; });
+    window.okay();
+    EXPECT_EQ(saved, 0);
+    ASSERT_EQ(m_prompter.messages.size(), 1);
+    EXPECT_TRUE(m_prompter.messages[0].startsWith(u"The settings could not be saved"_s));
+    EXPECT_TRUE(window.isVisible());
+}
+
+// The main window on an empty catalogue; a scan through the settings window fills the wall at once.
+class SettingsScanTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        m_savedCwd = QDir::currentPath();
+        ASSERT_TRUE(m_app.prepare(u":/files"_s));
+        m_window = std::make_unique<MainWindow>(m_app, Seams{m_player, m_prompter, m_random, m_dialogs},
+                                                QRect(0, 0, 1920, 1080));
+    }
+    void TearDown() override
+    {
+        m_window.reset();
+        QDir::setCurrent(m_savedCwd);
+    }
+
+    QTemporaryDir m_dir;
+    QString m_savedCwd;
+    AppFolder m_app{m_dir.path()};
+    FakePlayer m_player;
+    FakePrompter m_prompter;
+    ScriptedRandom m_random;
+    FakeDialogs m_dialogs;
+    std::unique_ptr<MainWindow> m_window;
+};
+
+TEST_F(SettingsScanTest, ScanThenOkayBringsTheNewAlbumsOntoTheWall)
+{
+    for (const char *album : {"Abbey Lane", "Blue Train", "Kind of Teal"})
+        writeFile(m_dir.filePath(u"Music/"_s + QString::fromLatin1(album) + u"/01.mp3"_s), {});
+    m_window->load();
+    ASSERT_EQ(m_window->slotCount(), 0);
+    m_window->openSettings();
+    SettingsWindow *settings = m_window->settingsWindow();
+    settings->scanDisk();
+    settings->scan(Scanner::Layout::Flat); // "(Lumetra default)" is the application folder's Music
+    EXPECT_TRUE(settings->findChild<QLabel *>(u"lbltime"_s)->text().endsWith(u"Music folders found: 3"_s));
+    settings->okay();
+    EXPECT_EQ(m_window->windowTitle(), u"Lumetra Jukebox: 3 albums loaded."_s);
+    EXPECT_EQ(m_window->slotCount(), 3);
+    EXPECT_TRUE(readAll(m_app.file(u"jb.ini"_s)).startsWith(QDir::toNativeSeparators(m_dir.filePath(u"Music"_s)).toUtf8() + "\r\n"));
+}
+
+TEST_F(SettingsScanTest, ClosingTheProgramDuringAScanKeepsTheOldCatalogue)
+{
+    ASSERT_TRUE(writeCatalogue(m_dir.path(), {{u"Kept"_s}}));
+    for (int i = 0; i < 2000; ++i)
+        writeFile(m_dir.filePath(u"Big/Album %1/t.mp3"_s.arg(i)), {});
+    m_window->load();
+    m_window->show();
+    m_window->openSettings();
+    QPointer<SettingsWindow> settings = m_window->settingsWindow();
+    settings->findChild<QLineEdit *>(u"Text5"_s)->setText(m_dir.filePath(u"Big"_s));
+    bool closed = false;
+    QObject::connect(m_window.get(), &MainWindow::closed, [&] { closed = true; });
+    QTimer::singleShot(0, m_window.get(), [this] { m_window->close(); });
+    settings->scan(Scanner::Layout::Flat);
+    EXPECT_TRUE(closed);
+    EXPECT_EQ(querySql(m_app.file(u"tracks.lum"_s), u"SELECT Album FROM songs"_s), QStringList{u"Kept"_s});
+    EXPECT_EQ(querySql(m_app.file(u"tracks.lum"_s), u"SELECT count(*) FROM opts"_s), QStringList{u"1"_s});
+}
+
+} // namespace
