@@ -6,7 +6,6 @@
 #include <QLinearGradient>
 #include <QPainter>
 
-#include <algorithm>
 #include <cmath>
 #include <numbers>
 
@@ -96,23 +95,6 @@ void drawIcon(QPainter &p, Icon icon, QPointF c, const QColor &ink)
     }
     }
     p.restore();
-}
-
-// The glow must reach zero before the canvas edge or it shows as a faint cut-off line.
-void fadeEdges(QImage &image, int width)
-{
-    for (int y = 0; y < image.height(); ++y) {
-        auto *row = reinterpret_cast<QRgb *>(image.scanLine(y));
-        const int dy = std::min(y, image.height() - 1 - y);
-        for (int x = 0; x < image.width(); ++x) {
-            const int d = std::min({dy, x, image.width() - 1 - x});
-            if (d >= width)
-                continue;
-            const QRgb px = row[x];
-            const auto scale = [&](int v) { return v * d / width; };
-            row[x] = qRgba(scale(qRed(px)), scale(qGreen(px)), scale(qBlue(px)), scale(qAlpha(px)));
-        }
-    }
 }
 
 QImage drawButton(QSize size, bool hi, const QString &label, Icon icon, bool iconFirst)

@@ -75,6 +75,22 @@ void blur(QImage &image, int radius, int passes)
     }
 }
 
+void fadeEdges(QImage &image, int width)
+{
+    for (int y = 0; y < image.height(); ++y) {
+        auto *row = reinterpret_cast<QRgb *>(image.scanLine(y));
+        const int dy = std::min(y, image.height() - 1 - y);
+        for (int x = 0; x < image.width(); ++x) {
+            const int d = std::min({dy, x, image.width() - 1 - x});
+            if (d >= width)
+                continue;
+            const QRgb px = row[x];
+            const auto scale = [&](int v) { return v * d / width; };
+            row[x] = qRgba(scale(qRed(px)), scale(qGreen(px)), scale(qBlue(px)), scale(qAlpha(px)));
+        }
+    }
+}
+
 void addGrain(QImage &image, int amplitude, quint32 seed)
 {
     if (image.format() != QImage::Format_ARGB32_Premultiplied)

@@ -14,6 +14,9 @@ QImage transparentImage(QSize size);
 // Three box passes approximate a gaussian closely enough for glows and shadows.
 void blur(QImage &image, int radius, int passes = 3);
 
+// A glow or shadow must reach zero before the canvas edge or it shows as a faint cut-off line.
+void fadeEdges(QImage &image, int width);
+
 // Tiny luminance noise hides gradient banding once the picture is JPEG-compressed.
 void addGrain(QImage &image, int amplitude, quint32 seed);
 

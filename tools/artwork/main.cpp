@@ -43,6 +43,8 @@ std::map<QString, QImage> drawAll()
     all[QStringLiteral("nocover.jpg")] = art::noCover();
     all[QStringLiteral("lumetra2.jpg")] = art::logo();
     all[QStringLiteral("vista.jpg")] = art::backdrop();
+    all[QStringLiteral("collrow.png")] = art::collectionRow();
+    all[QStringLiteral("collframe.jpg")] = art::collectionFrame();
     for (art::ButtonPicture &b : art::buttons())
         all[b.fileName] = std::move(b.image);
     return all;
@@ -57,7 +59,7 @@ QImage preview(const std::map<QString, QImage> &all)
     const QStringList strip = {QStringLiteral("prev"), QStringLiteral("next"), QStringLiteral("mode"),
                                QStringLiteral("options"), QStringLiteral("help")};
     const int panelWidth = 760;
-    QImage sheet(2 * panelWidth, 1040, QImage::Format_ARGB32_Premultiplied);
+    QImage sheet(2 * panelWidth, 1310, QImage::Format_ARGB32_Premultiplied);
     QPainter p(&sheet);
     p.setRenderHint(QPainter::SmoothPixmapTransform);
 
@@ -102,6 +104,30 @@ QImage preview(const std::map<QString, QImage> &all)
             sx += b.width() / 2 + 8;
         }
         p.drawImage(QRect(left + 20, 830, 360, 202), all.at(QStringLiteral("vista.jpg")));
+
+        // The collections panel with stand-ins for its buttons, cover and status lines.
+        const QRect frame(left + 20, 1060, 275, 227);
+        p.drawImage(frame, all.at(QStringLiteral("collframe.jpg")));
+        int by = frame.top() + 12;
+        for (const QString &name : strip) {
+            p.drawImage(frame.left() + 10, by, shown(all.at(name + QStringLiteral(".png")), {76, 30}));
+            by += 34;
+        }
+        p.drawImage(frame.right() - 160, frame.top() + 12, shown(cover, {150, 150}));
+        p.setFont(art::font(13, QFont::Bold));
+        p.setPen(QColor(0xa8, 0xf0, 0xff));
+        p.drawText(QRect(frame.left() + 10, frame.bottom() - 42, 255, 36), Qt::AlignLeft | Qt::AlignVCenter,
+                   QStringLiteral("Road trip\n14 albums, 3 hours 12 minutes"));
+
+        const QImage &row = all.at(QStringLiteral("collrow.png"));
+        const QStringList names = {QStringLiteral("Road trip"), QStringLiteral("Sunday morning"),
+                                   QStringLiteral("Late night dance floor"), QStringLiteral("Kids")};
+        for (int i = 0; i < names.size(); ++i) {
+            const QRect place(left + 320, 1060 + i * 57, 244, 57);
+            p.drawImage(place, shown(row, place.size()));
+            p.setPen(QColor(0x10, 0x14, 0x1a));
+            p.drawText(place.adjusted(62, 0, -10, 0), Qt::AlignLeft | Qt::AlignVCenter, names.at(i));
+        }
     }
     return sheet;
 }

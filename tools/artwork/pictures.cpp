@@ -313,4 +313,163 @@ QImage backdrop()
     return image;
 }
 
+QImage collectionRow()
+{
+    const QSize size(488, 114);
+    const QRectF band(10, 8, 468, 92);
+    const qreal radius = band.height() / 2;
+    QPainterPath shape;
+    shape.addRoundedRect(band, radius, radius);
+    // Concentric with the band's rounded end, so the cyan rim around it looks even.
+    const QPointF hub(band.left() + radius, band.center().y());
+    const qreal discRadius = 35;
+
+    QImage image = transparentImage(size);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+
+    QImage shadow = transparentImage(size);
+    {
+        QPainter s(&shadow);
+        s.setRenderHint(QPainter::Antialiasing);
+        s.fillPath(shape.translated(0, 3), QColor(0, 0, 0, 120));
+    }
+    blur(shadow, 3);
+    fadeEdges(shadow, 4);
+    p.drawImage(0, 0, shadow);
+
+    // Cyan only where the disc sits; from the name onwards it is near white for dark bold text.
+    QLinearGradient fill(band.left(), 0, band.right(), 0);
+    fill.setColorAt(0.00, QColor(0x7c, 0xd9, 0xea));
+    fill.setColorAt(0.22, QColor(0xc9, 0xf1, 0xf7));
+    fill.setColorAt(0.55, QColor(0xea, 0xfa, 0xfc));
+    fill.setColorAt(1.00, QColor(0xff, 0xff, 0xff));
+    p.fillPath(shape, fill);
+
+    QLinearGradient shade(0, band.top(), 0, band.bottom());
+    shade.setColorAt(0.0, QColor(255, 255, 255, 110));
+    shade.setColorAt(0.45, QColor(255, 255, 255, 0));
+    shade.setColorAt(1.0, QColor(0x20, 0x60, 0x70, 24));
+    p.fillPath(shape, shade);
+
+    p.setBrush(Qt::NoBrush);
+    const QRectF inner = band.adjusted(2.5, 2.5, -2.5, -2.5);
+    QLinearGradient rim(0, inner.top(), 0, inner.center().y());
+    rim.setColorAt(0, QColor(255, 255, 255, 200));
+    rim.setColorAt(1, QColor(255, 255, 255, 0));
+    p.setPen(QPen(QBrush(rim), 1.5));
+    p.drawRoundedRect(inner, inner.height() / 2, inner.height() / 2);
+    // A darker edge keeps the light band from melting into a light wall.
+    p.setPen(QPen(QColor(0x3f, 0x8f, 0xa0, 190), 2));
+    p.drawPath(shape);
+
+    QImage discShadow = transparentImage(size);
+    {
+        QPainter s(&discShadow);
+        s.setRenderHint(QPainter::Antialiasing);
+        s.setPen(Qt::NoPen);
+        s.setBrush(QColor(0x0a, 0x30, 0x3a, 110));
+        s.drawEllipse(hub + QPointF(0, 2.5), discRadius, discRadius);
+    }
+    blur(discShadow, 2);
+    p.drawImage(0, 0, discShadow);
+
+    QRadialGradient vinyl(hub, discRadius);
+    vinyl.setColorAt(0, QColor(0x2c, 0x30, 0x38));
+    vinyl.setColorAt(1, QColor(0x15, 0x17, 0x1c));
+    p.setPen(Qt::NoPen);
+    p.setBrush(vinyl);
+    p.drawEllipse(hub, discRadius, discRadius);
+
+    p.setBrush(Qt::NoBrush);
+    for (qreal r = 17; r < discRadius - 3; r += 3.5) {
+        p.setPen(QPen(QColor(255, 255, 255, int(r) % 2 ? 22 : 12), 1));
+        p.drawEllipse(hub, r, r);
+    }
+    QPainterPath record;
+    record.addEllipse(hub, discRadius, discRadius);
+    QPainterPath centre;
+    centre.addEllipse(hub, 13.0, 13.0);
+    QConicalGradient sheen(hub, 40);
+    sheen.setColorAt(0.00, QColor(255, 255, 255, 0));
+    sheen.setColorAt(0.08, QColor(255, 255, 255, 60));
+    sheen.setColorAt(0.16, QColor(255, 255, 255, 0));
+    sheen.setColorAt(0.50, QColor(255, 255, 255, 0));
+    sheen.setColorAt(0.58, QColor(255, 255, 255, 40));
+    sheen.setColorAt(0.66, QColor(255, 255, 255, 0));
+    sheen.setColorAt(1.00, QColor(255, 255, 255, 0));
+    p.fillPath(record.subtracted(centre), sheen);
+
+    QLinearGradient labelFill(hub.x(), hub.y() - 13, hub.x(), hub.y() + 13);
+    labelFill.setColorAt(0, QColor(0xff, 0xcf, 0x7a));
+    labelFill.setColorAt(1, QColor(Coral));
+    p.setPen(Qt::NoPen);
+    p.fillPath(centre, labelFill);
+    p.setBrush(QColor(0x1a, 0x1c, 0x22));
+    p.drawEllipse(hub, 2.6, 2.6);
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(QColor(255, 255, 255, 50), 1.2));
+    p.drawEllipse(hub, discRadius - 0.6, discRadius - 0.6);
+    return image;
+}
+
+QImage collectionFrame()
+{
+    const QSize size(550, 454);
+    QImage image(size, QImage::Format_ARGB32_Premultiplied);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+
+    QLinearGradient base(0, 0, 0, size.height());
+    base.setColorAt(0, QColor(0x2a, 0x2f, 0x3c));
+    base.setColorAt(1, QColor(0x13, 0x15, 0x1c));
+    p.fillRect(image.rect(), base);
+
+    const auto glow = [&](QPointF at, qreal radius, QColor colour) {
+        QRadialGradient g(at, radius);
+        g.setColorAt(0, colour);
+        colour.setAlpha(0);
+        g.setColorAt(1, colour);
+        p.fillRect(image.rect(), g);
+    };
+    // Lifts the corner where the cover sits; the amber hint ties the panel to the logo.
+    glow(QPointF(400, 150), 300, QColor(0x5f, 0xc7, 0xd6, 30));
+    glow(QPointF(30, -40), 260, QColor(255, 179, 71, 26));
+
+    // Faint grooves off the lower left: a record motif that stays behind everything.
+    QImage grooves = transparentImage(size);
+    {
+        QPainter g(&grooves);
+        g.setRenderHint(QPainter::Antialiasing);
+        g.setBrush(Qt::NoBrush);
+        const QPointF centre(-120, 560);
+        for (qreal r = 180; r < 900; r += 7) {
+            g.setPen(QPen(QColor(255, 255, 255, int(r / 7) % 3 ? 7 : 12), 1.4));
+            g.drawEllipse(centre, r, r);
+        }
+    }
+    blur(grooves, 1, 1);
+    p.drawImage(0, 0, grooves);
+
+    // Deeper floor so the light status lines at the bottom stand out.
+    QLinearGradient floor(0, size.height() - 130, 0, size.height());
+    floor.setColorAt(0, QColor(0, 0, 0, 0));
+    floor.setColorAt(1, QColor(0, 0, 0, 90));
+    p.fillRect(image.rect(), floor);
+
+    drawVignette(p, image.rect(), 70);
+
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(QColor(0x08, 0x09, 0x0c), 2));
+    p.drawRect(QRectF(1, 1, size.width() - 2, size.height() - 2));
+    QLinearGradient bevel(0, 0, 0, size.height());
+    bevel.setColorAt(0, QColor(255, 255, 255, 46));
+    bevel.setColorAt(1, QColor(255, 255, 255, 10));
+    p.setPen(QPen(QBrush(bevel), 1.5));
+    p.drawRect(QRectF(3, 3, size.width() - 6, size.height() - 6));
+    p.end();
+    addGrain(image, 2, 0x636f6cu);
+    return image;
+}
+
 } // namespace art
