@@ -1,5 +1,6 @@
 #include "playback.h"
 
+#include "collections.h"
 #include "core/albumrecord.h"
 #include "core/appfolder.h"
 #include "core/criteria.h"
@@ -30,6 +31,7 @@ const QString kSkipLimitMessage = QStringLiteral(
     "Cannot find enough albums to play in this mode.  Please ensure that they are not all set to skip in shuffle "
     "mode!");
 const QString kNotInJukebox = QStringLiteral("This can't be used in Jukebox mode");
+const QString kNoSkipWhileEditing = QStringLiteral("Cannot skip tracks when editing collections...");
 const QString kPath = QStringLiteral("Path");
 const QString kPicture = QStringLiteral("Picture");
 const QString kProbability = QStringLiteral("Probability");
@@ -79,8 +81,20 @@ bool Playback::selectTrack(int i)
     return true;
 }
 
+void Playback::setSelectedTrack(int i)
+{
+    if (i < 0 || i >= m_trackNames.size())
+        return;
+    m_selectedTrack = i;
+    m_view.trackListChanged();
+}
+
 void Playback::trackListClicked()
 {
+    if (m_collEdit) {
+        m_view.popupCollEditMenu();
+        return;
+    }
     if (!m_jukeMode) {
         player();
         return;
@@ -129,10 +143,14 @@ void Playback::trackListKey(Key key)
         m_wall.setFirstAlbum(first);
         m_view.display();
     }
-    if (m_jukeMode)
+    if (m_collMode && key == Key::Space) {
+        if (m_collections)
+            m_collections->collrandomiser();
+    } else if (m_jukeMode) {
         playskip();
-    else if (m_shuffleMode && key == Key::Space)
+    } else if (m_shuffleMode && key == Key::Space) {
         randomiser();
+    }
 }
 
 void Playback::queueListKey(Key)
@@ -165,6 +183,11 @@ void Playback::coverPressed(int slot, bool leftButton)
         return;
     }
     m_clickedCover = slot;
+    if (m_collMode) {
+        if (m_collections)
+            m_collections->coverClicked(page[slot].title);
+        return;
+    }
     openAlbum(slot);
     if (m_jukeMode)
         return;
@@ -238,6 +261,11 @@ bool Playback::endOfTrack()
         playlistpic();
         return true;
     }
+    if (m_collMode) {
+        if (m_collections)
+            m_collections->collrandomiser();
+        return true;
+    }
     if (m_albumShuffle)
         return pickAlbumShuffleTrack();
     // Normal Play: the next track of the open album; after the last there is none and playback ends.
@@ -266,6 +294,11 @@ void Playback::player()
         selectQueueEntry(m_queuePaths.isEmpty() ? -1 : 0);
         m_view.queueChanged();
         m_player.setUrl(m_queuePaths.value(0));
+        m_player.play();
+        return;
+    }
+    if (m_collMode) {
+        m_player.setUrl(m_collTrack);
         m_player.play();
         return;
     }
@@ -308,6 +341,57 @@ void Playback::skipQueueCover()
         player();
     }
     playlistpic();
+}
+
+void Playback::skipCollectionCover()
+{
+    if (m_collEdit)
+        m_prompter.message(kNoSkipWhileEditing);
+    else if (m_collections)
+        m_collections->collrandomiser();
+}
+
+void Playback::enterCollMode()
+{
+    m_startMode.clear();
+    if (m_jukeMode)
+        leaveJukebox();
+    m_collMode = true;
+    m_shuffleMode = false;
+    m_albumShuffle = false;
+    m_collEdit = false;
+}
+
+void Playback::leaveCollections()
+{
+    m_collMode = false;
+    m_collEdit = false;
+    m_view.setCollectionsArea(false);
+}
+
+void Playback::setTrackList(const QStringList &names)
+{
+    m_albumFiles.clear();
+    m_trackNames = names;
+    m_selectedTrack = -1;
+    m_view.trackListChanged();
+}
+
+void Playback::appendToTrackList(const QString &name)
+{
+    m_trackNames.append(name);
+    m_view.trackListChanged();
+}
+
+void Playback::removeSelectedTrack()
+{
+    if (m_selectedTrack < 0 || m_selectedTrack >= m_trackNames.size())
+        return;
+    m_trackNames.removeAt(m_selectedTrack);
+    if (m_selectedTrack < m_albumFiles.size())
+        m_albumFiles.removeAt(m_selectedTrack);
+    m_selectedTrack = -1;
+    m_view.trackListChanged();
 }
 
 void Playback::skipNowPlayingCover()
@@ -400,7 +484,7 @@ void Playback::mnunormal()
     clearTrackList();
     m_view.showNowPlayingPicture(m_app.defaultPicture());
     m_shuffleMode = false;
-    m_collMode = false;
+    leaveCollections();
     m_view.setSlotsEnabled(true);
     m_player.stop();
     m_view.setStatus(QStringLiteral("%1 albums loaded.").arg(m_albums.size()));
@@ -412,7 +496,7 @@ void Playback::mnurandom()
         leaveJukebox();
     m_albumShuffle = false;
     m_startMode.clear();
-    m_collMode = false;
+    leaveCollections();
     m_view.setSlotsEnabled(true);
     randomiser();
 }
@@ -462,9 +546,9 @@ void Playback::jukeboxmode()
 {
     if (m_jukeMode)
         return;
+    leaveCollections();
     m_jukeMode = true;
     clearTrackList();
-    m_collMode = false;
     m_shuffleMode = false;
     m_view.showNowPlayingPicture(m_app.defaultPicture());
     m_view.setSlotsEnabled(true);

@@ -7,6 +7,7 @@ namespace lumetra {
 
 class AlbumList;
 class AppFolder;
+class Collections;
 class MediaPlayer;
 class PlaybackView;
 class Prompter;
@@ -30,6 +31,20 @@ public:
     bool collMode() const { return m_collMode; }
     bool albumShuffle() const { return m_albumShuffle; }
     void setAlbumShuffle(bool on) { m_albumShuffle = on; }
+    bool collEdit() const { return m_collEdit; }
+    void setCollEdit(bool on) { m_collEdit = on; }
+    // The file Collections mode plays next (colltrack).
+    const QString &collTrack() const { return m_collTrack; }
+    void setCollTrack(const QString &path) { m_collTrack = path; }
+    // Collections mode's panel; it picks the tracks while that mode is on.
+    void setCollections(Collections *collections) { m_collections = collections; }
+    // Enters Collections mode's flags: Jukebox left first, the other modes off.
+    void enterCollMode();
+    // In Collections mode the track list holds album names.
+    void setTrackList(const QStringList &names);
+    void appendToTrackList(const QString &name);
+    // "Remove This Album": the selected entry of the track list.
+    void removeSelectedTrack();
 
     void setAutoplay(bool on) { m_autoplay = on; }
     // The start mode left by the last run ("jukebox" or empty).
@@ -60,6 +75,8 @@ public:
     // Selects a track and runs the track-list click handling, as a user's click does. False when there
     // is no such entry.
     bool selectTrack(int i);
+    // Moves the selection only, without the click handling (a pick that then plays by itself).
+    void setSelectedTrack(int i);
     void trackListClicked();
     void trackListKey(Key key);
     void queueListKey(Key key);
@@ -74,6 +91,7 @@ public:
     void playlistpic();
     void skipQueueCover();      // Image15
     void skipNowPlayingCover(); // Image2
+    void skipCollectionCover(); // Image14
 
     // randomiser: Shuffle All's pick of a random track of a random album that is not marked "No".
     void randomiser();
@@ -98,6 +116,7 @@ private:
     enum class Pick { ShuffleAll, Refill };
     bool pickRandomAlbum(Pick pick);
     void leaveJukebox();
+    void leaveCollections();
     void setProbability(const QString &value);
     bool endOfTrack();
     bool pickAlbumShuffleTrack();
@@ -123,6 +142,9 @@ private:
     bool m_albumShuffle = false;
     bool m_autoplay = false;
     bool m_trackEnded = false;
+    bool m_collEdit = false;
+    QString m_collTrack;
+    Collections *m_collections = nullptr;
     bool m_queueEmpty = false;
     int m_skipCount = 0;
     QString m_startMode;

@@ -27,8 +27,13 @@ public:
     virtual void trackListChanged() = 0;
     virtual void queueChanged() = 0;
 
-    virtual void popupCoverMenu() = 0; // mnurt, for the slot in overCover()
-    virtual void popupQueueMenu() = 0; // men1
+    virtual void popupCoverMenu() = 0;    // mnurt, for the slot in overCover()
+    virtual void popupQueueMenu() = 0;    // men1
+    virtual void popupCollEditMenu() = 0; // mnucolledit
+
+    // Collections mode's frame and list of collections shown or hidden; their state changed.
+    virtual void setCollectionsArea(bool shown) = 0;
+    virtual void collectionsChanged() = 0;
 };
 
 } // namespace lumetra

@@ -1,5 +1,6 @@
 #include "mainwindow.h"
 
+#include "collectionspanel.h"
 #include "core/coverloader.h"
 #include "core/prompter.h"
 #include "core/vbcolor.h"
@@ -37,6 +38,8 @@ constexpr int kRightPanelMargin = 200;
 constexpr int kRightPanelHeightMargin = 1050;
 constexpr int kTrackListHeightMargin = 5500;
 constexpr int kNowPlayingCover = 3000;
+constexpr int kTrackListTop = 4395;
+constexpr int kTrackListWidth = 4080;
 constexpr int kHoverStripHeight = 300;
 constexpr int kLetterBarWidth = 10680;
 constexpr int kLetterBarHeight = 480;
@@ -67,6 +70,7 @@ MainWindow::MainWindow(const AppFolder &app, Seams seams, QRect screen, QWidget 
     , m_opts(m_catalogue, QStringLiteral("opts"))
     , m_wall(m_songs, m_albums, m_app)
     , m_playback(m_songs, m_wall, m_albums, m_app, seams.player, seams.prompter, seams.random, *this)
+    , m_collections(m_playback, m_songs, m_app, seams.player, seams.prompter, seams.random, *this)
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Lumetra Jukebox"));
@@ -87,6 +91,7 @@ MainWindow::MainWindow(const AppFolder &app, Seams seams, QRect screen, QWidget 
     buildJukeboxArea();
     buildMenus();
     placeWall();
+    m_collectionsPanel = new CollectionsPanel(m_rightPanel, m_collections, m_app, [this](int twips) { return px(twips); });
     applyLook();
     connectPlayback();
     m_nowPlayingCover->setPixmap(
@@ -237,7 +242,7 @@ void MainWindow::buildMenus()
         m_playback.setAlbumShuffle(false);
         m_playback.jukeboxmode();
     });
-    item(m_modeMenu, QStringLiteral("mnucoll"), QStringLiteral("Collections"));
+    command(m_modeMenu, QStringLiteral("mnucoll"), QStringLiteral("Collections"), [this] { m_collections.mnucoll(); });
 
     m_optionsMenu = menu(QStringLiteral("mnuoptions"), QStringLiteral("Options"));
     item(m_optionsMenu, QStringLiteral("mnufind"), QStringLiteral("Search"));
@@ -266,7 +271,8 @@ void MainWindow::buildMenus()
             [this] { m_playback.playdel(); });
 
     m_collEditMenu = menu(QStringLiteral("mnucolledit"), QStringLiteral("mnucolledit"));
-    item(m_collEditMenu, QStringLiteral("mnurtr"), QStringLiteral("Remove This Album"));
+    command(m_collEditMenu, QStringLiteral("mnurtr"), QStringLiteral("Remove This Album"),
+            [this] { m_playback.removeSelectedTrack(); });
 }
 
 void MainWindow::placeWall()
@@ -295,16 +301,16 @@ void MainWindow::placeWall()
     m_options->setGeometry(pxRect(QRect(2520, 240, 2250, 450)));
     m_help->setGeometry(pxRect(QRect(4920, 240, 450, 450)));
 
+    // The right-hand panel: the player's controls, the now-playing cover (where Collections mode puts its
+    // frame) and the track list below.
     const int panelLeft = wallW + kRightPanelGap;
     const int panelW = screenW - panelLeft - kRightPanelMargin;
     m_rightPanel->setGeometry(pxRect(QRect(panelLeft, 0, panelW, screenH - kRightPanelHeightMargin)));
-    const int innerW = panelW - 240;
+    const int innerW = std::min(panelW - 60, kTrackListWidth);
+    m_playerBar->setGeometry(pxRect(QRect(30, 150, innerW, 750)));
     const int coverSide = std::min(innerW, kNowPlayingCover);
-    m_nowPlayingCover->setGeometry(pxRect(QRect(120 + (innerW - coverSide) / 2, 120, coverSide, coverSide)));
-    const int listTop = 120 + coverSide + 120;
-    const int listH = screenH - kTrackListHeightMargin;
-    m_trackList->setGeometry(pxRect(QRect(120, listTop, innerW, listH)));
-    m_playerBar->setGeometry(pxRect(QRect(120, listTop + listH + 120, innerW, 750)));
+    m_nowPlayingCover->setGeometry(pxRect(QRect(30 + (innerW - coverSide) / 2, 1200, coverSide, coverSide)));
+    m_trackList->setGeometry(pxRect(QRect(30, kTrackListTop, innerW, screenH - kTrackListHeightMargin)));
 }
 
 void MainWindow::applyLook()
@@ -322,6 +328,8 @@ void MainWindow::applyLook()
         panel->setPalette(p);
     }
     m_playerBar->setTextColor(text);
+    if (m_collectionsPanel)
+        m_collectionsPanel->setTextColor(text);
     QPalette own = palette();
     own.setColor(QPalette::Window, back.darker(125));
     setPalette(own);
@@ -406,6 +414,7 @@ void MainWindow::thumb()
         connect(title, &PointerLabel::pointed, title, [title] { title->setToolTip(title->text()); });
         m_slots.push_back(std::move(slot));
     }
+    setSlotsEnabled(m_slotsEnabled);
     for (int k = 0; k < count; ++k) {
         m_slots[k]->place(pxRect(layout[k].cover), pxRect(layout[k].shadow), pxRect(layout[k].title));
         m_slots[k]->setVisible(true);
@@ -623,6 +632,7 @@ void MainWindow::connectPlayback()
         if (button == Qt::LeftButton)
             m_playback.skipQueueCover();
     });
+    connect(m_collectionsPanel, &CollectionsPanel::coverClicked, this, [this] { m_playback.skipCollectionCover(); });
     connect(m_nowPlayingCover, &PointerLabel::pressed, this, [this](Qt::MouseButton button) {
         if (button == Qt::LeftButton)
             m_playback.skipNowPlayingCover();
@@ -654,9 +664,11 @@ void MainWindow::setJukeboxArea(bool shown)
 
 void MainWindow::setSlotsEnabled(bool enabled)
 {
+    // Disabled covers ignore the mouse but keep their look.
+    m_slotsEnabled = enabled;
     for (const auto &slot : m_slots) {
-        slot->cover()->setEnabled(enabled);
-        slot->titleLabel()->setEnabled(enabled);
+        slot->cover()->setAttribute(Qt::WA_TransparentForMouseEvents, !enabled);
+        slot->titleLabel()->setAttribute(Qt::WA_TransparentForMouseEvents, !enabled);
     }
 }
 
@@ -697,6 +709,21 @@ void MainWindow::popupCoverMenu()
 void MainWindow::popupQueueMenu()
 {
     popup(m_queueMenu, QCursor::pos());
+}
+
+void MainWindow::popupCollEditMenu()
+{
+    popup(m_collEditMenu, QCursor::pos());
+}
+
+void MainWindow::setCollectionsArea(bool shown)
+{
+    m_collectionsPanel->setShown(shown);
+}
+
+void MainWindow::collectionsChanged()
+{
+    m_collectionsPanel->render();
 }
 
 } // namespace lumetra

@@ -5,6 +5,7 @@
 #include "core/recordview.h"
 #include "core/settings.h"
 #include "core/staterecord.h"
+#include "playback/collections.h"
 #include "playback/playback.h"
 #include "playback/playbackview.h"
 #include "wall/albumlist.h"
@@ -21,6 +22,7 @@ class QMenu;
 
 namespace lumetra {
 
+class CollectionsPanel;
 class CoverSlot;
 class Dialogs;
 class LetterBar;
@@ -74,6 +76,8 @@ public:
     const Wall &wall() const { return m_wall; }
     const Settings &settings() const { return m_settings; }
     Playback &playback() { return m_playback; }
+    Collections &collections() { return m_collections; }
+    CollectionsPanel *collectionsPanel() const { return m_collectionsPanel; }
     int slotCount() const { return static_cast<int>(m_slots.size()); }
     CoverSlot *slot(int k) const { return m_slots.at(k).get(); }
     int overCover() const { return m_playback.overCover(); }
@@ -102,6 +106,9 @@ private:
     void queueChanged() override;
     void popupCoverMenu() override;
     void popupQueueMenu() override;
+    void popupCollEditMenu() override;
+    void setCollectionsArea(bool shown) override;
+    void collectionsChanged() override;
 
     int px(int twips) const;
     QRect pxRect(const QRect &twips) const;
@@ -140,6 +147,8 @@ private:
     AlbumList m_albums;
     Wall m_wall;
     Playback m_playback;
+    Collections m_collections;
+    bool m_slotsEnabled = true;
 
     QSize m_wallTwips;
     int m_wallShortening = 0; // twips taken from the wall's height by Jukebox mode
@@ -159,6 +168,7 @@ private:
     ListBox *m_queueList = nullptr;
     PointerLabel *m_queueCover = nullptr;
     PlayerBar *m_playerBar = nullptr;
+    CollectionsPanel *m_collectionsPanel = nullptr;
     QMenu *m_modeMenu = nullptr;
     QMenu *m_optionsMenu = nullptr;
     QMenu *m_coverMenu = nullptr;

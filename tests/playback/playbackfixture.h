@@ -50,11 +50,16 @@ public:
     void queueChanged() override {}
     void popupCoverMenu() override { ++coverMenus; }
     void popupQueueMenu() override { ++queueMenus; }
+    void popupCollEditMenu() override { ++collEditMenus; }
+    void setCollectionsArea(bool shown) override { collectionsArea = shown; }
+    void collectionsChanged() override {}
 
     int displays = 0;
     int unloads = 0;
     int coverMenus = 0;
     int queueMenus = 0;
+    int collEditMenus = 0;
+    bool collectionsArea = false;
     bool jukeboxArea = false;
     bool slotsEnabled = true;
     QString status;

@@ -1,6 +1,7 @@
 #include "core/appfolder.h"
 #include "support/fakes.h"
 #include "support/testlibrary.h"
+#include "ui/collectionspanel.h"
 #include "ui/coverslot.h"
 #include "ui/letterbar.h"
 #include "ui/mainwindow.h"
@@ -12,6 +13,8 @@
 #include <QDir>
 #include <QEnterEvent>
 #include <QMenu>
+#include <QPushButton>
+#include <QScrollBar>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -271,6 +274,35 @@ TEST_F(MainWindowTest, PointerHighlightsButtonsAndBouncesCovers)
     pointAt(window.findChild<QWidget *>(u"Image13"_s));
     EXPECT_FALSE(window.slot(2)->isBounced());
     EXPECT_EQ(window.slot(2)->cover()->geometry(), rest);
+}
+
+TEST_F(MainWindowTest, CollectionsModeListsFilesAndBuildsANewCollectionFromCoverClicks)
+{
+    ASSERT_TRUE(writeCatalogue(m_dir.path(), numbered(4)));
+    ASSERT_TRUE(writeFile(m_app.file(u"Road trip.ply"_s), "Album 001\r\nAlbum 001\r\nAlbum 002\r\n"));
+    MainWindow &window = start();
+    window.show();
+    window.menu(u"mnuMode"_s)->findChild<QAction *>(u"mnucoll"_s)->trigger();
+    CollectionsPanel *panel = window.collectionsPanel();
+    ASSERT_NE(panel->rowLabel(0), nullptr);
+    EXPECT_EQ(panel->rowLabel(0)->text(), u"Road trip"_s);
+    EXPECT_EQ(accessibleName(panel->rowLabel(0)), u"Road trip"_s);
+    EXPECT_EQ(panel->rowLabel(1), nullptr);
+    EXPECT_FALSE(panel->scrollBar()->isEnabled());
+    EXPECT_TRUE(panel->frame()->isVisible());
+    press(window.slot(0)->cover(), Qt::LeftButton); // covers ignore clicks in the list state
+    EXPECT_TRUE(window.playback().trackNames().isEmpty());
+
+    m_prompter.inputs = {u"Fresh"_s};
+    panel->frame()->findChild<QPushButton *>(u"NewColl"_s)->click();
+    for (int k : {2, 0, 2}) {
+        press(window.slot(k)->cover(), Qt::LeftButton);
+        QApplication::processEvents();
+    }
+    panel->frame()->findChild<QPushButton *>(u"CollSave"_s)->click();
+    EXPECT_EQ(readAll(m_app.file(u"Fresh.ply"_s)), "Album 002\r\nAlbum 000\r\nAlbum 002\r\n");
+    EXPECT_EQ(panel->rowLabel(0)->text(), u"Fresh"_s);
+    EXPECT_EQ(panel->rowLabel(1)->text(), u"Road trip"_s);
 }
 
 TEST_F(MainWindowTest, RightClickOnACoverOpensTheCoverMenuForIt)

@@ -1,0 +1,316 @@
+#include "collections.h"
+
+#include "core/appfolder.h"
+#include "core/collectionfile.h"
+#include "core/criteria.h"
+#include "core/folderlisting.h"
+#include "core/prompter.h"
+#include "core/randomsource.h"
+#include "core/recordview.h"
+#include "mediaplayer.h"
+#include "playback.h"
+#include "playbackview.h"
+
+#include <QFile>
+
+namespace lumetra {
+
+namespace {
+
+constexpr int kFirstRowHeight = 65;
+constexpr int kRowPitch = 57;
+constexpr int kFirstPictureTop = 2;
+constexpr int kLabelDrop = 5;
+
+const QString kModeTitle = QStringLiteral("Collections Mode");
+const QString kLoadedTitle = QStringLiteral("Collection: ");
+const QString kNotFound = QStringLiteral("File not found!  This album has been moved or changed");
+const QString kAskTitle = QStringLiteral("Please enter a title for this collection");
+const QString kAbandoned = QStringLiteral("Action abandoned, or no Collection name supplied.");
+const QString kCreating = QStringLiteral("Click on an album cover to add it to your collection: ");
+const QString kNothingAdded = QStringLiteral("Please click on album covers to add them to this collection");
+const QString kEditing = QStringLiteral("Click on an album to delete it from the list, or a cover to add to list.");
+const QString kAskDelete = QStringLiteral("Are you sure you want to delete this collection?");
+
+} // namespace
+
+CollectionRows collpicsLayout(int rows, int viewportHeight)
+{
+    CollectionRows layout;
+    layout.innerHeight = kFirstRowHeight;
+    for (int i = 0; i < rows; ++i) {
+        layout.pictureTops.push_back(kFirstPictureTop + kRowPitch * i);
+        layout.labelTops.push_back(kFirstPictureTop + kLabelDrop + kRowPitch * i);
+        if (i > 0)
+            layout.innerHeight += kRowPitch;
+    }
+    layout.scrollEnabled = layout.innerHeight > viewportHeight;
+    if (layout.scrollEnabled) {
+        layout.scrollMax = layout.innerHeight - viewportHeight;
+        layout.smallStep = layout.scrollMax / 200 + 1;
+        layout.largeStep = layout.scrollMax / 25 + 1;
+    }
+    return layout;
+}
+
+Collections::Collections(Playback &playback, RecordView &songs, const AppFolder &app, MediaPlayer &player,
+                         Prompter &prompter, RandomSource &random, PlaybackView &view)
+    : m_playback(playback)
+    , m_songs(songs)
+    , m_app(app)
+    , m_player(player)
+    , m_prompter(prompter)
+    , m_random(random)
+    , m_view(view)
+    , m_status(QStringLiteral("Your collections are listed below - you can click the album cover to skip tracks..."))
+    , m_cover(app.defaultPicture())
+{
+    m_playback.setCollections(this);
+}
+
+void Collections::setTitle(const QString &title)
+{
+    m_view.setStatus(title);
+}
+
+void Collections::listFiles()
+{
+    m_rows = CollectionFile::titles(m_app);
+}
+
+void Collections::showList()
+{
+    m_listShown = true;
+    m_rowsShown = true;
+}
+
+void Collections::noCollections()
+{
+    m_rowsShown = false;
+    m_buttons.myColls = false;
+    m_buttons.cover = false;
+    m_buttons.saveNew = false;
+    m_buttons.edit = false;
+    m_buttons.remove = false;
+}
+
+void Collections::mnucoll()
+{
+    m_playback.enterCollMode();
+    m_listShown = true;
+    m_chosen = false;
+    m_buttons = Buttons{};
+    m_view.setCollectionsArea(true);
+    m_view.setSlotsEnabled(false);
+    setTitle(kModeTitle);
+    m_playback.setTrackList({});
+    listFiles();
+    if (m_rows.isEmpty())
+        noCollections();
+    else
+        showList();
+    m_view.collectionsChanged();
+}
+
+void Collections::myColls()
+{
+    m_playback.setCollEdit(false);
+    setTitle(kModeTitle);
+    m_playback.setTrackList({});
+    listFiles();
+    m_chosen = false;
+    m_buttons.remove = false;
+    m_buttons.newColl = true;
+    showList();
+    m_buttons.edit = false;
+    m_view.collectionsChanged();
+}
+
+void Collections::collpicclick(int row)
+{
+    if (m_chosen || row < 0 || row >= m_rows.size())
+        return;
+    m_chosen = true;
+    m_listShown = false;
+    m_name = m_rows[row];
+    m_buttons.newColl = false;
+    m_playback.setTrackList(CollectionFile::read(CollectionFile::path(m_app, m_name)).value_or(QStringList()));
+    m_buttons.edit = true;
+    m_buttons.saveEdit = false;
+    setTitle(kLoadedTitle + m_name);
+    m_buttons.remove = true;
+    m_view.collectionsChanged();
+    collrandomiser();
+}
+
+void Collections::collrandomiser()
+{
+    const QStringList &albums = m_playback.trackNames();
+    const int r = m_random.pick(static_cast<int>(albums.size()));
+    const QString name = albums.value(r);
+    if (!albums.isEmpty())
+        m_playback.setSelectedTrack(r);
+    if (!m_songs.findFirst(albumCriteria(name))) {
+        m_prompter.message(kNotFound);
+        return;
+    }
+    const QString path = m_songs.value(QStringLiteral("Path"));
+    const QString picture = m_songs.value(QStringLiteral("Picture"));
+    const QStringList files = lumetra::listFiles(path, kMusicPatterns);
+    const QString file = files.value(m_random.pick(static_cast<int>(files.size())));
+    m_playback.setCollTrack(file.isEmpty() ? QString() : path + file);
+    m_cover = picture.isEmpty() ? m_app.noCoverPicture() : path + picture;
+    m_status = file.left(qMax<qsizetype>(0, file.size() - 4));
+    m_view.collectionsChanged();
+    m_playback.player();
+}
+
+void Collections::coverClicked(const QString &title)
+{
+    const bool creating = m_buttons.saveNew && !m_newTitle.isEmpty();
+    if (!creating && !m_playback.collEdit())
+        return;
+    m_playback.appendToTrackList(title);
+    if (!m_playback.collEdit() && m_playback.trackNames().size() == 1)
+        collrandomiser();
+}
+
+void Collections::newColl()
+{
+    m_playback.setTrackList({});
+    m_playback.setCollEdit(false);
+    m_listShown = false;
+    m_cover = m_app.noCoverPicture();
+    m_player.stop();
+    m_buttons.remove = false;
+    m_buttons.edit = false;
+    m_view.collectionsChanged();
+
+    const QString answer = m_prompter.input(kAskTitle).value_or(QString());
+    const auto problem = answer.isEmpty() ? std::nullopt : CollectionFile::titleProblem(answer);
+    m_newTitle = problem ? QString() : answer;
+    if (m_newTitle.isEmpty()) {
+        m_playback.setCollEdit(false);
+        m_prompter.message(problem.value_or(kAbandoned), Prompter::Buttons::OkCancel);
+        setTitle(kModeTitle);
+        m_playback.setTrackList({});
+        listFiles();
+        m_chosen = false;
+        if (m_rows.isEmpty()) {
+            noCollections();
+            m_buttons.newColl = true;
+        } else {
+            m_buttons.myColls = true;
+            m_buttons.newColl = true;
+            showList();
+        }
+        m_view.collectionsChanged();
+        return;
+    }
+    m_buttons.myColls = false;
+    m_buttons.newColl = false;
+    m_buttons.saveNew = true;
+    m_status = kCreating + m_newTitle;
+    setTitle(m_status);
+    m_view.setSlotsEnabled(true);
+    m_view.collectionsChanged();
+}
+
+bool Collections::writeCollection(const QString &title)
+{
+    QString error;
+    if (CollectionFile::write(CollectionFile::path(m_app, title), m_playback.trackNames(), &error))
+        return true;
+    m_prompter.message(QStringLiteral("Collection %1 could not be saved: %2").arg(title, error));
+    return false;
+}
+
+void Collections::saveNew()
+{
+    if (m_newTitle.isEmpty())
+        return;
+    if (m_playback.trackNames().isEmpty()) {
+        m_prompter.message(kNothingAdded);
+        return;
+    }
+    // Nothing changes when the file cannot be written, so the albums clicked so far are not lost.
+    if (!writeCollection(m_newTitle))
+        return;
+    m_buttons.myColls = true;
+    m_buttons.cover = true;
+    m_playback.setTrackList({});
+    listFiles();
+    showList();
+    m_view.setSlotsEnabled(false);
+    m_chosen = false;
+    m_buttons.newColl = true;
+    m_buttons.saveNew = false;
+    m_player.stop();
+    m_status = QStringLiteral("Collection ") + m_newTitle + QStringLiteral(" has been saved");
+    m_cover = m_app.defaultPicture();
+    m_view.collectionsChanged();
+}
+
+void Collections::edit()
+{
+    m_playback.setCollEdit(true);
+    m_cover = m_app.defaultPicture();
+    m_status = kEditing;
+    m_buttons.saveEdit = true;
+    m_buttons.remove = false;
+    m_buttons.edit = false;
+    m_buttons.myColls = false;
+    m_buttons.newColl = false;
+    m_view.setSlotsEnabled(true);
+    m_view.collectionsChanged();
+}
+
+void Collections::saveEdit()
+{
+    if (!writeCollection(m_name))
+        return;
+    m_chosen = true;
+    m_playback.setCollEdit(false);
+    m_view.setSlotsEnabled(false);
+    m_buttons.saveEdit = false;
+    m_buttons.myColls = true;
+    m_buttons.remove = true;
+    m_buttons.newColl = false;
+    m_buttons.saveNew = false;
+    m_buttons.edit = true;
+    m_view.collectionsChanged();
+    collrandomiser();
+}
+
+void Collections::deleteCollection()
+{
+    m_playback.setCollEdit(false);
+    if (m_prompter.message(kAskDelete, Prompter::Buttons::OkCancel) == Prompter::Answer::Cancel)
+        return;
+    m_playback.setCollEdit(true);
+    m_status.clear();
+    m_cover = m_app.noCoverPicture();
+    m_playback.setTrackList({});
+    setTitle(m_name + QStringLiteral(" has been deleted"));
+    QFile::remove(CollectionFile::path(m_app, m_name));
+    m_player.stop();
+    listFiles();
+    m_view.setSlotsEnabled(false);
+    m_chosen = false;
+    m_buttons.remove = false;
+    m_buttons.saveEdit = false;
+    m_buttons.myColls = true;
+    m_buttons.newColl = true;
+    if (!m_rows.isEmpty()) {
+        m_playback.setCollEdit(false);
+        setTitle(kModeTitle);
+        m_buttons.edit = false;
+        showList();
+    } else {
+        noCollections();
+        m_status = QStringLiteral("No collections found.");
+    }
+    m_view.collectionsChanged();
+}
+
+} // namespace lumetra

@@ -1,0 +1,96 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <vector>
+
+namespace lumetra {
+
+class AppFolder;
+class MediaPlayer;
+class Playback;
+class PlaybackView;
+class Prompter;
+class RandomSource;
+class RecordView;
+
+// The rows of the list of collections in pixels: picture tops, the inner panel's height and the scroll bar.
+struct CollectionRows {
+    std::vector<int> pictureTops;
+    std::vector<int> labelTops;
+    int innerHeight = 0;
+    bool scrollEnabled = false;
+    int scrollMax = 0;
+    int smallStep = 1;
+    int largeStep = 1;
+};
+CollectionRows collpicsLayout(int rows, int viewportHeight);
+
+// Collections mode: the list of collection files, loading one, picking its tracks (collrandomiser), and
+// making, editing, saving and deleting collections. Holds the frame's state; the window renders it.
+class Collections
+{
+public:
+    // What the collections frame shows.
+    struct Buttons {
+        bool myColls = true;     // Command1 "My Colls."
+        bool newColl = true;     // NewColl "New"
+        bool saveNew = false;    // CollSave "Save"
+        bool remove = false;     // Command2 "Delete"
+        bool edit = false;       // CollEdit "Edit"
+        bool saveEdit = false;   // Command3 "Save", shown (in Edit's place) and enabled while editing
+        bool cover = true;       // Image14 enabled
+        bool operator==(const Buttons &) const = default;
+    };
+
+    Collections(Playback &playback, RecordView &songs, const AppFolder &app, MediaPlayer &player,
+                Prompter &prompter, RandomSource &random, PlaybackView &view);
+
+    const Buttons &buttons() const { return m_buttons; }
+    bool listShown() const { return m_listShown; } // outpic and its scroll bar
+    bool rowsShown() const { return m_rowsShown; } // false when there is no collection file
+    const QStringList &rows() const { return m_rows; }
+    const QString &status() const { return m_status; }      // Label4
+    const QString &coverPicture() const { return m_cover; } // Image14
+    bool chosen() const { return m_chosen; }
+    const QString &collectionName() const { return m_name; }
+
+    void mnucoll();              // Mode > Collections
+    void myColls();              // "My Colls."
+    void collpicclick(int row);  // a click on row `row`
+    void collrandomiser();
+    void coverClicked(const QString &title);
+    void newColl();              // "New"
+    void saveNew();              // "Save" of a new collection
+    void edit();                 // "Edit"
+    void saveEdit();             // the second "Save"
+    void deleteCollection();     // "Delete"
+
+private:
+    void listFiles();
+    void showList();
+    void noCollections();
+    void setTitle(const QString &title);
+    bool writeCollection(const QString &title);
+
+    Playback &m_playback;
+    RecordView &m_songs;
+    const AppFolder &m_app;
+    MediaPlayer &m_player;
+    Prompter &m_prompter;
+    RandomSource &m_random;
+    PlaybackView &m_view;
+
+    Buttons m_buttons;
+    bool m_listShown = false;
+    bool m_rowsShown = false;
+    bool m_chosen = false;
+    QStringList m_rows;
+    QString m_status;
+    QString m_cover;
+    QString m_name;     // the loaded collection, as the window title shows it
+    QString m_newTitle; // newcolltitle
+};
+
+} // namespace lumetra

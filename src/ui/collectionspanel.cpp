@@ -1,0 +1,203 @@
+#include "collectionspanel.h"
+
+#include "core/appfolder.h"
+#include "core/coverloader.h"
+#include "playback/collections.h"
+#include "pointerwidgets.h"
+
+#include <QPushButton>
+#include <QScrollBar>
+
+namespace lumetra {
+
+namespace {
+// Design of the frame and the list, in twips within the right-hand panel.
+constexpr QRect kFrame(30, 1020, 4080, 3375);
+constexpr QRect kViewport(40, 4380, 4485, 4665);
+constexpr QRect kScrollBar(3795, 4410, 345, 4635);
+constexpr int kInnerWidth = 4245;
+// A row, in pixels.
+constexpr QRect kRowPicture(4, 0, 244, 57);
+constexpr QRect kRowLabel(66, 0, 169, 45);
+} // namespace
+
+CollectionsPanel::CollectionsPanel(QWidget *rightPanel, Collections &collections, const AppFolder &app,
+                                   std::function<int(int)> twips)
+    : QObject(rightPanel)
+    , m_collections(collections)
+    , m_app(app)
+    , m_px(std::move(twips))
+{
+    auto rect = [this](QRect t) { return QRect(m_px(t.x()), m_px(t.y()), m_px(t.width()), m_px(t.height())); };
+
+    m_frame = new QWidget(rightPanel);
+    m_frame->setObjectName(QStringLiteral("collFrame"));
+    m_frame->setAccessibleName(QStringLiteral("Collections"));
+    m_frame->setGeometry(rect(kFrame));
+    auto *background = new QLabel(m_frame);
+    background->setObjectName(QStringLiteral("Image17"));
+    background->setScaledContents(true);
+    background->setGeometry(rect(QRect(-15, -15, 4125, 3405)));
+    background->setPixmap(QPixmap(app.ownFile(QStringLiteral("collframe.jpg"))));
+
+    m_myColls = button(QStringLiteral("Command1"), QStringLiteral("My Colls."), QStringLiteral("View all the collections"),
+                       QRect(240, 210, 855, 375));
+    m_new = button(QStringLiteral("NewColl"), QStringLiteral("New"), QStringLiteral("Create a new collection"),
+                   QRect(240, 570, 855, 375));
+    m_saveNew = button(QStringLiteral("CollSave"), QStringLiteral("Save"), QString(), QRect(240, 930, 855, 375));
+    m_saveNew->setAccessibleName(QStringLiteral("Save the new collection"));
+    m_delete = button(QStringLiteral("Command2"), QStringLiteral("Delete"), QString(), QRect(240, 1290, 855, 375));
+    m_edit = button(QStringLiteral("CollEdit"), QStringLiteral("Edit"), QString(), QRect(240, 1650, 855, 375));
+    m_saveEdit = button(QStringLiteral("Command3"), QStringLiteral("Save"), QString(), QRect(240, 1650, 855, 375));
+    m_saveEdit->setAccessibleName(QStringLiteral("Save the edited collection"));
+    connect(m_myColls, &QPushButton::clicked, this, [this] { m_collections.myColls(); });
+    connect(m_new, &QPushButton::clicked, this, [this] { m_collections.newColl(); });
+    connect(m_saveNew, &QPushButton::clicked, this, [this] { m_collections.saveNew(); });
+    connect(m_delete, &QPushButton::clicked, this, [this] { m_collections.deleteCollection(); });
+    connect(m_edit, &QPushButton::clicked, this, [this] { m_collections.edit(); });
+    connect(m_saveEdit, &QPushButton::clicked, this, [this] { m_collections.saveEdit(); });
+
+    m_cover = new PointerLabel(m_frame);
+    m_cover->setObjectName(QStringLiteral("Image14"));
+    m_cover->setAccessibleName(QStringLiteral("Collection cover: skip the current track"));
+    m_cover->setToolTip(QStringLiteral("Click here to skip current track..."));
+    m_cover->setScaledContents(true);
+    m_cover->setCursor(Qt::PointingHandCursor);
+    m_cover->setGeometry(rect(QRect(1275, 195, 2430, 2385)));
+    connect(m_cover, &PointerLabel::pressed, this, [this](Qt::MouseButton b) {
+        if (b == Qt::LeftButton)
+            Q_EMIT coverClicked();
+    });
+
+    m_status = new QLabel(m_frame);
+    m_status->setObjectName(QStringLiteral("Label4"));
+    m_status->setAccessibleName(QStringLiteral("Collection status"));
+    m_status->setWordWrap(true);
+    m_status->setGeometry(rect(QRect(90, 2625, 3615, 700)));
+    m_status->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    QFont bold = m_status->font();
+    bold.setBold(true);
+    bold.setPointSizeF(8);
+    m_status->setFont(bold);
+
+    m_viewport = new QWidget(rightPanel);
+    m_viewport->setObjectName(QStringLiteral("outpic"));
+    m_viewport->setAccessibleName(QStringLiteral("List of collections"));
+    QRect viewport = rect(kViewport);
+    viewport.setRight(std::min(viewport.right(), rightPanel->width() - 1));
+    m_viewport->setGeometry(viewport);
+    m_inner = new QWidget(m_viewport);
+    m_inner->setObjectName(QStringLiteral("inpic"));
+    m_inner->setGeometry(-2, 0, m_px(kInnerWidth), m_px(kViewport.height()));
+
+    m_scroll = new QScrollBar(Qt::Vertical, rightPanel);
+    m_scroll->setObjectName(QStringLiteral("VScroll1"));
+    m_scroll->setAccessibleName(QStringLiteral("Scroll the list of collections"));
+    m_scroll->setGeometry(rect(kScrollBar));
+    connect(m_scroll, &QScrollBar::valueChanged, this, [this](int v) { m_inner->move(-2, -v); });
+
+    setShown(false);
+}
+
+QPushButton *CollectionsPanel::button(const QString &name, const QString &text, const QString &tip, QRect t)
+{
+    auto *b = new QPushButton(text, m_frame);
+    b->setObjectName(name);
+    b->setToolTip(tip);
+    b->setGeometry(m_px(t.x()), m_px(t.y()), m_px(t.width()), m_px(t.height()));
+    return b;
+}
+
+void CollectionsPanel::setShown(bool shown)
+{
+    m_frame->setVisible(shown);
+    m_viewport->setVisible(shown);
+    m_scroll->setVisible(shown);
+    if (shown) {
+        m_frame->raise();
+        m_viewport->raise();
+        m_scroll->raise();
+    }
+}
+
+void CollectionsPanel::setTextColor(const QColor &color)
+{
+    QPalette p = m_status->palette();
+    p.setColor(QPalette::WindowText, color);
+    m_status->setPalette(p);
+}
+
+QLabel *CollectionsPanel::rowLabel(int i) const
+{
+    return i >= 0 && i < static_cast<int>(m_rows.size()) && m_rows[i].label->isVisibleTo(m_inner) ? m_rows[i].label
+                                                                                                     : nullptr;
+}
+
+void CollectionsPanel::render()
+{
+    const Collections::Buttons &b = m_collections.buttons();
+    m_myColls->setEnabled(b.myColls);
+    m_new->setEnabled(b.newColl);
+    m_saveNew->setEnabled(b.saveNew);
+    m_delete->setEnabled(b.remove);
+    m_edit->setEnabled(b.edit);
+    m_edit->setVisible(!b.saveEdit);
+    m_saveEdit->setVisible(b.saveEdit);
+    m_saveEdit->setEnabled(b.saveEdit);
+    m_cover->setEnabled(b.cover);
+    m_status->setText(m_collections.status());
+    if (m_collections.coverPicture() != m_coverShown) {
+        // A cover that cannot be read leaves the one before it.
+        const QImage picture = loadCover(m_collections.coverPicture(), m_cover->size());
+        if (!picture.isNull())
+            m_cover->setPixmap(QPixmap::fromImage(picture));
+        m_coverShown = m_collections.coverPicture();
+    }
+
+    const bool frameShown = m_frame->isVisibleTo(m_frame->parentWidget());
+    const QStringList &titles = m_collections.rows();
+    const int n = m_collections.rowsShown() ? static_cast<int>(titles.size()) : 0;
+    const CollectionRows layout = collpicsLayout(std::max(n, 1), m_viewport->height());
+    const QPixmap rowPicture(m_app.ownFile(QStringLiteral("collrow.png")));
+    for (int i = 0; i < n; ++i) {
+        if (i >= static_cast<int>(m_rows.size())) {
+            Row row{new PointerLabel(m_inner), new PointerLabel(m_inner)};
+            row.picture->setObjectName(QStringLiteral("collImage1_%1").arg(i));
+            row.picture->setScaledContents(true);
+            row.picture->setPixmap(rowPicture);
+            row.picture->setCursor(Qt::PointingHandCursor);
+            row.label->setObjectName(QStringLiteral("CollLabel1_%1").arg(i));
+            row.label->setCursor(Qt::PointingHandCursor);
+            row.label->setStyleSheet(QStringLiteral("color: rgb(20, 30, 40); font-weight: bold; font-size: 9.75pt;"));
+            for (PointerLabel *part : {row.picture, row.label}) {
+                connect(part, &PointerLabel::pressed, this, [this, i](Qt::MouseButton button) {
+                    if (button == Qt::LeftButton)
+                        m_collections.collpicclick(i);
+                });
+            }
+            m_rows.push_back(row);
+        }
+        Row &row = m_rows[i];
+        row.picture->setGeometry(kRowPicture.translated(0, layout.pictureTops[i]));
+        row.label->setGeometry(kRowLabel.translated(0, layout.labelTops[i]));
+        row.label->setText(titles[i]);
+        row.picture->setAccessibleName(QStringLiteral("Collection ") + titles[i]);
+        row.label->setAccessibleName(titles[i]);
+        row.picture->show();
+        row.label->show();
+        row.label->raise();
+    }
+    for (size_t i = n; i < m_rows.size(); ++i) {
+        m_rows[i].picture->hide();
+        m_rows[i].label->hide();
+    }
+    m_inner->resize(m_inner->width(), layout.innerHeight);
+    m_scroll->setRange(0, layout.scrollEnabled ? layout.scrollMax : 0);
+    m_scroll->setSingleStep(layout.smallStep);
+    m_scroll->setPageStep(layout.largeStep);
+    m_scroll->setEnabled(layout.scrollEnabled);
+    m_viewport->setVisible(frameShown && m_collections.listShown());
+    m_scroll->setVisible(frameShown && m_collections.listShown() && m_collections.rowsShown());
+}
+
+} // namespace lumetra

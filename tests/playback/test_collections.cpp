@@ -1,0 +1,304 @@
+#include "core/collectionfile.h"
+#include "playback/collections.h"
+#include "playbackfixture.h"
+
+#include <QDir>
+
+#include <functional>
+
+using namespace Qt::StringLiterals;
+using namespace lumetra;
+using namespace lumetra::test;
+
+namespace {
+
+const QString kNotFound = u"File not found!  This album has been moved or changed"_s;
+
+TEST(CollectionFiles, KeepEveryLineInOrderAndRoundTrip)
+{
+    QTemporaryDir dir;
+    const AppFolder app(dir.path());
+    ASSERT_TRUE(writeFile(app.file(u"road trip.ply"_s), "Alpha\r\nAlpha\r\n\r\nBeta\r\n"));
+    ASSERT_TRUE(writeFile(app.file(u"Empty.ply"_s), ""));
+    ASSERT_TRUE(writeFile(app.file(u"notes.txt"_s), "x"));
+    EXPECT_EQ(CollectionFile::titles(app), (QStringList{u"Empty"_s, u"road trip"_s}));
+    EXPECT_EQ(CollectionFile::read(app.file(u"road trip.ply"_s)),
+              (QStringList{u"Alpha"_s, u"Alpha"_s, QString(), u"Beta"_s}));
+    EXPECT_EQ(CollectionFile::read(app.file(u"Empty.ply"_s)), QStringList());
+
+    const QString title = u"Sommerabend – Café Ø"_s;
+    const QStringList albums{u"Über Alles"_s, u"Captain's Log"_s, u"Über Alles"_s};
+    ASSERT_TRUE(CollectionFile::write(CollectionFile::path(app, title), albums));
+    EXPECT_EQ(CollectionFile::read(CollectionFile::path(app, title)), albums);
+    EXPECT_EQ(readAll(CollectionFile::path(app, title)), u"Über Alles\r\nCaptain's Log\r\nÜber Alles\r\n"_s.toUtf8());
+    EXPECT_TRUE(CollectionFile::titles(app).contains(title));
+}
+
+TEST(CollectionFiles, TitlesThatCannotBePlainFileNamesAreRefused)
+{
+    for (const QString &bad : {u"a/b"_s, u"..\\up"_s, u".."_s, u".hidden"_s, u"   "_s, u" padded"_s, u"what?"_s,
+                               u"tab\there"_s, QString(300, u'x')})
+        EXPECT_TRUE(CollectionFile::titleProblem(bad).has_value()) << bad.toStdString();
+    for (const QString &good : {u"Road trip"_s, u"Rock & Roll (1972)"_s, u"a..b"_s, u"Ünïcødé"_s})
+        EXPECT_FALSE(CollectionFile::titleProblem(good).has_value()) << good.toStdString();
+}
+
+TEST(CollectionRows, OneRowFitsAndSixRowsScroll)
+{
+    const CollectionRows one = collpicsLayout(1, 311);
+    EXPECT_EQ(one.innerHeight, 65);
+    EXPECT_FALSE(one.scrollEnabled);
+    const CollectionRows six = collpicsLayout(6, 311);
+    EXPECT_EQ(six.innerHeight, 8 + 57 * 6);
+    EXPECT_EQ(six.pictureTops.back(), 2 + 57 * 5);
+    EXPECT_EQ(six.labelTops.back(), 7 + 57 * 5);
+    EXPECT_TRUE(six.scrollEnabled);
+    EXPECT_EQ(six.scrollMax, 39);
+    EXPECT_EQ(six.smallStep, 1);
+    EXPECT_EQ(six.largeStep, 2);
+    EXPECT_EQ(collpicsLayout(200, 311).largeStep, (8 + 57 * 200 - 311) / 25 + 1);
+}
+
+// Collections mode over the fixture's catalogue (Alpha, Beta, Gamma).
+class CollectionsTest : public PlaybackTest
+{
+protected:
+    void writeCollection(const QString &title, const QByteArray &lines)
+    {
+        ASSERT_TRUE(writeFile(CollectionFile::path(m_app, title), lines));
+    }
+    QByteArray fileOf(const QString &title) const { return readAll(CollectionFile::path(m_app, title)); }
+
+    Collections m_collections{m_playback, m_songs, m_app, m_player, m_prompter, m_random, m_view};
+};
+
+TEST_F(CollectionsTest, EnteringListsTheFilesAndLoadingOnePlaysFromIt)
+{
+    writeCollection(u"Road trip"_s, "Alpha\r\nAlpha\r\nBeta\r\n");
+    writeCollection(u"another"_s, "Gamma\r\n");
+    m_collections.mnucoll();
+    EXPECT_TRUE(m_playback.collMode());
+    EXPECT_TRUE(m_view.collectionsArea);
+    EXPECT_FALSE(m_view.slotsEnabled);
+    EXPECT_EQ(m_view.status, u"Collections Mode"_s);
+    EXPECT_EQ(m_collections.rows(), (QStringList{u"another"_s, u"Road trip"_s}));
+    EXPECT_TRUE(m_collections.listShown());
+
+    // floor(r × 3): r = 0.6 picks the second line (Alpha, listed twice), then Alpha's second track.
+    m_random.script = {0.6, 0.5};
+    m_collections.collpicclick(1);
+    EXPECT_EQ(m_view.status, u"Collection: Road trip"_s);
+    EXPECT_EQ(m_playback.trackNames(), (QStringList{u"Alpha"_s, u"Alpha"_s, u"Beta"_s}));
+    EXPECT_EQ(m_player.url(), folderOf(u"Alpha"_s) + u"02 Two.ogg"_s);
+    EXPECT_EQ(m_collections.status(), u"02 Two"_s);
+    EXPECT_EQ(m_collections.coverPicture(), folderOf(u"Alpha"_s) + u"cover.jpg"_s);
+    EXPECT_FALSE(m_collections.listShown());
+
+    m_collections.collpicclick(0); // a second click does nothing
+    EXPECT_EQ(m_view.status, u"Collection: Road trip"_s);
+
+    m_random.script = {0.9, 0.0}; // Beta, which has no cover
+    endTrack();
+    EXPECT_EQ(m_player.url(), folderOf(u"Beta"_s) + u"b1.mp3"_s);
+    EXPECT_EQ(m_collections.coverPicture(), m_app.noCoverPicture());
+    m_random.script = {0.0, 0.9};
+    m_playback.trackListKey(Playback::Key::Space);
+    EXPECT_EQ(m_player.url(), folderOf(u"Alpha"_s) + u"03 Three.mp3"_s);
+}
+
+TEST_F(CollectionsTest, AlbumsThatCannotBeFoundSaySoAndPlayNothing)
+{
+    writeCollection(u"Gone"_s, "\r\nMoved Away\r\n");
+    m_collections.mnucoll();
+    m_playback.skipCollectionCover(); // nothing loaded yet: a pick from an empty list
+    m_random.script = {0.0};          // the empty line
+    m_collections.collpicclick(0);
+    m_random.script = {0.9}; // "Moved Away"
+    endTrack();
+    EXPECT_EQ(m_prompter.messages, (QStringList{kNotFound, kNotFound, kNotFound}));
+    EXPECT_EQ(m_player.plays, 0);
+}
+
+TEST_F(CollectionsTest, CreatingAddsClickedCoversAndSavesThemAsLines)
+{
+    m_collections.mnucoll();
+    m_prompter.inputs = {u"Sunday"_s};
+    m_collections.newColl();
+    EXPECT_EQ(m_view.status, u"Click on an album cover to add it to your collection: Sunday"_s);
+    EXPECT_TRUE(m_view.slotsEnabled);
+    const int gamma = slotOf(u"Gamma"_s);
+    m_playback.coverPressed(gamma, true);
+    EXPECT_EQ(m_player.plays, 1); // the first album starts playing
+    m_playback.coverPressed(gamma, true);
+    m_playback.coverPressed(slotOf(u"Alpha"_s), true);
+    m_playback.coverPressed(gamma, true);
+    EXPECT_EQ(m_player.plays, 1);
+    m_collections.saveNew();
+    EXPECT_EQ(fileOf(u"Sunday"_s), "Gamma\r\nGamma\r\nAlpha\r\nGamma\r\n");
+    EXPECT_EQ(m_collections.status(), u"Collection Sunday has been saved"_s);
+    EXPECT_EQ(m_collections.rows(), QStringList{u"Sunday"_s});
+    EXPECT_FALSE(m_view.slotsEnabled);
+
+    // The same title again replaces the file; it is listed once.
+    m_prompter.inputs = {u"Sunday"_s};
+    m_collections.newColl();
+    m_playback.coverPressed(slotOf(u"Beta"_s), true);
+    m_collections.saveNew();
+    EXPECT_EQ(fileOf(u"Sunday"_s), "Beta\r\n");
+    EXPECT_EQ(m_collections.rows(), QStringList{u"Sunday"_s});
+}
+
+TEST_F(CollectionsTest, UnusableTitlesAndFailedSavesWriteNothingAndSaySo)
+{
+    m_collections.mnucoll();
+    m_prompter.inputs = {u"../escape"_s};
+    m_collections.newColl();
+    EXPECT_TRUE(m_prompter.messages.last().contains(u"cannot be used as the title of a collection"_s));
+    EXPECT_FALSE(m_collections.buttons().saveNew);
+    EXPECT_FALSE(QFile::exists(m_dir.filePath(u"../escape.ply"_s)));
+
+    QDir().mkpath(CollectionFile::path(m_app, u"Taken"_s)); // a folder where the file should go
+    m_prompter.inputs = {u"Taken"_s};
+    m_collections.newColl();
+    m_playback.coverPressed(slotOf(u"Alpha"_s), true);
+    m_collections.saveNew();
+    EXPECT_TRUE(m_prompter.messages.last().startsWith(u"Collection Taken could not be saved"_s));
+    EXPECT_NE(m_collections.status(), u"Collection Taken has been saved"_s);
+    EXPECT_EQ(m_playback.trackNames(), QStringList{u"Alpha"_s}); // still there to save elsewhere
+    EXPECT_TRUE(m_collections.buttons().saveNew);
+}
+
+TEST_F(CollectionsTest, EditingRemovesAndAddsAndAnEmptiedCollectionFindsNothing)
+{
+    writeCollection(u"Mix"_s, "Alpha\r\nBeta\r\nAlpha\r\n");
+    m_collections.mnucoll();
+    m_collections.collpicclick(0);
+    m_collections.edit();
+    m_playback.skipCollectionCover();
+    EXPECT_EQ(m_prompter.messages, QStringList{u"Cannot skip tracks when editing collections..."_s});
+    m_playback.selectTrack(2);
+    EXPECT_EQ(m_view.collEditMenus, 1);
+    m_playback.removeSelectedTrack();
+    EXPECT_EQ(m_playback.trackNames(), (QStringList{u"Alpha"_s, u"Beta"_s}));
+    const int plays = m_player.plays;
+    m_playback.coverPressed(slotOf(u"Gamma"_s), true);
+    EXPECT_EQ(m_player.plays, plays); // adding while editing leaves playback alone
+    m_collections.saveEdit();
+    EXPECT_EQ(fileOf(u"Mix"_s), "Alpha\r\nBeta\r\nGamma\r\n");
+
+    m_collections.edit();
+    for (int i = 0; i < 3; ++i) {
+        m_playback.selectTrack(0);
+        m_playback.removeSelectedTrack();
+    }
+    m_collections.saveEdit();
+    EXPECT_EQ(fileOf(u"Mix"_s), QByteArray());
+    EXPECT_EQ(m_prompter.messages.last(), kNotFound);
+}
+
+TEST_F(CollectionsTest, DeletingTheOnlyCollectionLeavesOnlyNew)
+{
+    writeCollection(u"Only"_s, "Alpha\r\n");
+    m_collections.mnucoll();
+    m_collections.collpicclick(0);
+    m_prompter.answers = {Prompter::Answer::Cancel};
+    m_collections.deleteCollection();
+    EXPECT_TRUE(QFile::exists(CollectionFile::path(m_app, u"Only"_s)));
+    m_collections.deleteCollection();
+    EXPECT_FALSE(QFile::exists(CollectionFile::path(m_app, u"Only"_s)));
+    EXPECT_EQ(m_view.status, u"Only has been deleted"_s);
+    EXPECT_EQ(m_collections.status(), u"No collections found."_s);
+    Collections::Buttons onlyNew{false, true, false, false, false, false, false};
+    EXPECT_EQ(m_collections.buttons(), onlyNew);
+}
+
+// The button states after each action, as one table.
+class ButtonStates;
+struct ButtonCase {
+    const char *name;
+    std::function<void(ButtonStates &)> act;
+    Collections::Buttons buttons; // myColls, new, saveNew, delete, edit, saveEdit, cover
+    bool coversEnabled;
+};
+
+void PrintTo(const ButtonCase &c, std::ostream *os)
+{
+    *os << c.name;
+}
+
+class ButtonStates : public CollectionsTest, public ::testing::WithParamInterface<ButtonCase>
+{
+public:
+    void load() { m_collections.collpicclick(0); }
+    void newTitled(const QString &title)
+    {
+        m_prompter.inputs = {title};
+        m_collections.newColl();
+    }
+    Collections &collections() { return m_collections; }
+    void addCollection(const QString &title, const QByteArray &lines) { writeCollection(title, lines); }
+    void removeCollection(const QString &title) { QFile::remove(CollectionFile::path(m_app, title)); }
+    Playback &playback() { return m_playback; }
+    int slot(const QString &title) const { return slotOf(title); }
+};
+
+TEST_P(ButtonStates, FollowTheTable)
+{
+    writeCollection(u"First"_s, "Alpha\r\n");
+    m_collections.mnucoll();
+    GetParam().act(*this);
+    EXPECT_EQ(m_collections.buttons(), GetParam().buttons);
+    EXPECT_EQ(m_view.slotsEnabled, GetParam().coversEnabled);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Actions, ButtonStates,
+    ::testing::Values(
+        ButtonCase{"Entered", [](ButtonStates &) {}, {true, true, false, false, false, false, true}, false},
+        ButtonCase{"Loaded", [](ButtonStates &t) { t.load(); }, {true, false, false, true, true, false, true}, false},
+        ButtonCase{"NewWithTitle", [](ButtonStates &t) { t.newTitled(u"Next"_s); },
+                   {false, false, true, false, false, false, true}, true},
+        ButtonCase{"NewWithoutTitle", [](ButtonStates &t) { t.newTitled(QString()); },
+                   {true, true, false, false, false, false, true}, false},
+        ButtonCase{"NewWithoutTitleNoFile",
+                   [](ButtonStates &t) {
+                       t.removeCollection(u"First"_s);
+                       t.newTitled(QString());
+                   },
+                   {false, true, false, false, false, false, false}, false},
+        ButtonCase{"SaveNew",
+                   [](ButtonStates &t) {
+                       t.newTitled(u"Next"_s);
+                       t.playback().coverPressed(t.slot(u"Beta"_s), true);
+                       t.collections().saveNew();
+                   },
+                   {true, true, false, false, false, false, true}, false},
+        ButtonCase{"Edit",
+                   [](ButtonStates &t) {
+                       t.load();
+                       t.collections().edit();
+                   },
+                   {false, false, false, false, false, true, true}, true},
+        ButtonCase{"SaveEdit",
+                   [](ButtonStates &t) {
+                       t.load();
+                       t.collections().edit();
+                       t.collections().saveEdit();
+                   },
+                   {true, false, false, true, true, false, true}, false},
+        ButtonCase{"DeleteWithFilesLeft",
+                   [](ButtonStates &t) {
+                       t.addCollection(u"Second"_s, "Beta\r\n");
+                       t.load();
+                       t.collections().deleteCollection();
+                   },
+                   {true, true, false, false, false, false, true}, false},
+        ButtonCase{"DeleteTheLast",
+                   [](ButtonStates &t) {
+                       t.load();
+                       t.collections().deleteCollection();
+                   },
+                   {false, true, false, false, false, false, false}, false}),
+    [](const auto &info) { return std::string(info.param.name); });
+
+} // namespace
