@@ -6,6 +6,7 @@
 #include "scan/scanner.h"
 #include "ui/mainwindow.h"
 #include "ui/qtdialogs.h"
+#include "ui/qtshell.h"
 #include "ui/qtprompter.h"
 
 #include <QApplication>
@@ -156,7 +157,8 @@ int main(int argc, char *argv[])
     QtMediaPlayer player;
     QtPrompter prompter;
     QtDialogs dialogs;
-    MainWindow window(folder, Seams{player, prompter, *random, dialogs});
+    QtShell shell;
+    MainWindow window(folder, Seams{player, prompter, *random, dialogs, shell});
     prompter.setParent(&window);
     QObject::connect(&window, &MainWindow::closed, &app, &QApplication::quit, Qt::QueuedConnection);
     closeOnTerminate(window);

@@ -383,6 +383,19 @@ void Playback::appendToTrackList(const QString &name)
     m_view.trackListChanged();
 }
 
+void Playback::rereadAlbumFiles()
+{
+    if (m_collMode || m_albumFolder.isEmpty())
+        return;
+    m_albumFiles = listFiles(m_albumFolder, kMusicPatterns);
+    m_trackNames.clear();
+    for (const QString &file : m_albumFiles)
+        m_trackNames.append(trackName(file));
+    if (m_selectedTrack >= m_trackNames.size())
+        m_selectedTrack = -1;
+    m_view.trackListChanged();
+}
+
 void Playback::removeSelectedTrack()
 {
     if (m_selectedTrack < 0 || m_selectedTrack >= m_trackNames.size())

@@ -45,6 +45,8 @@ public:
     void appendToTrackList(const QString &name);
     // "Remove This Album": the selected entry of the track list.
     void removeSelectedTrack();
+    // The open album's folder listed again (files were added to it).
+    void rereadAlbumFiles();
 
     void setAutoplay(bool on) { m_autoplay = on; }
     // The start mode left by the last run ("jukebox" or empty).

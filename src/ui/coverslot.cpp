@@ -71,6 +71,12 @@ void CoverSlot::show(const QImage &picture, const QString &title, const QString 
     m_cover->setAccessibleName(title.isEmpty() ? kEmptySlotName : title);
 }
 
+void CoverSlot::setTitle(const QString &title)
+{
+    m_title->setText(title);
+    m_cover->setAccessibleName(title.isEmpty() ? kEmptySlotName : title);
+}
+
 QString CoverSlot::title() const
 {
     return m_title->text();

@@ -28,6 +28,7 @@ public:
     // A picture already decoded at the cover's size, the title and the record id; empty title = no album.
     void show(const QImage &picture, const QString &title, const QString &id);
     QString title() const;
+    void setTitle(const QString &title);
     QString id() const { return m_id; }
 
     // Border style 1 at rest, 0 while pointed at: the cover lifts off its shadow.

@@ -1,6 +1,10 @@
 #include "mainwindow.h"
 
+#include "addtrackswindow.h"
 #include "collectionspanel.h"
+#include "copyprogress.h"
+#include "core/shell.h"
+#include "newalbumwindow.h"
 #include "core/coverloader.h"
 #include "core/prompter.h"
 #include "core/vbcolor.h"
@@ -66,11 +70,19 @@ MainWindow::MainWindow(const AppFolder &app, Seams seams, QRect screen, QWidget 
     , m_player(seams.player)
     , m_prompter(seams.prompter)
     , m_dialogs(seams.dialogs)
+    , m_shell(seams.shell)
     , m_songs(m_catalogue, QStringLiteral("songs"))
     , m_opts(m_catalogue, QStringLiteral("opts"))
     , m_wall(m_songs, m_albums, m_app)
     , m_playback(m_songs, m_wall, m_albums, m_app, seams.player, seams.prompter, seams.random, *this)
     , m_collections(m_playback, m_songs, m_app, seams.player, seams.prompter, seams.random, *this)
+    , m_albumCommands(m_songs, m_wall, m_albums, seams.prompter,
+                      {[this] { populate(); }, [this] { unloader(); },
+                       [this](int slot, const QString &title) {
+                           m_wall.setSlotTitle(slot, title);
+                           if (slot < slotCount())
+                               m_slots[slot]->setTitle(title);
+                       }})
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Lumetra Jukebox"));
@@ -246,24 +258,26 @@ void MainWindow::buildMenus()
 
     m_optionsMenu = menu(QStringLiteral("mnuoptions"), QStringLiteral("Options"));
     item(m_optionsMenu, QStringLiteral("mnufind"), QStringLiteral("Search"));
-    item(m_optionsMenu, QStringLiteral("mnuorg"), QStringLiteral("Add New Album"));
+    command(m_optionsMenu, QStringLiteral("mnuorg"), QStringLiteral("Add New Album"), [this] { openNewAlbum(); });
     command(m_optionsMenu, QStringLiteral("mnuopt"), QStringLiteral("Settings"), [this] { openSettings(); });
     item(m_optionsMenu, QStringLiteral("mnulab"), QStringLiteral("List Albums in Browser"));
 
     m_coverMenu = menu(QStringLiteral("mnurt"), QStringLiteral("rightclick"));
     command(m_coverMenu, QStringLiteral("mnuplsh"), QStringLiteral("Play this album shuffled"),
             [this] { m_playback.mnuplsh(); });
-    item(m_coverMenu, QStringLiteral("mnulist"), QStringLiteral("List Songs"));
+    command(m_coverMenu, QStringLiteral("mnulist"), QStringLiteral("List Songs"), [this] { listSongs(); });
     item(m_coverMenu, QStringLiteral("mnuart"), QStringLiteral("Get Cover Art"));
-    item(m_coverMenu, QStringLiteral("mnuexplore"), QStringLiteral("Explore"));
+    command(m_coverMenu, QStringLiteral("mnuexplore"), QStringLiteral("Explore"), [this] { exploreAlbum(); });
     QMenu *shuffle = menu(QStringLiteral("mnushuff"), QStringLiteral("Shuffle"), m_coverMenu);
     command(shuffle, QStringLiteral("mnuskip"), QStringLiteral("Skip this album when in shuffle mode"),
             [this] { m_playback.mnuskip(); });
     command(shuffle, QStringLiteral("mnuplay"), QStringLiteral("Play this album when in Shuffle mode"),
             [this] { m_playback.mnuplay(); });
-    item(m_coverMenu, QStringLiteral("mnuaddsongs"), QStringLiteral("Add songs to this album"));
-    item(m_coverMenu, QStringLiteral("mnurename"), QStringLiteral("Rename Album"));
-    item(m_coverMenu, QStringLiteral("mnumaindel"), QStringLiteral("Delete Album"));
+    command(m_coverMenu, QStringLiteral("mnuaddsongs"), QStringLiteral("Add songs to this album"), [this] { addSongs(); });
+    command(m_coverMenu, QStringLiteral("mnurename"), QStringLiteral("Rename Album"),
+            [this] { m_albumCommands.rename(m_playback.overCover()); });
+    command(m_coverMenu, QStringLiteral("mnumaindel"), QStringLiteral("Delete Album"),
+            [this] { m_albumCommands.remove(m_playback.overCover()); });
 
     m_queueMenu = menu(QStringLiteral("men1"), QStringLiteral("menu1"));
     command(m_queueMenu, QStringLiteral("mnutop"), QStringLiteral("Move to top of list"), [this] { m_playback.mnutop(); });
@@ -410,6 +424,11 @@ void MainWindow::thumb()
             if (button == Qt::LeftButton || button == Qt::RightButton)
                 m_playback.coverPressed(k, button == Qt::LeftButton);
         });
+        slot->cover()->setAcceptDrops(true);
+        connect(slot->cover(), &PointerLabel::filesDropped, this, [this, k](const QStringList &paths) {
+            CopyProgress progress(this);
+            m_albumCommands.dropOnCover(k, paths, progress.callback());
+        });
         PointerLabel *title = slot->titleLabel();
         connect(title, &PointerLabel::pointed, title, [title] { title->setToolTip(title->text()); });
         m_slots.push_back(std::move(slot));
@@ -477,6 +496,81 @@ void MainWindow::openSettings()
             close();
     });
     m_settingsWindow->show();
+}
+
+void MainWindow::openNewAlbum()
+{
+    m_playback.mnunormal();
+    if (m_newAlbumWindow) {
+        m_newAlbumWindow->raise();
+        m_newAlbumWindow->activateWindow();
+        return;
+    }
+    m_newAlbumWindow = new NewAlbumWindow(m_songs, m_app, m_prompter, m_dialogs, m_shell,
+                                          [this] { return m_albums.size(); }, this);
+    connect(m_newAlbumWindow, &NewAlbumWindow::created, this, &MainWindow::rebuildWall);
+    connect(m_newAlbumWindow, &NewAlbumWindow::closed, this, &MainWindow::restoreWindow);
+    connect(m_newAlbumWindow, &NewAlbumWindow::settingsWanted, this, &MainWindow::openSettings, Qt::QueuedConnection);
+    m_newAlbumWindow->show();
+}
+
+NewAlbumWindow *MainWindow::newAlbumWindow() const
+{
+    return m_newAlbumWindow;
+}
+
+void MainWindow::listSongs()
+{
+    const int slot = m_playback.overCover();
+    if (m_trackListingWindow)
+        m_trackListingWindow->close();
+    const QStringList tracks = m_albumCommands.trackNames(slot);
+    const QString title = slot < slotCount() ? m_slots[slot]->title() : QString();
+    m_trackListingWindow = new TrackListingWindow(title, tracks, this);
+    m_trackListingWindow->show();
+}
+
+TrackListingWindow *MainWindow::trackListingWindow() const
+{
+    return m_trackListingWindow;
+}
+
+void MainWindow::exploreAlbum()
+{
+    if (const auto album = m_albumCommands.album(m_playback.overCover())) {
+        if (!m_shell.open(album->path))
+            m_prompter.message(QStringLiteral("The folder %1 could not be opened.").arg(album->path));
+    }
+}
+
+void MainWindow::addSongs()
+{
+    const auto album = m_albumCommands.album(m_playback.overCover());
+    if (!album)
+        return;
+    if (!m_addTracksWindow) {
+        m_addTracksWindow = new AddTracksWindow(m_albumCommands, m_app.ownFile(QStringLiteral("vista.jpg")), this);
+        connect(m_addTracksWindow, &AddTracksWindow::copied, this, [this] {
+            restoreWindow();
+            m_playback.rereadAlbumFiles();
+        });
+    }
+    m_addTracksWindow->setTarget(album->path);
+    m_addTracksWindow->show();
+    m_addTracksWindow->raise();
+    m_addTracksWindow->activateWindow();
+}
+
+AddTracksWindow *MainWindow::addTracksWindow() const
+{
+    return m_addTracksWindow;
+}
+
+void MainWindow::restoreWindow()
+{
+    if (isMinimized())
+        showNormal();
+    raise();
 }
 
 SettingsWindow *MainWindow::settingsWindow() const

@@ -7,6 +7,7 @@
 #include "core/staterecord.h"
 #include "playback/collections.h"
 #include "playback/playback.h"
+#include "wall/albumcommands.h"
 #include "playback/playbackview.h"
 #include "wall/albumlist.h"
 #include "wall/wall.h"
@@ -33,8 +34,12 @@ class PlayerBar;
 class PointerFrame;
 class PointerLabel;
 class Prompter;
+class AddTracksWindow;
+class NewAlbumWindow;
 class RandomSource;
 class SettingsWindow;
+class Shell;
+class TrackListingWindow;
 
 // The outside world as the main window meets it; tests pass fakes.
 struct Seams {
@@ -42,6 +47,7 @@ struct Seams {
     Prompter &prompter;
     RandomSource &random;
     Dialogs &dialogs;
+    Shell &shell;
 };
 
 // The program's window: the album wall with its button strip and letter bar, the track list panel and the
@@ -65,6 +71,16 @@ public:
     // Options > Settings: opens the settings window, or brings the open one forward.
     void openSettings();
     SettingsWindow *settingsWindow() const;
+    // Options > Add New Album: Normal Play, then the "Create a New Album" window.
+    void openNewAlbum();
+    NewAlbumWindow *newAlbumWindow() const;
+    // The cover menu's album commands, for the slot in overCover().
+    void listSongs();
+    void exploreAlbum();
+    void addSongs();
+    AddTracksWindow *addTracksWindow() const;
+    TrackListingWindow *trackListingWindow() const;
+    AlbumCommands &albumCommands() { return m_albumCommands; }
     // After the catalogue or jb.ini changed: the album list and the wall anew.
     void rebuildWall();
 
@@ -131,11 +147,14 @@ private:
     void highlightButton(PictureButton *button);
     void resetButtons();
     void popup(QMenu *menu, const QPoint &globalPos);
+    // Brings the main window back to the front (and out of the task bar) after another window's work.
+    void restoreWindow();
 
     AppFolder m_app;
     MediaPlayer &m_player;
     Prompter &m_prompter;
     Dialogs &m_dialogs;
+    Shell &m_shell;
     QRect m_screen;
     qreal m_dpi = 96;
 
@@ -148,6 +167,7 @@ private:
     Wall m_wall;
     Playback m_playback;
     Collections m_collections;
+    AlbumCommands m_albumCommands;
     bool m_slotsEnabled = true;
 
     QSize m_wallTwips;
@@ -176,6 +196,9 @@ private:
     QMenu *m_collEditMenu = nullptr;
     std::vector<std::unique_ptr<CoverSlot>> m_slots;
     QPointer<SettingsWindow> m_settingsWindow;
+    QPointer<NewAlbumWindow> m_newAlbumWindow;
+    QPointer<AddTracksWindow> m_addTracksWindow;
+    QPointer<TrackListingWindow> m_trackListingWindow;
     bool m_closeAfterScan = false;
 };
 

@@ -1,5 +1,9 @@
 #include "pointerwidgets.h"
 
+#include "filedrop.h"
+
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QMouseEvent>
 
 namespace lumetra {
@@ -26,6 +30,21 @@ void PointerLabel::mousePressEvent(QMouseEvent *event)
 {
     Q_EMIT pressed(event->button(), event->globalPosition().toPoint());
     event->accept();
+}
+
+void PointerLabel::dragEnterEvent(QDragEnterEvent *event)
+{
+    if (!droppedPaths(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void PointerLabel::dropEvent(QDropEvent *event)
+{
+    const QStringList paths = droppedPaths(event->mimeData());
+    if (paths.isEmpty())
+        return;
+    event->acceptProposedAction();
+    Q_EMIT filesDropped(paths);
 }
 
 PointerFrame::PointerFrame(QWidget *parent)

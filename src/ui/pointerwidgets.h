@@ -16,9 +16,13 @@ public:
 Q_SIGNALS:
     void pointed();
     void pressed(Qt::MouseButton button, const QPoint &globalPos);
+    // Local files dropped from the desktop (only when drops are accepted).
+    void filesDropped(const QStringList &paths);
 
 protected:
     void enterEvent(QEnterEvent *event) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
 };

@@ -41,6 +41,12 @@ void Wall::display()
     }
 }
 
+void Wall::setSlotTitle(int slot, const QString &title)
+{
+    if (slot >= 0 && slot < static_cast<int>(m_page.size()))
+        m_page[slot].title = title;
+}
+
 bool Wall::nextPage()
 {
     if (m_firstAlbum >= m_albums.size() && m_noWrap)

@@ -38,6 +38,8 @@ public:
     // Fills every slot from firstAlbum() on; afterwards firstAlbum() is the album after the page.
     void display();
     const std::vector<SlotContent> &page() const { return m_page; }
+    // A renamed album shows its new title until the next display().
+    void setSlotTitle(int slot, const QString &title);
 
     // Returns false when the page did not move (last page showing with wrap-around off).
     bool nextPage();

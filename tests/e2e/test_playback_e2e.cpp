@@ -82,7 +82,7 @@ protected:
             "(Lumetra default)\r\n2400\r\n150\r\n0\r\n16777215\r\n010\r\nDejaVu Sans+9&False\r\n\r\n"));
 
         m_window =
-            std::make_unique<MainWindow>(m_app, Seams{m_player, m_prompter, m_random, m_dialogs},
+            std::make_unique<MainWindow>(m_app, Seams{m_player, m_prompter, m_random, m_dialogs, m_shell},
                                                 QRect(0, 0, 1920, 1080));
         m_window->show();
         m_window->load();
@@ -117,6 +117,7 @@ protected:
     FakePrompter m_prompter;
     ScriptedRandom m_random;
     FakeDialogs m_dialogs;
+    FakeShell m_shell;
     std::unique_ptr<MainWindow> m_window;
     QStringList m_started;
     int m_ended = 0;

@@ -3,6 +3,7 @@
 #include "core/dialogs.h"
 #include "core/prompter.h"
 #include "core/randomsource.h"
+#include "core/shell.h"
 #include "playback/mediaplayer.h"
 
 #include <QStringList>
@@ -38,6 +39,18 @@ public:
     std::deque<QString> files;
     std::deque<QString> folders;
     QStringList asked; // "color", "font Verdana 8 1", "file <filter> <folder>", "folder <title>"
+};
+
+// Records what would have been opened.
+class FakeShell final : public Shell
+{
+public:
+    bool open(const QString &path) override
+    {
+        opened.append(path);
+        return true;
+    }
+    QStringList opened;
 };
 
 // A player that plays nothing; tests drive its state reports.

@@ -2,7 +2,9 @@
 #include "support/fakes.h"
 #include "support/testlibrary.h"
 #include "ui/collectionspanel.h"
+#include "ui/addtrackswindow.h"
 #include "ui/coverslot.h"
+#include "ui/newalbumwindow.h"
 #include "ui/letterbar.h"
 #include "ui/mainwindow.h"
 #include "ui/picturebutton.h"
@@ -12,7 +14,11 @@
 #include <QApplication>
 #include <QDir>
 #include <QEnterEvent>
+#include <QDragEnterEvent>
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QMenu>
+#include <QMimeData>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTemporaryDir>
@@ -77,7 +83,7 @@ protected:
     MainWindow &start()
     {
         m_window =
-            std::make_unique<MainWindow>(m_app, Seams{m_player, m_prompter, m_random, m_dialogs},
+            std::make_unique<MainWindow>(m_app, Seams{m_player, m_prompter, m_random, m_dialogs, m_shell},
                                                 QRect(0, 0, 1920, 1080));
         m_window->load();
         return *m_window;
@@ -92,6 +98,7 @@ protected:
     FakePrompter m_prompter;
     ScriptedRandom m_random;
     FakeDialogs m_dialogs;
+    FakeShell m_shell;
     std::unique_ptr<MainWindow> m_window;
 };
 
@@ -303,6 +310,61 @@ TEST_F(MainWindowTest, CollectionsModeListsFilesAndBuildsANewCollectionFromCover
     EXPECT_EQ(readAll(m_app.file(u"Fresh.ply"_s)), "Album 002\r\nAlbum 000\r\nAlbum 002\r\n");
     EXPECT_EQ(panel->rowLabel(0)->text(), u"Fresh"_s);
     EXPECT_EQ(panel->rowLabel(1)->text(), u"Road trip"_s);
+}
+
+TEST_F(MainWindowTest, AlbumsGrowByDropsAndByTheAddTracksWindowForTheAlbumItOpenedOn)
+{
+    ASSERT_TRUE(writeCatalogue(m_dir.path(), numbered(3)));
+    MainWindow &window = start();
+    window.show();
+    const QString incoming = m_dir.filePath(u"incoming/"_s);
+    writeFile(incoming + u"dropped.mp3"_s, "d");
+    writeFile(incoming + u"added.ogg"_s, "a");
+    const QString first = window.albumCommands().album(0)->path;
+
+    QMimeData mime;
+    mime.setUrls({QUrl::fromLocalFile(incoming + u"dropped.mp3"_s)});
+    QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(window.slot(0)->cover(), &enter);
+    EXPECT_TRUE(enter.isAccepted());
+    QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(window.slot(0)->cover(), &drop);
+    EXPECT_EQ(readAll(first + u"dropped.mp3"_s), "d");
+
+    window.playback().setOverCover(0);
+    window.addSongs();
+    AddTracksWindow *add = window.addTracksWindow();
+    ASSERT_NE(add, nullptr);
+    press(window.slot(2)->cover(), Qt::RightButton); // the main window moves on meanwhile
+    window.menu(u"mnurt"_s)->hide();
+    add->addEntries({incoming + u"added.ogg"_s});
+    add->okay();
+    EXPECT_EQ(readAll(first + u"added.ogg"_s), "a");
+}
+
+TEST_F(MainWindowTest, TheNewAlbumWindowMakesAnAlbumThatShowsAtOnce)
+{
+    QDir().mkpath(m_app.defaultMusicFolder());
+    ASSERT_TRUE(writeCatalogue(m_dir.path(), numbered(2)));
+    MainWindow &window = start();
+    window.openNewAlbum();
+    NewAlbumWindow *form = window.newAlbumWindow();
+    ASSERT_NE(form, nullptr);
+    form->chooseCopy();
+    QLineEdit *name = form->findChild<QLineEdit *>(u"Text2"_s);
+    name->setText(u"AC"_s);
+    name->setCursorPosition(2);
+    QKeyEvent slash(QEvent::KeyPress, Qt::Key_Slash, Qt::NoModifier, u"/"_s);
+    QApplication::sendEvent(name, &slash);
+    EXPECT_EQ(name->text(), u"AC-"_s);
+    EXPECT_EQ(m_prompter.messages.last(), u"This character not allowed in the name - a hyphen will be substituted"_s);
+    name->setText(u"AC-DC, Live"_s);
+    writeFile(m_dir.filePath(u"incoming/t.mp3"_s), "t");
+    form->dropTracks({m_dir.filePath(u"incoming/t.mp3"_s)});
+    form->create();
+    EXPECT_EQ(m_prompter.messages.last(), u"New album created!"_s);
+    EXPECT_EQ(window.windowTitle(), u"Lumetra Jukebox: 3 albums loaded."_s);
+    EXPECT_TRUE(QFileInfo::exists(m_app.defaultMusicFolder() + u"/AC-DC, Live/t.mp3"_s));
 }
 
 TEST_F(MainWindowTest, RightClickOnACoverOpensTheCoverMenuForIt)

@@ -58,6 +58,7 @@ protected:
     RecordView m_songs{m_catalogue, u"songs"_s};
     FakePrompter m_prompter;
     FakeDialogs m_dialogs;
+    FakeShell m_shell;
     SettingsWindow *m_window = nullptr;
     std::unique_ptr<SettingsWindow> m_owned;
 };
@@ -152,7 +153,7 @@ protected:
     {
         m_savedCwd = QDir::currentPath();
         ASSERT_TRUE(m_app.prepare(u":/files"_s));
-        m_window = std::make_unique<MainWindow>(m_app, Seams{m_player, m_prompter, m_random, m_dialogs},
+        m_window = std::make_unique<MainWindow>(m_app, Seams{m_player, m_prompter, m_random, m_dialogs, m_shell},
                                                 QRect(0, 0, 1920, 1080));
     }
     void TearDown() override
@@ -168,6 +169,7 @@ protected:
     FakePrompter m_prompter;
     ScriptedRandom m_random;
     FakeDialogs m_dialogs;
+    FakeShell m_shell;
     std::unique_ptr<MainWindow> m_window;
 };
 

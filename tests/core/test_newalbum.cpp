@@ -1,0 +1,152 @@
+#include "core/albumfiles.h"
+#include "core/appfolder.h"
+#include "core/catalogue.h"
+#include "core/newalbumform.h"
+#include "core/recordview.h"
+#include "support/fakes.h"
+#include "support/testlibrary.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+using namespace Qt::StringLiterals;
+using namespace lumetra;
+using namespace lumetra::test;
+
+namespace {
+
+TEST(AlbumFileRules, NamesTitlesAndTheNameBox)
+{
+    EXPECT_TRUE(AlbumFiles::isMusicName(u"a.mp3"_s));
+    EXPECT_TRUE(AlbumFiles::isMusicName(u"x.m4a"_s));
+    EXPECT_FALSE(AlbumFiles::isMusicName(u"b.MP3"_s));
+    EXPECT_FALSE(AlbumFiles::isMusicName(u"c.wav"_s));
+    EXPECT_TRUE(AlbumFiles::hasThreeLetterExtension(u"/m/song.ogg"_s));
+    EXPECT_FALSE(AlbumFiles::hasThreeLetterExtension(u"/m/Album"_s));
+    EXPECT_FALSE(AlbumFiles::hasThreeLetterExtension(u"/m/song.flac"_s));
+    EXPECT_EQ(AlbumFiles::rewriteTitle(u"Rain & Snow: Live*"_s), u"Rain and Snow, Live-"_s);
+    EXPECT_EQ(AlbumFiles::renameTitle(u"A&B&C"_s), u"AandBandC"_s);
+    int cursor = 4;
+    EXPECT_EQ(AlbumFiles::substituteSeparator(u"AC/DC"_s, u'/', cursor), u"AC-D-C"_s);
+    EXPECT_EQ(cursor, 5);
+}
+
+TEST(AlbumFileRules, ACopyReplacesTheTargetOnlyWhenComplete)
+{
+    QTemporaryDir dir;
+    const QString source = dir.filePath(u"song.mp3"_s);
+    const QString target = dir.filePath(u"album/song.mp3"_s);
+    ASSERT_TRUE(writeFile(source, QByteArray(3 << 20, 'n')));
+    ASSERT_TRUE(writeFile(target, "old"));
+    qint64 reported = 0;
+    ASSERT_TRUE(AlbumFiles::copyFile(source, target, [&](qint64 done, qint64) { reported = done; }));
+    EXPECT_EQ(readAll(target), readAll(source));
+    EXPECT_EQ(reported, 3 << 20);
+
+    QString error;
+    EXPECT_FALSE(AlbumFiles::copyFile(dir.filePath(u"missing.mp3"_s), dir.filePath(u"album/new.mp3"_s), {}, &error));
+    EXPECT_FALSE(error.isEmpty());
+    EXPECT_EQ(QDir(dir.filePath(u"album"_s)).entryList(QDir::Files), QStringList{u"song.mp3"_s});
+}
+
+// An application folder whose music folder (jb.ini line 1) is <tmp>/Music, with a catalogue.
+class NewAlbumTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        QDir().mkpath(m_music);
+        ASSERT_TRUE(writeFile(m_app.file(u"jb.ini"_s), m_music.toUtf8() + "\r\n2400\r\n"));
+        ASSERT_TRUE(writeCatalogue(m_dir.path(), {{u"Taken"_s}}));
+        ASSERT_TRUE(m_catalogue.open(m_app.file(u"tracks.lum"_s)));
+        m_songs.refresh();
+    }
+    QString source(const QString &name)
+    {
+        const QString path = m_dir.filePath(u"incoming/"_s + name);
+        writeFile(path, name.toUtf8());
+        return path;
+    }
+    QStringList records() { return querySql(m_app.file(u"tracks.lum"_s), u"SELECT Album, Path FROM songs ORDER BY ID"_s); }
+
+    QTemporaryDir m_dir;
+    AppFolder m_app{m_dir.path()};
+    QString m_music = m_dir.filePath(u"Music"_s);
+    Catalogue m_catalogue;
+    RecordView m_songs{m_catalogue, u"songs"_s};
+    FakePrompter m_prompter;
+    NewAlbumForm m_form{m_songs, m_app, m_prompter};
+};
+
+TEST_F(NewAlbumTest, CopyModeMakesTheFolderCopiesOnlyMusicAndAddsOneRecord)
+{
+    QDir().mkpath(m_dir.filePath(u"incoming/folder.mp3"_s));
+    m_form.drop({source(u"a.mp3"_s), source(u"b.MP3"_s), source(u"c.wav"_s), m_dir.filePath(u"incoming/folder.mp3"_s)});
+    EXPECT_EQ(m_form.tracks(), QStringList{m_dir.filePath(u"incoming/a.mp3"_s)});
+    const QString other = m_dir.filePath(u"other"_s);
+    writeFile(other + u"/x.wav"_s, "x");
+    writeFile(other + u"/y.mp3"_s, "y");
+    m_form.addFolder(other);
+    EXPECT_EQ(m_form.tracks().size(), 3);
+
+    m_form.setTitle(u"Rain & Snow: Live*"_s);
+    ASSERT_TRUE(m_form.create(5));
+    const QString folder = m_music + u"/Rain and Snow, Live-"_s;
+    EXPECT_EQ(QDir(folder).entryList(QDir::Files), (QStringList{u"a.mp3"_s, u"y.mp3"_s}));
+    EXPECT_EQ(readAll(folder + u"/a.mp3"_s), "a.mp3");
+    EXPECT_TRUE(m_form.tracks().isEmpty());
+    EXPECT_EQ(records().last(), u"Rain and Snow, Live-|"_s + folder + u'/');
+    EXPECT_EQ(m_prompter.messages, QStringList{u"New album created!"_s});
+}
+
+TEST_F(NewAlbumTest, AddInPlaceRecordsTheFolderAndCopiesNothing)
+{
+    const QString album = m_dir.filePath(u"Elsewhere/Blue Hour"_s);
+    writeFile(album + u"/1.ogg"_s, "1");
+    m_form.chooseLocate();
+    m_form.locate(album);
+    EXPECT_EQ(m_form.title(), u"Blue Hour"_s);
+    ASSERT_TRUE(m_form.create(5));
+    EXPECT_EQ(records().last(), u"Blue Hour|"_s + album + u'/');
+    EXPECT_EQ(QDir(album).entryList(QDir::Files), QStringList{u"1.ogg"_s});
+    EXPECT_FALSE(QFileInfo::exists(m_music + u"/Blue Hour"_s));
+}
+
+TEST_F(NewAlbumTest, RefusalsComeBeforeAnythingIsMadeOnDisk)
+{
+    EXPECT_FALSE(m_form.create(5));
+    m_form.drop({source(u"a.mp3"_s)});
+    EXPECT_FALSE(m_form.create(5));
+    m_form.setTitle(u"Taken"_s);
+    EXPECT_FALSE(m_form.create(5));
+    EXPECT_FALSE(QFileInfo::exists(m_music + u"/Taken"_s));
+    QDir().mkpath(m_music + u"/Exists"_s);
+    m_form.setTitle(u"Exists"_s);
+    EXPECT_FALSE(m_form.create(5));
+    EXPECT_EQ(m_prompter.messages,
+              (QStringList{u"No tracks have yet been added - please drag music tracks to the left hand pain or use the "
+                           "Copy from Folder button"_s,
+                           u"Please enter a title."_s,
+                           u"Lumetra already has an album with this name listed!  Please choose a different name."_s,
+                           NewAlbumForm::kFolderExists}));
+    EXPECT_EQ(records().size(), 1);
+    m_form.removeTrack(-1);
+    EXPECT_EQ(m_prompter.messages.last(), u"Please Select a Track first"_s);
+}
+
+TEST_F(NewAlbumTest, TheDefaultMusicFolderAndTheRestartWarning)
+{
+    ASSERT_TRUE(writeFile(m_app.file(u"jb.ini"_s), "(Lumetra default)\r\n"));
+    QDir().mkpath(m_app.defaultMusicFolder());
+    m_form.drop({source(u"a.mp3"_s)});
+    m_form.setTitle(u"Captain's Log"_s);
+    ASSERT_TRUE(m_form.create(1));
+    EXPECT_TRUE(QFileInfo::exists(m_app.defaultMusicFolder() + u"/Captain's Log/a.mp3"_s));
+    EXPECT_TRUE(m_prompter.messages.first().startsWith(u"If you have less than 2 albums in Lumetra"_s));
+    m_songs.moveFirst();
+    EXPECT_TRUE(m_songs.findFirst(u"album = 'Captain''s Log'"_s));
+}
+
+} // namespace
