@@ -15,6 +15,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QStackedWidget>
+#include <QStyle>
 #include <QVBoxLayout>
 
 namespace lumetra {
@@ -37,10 +38,10 @@ QPushButton *button(const QString &name, const QString &text, QWidget *parent)
 }
 
 // One of the two options of the opening page: a large button with an icon and its explanation.
-QPushButton *option(const QString &name, const QString &text, const QString &icon, QWidget *parent)
+QPushButton *option(const QString &name, const QString &text, QStyle::StandardPixmap icon, QWidget *parent)
 {
     QPushButton *b = button(name, text, parent);
-    b->setIcon(QIcon(icon));
+    b->setIcon(parent->style()->standardIcon(icon));
     b->setIconSize(QSize(64, 64));
     b->setMinimumHeight(96);
     b->setStyleSheet(QStringLiteral("QPushButton { text-align: left; padding: 12px; font-size: 11pt; }"));
@@ -76,10 +77,10 @@ NewAlbumWindow::NewAlbumWindow(RecordView &songs, const AppFolder &app, Prompter
     chooseLayout->addWidget(wrappedLabel(QStringLiteral("Label5"), QStringLiteral("Please select an option:"), choose));
     QPushButton *inPlace = option(QStringLiteral("Image3"),
                                   QStringLiteral("Add the songs to the database and leave them where they are on disk"),
-                                  app.ownFile(QStringLiteral("nocover.jpg")), choose);
+                                  QStyle::SP_DirOpenIcon, choose);
     QPushButton *copy = option(QStringLiteral("Image4"),
                                QStringLiteral("Add the songs to the database and copy them to the default music folder"),
-                               app.ownFile(QStringLiteral("lumetra2.jpg")), choose);
+                               QStyle::SP_FileDialogNewFolder, choose);
     chooseLayout->addWidget(inPlace);
     chooseLayout->addWidget(copy);
     auto *noteRow = new QHBoxLayout;
