@@ -9,6 +9,7 @@
 #include "ui/mainwindow.h"
 #include "ui/pointerwidgets.h"
 #include "ui/qtdialogs.h"
+#include "ui/qtshell.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -76,7 +77,8 @@ void measurePage(const QString &dir)
     SilentPrompter prompter;
     const auto random = RandomSource::clockSeeded();
     QtDialogs dialogs;
-    MainWindow window(folder, Seams{player, prompter, *random, dialogs}, kScreen);
+    QtShell shell;
+    MainWindow window(folder, Seams{player, prompter, *random, dialogs, shell, BrowserFactory()}, kScreen);
     window.load();
 
     const int coverPx = window.slot(0)->cover()->width();
@@ -144,7 +146,8 @@ int wallChild(int argc, char *argv[], const QString &dir)
     SilentPrompter prompter;
     const auto random = RandomSource::clockSeeded();
     QtDialogs dialogs;
-    MainWindow window(folder, Seams{player, prompter, *random, dialogs}, kScreen);
+    QtShell shell;
+    MainWindow window(folder, Seams{player, prompter, *random, dialogs, shell, BrowserFactory()}, kScreen);
     window.show();
     window.load();
     QApplication::processEvents();

@@ -7,6 +7,7 @@
 #include "ui/mainwindow.h"
 #include "ui/qtdialogs.h"
 #include "ui/qtshell.h"
+#include "web/webbrowser.h"
 #include "ui/qtprompter.h"
 
 #include <QApplication>
@@ -120,6 +121,7 @@ int main(int argc, char *argv[])
 {
     if (wantsScan(argc, argv))
         return scanFromCommandLine(argc, argv);
+    WebBrowser::prepareApplication();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Lumetra"));
     QApplication::setApplicationVersion(QStringLiteral(PROJECT_VERSION_STRING));
@@ -158,7 +160,8 @@ int main(int argc, char *argv[])
     QtPrompter prompter;
     QtDialogs dialogs;
     QtShell shell;
-    MainWindow window(folder, Seams{player, prompter, *random, dialogs, shell});
+    MainWindow window(folder, Seams{player, prompter, *random, dialogs, shell,
+                                    [](QWidget *parent) -> Browser * { return new WebBrowser(parent); }});
     prompter.setParent(&window);
     QObject::connect(&window, &MainWindow::closed, &app, &QApplication::quit, Qt::QueuedConnection);
     closeOnTerminate(window);

@@ -4,6 +4,9 @@
 #include "collectionspanel.h"
 #include "copyprogress.h"
 #include "core/shell.h"
+#include "export/inventory.h"
+#include "helpwindow.h"
+#include "searchwindow.h"
 #include "newalbumwindow.h"
 #include "core/coverloader.h"
 #include "core/prompter.h"
@@ -20,6 +23,7 @@
 #include "wall/twips.h"
 
 #include <QCloseEvent>
+#include <QtConcurrent/QtConcurrentMap>
 #include <QGuiApplication>
 #include <QCursor>
 #include <QLoggingCategory>
@@ -71,6 +75,7 @@ MainWindow::MainWindow(const AppFolder &app, Seams seams, QRect screen, QWidget 
     , m_prompter(seams.prompter)
     , m_dialogs(seams.dialogs)
     , m_shell(seams.shell)
+    , m_browser(std::move(seams.browser))
     , m_songs(m_catalogue, QStringLiteral("songs"))
     , m_opts(m_catalogue, QStringLiteral("opts"))
     , m_wall(m_songs, m_albums, m_app)
@@ -178,8 +183,7 @@ void MainWindow::buildStrip()
     m_next->setToolTip(kLetterTip);
     m_previous->setToolTip(kLetterTip);
     m_help->setToolTip(QStringLiteral("Help"));
-    // The help window arrives with its own page.
-    m_help->setEnabled(false);
+    connect(m_help, &PictureButton::clicked, this, &MainWindow::openHelp);
 
     connect(m_next, &PictureButton::clicked, this, &MainWindow::nextPage);
     connect(m_previous, &PictureButton::clicked, this, &MainWindow::previousPage);
@@ -257,10 +261,11 @@ void MainWindow::buildMenus()
     command(m_modeMenu, QStringLiteral("mnucoll"), QStringLiteral("Collections"), [this] { m_collections.mnucoll(); });
 
     m_optionsMenu = menu(QStringLiteral("mnuoptions"), QStringLiteral("Options"));
-    item(m_optionsMenu, QStringLiteral("mnufind"), QStringLiteral("Search"));
+    command(m_optionsMenu, QStringLiteral("mnufind"), QStringLiteral("Search"), [this] { openSearch(); });
     command(m_optionsMenu, QStringLiteral("mnuorg"), QStringLiteral("Add New Album"), [this] { openNewAlbum(); });
     command(m_optionsMenu, QStringLiteral("mnuopt"), QStringLiteral("Settings"), [this] { openSettings(); });
-    item(m_optionsMenu, QStringLiteral("mnulab"), QStringLiteral("List Albums in Browser"));
+    command(m_optionsMenu, QStringLiteral("mnulab"), QStringLiteral("List Albums in Browser"),
+            [this] { listAlbumsInBrowser(); });
 
     m_coverMenu = menu(QStringLiteral("mnurt"), QStringLiteral("rightclick"));
     command(m_coverMenu, QStringLiteral("mnuplsh"), QStringLiteral("Play this album shuffled"),
@@ -459,11 +464,19 @@ void MainWindow::showPage()
 {
     const QSize coverSize(px(m_settings.coverSize), px(m_settings.coverSize));
     const auto &page = m_wall.page();
+    // Decoding dominates filling a page; the covers are independent, so every core takes a share.
+    const QList<QImage> pictures = QtConcurrent::blockingMapped(
+        QList<SlotContent>(page.begin(), page.end()),
+        [coverSize](const SlotContent &slot) { return loadCover(slot.picture, coverSize); });
+    QImage noCover;
     for (size_t k = 0; k < page.size() && k < m_slots.size(); ++k) {
-        QImage picture = loadCover(page[k].picture, coverSize);
+        QImage picture = pictures[static_cast<qsizetype>(k)];
         // A cover that cannot be read must not leave the previous album's picture in the slot.
-        if (picture.isNull())
-            picture = loadCover(m_app.noCoverPicture(), coverSize);
+        if (picture.isNull()) {
+            if (noCover.isNull())
+                noCover = loadCover(m_app.noCoverPicture(), coverSize);
+            picture = noCover;
+        }
         m_slots[k]->show(picture, page[k].title, page[k].id);
     }
     setWindowTitle(m_wall.windowTitle());
@@ -564,6 +577,64 @@ void MainWindow::addSongs()
 AddTracksWindow *MainWindow::addTracksWindow() const
 {
     return m_addTracksWindow;
+}
+
+void MainWindow::openSearch()
+{
+    if (m_searchWindow) {
+        m_searchWindow->raise();
+        m_searchWindow->activateWindow();
+        return;
+    }
+    const SearchWindow::Look look{colorFromStored(m_settings.backColor), colorFromStored(m_settings.textColor),
+                                  m_settings.backgroundPicture};
+    m_searchWindow = new SearchWindow(m_app.file(QStringLiteral("tracks.lum")), m_prompter,
+                                      [this](const QString &title) { return jumpToAlbum(title); }, look, this);
+    m_searchWindow->show();
+}
+
+SearchWindow *MainWindow::searchWindow() const
+{
+    return m_searchWindow;
+}
+
+bool MainWindow::jumpToAlbum(const QString &title)
+{
+    const int k = static_cast<int>(m_albums.titles().indexOf(title));
+    if (k < 0)
+        return false;
+    m_wall.setFirstAlbum(k);
+    display();
+    return true;
+}
+
+void MainWindow::listAlbumsInBrowser()
+{
+    if (m_albums.isEmpty())
+        return;
+    const QString page = m_app.file(QStringLiteral("albums.htm"));
+    QString error;
+    if (!Inventory::write(page, m_albums.titles(), m_app.ownFile(QStringLiteral("lumetra2.jpg")), &error)) {
+        m_prompter.message(QStringLiteral("The album list could not be written: %1").arg(error));
+        return;
+    }
+    m_shell.open(page);
+}
+
+void MainWindow::openHelp()
+{
+    if (!m_browser)
+        return;
+    if (!m_helpWindow)
+        m_helpWindow = new HelpWindow(m_app, m_browser, this);
+    m_helpWindow->show();
+    m_helpWindow->raise();
+    m_helpWindow->activateWindow();
+}
+
+HelpWindow *MainWindow::helpWindow() const
+{
+    return m_helpWindow;
 }
 
 void MainWindow::restoreWindow()

@@ -6,6 +6,7 @@
 #include "core/settings.h"
 #include "core/staterecord.h"
 #include "playback/collections.h"
+#include "browser.h"
 #include "playback/playback.h"
 #include "wall/albumcommands.h"
 #include "playback/playbackview.h"
@@ -35,6 +36,8 @@ class PointerFrame;
 class PointerLabel;
 class Prompter;
 class AddTracksWindow;
+class HelpWindow;
+class SearchWindow;
 class NewAlbumWindow;
 class RandomSource;
 class SettingsWindow;
@@ -48,6 +51,7 @@ struct Seams {
     RandomSource &random;
     Dialogs &dialogs;
     Shell &shell;
+    BrowserFactory browser;
 };
 
 // The program's window: the album wall with its button strip and letter bar, the track list panel and the
@@ -81,6 +85,14 @@ public:
     AddTracksWindow *addTracksWindow() const;
     TrackListingWindow *trackListingWindow() const;
     AlbumCommands &albumCommands() { return m_albumCommands; }
+    // Options > Search; the window jumps the wall with jumpToAlbum.
+    void openSearch();
+    SearchWindow *searchWindow() const;
+    bool jumpToAlbum(const QString &title);
+    // Options > List Albums in Browser: writes albums.htm and opens it.
+    void listAlbumsInBrowser();
+    void openHelp();
+    HelpWindow *helpWindow() const;
     // After the catalogue or jb.ini changed: the album list and the wall anew.
     void rebuildWall();
 
@@ -155,6 +167,7 @@ private:
     Prompter &m_prompter;
     Dialogs &m_dialogs;
     Shell &m_shell;
+    BrowserFactory m_browser;
     QRect m_screen;
     qreal m_dpi = 96;
 
@@ -199,6 +212,8 @@ private:
     QPointer<NewAlbumWindow> m_newAlbumWindow;
     QPointer<AddTracksWindow> m_addTracksWindow;
     QPointer<TrackListingWindow> m_trackListingWindow;
+    QPointer<SearchWindow> m_searchWindow;
+    QPointer<HelpWindow> m_helpWindow;
     bool m_closeAfterScan = false;
 };
 

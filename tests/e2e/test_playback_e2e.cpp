@@ -1,6 +1,7 @@
 #include "audiofile.h"
 #include "core/appfolder.h"
 #include "playback/qtmediaplayer.h"
+#include "support/fakebrowser.h"
 #include "support/fakes.h"
 #include "support/testlibrary.h"
 #include "synth.h"
@@ -82,7 +83,7 @@ protected:
             "(Lumetra default)\r\n2400\r\n150\r\n0\r\n16777215\r\n010\r\nDejaVu Sans+9&False\r\n\r\n"));
 
         m_window =
-            std::make_unique<MainWindow>(m_app, Seams{m_player, m_prompter, m_random, m_dialogs, m_shell},
+            std::make_unique<MainWindow>(m_app, Seams{m_player, m_prompter, m_random, m_dialogs, m_shell, FakeBrowser::factory()},
                                                 QRect(0, 0, 1920, 1080));
         m_window->show();
         m_window->load();

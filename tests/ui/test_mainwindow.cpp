@@ -1,4 +1,5 @@
 #include "core/appfolder.h"
+#include "support/fakebrowser.h"
 #include "support/fakes.h"
 #include "support/testlibrary.h"
 #include "ui/collectionspanel.h"
@@ -83,7 +84,7 @@ protected:
     MainWindow &start()
     {
         m_window =
-            std::make_unique<MainWindow>(m_app, Seams{m_player, m_prompter, m_random, m_dialogs, m_shell},
+            std::make_unique<MainWindow>(m_app, Seams{m_player, m_prompter, m_random, m_dialogs, m_shell, FakeBrowser::factory()},
                                                 QRect(0, 0, 1920, 1080));
         m_window->load();
         return *m_window;

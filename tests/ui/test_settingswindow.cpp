@@ -2,6 +2,7 @@
 #include "core/catalogue.h"
 #include "core/recordview.h"
 #include "core/settingsform.h"
+#include "support/fakebrowser.h"
 #include "support/fakes.h"
 #include "support/testlibrary.h"
 #include "ui/mainwindow.h"
@@ -153,7 +154,7 @@ protected:
     {
         m_savedCwd = QDir::currentPath();
         ASSERT_TRUE(m_app.prepare(u":/files"_s));
-        m_window = std::make_unique<MainWindow>(m_app, Seams{m_player, m_prompter, m_random, m_dialogs, m_shell},
+        m_window = std::make_unique<MainWindow>(m_app, Seams{m_player, m_prompter, m_random, m_dialogs, m_shell, FakeBrowser::factory()},
                                                 QRect(0, 0, 1920, 1080));
     }
     void TearDown() override
