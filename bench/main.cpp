@@ -1,4 +1,5 @@
 #include "scanbench.h"
+#include "searchbench.h"
 #include "wallbench.h"
 
 #include <QApplication>
@@ -12,6 +13,7 @@ void usage()
 {
     std::puts("usage: lumetra-bench wall        album wall: page fill, start-up and memory against their floors\n"
               "       lumetra-bench scan        folder scanner against find over the same tree\n"
+              "       lumetra-bench search      track search against find -iname over the same tree\n"
               "       lumetra-bench wall-child DIR   (internal) start on DIR, report the first page, exit");
 }
 
@@ -32,6 +34,8 @@ int main(int argc, char *argv[])
         return lumetra::bench::wallBench(QString::fromLocal8Bit(argv[0]));
     if (command == "scan")
         return lumetra::bench::scanBench();
+    if (command == "search")
+        return lumetra::bench::searchBench();
     usage();
     return 2;
 }

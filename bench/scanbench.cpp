@@ -1,5 +1,7 @@
 #include "scanbench.h"
 
+#include "synthlibrary.h"
+
 #include "core/catalogue.h"
 #include "core/recordview.h"
 #include "scan/scanner.h"
@@ -18,31 +20,7 @@ namespace lumetra::bench {
 
 namespace {
 
-constexpr int kArtists = 1000;
-constexpr int kAlbumsPerArtist = 5;
-constexpr int kTracksPerAlbum = 12;
 constexpr int kRuns = 5;
-
-bool makeTree(const QString &root)
-{
-    const char *const kinds[] = {".mp3", ".ogg", ".wma", ".m4a"};
-    for (int a = 0; a < kArtists; ++a) {
-        for (int b = 0; b < kAlbumsPerArtist; ++b) {
-            const QString album = QStringLiteral("%1/Artist %2/Album %3 of %2/").arg(root).arg(a).arg(b);
-            if (!QDir().mkpath(album))
-                return false;
-            for (int t = 0; t < kTracksPerAlbum; ++t) {
-                QFile track(album + QStringLiteral("%1 Track%2").arg(t + 1, 2, 10, QLatin1Char('0')).arg(QString::fromLatin1(kinds[(a + b) % 4])));
-                if (!track.open(QIODevice::WriteOnly))
-                    return false;
-            }
-            QFile cover(album + QStringLiteral("folder.jpg"));
-            if (!cover.open(QIODevice::WriteOnly) || cover.write("\xFF\xD8\xFF\xE0 small picture") < 0)
-                return false;
-        }
-    }
-    return true;
-}
 
 double median(std::vector<double> values)
 {
@@ -58,11 +36,11 @@ int scanBench()
     const QString root = work.filePath(QStringLiteral("Music"));
     QElapsedTimer timer;
     timer.start();
-    if (!makeTree(root)) {
+    if (!makeMusicTree(root)) {
         std::fprintf(stderr, "cannot build the tree\n");
         return 1;
     }
-    std::fprintf(stderr, "tree of %d albums built in %.1f s\n", kArtists * kAlbumsPerArtist, timer.elapsed() / 1000.0);
+    std::fprintf(stderr, "tree of %d albums built in %.1f s\n", kTreeAlbums, timer.elapsed() / 1000.0);
 
     Catalogue catalogue;
     if (!catalogue.open(work.filePath(QStringLiteral("tracks.lum")))) {
@@ -95,7 +73,7 @@ int scanBench()
         sinceTurn.start();
         const Scanner::Result result = scanner.scan(root, Scanner::Layout::Nested);
         longestGap = std::max(longestGap, sinceTurn.elapsed());
-        if (!result.ok || result.found.size() != kArtists * kAlbumsPerArtist)
+        if (!result.ok || result.found.size() != kTreeAlbums)
             std::fprintf(stderr, "scan found %lld albums: %s\n", static_cast<long long>(result.found.size()),
                          qPrintable(result.error));
         return clock.nsecsElapsed() / 1e9;

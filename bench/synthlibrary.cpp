@@ -100,4 +100,28 @@ bool makeSynthLibrary(const QString &dir, int albums, int distinctCovers, QStrin
     return true;
 }
 
+bool makeMusicTree(const QString &root)
+{
+    constexpr int kArtists = 1000;
+    constexpr int kAlbumsPerArtist = kTreeAlbums / kArtists;
+    constexpr int kTracksPerAlbum = 12;
+    const char *const kinds[] = {".mp3", ".ogg", ".wma", ".m4a"};
+    for (int a = 0; a < kArtists; ++a) {
+        for (int b = 0; b < kAlbumsPerArtist; ++b) {
+            const QString album = QStringLiteral("%1/Artist %2/Album %3 of %2/").arg(root).arg(a).arg(b);
+            if (!QDir().mkpath(album))
+                return false;
+            for (int t = 0; t < kTracksPerAlbum; ++t) {
+                QFile track(album + QStringLiteral("%1 Track%2").arg(t + 1, 2, 10, QLatin1Char('0')).arg(QString::fromLatin1(kinds[(a + b) % 4])));
+                if (!track.open(QIODevice::WriteOnly))
+                    return false;
+            }
+            QFile cover(album + QStringLiteral("folder.jpg"));
+            if (!cover.open(QIODevice::WriteOnly) || cover.write("\xFF\xD8\xFF\xE0 small picture") < 0)
+                return false;
+        }
+    }
+    return true;
+}
+
 } // namespace lumetra::bench

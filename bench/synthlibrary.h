@@ -14,4 +14,9 @@ struct SynthLibrary {
 
 bool makeSynthLibrary(const QString &dir, int albums, int distinctCovers, QString *error);
 
+// A music tree of 5,000 album folders under 1,000 artist folders, each with 12 empty tracks "NN Track.ext"
+// and one small folder.jpg: about 70,000 entries.
+inline constexpr int kTreeAlbums = 5000;
+bool makeMusicTree(const QString &root);
+
 } // namespace lumetra::bench

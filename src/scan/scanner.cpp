@@ -9,6 +9,9 @@
 #include <QFile>
 
 #include <algorithm>
+#include <cctype>
+#include <cstring>
+#include <string_view>
 #include <deque>
 #include <filesystem>
 #include <set>
@@ -58,27 +61,58 @@ bool isPicture(const QString &name)
 
 struct Entry {
     QString name;
-    bool folder = false;
     bool link = false;
 };
 
-void sortByName(std::vector<Entry> &entries)
+// What the scan needs of one folder: its sub-folders in name order, and the first music file and the first
+// picture by name. Hidden (dot) entries are left out; an unreadable folder has none.
+struct FolderContents {
+    std::vector<Entry> folders;
+    QString firstMusic;
+    QString picture;
+
+    // Only names that can matter are turned into text; most files of a tree are passed over here.
+    void addFile(const QString &name)
+    {
+        auto keepFirst = [&name](QString &best) {
+            if (best.isEmpty() || QString::compare(name, best, Qt::CaseInsensitive) < 0)
+                best = name;
+        };
+        if (Scanner::isMusicFile(name))
+            keepFirst(firstMusic);
+        else if (isPicture(name))
+            keepFirst(picture);
+    }
+    void sortFolders()
+    {
+        std::sort(folders.begin(), folders.end(), [](const Entry &a, const Entry &b) {
+            return QString::compare(a.name, b.name, Qt::CaseInsensitive) < 0;
+        });
+    }
+};
+
+#ifdef Q_OS_UNIX
+// A name that can be music or a picture by its last four bytes, before it is decoded.
+bool mayMatter(const char *name)
 {
-    std::sort(entries.begin(), entries.end(), [](const Entry &a, const Entry &b) {
-        return QString::compare(a.name, b.name, Qt::CaseInsensitive) < 0;
-    });
+    const size_t length = std::strlen(name);
+    if (length < 4)
+        return false;
+    char tail[4];
+    for (int i = 0; i < 4; ++i)
+        tail[i] = static_cast<char>(std::tolower(static_cast<unsigned char>(name[length - 4 + i])));
+    const std::string_view ext(tail, 4);
+    return ext == ".mp3" || ext == ".wma" || ext == ".ogg" || ext == ".m4a" || ext == ".jpg" || ext == ".gif"
+           || ext == ".bmp";
 }
 
-// One folder's entries in name order, without hidden (dot) entries. An unreadable folder has none.
-#ifdef Q_OS_UNIX
 // readdir with the entry types it reports costs a third of std::filesystem's walk.
-std::vector<Entry> listFolder(const QString &folder)
+FolderContents listFolder(const QString &folder)
 {
-    std::vector<Entry> entries;
-    const QByteArray path = QFile::encodeName(folder);
-    DIR *dir = ::opendir(path.constData());
+    FolderContents contents;
+    DIR *dir = ::opendir(QFile::encodeName(folder).constData());
     if (!dir)
-        return entries;
+        return contents;
     while (const dirent *entry = ::readdir(dir)) {
         if (entry->d_name[0] == '.')
             continue;
@@ -88,16 +122,19 @@ std::vector<Entry> listFolder(const QString &folder)
             struct stat info;
             isFolder = ::fstatat(::dirfd(dir), entry->d_name, &info, 0) == 0 && S_ISDIR(info.st_mode);
         }
-        entries.push_back({QFile::decodeName(entry->d_name), isFolder, isFolder && link});
+        if (isFolder)
+            contents.folders.push_back({QFile::decodeName(entry->d_name), link});
+        else if (mayMatter(entry->d_name))
+            contents.addFile(QFile::decodeName(entry->d_name));
     }
     ::closedir(dir);
-    sortByName(entries);
-    return entries;
+    contents.sortFolders();
+    return contents;
 }
 #else
-std::vector<Entry> listFolder(const QString &folder)
+FolderContents listFolder(const QString &folder)
 {
-    std::vector<Entry> entries;
+    FolderContents contents;
     std::error_code error;
     fs::directory_iterator it(toPath(folder), fs::directory_options::skip_permission_denied, error);
     for (; !error && it != fs::directory_iterator(); it.increment(error)) {
@@ -105,11 +142,13 @@ std::vector<Entry> listFolder(const QString &folder)
         if (name.startsWith(u'.'))
             continue;
         std::error_code typeError;
-        const bool folderEntry = it->is_directory(typeError);
-        entries.push_back({std::move(name), folderEntry, folderEntry && it->is_symlink(typeError)});
+        if (it->is_directory(typeError))
+            contents.folders.push_back({std::move(name), it->is_symlink(typeError)});
+        else
+            contents.addFile(name);
     }
-    sortByName(entries);
-    return entries;
+    contents.sortFolders();
+    return contents;
 }
 #endif
 
@@ -205,23 +244,18 @@ Scanner::Result Scanner::scan(const QString &rootText, Layout layout)
         const QString folder = queue.front();
         if (m_progress)
             m_progress(searching + folder);
-        QString firstMusic;
-        QString picture;
-        for (const Entry &entry : listFolder(folder)) {
-            if (entry.folder) {
-                // A link back up the tree would be walked for ever.
-                if (entry.link) {
-                    const QString target = QDir(folder + entry.name).canonicalPath() + u'/';
-                    if (target.size() <= 1 || QString(folder).startsWith(target) || !linkedFolders.insert(target).second)
-                        continue;
-                }
-                queue.push_back(folder + entry.name + QDir::separator());
-            } else if (firstMusic.isEmpty() && isMusicFile(entry.name)) {
-                firstMusic = entry.name;
-            } else if (picture.isEmpty() && isPicture(entry.name)) {
-                picture = entry.name;
+        const FolderContents contents = listFolder(folder);
+        for (const Entry &entry : contents.folders) {
+            // A link back up the tree would be walked for ever.
+            if (entry.link) {
+                const QString target = QDir(folder + entry.name).canonicalPath() + u'/';
+                if (target.size() <= 1 || QString(folder).startsWith(target) || !linkedFolders.insert(target).second)
+                    continue;
             }
+            queue.push_back(folder + entry.name + QDir::separator());
         }
+        const QString &firstMusic = contents.firstMusic;
+        const QString &picture = contents.picture;
         if (!firstMusic.isEmpty()) {
             result.found.append(folder + firstMusic);
             const Record record = recordFor(folder, layout);

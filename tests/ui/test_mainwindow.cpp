@@ -5,6 +5,8 @@
 #include "ui/collectionspanel.h"
 #include "ui/addtrackswindow.h"
 #include "ui/coverslot.h"
+#include "ui/helpwindow.h"
+#include "ui/searchwindow.h"
 #include "ui/newalbumwindow.h"
 #include "ui/letterbar.h"
 #include "ui/mainwindow.h"
@@ -366,6 +368,58 @@ TEST_F(MainWindowTest, TheNewAlbumWindowMakesAnAlbumThatShowsAtOnce)
     EXPECT_EQ(m_prompter.messages.last(), u"New album created!"_s);
     EXPECT_EQ(window.windowTitle(), u"Lumetra Jukebox: 3 albums loaded."_s);
     EXPECT_TRUE(QFileInfo::exists(m_app.defaultMusicFolder() + u"/AC-DC, Live/t.mp3"_s));
+}
+
+TEST_F(MainWindowTest, SearchJumpsTheWallToTheFirstAlbumOfThatTitle)
+{
+    QList<TestAlbum> albums = numbered(40);
+    albums.append({u"Album 033"_s, true, {u"Hey Jude.mp3"_s}}); // a second album of that title
+    ASSERT_TRUE(writeCatalogue(m_dir.path(), albums));
+    MainWindow &window = start();
+    window.menu(u"mnuoptions"_s)->findChild<QAction *>(u"mnufind"_s)->trigger();
+    SearchWindow *search = window.searchWindow();
+    ASSERT_NE(search, nullptr);
+    search->setText(u"JUDE"_s);
+    search->finder();
+    EXPECT_EQ(search->results(), QStringList{u"Hey Jude --- Album 033"_s});
+    EXPECT_EQ(search->status(), u"Double-click on any result to move to that album..."_s);
+    search->jumpTo(0);
+    EXPECT_EQ(window.slot(0)->title(), u"Album 033"_s);
+    EXPECT_EQ(window.slot(1)->title(), u"Album 033"_s); // the second album of that title follows
+
+    window.openSearch();
+    window.searchWindow()->jumpTo(-1);
+    EXPECT_EQ(m_prompter.messages.last(), u"Error - not found!"_s);
+    window.searchWindow()->setText(u"nothing like this"_s);
+    window.searchWindow()->finder();
+    EXPECT_EQ(window.searchWindow()->status(), u"No matches found! Try a simpler search perhaps?"_s);
+}
+
+TEST_F(MainWindowTest, TheInventoryIsWrittenAndOpenedOnlyWhenThereAreAlbums)
+{
+    MainWindow &empty = start();
+    empty.listAlbumsInBrowser();
+    EXPECT_FALSE(QFileInfo::exists(m_app.file(u"albums.htm"_s)));
+    EXPECT_TRUE(m_shell.opened.isEmpty());
+    m_window.reset();
+
+    ASSERT_TRUE(writeCatalogue(m_dir.path(), {{u"<b>Loud</b>"_s}, {u"Quiet"_s}}));
+    MainWindow &window = start();
+    window.listAlbumsInBrowser();
+    EXPECT_EQ(m_shell.opened, QStringList{m_app.file(u"albums.htm"_s)});
+    const QByteArray page = readAll(m_app.file(u"albums.htm"_s));
+    EXPECT_EQ(page.count("\r\n"), 6 + 2 * 7 + 1);
+    EXPECT_TRUE(page.contains("&lt;b&gt;Loud&lt;/b&gt;"));
+}
+
+TEST_F(MainWindowTest, TheHelpButtonOpensTheHelpPage)
+{
+    ASSERT_TRUE(writeCatalogue(m_dir.path(), numbered(2)));
+    MainWindow &window = start();
+    window.button(u"Image12"_s)->click();
+    ASSERT_NE(window.helpWindow(), nullptr);
+    EXPECT_EQ(window.helpWindow()->windowTitle(), u"Help -[Lumetra 1.5.0]"_s);
+    EXPECT_EQ(window.helpWindow()->browser()->url(), QUrl::fromLocalFile(m_app.ownFile(u"lumetra.htm"_s)));
 }
 
 TEST_F(MainWindowTest, RightClickOnACoverOpensTheCoverMenuForIt)
