@@ -2,6 +2,7 @@
 
 #include "addtrackswindow.h"
 #include "collectionspanel.h"
+#include "coverartwindow.h"
 #include "copyprogress.h"
 #include "core/shell.h"
 #include "export/inventory.h"
@@ -238,13 +239,6 @@ void MainWindow::buildMenus()
         m->setObjectName(name);
         return m;
     };
-    // Each command arrives with its window; until then it is shown but cannot be chosen.
-    auto item = [](QMenu *m, const QString &name, const QString &caption) {
-        QAction *action = m->addAction(caption);
-        action->setObjectName(name);
-        action->setEnabled(false);
-        return action;
-    };
     m_modeMenu = menu(QStringLiteral("mnuMode"), QStringLiteral("Mode"));
     auto command = [this](QMenu *m, const QString &name, const QString &caption, auto handler) {
         QAction *action = m->addAction(caption);
@@ -271,7 +265,7 @@ void MainWindow::buildMenus()
     command(m_coverMenu, QStringLiteral("mnuplsh"), QStringLiteral("Play this album shuffled"),
             [this] { m_playback.mnuplsh(); });
     command(m_coverMenu, QStringLiteral("mnulist"), QStringLiteral("List Songs"), [this] { listSongs(); });
-    item(m_coverMenu, QStringLiteral("mnuart"), QStringLiteral("Get Cover Art"));
+    command(m_coverMenu, QStringLiteral("mnuart"), QStringLiteral("Get Cover Art"), [this] { openCoverArt(); });
     command(m_coverMenu, QStringLiteral("mnuexplore"), QStringLiteral("Explore"), [this] { exploreAlbum(); });
     QMenu *shuffle = menu(QStringLiteral("mnushuff"), QStringLiteral("Shuffle"), m_coverMenu);
     command(shuffle, QStringLiteral("mnuskip"), QStringLiteral("Skip this album when in shuffle mode"),
@@ -630,6 +624,31 @@ void MainWindow::openHelp()
     m_helpWindow->show();
     m_helpWindow->raise();
     m_helpWindow->activateWindow();
+}
+
+void MainWindow::openCoverArt()
+{
+    const int slot = m_playback.overCover();
+    const auto album = m_albumCommands.album(slot);
+    if (!album || !m_browser)
+        return;
+    if (m_coverArtWindow)
+        m_coverArtWindow->close();
+    const CoverArtWindow::Album chosen{m_wall.page()[slot].id, album->title, album->path, slot};
+    m_coverArtWindow = new CoverArtWindow(chosen, m_songs, m_app, m_prompter, m_dialogs, m_browser, this);
+    connect(m_coverArtWindow, &CoverArtWindow::saved, this, [this](int k, const QString &id, const QString &cover) {
+        // The slot may show another album by now; then the next fill of the wall shows the new cover.
+        if (k < slotCount() && m_slots[k]->id() == id) {
+            const QSize size(px(m_settings.coverSize), px(m_settings.coverSize));
+            m_slots[k]->show(loadCover(cover, size), m_slots[k]->title(), id);
+        }
+    });
+    m_coverArtWindow->show();
+}
+
+CoverArtWindow *MainWindow::coverArtWindow() const
+{
+    return m_coverArtWindow;
 }
 
 HelpWindow *MainWindow::helpWindow() const

@@ -36,6 +36,7 @@ class PointerFrame;
 class PointerLabel;
 class Prompter;
 class AddTracksWindow;
+class CoverArtWindow;
 class HelpWindow;
 class SearchWindow;
 class NewAlbumWindow;
@@ -92,6 +93,9 @@ public:
     // Options > List Albums in Browser: writes albums.htm and opens it.
     void listAlbumsInBrowser();
     void openHelp();
+    // "Get Cover Art" for the slot in overCover().
+    void openCoverArt();
+    CoverArtWindow *coverArtWindow() const;
     HelpWindow *helpWindow() const;
     // After the catalogue or jb.ini changed: the album list and the wall anew.
     void rebuildWall();
@@ -214,6 +218,7 @@ private:
     QPointer<TrackListingWindow> m_trackListingWindow;
     QPointer<SearchWindow> m_searchWindow;
     QPointer<HelpWindow> m_helpWindow;
+    QPointer<CoverArtWindow> m_coverArtWindow;
     bool m_closeAfterScan = false;
 };
 

@@ -4,6 +4,7 @@
 #include "support/testlibrary.h"
 #include "ui/collectionspanel.h"
 #include "ui/addtrackswindow.h"
+#include "ui/coverartwindow.h"
 #include "ui/coverslot.h"
 #include "ui/helpwindow.h"
 #include "ui/searchwindow.h"
@@ -14,6 +15,7 @@
 #include "ui/pointerwidgets.h"
 
 #include <QAccessible>
+#include <QClipboard>
 #include <QApplication>
 #include <QDir>
 #include <QEnterEvent>
@@ -420,6 +422,30 @@ TEST_F(MainWindowTest, TheHelpButtonOpensTheHelpPage)
     ASSERT_NE(window.helpWindow(), nullptr);
     EXPECT_EQ(window.helpWindow()->windowTitle(), u"Help -[Lumetra 1.5.0]"_s);
     EXPECT_EQ(window.helpWindow()->browser()->url(), QUrl::fromLocalFile(m_app.ownFile(u"lumetra.htm"_s)));
+}
+
+TEST_F(MainWindowTest, APastedCoverIsSavedAndShownOnTheWallAtOnce)
+{
+    ASSERT_TRUE(writeCatalogue(m_dir.path(), {{u"Abbey"_s, false}, {u"Blue"_s}}));
+    MainWindow &window = start();
+    window.playback().setOverCover(0);
+    window.menu(u"mnurt"_s)->findChild<QAction *>(u"mnuart"_s)->trigger();
+    CoverArtWindow *art = window.coverArtWindow();
+    ASSERT_NE(art, nullptr);
+    EXPECT_EQ(art->browser()->url(), QUrl::fromLocalFile(m_app.ownFile(u"copy.htm"_s)));
+    art->google();
+    EXPECT_EQ(art->browser()->url().toString(), u"https://images.google.com/images?svnum=10&hl=en&lr=&q=Abbey"_s);
+
+    QImage green(50, 50, QImage::Format_RGB32);
+    green.fill(Qt::green);
+    QGuiApplication::clipboard()->setImage(green);
+    art->pasteFromClipboard();
+    art->okay();
+    const QString folder = window.albumCommands().album(0)->path;
+    EXPECT_TRUE(readAll(folder + u"aa-cover.jpg"_s).startsWith("BM"));
+    EXPECT_EQ(querySql(catalogue(), u"SELECT Picture FROM songs WHERE Album = 'Abbey'"_s), QStringList{u"aa-cover.jpg"_s});
+    const QImage shown = window.slot(0)->cover()->pixmap().toImage();
+    EXPECT_EQ(qGreen(shown.pixel(shown.width() / 2, shown.height() / 2)), 255);
 }
 
 TEST_F(MainWindowTest, RightClickOnACoverOpensTheCoverMenuForIt)

@@ -1,0 +1,93 @@
+#include "core/catalogue.h"
+#include "core/coverart.h"
+#include "core/coverloader.h"
+#include "core/recordview.h"
+#include "support/fakes.h"
+#include "support/testlibrary.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+using namespace Qt::StringLiterals;
+using namespace lumetra;
+using namespace lumetra::test;
+
+namespace {
+
+TEST(CoverSearch, BlanksBecomeCommasAndAddressBreakersAreEncoded)
+{
+    const QString base = u"https://images.google.com/images?svnum=10&hl=en&lr=&q="_s;
+    EXPECT_EQ(CoverArtForm::searchAddress(u"Travis, The Best Of"_s), base + u"Travis,,The,Best,Of"_s);
+    EXPECT_EQ(CoverArtForm::searchAddress(u"Abbey"_s), base + u"Abbey"_s);
+    EXPECT_EQ(CoverArtForm::searchAddress(u"Rock & Roll #1 100% C+"_s), base + u"Rock,%26,Roll,%231,100%25,C%2B"_s);
+    EXPECT_EQ(CoverArtForm::searchAddress(u"Björk's \"Vespertine\""_s), base + u"Björk's,\"Vespertine\""_s);
+}
+
+// One album whose record names another picture, "front.jpg".
+class CoverArtTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(writeCatalogue(m_dir.path(), {{u"Abbey"_s}}));
+        ASSERT_TRUE(m_catalogue.open(m_dir.filePath(u"tracks.lum"_s)));
+        m_songs.refresh();
+        m_songs.moveFirst();
+        m_path = m_songs.value(u"Path"_s);
+        m_songs.setValue(u"Picture"_s, u"front.jpg"_s);
+        ASSERT_TRUE(m_songs.update());
+        ASSERT_TRUE(writeFile(m_path + u"front.jpg"_s, "old picture"));
+    }
+    QString picture() { return querySql(m_dir.filePath(u"tracks.lum"_s), u"SELECT Picture FROM songs"_s).value(0); }
+    // A one-pixel GIF of that colour (Qt reads GIF but does not write it).
+    QString gif(QColor colour)
+    {
+        QByteArray bytes("GIF89a\x01\x00\x01\x00\x80\x00\x00", 13);
+        bytes.append(char(colour.red())).append(char(colour.green())).append(char(colour.blue()));
+        bytes.append("\x00\x00\x00,\x00\x00\x00\x00\x01\x00\x01\x00\x00\x02\x02\x44\x01\x00;", 22);
+        const QString file = m_dir.filePath(u"found.gif"_s);
+        writeFile(file, bytes);
+        return file;
+    }
+
+    QTemporaryDir m_dir;
+    Catalogue m_catalogue;
+    RecordView m_songs{m_catalogue, u"songs"_s};
+    QString m_path;
+    FakePrompter m_prompter;
+};
+
+TEST_F(CoverArtTest, AChosenGifIsSavedAsBitmapDataUnderTheCoverName)
+{
+    CoverArtForm form(m_songs, m_prompter, u"1"_s, u"Abbey"_s, m_path);
+    EXPECT_FALSE(form.okay()); // nothing to save yet
+    form.browse(gif(Qt::red));
+    ASSERT_TRUE(form.okay());
+    const QByteArray bytes = readAll(m_path + u"aa-cover.jpg"_s);
+    EXPECT_TRUE(bytes.startsWith("BM"));
+    EXPECT_EQ(qRed(loadCover(m_path + u"aa-cover.jpg"_s, QSize(10, 10)).pixel(5, 5)), 255);
+    EXPECT_EQ(picture(), u"aa-cover.jpg"_s);
+    EXPECT_EQ(readAll(m_path + u"front.jpg"_s), "old picture");
+
+    form.browse(gif(Qt::blue)); // again: the file is replaced
+    ASSERT_TRUE(form.okay());
+    EXPECT_EQ(qBlue(loadCover(m_path + u"aa-cover.jpg"_s, QSize(10, 10)).pixel(5, 5)), 255);
+    form.browse(std::nullopt);
+    EXPECT_TRUE(form.preview().isNull());
+}
+
+TEST_F(CoverArtTest, ACoverThatCannotBeWrittenChangesNothingAndSaysSo)
+{
+    QDir().mkpath(m_path + u"aa-cover.jpg"_s); // a folder where the file should go
+    CoverArtForm form(m_songs, m_prompter, u"1"_s, u"Abbey"_s, m_path);
+    form.paste(QImage(8, 8, QImage::Format_RGB32));
+    EXPECT_FALSE(form.okay());
+    ASSERT_EQ(m_prompter.messages.size(), 1);
+    EXPECT_TRUE(m_prompter.messages[0].startsWith(u"The cover could not be saved"_s));
+    EXPECT_EQ(picture(), u"front.jpg"_s);
+    EXPECT_EQ(QDir(m_path).entryList(QDir::Files), (QStringList{u"cover.jpg"_s, u"front.jpg"_s}));
+}
+
+} // namespace
