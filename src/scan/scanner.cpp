@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QScopeGuard>
 
 #include <algorithm>
 #include <cctype>
@@ -21,6 +22,7 @@
 #include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 #endif
 
 namespace lumetra {
@@ -92,27 +94,54 @@ struct FolderContents {
 };
 
 #ifdef Q_OS_UNIX
-// A name that can be music or a picture by its last four bytes, before it is decoded.
-bool mayMatter(const char *name)
+std::string_view lastFour(const char *name, char (&lower)[4])
 {
     const size_t length = std::strlen(name);
     if (length < 4)
-        return false;
-    char tail[4];
+        return {};
     for (int i = 0; i < 4; ++i)
-        tail[i] = static_cast<char>(std::tolower(static_cast<unsigned char>(name[length - 4 + i])));
-    const std::string_view ext(tail, 4);
-    return ext == ".mp3" || ext == ".wma" || ext == ".ogg" || ext == ".m4a" || ext == ".jpg" || ext == ".gif"
-           || ext == ".bmp";
+        lower[i] = static_cast<char>(std::tolower(static_cast<unsigned char>(name[length - 4 + i])));
+    return {name + length - 4, 4};
 }
 
-// readdir with the entry types it reports costs a third of std::filesystem's walk.
-FolderContents listFolder(const QString &folder)
+// The scan's music and picture tests on the bytes of a name, so that most names are never decoded.
+bool isMusicBytes(const char *name)
+{
+    char lower[4];
+    const std::string_view tail = lastFour(name, lower);
+    return !tail.empty()
+           && (std::string_view(lower, 4) == ".mp3" || tail == ".wma" || tail == ".ogg" || tail == ".m4a");
+}
+
+bool isPictureBytes(const char *name)
+{
+    char lower[4];
+    if (lastFour(name, lower).empty())
+        return false;
+    const std::string_view ext(lower, 4);
+    return ext == ".jpg" || ext == ".gif" || ext == ".bmp";
+}
+
+// Lists `relative` (a folder below the root, "" for the root) through the root's descriptor, so the
+// kernel walks only the part of the path below the root. readdir with the entry types it reports costs a
+// third of std::filesystem's walk.
+FolderContents listFolder(int rootFd, const QString &relative)
 {
     FolderContents contents;
-    DIR *dir = ::opendir(QFile::encodeName(folder).constData());
-    if (!dir)
+    const QByteArray path = relative.isEmpty() ? QByteArray(".") : QFile::encodeName(relative);
+    const int fd = ::openat(rootFd, path.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    DIR *dir = fd < 0 ? nullptr : ::fdopendir(fd);
+    if (!dir) {
+        if (fd >= 0)
+            ::close(fd);
         return contents;
+    }
+    QByteArray music;
+    QByteArray picture;
+    auto keepFirst = [](QByteArray &best, const char *name) {
+        if (best.isEmpty() || qstricmp(name, best.constData()) < 0)
+            best = name;
+    };
     while (const dirent *entry = ::readdir(dir)) {
         if (entry->d_name[0] == '.')
             continue;
@@ -124,10 +153,14 @@ FolderContents listFolder(const QString &folder)
         }
         if (isFolder)
             contents.folders.push_back({QFile::decodeName(entry->d_name), link});
-        else if (mayMatter(entry->d_name))
-            contents.addFile(QFile::decodeName(entry->d_name));
+        else if (isMusicBytes(entry->d_name))
+            keepFirst(music, entry->d_name);
+        else if (isPictureBytes(entry->d_name))
+            keepFirst(picture, entry->d_name);
     }
     ::closedir(dir);
+    contents.firstMusic = QFile::decodeName(music);
+    contents.picture = QFile::decodeName(picture);
     contents.sortFolders();
     return contents;
 }
@@ -223,6 +256,13 @@ Scanner::Result Scanner::scan(const QString &rootText, Layout layout)
         result.error = QStringLiteral("The catalogue cannot be written, so it was left as it was.");
         return result;
     }
+#ifdef Q_OS_UNIX
+    const int rootFd = ::open(QFile::encodeName(root).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    const auto closeRoot = qScopeGuard([rootFd] {
+        if (rootFd >= 0)
+            ::close(rootFd);
+    });
+#endif
     auto abandon = [&](const QString &why) {
         m_catalogue.rollback();
         m_songs.refresh();
@@ -244,7 +284,11 @@ Scanner::Result Scanner::scan(const QString &rootText, Layout layout)
         const QString folder = queue.front();
         if (m_progress)
             m_progress(searching + folder);
+#ifdef Q_OS_UNIX
+        const FolderContents contents = listFolder(rootFd, folder.mid(root.size()));
+#else
         const FolderContents contents = listFolder(folder);
+#endif
         for (const Entry &entry : contents.folders) {
             // A link back up the tree would be walked for ever.
             if (entry.link) {
