@@ -1,9 +1,7 @@
+#include "commandline.h"
 #include "core/appfolder.h"
-#include "core/catalogue.h"
-#include "core/recordview.h"
 #include "core/randomsource.h"
 #include "playback/qtmediaplayer.h"
-#include "scan/scanner.h"
 #include "ui/mainwindow.h"
 #include "ui/qtdialogs.h"
 #include "ui/qtshell.h"
@@ -17,7 +15,6 @@
 
 #include <csignal>
 #include <cstdio>
-#include <cstring>
 #include <sys/socket.h>
 #include <unistd.h>
 
@@ -54,93 +51,20 @@ void closeOnTerminate(QWidget &window)
     sigaction(SIGINT, &action, nullptr);
 }
 
-QCommandLineOption appDirOption()
-{
-    return QCommandLineOption(
-        QStringList{QStringLiteral("app-dir")},
-        QStringLiteral("Use DIR as the application folder (default: the program's folder when writable, "
-                       "else the user's data folder)."),
-        QStringLiteral("DIR"));
-}
-
-bool wantsScan(int argc, char *argv[])
-{
-    for (int i = 1; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--scan") == 0)
-            return true;
-    }
-    return false;
-}
-
-// lumetra --scan ROOT --layout nested|flat: rebuilds the catalogue without a window.
-int scanFromCommandLine(int argc, char *argv[])
-{
-    QCoreApplication app(argc, argv);
-    QCommandLineParser parser;
-    const QCommandLineOption appDir = appDirOption();
-    const QCommandLineOption scan(QStringList{QStringLiteral("scan")}, QStringLiteral("Scan ROOT."),
-                                  QStringLiteral("ROOT"));
-    const QCommandLineOption layout(QStringList{QStringLiteral("layout")},
-                                    QStringLiteral("nested (albums inside artist folders) or flat."),
-                                    QStringLiteral("LAYOUT"));
-    parser.addOptions({appDir, scan, layout});
-    parser.process(app);
-    const QString kind = parser.value(layout);
-    if (kind != QStringLiteral("nested") && kind != QStringLiteral("flat")) {
-        std::fprintf(stderr, "--scan needs --layout nested or --layout flat\n");
-        return 2;
-    }
-    const AppFolder folder(AppFolder::choose(parser.value(appDir)));
-    QString error;
-    if (!folder.prepare(QStringLiteral(":/files"), &error)) {
-        std::fprintf(stderr, "%s\n", qPrintable(error));
-        return 1;
-    }
-    Catalogue catalogue;
-    if (!catalogue.open(folder.file(QStringLiteral("tracks.lum")))) {
-        std::fprintf(stderr, "%s\n", qPrintable(catalogue.errorString()));
-        return 1;
-    }
-    RecordView songs(catalogue, QStringLiteral("songs"));
-    songs.refresh();
-    Scanner scanner(catalogue, songs);
-    const Scanner::Result result =
-        scanner.scan(Scanner::resolveRoot(parser.value(scan), folder),
-                     kind == QStringLiteral("nested") ? Scanner::Layout::Nested : Scanner::Layout::Flat);
-    if (!result.ok) {
-        std::fprintf(stderr, "%s\n", qPrintable(result.error));
-        return 1;
-    }
-    std::printf("%s\n", qPrintable(Scanner::doneText(result.elapsedMs / 1000, result.found.size())));
-    return 0;
-}
-
 } // namespace
 
 int main(int argc, char *argv[])
 {
-    if (wantsScan(argc, argv))
-        return scanFromCommandLine(argc, argv);
+    if (wantsNoWindow(argc, argv))
+        return runWithoutWindow(argc, argv);
     WebBrowser::prepareApplication();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Lumetra"));
     QApplication::setApplicationVersion(QStringLiteral(PROJECT_VERSION_STRING));
 
     QCommandLineParser parser;
-    parser.setApplicationDescription(
-        QStringLiteral("Lumetra Jukebox: a wall of album covers that plays your music folder.\n"
-                       "The application folder holds tracks.lum, jb.ini, the collections and files/."));
-    parser.addHelpOption();
-    parser.addVersionOption();
+    describeOptions(parser);
     const QCommandLineOption appDir = appDirOption();
-    parser.addOption(appDir);
-    parser.addOption(QCommandLineOption(
-        QStringList{QStringLiteral("scan")},
-        QStringLiteral("Rebuild the catalogue from the music folder ROOT without a window (with --layout)."),
-        QStringLiteral("ROOT")));
-    parser.addOption(QCommandLineOption(QStringList{QStringLiteral("layout")},
-                                        QStringLiteral("With --scan: nested (albums inside artist folders) or flat."),
-                                        QStringLiteral("LAYOUT")));
     parser.process(app);
     if (!parser.positionalArguments().isEmpty()) {
         std::fprintf(stderr, "Unexpected argument: %s\n\n%s", qPrintable(parser.positionalArguments().first()),

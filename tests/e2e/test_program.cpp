@@ -67,6 +67,31 @@ TEST(Program, StartsOnTheApplicationFolderAndStoresStateWhenAskedToEnd)
         EXPECT_TRUE(QFile::exists(dir.filePath(u"files/"_s + QString::fromLatin1(own)))) << own;
 }
 
+TEST(Program, ScriptsScanAndWriteTheInventoryWithoutAWindow)
+{
+    QTemporaryDir dir;
+    auto run = [&dir](const QStringList &args, QByteArray *err = nullptr) {
+        QProcess process;
+        process.start(kProgram, QStringList{u"--app-dir"_s, dir.path()} + args);
+        process.waitForFinished(30000);
+        if (err)
+            *err = process.readAllStandardError();
+        return process.exitCode();
+    };
+    QByteArray err;
+    EXPECT_EQ(run({u"--inventory"_s}, &err), 1);
+    EXPECT_TRUE(err.contains("holds no albums"));
+    EXPECT_EQ(run({u"--scan"_s, dir.filePath(u"nowhere"_s), u"--layout"_s, u"flat"_s}, &err), 1);
+    EXPECT_TRUE(err.contains("cannot be read"));
+    EXPECT_EQ(run({u"--scan"_s, dir.path()}), 2);
+
+    writeFile(dir.filePath(u"Music/One/a.mp3"_s), {});
+    writeFile(dir.filePath(u"Music/Two/b.ogg"_s), {});
+    EXPECT_EQ(run({u"--scan"_s, u"(Lumetra default)"_s, u"--layout"_s, u"flat"_s}), 0);
+    EXPECT_EQ(run({u"--inventory"_s}), 0);
+    EXPECT_EQ(readAll(dir.filePath(u"albums.htm"_s)).count("\r\n"), 6 + 2 * 7 + 1);
+}
+
 // A scan killed at any moment leaves either the old catalogue or the new one, whole.
 TEST(Program, AScanKilledAtRandomMomentsLeavesAWholeCatalogue)
 {
