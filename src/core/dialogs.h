@@ -24,6 +24,8 @@ public:
     // `filter` is "Description|*.A;*.B|" pairs; matching ignores case.
     virtual std::optional<QString> openFile(const QString &filter, const QString &folder) = 0;
     virtual std::optional<QString> folder(const QString &title, const QString &initial) = 0;
+    // Where to write a file, starting at `suggested`.
+    virtual std::optional<QString> saveFile(const QString &filter, const QString &suggested) = 0;
 };
 
 // "Images (*.bmp)|*.BMP;*.JPG|" as a Qt name filter that matches either case: "Images (*.bmp) (*.BMP *.bmp ...)".

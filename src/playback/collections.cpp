@@ -4,6 +4,7 @@
 #include "core/collectionfile.h"
 #include "core/criteria.h"
 #include "core/folderlisting.h"
+#include "core/playlistfile.h"
 #include "core/prompter.h"
 #include "core/randomsource.h"
 #include "core/recordview.h"
@@ -11,7 +12,9 @@
 #include "playback.h"
 #include "playbackview.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 namespace lumetra {
 
@@ -311,6 +314,75 @@ void Collections::deleteCollection()
         m_status = QStringLiteral("No collections found.");
     }
     m_view.collectionsChanged();
+}
+
+bool Collections::exportPlaylist(const QString &file)
+{
+    if (!m_chosen || m_name.isEmpty())
+        return false;
+    QList<PlaylistFile::Track> tracks;
+    QStringList seen;
+    for (const QString &title : m_playback.trackNames()) {
+        if (seen.contains(title) || !m_songs.findFirst(albumCriteria(title)))
+            continue;
+        seen.append(title);
+        const QString path = m_songs.value(QStringLiteral("Path"));
+        for (const QString &name : lumetra::listFiles(path, kMusicPatterns))
+            tracks.append({path + name, title + QStringLiteral(" - ") + name.left(name.size() - 4)});
+    }
+    QString error;
+    if (!PlaylistFile::write(file, tracks, &error)) {
+        m_prompter.message(QStringLiteral("The playlist could not be written: %1").arg(error));
+        return false;
+    }
+    m_status = QStringLiteral("Collection %1 exported to %2").arg(m_name, QFileInfo(file).fileName());
+    m_view.collectionsChanged();
+    return true;
+}
+
+QString Collections::freeTitle(QString title) const
+{
+    if (CollectionFile::titleProblem(title))
+        title = QStringLiteral("Imported playlist");
+    const QStringList taken = CollectionFile::titles(m_app);
+    QString free = title;
+    for (int n = 2; taken.contains(free, Qt::CaseInsensitive); ++n)
+        free = QStringLiteral("%1 (%2)").arg(title).arg(n);
+    return free;
+}
+
+bool Collections::importPlaylist(const QString &file)
+{
+    QStringList albums;
+    for (const QString &track : PlaylistFile::paths(file)) {
+        const QString folder = QDir::toNativeSeparators(QFileInfo(track).absolutePath()) + QDir::separator();
+        if (m_songs.findFirst(QStringLiteral("Path = '") + quoteDoubled(folder) + u'\'')) {
+            const QString title = m_songs.value(QStringLiteral("Album"));
+            if (!albums.contains(title))
+                albums.append(title);
+        }
+    }
+    if (albums.isEmpty()) {
+        m_prompter.message(
+            QStringLiteral("None of the tracks of %1 belongs to an album of Lumetra, so no collection was made.")
+                .arg(QFileInfo(file).fileName()));
+        return false;
+    }
+    const QString title = freeTitle(QFileInfo(file).completeBaseName());
+    QString error;
+    if (!CollectionFile::write(CollectionFile::path(m_app, title), albums, &error)) {
+        m_prompter.message(QStringLiteral("Collection %1 could not be saved: %2").arg(title, error));
+        return false;
+    }
+    listFiles();
+    if (!m_chosen && !m_buttons.saveNew && !m_playback.collEdit()) {
+        m_buttons.myColls = true;
+        m_buttons.cover = true;
+        showList();
+    }
+    m_status = QStringLiteral("Collection %1 made from %2").arg(title, QFileInfo(file).fileName());
+    m_view.collectionsChanged();
+    return true;
 }
 
 } // namespace lumetra

@@ -67,12 +67,20 @@ public:
     void saveEdit();             // the second "Save"
     void deleteCollection();     // "Delete"
 
+    // The loaded collection's albums, every track of each, as an .m3u8 playlist. False when no collection
+    // is loaded or the file cannot be written (which is said).
+    bool exportPlaylist(const QString &file);
+    // A collection of the albums whose folders hold the playlist's tracks, named after the playlist (a
+    // free name: an existing collection is never replaced). False when no track belongs to an album.
+    bool importPlaylist(const QString &file);
+
 private:
     void listFiles();
     void showList();
     void noCollections();
     void setTitle(const QString &title);
     bool writeCollection(const QString &title);
+    QString freeTitle(QString title) const;
 
     Playback &m_playback;
     RecordView &m_songs;

@@ -5,6 +5,7 @@
 #include "playback/collections.h"
 #include "pointerwidgets.h"
 
+#include <QMenu>
 #include <QPushButton>
 #include <QScrollBar>
 
@@ -30,10 +31,29 @@ CollectionsPanel::CollectionsPanel(QWidget *rightPanel, Collections &collections
 {
     auto rect = [this](QRect t) { return QRect(m_px(t.x()), m_px(t.y()), m_px(t.width()), m_px(t.height())); };
 
-    m_frame = new QWidget(rightPanel);
+    m_frame = new PointerFrame(rightPanel);
     m_frame->setObjectName(QStringLiteral("collFrame"));
     m_frame->setAccessibleName(QStringLiteral("Collections"));
+    m_frame->setToolTip(QStringLiteral("Drop an .m3u or .m3u8 playlist here to make it a collection"));
     m_frame->setGeometry(rect(kFrame));
+    m_frame->setAcceptDrops(true);
+    m_frame->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(m_frame, &PointerFrame::filesDropped, this, [this](const QStringList &paths) {
+        for (const QString &path : paths) {
+            if (path.endsWith(QStringLiteral(".m3u"), Qt::CaseInsensitive)
+                || path.endsWith(QStringLiteral(".m3u8"), Qt::CaseInsensitive))
+                m_collections.importPlaylist(path);
+        }
+    });
+    connect(m_frame, &QWidget::customContextMenuRequested, this, [this](const QPoint &pos) {
+        QMenu menu(m_frame);
+        menu.setObjectName(QStringLiteral("collmenu"));
+        QAction *exportAction = menu.addAction(QStringLiteral("Export Collection as Playlist (.m3u8)..."));
+        exportAction->setObjectName(QStringLiteral("mnuexport"));
+        exportAction->setEnabled(m_collections.chosen() && !m_collections.collectionName().isEmpty());
+        if (menu.exec(m_frame->mapToGlobal(pos)) == exportAction)
+            Q_EMIT exportWanted();
+    });
     auto *background = new QLabel(m_frame);
     background->setObjectName(QStringLiteral("Image17"));
     background->setScaledContents(true);
@@ -97,6 +117,11 @@ CollectionsPanel::CollectionsPanel(QWidget *rightPanel, Collections &collections
     connect(m_scroll, &QScrollBar::valueChanged, this, [this](int v) { m_inner->move(-2, -v); });
 
     setShown(false);
+}
+
+QWidget *CollectionsPanel::frame() const
+{
+    return m_frame;
 }
 
 QPushButton *CollectionsPanel::button(const QString &name, const QString &text, const QString &tip, QRect t)

@@ -15,6 +15,7 @@ namespace lumetra {
 
 class AppFolder;
 class Collections;
+class PointerFrame;
 class PointerLabel;
 
 // Collections mode's widgets in the right-hand panel: the frame with its buttons, cover and status line
@@ -33,7 +34,7 @@ public:
     void render();
     void setTextColor(const QColor &color);
 
-    QWidget *frame() const { return m_frame; }
+    QWidget *frame() const;
     QWidget *viewport() const { return m_viewport; }
     QScrollBar *scrollBar() const { return m_scroll; }
     PointerLabel *cover() const { return m_cover; }
@@ -42,6 +43,8 @@ public:
 
 Q_SIGNALS:
     void coverClicked();
+    // The frame's menu: the loaded collection as an .m3u8 playlist.
+    void exportWanted();
 
 private:
     struct Row {
@@ -53,7 +56,7 @@ private:
     Collections &m_collections;
     const AppFolder &m_app;
     std::function<int(int)> m_px;
-    QWidget *m_frame;
+    PointerFrame *m_frame;
     QPushButton *m_myColls;
     QPushButton *m_new;
     QPushButton *m_saveNew;

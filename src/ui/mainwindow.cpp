@@ -10,6 +10,7 @@
 #include "searchwindow.h"
 #include "newalbumwindow.h"
 #include "core/coverloader.h"
+#include "core/dialogs.h"
 #include "core/prompter.h"
 #include "core/vbcolor.h"
 #include "coverslot.h"
@@ -817,6 +818,11 @@ void MainWindow::connectPlayback()
             m_playback.skipQueueCover();
     });
     connect(m_collectionsPanel, &CollectionsPanel::coverClicked, this, [this] { m_playback.skipCollectionCover(); });
+    connect(m_collectionsPanel, &CollectionsPanel::exportWanted, this, [this] {
+        const QString suggested = m_app.file(m_collections.collectionName() + QStringLiteral(".m3u8"));
+        if (const auto file = m_dialogs.saveFile(QStringLiteral("Playlists (*.m3u8)|*.m3u8|"), suggested))
+            m_collections.exportPlaylist(*file);
+    });
     connect(m_nowPlayingCover, &PointerLabel::pressed, this, [this](Qt::MouseButton button) {
         if (button == Qt::LeftButton)
             m_playback.skipNowPlayingCover();

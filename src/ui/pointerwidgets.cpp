@@ -53,6 +53,21 @@ PointerFrame::PointerFrame(QWidget *parent)
     setMouseTracking(true);
 }
 
+void PointerFrame::dragEnterEvent(QDragEnterEvent *event)
+{
+    if (!droppedPaths(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void PointerFrame::dropEvent(QDropEvent *event)
+{
+    const QStringList paths = droppedPaths(event->mimeData());
+    if (paths.isEmpty())
+        return;
+    event->acceptProposedAction();
+    Q_EMIT filesDropped(paths);
+}
+
 void PointerFrame::mouseMoveEvent(QMouseEvent *event)
 {
     QFrame::mouseMoveEvent(event);

@@ -36,9 +36,13 @@ public:
 
 Q_SIGNALS:
     void pointed();
+    // Local files dropped from the desktop (only when drops are accepted).
+    void filesDropped(const QStringList &paths);
 
 protected:
     void mouseMoveEvent(QMouseEvent *event) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
 };
 
 } // namespace lumetra

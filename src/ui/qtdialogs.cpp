@@ -47,4 +47,10 @@ std::optional<QString> QtDialogs::folder(const QString &title, const QString &in
     return path.isEmpty() ? std::nullopt : std::optional<QString>(QDir::toNativeSeparators(path));
 }
 
+std::optional<QString> QtDialogs::saveFile(const QString &filter, const QString &suggested)
+{
+    const QString path = QFileDialog::getSaveFileName(owner(m_parent), QString(), suggested, qtNameFilter(filter));
+    return path.isEmpty() ? std::nullopt : std::optional<QString>(QDir::toNativeSeparators(path));
+}
+
 } // namespace lumetra

@@ -20,6 +20,7 @@ public:
     std::optional<Font> font(const Font &initial) override;
     std::optional<QString> openFile(const QString &filter, const QString &folder) override;
     std::optional<QString> folder(const QString &title, const QString &initial) override;
+    std::optional<QString> saveFile(const QString &filter, const QString &suggested) override;
 
 private:
     QWidget *m_parent;

@@ -3,6 +3,7 @@
 #include "playbackfixture.h"
 
 #include <QDir>
+#include <QUrl>
 
 #include <functional>
 
@@ -210,6 +211,48 @@ TEST_F(CollectionsTest, DeletingTheOnlyCollectionLeavesOnlyNew)
     EXPECT_EQ(m_collections.status(), u"No collections found."_s);
     Collections::Buttons onlyNew{false, true, false, false, false, false, false};
     EXPECT_EQ(m_collections.buttons(), onlyNew);
+}
+
+TEST_F(CollectionsTest, ALoadedCollectionExportsEveryTrackOfEachAlbumOnce)
+{
+    writeCollection(u"Mix"_s, "Alpha\r\nBeta\r\nAlpha\r\n");
+    m_collections.mnucoll();
+    const QString file = m_dir.filePath(u"Mix.m3u8"_s);
+    EXPECT_FALSE(m_collections.exportPlaylist(file)); // nothing loaded yet
+    m_collections.collpicclick(0);
+    ASSERT_TRUE(m_collections.exportPlaylist(file));
+    const QString alpha = folderOf(u"Alpha"_s);
+    const QString beta = folderOf(u"Beta"_s);
+    EXPECT_EQ(readAll(file), (u"#EXTM3U\r\n#EXTINF:-1,Alpha - 01 One\r\n"_s + alpha + u"01 One.wav\r\n"
+                              u"#EXTINF:-1,Alpha - 02 Two\r\n"_s + alpha + u"02 Two.ogg\r\n"
+                              u"#EXTINF:-1,Alpha - 03 Three\r\n"_s + alpha + u"03 Three.mp3\r\n"
+                              u"#EXTINF:-1,Beta - b1\r\n"_s + beta + u"b1.mp3\r\n"
+                              u"#EXTINF:-1,Beta - B2\r\n"_s + beta + u"B2.MP3\r\n"_s)
+                                 .toUtf8());
+}
+
+TEST_F(CollectionsTest, APlaylistBecomesACollectionOfTheAlbumsItsTracksBelongTo)
+{
+    writeCollection(u"Party"_s, "Beta\r\n");
+    const QString gamma = folderOf(u"Gamma"_s);
+    const QString alpha = folderOf(u"Alpha"_s);
+    const QString list = m_dir.filePath(u"Music/Party.m3u8"_s);
+    ASSERT_TRUE(writeFile(list, (u"#EXTM3U\n#EXTINF:12,x\n"_s + gamma + u"g2.wav\n"_s
+                                 + QUrl::fromLocalFile(alpha + u"01 One.wav"_s).toString() + u"\n"_s
+                                 + QDir(m_dir.filePath(u"Music"_s)).relativeFilePath(gamma + u"g4.wav"_s)
+                                 + u"\nhttp://radio.example/stream\n/elsewhere/song.mp3\n\n"_s)
+                                    .toUtf8()));
+    m_collections.mnucoll();
+    ASSERT_TRUE(m_collections.importPlaylist(list));
+    EXPECT_EQ(fileOf(u"Party (2)"_s), "Gamma\r\nAlpha\r\n");
+    EXPECT_EQ(fileOf(u"Party"_s), "Beta\r\n");
+    EXPECT_EQ(m_collections.rows(), (QStringList{u"Party (2)"_s, u"Party"_s})); // in order of file name
+
+    const QString stranger = m_dir.filePath(u"stranger.m3u"_s);
+    ASSERT_TRUE(writeFile(stranger, "/nowhere/a.mp3\r\n"));
+    EXPECT_FALSE(m_collections.importPlaylist(stranger));
+    EXPECT_TRUE(m_prompter.messages.last().startsWith(u"None of the tracks of stranger.m3u"_s));
+    EXPECT_FALSE(QFile::exists(CollectionFile::path(m_app, u"stranger"_s)));
 }
 
 // The button states after each action, as one table.

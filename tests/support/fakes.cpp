@@ -59,6 +59,12 @@ std::optional<QString> FakeDialogs::folder(const QString &title, const QString &
     return take(folders);
 }
 
+std::optional<QString> FakeDialogs::saveFile(const QString &filter, const QString &suggested)
+{
+    asked.append(QStringLiteral("save %1 %2").arg(filter, suggested));
+    return take(saves);
+}
+
 void FakePlayer::setVolume(int volume)
 {
     if (volume == m_volume)

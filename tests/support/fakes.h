@@ -33,11 +33,13 @@ public:
     std::optional<Font> font(const Font &initial) override;
     std::optional<QString> openFile(const QString &filter, const QString &folder) override;
     std::optional<QString> folder(const QString &title, const QString &initial) override;
+    std::optional<QString> saveFile(const QString &filter, const QString &suggested) override;
 
     std::deque<QColor> colors;
     std::deque<Font> fonts;
     std::deque<QString> files;
     std::deque<QString> folders;
+    std::deque<QString> saves;
     QStringList asked; // "color", "font Verdana 8 1", "file <filter> <folder>", "folder <title>"
 };
 
