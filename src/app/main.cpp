@@ -1,6 +1,7 @@
 #include "commandline.h"
 #include "core/appfolder.h"
 #include "core/randomsource.h"
+#include "desktop/mpris.h"
 #include "playback/qtmediaplayer.h"
 #include "ui/mainwindow.h"
 #include "ui/qtdialogs.h"
@@ -10,6 +11,7 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QDBusConnection>
 #include <QMessageBox>
 #include <QSocketNotifier>
 
@@ -87,6 +89,15 @@ int main(int argc, char *argv[])
     MainWindow window(folder, Seams{player, prompter, *random, dialogs, shell,
                                     [](QWidget *parent) -> Browser * { return new WebBrowser(parent); }});
     prompter.setParent(&window);
+    // Media keys and the desktop's player controls; without a session bus the jukebox simply goes without.
+    Mpris mpris(QDBusConnection::sessionBus(), window.playback(), player,
+                {[&window] {
+                     window.showNormal();
+                     window.raise();
+                     window.activateWindow();
+                 },
+                 [&window] { window.close(); }});
+    mpris.publish();
     QObject::connect(&window, &MainWindow::closed, &app, &QApplication::quit, Qt::QueuedConnection);
     closeOnTerminate(window);
     window.show();

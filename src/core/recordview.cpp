@@ -259,6 +259,19 @@ bool RecordView::deleteRecord()
     return true;
 }
 
+QString RecordView::valueWhere(const QString &field, const QString &value, const QString &wanted) const
+{
+    const int c = columnIndex(field);
+    const int w = columnIndex(wanted);
+    if (c < 0 || w < 0)
+        return {};
+    for (const Row &row : m_rows) {
+        if (row.values[c] == value)
+            return row.values[w];
+    }
+    return {};
+}
+
 bool RecordView::deleteAll()
 {
     if (m_columns.isEmpty())

@@ -49,6 +49,8 @@ public:
     bool setValue(const QString &field, const QString &text);
 
     int recordCount() const { return static_cast<int>(m_rows.size()); }
+    // `wanted` of the first record whose `field` equals `value`, without moving the cursor; empty when none.
+    QString valueWhere(const QString &field, const QString &value, const QString &wanted) const;
     QString lastError() const { return m_error; }
 
 private:

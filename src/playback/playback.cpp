@@ -351,6 +351,34 @@ void Playback::skipCollectionCover()
         m_collections->collrandomiser();
 }
 
+void Playback::skip()
+{
+    if (m_shuffleMode)
+        randomiser();
+    else if (m_jukeMode)
+        skipQueueCover();
+    else if (m_collMode)
+        skipCollectionCover();
+    else if (!endOfTrack())
+        m_player.stop();
+}
+
+Playback::NowPlaying Playback::nowPlaying() const
+{
+    NowPlaying now;
+    now.path = m_player.url();
+    if (now.path.isEmpty())
+        return now;
+    const qsizetype cut = now.path.lastIndexOf(QDir::separator());
+    const QString folder = now.path.left(cut + 1);
+    const QString file = now.path.mid(cut + 1);
+    now.title = trackName(file);
+    now.album = m_songs.valueWhere(QStringLiteral("Path"), folder, QStringLiteral("Album"));
+    const QString picture = m_songs.valueWhere(QStringLiteral("Path"), folder, QStringLiteral("Picture"));
+    now.cover = picture.isEmpty() ? m_app.noCoverPicture() : folder + picture;
+    return now;
+}
+
 void Playback::enterCollMode()
 {
     m_startMode.clear();

@@ -94,6 +94,19 @@ public:
     void skipQueueCover();      // Image15
     void skipNowPlayingCover(); // Image2
     void skipCollectionCover(); // Image14
+    // The skip of the current mode, as desktop media keys ask for it: a new Shuffle All pick, the next
+    // queued track, a new collection pick, else the next track as if the playing one had ended.
+    void skip();
+
+    // What the player holds now, from its file: the track (file name without extension), the album of that
+    // folder in the catalogue and its cover. Empty when nothing is loaded.
+    struct NowPlaying {
+        QString path;
+        QString title;
+        QString album;
+        QString cover;
+    };
+    NowPlaying nowPlaying() const;
 
     // randomiser: Shuffle All's pick of a random track of a random album that is not marked "No".
     void randomiser();

@@ -1,0 +1,193 @@
+#include "mpris.h"
+
+#include "playback/mediaplayer.h"
+#include "playback/playback.h"
+
+#include <QCoreApplication>
+#include <QDBusMessage>
+#include <QUrl>
+
+#include <algorithm>
+
+namespace lumetra {
+
+namespace {
+const QString kObjectPath = QStringLiteral("/org/mpris/MediaPlayer2");
+const QString kPlayerInterface = QStringLiteral("org.mpris.MediaPlayer2.Player");
+} // namespace
+
+Mpris::Mpris(QDBusConnection bus, Playback &playback, MediaPlayer &player, Hooks hooks, QObject *parent)
+    : QObject(parent)
+    , m_bus(std::move(bus))
+    , m_playback(playback)
+    , m_player(player)
+    , m_hooks(std::move(hooks))
+{
+    new MprisRoot(this);
+    new MprisPlayer(this);
+    connect(&m_player, &MediaPlayer::playStateChanged, this, [this] {
+        QVariantMap changed{{QStringLiteral("PlaybackStatus"), playbackStatus()}};
+        if (m_player.url() != m_lastUrl) {
+            m_lastUrl = m_player.url();
+            ++m_track;
+            changed.insert(QStringLiteral("Metadata"), metadata());
+        }
+        announce(changed);
+    });
+    connect(&m_player, &MediaPlayer::volumeChanged, this,
+            [this] { announce({{QStringLiteral("Volume"), volume()}}); });
+}
+
+Mpris::~Mpris()
+{
+    if (!m_service.isEmpty()) {
+        m_bus.unregisterObject(kObjectPath);
+        m_bus.unregisterService(m_service);
+    }
+}
+
+bool Mpris::publish()
+{
+    if (!m_bus.isConnected() || !m_bus.registerObject(kObjectPath, this))
+        return false;
+    // A second jukebox running at once takes a name of its own.
+    for (const QString &name : {QStringLiteral("org.mpris.MediaPlayer2.lumetra"),
+                                QStringLiteral("org.mpris.MediaPlayer2.lumetra.instance%1")
+                                    .arg(QCoreApplication::applicationPid())}) {
+        if (m_bus.registerService(name)) {
+            m_service = name;
+            return true;
+        }
+    }
+    m_bus.unregisterObject(kObjectPath);
+    return false;
+}
+
+QString Mpris::playbackStatus() const
+{
+    if (m_player.isPlaying())
+        return QStringLiteral("Playing");
+    return m_player.position() > 0 && !m_player.url().isEmpty() ? QStringLiteral("Paused") : QStringLiteral("Stopped");
+}
+
+QVariantMap Mpris::metadata() const
+{
+    const Playback::NowPlaying now = m_playback.nowPlaying();
+    if (now.path.isEmpty())
+        return {{QStringLiteral("mpris:trackid"), QVariant::fromValue(QDBusObjectPath(QStringLiteral("/org/mpris/MediaPlayer2/TrackList/NoTrack")))}};
+    QVariantMap data{
+        {QStringLiteral("mpris:trackid"),
+         QVariant::fromValue(QDBusObjectPath(QStringLiteral("/org/lumetra/track/%1").arg(m_track)))},
+        {QStringLiteral("xesam:title"), now.title},
+        {QStringLiteral("xesam:url"), QUrl::fromLocalFile(now.path).toString()},
+        {QStringLiteral("mpris:artUrl"), QUrl::fromLocalFile(now.cover).toString()},
+    };
+    if (!now.album.isEmpty())
+        data.insert(QStringLiteral("xesam:album"), now.album);
+    if (m_player.duration() > 0)
+        data.insert(QStringLiteral("mpris:length"), qlonglong(m_player.duration()) * 1000);
+    return data;
+}
+
+double Mpris::volume() const
+{
+    return m_player.volume() / 100.0;
+}
+
+void Mpris::setVolume(double volume)
+{
+    m_player.setVolume(qRound(std::clamp(volume, 0.0, 1.0) * 100));
+}
+
+void Mpris::announce(const QVariantMap &changed)
+{
+    if (m_service.isEmpty())
+        return;
+    QDBusMessage signal = QDBusMessage::createSignal(kObjectPath, QStringLiteral("org.freedesktop.DBus.Properties"),
+                                                     QStringLiteral("PropertiesChanged"));
+    signal << kPlayerInterface << changed << QStringList();
+    m_bus.send(signal);
+}
+
+MprisRoot::MprisRoot(Mpris *mpris)
+    : QDBusAbstractAdaptor(mpris)
+    , m_mpris(mpris)
+{
+}
+
+void MprisRoot::Raise()
+{
+    if (m_mpris->hooks().raise)
+        m_mpris->hooks().raise();
+}
+
+void MprisRoot::Quit()
+{
+    if (m_mpris->hooks().quit)
+        m_mpris->hooks().quit();
+}
+
+MprisPlayer::MprisPlayer(Mpris *mpris)
+    : QDBusAbstractAdaptor(mpris)
+    , m_mpris(mpris)
+{
+}
+
+qlonglong MprisPlayer::position() const
+{
+    return qlonglong(m_mpris->player().position()) * 1000;
+}
+
+void MprisPlayer::Next()
+{
+    m_mpris->playback().skip();
+}
+
+void MprisPlayer::Previous()
+{
+    // The jukebox plays forward only; going back restarts the track.
+    m_mpris->player().setPosition(0);
+}
+
+void MprisPlayer::Pause()
+{
+    m_mpris->player().pause();
+}
+
+void MprisPlayer::PlayPause()
+{
+    if (m_mpris->player().isPlaying())
+        m_mpris->player().pause();
+    else
+        Play();
+}
+
+void MprisPlayer::Stop()
+{
+    m_mpris->player().stop();
+}
+
+void MprisPlayer::Play()
+{
+    if (!m_mpris->player().url().isEmpty())
+        m_mpris->player().play();
+}
+
+void MprisPlayer::Seek(qlonglong offset)
+{
+    MediaPlayer &player = m_mpris->player();
+    player.setPosition(std::max<qint64>(0, player.position() + offset / 1000));
+    Q_EMIT Seeked(position());
+}
+
+void MprisPlayer::SetPosition(const QDBusObjectPath &, qlonglong position)
+{
+    m_mpris->player().setPosition(position / 1000);
+    Q_EMIT Seeked(this->position());
+}
+
+void MprisPlayer::OpenUri(const QString &)
+{
+}
+
+} // namespace lumetra
