@@ -19,7 +19,10 @@ QString AppFolder::choose(const QString &requested)
     if (!requested.isEmpty())
         return QDir(requested).absolutePath();
     const QString exeDir = QCoreApplication::applicationDirPath();
-    if (QFileInfo(exeDir).isWritable())
+    // An installed program (its files beside it under share/) keeps the user's data in the user's folder,
+    // even when its own folder happens to be writable, as it is for root.
+    const bool installed = QFileInfo::exists(exeDir + QStringLiteral("/../share/lumetra/files"));
+    if (!installed && QFileInfo(exeDir).isWritable())
         return exeDir;
     return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
 }

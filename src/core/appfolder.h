@@ -11,7 +11,8 @@ public:
     AppFolder() = default;
     explicit AppFolder(QString dir);
 
-    // --app-dir when given; else the executable's folder when writable; else the user's data folder.
+    // --app-dir when given; else the executable's folder when writable and not an installed program's;
+    // else the user's data folder.
     static QString choose(const QString &requested);
 
     // Creates the folder, makes it the working directory and writes any missing file of files/ from

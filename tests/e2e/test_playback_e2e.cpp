@@ -15,6 +15,7 @@
 #include <QElapsedTimer>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QProcess>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -161,6 +162,27 @@ TEST_F(PlaybackEndToEnd, ATwoEntryQueueAdvancesInJukeboxModeAndTheModeIsStoredAt
     m_window->close();
     EXPECT_EQ(querySql(m_app.file(u"tracks.lum"_s), u"SELECT formcolor FROM opts"_s),
               QStringList{u"jukebox"_s});
+}
+
+// An exported collection is a playlist another player plays: its first entry through GStreamer's own player.
+TEST_F(PlaybackEndToEnd, AnExportedPlaylistPlaysInAnotherPlayer)
+{
+    ASSERT_TRUE(writeFile(m_app.file(u"Tones mix.ply"_s), "Tones\r\n"));
+    m_window->collections().mnucoll();
+    m_window->collections().collpicclick(0);
+    const QString list = m_dir.filePath(u"Tones mix.m3u8"_s);
+    ASSERT_TRUE(m_window->collections().exportPlaylist(list));
+    const QStringList lines = QString::fromUtf8(readAll(list)).split(u"\r\n"_s);
+    ASSERT_GE(lines.size(), 3);
+    EXPECT_EQ(lines[0], u"#EXTM3U"_s);
+    EXPECT_EQ(lines[2], m_tones + u"01 Low.wav"_s);
+
+    QProcess other;
+    other.start(u"gst-play-1.0"_s, {u"--no-interactive"_s, u"--audiosink=fakesink"_s, lines[2]});
+    ASSERT_TRUE(other.waitForFinished(20000));
+    const QByteArray said = other.readAll();
+    EXPECT_EQ(other.exitCode(), 0) << said.toStdString();
+    EXPECT_TRUE(said.contains("Reached end of play list")) << said.toStdString();
 }
 
 } // namespace
