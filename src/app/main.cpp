@@ -12,6 +12,7 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDBusConnection>
+#include <QIcon>
 #include <QMessageBox>
 #include <QSocketNotifier>
 
@@ -63,6 +64,8 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Lumetra"));
     QApplication::setApplicationVersion(QStringLiteral(PROJECT_VERSION_STRING));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/lumetra.png")));
+    QGuiApplication::setDesktopFileName(QStringLiteral("lumetra"));
 
     QCommandLineParser parser;
     describeOptions(parser);
