@@ -8,6 +8,7 @@
 #include "core/prompter.h"
 #include "core/randomsource.h"
 #include "core/recordview.h"
+#include "logging.h"
 #include "mediaplayer.h"
 #include "playback.h"
 #include "playbackview.h"
@@ -99,6 +100,7 @@ void Collections::noCollections()
 
 void Collections::mnucoll()
 {
+    qCDebug(lcPlayback) << "mode collections";
     m_playback.enterCollMode();
     m_listShown = true;
     m_chosen = false;

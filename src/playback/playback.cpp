@@ -14,6 +14,9 @@
 #include "wall/wall.h"
 
 #include <QDir>
+#include "logging.h"
+
+Q_LOGGING_CATEGORY(lcPlayback, "lumetra.playback", QtInfoMsg)
 
 namespace lumetra {
 
@@ -293,11 +296,13 @@ void Playback::player()
     if (m_jukeMode) {
         selectQueueEntry(m_queuePaths.isEmpty() ? -1 : 0);
         m_view.queueChanged();
+        qCDebug(lcPlayback).noquote() << "playing" << m_queuePaths.value(0);
         m_player.setUrl(m_queuePaths.value(0));
         m_player.play();
         return;
     }
     if (m_collMode) {
+        qCDebug(lcPlayback).noquote() << "playing" << m_collTrack;
         m_player.setUrl(m_collTrack);
         m_player.play();
         return;
@@ -307,6 +312,7 @@ void Playback::player()
         return;
     if (m_shuffleMode)
         m_view.setStatus(QStringLiteral("*Shuffle Mode: \"%1\" [hit album picture to skip].").arg(m_trackNames[i]));
+    qCDebug(lcPlayback).noquote() << "playing" << m_albumFolder + m_albumFiles[i];
     m_player.setUrl(m_albumFolder + m_albumFiles[i]);
     m_player.play();
 }
@@ -517,6 +523,7 @@ void Playback::leaveJukebox()
 
 void Playback::mnunormal()
 {
+    qCDebug(lcPlayback) << "mode normal play";
     m_startMode.clear();
     if (m_jukeMode) {
         m_albumShuffle = false;
@@ -533,6 +540,7 @@ void Playback::mnunormal()
 
 void Playback::mnurandom()
 {
+    qCDebug(lcPlayback) << "mode shuffle all";
     if (m_jukeMode)
         leaveJukebox();
     m_albumShuffle = false;
@@ -587,6 +595,7 @@ void Playback::jukeboxmode()
 {
     if (m_jukeMode)
         return;
+    qCDebug(lcPlayback) << "mode jukebox";
     leaveCollections();
     m_jukeMode = true;
     clearTrackList();

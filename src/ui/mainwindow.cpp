@@ -475,6 +475,7 @@ void MainWindow::showPage()
         m_slots[k]->show(picture, page[k].title, page[k].id);
     }
     setWindowTitle(m_wall.windowTitle());
+    qCDebug(lcMainWindow).noquote() << "page starts with" << (page.empty() ? QString() : page.front().title);
 }
 
 void MainWindow::unloader()
