@@ -46,7 +46,7 @@ protected:
     {
         QByteArray bytes("GIF89a\x01\x00\x01\x00\x80\x00\x00", 13);
         bytes.append(char(colour.red())).append(char(colour.green())).append(char(colour.blue()));
-        bytes.append("\x00\x00\x00,\x00\x00\x00\x00\x01\x00\x01\x00\x00\x02\x02\x44\x01\x00;", 22);
+        bytes.append("\x00\x00\x00,\x00\x00\x00\x00\x01\x00\x01\x00\x00\x02\x02\x44\x01\x00;", 19);
         const QString file = m_dir.filePath(u"found.gif"_s);
         writeFile(file, bytes);
         return file;

@@ -1,0 +1,57 @@
+// A child for the kill tests: repeats one kind of write between two known versions until it is killed.
+#include "core/albumfiles.h"
+#include "core/catalogue.h"
+#include "core/collectionfile.h"
+#include "core/recordview.h"
+#include "core/settings.h"
+#include "core/staterecord.h"
+#include "scan/scanner.h"
+#include "versions.h"
+
+#include <QCoreApplication>
+#include <QDir>
+
+#include <cstdio>
+
+using namespace lumetra;
+
+using namespace lumetra::killtest;
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    const QStringList args = app.arguments();
+    if (args.size() < 3)
+        return 2;
+    const QString kind = args[1];
+    const QString dir = args[2];
+    std::puts("ready");
+    std::fflush(stdout);
+    for (int n = 0;; n = 1 - n) {
+        if (kind == QStringLiteral("settings")) {
+            SettingsFile::write(dir + QStringLiteral("/jb.ini"), settingsVersion(n));
+        } else if (kind == QStringLiteral("collection")) {
+            CollectionFile::write(dir + QStringLiteral("/Party.ply"), collectionVersion(n));
+        } else if (kind == QStringLiteral("state")) {
+            static Catalogue catalogue;
+            static RecordView opts(catalogue, QStringLiteral("opts"));
+            if (!catalogue.isOpen()) {
+                catalogue.open(dir + QStringLiteral("/tracks.lum"));
+                opts.refresh();
+            }
+            StateRecord::write(catalogue, opts, 10 + n, n == 1);
+        } else if (kind == QStringLiteral("copy")) {
+            AlbumFiles::copyFile(dir + QStringLiteral("/source%1.mp3").arg(n), dir + QStringLiteral("/Album/track.mp3"));
+        } else if (kind == QStringLiteral("scan")) {
+            static Catalogue catalogue;
+            static RecordView songs(catalogue, QStringLiteral("songs"));
+            if (!catalogue.isOpen()) {
+                catalogue.open(dir + QStringLiteral("/tracks.lum"));
+                songs.refresh();
+            }
+            Scanner(catalogue, songs).scan(dir + QStringLiteral("/Music%1").arg(n), Scanner::Layout::Flat);
+        } else {
+            return 2;
+        }
+    }
+}

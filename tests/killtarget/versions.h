@@ -1,0 +1,27 @@
+#pragma once
+
+#include "core/settings.h"
+
+#include <QStringList>
+
+// The two versions the kill-test child writes in turn, shared with the test that checks them.
+namespace lumetra::killtest {
+
+inline Settings settingsVersion(int n)
+{
+    Settings s;
+    s.musicFolder = QStringLiteral("/music/version %1").arg(n);
+    s.coverSize = static_cast<qint16>(2000 + n);
+    s.backgroundPicture = QString(4000 * (n + 1), u'x'); // long enough for a write to be caught halfway
+    return s;
+}
+
+inline QStringList collectionVersion(int n)
+{
+    QStringList list;
+    for (int i = 0; i < 2000 * (n + 1); ++i)
+        list.append(QStringLiteral("Album %1 of version %2").arg(i).arg(n));
+    return list;
+}
+
+} // namespace lumetra::killtest
