@@ -349,7 +349,7 @@ QString Collections::freeTitle(QString title) const
     const QStringList taken = CollectionFile::titles(m_app);
     QString free = title;
     for (int n = 2; taken.contains(free, Qt::CaseInsensitive); ++n)
-        free = QStringLiteral("%1 (%2)").arg(title).arg(n);
+        free = QStringLiteral("%1 (%2)").arg(title, QString::number(n));
     return free;
 }
 

@@ -1,0 +1,188 @@
+#include "core/appfolder.h"
+#include "core/catalogue.h"
+#include "core/collectionfile.h"
+#include "core/newalbumform.h"
+#include "core/recordview.h"
+#include "core/settings.h"
+#include "playback/collections.h"
+#include "playback/playbackfixture.h"
+#include "scan/scanner.h"
+#include "support/fakebrowser.h"
+#include "support/fakes.h"
+#include "support/testlibrary.h"
+#include "ui/coverslot.h"
+#include "ui/mainwindow.h"
+
+#include <QDir>
+#include <QProcess>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <unistd.h>
+
+using namespace Qt::StringLiterals;
+using namespace lumetra;
+using namespace lumetra::test;
+
+namespace {
+
+// Names that have broken programs before: quotes, percent signs (also as %1), non-Latin text, a leading
+// dash, and a name of the longest length a file system allows.
+QStringList awkwardNames()
+{
+    return {u"It's \"quoted\""_s, u"100% Pure %1 %2"_s, u"Ünïcødé – 日本語 ♫"_s, u"-rf --help"_s,
+            QString(250, u'n') + u"e.end"_s};
+}
+
+TEST(BadInput, SettingsFilesOfGarbageOrTenThousandLinesKeepTheProgramGoing)
+{
+    QTemporaryDir dir;
+    const QString ini = dir.filePath(u"jb.ini"_s);
+    QByteArray garbage(64 * 1024, '\0');
+    QRandomGenerator random(7);
+    for (char &c : garbage)
+        c = static_cast<char>(random.bounded(256));
+    ASSERT_TRUE(writeFile(ini, garbage));
+    Settings settings;
+    SettingsFile::readInto(settings, ini);
+    EXPECT_GT(settings.coverSize, 0);
+    EXPECT_GE(settings.coverGap, 0);
+
+    QByteArray many;
+    for (int group = 0; group < 1250; ++group)
+        many += "/music\r\n" + QByteArray::number(2000 + group % 1000) + "\r\n150\r\n0\r\n255\r\n111\r\nSerif+9&True\r\n\r\n";
+    ASSERT_TRUE(writeFile(ini, many));
+    Settings last;
+    SettingsFile::readInto(last, ini);
+    EXPECT_EQ(last.coverSize, 2000 + 1249 % 1000);
+}
+
+TEST(BadInput, AwkwardFolderNamesOnAPathWithBlanksScanAndAreFoundByTitle)
+{
+    QTemporaryDir dir;
+    const QString root = dir.filePath(u"My Music Folder"_s);
+    for (const QString &name : awkwardNames())
+        ASSERT_TRUE(writeFile(root + u'/' + name + u"/track.mp3"_s, {})) << name.size();
+    Catalogue catalogue;
+    ASSERT_TRUE(catalogue.open(dir.filePath(u"tracks.lum"_s)));
+    RecordView songs(catalogue, u"songs"_s);
+    songs.refresh();
+    const Scanner::Result result = Scanner(catalogue, songs).scan(root, Scanner::Layout::Flat);
+    ASSERT_TRUE(result.ok) << result.error.toStdString();
+    EXPECT_EQ(result.found.size(), awkwardNames().size());
+    for (const QString &name : awkwardNames()) {
+        songs.moveFirst();
+        ASSERT_TRUE(songs.findFirst(u"Album =  '"_s + QString(name).replace(u"'"_s, u"''"_s) + u'\'')) << name.size();
+        EXPECT_EQ(songs.value(u"Path"_s), root + u'/' + name + u'/');
+    }
+}
+
+TEST(BadInput, AwkwardTitlesMakeAlbumsAndCollections)
+{
+    QTemporaryDir dir;
+    const AppFolder app(dir.path());
+    QDir().mkpath(app.defaultMusicFolder());
+    ASSERT_TRUE(writeCatalogue(dir.path(), {{u"Seed"_s}}));
+    Catalogue catalogue;
+    ASSERT_TRUE(catalogue.open(app.file(u"tracks.lum"_s)));
+    RecordView songs(catalogue, u"songs"_s);
+    songs.refresh();
+    FakePrompter prompter;
+    for (const QString &title : awkwardNames()) {
+        NewAlbumForm form(songs, app, prompter);
+        writeFile(dir.filePath(u"in/a.mp3"_s), "a");
+        form.drop({dir.filePath(u"in/a.mp3"_s)});
+        form.setTitle(title);
+        EXPECT_TRUE(form.create(5)) << prompter.messages.join(u' ').toStdString();
+        EXPECT_TRUE(QFileInfo::exists(app.defaultMusicFolder() + u'/' + AlbumFiles::rewriteTitle(title) + u"/a.mp3"_s));
+        if (!CollectionFile::titleProblem(title)) {
+            ASSERT_TRUE(CollectionFile::write(CollectionFile::path(app, title), {title}));
+            EXPECT_EQ(CollectionFile::read(CollectionFile::path(app, title)), QStringList{title});
+        }
+    }
+    EXPECT_TRUE(CollectionFile::titles(app).contains(u"100% Pure %1 %2"_s));
+}
+
+// The fixture's albums, whose folders disappear while they play.
+class VanishingFolders : public PlaybackTest
+{
+protected:
+    void vanish(const QString &title) { QDir(folderOf(title)).removeRecursively(); }
+};
+
+TEST_F(VanishingFolders, PlaybackGoesOnWithoutThemAndNothingIsReported)
+{
+    m_playback.setAutoplay(true);
+    m_playback.coverPressed(slotOf(u"Alpha"_s), true);
+    vanish(u"Alpha"_s);
+    endTrack(); // the next track's file is gone: the player is handed it and nothing breaks
+    EXPECT_EQ(m_playback.selectedTrack(), 1);
+    m_playback.coverPressed(slotOf(u"Alpha"_s), true);
+    EXPECT_TRUE(m_playback.trackNames().isEmpty());
+
+    m_random.script = {0.1}; // Shuffle All draws Alpha, whose folder is gone: nothing new starts
+    const int plays = m_player.plays;
+    m_playback.mnurandom();
+    EXPECT_EQ(m_player.plays, plays);
+
+    m_playback.jukeboxmode();
+    m_playback.coverPressed(slotOf(u"Gamma"_s), true);
+    m_playback.selectTrack(0);
+    m_playback.selectTrack(1);
+    vanish(u"Gamma"_s);
+    endTrack();
+    EXPECT_EQ(m_view.queuePicture, m_app.defaultPicture());
+    EXPECT_TRUE(m_prompter.messages.isEmpty());
+}
+
+TEST(BadInput, AReadOnlyApplicationFolderIsUsedAndLeftUnchanged)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(writeCatalogue(dir.path(), {{u"One"_s}, {u"Two"_s}}));
+    ASSERT_TRUE(writeFile(dir.filePath(u"jb.ini"_s), "(Lumetra default)\r\n2400\r\n"));
+    QDir().mkpath(dir.filePath(u"files"_s));
+    const QByteArray catalogue = readAll(dir.filePath(u"tracks.lum"_s));
+    const QByteArray settings = readAll(dir.filePath(u"jb.ini"_s));
+
+    // Root may write anywhere, so the program then runs as an ordinary user the folder does not belong to,
+    // from a copy that user can reach wherever the build lives.
+    QTemporaryDir exeDir;
+    const QString exe = exeDir.filePath(u"lumetra"_s);
+    ASSERT_TRUE(QFile::copy(QStringLiteral(LUMETRA_BIN_DIR "/lumetra"), exe));
+    const auto open = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther
+                      | QFile::ReadGroup | QFile::ExeGroup;
+    QFile::setPermissions(exeDir.path(), open);
+    QFile::setPermissions(exe, open);
+    QProcess program;
+    QStringList command{exe, u"--app-dir"_s, dir.path()};
+    if (::geteuid() == 0) {
+        ASSERT_TRUE(QFile::setPermissions(dir.path(), open));
+        command = QStringList{u"--reuid=65534"_s, u"--regid=65534"_s, u"--clear-groups"_s} + command;
+        command.prepend(u"setpriv"_s);
+    } else {
+        QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner);
+    }
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(u"QT_QPA_PLATFORM"_s, u"offscreen"_s);
+    env.insert(u"HOME"_s, dir.path());
+    program.setProcessEnvironment(env);
+    program.setReadChannel(QProcess::StandardError);
+    program.start(command.first(), command.mid(1));
+    ASSERT_TRUE(program.waitForStarted(10000));
+    QByteArray log;
+    while (!log.contains("albums loaded") && program.waitForReadyRead(20000))
+        log += program.readAllStandardError();
+    EXPECT_TRUE(log.contains("Lumetra Jukebox: 2 albums loaded.")) << log.toStdString();
+    if (program.state() == QProcess::Running)
+        ::kill(static_cast<pid_t>(program.processId()), SIGTERM);
+    ASSERT_TRUE(program.waitForFinished(20000));
+    EXPECT_EQ(program.exitCode(), 0) << program.readAllStandardError().toStdString();
+    QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    EXPECT_EQ(readAll(dir.filePath(u"tracks.lum"_s)), catalogue);
+    EXPECT_EQ(readAll(dir.filePath(u"jb.ini"_s)), settings);
+}
+
+} // namespace
