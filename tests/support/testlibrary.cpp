@@ -26,6 +26,7 @@ bool writeCatalogue(const QString &dir, const QList<TestAlbum> &albums)
         return false;
     RecordView songs(catalogue, u"songs"_s);
     songs.refresh();
+    catalogue.beginTransaction();
     int n = songs.recordCount();
     for (const TestAlbum &album : albums) {
         const QString folder = dir + u"/Music/album"_s + QString::number(n++) + u'/';
@@ -49,7 +50,7 @@ bool writeCatalogue(const QString &dir, const QList<TestAlbum> &albums)
         if (!songs.update())
             return false;
     }
-    return true;
+    return catalogue.commit();
 }
 
 namespace {

@@ -216,11 +216,11 @@ passed
 
 begin "the letter bar jumps to M"
 letter=M
-for ((k = 0; k < ${#titles[@]}; k++)); do
-    [ "${titles[k]:0:1}" = "$letter" ] && break
+m_index=-1
+for k in "${!titles[@]}"; do
+    if [ "${titles[k]:0:1}" = "$letter" ]; then m_index=$k; break; fi
 done
-[ "$k" -lt ${#titles[@]} ] || fail "no album starts with $letter"
-m_index=$k
+[ "$m_index" -ge 0 ] || fail "no album starts with $letter"
 # Pointing at the top edge of the wall brings up the bar; "A" is narrower than the other letters.
 j=$(($(printf '%d' "'$letter") - 65))
 if [ "$j" -eq 0 ]; then letter_x=$((60 + 195)); else letter_x=$((500 + 400 * (j - 1) + 225)); fi
@@ -268,6 +268,9 @@ passed
 
 begin "Search finds an album and jumps to it"
 target=$((${#titles[@]} - 1))
+# The search also matches folders, so the text must name one album's folder only.
+[ "$(printf '%s\n' "${paths[@]}" | grep -ciF -- "${titles[target]}")" -eq 1 ] ||
+    fail "\"${titles[target]}\" is not the name of exactly one album folder"
 choose "$options_x" 1
 expect_window '^Search for track names$'
 search=$found
@@ -284,9 +287,14 @@ begin "Settings opens and Cancel closes it"
 choose "$options_x" 3
 expect_window '^Settings$'
 settings=$found
+ini_before=$(stat -c %y "$app/jb.ini")
+# Cancel is the last button of the bottom row, right of Okay.
 eval "$(xdo getwindowgeometry --shell "$settings")"
 xdo mousemove --window "$settings" $((WIDTH - 52)) $((HEIGHT - 26)) click 1
 expect_no_window '^Settings$'
+# Okay would have rewritten the settings and refilled the wall.
+[ "$(stat -c %y "$app/jb.ini")" = "$ini_before" ] || fail "the settings were saved"
+! logged_prefix "lumetra.mainwindow: page starts with" || fail "the wall was refilled"
 passed
 
 begin "Add New Album opens in Normal Play and closes with the window manager"
