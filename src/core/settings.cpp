@@ -5,6 +5,7 @@
 #include <QLocale>
 
 #include <charconv>
+#include <cmath>
 #include <limits>
 
 namespace lumetra::SettingsFile {
@@ -69,7 +70,8 @@ std::optional<Font> decodeFont(const QString &line)
         return std::nullopt;
     const auto size = parseLocaleFloat(line.mid(plus + 1, amp - plus - 1));
     const auto bold = parseBool(line.mid(amp + 1));
-    if (!size || !bold || *size <= 0)
+    // "inf" and "nan" parse as floats but are no font size.
+    if (!size || !bold || !std::isfinite(*size) || *size <= 0)
         return std::nullopt;
     return Font{line.left(plus), *size, *bold};
 }
