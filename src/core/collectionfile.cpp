@@ -47,6 +47,9 @@ std::optional<QString> titleProblem(const QString &title)
         return refuse(QStringLiteral("it begins or ends with a blank."));
     if (title.startsWith(u'.'))
         return refuse(QStringLiteral("it begins with a full stop."));
+    // File names decode with a leading byte-order mark dropped, so the saved file would list under another title.
+    if (title.startsWith(QChar(0xFEFF)))
+        return refuse(QStringLiteral("it begins with an invisible character."));
     for (const QChar c : title) {
         if (c.unicode() < 32 || QStringLiteral("/\\:*?\"<>|").contains(c))
             return refuse(QStringLiteral("it holds one of the characters / \\ : * ? \" < > | that a file name "
