@@ -42,7 +42,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         QString error;
         fuzz::check(CollectionFile::write(file, {title}, &error), "accepted title cannot be saved",
                     title + QStringLiteral(": ") + error);
-        fuzz::check(CollectionFile::read(file) == QStringList{title}, "saved collection reads back otherwise", title);
+        fuzz::check(CollectionFile::read(file) == QStringList{title}, "saved collection reads back otherwise",
+                    title);
         fuzz::check(CollectionFile::titles(app).contains(title), "saved collection not listed", title);
     }
     return 0;

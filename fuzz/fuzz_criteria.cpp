@@ -13,8 +13,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         if (const auto parsed = parseCriteria(text, columns)) {
             fuzz::check(parsed->column >= 0 && parsed->column < columns.size(), "column out of range", text);
             // Whatever was accepted parses again, unchanged, in its quoted form.
-            const QString quoted = columns[parsed->column] + QStringLiteral(" = '") + quoteDoubled(parsed->value)
-                                   + u'\'';
+            const QString quoted =
+                columns[parsed->column] + QStringLiteral(" = '") + quoteDoubled(parsed->value) + u'\'';
             const auto again = parseCriteria(quoted, columns);
             fuzz::check(again && again->column == parsed->column && again->value == parsed->value,
                         "quoted form does not parse back", text);

@@ -23,13 +23,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         const QString name = AlbumFiles::substituteSeparator(text, typed, at);
         fuzz::check(!name.contains(typed), "typed separator kept", name);
         fuzz::check(name.size() == text.size() + 1, "substitution changed the length", name);
-        fuzz::check(at >= 1 && at <= name.size() && name[at - 1] == u'-', "cursor not after the new '-'", name);
+        fuzz::check(at >= 1 && at <= name.size() && name[at - 1] == u'-', "cursor not after the new '-'",
+                    name);
 
         if (AlbumFiles::isMusicName(text))
-            fuzz::check(AlbumFiles::hasThreeLetterExtension(text), "music name without a three-letter extension",
-                        text);
+            fuzz::check(AlbumFiles::hasThreeLetterExtension(text),
+                        "music name without a three-letter extension", text);
         const QString file = AlbumFiles::fileName(text);
-        fuzz::check(!file.contains(u'/') && text.endsWith(file), "file name is not the path's last part", text);
+        fuzz::check(!file.contains(u'/') && text.endsWith(file), "file name is not the path's last part",
+                    text);
     }
     return 0;
 }
