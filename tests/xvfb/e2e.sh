@@ -24,11 +24,11 @@ cleanup() {
     local rc=$?
     set +e
     if [ -n "$app_pid" ] && kill -0 "$app_pid" 2>/dev/null; then
-        local children
-        children=$(pgrep -P "$app_pid")
+        local children=()
+        mapfile -t children < <(pgrep -P "$app_pid")
         kill -TERM "$app_pid"
         for _ in $(seq 50); do kill -0 "$app_pid" 2>/dev/null || break; sleep 0.1; done
-        kill -KILL "$app_pid" $children 2>/dev/null
+        kill -KILL "$app_pid" "${children[@]}" 2>/dev/null
     fi
     local pid
     for pid in "${pids[@]}"; do kill -TERM "$pid" 2>/dev/null; done
