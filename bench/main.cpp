@@ -11,10 +11,11 @@ namespace {
 
 void usage()
 {
-    std::puts("usage: lumetra-bench wall        album wall: page fill, start-up and memory against their floors\n"
-              "       lumetra-bench scan        folder scanner against find over the same tree\n"
-              "       lumetra-bench search      track search against find -iname over the same tree\n"
-              "       lumetra-bench wall-child DIR   (internal) start on DIR, report the first page, exit");
+    std::puts(
+        "usage: lumetra-bench wall        album wall: page fill, start-up and memory against their floors\n"
+        "       lumetra-bench scan        folder scanner against find over the same tree\n"
+        "       lumetra-bench search      track search against find -iname over the same tree\n"
+        "       lumetra-bench wall-child DIR   (internal) start on DIR, report the first page, exit");
 }
 
 } // namespace

@@ -15,10 +15,10 @@ namespace lumetra::bench {
 
 namespace {
 
-const char *const kWords[] = {"Amber", "Blue",   "Cinder", "Delta",  "Echo",   "Fable", "Glass",  "Harbor",
-                              "Iron",  "Jasmine", "Kite",  "Lantern", "Mirror", "North", "Orchid", "Paper",
-                              "Quartz", "River",  "Silver", "Tide",   "Umber",  "Velvet", "Willow", "Xylo",
-                              "Yonder", "Zephyr"};
+const char *const kWords[] = {"Amber",  "Blue",   "Cinder",  "Delta",  "Echo",    "Fable",  "Glass",
+                              "Harbor", "Iron",   "Jasmine", "Kite",   "Lantern", "Mirror", "North",
+                              "Orchid", "Paper",  "Quartz",  "River",  "Silver",  "Tide",   "Umber",
+                              "Velvet", "Willow", "Xylo",    "Yonder", "Zephyr"};
 
 // Photo-like content (gradients, shapes and grain) so JPEG decoding costs what a real cover costs.
 QImage coverPicture(int seed)
@@ -81,9 +81,11 @@ bool makeSynthLibrary(const QString &dir, int albums, int distinctCovers, QStrin
                                   .arg(i);
         const QString folder = dir + QStringLiteral("/Music/") + title + u'/';
         QDir().mkpath(folder);
-        const QByteArray source = QFile::encodeName(pictures + QStringLiteral("/%1.jpg").arg(i % distinctCovers));
+        const QByteArray source =
+            QFile::encodeName(pictures + QStringLiteral("/%1.jpg").arg(i % distinctCovers));
         const QByteArray link = QFile::encodeName(folder + QStringLiteral("cover.jpg"));
-        if (!QFile::exists(folder + QStringLiteral("cover.jpg")) && ::link(source.constData(), link.constData()) != 0) {
+        if (!QFile::exists(folder + QStringLiteral("cover.jpg")) &&
+            ::link(source.constData(), link.constData()) != 0) {
             *error = QStringLiteral("cannot link %1").arg(folder);
             return false;
         }
@@ -112,7 +114,9 @@ bool makeMusicTree(const QString &root)
             if (!QDir().mkpath(album))
                 return false;
             for (int t = 0; t < kTracksPerAlbum; ++t) {
-                QFile track(album + QStringLiteral("%1 Track%2").arg(t + 1, 2, 10, QLatin1Char('0')).arg(QString::fromLatin1(kinds[(a + b) % 4])));
+                QFile track(album + QStringLiteral("%1 Track%2")
+                                        .arg(t + 1, 2, 10, QLatin1Char('0'))
+                                        .arg(QString::fromLatin1(kinds[(a + b) % 4])));
                 if (!track.open(QIODevice::WriteOnly))
                     return false;
             }

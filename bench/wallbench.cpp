@@ -128,7 +128,8 @@ ChildRun startChild(const QString &self, const QString &dir)
     child.waitForFinished(60000);
     const QList<QByteArray> words = out.trimmed().split(' ');
     if (words.value(0) != "ready") {
-        std::fprintf(stderr, "child on %s failed: %s\n", qPrintable(dir), child.readAllStandardError().constData());
+        std::fprintf(stderr, "child on %s failed: %s\n", qPrintable(dir),
+                     child.readAllStandardError().constData());
         return {};
     }
     run.rssKb = words.value(1).toDouble();
@@ -164,8 +165,8 @@ int wallBench(const QString &self)
     QString error;
     QElapsedTimer timer;
     timer.start();
-    if (!makeSynthLibrary(large, kLargeLibrary, kDistinctCovers, &error)
-        || !makeSynthLibrary(small, kSmallLibrary, kDistinctCovers, &error)) {
+    if (!makeSynthLibrary(large, kLargeLibrary, kDistinctCovers, &error) ||
+        !makeSynthLibrary(small, kSmallLibrary, kDistinctCovers, &error)) {
         std::fprintf(stderr, "cannot build the libraries: %s\n", qPrintable(error));
         return 1;
     }

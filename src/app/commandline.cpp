@@ -51,8 +51,9 @@ QCommandLineOption layoutOption()
 
 QCommandLineOption inventoryOption()
 {
-    return QCommandLineOption(QStringList{QStringLiteral("inventory")},
-                              QStringLiteral("Write albums.htm in the application folder without opening it."));
+    return QCommandLineOption(
+        QStringList{QStringLiteral("inventory")},
+        QStringLiteral("Write albums.htm in the application folder without opening it."));
 }
 
 void describeOptions(QCommandLineParser &parser)

@@ -5,9 +5,9 @@
 #include "playback/qtmediaplayer.h"
 #include "ui/mainwindow.h"
 #include "ui/qtdialogs.h"
+#include "ui/qtprompter.h"
 #include "ui/qtshell.h"
 #include "web/webbrowser.h"
-#include "ui/qtprompter.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -72,8 +72,8 @@ int main(int argc, char *argv[])
     const QCommandLineOption appDir = appDirOption();
     parser.process(app);
     if (!parser.positionalArguments().isEmpty()) {
-        std::fprintf(stderr, "Unexpected argument: %s\n\n%s", qPrintable(parser.positionalArguments().first()),
-                     qPrintable(parser.helpText()));
+        std::fprintf(stderr, "Unexpected argument: %s\n\n%s",
+                     qPrintable(parser.positionalArguments().first()), qPrintable(parser.helpText()));
         return 2;
     }
 

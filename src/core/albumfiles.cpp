@@ -13,8 +13,8 @@ constexpr qint64 kChunk = 1 << 20;
 bool isMusicName(const QString &name)
 {
     const QString last4 = name.right(4);
-    return last4 == QStringLiteral(".mp3") || last4 == QStringLiteral(".wma") || last4 == QStringLiteral(".ogg")
-           || last4 == QStringLiteral(".m4a");
+    return last4 == QStringLiteral(".mp3") || last4 == QStringLiteral(".wma") ||
+           last4 == QStringLiteral(".ogg") || last4 == QStringLiteral(".m4a");
 }
 
 bool hasThreeLetterExtension(const QString &path)

@@ -31,7 +31,8 @@ using Progress = std::function<void(qint64 done, qint64 total)>;
 // Copies `from` to `to` through a temporary file in the target folder that replaces `to` only when
 // complete, so a failure or a kill never leaves a half-written file under the final name. An existing
 // `to` is replaced. False with `error` set on failure.
-bool copyFile(const QString &from, const QString &to, const Progress &progress = {}, QString *error = nullptr);
+bool copyFile(const QString &from, const QString &to, const Progress &progress = {},
+              QString *error = nullptr);
 
 } // namespace AlbumFiles
 

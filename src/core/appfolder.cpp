@@ -9,7 +9,7 @@
 
 namespace lumetra {
 
-AppFolder::AppFolder(QString dir)
+AppFolder::AppFolder(const QString &dir)
     : m_dir(QDir::cleanPath(QDir(dir).absolutePath()))
 {
 }
@@ -18,7 +18,7 @@ QString AppFolder::choose(const QString &requested)
 {
     if (!requested.isEmpty())
         return QDir(requested).absolutePath();
-    const QString exeDir = QCoreApplication::applicationDirPath();
+    QString exeDir = QCoreApplication::applicationDirPath();
     // An installed program (its files beside it under share/) keeps the user's data in the user's folder,
     // even when its own folder happens to be writable, as it is for root.
     const bool installed = QFileInfo::exists(exeDir + QStringLiteral("/../share/lumetra/files"));
@@ -49,8 +49,8 @@ bool AppFolder::prepare(const QString &resourceRoot, QString *error) const
             continue;
         QDir().mkpath(QFileInfo(dest).absolutePath());
         if (QFile::copy(source, dest))
-            QFile::setPermissions(dest, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup
-                                            | QFile::ReadOther);
+            QFile::setPermissions(dest,
+                                  QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
     }
     return true;
 }

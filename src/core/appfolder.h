@@ -9,7 +9,7 @@ class AppFolder
 {
 public:
     AppFolder() = default;
-    explicit AppFolder(QString dir);
+    explicit AppFolder(const QString &dir);
 
     // --app-dir when given; else the executable's folder when writable and not an installed program's;
     // else the user's data folder.

@@ -8,9 +8,9 @@
 
 namespace lumetra {
 
-const QStringList Catalogue::kSongsColumns = {QStringLiteral("ID"),      QStringLiteral("Album"),
-                                              QStringLiteral("Path"),    QStringLiteral("Picture"),
-                                              QStringLiteral("Artist"),  QStringLiteral("Probability")};
+const QStringList Catalogue::kSongsColumns = {QStringLiteral("ID"),     QStringLiteral("Album"),
+                                              QStringLiteral("Path"),   QStringLiteral("Picture"),
+                                              QStringLiteral("Artist"), QStringLiteral("Probability")};
 const QStringList Catalogue::kOptsColumns = {QStringLiteral("folders"), QStringLiteral("formcolor")};
 
 namespace {
@@ -106,10 +106,10 @@ bool Catalogue::createSchema()
 bool Catalogue::validateSchema()
 {
     QSqlQuery check(m_db);
-    if (!check.exec(QStringLiteral("PRAGMA quick_check")) || !check.next()
-        || check.value(0).toString() != QStringLiteral("ok")) {
-        const QString why = check.lastError().isValid() ? check.lastError().text()
-                                                        : check.value(0).toString();
+    if (!check.exec(QStringLiteral("PRAGMA quick_check")) || !check.next() ||
+        check.value(0).toString() != QStringLiteral("ok")) {
+        const QString why =
+            check.lastError().isValid() ? check.lastError().text() : check.value(0).toString();
         return fail(QStringLiteral("%1 is damaged: %2").arg(m_path, why));
     }
     check.finish();
@@ -123,9 +123,10 @@ bool Catalogue::validateSchema()
                         .arg(m_path, kSongsColumns.join(QStringLiteral(", "))));
     // Albums are found by ID, so it must be the number SQLite assigns to each row.
     QSqlQuery pk(m_db);
-    pk.exec(QStringLiteral("SELECT pk, type FROM pragma_table_info('songs') WHERE name = 'ID' COLLATE NOCASE"));
-    if (!pk.next() || pk.value(0).toInt() != 1
-        || pk.value(1).toString().compare(QStringLiteral("INTEGER"), Qt::CaseInsensitive) != 0)
+    pk.exec(
+        QStringLiteral("SELECT pk, type FROM pragma_table_info('songs') WHERE name = 'ID' COLLATE NOCASE"));
+    if (!pk.next() || pk.value(0).toInt() != 1 ||
+        pk.value(1).toString().compare(QStringLiteral("INTEGER"), Qt::CaseInsensitive) != 0)
         return fail(QStringLiteral("%1: the field ID of the table of albums is not an automatic number.")
                         .arg(m_path));
     pk.finish();

@@ -38,7 +38,8 @@ std::optional<QString> titleProblem(const QString &title)
 {
     const QString trimmed = title.trimmed();
     auto refuse = [&](const QString &why) {
-        return QStringLiteral("\"%1\" cannot be used as the title of a collection: %2 Please type another title.")
+        return QStringLiteral(
+                   "\"%1\" cannot be used as the title of a collection: %2 Please type another title.")
             .arg(title, why);
     };
     if (trimmed.isEmpty())
@@ -47,13 +48,15 @@ std::optional<QString> titleProblem(const QString &title)
         return refuse(QStringLiteral("it begins or ends with a blank."));
     if (title.startsWith(u'.'))
         return refuse(QStringLiteral("it begins with a full stop."));
-    // File names decode with a leading byte-order mark dropped, so the saved file would list under another title.
+    // File names decode with a leading byte-order mark dropped, so the saved file would list under another
+    // title.
     if (title.startsWith(QChar(0xFEFF)))
         return refuse(QStringLiteral("it begins with an invisible character."));
     for (const QChar c : title) {
         if (c.unicode() < 32 || QStringLiteral("/\\:*?\"<>|").contains(c))
-            return refuse(QStringLiteral("it holds one of the characters / \\ : * ? \" < > | that a file name "
-                                         "cannot hold."));
+            return refuse(
+                QStringLiteral("it holds one of the characters / \\ : * ? \" < > | that a file name "
+                               "cannot hold."));
     }
     if ((title + kExtension).toUtf8().size() > kMaxFileNameBytes)
         return refuse(QStringLiteral("it is too long for a file name."));

@@ -10,7 +10,8 @@ namespace lumetra {
 
 const QString CoverArtForm::kCoverFile = QStringLiteral("aa-cover.jpg");
 
-CoverArtForm::CoverArtForm(RecordView &songs, Prompter &prompter, QString id, QString title, QString albumPath)
+CoverArtForm::CoverArtForm(RecordView &songs, Prompter &prompter, QString id, QString title,
+                           QString albumPath)
     : m_songs(songs)
     , m_prompter(prompter)
     , m_id(std::move(id))
@@ -37,8 +38,9 @@ bool CoverArtForm::okay()
     const QString target = m_path + kCoverFile;
     QSaveFile file(target);
     if (!file.open(QIODevice::WriteOnly) || !m_preview.save(&file, "BMP") || !file.commit()) {
-        m_prompter.message(QStringLiteral("The cover could not be saved as %1: %2\nThe album keeps its cover.")
-                               .arg(target, file.errorString()));
+        m_prompter.message(
+            QStringLiteral("The cover could not be saved as %1: %2\nThe album keeps its cover.")
+                .arg(target, file.errorString()));
         return false;
     }
     if (m_songs.findFirst(QStringLiteral("ID = ") + m_id)) {
@@ -60,7 +62,8 @@ QString CoverArtForm::searchAddress(const QString &title)
         else
             query += c;
     }
-    return QStringLiteral("https://images.google.com/") + QStringLiteral("images?svnum=10&hl=en&lr=&q=") + query;
+    return QStringLiteral("https://images.google.com/") + QStringLiteral("images?svnum=10&hl=en&lr=&q=") +
+           query;
 }
 
 } // namespace lumetra

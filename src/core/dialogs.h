@@ -28,7 +28,8 @@ public:
     virtual std::optional<QString> saveFile(const QString &filter, const QString &suggested) = 0;
 };
 
-// "Images (*.bmp)|*.BMP;*.JPG|" as a Qt name filter that matches either case: "Images (*.bmp) (*.BMP *.bmp ...)".
+// "Images (*.bmp)|*.BMP;*.JPG|" as a Qt name filter that matches either case: "Images (*.bmp) (*.BMP *.bmp
+// ...)".
 QString qtNameFilter(const QString &filter);
 
 } // namespace lumetra

@@ -25,7 +25,8 @@ public:
     {
         for (const QString &pattern : patterns.split(u';', Qt::SkipEmptyParts)) {
             const QString rest = pattern.mid(1);
-            if (pattern.startsWith(u'*') && !rest.contains(u'*') && !rest.contains(u'?') && !rest.contains(u'['))
+            if (pattern.startsWith(u'*') && !rest.contains(u'*') && !rest.contains(u'?') &&
+                !rest.contains(u'['))
                 m_suffixes.append(rest);
             else
                 m_others.append(QRegularExpression(QRegularExpression::wildcardToRegularExpression(pattern),
@@ -53,7 +54,8 @@ private:
 
 } // namespace
 
-QStringList listFiles(const QString &folder, const QString &patterns, const std::function<bool(const QString &)> &keep)
+QStringList listFiles(const QString &folder, const QString &patterns,
+                      const std::function<bool(const QString &)> &keep)
 {
     QStringList names;
     if (folder.isEmpty())

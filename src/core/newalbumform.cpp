@@ -12,9 +12,10 @@
 
 namespace lumetra {
 
-const QString NewAlbumForm::kFolderExists = QStringLiteral(
-    "A folder with this name already exists in this location!  Please choose a different name or re-scan your "
-    "folders");
+const QString NewAlbumForm::kFolderExists =
+    QStringLiteral("A folder with this name already exists in this location!  Please choose a different name "
+                   "or re-scan your "
+                   "folders");
 
 NewAlbumForm::NewAlbumForm(RecordView &songs, const AppFolder &app, Prompter &prompter)
     : m_songs(songs)
@@ -67,11 +68,11 @@ QString NewAlbumForm::musicFolder() const
 bool NewAlbumForm::create(int albumCount, const AlbumFiles::Progress &progress)
 {
     if (m_tracks.isEmpty()) {
-        m_prompter.message(m_locateMode
-                               ? QStringLiteral("No tracks have yet been added - please select a folder that "
-                                                "contains music tracks")
-                               : QStringLiteral("No tracks have yet been added - please drag music tracks to the "
-                                                "left hand pain or use the Copy from Folder button"));
+        m_prompter.message(
+            m_locateMode ? QStringLiteral("No tracks have yet been added - please select a folder that "
+                                          "contains music tracks")
+                         : QStringLiteral("No tracks have yet been added - please drag music tracks to the "
+                                          "left hand pain or use the Copy from Folder button"));
         return false;
     }
     m_title = AlbumFiles::rewriteTitle(m_title);
@@ -85,9 +86,10 @@ bool NewAlbumForm::create(int albumCount, const AlbumFiles::Progress &progress)
         return false;
     }
     if (albumCount < 2)
-        m_prompter.message(QStringLiteral("If you have less than 2 albums in Lumetra, you must restart the program "
-                                          "before they can be added.  This is not needed once you have more than "
-                                          "two albums."));
+        m_prompter.message(
+            QStringLiteral("If you have less than 2 albums in Lumetra, you must restart the program "
+                           "before they can be added.  This is not needed once you have more than "
+                           "two albums."));
 
     QString path;
     if (m_locateMode) {
@@ -102,8 +104,8 @@ bool NewAlbumForm::create(int albumCount, const AlbumFiles::Progress &progress)
         }
         while (!m_tracks.isEmpty()) {
             const QString name = AlbumFiles::fileName(m_tracks.first());
-            if (AlbumFiles::isMusicName(name)
-                && !AlbumFiles::copyFile(m_tracks.first(), folder + QDir::separator() + name, progress)) {
+            if (AlbumFiles::isMusicName(name) &&
+                !AlbumFiles::copyFile(m_tracks.first(), folder + QDir::separator() + name, progress)) {
                 m_prompter.message(kFolderExists);
                 return false;
             }
@@ -115,9 +117,10 @@ bool NewAlbumForm::create(int albumCount, const AlbumFiles::Progress &progress)
     m_songs.setValue(QStringLiteral("Path"), path);
     m_songs.setValue(QStringLiteral("Album"), m_title);
     if (!m_songs.update()) {
-        m_prompter.message(m_locateMode ? QStringLiteral("The album could not be added to the catalogue: %1")
-                                              .arg(m_songs.lastError())
-                                        : kFolderExists);
+        m_prompter.message(
+            m_locateMode
+                ? QStringLiteral("The album could not be added to the catalogue: %1").arg(m_songs.lastError())
+                : kFolderExists);
         return false;
     }
     m_songs.moveLast();

@@ -12,8 +12,7 @@ namespace lumetra::SettingsFile {
 
 namespace {
 
-template <typename Int>
-std::optional<Int> parseInt(const QString &text)
+template <typename Int> std::optional<Int> parseInt(const QString &text)
 {
     bool ok = false;
     const qlonglong value = text.trimmed().toLongLong(&ok);
@@ -78,8 +77,8 @@ std::optional<Font> decodeFont(const QString &line)
 
 QString encodeFont(const QString &name, float size, bool bold)
 {
-    return name + u'+' + formatLocaleFloat(size) + u'&'
-           + (bold ? QStringLiteral("True") : QStringLiteral("False"));
+    return name + u'+' + formatLocaleFloat(size) + u'&' +
+           (bold ? QStringLiteral("True") : QStringLiteral("False"));
 }
 
 void applyLine(Settings &settings, int lineNumber, const QString &text)

@@ -9,18 +9,18 @@ namespace lumetra {
 
 // The eight values of jb.ini as the main window holds them, starting from the program's defaults.
 struct Settings {
-    QString musicFolder;        // line 1, passed through unchanged
-    qint16 coverSize = 2400;    // line 2, twips
-    qint16 coverGap = 150;      // line 3, twips
-    qint32 backColor = 1841432; // line 4, 0xBBGGRR: a deep slate (24, 26, 28)
-    qint32 textColor = 15263976;// line 5: light grey (232, 232, 232)
-    bool bounceCovers = false;  // line 6, first character
-    bool autoplay = false;      // line 6, second character
-    bool noWrap = false;        // line 6, last character
+    QString musicFolder;         // line 1, passed through unchanged
+    qint16 coverSize = 2400;     // line 2, twips
+    qint16 coverGap = 150;       // line 3, twips
+    qint32 backColor = 1841432;  // line 4, 0xBBGGRR: a deep slate (24, 26, 28)
+    qint32 textColor = 15263976; // line 5: light grey (232, 232, 232)
+    bool bounceCovers = false;   // line 6, first character
+    bool autoplay = false;       // line 6, second character
+    bool noWrap = false;         // line 6, last character
     QString fontName = QStringLiteral("DejaVu Sans");
-    float fontSize = 9.75f;     // line 7
+    float fontSize = 9.75f; // line 7
     bool fontBold = false;
-    QString backgroundPicture;  // line 8, full path or empty
+    QString backgroundPicture; // line 8, full path or empty
 
     bool operator==(const Settings &) const = default;
 };

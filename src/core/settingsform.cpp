@@ -92,8 +92,8 @@ std::optional<SettingsForm::Preview> SettingsForm::preview(const QString &coverS
     Preview preview;
     preview.coverSize = static_cast<int>(size);
     preview.titleBeside = preview.coverSize >= 3100;
-    preview.title = preview.titleBeside ? QPoint(4860, 2730)
-                                        : QPoint(kSampleCover.x(), preview.coverSize + 200);
+    preview.title =
+        preview.titleBeside ? QPoint(4860, 2730) : QPoint(kSampleCover.x(), preview.coverSize + 200);
     return preview;
 }
 

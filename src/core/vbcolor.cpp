@@ -10,22 +10,38 @@ namespace {
 QPalette::ColorRole systemRole(int index)
 {
     switch (index) {
-    case 5: return QPalette::Base;
-    case 7: return QPalette::WindowText;
-    case 8: return QPalette::Text;
-    case 12: return QPalette::Mid;
-    case 13: return QPalette::Highlight;
-    case 14: return QPalette::HighlightedText;
-    case 15: return QPalette::Button;
-    case 16: return QPalette::Dark;
-    case 17: return QPalette::PlaceholderText;
-    case 18: return QPalette::ButtonText;
-    case 20: return QPalette::Light;
-    case 21: return QPalette::Shadow;
-    case 22: return QPalette::Midlight;
-    case 23: return QPalette::ToolTipText;
-    case 24: return QPalette::ToolTipBase;
-    default: return QPalette::Window;
+    case 5:
+        return QPalette::Base;
+    case 7:
+        return QPalette::WindowText;
+    case 8:
+        return QPalette::Text;
+    case 12:
+        return QPalette::Mid;
+    case 13:
+        return QPalette::Highlight;
+    case 14:
+        return QPalette::HighlightedText;
+    case 15:
+        return QPalette::Button;
+    case 16:
+        return QPalette::Dark;
+    case 17:
+        return QPalette::PlaceholderText;
+    case 18:
+        return QPalette::ButtonText;
+    case 20:
+        return QPalette::Light;
+    case 21:
+        return QPalette::Shadow;
+    case 22:
+        return QPalette::Midlight;
+    case 23:
+        return QPalette::ToolTipText;
+    case 24:
+        return QPalette::ToolTipBase;
+    default:
+        return QPalette::Window;
     }
 }
 

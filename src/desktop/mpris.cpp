@@ -34,8 +34,9 @@ Mpris::Mpris(QDBusConnection bus, Playback &playback, MediaPlayer &player, Hooks
         }
         announce(changed);
     });
-    connect(&m_player, &MediaPlayer::volumeChanged, this,
-            [this] { announce({{QStringLiteral("Volume"), volume()}}); });
+    connect(&m_player, &MediaPlayer::volumeChanged, this, [this] {
+        announce({{QStringLiteral("Volume"), volume()}});
+    });
 }
 
 Mpris::~Mpris()
@@ -67,14 +68,16 @@ QString Mpris::playbackStatus() const
 {
     if (m_player.isPlaying())
         return QStringLiteral("Playing");
-    return m_player.position() > 0 && !m_player.url().isEmpty() ? QStringLiteral("Paused") : QStringLiteral("Stopped");
+    return m_player.position() > 0 && !m_player.url().isEmpty() ? QStringLiteral("Paused")
+                                                                : QStringLiteral("Stopped");
 }
 
 QVariantMap Mpris::metadata() const
 {
     const Playback::NowPlaying now = m_playback.nowPlaying();
     if (now.path.isEmpty())
-        return {{QStringLiteral("mpris:trackid"), QVariant::fromValue(QDBusObjectPath(QStringLiteral("/org/mpris/MediaPlayer2/TrackList/NoTrack")))}};
+        return {{QStringLiteral("mpris:trackid"), QVariant::fromValue(QDBusObjectPath(QStringLiteral(
+                                                      "/org/mpris/MediaPlayer2/TrackList/NoTrack")))}};
     QVariantMap data{
         {QStringLiteral("mpris:trackid"),
          QVariant::fromValue(QDBusObjectPath(QStringLiteral("/org/lumetra/track/%1").arg(m_track)))},
@@ -103,8 +106,8 @@ void Mpris::announce(const QVariantMap &changed)
 {
     if (m_service.isEmpty())
         return;
-    QDBusMessage signal = QDBusMessage::createSignal(kObjectPath, QStringLiteral("org.freedesktop.DBus.Properties"),
-                                                     QStringLiteral("PropertiesChanged"));
+    QDBusMessage signal = QDBusMessage::createSignal(
+        kObjectPath, QStringLiteral("org.freedesktop.DBus.Properties"), QStringLiteral("PropertiesChanged"));
     signal << kPlayerInterface << changed << QStringList();
     m_bus.send(signal);
 }

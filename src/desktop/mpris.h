@@ -22,7 +22,8 @@ public:
         std::function<void()> raise;
         std::function<void()> quit;
     };
-    Mpris(QDBusConnection bus, Playback &playback, MediaPlayer &player, Hooks hooks, QObject *parent = nullptr);
+    Mpris(QDBusConnection bus, Playback &playback, MediaPlayer &player, Hooks hooks,
+          QObject *parent = nullptr);
     ~Mpris() override;
 
     // Registers the service; false when the bus refuses both the plain and the per-process name.

@@ -22,12 +22,15 @@ QStringList lines(const QStringList &titles, const QString &logoPath, const QStr
     for (const QString &title : titles) {
         out.append(QStringLiteral("<TABLE WIDTH=\"600\" ALIGN=\"Center\" CELLPADDING=\"2\" CELLSPACING=\"0\" "
                                   "BORDER=\"0\" BGCOLOR=\"#84c6ff\" >"));
-        out.append(QStringLiteral("<TR><TD WIDTH=\"10%\" VALIGN=TOP><P><TABLE WIDTH=\"100%\" bgcolor=\"#D6efff\" "
-                                  "CELLPADDING=\"2\" CELLSPACING=\"0\" BORDER=\"0\">"));
-        out.append(QStringLiteral("<TR><TD WIDTH=\"100%\" VALIGN=TOP>  <FONT FACE=\"Arial,Helvetica,Monaco\">")
-                   + QString::number(++n));
-        out.append(QStringLiteral("</TD></TR></TABLE></TD><TD WIDTH=\"90%\" VALIGN=TOP><P><TABLE WIDTH=\"100%\" "
-                                  "bgcolor=\"#D6efff\" CELLPADDING=\"2\" CELLSPACING=\"0\" BORDER=\"0\"><TR>"));
+        out.append(
+            QStringLiteral("<TR><TD WIDTH=\"10%\" VALIGN=TOP><P><TABLE WIDTH=\"100%\" bgcolor=\"#D6efff\" "
+                           "CELLPADDING=\"2\" CELLSPACING=\"0\" BORDER=\"0\">"));
+        out.append(
+            QStringLiteral("<TR><TD WIDTH=\"100%\" VALIGN=TOP>  <FONT FACE=\"Arial,Helvetica,Monaco\">") +
+            QString::number(++n));
+        out.append(
+            QStringLiteral("</TD></TR></TABLE></TD><TD WIDTH=\"90%\" VALIGN=TOP><P><TABLE WIDTH=\"100%\" "
+                           "bgcolor=\"#D6efff\" CELLPADDING=\"2\" CELLSPACING=\"0\" BORDER=\"0\"><TR>"));
         out.append(QStringLiteral("<TD WIDTH=\"100%\" VALIGN=TOP>   <FONT FACE=\"Arial,Helvetica,Monaco\">"));
         out.append(title.toHtmlEscaped());
         out.append(QStringLiteral("</FONT></TD></TR></TABLE></TD></TR></TABLE>"));

@@ -33,7 +33,8 @@ const QString kAskTitle = QStringLiteral("Please enter a title for this collecti
 const QString kAbandoned = QStringLiteral("Action abandoned, or no Collection name supplied.");
 const QString kCreating = QStringLiteral("Click on an album cover to add it to your collection: ");
 const QString kNothingAdded = QStringLiteral("Please click on album covers to add them to this collection");
-const QString kEditing = QStringLiteral("Click on an album to delete it from the list, or a cover to add to list.");
+const QString kEditing =
+    QStringLiteral("Click on an album to delete it from the list, or a cover to add to list.");
 const QString kAskDelete = QStringLiteral("Are you sure you want to delete this collection?");
 
 } // namespace
@@ -66,7 +67,8 @@ Collections::Collections(Playback &playback, RecordView &songs, const AppFolder 
     , m_prompter(prompter)
     , m_random(random)
     , m_view(view)
-    , m_status(QStringLiteral("Your collections are listed below - you can click the album cover to skip tracks..."))
+    , m_status(QStringLiteral(
+          "Your collections are listed below - you can click the album cover to skip tracks..."))
     , m_cover(app.defaultPicture())
 {
     m_playback.setCollections(this);
@@ -139,7 +141,8 @@ void Collections::collpicclick(int row)
     m_listShown = false;
     m_name = m_rows[row];
     m_buttons.newColl = false;
-    m_playback.setTrackList(CollectionFile::read(CollectionFile::path(m_app, m_name)).value_or(QStringList()));
+    m_playback.setTrackList(
+        CollectionFile::read(CollectionFile::path(m_app, m_name)).value_or(QStringList()));
     m_buttons.edit = true;
     m_buttons.saveEdit = false;
     setTitle(kLoadedTitle + m_name);
@@ -366,7 +369,8 @@ bool Collections::importPlaylist(const QString &file)
     }
     if (albums.isEmpty()) {
         m_prompter.message(
-            QStringLiteral("None of the tracks of %1 belongs to an album of Lumetra, so no collection was made.")
+            QStringLiteral(
+                "None of the tracks of %1 belongs to an album of Lumetra, so no collection was made.")
                 .arg(QFileInfo(file).fileName()));
         return false;
     }

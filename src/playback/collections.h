@@ -34,13 +34,13 @@ class Collections
 public:
     // What the collections frame shows.
     struct Buttons {
-        bool myColls = true;     // Command1 "My Colls."
-        bool newColl = true;     // NewColl "New"
-        bool saveNew = false;    // CollSave "Save"
-        bool remove = false;     // Command2 "Delete"
-        bool edit = false;       // CollEdit "Edit"
-        bool saveEdit = false;   // Command3 "Save", shown (in Edit's place) and enabled while editing
-        bool cover = true;       // Image14 enabled
+        bool myColls = true;   // Command1 "My Colls."
+        bool newColl = true;   // NewColl "New"
+        bool saveNew = false;  // CollSave "Save"
+        bool remove = false;   // Command2 "Delete"
+        bool edit = false;     // CollEdit "Edit"
+        bool saveEdit = false; // Command3 "Save", shown (in Edit's place) and enabled while editing
+        bool cover = true;     // Image14 enabled
         bool operator==(const Buttons &) const = default;
     };
 
@@ -56,16 +56,16 @@ public:
     bool chosen() const { return m_chosen; }
     const QString &collectionName() const { return m_name; }
 
-    void mnucoll();              // Mode > Collections
-    void myColls();              // "My Colls."
-    void collpicclick(int row);  // a click on row `row`
+    void mnucoll();             // Mode > Collections
+    void myColls();             // "My Colls."
+    void collpicclick(int row); // a click on row `row`
     void collrandomiser();
     void coverClicked(const QString &title);
-    void newColl();              // "New"
-    void saveNew();              // "Save" of a new collection
-    void edit();                 // "Edit"
-    void saveEdit();             // the second "Save"
-    void deleteCollection();     // "Delete"
+    void newColl();          // "New"
+    void saveNew();          // "Save" of a new collection
+    void edit();             // "Edit"
+    void saveEdit();         // the second "Save"
+    void deleteCollection(); // "Delete"
 
     // The loaded collection's albums, every track of each, as an .m3u8 playlist. False when no collection
     // is loaded or the file cannot be written (which is said).

@@ -13,8 +13,8 @@
 #include "wall/albumlist.h"
 #include "wall/wall.h"
 
-#include <QDir>
 #include "logging.h"
+#include <QDir>
 
 Q_LOGGING_CATEGORY(lcPlayback, "lumetra.playback", QtInfoMsg)
 
@@ -24,15 +24,16 @@ namespace {
 
 constexpr int kAlbumShuffleResetAttempt = 200;
 
-const QString kPlaylistStatus = QStringLiteral("*Playlist Mode: (click album art in playlist area to skip track...)");
+const QString kPlaylistStatus =
+    QStringLiteral("*Playlist Mode: (click album art in playlist area to skip track...)");
 const QString kNoAlbumsInShuffle = QStringLiteral("You cannot select albums in Shuffle All mode");
 const QString kCannotDeletePlaying = QStringLiteral(
     "Cannot delete a playing track - click on the album cover art to right if you want to skip this track");
 const QString kRefillNote = QStringLiteral(" - Added by Lumetra - Hey, Nothing was waiting in the queue...");
 const QString kSkippedNotice = QStringLiteral(" was skipped because it is set not to play in Random mode.");
-const QString kSkipLimitMessage = QStringLiteral(
-    "Cannot find enough albums to play in this mode.  Please ensure that they are not all set to skip in shuffle "
-    "mode!");
+const QString kSkipLimitMessage = QStringLiteral("Cannot find enough albums to play in this mode.  Please "
+                                                 "ensure that they are not all set to skip in shuffle "
+                                                 "mode!");
 const QString kNotInJukebox = QStringLiteral("This can't be used in Jukebox mode");
 const QString kNoSkipWhileEditing = QStringLiteral("Cannot skip tracks when editing collections...");
 const QString kPath = QStringLiteral("Path");
@@ -311,7 +312,8 @@ void Playback::player()
     if (i < 0 || i >= m_albumFiles.size())
         return;
     if (m_shuffleMode)
-        m_view.setStatus(QStringLiteral("*Shuffle Mode: \"%1\" [hit album picture to skip].").arg(m_trackNames[i]));
+        m_view.setStatus(
+            QStringLiteral("*Shuffle Mode: \"%1\" [hit album picture to skip].").arg(m_trackNames[i]));
     qCDebug(lcPlayback).noquote() << "playing" << m_albumFolder + m_albumFiles[i];
     m_player.setUrl(m_albumFolder + m_albumFiles[i]);
     m_player.play();

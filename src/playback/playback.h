@@ -22,8 +22,8 @@ class Playback
 public:
     enum class Key { KeypadPlus, KeypadMinus, Space, Other };
 
-    Playback(RecordView &songs, Wall &wall, const AlbumList &albums, const AppFolder &app, MediaPlayer &player,
-             Prompter &prompter, RandomSource &random, PlaybackView &view);
+    Playback(RecordView &songs, Wall &wall, const AlbumList &albums, const AppFolder &app,
+             MediaPlayer &player, Prompter &prompter, RandomSource &random, PlaybackView &view);
 
     // The play-mode flags; none set is Normal Play. Tested in this order when a track ends.
     bool shuffleMode() const { return m_shuffleMode; }
@@ -167,9 +167,9 @@ private:
     QStringList m_albumFiles;
     QStringList m_trackNames;
     int m_selectedTrack = -1;
-    QString m_albumFolder;   // the open album's Path, ending with the separator
-    QString m_folderAsListed;// the same folder as the file list reports it, without the separator
-    QString m_albumTitle;    // the title of the cover that opened the album
+    QString m_albumFolder;    // the open album's Path, ending with the separator
+    QString m_folderAsListed; // the same folder as the file list reports it, without the separator
+    QString m_albumTitle;     // the title of the cover that opened the album
     QString m_playedTracks;
 
     QStringList m_queueLines;

@@ -30,8 +30,8 @@ QtMediaPlayer::QtMediaPlayer(QObject *parent)
             return;
         Q_EMIT playStateChanged(MediaEnded);
         // The sequencer acts on the change that follows the end, after the current event.
-        QMetaObject::invokeMethod(this, [this] { Q_EMIT playStateChanged(Transitioning); },
-                                  Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this, [this] { Q_EMIT playStateChanged(Transitioning); }, Qt::QueuedConnection);
     });
     connect(&m_player, &QMediaPlayer::positionChanged, this, &MediaPlayer::positionChanged);
     connect(&m_player, &QMediaPlayer::durationChanged, this, &MediaPlayer::durationChanged);

@@ -12,10 +12,10 @@
 #include <algorithm>
 #include <cctype>
 #include <cstring>
-#include <string_view>
 #include <deque>
 #include <filesystem>
 #include <set>
+#include <string_view>
 #include <system_error>
 
 #ifdef Q_OS_UNIX
@@ -56,9 +56,9 @@ QString fromPath(const fs::path &path)
 
 bool isPicture(const QString &name)
 {
-    return name.endsWith(QStringLiteral(".jpg"), Qt::CaseInsensitive)
-           || name.endsWith(QStringLiteral(".gif"), Qt::CaseInsensitive)
-           || name.endsWith(QStringLiteral(".bmp"), Qt::CaseInsensitive);
+    return name.endsWith(QStringLiteral(".jpg"), Qt::CaseInsensitive) ||
+           name.endsWith(QStringLiteral(".gif"), Qt::CaseInsensitive) ||
+           name.endsWith(QStringLiteral(".bmp"), Qt::CaseInsensitive);
 }
 
 struct Entry {
@@ -109,8 +109,8 @@ bool isMusicBytes(const char *name)
 {
     char lower[4];
     const std::string_view tail = lastFour(name, lower);
-    return !tail.empty()
-           && (std::string_view(lower, 4) == ".mp3" || tail == ".wma" || tail == ".ogg" || tail == ".m4a");
+    return !tail.empty() &&
+           (std::string_view(lower, 4) == ".mp3" || tail == ".wma" || tail == ".ogg" || tail == ".m4a");
 }
 
 bool isPictureBytes(const char *name)
@@ -208,8 +208,8 @@ QString Scanner::resolveRoot(const QString &text, const AppFolder &app)
 bool Scanner::isMusicFile(const QString &name)
 {
     const QString last4 = name.right(4);
-    return last4.toLower() == QStringLiteral(".mp3") || last4 == QStringLiteral(".wma")
-           || last4 == QStringLiteral(".ogg") || last4 == QStringLiteral(".m4a");
+    return last4.toLower() == QStringLiteral(".mp3") || last4 == QStringLiteral(".wma") ||
+           last4 == QStringLiteral(".ogg") || last4 == QStringLiteral(".m4a");
 }
 
 Scanner::Record Scanner::recordFor(const QString &folder, Layout layout)
@@ -230,8 +230,8 @@ Scanner::Record Scanner::recordFor(const QString &folder, Layout layout)
 
 QString Scanner::doneText(qint64 seconds, qsizetype found)
 {
-    return QStringLiteral("Done! Time taken: ") + QString::number(seconds) + QStringLiteral(" seconds.   ")
-           + QStringLiteral(" Music folders found: ") + QString::number(found);
+    return QStringLiteral("Done! Time taken: ") + QString::number(seconds) + QStringLiteral(" seconds.   ") +
+           QStringLiteral(" Music folders found: ") + QString::number(found);
 }
 
 Scanner::Result Scanner::scan(const QString &rootText, Layout layout)
@@ -245,11 +245,12 @@ Scanner::Result Scanner::scan(const QString &rootText, Layout layout)
     std::error_code error;
     fs::directory_iterator probe(toPath(root), error);
     if (rootText.trimmed().isEmpty() || error) {
-        result.error = QStringLiteral("The music folder \"%1\" cannot be read (%2), so the catalogue was left "
-                                      "as it was.")
-                           .arg(QDir::toNativeSeparators(rootText.trimmed()),
-                                rootText.trimmed().isEmpty() ? QStringLiteral("no folder given")
-                                                             : QString::fromLocal8Bit(error.message().c_str()));
+        result.error =
+            QStringLiteral("The music folder \"%1\" cannot be read (%2), so the catalogue was left "
+                           "as it was.")
+                .arg(QDir::toNativeSeparators(rootText.trimmed()),
+                     rootText.trimmed().isEmpty() ? QStringLiteral("no folder given")
+                                                  : QString::fromLocal8Bit(error.message().c_str()));
         return result;
     }
     if (!m_catalogue.beginTransaction()) {
@@ -293,7 +294,8 @@ Scanner::Result Scanner::scan(const QString &rootText, Layout layout)
             // A link back up the tree would be walked for ever.
             if (entry.link) {
                 const QString target = QDir(folder + entry.name).canonicalPath() + u'/';
-                if (target.size() <= 1 || QString(folder).startsWith(target) || !linkedFolders.insert(target).second)
+                if (target.size() <= 1 || QString(folder).startsWith(target) ||
+                    !linkedFolders.insert(target).second)
                     continue;
             }
             queue.push_back(folder + entry.name + QDir::separator());
@@ -309,7 +311,8 @@ Scanner::Result Scanner::scan(const QString &rootText, Layout layout)
             m_songs.setValue(QStringLiteral("Picture"), picture);
             m_songs.setValue(QStringLiteral("Artist"), record.artist);
             if (!m_songs.update())
-                return abandon(QStringLiteral("The catalogue cannot be written: %1").arg(m_songs.lastError()));
+                return abandon(
+                    QStringLiteral("The catalogue cannot be written: %1").arg(m_songs.lastError()));
         }
         queue.pop_front();
         // The first turn comes at once, so the window shows the scan has begun.

@@ -40,20 +40,23 @@ AddTracksWindow::AddTracksWindow(AlbumCommands &commands, const QString &picture
     m_list->setObjectName(QStringLiteral("List1"));
     m_list->setAccessibleName(QStringLiteral("Tracks to add: drop music files here"));
     m_list->setGeometry(pxRect(this, QRect(0, 0, 6585, 3870)));
-    m_list->setStyleSheet(QStringLiteral("QListWidget { background: rgb(192, 255, 255); color: rgb(10, 20, 30); }"));
+    m_list->setStyleSheet(
+        QStringLiteral("QListWidget { background: rgb(192, 255, 255); color: rgb(10, 20, 30); }"));
     connect(m_list, &DropList::filesDropped, this, &AddTracksWindow::addEntries);
 
     auto *strip = new QLabel(this);
     strip->setObjectName(QStringLiteral("Picture1"));
     strip->setGeometry(pxRect(this, QRect(5730, 15, 855, 3855)));
-    strip->setPixmap(QPixmap(picture).scaled(strip->size(), Qt::KeepAspectRatioByExpanding, Qt::SmoothTransformation)
+    strip->setPixmap(QPixmap(picture)
+                         .scaled(strip->size(), Qt::KeepAspectRatioByExpanding, Qt::SmoothTransformation)
                          .copy(QRect(QPoint(0, 0), strip->size())));
     strip->setAttribute(Qt::WA_TransparentForMouseEvents);
 
-    auto *hint = new QLabel(QStringLiteral("Alternatively, you can simply just drop any music file on top of any "
-                                           "album cover to add it to that album - use right-click and explore to "
-                                           "find files..."),
-                            this);
+    auto *hint =
+        new QLabel(QStringLiteral("Alternatively, you can simply just drop any music file on top of any "
+                                  "album cover to add it to that album - use right-click and explore to "
+                                  "find files..."),
+                   this);
     hint->setObjectName(QStringLiteral("Label1"));
     hint->setWordWrap(true);
     QFont small = hint->font();

@@ -29,7 +29,9 @@ CollectionsPanel::CollectionsPanel(QWidget *rightPanel, Collections &collections
     , m_app(app)
     , m_px(std::move(twips))
 {
-    auto rect = [this](QRect t) { return QRect(m_px(t.x()), m_px(t.y()), m_px(t.width()), m_px(t.height())); };
+    auto rect = [this](QRect t) {
+        return QRect(m_px(t.x()), m_px(t.y()), m_px(t.width()), m_px(t.height()));
+    };
 
     m_frame = new PointerFrame(rightPanel);
     m_frame->setObjectName(QStringLiteral("collFrame"));
@@ -40,8 +42,8 @@ CollectionsPanel::CollectionsPanel(QWidget *rightPanel, Collections &collections
     m_frame->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(m_frame, &PointerFrame::filesDropped, this, [this](const QStringList &paths) {
         for (const QString &path : paths) {
-            if (path.endsWith(QStringLiteral(".m3u"), Qt::CaseInsensitive)
-                || path.endsWith(QStringLiteral(".m3u8"), Qt::CaseInsensitive))
+            if (path.endsWith(QStringLiteral(".m3u"), Qt::CaseInsensitive) ||
+                path.endsWith(QStringLiteral(".m3u8"), Qt::CaseInsensitive))
                 m_collections.importPlaylist(path);
         }
     });
@@ -60,15 +62,19 @@ CollectionsPanel::CollectionsPanel(QWidget *rightPanel, Collections &collections
     background->setGeometry(rect(QRect(-15, -15, 4125, 3405)));
     background->setPixmap(QPixmap(app.ownFile(QStringLiteral("collframe.jpg"))));
 
-    m_myColls = button(QStringLiteral("Command1"), QStringLiteral("My Colls."), QStringLiteral("View all the collections"),
-                       QRect(240, 210, 855, 375));
-    m_new = button(QStringLiteral("NewColl"), QStringLiteral("New"), QStringLiteral("Create a new collection"),
-                   QRect(240, 570, 855, 375));
-    m_saveNew = button(QStringLiteral("CollSave"), QStringLiteral("Save"), QString(), QRect(240, 930, 855, 375));
+    m_myColls = button(QStringLiteral("Command1"), QStringLiteral("My Colls."),
+                       QStringLiteral("View all the collections"), QRect(240, 210, 855, 375));
+    m_new = button(QStringLiteral("NewColl"), QStringLiteral("New"),
+                   QStringLiteral("Create a new collection"), QRect(240, 570, 855, 375));
+    m_saveNew =
+        button(QStringLiteral("CollSave"), QStringLiteral("Save"), QString(), QRect(240, 930, 855, 375));
     m_saveNew->setAccessibleName(QStringLiteral("Save the new collection"));
-    m_delete = button(QStringLiteral("Command2"), QStringLiteral("Delete"), QString(), QRect(240, 1290, 855, 375));
-    m_edit = button(QStringLiteral("CollEdit"), QStringLiteral("Edit"), QString(), QRect(240, 1650, 855, 375));
-    m_saveEdit = button(QStringLiteral("Command3"), QStringLiteral("Save"), QString(), QRect(240, 1650, 855, 375));
+    m_delete =
+        button(QStringLiteral("Command2"), QStringLiteral("Delete"), QString(), QRect(240, 1290, 855, 375));
+    m_edit =
+        button(QStringLiteral("CollEdit"), QStringLiteral("Edit"), QString(), QRect(240, 1650, 855, 375));
+    m_saveEdit =
+        button(QStringLiteral("Command3"), QStringLiteral("Save"), QString(), QRect(240, 1650, 855, 375));
     m_saveEdit->setAccessibleName(QStringLiteral("Save the edited collection"));
     connect(m_myColls, &QPushButton::clicked, this, [this] { m_collections.myColls(); });
     connect(m_new, &QPushButton::clicked, this, [this] { m_collections.newColl(); });
@@ -154,8 +160,9 @@ void CollectionsPanel::setTextColor(const QColor &color)
 
 QLabel *CollectionsPanel::rowLabel(int i) const
 {
-    return i >= 0 && i < static_cast<int>(m_rows.size()) && m_rows[i].label->isVisibleTo(m_inner) ? m_rows[i].label
-                                                                                                     : nullptr;
+    return i >= 0 && i < static_cast<int>(m_rows.size()) && m_rows[i].label->isVisibleTo(m_inner)
+               ? m_rows[i].label
+               : nullptr;
 }
 
 void CollectionsPanel::render()
@@ -193,7 +200,8 @@ void CollectionsPanel::render()
             row.picture->setCursor(Qt::PointingHandCursor);
             row.label->setObjectName(QStringLiteral("CollLabel1_%1").arg(i));
             row.label->setCursor(Qt::PointingHandCursor);
-            row.label->setStyleSheet(QStringLiteral("color: rgb(20, 30, 40); font-weight: bold; font-size: 9.75pt;"));
+            row.label->setStyleSheet(
+                QStringLiteral("color: rgb(20, 30, 40); font-weight: bold; font-size: 9.75pt;"));
             for (PointerLabel *part : {row.picture, row.label}) {
                 connect(part, &PointerLabel::pressed, this, [this, i](Qt::MouseButton button) {
                     if (button == Qt::LeftButton)

@@ -14,8 +14,9 @@ namespace lumetra {
 namespace {
 
 const QString kSearchTip = QStringLiteral("Click here to search for cover on Google!");
-const QString kPictureFilter = QStringLiteral("All image files (*.bmp,*.jpg,*.gif)|*.BMP;*.JPG;*.gif|BMP files (*.bmp)|"
-                                              "*.BMP|JPG files (*.jpg)|*.JPG|GIF files (*.gif)|*.GIF");
+const QString kPictureFilter =
+    QStringLiteral("All image files (*.bmp,*.jpg,*.gif)|*.BMP;*.JPG;*.gif|BMP files (*.bmp)|"
+                   "*.BMP|JPG files (*.jpg)|*.JPG|GIF files (*.gif)|*.GIF");
 
 QPushButton *button(const QString &name, const QString &text, const QString &tip, QWidget *parent)
 {
@@ -27,8 +28,9 @@ QPushButton *button(const QString &name, const QString &text, const QString &tip
 
 } // namespace
 
-CoverArtWindow::CoverArtWindow(const Album &album, RecordView &songs, const AppFolder &app, Prompter &prompter,
-                               Dialogs &dialogs, const BrowserFactory &browser, QWidget *parent)
+CoverArtWindow::CoverArtWindow(const Album &album, RecordView &songs, const AppFolder &app,
+                               Prompter &prompter, Dialogs &dialogs, const BrowserFactory &browser,
+                               QWidget *parent)
     : QWidget(parent, Qt::Window)
     , m_form(songs, prompter, album.id, album.title, album.path)
     , m_dialogs(dialogs)
@@ -44,8 +46,9 @@ CoverArtWindow::CoverArtWindow(const Album &album, RecordView &songs, const AppF
     resize(1000, 640);
 
     QPushButton *browsePc = button(QStringLiteral("Command5"), QStringLiteral("Browse PC"), kSearchTip, this);
-    QPushButton *paste = button(QStringLiteral("Command4"), QStringLiteral("Paste from Clipboard"),
-                                QStringLiteral("Use this button to paste a picture you have just copied"), this);
+    QPushButton *paste =
+        button(QStringLiteral("Command4"), QStringLiteral("Paste from Clipboard"),
+               QStringLiteral("Use this button to paste a picture you have just copied"), this);
     QPushButton *search = button(QStringLiteral("Command3"), QStringLiteral("Google"), kSearchTip, this);
     QPushButton *okay = button(QStringLiteral("Command1"), QStringLiteral("Okay"), QString(), this);
     QPushButton *cancel = button(QStringLiteral("Command2"), QStringLiteral("Cancel"), QString(), this);
@@ -96,9 +99,10 @@ CoverArtWindow::CoverArtWindow(const Album &album, RecordView &songs, const AppF
 void CoverArtWindow::showPreview()
 {
     const QImage &picture = m_form.preview();
-    m_preview->setPixmap(picture.isNull() ? QPixmap()
-                                          : QPixmap::fromImage(picture.scaled(m_preview->size(), Qt::KeepAspectRatio,
-                                                                              Qt::SmoothTransformation)));
+    m_preview->setPixmap(picture.isNull()
+                             ? QPixmap()
+                             : QPixmap::fromImage(picture.scaled(m_preview->size(), Qt::KeepAspectRatio,
+                                                                 Qt::SmoothTransformation)));
 }
 
 void CoverArtWindow::browsePc()

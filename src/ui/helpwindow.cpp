@@ -23,7 +23,8 @@ HelpWindow::HelpWindow(const AppFolder &app, const BrowserFactory &browser, QWid
     auto *strip = new QLabel(this);
     strip->setObjectName(QStringLiteral("Image1"));
     strip->setFixedWidth(90);
-    strip->setPixmap(QPixmap(app.ownFile(QStringLiteral("vista.jpg"))).scaledToHeight(760, Qt::SmoothTransformation));
+    strip->setPixmap(
+        QPixmap(app.ownFile(QStringLiteral("vista.jpg"))).scaledToHeight(760, Qt::SmoothTransformation));
     strip->setAlignment(Qt::AlignRight | Qt::AlignTop);
     layout->addWidget(strip);
     m_browser->setObjectName(QStringLiteral("wb2"));

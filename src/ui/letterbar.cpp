@@ -50,14 +50,15 @@ void LetterBar::restyle()
     for (int j = 0; j < kLetters; ++j) {
         const bool lit = j == m_highlighted;
         m_letters[j]->setStyleSheet(
-            QStringLiteral("QLabel { color: %1; font-family: 'DejaVu Sans'; font-size: 12pt; font-weight: bold;"
-                           " border: 1px solid %2; border-radius: 4px; background: %3; }")
+            QStringLiteral(
+                "QLabel { color: %1; font-family: 'DejaVu Sans'; font-size: 12pt; font-weight: bold;"
+                " border: 1px solid %2; border-radius: 4px; background: %3; }")
                 .arg(m_text.name(), lit ? m_text.name() : QStringLiteral("transparent"),
                      lit ? QStringLiteral("rgba(%1, %2, %3, 60)")
-                                   .arg(m_text.red())
-                                   .arg(m_text.green())
-                                   .arg(m_text.blue())
-                             : QStringLiteral("transparent")));
+                               .arg(m_text.red())
+                               .arg(m_text.green())
+                               .arg(m_text.blue())
+                         : QStringLiteral("transparent")));
     }
 }
 

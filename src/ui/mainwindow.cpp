@@ -2,35 +2,35 @@
 
 #include "addtrackswindow.h"
 #include "collectionspanel.h"
-#include "coverartwindow.h"
 #include "copyprogress.h"
-#include "core/shell.h"
-#include "export/inventory.h"
-#include "helpwindow.h"
-#include "searchwindow.h"
-#include "newalbumwindow.h"
 #include "core/coverloader.h"
 #include "core/dialogs.h"
 #include "core/prompter.h"
+#include "core/shell.h"
 #include "core/vbcolor.h"
+#include "coverartwindow.h"
 #include "coverslot.h"
+#include "export/inventory.h"
+#include "helpwindow.h"
 #include "letterbar.h"
 #include "listbox.h"
+#include "newalbumwindow.h"
 #include "picturebutton.h"
 #include "playback/mediaplayer.h"
 #include "playerbar.h"
 #include "pointerwidgets.h"
+#include "searchwindow.h"
 #include "settingswindow.h"
 #include "wall/slotlayout.h"
 #include "wall/twips.h"
 
 #include <QCloseEvent>
-#include <QtConcurrent/QtConcurrentMap>
-#include <QGuiApplication>
 #include <QCursor>
+#include <QGuiApplication>
 #include <QLoggingCategory>
 #include <QMenu>
 #include <QScreen>
+#include <QtConcurrent/QtConcurrentMap>
 
 namespace lumetra {
 
@@ -110,7 +110,8 @@ MainWindow::MainWindow(const AppFolder &app, Seams seams, QRect screen, QWidget 
     buildJukeboxArea();
     buildMenus();
     placeWall();
-    m_collectionsPanel = new CollectionsPanel(m_rightPanel, m_collections, m_app, [this](int twips) { return px(twips); });
+    m_collectionsPanel =
+        new CollectionsPanel(m_rightPanel, m_collections, m_app, [this](int twips) { return px(twips); });
     applyLook();
     connectPlayback();
     m_nowPlayingCover->setPixmap(
@@ -247,17 +248,21 @@ void MainWindow::buildMenus()
         connect(action, &QAction::triggered, this, handler);
         return action;
     };
-    command(m_modeMenu, QStringLiteral("mnunormal"), QStringLiteral("Normal Play"), [this] { m_playback.mnunormal(); });
-    command(m_modeMenu, QStringLiteral("mnurandom"), QStringLiteral("Shuffle All"), [this] { m_playback.mnurandom(); });
+    command(m_modeMenu, QStringLiteral("mnunormal"), QStringLiteral("Normal Play"),
+            [this] { m_playback.mnunormal(); });
+    command(m_modeMenu, QStringLiteral("mnurandom"), QStringLiteral("Shuffle All"),
+            [this] { m_playback.mnurandom(); });
     command(m_modeMenu, QStringLiteral("mnuplaylist"), QStringLiteral("Jukebox"), [this] {
         m_playback.setAlbumShuffle(false);
         m_playback.jukeboxmode();
     });
-    command(m_modeMenu, QStringLiteral("mnucoll"), QStringLiteral("Collections"), [this] { m_collections.mnucoll(); });
+    command(m_modeMenu, QStringLiteral("mnucoll"), QStringLiteral("Collections"),
+            [this] { m_collections.mnucoll(); });
 
     m_optionsMenu = menu(QStringLiteral("mnuoptions"), QStringLiteral("Options"));
     command(m_optionsMenu, QStringLiteral("mnufind"), QStringLiteral("Search"), [this] { openSearch(); });
-    command(m_optionsMenu, QStringLiteral("mnuorg"), QStringLiteral("Add New Album"), [this] { openNewAlbum(); });
+    command(m_optionsMenu, QStringLiteral("mnuorg"), QStringLiteral("Add New Album"),
+            [this] { openNewAlbum(); });
     command(m_optionsMenu, QStringLiteral("mnuopt"), QStringLiteral("Settings"), [this] { openSettings(); });
     command(m_optionsMenu, QStringLiteral("mnulab"), QStringLiteral("List Albums in Browser"),
             [this] { listAlbumsInBrowser(); });
@@ -266,21 +271,24 @@ void MainWindow::buildMenus()
     command(m_coverMenu, QStringLiteral("mnuplsh"), QStringLiteral("Play this album shuffled"),
             [this] { m_playback.mnuplsh(); });
     command(m_coverMenu, QStringLiteral("mnulist"), QStringLiteral("List Songs"), [this] { listSongs(); });
-    command(m_coverMenu, QStringLiteral("mnuart"), QStringLiteral("Get Cover Art"), [this] { openCoverArt(); });
+    command(m_coverMenu, QStringLiteral("mnuart"), QStringLiteral("Get Cover Art"),
+            [this] { openCoverArt(); });
     command(m_coverMenu, QStringLiteral("mnuexplore"), QStringLiteral("Explore"), [this] { exploreAlbum(); });
     QMenu *shuffle = menu(QStringLiteral("mnushuff"), QStringLiteral("Shuffle"), m_coverMenu);
     command(shuffle, QStringLiteral("mnuskip"), QStringLiteral("Skip this album when in shuffle mode"),
             [this] { m_playback.mnuskip(); });
     command(shuffle, QStringLiteral("mnuplay"), QStringLiteral("Play this album when in Shuffle mode"),
             [this] { m_playback.mnuplay(); });
-    command(m_coverMenu, QStringLiteral("mnuaddsongs"), QStringLiteral("Add songs to this album"), [this] { addSongs(); });
+    command(m_coverMenu, QStringLiteral("mnuaddsongs"), QStringLiteral("Add songs to this album"),
+            [this] { addSongs(); });
     command(m_coverMenu, QStringLiteral("mnurename"), QStringLiteral("Rename Album"),
             [this] { m_albumCommands.rename(m_playback.overCover()); });
     command(m_coverMenu, QStringLiteral("mnumaindel"), QStringLiteral("Delete Album"),
             [this] { m_albumCommands.remove(m_playback.overCover()); });
 
     m_queueMenu = menu(QStringLiteral("men1"), QStringLiteral("menu1"));
-    command(m_queueMenu, QStringLiteral("mnutop"), QStringLiteral("Move to top of list"), [this] { m_playback.mnutop(); });
+    command(m_queueMenu, QStringLiteral("mnutop"), QStringLiteral("Move to top of list"),
+            [this] { m_playback.mnutop(); });
     command(m_queueMenu, QStringLiteral("playdel"), QStringLiteral("Delete from Playlist"),
             [this] { m_playback.playdel(); });
 
@@ -301,12 +309,14 @@ void MainWindow::placeWall()
     m_albumFrame->setGeometry(pxRect(QRect(0, 0, wallW, wallH)));
     m_background->setGeometry(m_albumFrame->rect());
     m_hoverStrip->setGeometry(pxRect(QRect(0, 0, wallW, kHoverStripHeight)));
-    m_letterBar->setGeometry(pxRect(QRect(wallW / 2 - kLetterBarWidth / 2, 0, kLetterBarWidth, kLetterBarHeight)));
+    m_letterBar->setGeometry(
+        pxRect(QRect(wallW / 2 - kLetterBarWidth / 2, 0, kLetterBarWidth, kLetterBarHeight)));
 
     const QRect queue(0, wallH + kQueueGap, wallW - kQueueCoverWidth, kJukeboxWallShortening - 2 * kQueueGap);
     m_queueList->setGeometry(pxRect(queue));
     const int queueCover = std::min(queue.height(), kQueueCoverWidth - 2 * kQueueGap);
-    m_queueCover->setGeometry(pxRect(QRect(queue.right() + 1 + kQueueGap, queue.top(), queueCover, queueCover)));
+    m_queueCover->setGeometry(
+        pxRect(QRect(queue.right() + 1 + kQueueGap, queue.top(), queueCover, queueCover)));
 
     m_strip->setGeometry(pxRect(QRect(0, fullH + kStripGap, wallW, kStripHeight)));
     m_next->setGeometry(pxRect(QRect(wallW - 1300, 240, 1125, 450)));
@@ -331,9 +341,9 @@ void MainWindow::applyLook()
 {
     const QColor back = colorFromStored(m_settings.backColor);
     const QColor text = colorFromStored(m_settings.textColor);
-    for (QWidget *panel : {static_cast<QWidget *>(m_albumFrame), static_cast<QWidget *>(m_strip),
-                           m_rightPanel, static_cast<QWidget *>(m_trackList),
-                           static_cast<QWidget *>(m_queueList)}) {
+    for (QWidget *panel :
+         {static_cast<QWidget *>(m_albumFrame), static_cast<QWidget *>(m_strip), m_rightPanel,
+          static_cast<QWidget *>(m_trackList), static_cast<QWidget *>(m_queueList)}) {
         QPalette p = panel->palette();
         p.setColor(QPalette::Window, back);
         p.setColor(QPalette::Base, back);
@@ -371,8 +381,9 @@ void MainWindow::load()
     const QString path = m_app.file(QStringLiteral("tracks.lum"));
     if (!m_catalogue.open(path)) {
         m_prompter.message(
-            QStringLiteral("The album catalogue could not be opened, so Lumetra starts with an empty wall.\n\n"
-                           "%1\n\nThe file has been left exactly as it was.")
+            QStringLiteral(
+                "The album catalogue could not be opened, so Lumetra starts with an empty wall.\n\n"
+                "%1\n\nThe file has been left exactly as it was.")
                 .arg(m_catalogue.errorString()));
     }
     m_songs.refresh();
@@ -515,11 +526,12 @@ void MainWindow::openNewAlbum()
         m_newAlbumWindow->activateWindow();
         return;
     }
-    m_newAlbumWindow = new NewAlbumWindow(m_songs, m_app, m_prompter, m_dialogs, m_shell,
-                                          [this] { return m_albums.size(); }, this);
+    m_newAlbumWindow = new NewAlbumWindow(
+        m_songs, m_app, m_prompter, m_dialogs, m_shell, [this] { return m_albums.size(); }, this);
     connect(m_newAlbumWindow, &NewAlbumWindow::created, this, &MainWindow::rebuildWall);
     connect(m_newAlbumWindow, &NewAlbumWindow::closed, this, &MainWindow::restoreWindow);
-    connect(m_newAlbumWindow, &NewAlbumWindow::settingsWanted, this, &MainWindow::openSettings, Qt::QueuedConnection);
+    connect(m_newAlbumWindow, &NewAlbumWindow::settingsWanted, this, &MainWindow::openSettings,
+            Qt::QueuedConnection);
     m_newAlbumWindow->show();
 }
 
@@ -558,7 +570,8 @@ void MainWindow::addSongs()
     if (!album)
         return;
     if (!m_addTracksWindow) {
-        m_addTracksWindow = new AddTracksWindow(m_albumCommands, m_app.ownFile(QStringLiteral("vista.jpg")), this);
+        m_addTracksWindow =
+            new AddTracksWindow(m_albumCommands, m_app.ownFile(QStringLiteral("vista.jpg")), this);
         connect(m_addTracksWindow, &AddTracksWindow::copied, this, [this] {
             restoreWindow();
             m_playback.rereadAlbumFiles();
@@ -582,10 +595,11 @@ void MainWindow::openSearch()
         m_searchWindow->activateWindow();
         return;
     }
-    const SearchWindow::Look look{colorFromStored(m_settings.backColor), colorFromStored(m_settings.textColor),
-                                  m_settings.backgroundPicture};
-    m_searchWindow = new SearchWindow(m_app.file(QStringLiteral("tracks.lum")), m_prompter,
-                                      [this](const QString &title) { return jumpToAlbum(title); }, look, this);
+    const SearchWindow::Look look{colorFromStored(m_settings.backColor),
+                                  colorFromStored(m_settings.textColor), m_settings.backgroundPicture};
+    m_searchWindow = new SearchWindow(
+        m_app.file(QStringLiteral("tracks.lum")), m_prompter,
+        [this](const QString &title) { return jumpToAlbum(title); }, look, this);
     m_searchWindow->show();
 }
 
@@ -638,13 +652,14 @@ void MainWindow::openCoverArt()
         m_coverArtWindow->close();
     const CoverArtWindow::Album chosen{m_wall.page()[slot].id, album->title, album->path, slot};
     m_coverArtWindow = new CoverArtWindow(chosen, m_songs, m_app, m_prompter, m_dialogs, m_browser, this);
-    connect(m_coverArtWindow, &CoverArtWindow::saved, this, [this](int k, const QString &id, const QString &cover) {
-        // The slot may show another album by now; then the next fill of the wall shows the new cover.
-        if (k < slotCount() && m_slots[k]->id() == id) {
-            const QSize size(px(m_settings.coverSize), px(m_settings.coverSize));
-            m_slots[k]->show(loadCover(cover, size), m_slots[k]->title(), id);
-        }
-    });
+    connect(m_coverArtWindow, &CoverArtWindow::saved, this,
+            [this](int k, const QString &id, const QString &cover) {
+                // The slot may show another album by now; then the next fill of the wall shows the new cover.
+                if (k < slotCount() && m_slots[k]->id() == id) {
+                    const QSize size(px(m_settings.coverSize), px(m_settings.coverSize));
+                    m_slots[k]->show(loadCover(cover, size), m_slots[k]->title(), id);
+                }
+            });
     m_coverArtWindow->show();
 }
 
@@ -793,7 +808,8 @@ void MainWindow::closeEvent(QCloseEvent *event)
 
 void MainWindow::connectPlayback()
 {
-    connect(&m_player, &MediaPlayer::playStateChanged, this, [this](int state) { m_playback.playStateChanged(state); });
+    connect(&m_player, &MediaPlayer::playStateChanged, this,
+            [this](int state) { m_playback.playStateChanged(state); });
     connect(m_trackList, &ListBox::rowClicked, this, [this](int row) { m_playback.selectTrack(row); });
     connect(m_trackList, &ListBox::keyPressed, this, [this](int key, Qt::KeyboardModifiers modifiers) {
         m_playback.trackListKey(keyOf(key, modifiers));
@@ -806,8 +822,9 @@ void MainWindow::connectPlayback()
         else if (key == Qt::Key_Return || key == Qt::Key_Enter)
             m_playback.selectTrack(std::max(row, 0));
     });
-    connect(m_queueList, &ListBox::keyPressed, this,
-            [this](int key, Qt::KeyboardModifiers modifiers) { m_playback.queueListKey(keyOf(key, modifiers)); });
+    connect(m_queueList, &ListBox::keyPressed, this, [this](int key, Qt::KeyboardModifiers modifiers) {
+        m_playback.queueListKey(keyOf(key, modifiers));
+    });
     connect(m_queueList, &ListBox::pressed, this, [this](int row, Qt::MouseButton button) {
         if (row >= 0)
             m_playback.selectQueueEntry(row);
@@ -818,7 +835,8 @@ void MainWindow::connectPlayback()
         if (button == Qt::LeftButton)
             m_playback.skipQueueCover();
     });
-    connect(m_collectionsPanel, &CollectionsPanel::coverClicked, this, [this] { m_playback.skipCollectionCover(); });
+    connect(m_collectionsPanel, &CollectionsPanel::coverClicked, this,
+            [this] { m_playback.skipCollectionCover(); });
     connect(m_collectionsPanel, &CollectionsPanel::exportWanted, this, [this] {
         const QString suggested = m_app.file(m_collections.collectionName() + QStringLiteral(".m3u8"));
         if (const auto file = m_dialogs.saveFile(QStringLiteral("Playlists (*.m3u8)|*.m3u8|"), suggested))

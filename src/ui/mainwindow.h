@@ -1,15 +1,15 @@
 #pragma once
 
+#include "browser.h"
 #include "core/appfolder.h"
 #include "core/catalogue.h"
 #include "core/recordview.h"
 #include "core/settings.h"
 #include "core/staterecord.h"
 #include "playback/collections.h"
-#include "browser.h"
 #include "playback/playback.h"
-#include "wall/albumcommands.h"
 #include "playback/playbackview.h"
+#include "wall/albumcommands.h"
 #include "wall/albumlist.h"
 #include "wall/wall.h"
 

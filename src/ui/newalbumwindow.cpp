@@ -74,22 +74,26 @@ NewAlbumWindow::NewAlbumWindow(RecordView &songs, const AppFolder &app, Prompter
     auto *choose = new QWidget(m_pages);
     choose->setObjectName(QStringLiteral("Picture2"));
     auto *chooseLayout = new QVBoxLayout(choose);
-    chooseLayout->addWidget(wrappedLabel(QStringLiteral("Label5"), QStringLiteral("Please select an option:"), choose));
-    QPushButton *inPlace = option(QStringLiteral("Image3"),
-                                  QStringLiteral("Add the songs to the database and leave them where they are on disk"),
-                                  QStyle::SP_DirOpenIcon, choose);
-    QPushButton *copy = option(QStringLiteral("Image4"),
-                               QStringLiteral("Add the songs to the database and copy them to the default music folder"),
-                               QStyle::SP_FileDialogNewFolder, choose);
+    chooseLayout->addWidget(
+        wrappedLabel(QStringLiteral("Label5"), QStringLiteral("Please select an option:"), choose));
+    QPushButton *inPlace =
+        option(QStringLiteral("Image3"),
+               QStringLiteral("Add the songs to the database and leave them where they are on disk"),
+               QStyle::SP_DirOpenIcon, choose);
+    QPushButton *copy =
+        option(QStringLiteral("Image4"),
+               QStringLiteral("Add the songs to the database and copy them to the default music folder"),
+               QStyle::SP_FileDialogNewFolder, choose);
     chooseLayout->addWidget(inPlace);
     chooseLayout->addWidget(copy);
     auto *noteRow = new QHBoxLayout;
-    noteRow->addWidget(wrappedLabel(QStringLiteral("Label6"),
-                                    QStringLiteral("IMPORTANT:  Don't forget that if you haven't done before,  you can "
-                                                   "always go to the Settings screen and ask Lumetra to scan for music "
-                                                   "files for you."),
-                                    choose),
-                       1);
+    noteRow->addWidget(
+        wrappedLabel(QStringLiteral("Label6"),
+                     QStringLiteral("IMPORTANT:  Don't forget that if you haven't done before,  you can "
+                                    "always go to the Settings screen and ask Lumetra to scan for music "
+                                    "files for you."),
+                     choose),
+        1);
     QPushButton *settingsLink = button(QStringLiteral("Label8"), QStringLiteral("[Click here]"), choose);
     settingsLink->setFlat(true);
     settingsLink->setCursor(Qt::PointingHandCursor);
@@ -114,24 +118,28 @@ NewAlbumWindow::NewAlbumWindow(RecordView &songs, const AppFolder &app, Prompter
     m_trackList->setContextMenuPolicy(Qt::CustomContextMenu);
     row->addWidget(m_trackList, 3);
     auto *side = new QVBoxLayout;
-    m_hint = wrappedLabel(QStringLiteral("Label3"),
-                          QStringLiteral("HINT: Drop mp3, ogg and wma tracks onto the window to the left to add them "
-                                         "to the new album..."),
-                          work);
+    m_hint = wrappedLabel(
+        QStringLiteral("Label3"),
+        QStringLiteral("HINT: Drop mp3, ogg and wma tracks onto the window to the left to add them "
+                       "to the new album..."),
+        work);
     m_advice = wrappedLabel(
         QStringLiteral("Label7"),
-        QStringLiteral("Advice: Now click on \"Locate New Album\" and browse to where the album resides on your hard "
-                       "disk.  Once you have located it, you will be given the chance to rename it should you wish "
-                       "to.  You cannot use a nane that is the same as one that Lumetra is already using.  Finally "
-                       "you should click on \"Add to database\"."),
+        QStringLiteral(
+            "Advice: Now click on \"Locate New Album\" and browse to where the album resides on your hard "
+            "disk.  Once you have located it, you will be given the chance to rename it should you wish "
+            "to.  You cannot use a nane that is the same as one that Lumetra is already using.  Finally "
+            "you should click on \"Add to database\"."),
         work);
-    m_nameCaption = wrappedLabel(QStringLiteral("Label2"), QStringLiteral("Enter a name for the new album:"), work);
+    m_nameCaption =
+        wrappedLabel(QStringLiteral("Label2"), QStringLiteral("Enter a name for the new album:"), work);
     m_name = new QLineEdit(work);
     m_name->setObjectName(QStringLiteral("Text2"));
     m_name->setAccessibleName(QStringLiteral("Name of the new album"));
     m_name->installEventFilter(this);
     m_nameCaption->setBuddy(m_name);
-    m_nameFormat = wrappedLabel(QStringLiteral("Label4"), QStringLiteral("Format should be:  Artist Name, Album Name"), work);
+    m_nameFormat = wrappedLabel(QStringLiteral("Label4"),
+                                QStringLiteral("Format should be:  Artist Name, Album Name"), work);
     m_copyFromFolder = button(QStringLiteral("Command4"), QStringLiteral("Copy from Folder"), work);
     m_locate = button(QStringLiteral("Command5"), QStringLiteral("Locate New Album"), work);
     m_locate->setEnabled(false);
@@ -140,7 +148,7 @@ NewAlbumWindow::NewAlbumWindow(RecordView &songs, const AppFolder &app, Prompter
     m_create = button(QStringLiteral("Command1"), QStringLiteral("Create this Album"), work);
     QPushButton *cancel = button(QStringLiteral("Command2"), QStringLiteral("Cancel"), work);
     for (QWidget *w : std::initializer_list<QWidget *>{m_hint, m_advice, m_nameCaption, m_name, m_nameFormat,
-                                                        m_copyFromFolder, m_locate, m_explorer})
+                                                       m_copyFromFolder, m_locate, m_explorer})
         side->addWidget(w);
     side->addStretch();
     auto *buttons = new QHBoxLayout;
@@ -205,8 +213,9 @@ void NewAlbumWindow::copyFromFolder()
 
 void NewAlbumWindow::locateNewAlbum()
 {
-    m_form.locate(m_dialogs.folder(QStringLiteral("Locate the folder that contains the mp3/wma files you want"),
-                                   m_form.locatedFolder()));
+    m_form.locate(
+        m_dialogs.folder(QStringLiteral("Locate the folder that contains the mp3/wma files you want"),
+                         m_form.locatedFolder()));
     m_advice->hide();
     for (QWidget *w : std::initializer_list<QWidget *>{m_nameCaption, m_nameFormat, m_name})
         w->show();
@@ -223,8 +232,9 @@ void NewAlbumWindow::dropTracks(const QStringList &paths)
 void NewAlbumWindow::removeSelectedTrack()
 {
     NewAlbumForm &form = m_form;
-    form.removeTrack(m_trackList->currentItem() && m_trackList->currentItem()->isSelected() ? m_trackList->currentRow()
-                                                                                           : -1);
+    form.removeTrack(m_trackList->currentItem() && m_trackList->currentItem()->isSelected()
+                         ? m_trackList->currentRow()
+                         : -1);
     showTracks();
 }
 
@@ -249,7 +259,8 @@ bool NewAlbumWindow::eventFilter(QObject *watched, QEvent *event)
     if (watched == m_name && event->type() == QEvent::KeyPress) {
         const QString typed = static_cast<QKeyEvent *>(event)->text();
         if (typed == QStringLiteral("\\") || typed == QStringLiteral("/")) {
-            m_prompter.message(QStringLiteral("This character not allowed in the name - a hyphen will be substituted"));
+            m_prompter.message(
+                QStringLiteral("This character not allowed in the name - a hyphen will be substituted"));
             int cursor = m_name->cursorPosition();
             m_name->setText(AlbumFiles::substituteSeparator(m_name->text(), typed.front(), cursor));
             m_name->setCursorPosition(cursor);

@@ -26,8 +26,8 @@ class NewAlbumWindow : public QWidget
 {
     Q_OBJECT
 public:
-    NewAlbumWindow(RecordView &songs, const AppFolder &app, Prompter &prompter, Dialogs &dialogs, Shell &shell,
-                   std::function<int()> albumCount, QWidget *parent = nullptr);
+    NewAlbumWindow(RecordView &songs, const AppFolder &app, Prompter &prompter, Dialogs &dialogs,
+                   Shell &shell, std::function<int()> albumCount, QWidget *parent = nullptr);
 
     const NewAlbumForm &form() const { return m_form; }
 
@@ -59,12 +59,12 @@ private:
     NewAlbumForm m_form;
 
     QStackedWidget *m_pages = nullptr;
-    DropList *m_trackList = nullptr;   // List1
-    QLabel *m_hint = nullptr;          // Label3
-    QLabel *m_advice = nullptr;        // Label7
-    QLabel *m_nameCaption = nullptr;   // Label2
-    QLineEdit *m_name = nullptr;       // Text2
-    QLabel *m_nameFormat = nullptr;    // Label4
+    DropList *m_trackList = nullptr;         // List1
+    QLabel *m_hint = nullptr;                // Label3
+    QLabel *m_advice = nullptr;              // Label7
+    QLabel *m_nameCaption = nullptr;         // Label2
+    QLineEdit *m_name = nullptr;             // Text2
+    QLabel *m_nameFormat = nullptr;          // Label4
     QPushButton *m_copyFromFolder = nullptr; // Command4
     QPushButton *m_locate = nullptr;         // Command5
     QPushButton *m_explorer = nullptr;       // Command3

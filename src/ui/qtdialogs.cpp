@@ -37,19 +37,22 @@ std::optional<Dialogs::Font> QtDialogs::font(const Font &initial)
 
 std::optional<QString> QtDialogs::openFile(const QString &filter, const QString &folder)
 {
-    const QString path = QFileDialog::getOpenFileName(owner(m_parent), QString(), folder, qtNameFilter(filter));
+    const QString path =
+        QFileDialog::getOpenFileName(owner(m_parent), QString(), folder, qtNameFilter(filter));
     return path.isEmpty() ? std::nullopt : std::optional<QString>(QDir::toNativeSeparators(path));
 }
 
 std::optional<QString> QtDialogs::folder(const QString &title, const QString &initial)
 {
-    const QString path = QFileDialog::getExistingDirectory(owner(m_parent), title, initial, QFileDialog::ShowDirsOnly);
+    const QString path =
+        QFileDialog::getExistingDirectory(owner(m_parent), title, initial, QFileDialog::ShowDirsOnly);
     return path.isEmpty() ? std::nullopt : std::optional<QString>(QDir::toNativeSeparators(path));
 }
 
 std::optional<QString> QtDialogs::saveFile(const QString &filter, const QString &suggested)
 {
-    const QString path = QFileDialog::getSaveFileName(owner(m_parent), QString(), suggested, qtNameFilter(filter));
+    const QString path =
+        QFileDialog::getSaveFileName(owner(m_parent), QString(), suggested, qtNameFilter(filter));
     return path.isEmpty() ? std::nullopt : std::optional<QString>(QDir::toNativeSeparators(path));
 }
 

@@ -11,8 +11,8 @@
 
 namespace lumetra {
 
-SearchWindow::SearchWindow(const QString &cataloguePath, Prompter &prompter, std::function<bool(const QString &)> jump,
-                           const Look &look, QWidget *parent)
+SearchWindow::SearchWindow(const QString &cataloguePath, Prompter &prompter,
+                           std::function<bool(const QString &)> jump, const Look &look, QWidget *parent)
     : QWidget(parent, Qt::Window)
     , m_prompter(prompter)
     , m_jump(std::move(jump))
@@ -67,10 +67,12 @@ SearchWindow::SearchWindow(const QString &cataloguePath, Prompter &prompter, std
 
     connect(find, &QPushButton::clicked, this, &SearchWindow::finder);
     connect(m_text, &QLineEdit::returnPressed, this, &SearchWindow::finder);
-    connect(m_list, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem *item) { jumpTo(m_list->row(item)); });
+    connect(m_list, &QListWidget::itemDoubleClicked, this,
+            [this](QListWidgetItem *item) { jumpTo(m_list->row(item)); });
 
     m_search.load(cataloguePath);
-    m_status->setText(QStringLiteral("Type in a track-name search string, e.g. \"Jude\" or \"last night\"..."));
+    m_status->setText(
+        QStringLiteral("Type in a track-name search string, e.g. \"Jude\" or \"last night\"..."));
 }
 
 void SearchWindow::setText(const QString &text)
@@ -89,8 +91,9 @@ void SearchWindow::finder()
     m_list->addItems(m_results.lines);
     m_list->setUpdatesEnabled(true);
     QApplication::restoreOverrideCursor();
-    m_status->setText(m_results.lines.isEmpty() ? QStringLiteral("No matches found! Try a simpler search perhaps?")
-                                                : QStringLiteral("Double-click on any result to move to that album..."));
+    m_status->setText(m_results.lines.isEmpty()
+                          ? QStringLiteral("No matches found! Try a simpler search perhaps?")
+                          : QStringLiteral("Double-click on any result to move to that album..."));
 }
 
 void SearchWindow::jumpTo(int row)

@@ -73,7 +73,8 @@ SettingsWindow::SettingsWindow(const AppFolder &app, Catalogue &catalogue, Recor
     layout->addSpacing(8);
 
     auto *bottom = new QHBoxLayout;
-    bottom->addWidget(wrapped(QStringLiteral("Label9"), QStringLiteral("Scan disk for songs and build database:"), this));
+    bottom->addWidget(
+        wrapped(QStringLiteral("Label9"), QStringLiteral("Scan disk for songs and build database:"), this));
     bottom->addWidget(m_scanDisk);
     bottom->addStretch();
     bottom->addWidget(new QLabel(QStringLiteral("* = Recommend restart"), this));
@@ -93,7 +94,8 @@ void SettingsWindow::buildPreview()
     m_preview = new QFrame(this);
     m_preview->setObjectName(QStringLiteral("Picture1"));
     m_preview->setAccessibleName(QStringLiteral("Preview"));
-    m_preview->setFixedSize(twipsToPixels(kPreviewTwips.width(), dpi), twipsToPixels(kPreviewTwips.height(), dpi));
+    m_preview->setFixedSize(twipsToPixels(kPreviewTwips.width(), dpi),
+                            twipsToPixels(kPreviewTwips.height(), dpi));
     m_preview->setAutoFillBackground(true);
     m_preview->setFrameShape(QFrame::StyledPanel);
 
@@ -118,7 +120,8 @@ void SettingsWindow::buildPreview()
     m_sampleTitle = new PointerLabel(m_preview);
     m_sampleTitle->setObjectName(QStringLiteral("Label3"));
     m_sampleTitle->setText(QStringLiteral("Click to change text..."));
-    m_sampleTitle->setAccessibleName(QStringLiteral("Sample title: click to change the text colour and font"));
+    m_sampleTitle->setAccessibleName(
+        QStringLiteral("Sample title: click to change the text colour and font"));
     m_sampleTitle->setCursor(Qt::PointingHandCursor);
     connect(m_sampleTitle, &PointerLabel::pressed, this, [this](Qt::MouseButton b) {
         if (b == Qt::LeftButton)
@@ -152,7 +155,8 @@ QGridLayout *SettingsWindow::buildControls()
     });
     QPushButton *changeColour = link(QStringLiteral("Label2"), QStringLiteral("Click here to change colour"));
     connect(changeColour, &QPushButton::clicked, this, &SettingsWindow::chooseBackColor);
-    QPushButton *changeImage = link(QStringLiteral("Label1"), QStringLiteral("Click here to change back image"));
+    QPushButton *changeImage =
+        link(QStringLiteral("Label1"), QStringLiteral("Click here to change back image"));
     connect(changeImage, &QPushButton::clicked, this, &SettingsWindow::backimage);
     QPushButton *none = link(QStringLiteral("Label4"), QStringLiteral("[No image]"));
     connect(none, &QPushButton::clicked, this, &SettingsWindow::noImage);
@@ -225,22 +229,25 @@ void SettingsWindow::buildScanPanel()
     m_scanPanel->hide();
     auto *layout = new QVBoxLayout(m_scanPanel);
 
-    QLabel *warning = wrapped(QStringLiteral("Label8"),
-                              QStringLiteral("Warning!  This will overwrite your existing Lumetra database."), m_scanPanel);
+    QLabel *warning =
+        wrapped(QStringLiteral("Label8"),
+                QStringLiteral("Warning!  This will overwrite your existing Lumetra database."), m_scanPanel);
     QFont bold = warning->font();
     bold.setBold(true);
     warning->setFont(bold);
     layout->addWidget(warning);
     layout->addWidget(wrapped(
         QStringLiteral("Label7"),
-        QStringLiteral("If you already have an MP3 collection, please use \"Browse to Songs\" to locate the area on "
-                       "your disk and then use the relevant \"Scan\" button to add them to Lumetra.  See the Help "
-                       "files about which option to use if you are unsure."),
+        QStringLiteral(
+            "If you already have an MP3 collection, please use \"Browse to Songs\" to locate the area on "
+            "your disk and then use the relevant \"Scan\" button to add them to Lumetra.  See the Help "
+            "files about which option to use if you are unsure."),
         m_scanPanel));
     layout->addWidget(wrapped(
         QStringLiteral("Label6"),
-        QStringLiteral("If you are using the default Lumetra settings and manually building a new collection you "
-                       "do not need to change this option - hit Close to go back to the Options screen."),
+        QStringLiteral(
+            "If you are using the default Lumetra settings and manually building a new collection you "
+            "do not need to change this option - hit Close to go back to the Options screen."),
         m_scanPanel));
 
     auto *folderRow = new QHBoxLayout;
@@ -249,30 +256,34 @@ void SettingsWindow::buildScanPanel()
     m_musicFolder = new QLineEdit(m_scanPanel);
     m_musicFolder->setObjectName(QStringLiteral("Text5"));
     m_musicFolder->setAccessibleName(QStringLiteral("Music folder"));
-    connect(m_musicFolder, &QLineEdit::textEdited, this, [this](const QString &text) { m_form.musicFolder = text; });
+    connect(m_musicFolder, &QLineEdit::textEdited, this,
+            [this](const QString &text) { m_form.musicFolder = text; });
     folderRow->addWidget(m_browse);
     folderRow->addWidget(m_musicFolder, 1);
     layout->addLayout(folderRow);
 
-    auto scanRow = [&](QPushButton *&scan, const QString &buttonName, const QString &labelName, const QString &text,
-                       Scanner::Layout kind) {
+    auto scanRow = [&](QPushButton *&scan, const QString &buttonName, const QString &labelName,
+                       const QString &text, Scanner::Layout kind) {
         auto *row = new QHBoxLayout;
         QLabel *label = wrapped(labelName, text, m_scanPanel);
         scan = button(buttonName, QStringLiteral("Scan"), m_scanPanel);
-        scan->setAccessibleName(kind == Scanner::Layout::Nested ? QStringLiteral("Scan: albums inside artist folders")
-                                                                : QStringLiteral("Scan: one folder per album"));
+        scan->setAccessibleName(kind == Scanner::Layout::Nested
+                                    ? QStringLiteral("Scan: albums inside artist folders")
+                                    : QStringLiteral("Scan: one folder per album"));
         connect(scan, &QPushButton::clicked, this, [this, kind] { this->scan(kind); });
         row->addWidget(label, 1);
         row->addWidget(scan);
         layout->addLayout(row);
     };
     scanRow(m_scanNested, QStringLiteral("Command3"), QStringLiteral("Label12"),
-            QStringLiteral("If albums are sub-folders of the artist, e.g. \"D:\\Music\\Travis\\The Best Of\" then "
-                           "click here to add them to the database..."),
+            QStringLiteral(
+                "If albums are sub-folders of the artist, e.g. \"D:\\Music\\Travis\\The Best Of\" then "
+                "click here to add them to the database..."),
             Scanner::Layout::Nested);
     scanRow(m_scanFlat, QStringLiteral("Command8"), QStringLiteral("Label11"),
-            QStringLiteral("If your songs are stored in a flat folder structure, e.g. \"D:\\Music\\Travis - The Best "
-                           "Of\" then click here to add them to the database..."),
+            QStringLiteral(
+                "If your songs are stored in a flat folder structure, e.g. \"D:\\Music\\Travis - The Best "
+                "Of\" then click here to add them to the database..."),
             Scanner::Layout::Flat);
 
     m_time = wrapped(QStringLiteral("lbltime"), QStringLiteral("Time taken: 0 second(s)"), m_scanPanel);
@@ -336,7 +347,8 @@ void SettingsWindow::showForm()
     m_sampleTitle->setFont(font);
     m_sampleTitle->setStyleSheet(QStringLiteral("color: %1;").arg(css(text)));
     m_previewPicture->setPixmap(QPixmap::fromImage(
-        m_form.backgroundPicture.isEmpty() ? QImage() : loadCover(m_form.backgroundPicture, m_preview->size())));
+        m_form.backgroundPicture.isEmpty() ? QImage()
+                                           : loadCover(m_form.backgroundPicture, m_preview->size())));
     showPreview();
 }
 
@@ -354,10 +366,10 @@ void SettingsWindow::showPreview()
         m_sampleCover->setPixmap(QPixmap::fromImage(loadCover(m_app.defaultPicture(), QSize(side, side))));
     m_sampleTitle->setWordWrap(preview->titleBeside);
     const int titleWidth = twipsToPixels(kTitleWidthTwips, dpi);
-    m_sampleTitle->setGeometry(twipsToPixels(preview->title.x(), dpi), twipsToPixels(preview->title.y(), dpi),
-                               titleWidth, m_sampleTitle->heightForWidth(titleWidth) > 0
-                                               ? m_sampleTitle->heightForWidth(titleWidth)
-                                               : m_sampleTitle->sizeHint().height());
+    m_sampleTitle->setGeometry(
+        twipsToPixels(preview->title.x(), dpi), twipsToPixels(preview->title.y(), dpi), titleWidth,
+        m_sampleTitle->heightForWidth(titleWidth) > 0 ? m_sampleTitle->heightForWidth(titleWidth)
+                                                      : m_sampleTitle->sizeHint().height());
     m_sampleTitle->raise();
 }
 
@@ -426,8 +438,9 @@ void SettingsWindow::okay()
     takeFields();
     QString error;
     if (!writeTextLines(m_app.file(QStringLiteral("jb.ini")), m_form.lines(), &error)) {
-        m_prompter.message(QStringLiteral("The settings could not be saved to jb.ini, so nothing was changed.\n\n%1")
-                               .arg(error));
+        m_prompter.message(
+            QStringLiteral("The settings could not be saved to jb.ini, so nothing was changed.\n\n%1")
+                .arg(error));
         return;
     }
     m_done = true;

@@ -80,32 +80,32 @@ private:
     bool m_closeAfterScan = false;
     bool m_done = false;
 
-    QFrame *m_preview = nullptr;       // Picture1
-    QLabel *m_previewPicture = nullptr;// Image2
-    QLabel *m_sampleCover = nullptr;   // Image1
+    QFrame *m_preview = nullptr;           // Picture1
+    QLabel *m_previewPicture = nullptr;    // Image2
+    QLabel *m_sampleCover = nullptr;       // Image1
     PointerLabel *m_sampleTitle = nullptr; // Label3
     PointerLabel *m_colorStrip = nullptr;  // Picture4
-    QList<QPushButton *> m_links;      // Label1, Label2, Label4, Label10
-    QLineEdit *m_coverSize = nullptr;  // Text1
-    QLineEdit *m_gap = nullptr;        // Text2
-    QLineEdit *m_picturePath = nullptr;// Text4
-    QCheckBox *m_bounce = nullptr;     // Check2
-    QCheckBox *m_autoplay = nullptr;   // Check3
-    QCheckBox *m_noWrap = nullptr;     // Check4
-    QPushButton *m_scanDisk = nullptr; // Command5
-    QPushButton *m_okay = nullptr;     // Command1
-    QPushButton *m_cancel = nullptr;   // Command2
+    QList<QPushButton *> m_links;          // Label1, Label2, Label4, Label10
+    QLineEdit *m_coverSize = nullptr;      // Text1
+    QLineEdit *m_gap = nullptr;            // Text2
+    QLineEdit *m_picturePath = nullptr;    // Text4
+    QCheckBox *m_bounce = nullptr;         // Check2
+    QCheckBox *m_autoplay = nullptr;       // Check3
+    QCheckBox *m_noWrap = nullptr;         // Check4
+    QPushButton *m_scanDisk = nullptr;     // Command5
+    QPushButton *m_okay = nullptr;         // Command1
+    QPushButton *m_cancel = nullptr;       // Command2
 
-    QFrame *m_scanPanel = nullptr;     // Picture2
-    QLineEdit *m_musicFolder = nullptr;// Text5
-    QPushButton *m_browse = nullptr;   // Command9
+    QFrame *m_scanPanel = nullptr;       // Picture2
+    QLineEdit *m_musicFolder = nullptr;  // Text5
+    QPushButton *m_browse = nullptr;     // Command9
     QPushButton *m_scanNested = nullptr; // Command3
     QPushButton *m_scanFlat = nullptr;   // Command8
     QPushButton *m_closePanel = nullptr; // Command10
-    QLabel *m_time = nullptr;          // lbltime
-    QGroupBox *m_scanFrame = nullptr;  // ScanFrame
-    QListWidget *m_queueList = nullptr;// lstdirs
-    QListWidget *m_foundList = nullptr;// lstfiles
+    QLabel *m_time = nullptr;            // lbltime
+    QGroupBox *m_scanFrame = nullptr;    // ScanFrame
+    QListWidget *m_queueList = nullptr;  // lstdirs
+    QListWidget *m_foundList = nullptr;  // lstfiles
 };
 
 } // namespace lumetra

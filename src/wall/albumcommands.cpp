@@ -44,7 +44,8 @@ void AlbumCommands::rename(int slot)
     const auto chosen = album(slot);
     if (!chosen)
         return;
-    const QString answer = m_prompter.input(QStringLiteral("Enter new name for album"), chosen->title).value_or(QString());
+    const QString answer =
+        m_prompter.input(QStringLiteral("Enter new name for album"), chosen->title).value_or(QString());
     // The question may take a while; find the album again in case something moved the cursor meanwhile.
     if (answer.isEmpty() || !album(slot))
         return;
@@ -62,16 +63,17 @@ void AlbumCommands::rename(int slot)
 void AlbumCommands::remove(int slot)
 {
     if (m_albums.size() < 3) {
-        m_prompter.message(QStringLiteral("Lumetra needs at least two albums present!  Please create some new ones "
-                                          "before deleting these ones."));
+        m_prompter.message(
+            QStringLiteral("Lumetra needs at least two albums present!  Please create some new ones "
+                           "before deleting these ones."));
         return;
     }
     const auto chosen = album(slot);
     if (!chosen)
         return;
-    const QString prompt = QStringLiteral("Are you sure?  This will remove the album: ") + chosen->title
-                           + QStringLiteral(" from Lumetra (but not delete it from your disk) - you must type "
-                                            "\"yes\" to confirm...");
+    const QString prompt = QStringLiteral("Are you sure?  This will remove the album: ") + chosen->title +
+                           QStringLiteral(" from Lumetra (but not delete it from your disk) - you must type "
+                                          "\"yes\" to confirm...");
     if (m_prompter.input(prompt) != QStringLiteral("yes") || !album(slot))
         return;
     if (!m_songs.deleteRecord()) {
@@ -96,14 +98,16 @@ void AlbumCommands::dropOnCover(int slot, const QStringList &paths, const AlbumF
     }
 }
 
-bool AlbumCommands::addTracks(const QString &albumPath, QStringList &entries, const AlbumFiles::Progress &progress)
+bool AlbumCommands::addTracks(const QString &albumPath, QStringList &entries,
+                              const AlbumFiles::Progress &progress)
 {
     if (entries.isEmpty())
         return false;
     for (qsizetype i = 0; i < entries.size(); ++i) {
         if (!AlbumFiles::hasThreeLetterExtension(entries[i])) {
-            m_prompter.message(QStringLiteral("Please add individual tracks, not albums.  Folder will not be added."),
-                               Prompter::Buttons::OkCancel);
+            m_prompter.message(
+                QStringLiteral("Please add individual tracks, not albums.  Folder will not be added."),
+                Prompter::Buttons::OkCancel);
             entries.removeAt(i);
             return false;
         }

@@ -27,7 +27,8 @@ public:
         std::function<void(int slot, const QString &title)> setSlotTitle;
     };
 
-    AlbumCommands(RecordView &songs, const Wall &wall, const AlbumList &albums, Prompter &prompter, Hooks hooks);
+    AlbumCommands(RecordView &songs, const Wall &wall, const AlbumList &albums, Prompter &prompter,
+                  Hooks hooks);
 
     struct Album {
         QString title; // the slot's title

@@ -21,7 +21,8 @@ TEST(CoverSearch, BlanksBecomeCommasAndAddressBreakersAreEncoded)
     const QString base = u"https://images.google.com/images?svnum=10&hl=en&lr=&q="_s;
     EXPECT_EQ(CoverArtForm::searchAddress(u"Travis, The Best Of"_s), base + u"Travis,,The,Best,Of"_s);
     EXPECT_EQ(CoverArtForm::searchAddress(u"Abbey"_s), base + u"Abbey"_s);
-    EXPECT_EQ(CoverArtForm::searchAddress(u"Rock & Roll #1 100% C+"_s), base + u"Rock,%26,Roll,%231,100%25,C%2B"_s);
+    EXPECT_EQ(CoverArtForm::searchAddress(u"Rock & Roll #1 100% C+"_s),
+              base + u"Rock,%26,Roll,%231,100%25,C%2B"_s);
     EXPECT_EQ(CoverArtForm::searchAddress(u"Björk's \"Vespertine\""_s), base + u"Björk's,\"Vespertine\""_s);
 }
 
@@ -40,7 +41,10 @@ protected:
         ASSERT_TRUE(m_songs.update());
         ASSERT_TRUE(writeFile(m_path + u"front.jpg"_s, "old picture"));
     }
-    QString picture() { return querySql(m_dir.filePath(u"tracks.lum"_s), u"SELECT Picture FROM songs"_s).value(0); }
+    QString picture()
+    {
+        return querySql(m_dir.filePath(u"tracks.lum"_s), u"SELECT Picture FROM songs"_s).value(0);
+    }
     // A one-pixel GIF of that colour (Qt reads GIF but does not write it).
     QString gif(QColor colour)
     {

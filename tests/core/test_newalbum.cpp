@@ -46,7 +46,8 @@ TEST(AlbumFileRules, ACopyReplacesTheTargetOnlyWhenComplete)
     EXPECT_EQ(reported, 3 << 20);
 
     QString error;
-    EXPECT_FALSE(AlbumFiles::copyFile(dir.filePath(u"missing.mp3"_s), dir.filePath(u"album/new.mp3"_s), {}, &error));
+    EXPECT_FALSE(
+        AlbumFiles::copyFile(dir.filePath(u"missing.mp3"_s), dir.filePath(u"album/new.mp3"_s), {}, &error));
     EXPECT_FALSE(error.isEmpty());
     EXPECT_EQ(QDir(dir.filePath(u"album"_s)).entryList(QDir::Files), QStringList{u"song.mp3"_s});
 }
@@ -69,7 +70,10 @@ protected:
         writeFile(path, name.toUtf8());
         return path;
     }
-    QStringList records() { return querySql(m_app.file(u"tracks.lum"_s), u"SELECT Album, Path FROM songs ORDER BY ID"_s); }
+    QStringList records()
+    {
+        return querySql(m_app.file(u"tracks.lum"_s), u"SELECT Album, Path FROM songs ORDER BY ID"_s);
+    }
 
     QTemporaryDir m_dir;
     AppFolder m_app{m_dir.path()};
@@ -83,7 +87,8 @@ protected:
 TEST_F(NewAlbumTest, CopyModeMakesTheFolderCopiesOnlyMusicAndAddsOneRecord)
 {
     QDir().mkpath(m_dir.filePath(u"incoming/folder.mp3"_s));
-    m_form.drop({source(u"a.mp3"_s), source(u"b.MP3"_s), source(u"c.wav"_s), m_dir.filePath(u"incoming/folder.mp3"_s)});
+    m_form.drop({source(u"a.mp3"_s), source(u"b.MP3"_s), source(u"c.wav"_s),
+                 m_dir.filePath(u"incoming/folder.mp3"_s)});
     EXPECT_EQ(m_form.tracks(), QStringList{m_dir.filePath(u"incoming/a.mp3"_s)});
     const QString other = m_dir.filePath(u"other"_s);
     writeFile(other + u"/x.wav"_s, "x");
@@ -125,12 +130,14 @@ TEST_F(NewAlbumTest, RefusalsComeBeforeAnythingIsMadeOnDisk)
     QDir().mkpath(m_music + u"/Exists"_s);
     m_form.setTitle(u"Exists"_s);
     EXPECT_FALSE(m_form.create(5));
-    EXPECT_EQ(m_prompter.messages,
-              (QStringList{u"No tracks have yet been added - please drag music tracks to the left hand pain or use the "
-                           "Copy from Folder button"_s,
-                           u"Please enter a title."_s,
-                           u"Lumetra already has an album with this name listed!  Please choose a different name."_s,
-                           NewAlbumForm::kFolderExists}));
+    EXPECT_EQ(
+        m_prompter.messages,
+        (QStringList{
+            u"No tracks have yet been added - please drag music tracks to the left hand pain or use the "
+            "Copy from Folder button"_s,
+            u"Please enter a title."_s,
+            u"Lumetra already has an album with this name listed!  Please choose a different name."_s,
+            NewAlbumForm::kFolderExists}));
     EXPECT_EQ(records().size(), 1);
     m_form.removeTrack(-1);
     EXPECT_EQ(m_prompter.messages.last(), u"Please Select a Track first"_s);

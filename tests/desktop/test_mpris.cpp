@@ -37,8 +37,10 @@ private:
 QString dbusSend(const QString &address, const QStringList &args)
 {
     QProcess send;
-    send.start(u"dbus-send"_s, QStringList{u"--bus="_s + address, u"--print-reply"_s,
-                                           u"--dest=org.mpris.MediaPlayer2.lumetra"_s, u"/org/mpris/MediaPlayer2"_s} + args);
+    send.start(u"dbus-send"_s,
+               QStringList{u"--bus="_s + address, u"--print-reply"_s,
+                           u"--dest=org.mpris.MediaPlayer2.lumetra"_s, u"/org/mpris/MediaPlayer2"_s} +
+                   args);
     QElapsedTimer clock;
     clock.start();
     while (send.state() != QProcess::NotRunning && clock.elapsed() < 10000) {
@@ -50,8 +52,8 @@ QString dbusSend(const QString &address, const QStringList &args)
 
 QString property(const QString &address, const QString &name)
 {
-    return dbusSend(address, {u"org.freedesktop.DBus.Properties.Get"_s, u"string:org.mpris.MediaPlayer2.Player"_s,
-                              u"string:"_s + name});
+    return dbusSend(address, {u"org.freedesktop.DBus.Properties.Get"_s,
+                              u"string:org.mpris.MediaPlayer2.Player"_s, u"string:"_s + name});
 }
 
 class MprisTest : public PlaybackTest
@@ -61,7 +63,8 @@ protected:
     {
         PlaybackTest::SetUp();
         ASSERT_FALSE(m_bus.address.isEmpty()) << "no dbus-daemon";
-        m_connection = std::make_unique<QDBusConnection>(QDBusConnection::connectToBus(m_bus.address, u"mpris-test"_s));
+        m_connection =
+            std::make_unique<QDBusConnection>(QDBusConnection::connectToBus(m_bus.address, u"mpris-test"_s));
         ASSERT_TRUE(m_connection->isConnected());
         m_mpris = std::make_unique<Mpris>(*m_connection, m_playback, m_player,
                                           Mpris::Hooks{[this] { ++m_raised; }, [this] { ++m_quits; }});
@@ -98,8 +101,9 @@ TEST_F(MprisTest, DesktopToolsReadWhatPlaysAndControlThePlayer)
     EXPECT_EQ(m_player.url(), folderOf(u"Alpha"_s) + u"02 Two.ogg"_s);
     dbusSend(m_bus.address, {u"org.mpris.MediaPlayer2.Player.PlayPause"_s});
     EXPECT_FALSE(m_player.isPlaying());
-    dbusSend(m_bus.address, {u"org.freedesktop.DBus.Properties.Set"_s, u"string:org.mpris.MediaPlayer2.Player"_s,
-                             u"string:Volume"_s, u"variant:double:0.25"_s});
+    dbusSend(m_bus.address,
+             {u"org.freedesktop.DBus.Properties.Set"_s, u"string:org.mpris.MediaPlayer2.Player"_s,
+              u"string:Volume"_s, u"variant:double:0.25"_s});
     EXPECT_EQ(m_player.volume(), 25);
     dbusSend(m_bus.address, {u"org.mpris.MediaPlayer2.Raise"_s});
     dbusSend(m_bus.address, {u"org.mpris.MediaPlayer2.Quit"_s});

@@ -53,7 +53,8 @@ TEST(BadInput, SettingsFilesOfGarbageOrTenThousandLinesKeepTheProgramGoing)
 
     QByteArray many;
     for (int group = 0; group < 1250; ++group)
-        many += "/music\r\n" + QByteArray::number(2000 + group % 1000) + "\r\n150\r\n0\r\n255\r\n111\r\nSerif+9&True\r\n\r\n";
+        many += "/music\r\n" + QByteArray::number(2000 + group % 1000) +
+                "\r\n150\r\n0\r\n255\r\n111\r\nSerif+9&True\r\n\r\n";
     ASSERT_TRUE(writeFile(ini, many));
     Settings last;
     SettingsFile::readInto(last, ini);
@@ -75,7 +76,8 @@ TEST(BadInput, AwkwardFolderNamesOnAPathWithBlanksScanAndAreFoundByTitle)
     EXPECT_EQ(result.found.size(), awkwardNames().size());
     for (const QString &name : awkwardNames()) {
         songs.moveFirst();
-        ASSERT_TRUE(songs.findFirst(u"Album =  '"_s + QString(name).replace(u"'"_s, u"''"_s) + u'\'')) << name.size();
+        ASSERT_TRUE(songs.findFirst(u"Album =  '"_s + QString(name).replace(u"'"_s, u"''"_s) + u'\''))
+            << name.size();
         EXPECT_EQ(songs.value(u"Path"_s), root + u'/' + name + u'/');
     }
 }
@@ -97,7 +99,8 @@ TEST(BadInput, AwkwardTitlesMakeAlbumsAndCollections)
         form.drop({dir.filePath(u"in/a.mp3"_s)});
         form.setTitle(title);
         EXPECT_TRUE(form.create(5)) << prompter.messages.join(u' ').toStdString();
-        EXPECT_TRUE(QFileInfo::exists(app.defaultMusicFolder() + u'/' + AlbumFiles::rewriteTitle(title) + u"/a.mp3"_s));
+        EXPECT_TRUE(QFileInfo::exists(app.defaultMusicFolder() + u'/' + AlbumFiles::rewriteTitle(title) +
+                                      u"/a.mp3"_s));
         if (!CollectionFile::titleProblem(title)) {
             ASSERT_TRUE(CollectionFile::write(CollectionFile::path(app, title), {title}));
             EXPECT_EQ(CollectionFile::read(CollectionFile::path(app, title)), QStringList{title});
@@ -152,8 +155,8 @@ TEST(BadInput, AReadOnlyApplicationFolderIsUsedAndLeftUnchanged)
     QTemporaryDir exeDir;
     const QString exe = exeDir.filePath(u"lumetra"_s);
     ASSERT_TRUE(QFile::copy(QStringLiteral(LUMETRA_BIN_DIR "/lumetra"), exe));
-    const auto open = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther
-                      | QFile::ReadGroup | QFile::ExeGroup;
+    const auto open = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadOther |
+                      QFile::ExeOther | QFile::ReadGroup | QFile::ExeGroup;
     QFile::setPermissions(exeDir.path(), open);
     QFile::setPermissions(exe, open);
     QProcess program;

@@ -52,7 +52,8 @@ int killRepeatedly(const QString &kind, const QString &dir, const std::function<
         child.waitForFinished(10000);
         const int version = check();
         if (version < 0) {
-            ADD_FAILURE() << kind.toStdString() << ": kill " << kill << " at " << at << " ms left a broken file";
+            ADD_FAILURE() << kind.toStdString() << ": kill " << kill << " at " << at
+                          << " ms left a broken file";
             return first;
         }
         first += version == 0 ? 1 : 0;
@@ -74,18 +75,22 @@ QByteArray written(const std::function<bool(const QString &)> &write)
 TEST(KillTests, SettingsAndCollectionsAreAlwaysOneWholeVersion)
 {
     QTemporaryDir dir;
-    const QByteArray ini[2] = {written([](const QString &f) { return SettingsFile::write(f, killtest::settingsVersion(0)); }),
-                               written([](const QString &f) { return SettingsFile::write(f, killtest::settingsVersion(1)); })};
-    const QByteArray ply[2] = {written([](const QString &f) { return CollectionFile::write(f, killtest::collectionVersion(0)); }),
-                               written([](const QString &f) { return CollectionFile::write(f, killtest::collectionVersion(1)); })};
+    const QByteArray ini[2] = {
+        written([](const QString &f) { return SettingsFile::write(f, killtest::settingsVersion(0)); }),
+        written([](const QString &f) { return SettingsFile::write(f, killtest::settingsVersion(1)); })};
+    const QByteArray ply[2] = {
+        written([](const QString &f) { return CollectionFile::write(f, killtest::collectionVersion(0)); }),
+        written([](const QString &f) { return CollectionFile::write(f, killtest::collectionVersion(1)); })};
     ASSERT_TRUE(writeFile(dir.filePath(u"jb.ini"_s), ini[0]));
     ASSERT_TRUE(writeFile(dir.filePath(u"Party.ply"_s), ply[0]));
-    auto whole = [&dir](const QString &name, const QByteArray (&versions)[2]) {
+    auto whole = [&dir](const QString &name, const QByteArray(&versions)[2]) {
         const QByteArray now = readAll(dir.filePath(name));
         return now == versions[0] ? 0 : now == versions[1] ? 1 : -1;
     };
-    killRepeatedly(u"settings"_s, dir.path(), [&] { return whole(u"jb.ini"_s, ini); }, 15);
-    killRepeatedly(u"collection"_s, dir.path(), [&] { return whole(u"Party.ply"_s, ply); }, 15);
+    killRepeatedly(
+        u"settings"_s, dir.path(), [&] { return whole(u"jb.ini"_s, ini); }, 15);
+    killRepeatedly(
+        u"collection"_s, dir.path(), [&] { return whole(u"Party.ply"_s, ply); }, 15);
 }
 
 TEST(KillTests, TheStateRecordIsAlwaysOneWholeRecord)
@@ -93,18 +98,21 @@ TEST(KillTests, TheStateRecordIsAlwaysOneWholeRecord)
     QTemporaryDir dir;
     ASSERT_TRUE(writeCatalogue(dir.path(), {{u"Kept"_s}}));
     const QString file = dir.filePath(u"tracks.lum"_s);
-    killRepeatedly(u"state"_s, dir.path(), [&] {
-        Catalogue catalogue;
-        if (!catalogue.open(file))
-            return -1;
-        const QStringList rows = querySql(file, u"SELECT folders, formcolor FROM opts"_s);
-        const QStringList albums = querySql(file, u"SELECT Album FROM songs"_s);
-        if (albums != QStringList{u"Kept"_s})
-            return -1;
-        if (rows.isEmpty())
-            return 0; // before the first write
-        return rows == QStringList{u"10|"_s} ? 0 : rows == QStringList{u"11|jukebox"_s} ? 1 : -1;
-    }, 20);
+    killRepeatedly(
+        u"state"_s, dir.path(),
+        [&] {
+            Catalogue catalogue;
+            if (!catalogue.open(file))
+                return -1;
+            const QStringList rows = querySql(file, u"SELECT folders, formcolor FROM opts"_s);
+            const QStringList albums = querySql(file, u"SELECT Album FROM songs"_s);
+            if (albums != QStringList{u"Kept"_s})
+                return -1;
+            if (rows.isEmpty())
+                return 0; // before the first write
+            return rows == QStringList{u"10|"_s} ? 0 : rows == QStringList{u"11|jukebox"_s} ? 1 : -1;
+        },
+        20);
 }
 
 TEST(KillTests, ACopyNeverLeavesAHalfTrackAndNeverTouchesTheSource)
@@ -114,12 +122,16 @@ TEST(KillTests, ACopyNeverLeavesAHalfTrackAndNeverTouchesTheSource)
     ASSERT_TRUE(writeFile(dir.filePath(u"source0.mp3"_s), source[0]));
     ASSERT_TRUE(writeFile(dir.filePath(u"source1.mp3"_s), source[1]));
     ASSERT_TRUE(writeFile(dir.filePath(u"Album/track.mp3"_s), source[0]));
-    killRepeatedly(u"copy"_s, dir.path(), [&] {
-        if (readAll(dir.filePath(u"source0.mp3"_s)) != source[0] || readAll(dir.filePath(u"source1.mp3"_s)) != source[1])
-            return -1;
-        const QByteArray track = readAll(dir.filePath(u"Album/track.mp3"_s));
-        return track == source[0] ? 0 : track == source[1] ? 1 : -1;
-    }, 40);
+    killRepeatedly(
+        u"copy"_s, dir.path(),
+        [&] {
+            if (readAll(dir.filePath(u"source0.mp3"_s)) != source[0] ||
+                readAll(dir.filePath(u"source1.mp3"_s)) != source[1])
+                return -1;
+            const QByteArray track = readAll(dir.filePath(u"Album/track.mp3"_s));
+            return track == source[0] ? 0 : track == source[1] ? 1 : -1;
+        },
+        40);
 }
 
 TEST(KillTests, AScanLeavesTheOldCatalogueOrTheNewOneWhole)
@@ -130,15 +142,18 @@ TEST(KillTests, AScanLeavesTheOldCatalogueOrTheNewOneWhole)
     for (int i = 0; i < 500; ++i)
         writeFile(dir.filePath(u"Music1/Album %1/t.ogg"_s.arg(i)), {});
     const QString file = dir.filePath(u"tracks.lum"_s);
-    killRepeatedly(u"scan"_s, dir.path(), [&] {
-        Catalogue catalogue;
-        if (!catalogue.open(file))
-            return -1;
-        const QStringList count = querySql(file, u"SELECT count(*) FROM songs"_s);
-        if (count == QStringList{u"0"_s} || count == QStringList{u"300"_s})
-            return 0;
-        return count == QStringList{u"500"_s} ? 1 : -1;
-    }, 40);
+    killRepeatedly(
+        u"scan"_s, dir.path(),
+        [&] {
+            Catalogue catalogue;
+            if (!catalogue.open(file))
+                return -1;
+            const QStringList count = querySql(file, u"SELECT count(*) FROM songs"_s);
+            if (count == QStringList{u"0"_s} || count == QStringList{u"300"_s})
+                return 0;
+            return count == QStringList{u"500"_s} ? 1 : -1;
+        },
+        40);
 }
 
 } // namespace

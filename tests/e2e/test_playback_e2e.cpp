@@ -83,9 +83,9 @@ protected:
             m_app.file(u"jb.ini"_s),
             "(Lumetra default)\r\n2400\r\n150\r\n0\r\n16777215\r\n010\r\nDejaVu Sans+9&False\r\n\r\n"));
 
-        m_window =
-            std::make_unique<MainWindow>(m_app, Seams{m_player, m_prompter, m_random, m_dialogs, m_shell, FakeBrowser::factory()},
-                                                QRect(0, 0, 1920, 1080));
+        m_window = std::make_unique<MainWindow>(
+            m_app, Seams{m_player, m_prompter, m_random, m_dialogs, m_shell, FakeBrowser::factory()},
+            QRect(0, 0, 1920, 1080));
         m_window->show();
         m_window->load();
         QObject::connect(&m_player, &MediaPlayer::playStateChanged, [this](int state) {

@@ -41,7 +41,8 @@ int main(int argc, char *argv[])
             }
             StateRecord::write(catalogue, opts, 10 + n, n == 1);
         } else if (kind == QStringLiteral("copy")) {
-            AlbumFiles::copyFile(dir + QStringLiteral("/source%1.mp3").arg(n), dir + QStringLiteral("/Album/track.mp3"));
+            AlbumFiles::copyFile(dir + QStringLiteral("/source%1.mp3").arg(n),
+                                 dir + QStringLiteral("/Album/track.mp3"));
         } else if (kind == QStringLiteral("scan")) {
             static Catalogue catalogue;
             static RecordView songs(catalogue, QStringLiteral("songs"));

@@ -33,7 +33,8 @@ int run()
     QTemporaryDir dir;
     QList<TestAlbum> albums;
     for (int i = 0; i < 2000; ++i)
-        albums.append({QStringLiteral("Album %1").arg(i, 4, 10, QLatin1Char('0')), i % 5 != 0,
+        albums.append({QStringLiteral("Album %1").arg(i, 4, 10, QLatin1Char('0')),
+                       i % 5 != 0,
                        {QStringLiteral("01 a.mp3"), QStringLiteral("02 b.ogg"), QStringLiteral("03 c.wma")}});
     if (!writeCatalogue(dir.path(), albums))
         return 1;
@@ -97,10 +98,11 @@ int run()
             afterFirstThousand = residentMb();
     }
     const double atEnd = residentMb();
-    std::printf("longrun: %d track ends over %d albums, resident %.1f MB after 1000, %.1f MB after %d, growth "
-                "%.2f MB, %d plays, %lld messages\n",
-                kEnds, list.size(), afterFirstThousand, atEnd, kEnds, atEnd - afterFirstThousand, player.plays,
-                static_cast<long long>(prompter.messages.size()));
+    std::printf(
+        "longrun: %d track ends over %d albums, resident %.1f MB after 1000, %.1f MB after %d, growth "
+        "%.2f MB, %d plays, %lld messages\n",
+        kEnds, list.size(), afterFirstThousand, atEnd, kEnds, atEnd - afterFirstThousand, player.plays,
+        static_cast<long long>(prompter.messages.size()));
 #if defined(__SANITIZE_ADDRESS__)
     return 0; // the sanitizer keeps freed memory aside; it looks for leaks at exit instead
 #else

@@ -31,14 +31,15 @@ TEST(CollectionFiles, KeepEveryLineInOrderAndRoundTrip)
     const QStringList albums{u"Über Alles"_s, u"Captain's Log"_s, u"Über Alles"_s};
     ASSERT_TRUE(CollectionFile::write(CollectionFile::path(app, title), albums));
     EXPECT_EQ(CollectionFile::read(CollectionFile::path(app, title)), albums);
-    EXPECT_EQ(readAll(CollectionFile::path(app, title)), u"Über Alles\r\nCaptain's Log\r\nÜber Alles\r\n"_s.toUtf8());
+    EXPECT_EQ(readAll(CollectionFile::path(app, title)),
+              u"Über Alles\r\nCaptain's Log\r\nÜber Alles\r\n"_s.toUtf8());
     EXPECT_TRUE(CollectionFile::titles(app).contains(title));
 }
 
 TEST(CollectionFiles, TitlesThatCannotBePlainFileNamesAreRefused)
 {
-    for (const QString &bad : {u"a/b"_s, u"..\\up"_s, u".."_s, u".hidden"_s, u"   "_s, u" padded"_s, u"what?"_s,
-                               u"tab\there"_s, QString(300, u'x')})
+    for (const QString &bad : {u"a/b"_s, u"..\\up"_s, u".."_s, u".hidden"_s, u"   "_s, u" padded"_s,
+                               u"what?"_s, u"tab\there"_s, QString(300, u'x')})
         EXPECT_TRUE(CollectionFile::titleProblem(bad).has_value()) << bad.toStdString();
     for (const QString &good : {u"Road trip"_s, u"Rock & Roll (1972)"_s, u"a..b"_s, u"Ünïcødé"_s})
         EXPECT_FALSE(CollectionFile::titleProblem(good).has_value()) << good.toStdString();
@@ -223,11 +224,19 @@ TEST_F(CollectionsTest, ALoadedCollectionExportsEveryTrackOfEachAlbumOnce)
     ASSERT_TRUE(m_collections.exportPlaylist(file));
     const QString alpha = folderOf(u"Alpha"_s);
     const QString beta = folderOf(u"Beta"_s);
-    EXPECT_EQ(readAll(file), (u"#EXTM3U\r\n#EXTINF:-1,Alpha - 01 One\r\n"_s + alpha + u"01 One.wav\r\n"
-                              u"#EXTINF:-1,Alpha - 02 Two\r\n"_s + alpha + u"02 Two.ogg\r\n"
-                              u"#EXTINF:-1,Alpha - 03 Three\r\n"_s + alpha + u"03 Three.mp3\r\n"
-                              u"#EXTINF:-1,Beta - b1\r\n"_s + beta + u"b1.mp3\r\n"
-                              u"#EXTINF:-1,Beta - B2\r\n"_s + beta + u"B2.MP3\r\n"_s)
+    EXPECT_EQ(readAll(file), (u"#EXTM3U\r\n#EXTINF:-1,Alpha - 01 One\r\n"_s + alpha +
+                              u"01 One.wav\r\n"
+                              u"#EXTINF:-1,Alpha - 02 Two\r\n"_s +
+                              alpha +
+                              u"02 Two.ogg\r\n"
+                              u"#EXTINF:-1,Alpha - 03 Three\r\n"_s +
+                              alpha +
+                              u"03 Three.mp3\r\n"
+                              u"#EXTINF:-1,Beta - b1\r\n"_s +
+                              beta +
+                              u"b1.mp3\r\n"
+                              u"#EXTINF:-1,Beta - B2\r\n"_s +
+                              beta + u"B2.MP3\r\n"_s)
                                  .toUtf8());
 }
 
@@ -237,10 +246,10 @@ TEST_F(CollectionsTest, APlaylistBecomesACollectionOfTheAlbumsItsTracksBelongTo)
     const QString gamma = folderOf(u"Gamma"_s);
     const QString alpha = folderOf(u"Alpha"_s);
     const QString list = m_dir.filePath(u"Music/Party.m3u8"_s);
-    ASSERT_TRUE(writeFile(list, (u"#EXTM3U\n#EXTINF:12,x\n"_s + gamma + u"g2.wav\n"_s
-                                 + QUrl::fromLocalFile(alpha + u"01 One.wav"_s).toString() + u"\n"_s
-                                 + QDir(m_dir.filePath(u"Music"_s)).relativeFilePath(gamma + u"g4.wav"_s)
-                                 + u"\nhttp://radio.example/stream\n/elsewhere/song.mp3\n\n"_s)
+    ASSERT_TRUE(writeFile(list, (u"#EXTM3U\n#EXTINF:12,x\n"_s + gamma + u"g2.wav\n"_s +
+                                 QUrl::fromLocalFile(alpha + u"01 One.wav"_s).toString() + u"\n"_s +
+                                 QDir(m_dir.filePath(u"Music"_s)).relativeFilePath(gamma + u"g4.wav"_s) +
+                                 u"\nhttp://radio.example/stream\n/elsewhere/song.mp3\n\n"_s)
                                     .toUtf8()));
     m_collections.mnucoll();
     ASSERT_TRUE(m_collections.importPlaylist(list));
@@ -294,54 +303,68 @@ TEST_P(ButtonStates, FollowTheTable)
     EXPECT_EQ(m_view.slotsEnabled, GetParam().coversEnabled);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Actions, ButtonStates,
-    ::testing::Values(
-        ButtonCase{"Entered", [](ButtonStates &) {}, {true, true, false, false, false, false, true}, false},
-        ButtonCase{"Loaded", [](ButtonStates &t) { t.load(); }, {true, false, false, true, true, false, true}, false},
-        ButtonCase{"NewWithTitle", [](ButtonStates &t) { t.newTitled(u"Next"_s); },
-                   {false, false, true, false, false, false, true}, true},
-        ButtonCase{"NewWithoutTitle", [](ButtonStates &t) { t.newTitled(QString()); },
-                   {true, true, false, false, false, false, true}, false},
-        ButtonCase{"NewWithoutTitleNoFile",
-                   [](ButtonStates &t) {
-                       t.removeCollection(u"First"_s);
-                       t.newTitled(QString());
-                   },
-                   {false, true, false, false, false, false, false}, false},
-        ButtonCase{"SaveNew",
-                   [](ButtonStates &t) {
-                       t.newTitled(u"Next"_s);
-                       t.playback().coverPressed(t.slot(u"Beta"_s), true);
-                       t.collections().saveNew();
-                   },
-                   {true, true, false, false, false, false, true}, false},
-        ButtonCase{"Edit",
-                   [](ButtonStates &t) {
-                       t.load();
-                       t.collections().edit();
-                   },
-                   {false, false, false, false, false, true, true}, true},
-        ButtonCase{"SaveEdit",
-                   [](ButtonStates &t) {
-                       t.load();
-                       t.collections().edit();
-                       t.collections().saveEdit();
-                   },
-                   {true, false, false, true, true, false, true}, false},
-        ButtonCase{"DeleteWithFilesLeft",
-                   [](ButtonStates &t) {
-                       t.addCollection(u"Second"_s, "Beta\r\n");
-                       t.load();
-                       t.collections().deleteCollection();
-                   },
-                   {true, true, false, false, false, false, true}, false},
-        ButtonCase{"DeleteTheLast",
-                   [](ButtonStates &t) {
-                       t.load();
-                       t.collections().deleteCollection();
-                   },
-                   {false, true, false, false, false, false, false}, false}),
-    [](const auto &info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Actions, ButtonStates,
+                         ::testing::Values(ButtonCase{"Entered",
+                                                      [](ButtonStates &) {},
+                                                      {true, true, false, false, false, false, true},
+                                                      false},
+                                           ButtonCase{"Loaded",
+                                                      [](ButtonStates &t) { t.load(); },
+                                                      {true, false, false, true, true, false, true},
+                                                      false},
+                                           ButtonCase{"NewWithTitle",
+                                                      [](ButtonStates &t) { t.newTitled(u"Next"_s); },
+                                                      {false, false, true, false, false, false, true},
+                                                      true},
+                                           ButtonCase{"NewWithoutTitle",
+                                                      [](ButtonStates &t) { t.newTitled(QString()); },
+                                                      {true, true, false, false, false, false, true},
+                                                      false},
+                                           ButtonCase{"NewWithoutTitleNoFile",
+                                                      [](ButtonStates &t) {
+                                                          t.removeCollection(u"First"_s);
+                                                          t.newTitled(QString());
+                                                      },
+                                                      {false, true, false, false, false, false, false},
+                                                      false},
+                                           ButtonCase{"SaveNew",
+                                                      [](ButtonStates &t) {
+                                                          t.newTitled(u"Next"_s);
+                                                          t.playback().coverPressed(t.slot(u"Beta"_s), true);
+                                                          t.collections().saveNew();
+                                                      },
+                                                      {true, true, false, false, false, false, true},
+                                                      false},
+                                           ButtonCase{"Edit",
+                                                      [](ButtonStates &t) {
+                                                          t.load();
+                                                          t.collections().edit();
+                                                      },
+                                                      {false, false, false, false, false, true, true},
+                                                      true},
+                                           ButtonCase{"SaveEdit",
+                                                      [](ButtonStates &t) {
+                                                          t.load();
+                                                          t.collections().edit();
+                                                          t.collections().saveEdit();
+                                                      },
+                                                      {true, false, false, true, true, false, true},
+                                                      false},
+                                           ButtonCase{"DeleteWithFilesLeft",
+                                                      [](ButtonStates &t) {
+                                                          t.addCollection(u"Second"_s, "Beta\r\n");
+                                                          t.load();
+                                                          t.collections().deleteCollection();
+                                                      },
+                                                      {true, true, false, false, false, false, true},
+                                                      false},
+                                           ButtonCase{"DeleteTheLast",
+                                                      [](ButtonStates &t) {
+                                                          t.load();
+                                                          t.collections().deleteCollection();
+                                                      },
+                                                      {false, true, false, false, false, false, false},
+                                                      false}),
+                         [](const auto &info) { return std::string(info.param.name); });
 
 } // namespace

@@ -56,8 +56,9 @@ TEST_F(TrackSearchTest, FolderPathsGiveAlbumResultsFirstAndMissingFoldersNoTrack
     EXPECT_EQ(m_search.find(u"gone"_s).lines, QStringList{u"[Album]    - Gone Away"_s});
     const TrackSearch::Results all = m_search.find(QString());
     EXPECT_EQ(all.lines.size(), 3 + 4);
-    EXPECT_EQ(all.lines.mid(3), (QStringList{u"01 The Last Night Out --- Zed Songs"_s, u"02 Hey Jude --- Zed Songs"_s,
-                                             u"A --- Abbey Lane"_s, u"b --- Abbey Lane"_s}));
+    EXPECT_EQ(all.lines.mid(3),
+              (QStringList{u"01 The Last Night Out --- Zed Songs"_s, u"02 Hey Jude --- Zed Songs"_s,
+                           u"A --- Abbey Lane"_s, u"b --- Abbey Lane"_s}));
 }
 
 TEST(TrackSearchLoad, ReadsTheCatalogueOnceAndAnEmptyOneFindsNothing)

@@ -24,8 +24,7 @@ std::optional<QString> FakePrompter::input(const QString &prompt, const QString 
 }
 
 namespace {
-template <typename T>
-std::optional<T> take(std::deque<T> &script)
+template <typename T> std::optional<T> take(std::deque<T> &script)
 {
     if (script.empty())
         return std::nullopt;

@@ -2,24 +2,24 @@
 #include "support/fakebrowser.h"
 #include "support/fakes.h"
 #include "support/testlibrary.h"
-#include "ui/collectionspanel.h"
 #include "ui/addtrackswindow.h"
+#include "ui/collectionspanel.h"
 #include "ui/coverartwindow.h"
 #include "ui/coverslot.h"
 #include "ui/helpwindow.h"
-#include "ui/searchwindow.h"
-#include "ui/newalbumwindow.h"
 #include "ui/letterbar.h"
 #include "ui/mainwindow.h"
+#include "ui/newalbumwindow.h"
 #include "ui/picturebutton.h"
 #include "ui/pointerwidgets.h"
+#include "ui/searchwindow.h"
 
 #include <QAccessible>
-#include <QClipboard>
 #include <QApplication>
+#include <QClipboard>
 #include <QDir>
-#include <QEnterEvent>
 #include <QDragEnterEvent>
+#include <QEnterEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
@@ -87,9 +87,9 @@ protected:
 
     MainWindow &start()
     {
-        m_window =
-            std::make_unique<MainWindow>(m_app, Seams{m_player, m_prompter, m_random, m_dialogs, m_shell, FakeBrowser::factory()},
-                                                QRect(0, 0, 1920, 1080));
+        m_window = std::make_unique<MainWindow>(
+            m_app, Seams{m_player, m_prompter, m_random, m_dialogs, m_shell, FakeBrowser::factory()},
+            QRect(0, 0, 1920, 1080));
         m_window->load();
         return *m_window;
     }
@@ -362,7 +362,8 @@ TEST_F(MainWindowTest, TheNewAlbumWindowMakesAnAlbumThatShowsAtOnce)
     QKeyEvent slash(QEvent::KeyPress, Qt::Key_Slash, Qt::NoModifier, u"/"_s);
     QApplication::sendEvent(name, &slash);
     EXPECT_EQ(name->text(), u"AC-"_s);
-    EXPECT_EQ(m_prompter.messages.last(), u"This character not allowed in the name - a hyphen will be substituted"_s);
+    EXPECT_EQ(m_prompter.messages.last(),
+              u"This character not allowed in the name - a hyphen will be substituted"_s);
     name->setText(u"AC-DC, Live"_s);
     writeFile(m_dir.filePath(u"incoming/t.mp3"_s), "t");
     form->dropTracks({m_dir.filePath(u"incoming/t.mp3"_s)});
@@ -434,7 +435,8 @@ TEST_F(MainWindowTest, APastedCoverIsSavedAndShownOnTheWallAtOnce)
     ASSERT_NE(art, nullptr);
     EXPECT_EQ(art->browser()->url(), QUrl::fromLocalFile(m_app.ownFile(u"copy.htm"_s)));
     art->google();
-    EXPECT_EQ(art->browser()->url().toString(), u"https://images.google.com/images?svnum=10&hl=en&lr=&q=Abbey"_s);
+    EXPECT_EQ(art->browser()->url().toString(),
+              u"https://images.google.com/images?svnum=10&hl=en&lr=&q=Abbey"_s);
 
     QImage green(50, 50, QImage::Format_RGB32);
     green.fill(Qt::green);
@@ -443,7 +445,8 @@ TEST_F(MainWindowTest, APastedCoverIsSavedAndShownOnTheWallAtOnce)
     art->okay();
     const QString folder = window.albumCommands().album(0)->path;
     EXPECT_TRUE(readAll(folder + u"aa-cover.jpg"_s).startsWith("BM"));
-    EXPECT_EQ(querySql(catalogue(), u"SELECT Picture FROM songs WHERE Album = 'Abbey'"_s), QStringList{u"aa-cover.jpg"_s});
+    EXPECT_EQ(querySql(catalogue(), u"SELECT Picture FROM songs WHERE Album = 'Abbey'"_s),
+              QStringList{u"aa-cover.jpg"_s});
     const QImage shown = window.slot(0)->cover()->pixmap().toImage();
     EXPECT_EQ(qGreen(shown.pixel(shown.width() / 2, shown.height() / 2)), 255);
 }

@@ -47,8 +47,7 @@ protected:
     }
 
     QByteArray ini() const { return readAll(m_app.file(u"jb.ini"_s)); }
-    template <typename T>
-    T *child(const char *name) const
+    template <typename T> T *child(const char *name) const
     {
         return m_window->findChild<T *>(QString::fromLatin1(name));
     }
@@ -90,7 +89,8 @@ TEST_F(SettingsWindowTest, ResetNoImageAndEditsAreWhatOkayWrites)
     child<QCheckBox>("Check3")->setChecked(true);
     window.okay();
     const QString vista = m_app.ownFile(u"vista.jpg"_s);
-    EXPECT_EQ(ini(), "/music\r\n2300\r\n140\r\n14652229\r\n10485760\r\n111\r\nVerdana+8&True\r\n" + vista.toUtf8() + "\r\n");
+    EXPECT_EQ(ini(), "/music\r\n2300\r\n140\r\n14652229\r\n10485760\r\n111\r\nVerdana+8&True\r\n" +
+                         vista.toUtf8() + "\r\n");
 
     open().noImage();
     m_window->okay();
@@ -154,8 +154,9 @@ protected:
     {
         m_savedCwd = QDir::currentPath();
         ASSERT_TRUE(m_app.prepare(u":/files"_s));
-        m_window = std::make_unique<MainWindow>(m_app, Seams{m_player, m_prompter, m_random, m_dialogs, m_shell, FakeBrowser::factory()},
-                                                QRect(0, 0, 1920, 1080));
+        m_window = std::make_unique<MainWindow>(
+            m_app, Seams{m_player, m_prompter, m_random, m_dialogs, m_shell, FakeBrowser::factory()},
+            QRect(0, 0, 1920, 1080));
     }
     void TearDown() override
     {
@@ -188,7 +189,8 @@ TEST_F(SettingsScanTest, ScanThenOkayBringsTheNewAlbumsOntoTheWall)
     settings->okay();
     EXPECT_EQ(m_window->windowTitle(), u"Lumetra Jukebox: 3 albums loaded."_s);
     EXPECT_EQ(m_window->slotCount(), 3);
-    EXPECT_TRUE(readAll(m_app.file(u"jb.ini"_s)).startsWith(QDir::toNativeSeparators(m_dir.filePath(u"Music"_s)).toUtf8() + "\r\n"));
+    EXPECT_TRUE(readAll(m_app.file(u"jb.ini"_s))
+                    .startsWith(QDir::toNativeSeparators(m_dir.filePath(u"Music"_s)).toUtf8() + "\r\n"));
 }
 
 TEST_F(SettingsScanTest, ClosingTheProgramDuringAScanKeepsTheOldCatalogue)

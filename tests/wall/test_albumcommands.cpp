@@ -22,7 +22,10 @@ namespace {
 class AlbumCommandsTest : public ::testing::Test
 {
 protected:
-    void SetUp() override { load({{u"A"_s, true, {u"01 Intro.mp3"_s, u"02 Song.wav"_s}}, {u"B"_s}, {u"C"_s}}); }
+    void SetUp() override
+    {
+        load({{u"A"_s, true, {u"01 Intro.mp3"_s, u"02 Song.wav"_s}}, {u"B"_s}, {u"C"_s}});
+    }
 
     void load(const QList<TestAlbum> &albums)
     {
@@ -43,7 +46,10 @@ protected:
         m_songs.findFirst(u"ID = "_s + m_wall.page()[slot].id);
         return m_songs.value(u"Path"_s);
     }
-    QStringList titles() { return querySql(m_app.file(u"tracks.lum"_s), u"SELECT Album FROM songs ORDER BY ID"_s); }
+    QStringList titles()
+    {
+        return querySql(m_app.file(u"tracks.lum"_s), u"SELECT Album FROM songs ORDER BY ID"_s);
+    }
 
     QTemporaryDir m_dir;
     AppFolder m_app{m_dir.path()};
@@ -55,7 +61,10 @@ protected:
     int m_populates = 0;
     int m_unloads = 0;
     QStringList m_slotTitles;
-    AlbumCommands m_commands{m_songs, m_wall, m_albums, m_prompter,
+    AlbumCommands m_commands{m_songs,
+                             m_wall,
+                             m_albums,
+                             m_prompter,
                              {[this] { ++m_populates; }, [this] { ++m_unloads; },
                               [this](int, const QString &title) { m_slotTitles.append(title); }}};
 };
@@ -86,8 +95,9 @@ TEST_F(AlbumCommandsTest, DeleteNeedsThreeAlbumsAndAnExactYesAndLeavesTheFolder)
     m_commands.remove(2);
     m_commands.remove(2);
     EXPECT_EQ(titles().size(), 3);
-    EXPECT_TRUE(m_prompter.prompts.first().startsWith(u"Are you sure?  This will remove the album: C from Lumetra "
-                                                      "(but not delete it from your disk) - you must type \"yes\""_s));
+    EXPECT_TRUE(m_prompter.prompts.first().startsWith(
+        u"Are you sure?  This will remove the album: C from Lumetra "
+        "(but not delete it from your disk) - you must type \"yes\""_s));
     m_commands.remove(2);
     EXPECT_EQ(titles(), (QStringList{u"A"_s, u"B"_s}));
     EXPECT_EQ(m_unloads, 1);
@@ -95,8 +105,9 @@ TEST_F(AlbumCommandsTest, DeleteNeedsThreeAlbumsAndAnExactYesAndLeavesTheFolder)
 
     reload();
     m_commands.remove(0);
-    EXPECT_EQ(m_prompter.messages.last(), u"Lumetra needs at least two albums present!  Please create some new ones "
-                                          "before deleting these ones."_s);
+    EXPECT_EQ(m_prompter.messages.last(),
+              u"Lumetra needs at least two albums present!  Please create some new ones "
+              "before deleting these ones."_s);
     EXPECT_EQ(titles().size(), 2);
 }
 
@@ -107,7 +118,8 @@ TEST_F(AlbumCommandsTest, DropsOnACoverCopyLowerCaseMusicFilesAndReplaceOldOnes)
     writeFile(incoming + u"song.mp3"_s, "new");
     writeFile(incoming + u"01 Intro.mp3"_s, "replaced");
     const QString folder = folderOf(0);
-    m_commands.dropOnCover(0, {incoming + u"song.MP3"_s, incoming + u"song.mp3"_s, incoming + u"01 Intro.mp3"_s});
+    m_commands.dropOnCover(
+        0, {incoming + u"song.MP3"_s, incoming + u"song.mp3"_s, incoming + u"01 Intro.mp3"_s});
     EXPECT_FALSE(QFileInfo::exists(folder + u"song.MP3"_s));
     EXPECT_EQ(readAll(folder + u"song.mp3"_s), "new");
     EXPECT_EQ(readAll(folder + u"01 Intro.mp3"_s), "replaced");

@@ -22,8 +22,7 @@ constexpr qreal IconGap = 10;
 
 const QColor Accent(0xff, 0xb3, 0x47);
 
-struct Style
-{
+struct Style {
     QColor fillTop, fillBottom, border, ink, iconInk;
 };
 
@@ -178,8 +177,7 @@ QImage drawButton(QSize size, bool hi, const QString &label, Icon icon, bool ico
 
 std::vector<ButtonPicture> buttons()
 {
-    struct Layout
-    {
+    struct Layout {
         QString name;
         QSize size;
         QString label;
@@ -195,8 +193,10 @@ std::vector<ButtonPicture> buttons()
     };
     std::vector<ButtonPicture> out;
     for (const Layout &s : layouts) {
-        out.push_back({s.name + QStringLiteral(".png"), drawButton(s.size, false, s.label, s.icon, s.iconFirst)});
-        out.push_back({s.name + QStringLiteral("-hi.png"), drawButton(s.size, true, s.label, s.icon, s.iconFirst)});
+        out.push_back(
+            {s.name + QStringLiteral(".png"), drawButton(s.size, false, s.label, s.icon, s.iconFirst)});
+        out.push_back(
+            {s.name + QStringLiteral("-hi.png"), drawButton(s.size, true, s.label, s.icon, s.iconFirst)});
     }
     return out;
 }

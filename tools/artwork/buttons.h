@@ -7,8 +7,7 @@
 
 namespace art {
 
-struct ButtonPicture
-{
+struct ButtonPicture {
     QString fileName;
     QImage image;
 };

@@ -31,8 +31,8 @@ void blurLine(std::vector<QRgb> &line, std::vector<QRgb> &scratch, int radius)
     }
     const int half = window / 2;
     for (int i = 0; i < n; ++i) {
-        scratch[i] = qRgba((r + half) / window, (g + half) / window, (b + half) / window,
-                           (a + half) / window);
+        scratch[i] =
+            qRgba((r + half) / window, (g + half) / window, (b + half) / window, (a + half) / window);
         const QRgb out = at(i - radius);
         const QRgb in = at(i + radius + 1);
         a += qAlpha(in) - qAlpha(out);
@@ -141,10 +141,9 @@ QPainterPath centredText(const QString &text, const QFont &font, qreal centreX, 
 
 QColor mix(const QColor &a, const QColor &b, qreal t)
 {
-    return QColor::fromRgbF(float(a.redF() + (b.redF() - a.redF()) * t),
-                            float(a.greenF() + (b.greenF() - a.greenF()) * t),
-                            float(a.blueF() + (b.blueF() - a.blueF()) * t),
-                            float(a.alphaF() + (b.alphaF() - a.alphaF()) * t));
+    return QColor::fromRgbF(
+        float(a.redF() + (b.redF() - a.redF()) * t), float(a.greenF() + (b.greenF() - a.greenF()) * t),
+        float(a.blueF() + (b.blueF() - a.blueF()) * t), float(a.alphaF() + (b.alphaF() - a.alphaF()) * t));
 }
 
 } // namespace art

@@ -32,7 +32,10 @@ QColor mix(const QColor &a, const QColor &b, qreal t);
 class Random
 {
 public:
-    explicit Random(quint32 seed) : m_state(seed ? seed : 1u) {}
+    explicit Random(quint32 seed)
+        : m_state(seed ? seed : 1u)
+    {
+    }
     quint32 next()
     {
         m_state ^= m_state << 13;

@@ -28,8 +28,8 @@ bool save(const QImage &image, const QString &path)
         writer.setQuality(92);
         writer.setOptimizedWrite(true);
     }
-    const QImage out = jpeg ? image.convertToFormat(QImage::Format_RGB32)
-                            : image.convertToFormat(QImage::Format_ARGB32);
+    const QImage out =
+        jpeg ? image.convertToFormat(QImage::Format_RGB32) : image.convertToFormat(QImage::Format_ARGB32);
     if (!writer.write(out)) {
         err() << "lumetra-artwork: cannot write " << path << ": " << writer.errorString() << Qt::endl;
         return false;
@@ -95,7 +95,8 @@ QImage preview(const std::map<QString, QImage> &all)
         const QRect scene(left + 20, 410, 720, 405);
         p.drawImage(scene, all.at(QStringLiteral("vista.jpg")));
         for (int i = 0; i < 4; ++i)
-            p.drawImage(scene.left() + 30 + i * 170, scene.top() + 40, shown(i % 2 ? mark : cover, {150, 150}));
+            p.drawImage(scene.left() + 30 + i * 170, scene.top() + 40,
+                        shown(i % 2 ? mark : cover, {150, 150}));
         p.drawImage(scene.left() + 30, scene.top() + 230, shown(cover, {150, 150}));
         int sx = scene.left() + 30;
         for (const QString &name : strip) {

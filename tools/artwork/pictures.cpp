@@ -122,8 +122,7 @@ QImage noCover()
     p.drawEllipse(c, 6.0, 6.0);
 
     const QFont captionFont = font(30, QFont::Bold);
-    p.fillPath(centredText(QStringLiteral("No cover"), captionFont, 200, 362),
-               QColor(0xee, 0xf0, 0xf4, 225));
+    p.fillPath(centredText(QStringLiteral("No cover"), captionFont, 200, 362), QColor(0xee, 0xf0, 0xf4, 225));
 
     drawVignette(p, image.rect(), 40);
     p.end();
@@ -273,8 +272,7 @@ QImage backdrop()
             const qreal spread = random.uniform(0.025, 0.06);
             const qreal reach = 560;
             QPolygonF wedge;
-            wedge << origin
-                  << origin + QPointF(std::cos(angle - spread), std::sin(angle - spread)) * reach
+            wedge << origin << origin + QPointF(std::cos(angle - spread), std::sin(angle - spread)) * reach
                   << origin + QPointF(std::cos(angle + spread), std::sin(angle + spread)) * reach;
             QRadialGradient fade(origin, reach);
             fade.setColorAt(0, QColor(255, 236, 210, int(random.uniform(22, 40))));

@@ -32,8 +32,7 @@ int Rng::below(int n)
 QString TrackPlan::fileName() const
 {
     const char *ext = format == AudioFormat::Wav ? ".wav" : format == AudioFormat::Ogg ? ".ogg" : ".mp3";
-    return QStringLiteral("%1 - %2").arg(number, 2, 10, QLatin1Char('0')).arg(title)
-           + QLatin1String(ext);
+    return QStringLiteral("%1 - %2").arg(number, 2, 10, QLatin1Char('0')).arg(title) + QLatin1String(ext);
 }
 
 namespace {
@@ -80,20 +79,19 @@ constexpr AlbumSeed kAlbums[] = {
 };
 
 constexpr const char *kAdjectives[] = {
-    "Slow", "Paper", "Copper", "Quiet", "Small", "Velvet", "Hollow", "Silver", "Tidal", "Sleepy",
-    "Golden", "Little", "Distant", "Woollen", "Crooked", "Gentle", "Northern", "Faded", "Lantern", "Amber",
+    "Slow",   "Paper",  "Copper",  "Quiet",   "Small",   "Velvet", "Hollow",   "Silver", "Tidal",   "Sleepy",
+    "Golden", "Little", "Distant", "Woollen", "Crooked", "Gentle", "Northern", "Faded",  "Lantern", "Amber",
 };
 constexpr const char *kNouns[] = {
-    "Ferry", "Orchard", "Kettle", "Comet", "Harbour", "Staircase", "Postcard", "Tram", "Meadow",
-    "Weathervane", "Window", "Bicycle", "Garden", "Clocktower", "River", "Attic", "Signal", "Parade",
-    "Umbrella", "Balcony",
+    "Ferry", "Orchard", "Kettle",      "Comet",  "Harbour",  "Staircase", "Postcard",
+    "Tram",  "Meadow",  "Weathervane", "Window", "Bicycle",  "Garden",    "Clocktower",
+    "River", "Attic",   "Signal",      "Parade", "Umbrella", "Balcony",
 };
 constexpr const char *kEndings[] = {
     "", "", "", " Waltz", " at Dawn", " in Blue", " Song", " (Interlude)", " at Dusk", " Overture",
 };
 
-template <typename T, std::size_t N>
-const T &pick(Rng &rng, const T (&items)[N])
+template <typename T, std::size_t N> const T &pick(Rng &rng, const T (&items)[N])
 {
     return items[rng.below(static_cast<int>(N))];
 }

@@ -12,11 +12,14 @@ namespace lumetra::demo {
 class Rng
 {
 public:
-    explicit Rng(std::uint64_t seed) : m_state(seed) {}
+    explicit Rng(std::uint64_t seed)
+        : m_state(seed)
+    {
+    }
     std::uint64_t next();
-    double uniform();                     // [0, 1)
-    double range(double lo, double hi);   // [lo, hi)
-    int below(int n);                     // [0, n)
+    double uniform();                   // [0, 1)
+    double range(double lo, double hi); // [lo, hi)
+    int below(int n);                   // [0, n)
     bool chance(double p) { return uniform() < p; }
 
 private:
@@ -35,8 +38,8 @@ struct TrackPlan {
 };
 
 struct AlbumPlan {
-    QString title;  // also the album folder's name
-    QString artist; // also the artist folder's name
+    QString title;     // also the album folder's name
+    QString artist;    // also the artist folder's name
     QString coverFile; // empty: the album has no picture
     bool coverAsBmp = false;
     std::uint64_t seed = 0;

@@ -38,8 +38,7 @@ bool writeAll(QFile &file, const void *data, qint64 size, QString *error)
     return false;
 }
 
-template <typename T>
-void appendLE(QByteArray &out, T value)
+template <typename T> void appendLE(QByteArray &out, T value)
 {
     char bytes[sizeof(T)];
     qToLittleEndian(value, bytes);
@@ -108,8 +107,8 @@ bool writeOgg(const QString &path, const Audio &audio, const Tags &tags, std::ui
     bool ok = true;
     ogg_page page;
     auto writePage = [&] {
-        ok = ok && writeAll(file, page.header, page.header_len, error)
-             && writeAll(file, page.body, page.body_len, error);
+        ok = ok && writeAll(file, page.header, page.header_len, error) &&
+             writeAll(file, page.body, page.body_len, error);
     };
 
     ogg_packet header, headerComment, headerCode;
@@ -219,7 +218,8 @@ bool writeMp3(const QString &path, const Audio &audio, const Tags &tags, QString
     // The Xing/LAME frame carries the exact length and the encoder delay, for gapless, exact durations.
     const std::size_t xing = lame_get_lametag_frame(gf, buffer.data(), buffer.size());
     if (xing > 0) {
-        if (!file.seek(static_cast<qint64>(id3v2)) || !writeAll(file, buffer.data(), static_cast<qint64>(xing), error))
+        if (!file.seek(static_cast<qint64>(id3v2)) ||
+            !writeAll(file, buffer.data(), static_cast<qint64>(xing), error))
             return false;
     }
     return true;

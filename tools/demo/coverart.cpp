@@ -59,7 +59,10 @@ public:
     }
 
     QColor background() const { return QColor::fromRgb(m_palette.background); }
-    QColor accent(int i) const { return QColor::fromRgb(m_palette.accents[static_cast<std::size_t>(((i % 4) + 4) % 4)]); }
+    QColor accent(int i) const
+    {
+        return QColor::fromRgb(m_palette.accents[static_cast<std::size_t>(((i % 4) + 4) % 4)]);
+    }
     QColor randomAccent() { return accent(m_rng.below(4)); }
     double s(double fraction) const { return fraction * m_size; }
     QPainter &painter() { return m_p; }
@@ -149,10 +152,13 @@ void Cover::truchet()
             m_p.setBrush(Qt::NoBrush);
             // Two quarter-arcs per tile; at random orientation they join into meandering paths.
             if (flip) {
-                m_p.drawArc(QRectF(box.left() - cell / 2, box.top() - cell / 2, cell, cell), 270 * 16, 90 * 16);
-                m_p.drawArc(QRectF(box.left() + cell / 2, box.top() + cell / 2, cell, cell), 90 * 16, 90 * 16);
+                m_p.drawArc(QRectF(box.left() - cell / 2, box.top() - cell / 2, cell, cell), 270 * 16,
+                            90 * 16);
+                m_p.drawArc(QRectF(box.left() + cell / 2, box.top() + cell / 2, cell, cell), 90 * 16,
+                            90 * 16);
             } else {
-                m_p.drawArc(QRectF(box.left() + cell / 2, box.top() - cell / 2, cell, cell), 180 * 16, 90 * 16);
+                m_p.drawArc(QRectF(box.left() + cell / 2, box.top() - cell / 2, cell, cell), 180 * 16,
+                            90 * 16);
                 m_p.drawArc(QRectF(box.left() - cell / 2, box.top() + cell / 2, cell, cell), 0, 90 * 16);
             }
         }
@@ -278,8 +284,8 @@ void Cover::blocks()
                 m_p.drawPie(box.adjusted(0, cell / 2, 0, cell / 2), rotation * 16, 180 * 16);
                 break;
             case 1: { // quarter disc from a corner
-                const QPointF corner = rotation == 0 ? box.bottomLeft()
-                                       : rotation == 90 ? box.bottomRight()
+                const QPointF corner = rotation == 0     ? box.bottomLeft()
+                                       : rotation == 90  ? box.bottomRight()
                                        : rotation == 180 ? box.topRight()
                                                          : box.topLeft();
                 QRectF around(corner.x() - cell, corner.y() - cell, 2 * cell, 2 * cell);
@@ -368,10 +374,12 @@ void Cover::text(const QString &title, const QString &artist, int layout, int ty
         titleFont.setPixelSize(px);
         const QFontMetricsF fm(titleFont);
         used = fm.boundingRect(titleBox, Qt::TextWordWrap | Qt::AlignLeft | Qt::AlignBottom, title);
-        if (used.width() <= titleBox.width() && used.height() <= titleBox.height() && used.height() <= fm.lineSpacing() * 3.2)
+        if (used.width() <= titleBox.width() && used.height() <= titleBox.height() &&
+            used.height() <= fm.lineSpacing() * 3.2)
             break;
     }
-    const QRectF artistBox(inner.left(), titleBox.bottom() + artistHeight * 0.45, inner.width(), artistHeight);
+    const QRectF artistBox(inner.left(), titleBox.bottom() + artistHeight * 0.45, inner.width(),
+                           artistHeight);
     if (plate.alpha() == 0) {
         // Without a plate the art may be light under the text; a drop shadow keeps it readable.
         const QPointF offset(s(0.003), s(0.003));
@@ -407,14 +415,30 @@ QImage paintCover(const QString &title, const QString &artist, int variant, std:
     {
         Cover cover(image, palette, rng);
         switch (variant % 8) {
-        case 0: cover.rings(); break;
-        case 1: cover.mosaic(); break;
-        case 2: cover.sunset(); break;
-        case 3: cover.truchet(); break;
-        case 4: cover.bokeh(); break;
-        case 5: cover.hills(); break;
-        case 6: cover.blocks(); break;
-        default: cover.sunburst(); break;
+        case 0:
+            cover.rings();
+            break;
+        case 1:
+            cover.mosaic();
+            break;
+        case 2:
+            cover.sunset();
+            break;
+        case 3:
+            cover.truchet();
+            break;
+        case 4:
+            cover.bokeh();
+            break;
+        case 5:
+            cover.hills();
+            break;
+        case 6:
+            cover.blocks();
+            break;
+        default:
+            cover.sunburst();
+            break;
         }
         if (luminance(cover.background()) < 0.3)
             cover.vignette();

@@ -120,11 +120,11 @@ bool writeCatalogue(const AppFolder &folder, const std::vector<AlbumPlan> &album
     }
     for (std::size_t i = 0; i < albums.size(); ++i) {
         const AlbumPlan &album = albums[i];
-        const bool ok = songs.addNew() && songs.setValue(QStringLiteral("Album"), album.title)
-                        && songs.setValue(QStringLiteral("Path"), albumPaths[i])
-                        && songs.setValue(QStringLiteral("Picture"), album.coverFile)
-                        && songs.setValue(QStringLiteral("Artist"), album.artist)
-                        && songs.setValue(QStringLiteral("Probability"), QString()) && songs.update();
+        const bool ok = songs.addNew() && songs.setValue(QStringLiteral("Album"), album.title) &&
+                        songs.setValue(QStringLiteral("Path"), albumPaths[i]) &&
+                        songs.setValue(QStringLiteral("Picture"), album.coverFile) &&
+                        songs.setValue(QStringLiteral("Artist"), album.artist) &&
+                        songs.setValue(QStringLiteral("Probability"), QString()) && songs.update();
         if (!ok) {
             catalogue.rollback();
             *error = QStringLiteral("cannot add %1 to the catalogue: %2").arg(album.title, songs.lastError());
@@ -190,12 +190,14 @@ int main(int argc, char **argv)
     if (!taken.isEmpty()) {
         if (!parser.isSet(force)) {
             complain(QStringLiteral("%1 already exists; refusing to overwrite it. Choose an empty folder, or "
-                                    "pass --force to replace an earlier demo library.").arg(taken));
+                                    "pass --force to replace an earlier demo library.")
+                         .arg(taken));
             return 1;
         }
         if (!earlierDemo) {
             complain(QStringLiteral("%1 already exists and %2 is not a demo library; --force only replaces "
-                                    "what lumetra-demo wrote.").arg(taken, dir));
+                                    "what lumetra-demo wrote.")
+                         .arg(taken, dir));
             return 1;
         }
     }

@@ -114,15 +114,24 @@ Shape shapeOf(Voice voice)
             shape.partials.push_back({static_cast<double>(h), 0.6f / h, 3.0 * (h - 1)});
         return shape;
     }
-    case Voice::Bell: return {0.002, 2.0, 0.6, {{1, 1, 0}}, false, 3.5, 0.25, 3.0};
-    case Voice::ElectricPiano: return {0.003, 1.6, 0.3, {{1, 1, 0}}, false, 1.0, 0.3, 4.0};
-    case Voice::Marimba: return {0.002, 5.0, 0.15, {{1, 1, 0}, {3.93, 0.35f, 18}}};
-    case Voice::Flute: return {0.06, 0.0, 0.12, {{1, 1, 0}, {2, 0.12f, 0}}, false, 0, 0, 0, true};
-    case Voice::Glass: return {0.01, 1.4, 0.5, {{1, 1, 0}, {2, 0.4f, 3}}};
-    case Voice::PadTriangle: return {0.25, 0.0, 0.5, {{1, 0.8f, 0}}, true};
-    case Voice::PadChoir: return {0.35, 0.0, 0.6, {{1, 1, 0}, {2, 0.3f, 0}, {3, 0.1f, 0}}};
-    case Voice::PadOrgan: return {0.08, 0.0, 0.25, {{1, 0.6f, 0}, {2, 0.3f, 0}, {4, 0.15f, 0}}};
-    case Voice::Bass: return {0.008, 2.5, 0.12, {{1, 1, 0}, {2, 0.25f, 0}}};
+    case Voice::Bell:
+        return {0.002, 2.0, 0.6, {{1, 1, 0}}, false, 3.5, 0.25, 3.0};
+    case Voice::ElectricPiano:
+        return {0.003, 1.6, 0.3, {{1, 1, 0}}, false, 1.0, 0.3, 4.0};
+    case Voice::Marimba:
+        return {0.002, 5.0, 0.15, {{1, 1, 0}, {3.93, 0.35f, 18}}};
+    case Voice::Flute:
+        return {0.06, 0.0, 0.12, {{1, 1, 0}, {2, 0.12f, 0}}, false, 0, 0, 0, true};
+    case Voice::Glass:
+        return {0.01, 1.4, 0.5, {{1, 1, 0}, {2, 0.4f, 3}}};
+    case Voice::PadTriangle:
+        return {0.25, 0.0, 0.5, {{1, 0.8f, 0}}, true};
+    case Voice::PadChoir:
+        return {0.35, 0.0, 0.6, {{1, 1, 0}, {2, 0.3f, 0}, {3, 0.1f, 0}}};
+    case Voice::PadOrgan:
+        return {0.08, 0.0, 0.25, {{1, 0.6f, 0}, {2, 0.3f, 0}, {4, 0.15f, 0}}};
+    case Voice::Bass:
+        return {0.008, 2.5, 0.12, {{1, 1, 0}, {2, 0.25f, 0}}};
     }
     return {0.01, 0.0, 0.1, {{1, 1, 0}}};
 }
@@ -134,8 +143,8 @@ void addNote(Mix &mix, Voice voice, double start, double length, double midi, do
     const std::size_t first = static_cast<std::size_t>(start * kRate);
     if (first >= mix.left.size())
         return;
-    const std::size_t count = std::min<std::size_t>(static_cast<std::size_t>((length + shape.release) * kRate),
-                                                    mix.left.size() - first);
+    const std::size_t count = std::min<std::size_t>(
+        static_cast<std::size_t>((length + shape.release) * kRate), mix.left.size() - first);
     const float gl = static_cast<float>(gain * std::sqrt(0.5 * (1.0 - pan)));
     const float gr = static_cast<float>(gain * std::sqrt(0.5 * (1.0 + pan)));
 
@@ -191,7 +200,8 @@ void addNote(Mix &mix, Voice voice, double start, double length, double midi, do
 void addTick(Mix &mix, Rng &noise, double start, double gain)
 {
     const std::size_t first = static_cast<std::size_t>(start * kRate);
-    const std::size_t count = std::min<std::size_t>(kRate / 20, mix.left.size() - std::min(first, mix.left.size()));
+    const std::size_t count =
+        std::min<std::size_t>(kRate / 20, mix.left.size() - std::min(first, mix.left.size()));
     float previous = 0;
     const double step = std::exp(-90.0 / kRate);
     double envelope = 1.0;
@@ -210,12 +220,18 @@ void addTick(Mix &mix, Rng &noise, double start, double gain)
 Voice leadVoice(Lead lead)
 {
     switch (lead) {
-    case Lead::Pluck: return Voice::Pluck;
-    case Lead::Bell: return Voice::Bell;
-    case Lead::ElectricPiano: return Voice::ElectricPiano;
-    case Lead::Marimba: return Voice::Marimba;
-    case Lead::Flute: return Voice::Flute;
-    case Lead::Glass: return Voice::Glass;
+    case Lead::Pluck:
+        return Voice::Pluck;
+    case Lead::Bell:
+        return Voice::Bell;
+    case Lead::ElectricPiano:
+        return Voice::ElectricPiano;
+    case Lead::Marimba:
+        return Voice::Marimba;
+    case Lead::Flute:
+        return Voice::Flute;
+    case Lead::Glass:
+        return Voice::Glass;
     }
     return Voice::Pluck;
 }
@@ -223,10 +239,14 @@ Voice leadVoice(Lead lead)
 Voice padVoice(Pad pad)
 {
     switch (pad) {
-    case Pad::Triangle: return Voice::PadTriangle;
-    case Pad::Choir: return Voice::PadChoir;
-    case Pad::Organ: return Voice::PadOrgan;
-    case Pad::Harp: return Voice::Pluck;
+    case Pad::Triangle:
+        return Voice::PadTriangle;
+    case Pad::Choir:
+        return Voice::PadChoir;
+    case Pad::Organ:
+        return Voice::PadOrgan;
+    case Pad::Harp:
+        return Voice::Pluck;
     }
     return Voice::PadTriangle;
 }
@@ -261,7 +281,8 @@ void finish(Mix &mix)
         if (n < fadeIn)
             g *= static_cast<float>(n) / fadeIn;
         if (n >= size - fadeOut)
-            g *= static_cast<float>(0.5 + 0.5 * std::cos(kTwoPi / 2 * static_cast<double>(n - (size - fadeOut)) / fadeOut));
+            g *= static_cast<float>(
+                0.5 + 0.5 * std::cos(kTwoPi / 2 * static_cast<double>(n - (size - fadeOut)) / fadeOut));
         mix.left[n] *= g;
         mix.right[n] *= g;
     }
@@ -323,7 +344,8 @@ Audio renderTrack(const AlbumStyle &style, std::uint64_t trackSeed)
     for (int c = 0; c < segments; ++c) {
         const bool last = c == chords;
         int chordRoot = last ? 0 : progression[static_cast<std::size_t>(c % 4)];
-        // Each mode has one diminished triad; the chord a third lower shares two of its notes and is consonant.
+        // Each mode has one diminished triad; the chord a third lower shares two of its notes and is
+        // consonant.
         if (note(chordRoot + 4) - note(chordRoot) == 6)
             chordRoot -= 2;
         const double start = c * 2 * beat;
@@ -349,12 +371,14 @@ Audio renderTrack(const AlbumStyle &style, std::uint64_t trackSeed)
             const int drop = chordRoot >= 4 ? 24 : 12;
             const int bassNote = note(chordRoot) - drop;
             addNote(mix, Voice::Bass, start, beat * 0.9, bassNote, 0.22, 0.0);
-            addNote(mix, Voice::Bass, start + beat, beat * 0.8, last ? bassNote : note(chordRoot + 4) - drop, 0.16, 0.0);
+            addNote(mix, Voice::Bass, start + beat, beat * 0.8, last ? bassNote : note(chordRoot + 4) - drop,
+                    0.16, 0.0);
         }
 
         if (style.ticks && !last) {
             for (int i = 0; i < 4; ++i)
-                addTick(mix, noise, start + i * eighth + (i % 2 ? style.swing * eighth : 0), i % 2 ? 0.06 : 0.03);
+                addTick(mix, noise, start + i * eighth + (i % 2 ? style.swing * eighth : 0),
+                        i % 2 ? 0.06 : 0.03);
         }
 
         if (last) {

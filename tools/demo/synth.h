@@ -18,8 +18,8 @@ enum class Pad { Triangle, Choir, Organ, Harp };
 
 // What every track of one album shares, so an album sounds like one record.
 struct AlbumStyle {
-    int root = 55;       // MIDI note of the tonic
-    int mode = 0;        // index into the church modes
+    int root = 55; // MIDI note of the tonic
+    int mode = 0;  // index into the church modes
     double bpm = 100;
     Lead lead = Lead::Pluck;
     Pad pad = Pad::Triangle;
