@@ -69,8 +69,8 @@ std::optional<Font> decodeFont(const QString &line)
         return std::nullopt;
     const auto size = parseLocaleFloat(line.mid(plus + 1, amp - plus - 1));
     const auto bold = parseBool(line.mid(amp + 1));
-    // "inf" and "nan" parse as floats but are no font size.
-    if (!size || !bold || !std::isfinite(*size) || *size <= 0)
+    // "inf" and "nan" parse as floats but are no font size, and no title is a thousand points high.
+    if (!size || !bold || !std::isfinite(*size) || *size <= 0 || *size > kMaxFontSize)
         return std::nullopt;
     return Font{line.left(plus), *size, *bold};
 }

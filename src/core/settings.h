@@ -49,6 +49,7 @@ struct Font {
     float size = 0;
     bool bold = false;
 };
+inline constexpr float kMaxFontSize = 1000;
 std::optional<Font> decodeFont(const QString &line);
 QString encodeFont(const QString &name, float size, bool bold);
 

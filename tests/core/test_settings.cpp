@@ -69,6 +69,8 @@ TEST(SettingsLines, FontLineSplitsAtFirstPlusAndAmpersand)
     EXPECT_FALSE(SettingsFile::decodeFont(u"Verdana 12 True"_s));
     EXPECT_FALSE(SettingsFile::decodeFont(u"Verdana&True+12"_s));
     EXPECT_FALSE(SettingsFile::decodeFont(u"Verdana+big&True"_s));
+    for (const QString &size : {u"inf"_s, u"nan"_s, u"1e30"_s, u"-3"_s, u"0"_s})
+        EXPECT_FALSE(SettingsFile::decodeFont(u"Arial+"_s + size + u"&True"_s)) << size.toStdString();
 }
 
 TEST(SettingsLines, FontSizeFollowsTheLocaleAndAcceptsPoint)

@@ -38,8 +38,8 @@ TEST(CollectionFiles, KeepEveryLineInOrderAndRoundTrip)
 
 TEST(CollectionFiles, TitlesThatCannotBePlainFileNamesAreRefused)
 {
-    for (const QString &bad : {u"a/b"_s, u"..\\up"_s, u".."_s, u".hidden"_s, u"   "_s, u" padded"_s,
-                               u"what?"_s, u"tab\there"_s, QString(300, u'x')})
+    for (const QString &bad : {u"\uFEFFhidden"_s, u"a/b"_s, u"..\\up"_s, u".."_s, u".hidden"_s, u"   "_s,
+                               u" padded"_s, u"what?"_s, u"tab\there"_s, QString(300, u'x')})
         EXPECT_TRUE(CollectionFile::titleProblem(bad).has_value()) << bad.toStdString();
     for (const QString &good : {u"Road trip"_s, u"Rock & Roll (1972)"_s, u"a..b"_s, u"Ünïcødé"_s})
         EXPECT_FALSE(CollectionFile::titleProblem(good).has_value()) << good.toStdString();
