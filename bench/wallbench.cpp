@@ -68,17 +68,27 @@ void printRatio(const char *name, double value, double floor, const char *unit, 
     std::fflush(stdout);
 }
 
+// The window as the program makes it, on a 1920 × 1080 screen, with everything it needs.
+struct Program {
+    explicit Program(const QString &dir)
+        : folder(dir)
+    {
+        folder.prepare(QStringLiteral(":/files"));
+    }
+    AppFolder folder;
+    QtMediaPlayer player;
+    SilentPrompter prompter;
+    std::unique_ptr<RandomSource> random = RandomSource::clockSeeded();
+    QtDialogs dialogs;
+    QtShell shell;
+    MainWindow window{folder, Seams{player, prompter, *random, dialogs, shell, BrowserFactory()}, kScreen};
+};
+
 // Filling pages of the real window against decoding the same files alone at the same size.
 void measurePage(const QString &dir)
 {
-    const AppFolder folder(dir);
-    folder.prepare(QStringLiteral(":/files"));
-    QtMediaPlayer player;
-    SilentPrompter prompter;
-    const auto random = RandomSource::clockSeeded();
-    QtDialogs dialogs;
-    QtShell shell;
-    MainWindow window(folder, Seams{player, prompter, *random, dialogs, shell, BrowserFactory()}, kScreen);
+    Program program(dir);
+    MainWindow &window = program.window;
     window.load();
 
     const int coverPx = window.slot(0)->cover()->width();
@@ -141,16 +151,9 @@ ChildRun startChild(const QString &self, const QString &dir)
 int wallChild(int argc, char *argv[], const QString &dir)
 {
     QApplication app(argc, argv);
-    const AppFolder folder(dir);
-    folder.prepare(QStringLiteral(":/files"));
-    QtMediaPlayer player;
-    SilentPrompter prompter;
-    const auto random = RandomSource::clockSeeded();
-    QtDialogs dialogs;
-    QtShell shell;
-    MainWindow window(folder, Seams{player, prompter, *random, dialogs, shell, BrowserFactory()}, kScreen);
-    window.show();
-    window.load();
+    Program program(dir);
+    program.window.show();
+    program.window.load();
     QApplication::processEvents();
     std::printf("ready %lld\n", peakRssKb());
     std::fflush(stdout);

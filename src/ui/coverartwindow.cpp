@@ -2,6 +2,7 @@
 
 #include "core/appfolder.h"
 #include "core/dialogs.h"
+#include "widgethelpers.h"
 
 #include <QClipboard>
 #include <QGridLayout>
@@ -18,14 +19,6 @@ const QString kPictureFilter =
     QStringLiteral("All image files (*.bmp,*.jpg,*.gif)|*.BMP;*.JPG;*.gif|BMP files (*.bmp)|"
                    "*.BMP|JPG files (*.jpg)|*.JPG|GIF files (*.gif)|*.GIF");
 
-QPushButton *button(const QString &name, const QString &text, const QString &tip, QWidget *parent)
-{
-    auto *b = new QPushButton(text, parent);
-    b->setObjectName(name);
-    b->setToolTip(tip);
-    return b;
-}
-
 } // namespace
 
 CoverArtWindow::CoverArtWindow(const Album &album, RecordView &songs, const AppFolder &app,
@@ -37,7 +30,7 @@ CoverArtWindow::CoverArtWindow(const Album &album, RecordView &songs, const AppF
     , m_slot(album.slot)
     , m_browser(browser(this))
     , m_preview(new QLabel(this))
-    , m_back(button(QStringLiteral("Command6"), QStringLiteral("<< Back"), kSearchTip, this))
+    , m_back(namedButton(QStringLiteral("Command6"), QStringLiteral("<< Back"), this, kSearchTip))
 {
     setObjectName(QStringLiteral("Collection"));
     setWindowTitle(QStringLiteral("Cover Art"));
@@ -45,13 +38,14 @@ CoverArtWindow::CoverArtWindow(const Album &album, RecordView &songs, const AppF
     setAttribute(Qt::WA_DeleteOnClose);
     resize(1000, 640);
 
-    QPushButton *browsePc = button(QStringLiteral("Command5"), QStringLiteral("Browse PC"), kSearchTip, this);
+    QPushButton *browsePc =
+        namedButton(QStringLiteral("Command5"), QStringLiteral("Browse PC"), this, kSearchTip);
     QPushButton *paste =
-        button(QStringLiteral("Command4"), QStringLiteral("Paste from Clipboard"),
-               QStringLiteral("Use this button to paste a picture you have just copied"), this);
-    QPushButton *search = button(QStringLiteral("Command3"), QStringLiteral("Google"), kSearchTip, this);
-    QPushButton *okay = button(QStringLiteral("Command1"), QStringLiteral("Okay"), QString(), this);
-    QPushButton *cancel = button(QStringLiteral("Command2"), QStringLiteral("Cancel"), QString(), this);
+        namedButton(QStringLiteral("Command4"), QStringLiteral("Paste from Clipboard"), this,
+                    QStringLiteral("Use this button to paste a picture you have just copied"));
+    QPushButton *search = namedButton(QStringLiteral("Command3"), QStringLiteral("Google"), this, kSearchTip);
+    QPushButton *okay = namedButton(QStringLiteral("Command1"), QStringLiteral("Okay"), this);
+    QPushButton *cancel = namedButton(QStringLiteral("Command2"), QStringLiteral("Cancel"), this);
     auto *name = new QLabel(album.title, this);
     name->setObjectName(QStringLiteral("Label1"));
     name->setWordWrap(true);

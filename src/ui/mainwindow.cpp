@@ -23,6 +23,7 @@
 #include "settingswindow.h"
 #include "wall/slotlayout.h"
 #include "wall/twips.h"
+#include "widgethelpers.h"
 
 #include <QCloseEvent>
 #include <QCursor>
@@ -62,11 +63,6 @@ const QString kEmptyCatalogueMessage = QStringLiteral(
     "collection, or use the options screen where Lumetra can scan your hard disk for you..   Once done, you "
     "MUST restart Lumetra before these first albums are added to teh collection.");
 const QString kLetterTip = QStringLiteral("Hover mouse at top of screen to jump to a letter..");
-
-QString colorCss(const QColor &color)
-{
-    return QStringLiteral("rgb(%1, %2, %3)").arg(color.red()).arg(color.green()).arg(color.blue());
-}
 
 } // namespace
 
@@ -362,8 +358,8 @@ void MainWindow::applyLook()
     QFont font(m_settings.fontName);
     font.setPointSizeF(m_settings.fontSize);
     font.setBold(m_settings.fontBold);
-    const QString titleCss = QStringLiteral("color: %1;").arg(colorCss(text));
-    const QString coverCss = QStringLiteral("QLabel { color: %1; }").arg(colorCss(text.darker(160)));
+    const QString titleCss = QStringLiteral("color: %1;").arg(cssColor(text));
+    const QString coverCss = QStringLiteral("QLabel { color: %1; }").arg(cssColor(text.darker(160)));
     for (const auto &slot : m_slots) {
         slot->titleLabel()->setFont(font);
         slot->titleLabel()->setStyleSheet(titleCss);

@@ -6,6 +6,7 @@
 #include "core/prompter.h"
 #include "core/shell.h"
 #include "droplist.h"
+#include "widgethelpers.h"
 
 #include <QCloseEvent>
 #include <QHBoxLayout>
@@ -22,25 +23,10 @@ namespace lumetra {
 
 namespace {
 
-QLabel *wrappedLabel(const QString &name, const QString &text, QWidget *parent)
-{
-    auto *label = new QLabel(text, parent);
-    label->setObjectName(name);
-    label->setWordWrap(true);
-    return label;
-}
-
-QPushButton *button(const QString &name, const QString &text, QWidget *parent)
-{
-    auto *b = new QPushButton(text, parent);
-    b->setObjectName(name);
-    return b;
-}
-
 // One of the two options of the opening page: a large button with an icon and its explanation.
 QPushButton *option(const QString &name, const QString &text, QStyle::StandardPixmap icon, QWidget *parent)
 {
-    QPushButton *b = button(name, text, parent);
+    QPushButton *b = namedButton(name, text, parent);
     b->setIcon(parent->style()->standardIcon(icon));
     b->setIconSize(QSize(64, 64));
     b->setMinimumHeight(96);
@@ -94,7 +80,7 @@ NewAlbumWindow::NewAlbumWindow(RecordView &songs, const AppFolder &app, Prompter
                                     "files for you."),
                      choose),
         1);
-    QPushButton *settingsLink = button(QStringLiteral("Label8"), QStringLiteral("[Click here]"), choose);
+    QPushButton *settingsLink = namedButton(QStringLiteral("Label8"), QStringLiteral("[Click here]"), choose);
     settingsLink->setFlat(true);
     settingsLink->setCursor(Qt::PointingHandCursor);
     settingsLink->setAccessibleName(QStringLiteral("Open the settings to scan for music"));
@@ -140,13 +126,13 @@ NewAlbumWindow::NewAlbumWindow(RecordView &songs, const AppFolder &app, Prompter
     m_nameCaption->setBuddy(m_name);
     m_nameFormat = wrappedLabel(QStringLiteral("Label4"),
                                 QStringLiteral("Format should be:  Artist Name, Album Name"), work);
-    m_copyFromFolder = button(QStringLiteral("Command4"), QStringLiteral("Copy from Folder"), work);
-    m_locate = button(QStringLiteral("Command5"), QStringLiteral("Locate New Album"), work);
+    m_copyFromFolder = namedButton(QStringLiteral("Command4"), QStringLiteral("Copy from Folder"), work);
+    m_locate = namedButton(QStringLiteral("Command5"), QStringLiteral("Locate New Album"), work);
     m_locate->setEnabled(false);
-    m_explorer = button(QStringLiteral("Command3"), QStringLiteral("Windows Explorer"), work);
+    m_explorer = namedButton(QStringLiteral("Command3"), QStringLiteral("Windows Explorer"), work);
     m_explorer->setAccessibleName(QStringLiteral("Open the application folder in the file manager"));
-    m_create = button(QStringLiteral("Command1"), QStringLiteral("Create this Album"), work);
-    QPushButton *cancel = button(QStringLiteral("Command2"), QStringLiteral("Cancel"), work);
+    m_create = namedButton(QStringLiteral("Command1"), QStringLiteral("Create this Album"), work);
+    QPushButton *cancel = namedButton(QStringLiteral("Command2"), QStringLiteral("Cancel"), work);
     for (QWidget *w : std::initializer_list<QWidget *>{m_hint, m_advice, m_nameCaption, m_name, m_nameFormat,
                                                        m_copyFromFolder, m_locate, m_explorer})
         side->addWidget(w);

@@ -9,6 +9,7 @@
 #include "core/vbcolor.h"
 #include "pointerwidgets.h"
 #include "wall/twips.h"
+#include "widgethelpers.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -27,26 +28,6 @@ namespace {
 constexpr QSize kPreviewTwips(7400, 4700);
 constexpr int kTitleWidthTwips = 2400;
 const QString kPictureFilter = QStringLiteral("All image files (*.bmp,*.jpg,*.pcx)|*.BMP;*.JPG;*.PCX|");
-
-QString css(const QColor &color)
-{
-    return QStringLiteral("rgb(%1, %2, %3)").arg(color.red()).arg(color.green()).arg(color.blue());
-}
-
-QLabel *wrapped(const QString &name, const QString &text, QWidget *parent)
-{
-    auto *label = new QLabel(text, parent);
-    label->setObjectName(name);
-    label->setWordWrap(true);
-    return label;
-}
-
-QPushButton *button(const QString &name, const QString &text, QWidget *parent)
-{
-    auto *b = new QPushButton(text, parent);
-    b->setObjectName(name);
-    return b;
-}
 
 } // namespace
 
@@ -73,8 +54,8 @@ SettingsWindow::SettingsWindow(const AppFolder &app, Catalogue &catalogue, Recor
     layout->addSpacing(8);
 
     auto *bottom = new QHBoxLayout;
-    bottom->addWidget(
-        wrapped(QStringLiteral("Label9"), QStringLiteral("Scan disk for songs and build database:"), this));
+    bottom->addWidget(wrappedLabel(QStringLiteral("Label9"),
+                                   QStringLiteral("Scan disk for songs and build database:"), this));
     bottom->addWidget(m_scanDisk);
     bottom->addStretch();
     bottom->addWidget(new QLabel(QStringLiteral("* = Recommend restart"), this));
@@ -131,7 +112,7 @@ void SettingsWindow::buildPreview()
 
 QPushButton *SettingsWindow::link(const QString &name, const QString &text)
 {
-    QPushButton *b = button(name, text, this);
+    QPushButton *b = namedButton(name, text, this);
     b->setFlat(true);
     b->setCursor(Qt::PointingHandCursor);
     m_links.append(b);
@@ -209,13 +190,13 @@ QGridLayout *SettingsWindow::buildControls()
     grid->addWidget(reset, row++, 0, 1, 2, Qt::AlignLeft);
     grid->setRowStretch(row, 1);
 
-    m_scanDisk = button(QStringLiteral("Command5"), QStringLiteral("Scan disk"), this);
+    m_scanDisk = namedButton(QStringLiteral("Command5"), QStringLiteral("Scan disk"), this);
     m_scanDisk->setToolTip(QStringLiteral("Use to scan for songs if NOT using the default folder"));
     connect(m_scanDisk, &QPushButton::clicked, this, &SettingsWindow::scanDisk);
-    m_okay = button(QStringLiteral("Command1"), QStringLiteral("Okay"), this);
+    m_okay = namedButton(QStringLiteral("Command1"), QStringLiteral("Okay"), this);
     m_okay->setDefault(true);
     connect(m_okay, &QPushButton::clicked, this, &SettingsWindow::okay);
-    m_cancel = button(QStringLiteral("Command2"), QStringLiteral("Cancel"), this);
+    m_cancel = namedButton(QStringLiteral("Command2"), QStringLiteral("Cancel"), this);
     connect(m_cancel, &QPushButton::clicked, this, &SettingsWindow::cancel);
     return grid;
 }
@@ -229,21 +210,21 @@ void SettingsWindow::buildScanPanel()
     m_scanPanel->hide();
     auto *layout = new QVBoxLayout(m_scanPanel);
 
-    QLabel *warning =
-        wrapped(QStringLiteral("Label8"),
-                QStringLiteral("Warning!  This will overwrite your existing Lumetra database."), m_scanPanel);
+    QLabel *warning = wrappedLabel(
+        QStringLiteral("Label8"),
+        QStringLiteral("Warning!  This will overwrite your existing Lumetra database."), m_scanPanel);
     QFont bold = warning->font();
     bold.setBold(true);
     warning->setFont(bold);
     layout->addWidget(warning);
-    layout->addWidget(wrapped(
+    layout->addWidget(wrappedLabel(
         QStringLiteral("Label7"),
         QStringLiteral(
             "If you already have an MP3 collection, please use \"Browse to Songs\" to locate the area on "
             "your disk and then use the relevant \"Scan\" button to add them to Lumetra.  See the Help "
             "files about which option to use if you are unsure."),
         m_scanPanel));
-    layout->addWidget(wrapped(
+    layout->addWidget(wrappedLabel(
         QStringLiteral("Label6"),
         QStringLiteral(
             "If you are using the default Lumetra settings and manually building a new collection you "
@@ -251,7 +232,7 @@ void SettingsWindow::buildScanPanel()
         m_scanPanel));
 
     auto *folderRow = new QHBoxLayout;
-    m_browse = button(QStringLiteral("Command9"), QStringLiteral("Browse to Songs"), m_scanPanel);
+    m_browse = namedButton(QStringLiteral("Command9"), QStringLiteral("Browse to Songs"), m_scanPanel);
     connect(m_browse, &QPushButton::clicked, this, &SettingsWindow::browseToSongs);
     m_musicFolder = new QLineEdit(m_scanPanel);
     m_musicFolder->setObjectName(QStringLiteral("Text5"));
@@ -265,8 +246,8 @@ void SettingsWindow::buildScanPanel()
     auto scanRow = [&](QPushButton *&scan, const QString &buttonName, const QString &labelName,
                        const QString &text, Scanner::Layout kind) {
         auto *row = new QHBoxLayout;
-        QLabel *label = wrapped(labelName, text, m_scanPanel);
-        scan = button(buttonName, QStringLiteral("Scan"), m_scanPanel);
+        QLabel *label = wrappedLabel(labelName, text, m_scanPanel);
+        scan = namedButton(buttonName, QStringLiteral("Scan"), m_scanPanel);
         scan->setAccessibleName(kind == Scanner::Layout::Nested
                                     ? QStringLiteral("Scan: albums inside artist folders")
                                     : QStringLiteral("Scan: one folder per album"));
@@ -286,7 +267,7 @@ void SettingsWindow::buildScanPanel()
                 "Of\" then click here to add them to the database..."),
             Scanner::Layout::Flat);
 
-    m_time = wrapped(QStringLiteral("lbltime"), QStringLiteral("Time taken: 0 second(s)"), m_scanPanel);
+    m_time = wrappedLabel(QStringLiteral("lbltime"), QStringLiteral("Time taken: 0 second(s)"), m_scanPanel);
     m_time->setAccessibleName(QStringLiteral("Scan progress"));
     layout->addWidget(m_time);
 
@@ -306,7 +287,7 @@ void SettingsWindow::buildScanPanel()
     m_foundList->hide();
     layout->addWidget(m_scanFrame);
 
-    m_closePanel = button(QStringLiteral("Command10"), QStringLiteral("Close"), m_scanPanel);
+    m_closePanel = namedButton(QStringLiteral("Command10"), QStringLiteral("Close"), m_scanPanel);
     connect(m_closePanel, &QPushButton::clicked, this, &SettingsWindow::closeScanPanel);
     layout->addWidget(m_closePanel, 0, Qt::AlignRight);
 }
@@ -340,12 +321,12 @@ void SettingsWindow::showForm()
     for (QPushButton *b : m_links)
         b->setStyleSheet(QStringLiteral("QPushButton { color: %1; text-decoration: underline; border: none; "
                                         "padding: 2px; text-align: left; }")
-                             .arg(css(text)));
+                             .arg(cssColor(text)));
     QFont font(m_form.fontName);
     font.setPointSizeF(m_form.fontSize);
     font.setBold(m_form.fontBold);
     m_sampleTitle->setFont(font);
-    m_sampleTitle->setStyleSheet(QStringLiteral("color: %1;").arg(css(text)));
+    m_sampleTitle->setStyleSheet(QStringLiteral("color: %1;").arg(cssColor(text)));
     m_previewPicture->setPixmap(QPixmap::fromImage(
         m_form.backgroundPicture.isEmpty() ? QImage()
                                            : loadCover(m_form.backgroundPicture, m_preview->size())));
