@@ -150,24 +150,13 @@ TEST(BadInput, AReadOnlyApplicationFolderIsUsedAndLeftUnchanged)
     const QByteArray catalogue = readAll(dir.filePath(u"tracks.lum"_s));
     const QByteArray settings = readAll(dir.filePath(u"jb.ini"_s));
 
-    // Root may write anywhere, so the program then runs as an ordinary user the folder does not belong to,
-    // from a copy that user can reach wherever the build lives.
-    QTemporaryDir exeDir;
-    const QString exe = exeDir.filePath(u"lumetra"_s);
-    ASSERT_TRUE(QFile::copy(QStringLiteral(LUMETRA_BIN_DIR "/lumetra"), exe));
-    const auto open = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadOther |
-                      QFile::ExeOther | QFile::ReadGroup | QFile::ExeGroup;
-    QFile::setPermissions(exeDir.path(), open);
-    QFile::setPermissions(exe, open);
-    QProcess program;
-    QStringList command{exe, u"--app-dir"_s, dir.path()};
-    if (::geteuid() == 0) {
-        ASSERT_TRUE(QFile::setPermissions(dir.path(), open));
-        command = QStringList{u"--reuid=65534"_s, u"--regid=65534"_s, u"--clear-groups"_s} + command;
-        command.prepend(u"setpriv"_s);
-    } else {
+    const OrdinaryUser user(QStringLiteral(LUMETRA_BIN_DIR "/lumetra"));
+    ASSERT_TRUE(user.isReady());
+    ASSERT_TRUE(user.share(dir.path()));
+    if (::geteuid() != 0)
         QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner);
-    }
+    const QStringList command = user.command({u"--app-dir"_s, dir.path()});
+    QProcess program;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(u"QT_QPA_PLATFORM"_s, u"offscreen"_s);
     env.insert(u"HOME"_s, dir.path());

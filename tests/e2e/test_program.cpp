@@ -92,6 +92,33 @@ TEST(Program, ScriptsScanAndWriteTheInventoryWithoutAWindow)
     EXPECT_EQ(readAll(dir.filePath(u"albums.htm"_s)).count("\r\n"), 6 + 2 * 7 + 1);
 }
 
+// An album folder the scanning user may not list is left out; its neighbours are still found.
+TEST(Program, AScanSkipsAFolderItCannotRead)
+{
+    QTemporaryDir dir;
+    const OrdinaryUser user(kProgram);
+    ASSERT_TRUE(user.isReady());
+    const QString root = dir.filePath(u"Music"_s);
+    for (const QString &album : {u"Alpha"_s, u"Locked"_s, u"Omega"_s})
+        ASSERT_TRUE(writeFile(root + u'/' + album + u"/t.mp3"_s, {}));
+    ASSERT_TRUE(user.share(dir.path(), true));
+    ASSERT_TRUE(QFile::setPermissions(root + u"/Locked"_s, {}));
+
+    const QStringList command =
+        user.command({u"--app-dir"_s, dir.path(), u"--scan"_s, root, u"--layout"_s, u"flat"_s});
+    QProcess scan;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(u"HOME"_s, dir.path());
+    scan.setProcessEnvironment(env);
+    scan.start(command.first(), command.mid(1));
+    ASSERT_TRUE(scan.waitForFinished(30000));
+    QFile::setPermissions(root + u"/Locked"_s, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    EXPECT_EQ(scan.exitCode(), 0) << scan.readAllStandardError().toStdString();
+    EXPECT_TRUE(scan.readAllStandardOutput().contains("Music folders found: 2"));
+    EXPECT_EQ(querySql(dir.filePath(u"tracks.lum"_s), u"SELECT Album FROM songs ORDER BY ID"_s),
+              (QStringList{u"Alpha"_s, u"Omega"_s}));
+}
+
 // A scan killed at any moment leaves either the old catalogue or the new one, whole.
 TEST(Program, AScanKilledAtRandomMomentsLeavesAWholeCatalogue)
 {

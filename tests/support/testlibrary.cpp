@@ -15,6 +15,8 @@
 #include <QtEndian>
 #include <QtMath>
 
+#include <unistd.h>
+
 namespace lumetra::test {
 
 using namespace Qt::StringLiterals;
@@ -135,6 +137,34 @@ QByteArray toneWav(int milliseconds, int frequency)
     u32(pcm.size());
     wav.append(pcm);
     return wav;
+}
+
+namespace {
+constexpr QFile::Permissions kOpen = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
+                                     QFile::ReadGroup | QFile::ExeGroup | QFile::ReadOther | QFile::ExeOther;
+constexpr QFile::Permissions kOpenWritable = kOpen | QFile::WriteGroup | QFile::WriteOther;
+} // namespace
+
+OrdinaryUser::OrdinaryUser(const QString &program)
+    : m_root(::geteuid() == 0)
+{
+    const QString copy = m_copyDir.filePath(u"lumetra"_s);
+    m_ready = QFile::copy(program, copy) && QFile::setPermissions(m_copyDir.path(), kOpen) &&
+              QFile::setPermissions(copy, kOpen);
+}
+
+QStringList OrdinaryUser::command(const QStringList &args) const
+{
+    QStringList command = QStringList{m_copyDir.filePath(u"lumetra"_s)} + args;
+    if (m_root)
+        command =
+            QStringList{u"setpriv"_s, u"--reuid=65534"_s, u"--regid=65534"_s, u"--clear-groups"_s} + command;
+    return command;
+}
+
+bool OrdinaryUser::share(const QString &path, bool writable) const
+{
+    return !m_root || QFile::setPermissions(path, writable ? kOpenWritable : kOpen);
 }
 
 QByteArray readAll(const QString &path)

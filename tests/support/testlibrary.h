@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
+#include <QTemporaryDir>
 
 #include "qtprint.h"
 
@@ -28,6 +29,24 @@ QStringList querySql(const QString &file, const QString &query);
 
 // A 16-bit mono PCM WAV of a tone.
 QByteArray toneWav(int milliseconds, int frequency = 440);
+
+// Root reads and writes anywhere, so checks of refused access run the program as an ordinary user (nobody),
+// from a copy that user can reach wherever the build lives. Run without root, the caller is that user.
+class OrdinaryUser
+{
+public:
+    explicit OrdinaryUser(const QString &program);
+    bool isReady() const { return m_ready; }
+    // The command line, program first, that runs the copy with `args` as that user.
+    QStringList command(const QStringList &args) const;
+    // Opens `path` to everyone (`writable` adds write) when the program runs as nobody; otherwise leaves it.
+    bool share(const QString &path, bool writable = false) const;
+
+private:
+    QTemporaryDir m_copyDir;
+    bool m_root;
+    bool m_ready = false;
+};
 
 QByteArray readAll(const QString &path);
 bool writeFile(const QString &path, const QByteArray &data);
