@@ -1,16 +1,9 @@
 #pragma once
 
-#include "core/appfolder.h"
-#include "core/catalogue.h"
-#include "core/recordview.h"
 #include "playback/playback.h"
 #include "playback/playbackview.h"
 #include "support/fakes.h"
 #include "support/testlibrary.h"
-#include "wall/albumlist.h"
-#include "wall/wall.h"
-
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -72,7 +65,7 @@ private:
 };
 
 // A catalogue of albums with (fake) music files, the wall on one page, and playback over a fake player.
-class PlaybackTest : public ::testing::Test
+class PlaybackTest : public ::testing::Test, public TestLibrary
 {
 protected:
     void SetUp() override { load({}); }
@@ -85,10 +78,7 @@ protected:
                 {u"Beta"_s, false, {u"b1.mp3"_s, u"B2.MP3"_s}},
                 {u"Gamma"_s, true, {u"g1.wav"_s, u"g2.wav"_s, u"g3.wav"_s, u"g4.wav"_s}}};
         }
-        ASSERT_TRUE(writeCatalogue(m_dir.path(), albums));
-        ASSERT_TRUE(m_catalogue.open(m_app.file(u"tracks.lum"_s)));
-        m_songs.refresh();
-        m_albums.populate(m_songs);
+        ASSERT_TRUE(TestLibrary::load(albums));
         m_wall.setSlotCount(m_albums.size());
         m_wall.display();
     }
@@ -123,12 +113,6 @@ protected:
         m_playback.playStateChanged(MediaPlayer::Transitioning);
     }
 
-    QTemporaryDir m_dir;
-    AppFolder m_app{m_dir.path()};
-    Catalogue m_catalogue;
-    RecordView m_songs{m_catalogue, u"songs"_s};
-    AlbumList m_albums;
-    Wall m_wall{m_songs, m_albums, m_app};
     FakePlayer m_player;
     FakePrompter m_prompter;
     ScriptedRandom m_random;

@@ -245,19 +245,13 @@ TEST_F(PlaybackTest, KeypadPlusAndMinusPageTheWall)
     QList<TestAlbum> twenty;
     for (int i = 0; i < 20; ++i)
         twenty.append({u"T%1"_s.arg(i, 2, 10, QLatin1Char('0')), false});
-    QTemporaryDir other;
-    ASSERT_TRUE(writeCatalogue(other.path(), twenty));
-    Catalogue catalogue;
-    ASSERT_TRUE(catalogue.open(other.filePath(u"tracks.lum"_s)));
-    RecordView songs(catalogue, u"songs"_s);
-    songs.refresh();
-    AlbumList albums;
-    albums.populate(songs);
-    Wall wall(songs, albums, m_app);
+    TestLibrary other;
+    ASSERT_TRUE(other.load(twenty));
+    Wall &wall = other.m_wall;
     wall.setSlotCount(9);
     wall.display();
     RecordingView view(wall);
-    Playback playback(songs, wall, albums, m_app, m_player, m_prompter, m_random, view);
+    Playback playback(other.m_songs, wall, other.m_albums, m_app, m_player, m_prompter, m_random, view);
 
     playback.trackListKey(Playback::Key::KeypadPlus);
     EXPECT_EQ(wall.page()[0].title, u"T09"_s);

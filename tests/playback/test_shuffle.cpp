@@ -203,24 +203,17 @@ TEST_F(PlaybackTest, ShuffleAllKeepsPrecedenceAfterPlayThisAlbumShuffled)
 // 5e-10, so the test does not flake, yet a biased pick (one album 5% too often) exceeds it every time.
 TEST(ShuffleDistribution, PicksOverSevenAlbumsAreUniform)
 {
-    QTemporaryDir dir;
+    TestLibrary library;
     QList<TestAlbum> seven;
     for (int i = 0; i < 7; ++i)
         seven.append({u"Album %1"_s.arg(i), false, {u"t.wav"_s}});
-    ASSERT_TRUE(writeCatalogue(dir.path(), seven));
-    const AppFolder app(dir.path());
-    Catalogue catalogue;
-    ASSERT_TRUE(catalogue.open(app.file(u"tracks.lum"_s)));
-    RecordView songs(catalogue, u"songs"_s);
-    songs.refresh();
-    AlbumList albums;
-    albums.populate(songs);
-    Wall wall(songs, albums, app);
-    RecordingView view(wall);
+    ASSERT_TRUE(library.load(seven));
+    RecordingView view(library.m_wall);
     FakePlayer player;
     FakePrompter prompter;
     const auto random = RandomSource::clockSeeded();
-    Playback playback(songs, wall, albums, app, player, prompter, *random, view);
+    Playback playback(library.m_songs, library.m_wall, library.m_albums, library.m_app, player, prompter, *random,
+                      view);
 
     constexpr int kPicks = 20000;
     std::array<int, 7> counts{};

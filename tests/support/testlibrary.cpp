@@ -1,8 +1,5 @@
 #include "testlibrary.h"
 
-#include "core/catalogue.h"
-#include "core/recordview.h"
-
 #include <QColor>
 #include <QDir>
 #include <QFile>
@@ -12,8 +9,6 @@
 #include <QSqlQuery>
 #include <QSqlRecord>
 #include <QUuid>
-#include <QtEndian>
-#include <QtMath>
 
 #include <unistd.h>
 
@@ -103,40 +98,13 @@ QStringList querySql(const QString &file, const QString &text)
     });
 }
 
-QByteArray toneWav(int milliseconds, int frequency)
+bool TestLibrary::load(const QList<TestAlbum> &albums)
 {
-    constexpr int rate = 22050;
-    const int samples = rate * milliseconds / 1000;
-    QByteArray pcm(samples * 2, Qt::Uninitialized);
-    for (int i = 0; i < samples; ++i) {
-        const auto v = static_cast<qint16>(8000 * std::sin(2 * M_PI * frequency * i / rate));
-        qToLittleEndian(v, pcm.data() + 2 * i);
-    }
-    QByteArray wav;
-    auto u32 = [&wav](quint32 v) {
-        char b[4];
-        qToLittleEndian(v, b);
-        wav.append(b, 4);
-    };
-    auto u16 = [&wav](quint16 v) {
-        char b[2];
-        qToLittleEndian(v, b);
-        wav.append(b, 2);
-    };
-    wav.append("RIFF");
-    u32(36 + pcm.size());
-    wav.append("WAVEfmt ");
-    u32(16);
-    u16(1);
-    u16(1);
-    u32(rate);
-    u32(rate * 2);
-    u16(2);
-    u16(16);
-    wav.append("data");
-    u32(pcm.size());
-    wav.append(pcm);
-    return wav;
+    if (!writeCatalogue(m_dir.path(), albums) || !m_catalogue.open(m_app.file(u"tracks.lum"_s)))
+        return false;
+    m_songs.refresh();
+    m_albums.populate(m_songs);
+    return true;
 }
 
 namespace {

@@ -1,5 +1,11 @@
 #pragma once
 
+#include "core/appfolder.h"
+#include "core/catalogue.h"
+#include "core/recordview.h"
+#include "wall/albumlist.h"
+#include "wall/wall.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
@@ -21,14 +27,27 @@ struct TestAlbum {
 // given order, each album a real folder under `dir`/Music. Returns false on any failure.
 bool writeCatalogue(const QString &dir, const QList<TestAlbum> &albums);
 
+// A temporary application folder with its catalogue open, the album list and the wall model over it; test
+// fixtures take it as a base.
+class TestLibrary
+{
+public:
+    // Adds the albums to the catalogue (empty: just the file), then reads it and the album list afresh.
+    bool load(const QList<TestAlbum> &albums);
+
+    QTemporaryDir m_dir;
+    AppFolder m_app{m_dir.path()};
+    Catalogue m_catalogue;
+    RecordView m_songs{m_catalogue, QStringLiteral("songs")};
+    AlbumList m_albums;
+    Wall m_wall{m_songs, m_albums, m_app};
+};
+
 // Runs raw SQL on a SQLite file with a connection of its own, as another tool would.
 bool runSql(const QString &file, const QStringList &statements);
 
 // Rows of a query, each row's columns joined by "|".
 QStringList querySql(const QString &file, const QString &query);
-
-// A 16-bit mono PCM WAV of a tone.
-QByteArray toneWav(int milliseconds, int frequency = 440);
 
 // Root reads and writes anywhere, so checks of refused access run the program as an ordinary user (nobody),
 // from a copy that user can reach wherever the build lives. Run without root, the caller is that user.

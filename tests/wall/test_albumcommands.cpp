@@ -1,14 +1,8 @@
-#include "core/appfolder.h"
-#include "core/catalogue.h"
-#include "core/recordview.h"
 #include "support/fakes.h"
 #include "support/testlibrary.h"
 #include "wall/albumcommands.h"
-#include "wall/albumlist.h"
-#include "wall/wall.h"
 
 #include <QDir>
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -19,20 +13,15 @@ using namespace lumetra::test;
 namespace {
 
 // Albums A, B and C on one page; the hooks count what the main window would do.
-class AlbumCommandsTest : public ::testing::Test
+class AlbumCommandsTest : public ::testing::Test, public TestLibrary
 {
 protected:
     void SetUp() override
     {
-        load({{u"A"_s, true, {u"01 Intro.mp3"_s, u"02 Song.wav"_s}}, {u"B"_s}, {u"C"_s}});
-    }
-
-    void load(const QList<TestAlbum> &albums)
-    {
-        ASSERT_TRUE(writeCatalogue(m_dir.path(), albums));
-        ASSERT_TRUE(m_catalogue.open(m_app.file(u"tracks.lum"_s)));
+        ASSERT_TRUE(load({{u"A"_s, true, {u"01 Intro.mp3"_s, u"02 Song.wav"_s}}, {u"B"_s}, {u"C"_s}}));
         reload();
     }
+
     void reload()
     {
         m_songs.refresh();
@@ -51,12 +40,6 @@ protected:
         return querySql(m_app.file(u"tracks.lum"_s), u"SELECT Album FROM songs ORDER BY ID"_s);
     }
 
-    QTemporaryDir m_dir;
-    AppFolder m_app{m_dir.path()};
-    Catalogue m_catalogue;
-    RecordView m_songs{m_catalogue, u"songs"_s};
-    AlbumList m_albums;
-    Wall m_wall{m_songs, m_albums, m_app};
     FakePrompter m_prompter;
     int m_populates = 0;
     int m_unloads = 0;

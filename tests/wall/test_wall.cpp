@@ -1,11 +1,4 @@
-#include "core/appfolder.h"
-#include "core/catalogue.h"
-#include "core/recordview.h"
 #include "support/testlibrary.h"
-#include "wall/albumlist.h"
-#include "wall/wall.h"
-
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -16,7 +9,7 @@ using namespace lumetra::test;
 namespace {
 
 // Twenty albums "T00".."T19" (every third without a cover) on a wall of nine slots.
-class WallTest : public ::testing::Test
+class WallTest : public ::testing::Test, public TestLibrary
 {
 protected:
     void SetUp() override
@@ -24,10 +17,7 @@ protected:
         QList<TestAlbum> albums;
         for (int i = 19; i >= 0; --i)
             albums.append({u"T%1"_s.arg(i, 2, 10, QLatin1Char('0')), i % 3 != 0});
-        ASSERT_TRUE(writeCatalogue(m_dir.path(), albums));
-        ASSERT_TRUE(m_catalogue.open(m_app.file(u"tracks.lum"_s)));
-        m_songs.refresh();
-        m_albums.populate(m_songs);
+        ASSERT_TRUE(load(albums));
         m_wall.setSlotCount(9);
     }
 
@@ -47,13 +37,6 @@ protected:
             v.push_back((from + i) % n);
         return v;
     }
-
-    QTemporaryDir m_dir;
-    AppFolder m_app{m_dir.path()};
-    Catalogue m_catalogue;
-    RecordView m_songs{m_catalogue, u"songs"_s};
-    AlbumList m_albums;
-    Wall m_wall{m_songs, m_albums, m_app};
 };
 
 TEST_F(WallTest, PagingWrapsAroundWhenAllowed)
@@ -105,49 +88,46 @@ TEST_F(WallTest, SlotsCarryIdAndCoverOfTheirAlbum)
     EXPECT_EQ(m_wall.windowTitle(), u"Lumetra Jukebox: 20 albums loaded."_s);
 }
 
-TEST(WallLetters, JumpToFirstTitleOfTheLetterOrRememberNone)
+class WallLetters : public ::testing::Test, public TestLibrary
 {
-    QTemporaryDir dir;
-    ASSERT_TRUE(
-        writeCatalogue(dir.path(), {{u"brook"_s}, {u"Bravo"_s}, {u"alpha"_s}, {u"1999"_s}, {u"Zulu"_s}}));
-    const AppFolder app(dir.path());
-    Catalogue catalogue;
-    ASSERT_TRUE(catalogue.open(app.file(u"tracks.lum"_s)));
-    RecordView songs(catalogue, u"songs"_s);
-    songs.refresh();
-    AlbumList albums;
-    albums.populate(songs);
-    Wall wall(songs, albums, app);
-    wall.setSlotCount(2);
-    wall.display();
+};
 
-    ASSERT_TRUE(wall.jumpToLetter(u'B'));
-    EXPECT_EQ(wall.page()[0].title, u"Bravo"_s);
-    EXPECT_EQ(wall.page()[1].title, u"brook"_s);
-    ASSERT_TRUE(wall.jumpToLetter(u'A'));
-    EXPECT_EQ(wall.page()[0].title, u"alpha"_s);
-    const int before = wall.firstAlbum();
-    EXPECT_FALSE(wall.jumpToLetter(u'Q'));
-    EXPECT_TRUE(wall.letterHasNoAlbums(u'Q'));
-    EXPECT_FALSE(wall.letterHasNoAlbums(u'A'));
-    EXPECT_EQ(wall.firstAlbum(), before);
+TEST_F(WallLetters, JumpToFirstTitleOfTheLetterOrRememberNone)
+{
+    ASSERT_TRUE(load({{u"brook"_s}, {u"Bravo"_s}, {u"alpha"_s}, {u"1999"_s}, {u"'Round Midnight"_s}, {u"Zulu"_s}}));
+    m_wall.setSlotCount(2);
+    m_wall.display();
+
+    ASSERT_TRUE(m_wall.jumpToLetter(u'B'));
+    EXPECT_EQ(m_wall.page()[0].title, u"Bravo"_s);
+    EXPECT_EQ(m_wall.page()[1].title, u"brook"_s);
+    ASSERT_TRUE(m_wall.jumpToLetter(u'A'));
+    EXPECT_EQ(m_wall.page()[0].title, u"alpha"_s);
+    const int before = m_wall.firstAlbum();
+    EXPECT_FALSE(m_wall.jumpToLetter(u'Q'));
+    EXPECT_TRUE(m_wall.letterHasNoAlbums(u'Q'));
+    EXPECT_FALSE(m_wall.letterHasNoAlbums(u'A'));
+    EXPECT_FALSE(m_wall.jumpToLetter(u'R')); // an apostrophe is not the letter after it
+    EXPECT_EQ(m_wall.firstAlbum(), before);
 }
 
-TEST(WallLetters, EmptyCatalogueFillsNothing)
+TEST_F(WallLetters, EmptyCatalogueFillsNothing)
 {
-    QTemporaryDir dir;
-    const AppFolder app(dir.path());
-    Catalogue catalogue;
-    ASSERT_TRUE(catalogue.open(app.file(u"tracks.lum"_s)));
-    RecordView songs(catalogue, u"songs"_s);
-    songs.refresh();
-    AlbumList albums;
-    Wall wall(songs, albums, app);
-    wall.display();
-    EXPECT_TRUE(wall.page().empty());
-    EXPECT_EQ(wall.windowTitle(), u"Lumetra Jukebox: 0 albums loaded."_s);
+    m_albums.setTitles({u"stale"_s});
+    ASSERT_TRUE(load({}));
+    EXPECT_TRUE(m_albums.isEmpty());
+    m_wall.display();
+    EXPECT_TRUE(m_wall.page().empty());
+    EXPECT_EQ(m_wall.windowTitle(), u"Lumetra Jukebox: 0 albums loaded."_s);
     for (char16_t c = u'A'; c <= u'Z'; ++c)
-        EXPECT_FALSE(wall.jumpToLetter(c));
+        EXPECT_FALSE(m_wall.jumpToLetter(c));
+}
+
+TEST_F(WallLetters, AlbumListKeepsDuplicatesDropsEmptyTitlesAndSortsIgnoringCase)
+{
+    ASSERT_TRUE(load({{u"brook"_s}, {u"Beta"_s}, {QString()}, {u"alpha"_s}, {u"Bravo"_s}, {u"Beta"_s}, {u"Zed"_s}}));
+    EXPECT_EQ(m_albums.titles(),
+              (QStringList{u"alpha"_s, u"Beta"_s, u"Beta"_s, u"Bravo"_s, u"brook"_s, u"Zed"_s}));
 }
 
 } // namespace
