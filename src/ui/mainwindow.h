@@ -1,6 +1,6 @@
 #pragma once
 
-#include "browser.h"
+#include "childwindows.h"
 #include "core/appfolder.h"
 #include "core/catalogue.h"
 #include "core/recordview.h"
@@ -13,37 +13,26 @@
 #include "wall/albumlist.h"
 #include "wall/wall.h"
 
-#include <QPointer>
 #include <QRect>
 #include <QWidget>
-
-#include <memory>
-#include <vector>
 
 class QMenu;
 
 namespace lumetra {
 
+class ButtonStrip;
 class CollectionsPanel;
 class CoverSlot;
 class Dialogs;
+class JukeboxArea;
 class LetterBar;
-class ListBox;
+class MainMenus;
 class MediaPlayer;
 class PictureButton;
-class PlayerBar;
-class PointerFrame;
-class PointerLabel;
 class Prompter;
-class AddTracksWindow;
-class CoverArtWindow;
-class HelpWindow;
-class SearchWindow;
-class NewAlbumWindow;
 class RandomSource;
-class SettingsWindow;
-class Shell;
-class TrackListingWindow;
+class RightPanel;
+class WallView;
 
 // The outside world as the main window meets it; tests pass fakes.
 struct Seams {
@@ -55,8 +44,8 @@ struct Seams {
     BrowserFactory browser;
 };
 
-// The program's window: the album wall with its button strip and letter bar, the track list panel and the
-// pop-up menus. It wires widgets to the catalogue, the wall model and playback; decisions live there.
+// The program's window: creates the wall, the button strip, the right-hand panel, the Jukebox area and the
+// menus, and wires them to the catalogue, the wall model and playback, where the decisions live.
 class MainWindow : public QWidget, private PlaybackView
 {
     Q_OBJECT
@@ -73,30 +62,23 @@ public:
     void display() override;
     void unloader() override;
 
-    // Options > Settings: opens the settings window, or brings the open one forward.
-    void openSettings();
-    SettingsWindow *settingsWindow() const;
-    // Options > Add New Album: Normal Play, then the "Create a New Album" window.
-    void openNewAlbum();
-    NewAlbumWindow *newAlbumWindow() const;
-    // The cover menu's album commands, for the slot in overCover().
-    void listSongs();
-    void exploreAlbum();
-    void addSongs();
-    AddTracksWindow *addTracksWindow() const;
-    TrackListingWindow *trackListingWindow() const;
+    // The windows opened from the menus and the strip (settings, new album, search, help, cover art, ...).
+    ChildWindows &windows() const { return *m_windows; }
+    void openSettings() { m_windows->openSettings(); }
+    SettingsWindow *settingsWindow() const { return m_windows->settingsWindow(); }
+    void openNewAlbum() { m_windows->openNewAlbum(); }
+    NewAlbumWindow *newAlbumWindow() const { return m_windows->newAlbumWindow(); }
+    void addSongs() { m_windows->addSongs(); }
+    AddTracksWindow *addTracksWindow() const { return m_windows->addTracksWindow(); }
+    void openSearch() { m_windows->openSearch(); }
+    SearchWindow *searchWindow() const { return m_windows->searchWindow(); }
+    void listAlbumsInBrowser() { m_windows->listAlbumsInBrowser(); }
+    void openHelp() { m_windows->openHelp(); }
+    HelpWindow *helpWindow() const { return m_windows->helpWindow(); }
+    CoverArtWindow *coverArtWindow() const { return m_windows->coverArtWindow(); }
     AlbumCommands &albumCommands() { return m_albumCommands; }
-    // Options > Search; the window jumps the wall with jumpToAlbum.
-    void openSearch();
-    SearchWindow *searchWindow() const;
+    // Moves the wall to the first album of that exact title; false when there is none.
     bool jumpToAlbum(const QString &title);
-    // Options > List Albums in Browser: writes albums.htm and opens it.
-    void listAlbumsInBrowser();
-    void openHelp();
-    // "Get Cover Art" for the slot in overCover().
-    void openCoverArt();
-    CoverArtWindow *coverArtWindow() const;
-    HelpWindow *helpWindow() const;
     // After the catalogue or jb.ini changed: the album list and the wall anew.
     void rebuildWall();
 
@@ -110,10 +92,10 @@ public:
     Playback &playback() { return m_playback; }
     Collections &collections() { return m_collections; }
     CollectionsPanel *collectionsPanel() const { return m_collectionsPanel; }
-    int slotCount() const { return static_cast<int>(m_slots.size()); }
-    CoverSlot *slot(int k) const { return m_slots.at(k).get(); }
+    int slotCount() const;
+    CoverSlot *slot(int k) const;
     int overCover() const { return m_playback.overCover(); }
-    LetterBar *letterBar() const { return m_letterBar; }
+    LetterBar *letterBar() const;
     PictureButton *button(const QString &objectName) const;
     QMenu *menu(const QString &objectName) const;
     // The wall panel's size in twips.
@@ -142,13 +124,8 @@ private:
     void setCollectionsArea(bool shown) override;
     void collectionsChanged() override;
 
-    int px(int twips) const;
-    QRect pxRect(const QRect &twips) const;
-    void buildWall();
-    void buildStrip();
-    void buildRightPanel();
-    void buildMenus();
-    void buildJukeboxArea();
+    void connectWall();
+    void connectMenus();
     void connectPlayback();
     static Playback::Key keyOf(int key, Qt::KeyboardModifiers modifiers);
     void placeWall();
@@ -156,13 +133,6 @@ private:
     void showPage();
     void applyLook();
     void clearSlots();
-    void coverPointed(int k);
-    void backgroundPointed();
-    void showLetterBar();
-    void hideLetterBar();
-    void highlightButton(PictureButton *button);
-    void resetButtons();
-    void popup(QMenu *menu, const QPoint &globalPos);
     // Brings the main window back to the front (and out of the task bar) after another window's work.
     void restoreWindow();
 
@@ -170,8 +140,6 @@ private:
     MediaPlayer &m_player;
     Prompter &m_prompter;
     Dialogs &m_dialogs;
-    Shell &m_shell;
-    BrowserFactory m_browser;
     QRect m_screen;
     qreal m_dpi = 96;
 
@@ -185,40 +153,16 @@ private:
     Playback m_playback;
     Collections m_collections;
     AlbumCommands m_albumCommands;
-    bool m_slotsEnabled = true;
 
     QSize m_wallTwips;
     int m_wallShortening = 0; // twips taken from the wall's height by Jukebox mode
-    PointerFrame *m_albumFrame = nullptr;
-    PointerLabel *m_background = nullptr;
-    PointerLabel *m_hoverStrip = nullptr;
-    LetterBar *m_letterBar = nullptr;
-    PointerFrame *m_strip = nullptr;
-    PictureButton *m_next = nullptr;
-    PictureButton *m_previous = nullptr;
-    PictureButton *m_mode = nullptr;
-    PictureButton *m_options = nullptr;
-    PictureButton *m_help = nullptr;
-    QWidget *m_rightPanel = nullptr;
-    ListBox *m_trackList = nullptr;
-    PointerLabel *m_nowPlayingCover = nullptr;
-    ListBox *m_queueList = nullptr;
-    PointerLabel *m_queueCover = nullptr;
-    PlayerBar *m_playerBar = nullptr;
+    WallView *m_wallView = nullptr;
+    ButtonStrip *m_strip = nullptr;
+    RightPanel *m_rightPanel = nullptr;
+    JukeboxArea *m_jukeboxArea = nullptr;
     CollectionsPanel *m_collectionsPanel = nullptr;
-    QMenu *m_modeMenu = nullptr;
-    QMenu *m_optionsMenu = nullptr;
-    QMenu *m_coverMenu = nullptr;
-    QMenu *m_queueMenu = nullptr;
-    QMenu *m_collEditMenu = nullptr;
-    std::vector<std::unique_ptr<CoverSlot>> m_slots;
-    QPointer<SettingsWindow> m_settingsWindow;
-    QPointer<NewAlbumWindow> m_newAlbumWindow;
-    QPointer<AddTracksWindow> m_addTracksWindow;
-    QPointer<TrackListingWindow> m_trackListingWindow;
-    QPointer<SearchWindow> m_searchWindow;
-    QPointer<HelpWindow> m_helpWindow;
-    QPointer<CoverArtWindow> m_coverArtWindow;
+    MainMenus *m_menus = nullptr;
+    ChildWindows *m_windows = nullptr;
     bool m_closeAfterScan = false;
 };
 

@@ -31,4 +31,15 @@ inline QString cssColor(const QColor &color)
     return QStringLiteral("rgb(%1, %2, %3)").arg(color.red()).arg(color.green()).arg(color.blue());
 }
 
+// A panel's background and text in the wall's colours.
+inline void setPanelColors(QWidget *panel, const QColor &back, const QColor &text)
+{
+    QPalette p = panel->palette();
+    p.setColor(QPalette::Window, back);
+    p.setColor(QPalette::Base, back);
+    p.setColor(QPalette::Text, text);
+    p.setColor(QPalette::WindowText, text);
+    panel->setPalette(p);
+}
+
 } // namespace lumetra

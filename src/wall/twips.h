@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QRect>
 #include <QtMath>
 
 namespace lumetra {
@@ -13,6 +14,13 @@ inline int twipsToPixels(int twips, qreal dpi)
 inline int pixelsToTwips(int pixels, qreal dpi)
 {
     return qRound(pixels * 1440.0 / dpi);
+}
+
+// A design rectangle in pixels: its position and its size each converted.
+inline QRect twipsToPixels(const QRect &twips, qreal dpi)
+{
+    return QRect(twipsToPixels(twips.x(), dpi), twipsToPixels(twips.y(), dpi),
+                 twipsToPixels(twips.width(), dpi), twipsToPixels(twips.height(), dpi));
 }
 
 } // namespace lumetra

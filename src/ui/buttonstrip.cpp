@@ -1,0 +1,74 @@
+#include "buttonstrip.h"
+
+#include "core/appfolder.h"
+#include "picturebutton.h"
+#include "wall/twips.h"
+
+namespace lumetra {
+
+namespace {
+const QString kLetterTip = QStringLiteral("Hover mouse at top of screen to jump to a letter..");
+} // namespace
+
+ButtonStrip::ButtonStrip(const AppFolder &app, qreal dpi, QWidget *parent)
+    : PointerFrame(parent)
+    , m_dpi(dpi)
+{
+    setObjectName(QStringLiteral("Frame1"));
+    setAccessibleName(QStringLiteral("Button strip"));
+    setAutoFillBackground(true);
+    connect(this, &PointerFrame::pointed, this, &ButtonStrip::resetButtons);
+
+    auto make = [this, &app](const QString &name, const QString &picture, const QString &accessible) {
+        auto *button = new PictureButton(app.ownFile(picture + QStringLiteral(".png")),
+                                         app.ownFile(picture + QStringLiteral("-hi.png")), this);
+        button->setObjectName(name);
+        button->setAccessibleName(accessible);
+        connect(button, &PictureButton::pointed, this, [this, button] { highlight(button); });
+        return button;
+    };
+    m_next = make(QStringLiteral("Image4"), QStringLiteral("next"), QStringLiteral("Next page"));
+    m_previous = make(QStringLiteral("Image6"), QStringLiteral("prev"), QStringLiteral("Previous page"));
+    m_mode = make(QStringLiteral("Image8"), QStringLiteral("mode"), QStringLiteral("Mode"));
+    m_options = make(QStringLiteral("Image10"), QStringLiteral("options"), QStringLiteral("Options"));
+    m_help = make(QStringLiteral("Image12"), QStringLiteral("help"), QStringLiteral("Help"));
+    m_next->setToolTip(kLetterTip);
+    m_previous->setToolTip(kLetterTip);
+    m_help->setToolTip(QStringLiteral("Help"));
+
+    connect(m_next, &PictureButton::clicked, this, &ButtonStrip::nextPage);
+    connect(m_previous, &PictureButton::clicked, this, &ButtonStrip::previousPage);
+    connect(m_mode, &PictureButton::clicked, this,
+            [this] { Q_EMIT modeMenuWanted(m_mode->mapToGlobal(QPoint(0, m_mode->height()))); });
+    connect(m_options, &PictureButton::clicked, this,
+            [this] { Q_EMIT optionsMenuWanted(m_options->mapToGlobal(QPoint(0, m_options->height()))); });
+    connect(m_help, &PictureButton::clicked, this, &ButtonStrip::helpWanted);
+}
+
+void ButtonStrip::place(const QRect &twips)
+{
+    const int w = twips.width();
+    setGeometry(twipsToPixels(twips, m_dpi));
+    m_next->setGeometry(twipsToPixels(QRect(w - 1300, 240, 1125, 450), m_dpi));
+    m_previous->setGeometry(twipsToPixels(QRect(w - 2600, 240, 1125, 450), m_dpi));
+    m_mode->setGeometry(twipsToPixels(QRect(120, 240, 2250, 450), m_dpi));
+    m_options->setGeometry(twipsToPixels(QRect(2520, 240, 2250, 450), m_dpi));
+    m_help->setGeometry(twipsToPixels(QRect(4920, 240, 450, 450), m_dpi));
+}
+
+void ButtonStrip::highlight(PictureButton *button)
+{
+    button->setHighlighted(true);
+    if (button == m_mode)
+        m_options->setHighlighted(false);
+    else if (button == m_options)
+        m_mode->setHighlighted(false);
+}
+
+void ButtonStrip::resetButtons()
+{
+    for (PictureButton *button : {m_next, m_previous, m_mode, m_options, m_help})
+        button->setHighlighted(false);
+}
+
+} // namespace lumetra

@@ -1,0 +1,199 @@
+#include "childwindows.h"
+
+#include "addtrackswindow.h"
+#include "core/appfolder.h"
+#include "core/prompter.h"
+#include "core/settings.h"
+#include "core/shell.h"
+#include "core/vbcolor.h"
+#include "coverartwindow.h"
+#include "export/inventory.h"
+#include "helpwindow.h"
+#include "newalbumwindow.h"
+#include "playback/playback.h"
+#include "searchwindow.h"
+#include "settingswindow.h"
+#include "wall/albumcommands.h"
+#include "wall/albumlist.h"
+#include "wall/wall.h"
+
+namespace lumetra {
+
+namespace {
+
+// Shows a window that exists and brings it forward.
+void bringForward(QWidget *window)
+{
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
+} // namespace
+
+ChildWindows::ChildWindows(Context context, QWidget *window)
+    : QObject(window)
+    , m_context(std::move(context))
+    , m_window(window)
+{
+}
+
+void ChildWindows::openSettings()
+{
+    if (m_settings) {
+        m_settings->raise();
+        m_settings->activateWindow();
+        return;
+    }
+    const Context &c = m_context;
+    m_settings = new SettingsWindow(c.app, c.catalogue, c.songs, c.prompter, c.dialogs, m_window);
+    connect(m_settings, &SettingsWindow::saved, this, &ChildWindows::wallChanged);
+    connect(m_settings, &SettingsWindow::catalogueReplaced, this, &ChildWindows::wallChanged);
+    connect(m_settings, &SettingsWindow::scanFinished, this, &ChildWindows::scanFinished);
+    m_settings->show();
+}
+
+void ChildWindows::openNewAlbum()
+{
+    m_context.playback.mnunormal();
+    if (m_newAlbum) {
+        m_newAlbum->raise();
+        m_newAlbum->activateWindow();
+        return;
+    }
+    const Context &c = m_context;
+    m_newAlbum = new NewAlbumWindow(
+        c.songs, c.app, c.prompter, c.dialogs, c.shell, [this] { return m_context.albums.size(); }, m_window);
+    connect(m_newAlbum, &NewAlbumWindow::created, this, &ChildWindows::wallChanged);
+    connect(m_newAlbum, &NewAlbumWindow::closed, this, &ChildWindows::restoreWanted);
+    connect(m_newAlbum, &NewAlbumWindow::settingsWanted, this, &ChildWindows::openSettings,
+            Qt::QueuedConnection);
+    m_newAlbum->show();
+}
+
+void ChildWindows::openSearch()
+{
+    if (m_search) {
+        m_search->raise();
+        m_search->activateWindow();
+        return;
+    }
+    const Context &c = m_context;
+    const SearchWindow::Look look{colorFromStored(c.settings.backColor),
+                                  colorFromStored(c.settings.textColor), c.settings.backgroundPicture};
+    m_search =
+        new SearchWindow(c.app.file(QStringLiteral("tracks.lum")), c.prompter, c.jumpToAlbum, look, m_window);
+    m_search->show();
+}
+
+void ChildWindows::listAlbumsInBrowser()
+{
+    const Context &c = m_context;
+    if (c.albums.isEmpty())
+        return;
+    const QString page = c.app.file(QStringLiteral("albums.htm"));
+    QString error;
+    if (!Inventory::write(page, c.albums.titles(), c.app.ownFile(QStringLiteral("lumetra2.jpg")), &error)) {
+        c.prompter.message(QStringLiteral("The album list could not be written: %1").arg(error));
+        return;
+    }
+    c.shell.open(page);
+}
+
+void ChildWindows::openHelp()
+{
+    if (!m_context.browser)
+        return;
+    if (!m_help)
+        m_help = new HelpWindow(m_context.app, m_context.browser, m_window);
+    bringForward(m_help);
+}
+
+void ChildWindows::listSongs()
+{
+    const int slot = m_context.playback.overCover();
+    if (m_trackListing)
+        m_trackListing->close();
+    const QStringList tracks = m_context.albumCommands.trackNames(slot);
+    const auto &page = m_context.wall.page();
+    const QString title = slot >= 0 && slot < static_cast<int>(page.size()) ? page[slot].title : QString();
+    m_trackListing = new TrackListingWindow(title, tracks, m_window);
+    m_trackListing->show();
+}
+
+void ChildWindows::exploreAlbum()
+{
+    if (const auto album = m_context.albumCommands.album(m_context.playback.overCover())) {
+        if (!m_context.shell.open(album->path))
+            m_context.prompter.message(QStringLiteral("The folder %1 could not be opened.").arg(album->path));
+    }
+}
+
+void ChildWindows::addSongs()
+{
+    const auto album = m_context.albumCommands.album(m_context.playback.overCover());
+    if (!album)
+        return;
+    if (!m_addTracks) {
+        m_addTracks = new AddTracksWindow(m_context.albumCommands,
+                                          m_context.app.ownFile(QStringLiteral("vista.jpg")), m_window);
+        connect(m_addTracks, &AddTracksWindow::copied, this, [this] {
+            Q_EMIT restoreWanted();
+            m_context.playback.rereadAlbumFiles();
+        });
+    }
+    m_addTracks->setTarget(album->path);
+    bringForward(m_addTracks);
+}
+
+void ChildWindows::openCoverArt()
+{
+    const Context &c = m_context;
+    const int slot = c.playback.overCover();
+    const auto album = c.albumCommands.album(slot);
+    if (!album || !c.browser)
+        return;
+    if (m_coverArt)
+        m_coverArt->close();
+    const CoverArtWindow::Album chosen{c.wall.page()[slot].id, album->title, album->path, slot};
+    m_coverArt = new CoverArtWindow(chosen, c.songs, c.app, c.prompter, c.dialogs, c.browser, m_window);
+    connect(m_coverArt, &CoverArtWindow::saved, this, &ChildWindows::coverSaved);
+    m_coverArt->show();
+}
+
+SettingsWindow *ChildWindows::settingsWindow() const
+{
+    return m_settings;
+}
+
+NewAlbumWindow *ChildWindows::newAlbumWindow() const
+{
+    return m_newAlbum;
+}
+
+AddTracksWindow *ChildWindows::addTracksWindow() const
+{
+    return m_addTracks;
+}
+
+TrackListingWindow *ChildWindows::trackListingWindow() const
+{
+    return m_trackListing;
+}
+
+SearchWindow *ChildWindows::searchWindow() const
+{
+    return m_search;
+}
+
+HelpWindow *ChildWindows::helpWindow() const
+{
+    return m_help;
+}
+
+CoverArtWindow *ChildWindows::coverArtWindow() const
+{
+    return m_coverArt;
+}
+
+} // namespace lumetra

@@ -1,0 +1,63 @@
+#include "jukeboxarea.h"
+
+#include "core/coverloader.h"
+#include "listbox.h"
+#include "pointerwidgets.h"
+#include "wall/twips.h"
+#include "widgethelpers.h"
+
+namespace lumetra {
+
+JukeboxArea::JukeboxArea(qreal dpi, QWidget *parent)
+    : QWidget(parent)
+    , m_dpi(dpi)
+    , m_queueList(new ListBox(this))
+    , m_queueCover(new PointerLabel(this))
+{
+    setObjectName(QStringLiteral("jukeboxarea"));
+    m_queueList->setObjectName(QStringLiteral("List2"));
+    m_queueList->setAccessibleName(QStringLiteral("Jukebox queue"));
+    m_queueList->setToolTip(QStringLiteral("Jukebox playlist area"));
+    m_queueList->setAutoFillBackground(true);
+    connect(m_queueList, &ListBox::keyPressed, this, &JukeboxArea::queueKey);
+    connect(m_queueList, &ListBox::pressed, this, &JukeboxArea::queuePressed);
+
+    m_queueCover->setObjectName(QStringLiteral("Image15"));
+    m_queueCover->setAccessibleName(QStringLiteral("Queue cover: skip the current track"));
+    m_queueCover->setToolTip(QStringLiteral("Click here to skip the current track"));
+    m_queueCover->setScaledContents(true);
+    m_queueCover->setCursor(Qt::PointingHandCursor);
+    connect(m_queueCover, &PointerLabel::pressed, this,
+            [this](Qt::MouseButton button) { Q_EMIT coverPressed(button); });
+    hide();
+}
+
+void JukeboxArea::place(const QRect &queueTwips, const QRect &coverTwips)
+{
+    // Converted in window coordinates, so the parts land where they would as the window's own children.
+    const QRect list = twipsToPixels(queueTwips, m_dpi);
+    const QRect cover = twipsToPixels(coverTwips, m_dpi);
+    const QRect area = list.united(cover);
+    setGeometry(area);
+    m_queueList->setGeometry(list.translated(-area.topLeft()));
+    m_queueCover->setGeometry(cover.translated(-area.topLeft()));
+}
+
+void JukeboxArea::setColors(const QColor &back, const QColor &text)
+{
+    setPanelColors(m_queueList, back, text);
+}
+
+void JukeboxArea::setQueueLines(const QStringList &lines, int selected)
+{
+    m_queueList->setLines(lines, selected);
+}
+
+void JukeboxArea::showQueuePicture(const QString &path)
+{
+    const QImage picture = loadCover(path, m_queueCover->size());
+    if (!picture.isNull())
+        m_queueCover->setPixmap(QPixmap::fromImage(picture));
+}
+
+} // namespace lumetra

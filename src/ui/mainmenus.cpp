@@ -1,0 +1,92 @@
+#include "mainmenus.h"
+
+#include <QMenu>
+
+namespace lumetra {
+
+namespace {
+
+QMenu *namedMenu(const QString &name, const QString &title, QWidget *window, QMenu *parent = nullptr)
+{
+    QMenu *menu = parent ? parent->addMenu(title) : new QMenu(title, window);
+    menu->setObjectName(name);
+    return menu;
+}
+
+} // namespace
+
+MainMenus::MainMenus(QWidget *window)
+    : QObject(window)
+    , m_mode(namedMenu(QStringLiteral("mnuMode"), QStringLiteral("Mode"), window))
+    , m_options(namedMenu(QStringLiteral("mnuoptions"), QStringLiteral("Options"), window))
+    , m_cover(namedMenu(QStringLiteral("mnurt"), QStringLiteral("rightclick"), window))
+    , m_queue(namedMenu(QStringLiteral("men1"), QStringLiteral("menu1"), window))
+    , m_collEdit(namedMenu(QStringLiteral("mnucolledit"), QStringLiteral("mnucolledit"), window))
+{
+    auto command = [this](QMenu *menu, const QString &name, const QString &caption,
+                          void (MainMenus::*signal)()) {
+        QAction *action = menu->addAction(caption);
+        action->setObjectName(name);
+        connect(action, &QAction::triggered, this, signal);
+        return action;
+    };
+    command(m_mode, QStringLiteral("mnunormal"), QStringLiteral("Normal Play"), &MainMenus::normalPlay);
+    command(m_mode, QStringLiteral("mnurandom"), QStringLiteral("Shuffle All"), &MainMenus::shuffleAll);
+    command(m_mode, QStringLiteral("mnuplaylist"), QStringLiteral("Jukebox"), &MainMenus::jukebox);
+    command(m_mode, QStringLiteral("mnucoll"), QStringLiteral("Collections"), &MainMenus::collections);
+
+    command(m_options, QStringLiteral("mnufind"), QStringLiteral("Search"), &MainMenus::search);
+    command(m_options, QStringLiteral("mnuorg"), QStringLiteral("Add New Album"), &MainMenus::addNewAlbum);
+    command(m_options, QStringLiteral("mnuopt"), QStringLiteral("Settings"), &MainMenus::settings);
+    command(m_options, QStringLiteral("mnulab"), QStringLiteral("List Albums in Browser"),
+            &MainMenus::listAlbumsInBrowser);
+
+    command(m_cover, QStringLiteral("mnuplsh"), QStringLiteral("Play this album shuffled"),
+            &MainMenus::playShuffled);
+    command(m_cover, QStringLiteral("mnulist"), QStringLiteral("List Songs"), &MainMenus::listSongs);
+    command(m_cover, QStringLiteral("mnuart"), QStringLiteral("Get Cover Art"), &MainMenus::getCoverArt);
+    command(m_cover, QStringLiteral("mnuexplore"), QStringLiteral("Explore"), &MainMenus::explore);
+    QMenu *shuffle = namedMenu(QStringLiteral("mnushuff"), QStringLiteral("Shuffle"), window, m_cover);
+    command(shuffle, QStringLiteral("mnuskip"), QStringLiteral("Skip this album when in shuffle mode"),
+            &MainMenus::skipInShuffle);
+    command(shuffle, QStringLiteral("mnuplay"), QStringLiteral("Play this album when in Shuffle mode"),
+            &MainMenus::playInShuffle);
+    command(m_cover, QStringLiteral("mnuaddsongs"), QStringLiteral("Add songs to this album"),
+            &MainMenus::addSongs);
+    command(m_cover, QStringLiteral("mnurename"), QStringLiteral("Rename Album"), &MainMenus::renameAlbum);
+    command(m_cover, QStringLiteral("mnumaindel"), QStringLiteral("Delete Album"), &MainMenus::deleteAlbum);
+
+    command(m_queue, QStringLiteral("mnutop"), QStringLiteral("Move to top of list"), &MainMenus::moveToTop);
+    command(m_queue, QStringLiteral("playdel"), QStringLiteral("Delete from Playlist"),
+            &MainMenus::deleteFromPlaylist);
+
+    command(m_collEdit, QStringLiteral("mnurtr"), QStringLiteral("Remove This Album"),
+            &MainMenus::removeThisAlbum);
+}
+
+void MainMenus::popupMode(const QPoint &globalPos)
+{
+    m_mode->popup(globalPos);
+}
+
+void MainMenus::popupOptions(const QPoint &globalPos)
+{
+    m_options->popup(globalPos);
+}
+
+void MainMenus::popupCover(const QPoint &globalPos)
+{
+    m_cover->popup(globalPos);
+}
+
+void MainMenus::popupQueue(const QPoint &globalPos)
+{
+    m_queue->popup(globalPos);
+}
+
+void MainMenus::popupCollEdit(const QPoint &globalPos)
+{
+    m_collEdit->popup(globalPos);
+}
+
+} // namespace lumetra

@@ -1,0 +1,73 @@
+#include "rightpanel.h"
+
+#include "core/coverloader.h"
+#include "listbox.h"
+#include "playerbar.h"
+#include "pointerwidgets.h"
+#include "wall/twips.h"
+#include "widgethelpers.h"
+
+namespace lumetra {
+
+namespace {
+// Design of the panel, in twips.
+constexpr int kNowPlayingCover = 3000;
+constexpr int kTrackListTop = 4395;
+constexpr int kTrackListWidth = 4080;
+} // namespace
+
+RightPanel::RightPanel(MediaPlayer &player, qreal dpi, QWidget *parent)
+    : QWidget(parent)
+    , m_dpi(dpi)
+    , m_playerBar(new PlayerBar(player, this))
+    , m_nowPlayingCover(new PointerLabel(this))
+    , m_trackList(new ListBox(this))
+{
+    setObjectName(QStringLiteral("RtFrame"));
+    setAccessibleName(QStringLiteral("Now playing"));
+    setAutoFillBackground(true);
+
+    m_nowPlayingCover->setObjectName(QStringLiteral("Image2"));
+    m_nowPlayingCover->setAccessibleName(QStringLiteral("Now playing cover"));
+    m_nowPlayingCover->setToolTip(QStringLiteral("Click here to skip current track"));
+    m_nowPlayingCover->setScaledContents(true);
+    connect(m_nowPlayingCover, &PointerLabel::pressed, this,
+            [this](Qt::MouseButton button) { Q_EMIT nowPlayingPressed(button); });
+
+    m_trackList->setObjectName(QStringLiteral("List1"));
+    m_trackList->setAccessibleName(QStringLiteral("Track list"));
+    connect(m_trackList, &ListBox::rowClicked, this, &RightPanel::trackClicked);
+    connect(m_trackList, &ListBox::keyPressed, this, &RightPanel::trackKey);
+}
+
+void RightPanel::place(const QRect &twips, int trackListHeight)
+{
+    setGeometry(twipsToPixels(twips, m_dpi));
+    const int innerW = std::min(twips.width() - 60, kTrackListWidth);
+    m_playerBar->setGeometry(twipsToPixels(QRect(30, 150, innerW, 750), m_dpi));
+    const int coverSide = std::min(innerW, kNowPlayingCover);
+    m_nowPlayingCover->setGeometry(
+        twipsToPixels(QRect(30 + (innerW - coverSide) / 2, 1200, coverSide, coverSide), m_dpi));
+    m_trackList->setGeometry(twipsToPixels(QRect(30, kTrackListTop, innerW, trackListHeight), m_dpi));
+}
+
+void RightPanel::setColors(const QColor &back, const QColor &text)
+{
+    setPanelColors(this, back, text);
+    setPanelColors(m_trackList, back, text);
+    m_playerBar->setTextColor(text);
+}
+
+void RightPanel::setTrackLines(const QStringList &lines, int selected)
+{
+    m_trackList->setLines(lines, selected);
+}
+
+void RightPanel::showNowPlayingPicture(const QString &path)
+{
+    const QImage picture = loadCover(path, m_nowPlayingCover->size());
+    if (!picture.isNull())
+        m_nowPlayingCover->setPixmap(QPixmap::fromImage(picture));
+}
+
+} // namespace lumetra
