@@ -6,6 +6,8 @@
 #include <QFileInfo>
 #include <QUrl>
 
+#include <optional>
+
 namespace lumetra::PlaylistFile {
 
 QStringList lines(const QList<Track> &tracks)
@@ -23,8 +25,31 @@ QStringList lines(const QList<Track> &tracks)
 
 bool write(const QString &file, const QList<Track> &tracks, QString *error)
 {
-    return writeTextLines(file, lines(tracks), error);
+    return writeTextLines(file, lines(tracks), error, LineEnd::Lf);
 }
+
+namespace {
+
+std::optional<QString> localPath(const QString &line, const QDir &base)
+{
+    QString path;
+    if (line.startsWith(QStringLiteral("file:"), Qt::CaseInsensitive)) {
+        const QUrl url(line);
+        const QString host = url.host();
+        if (!url.isValid() ||
+            !(host.isEmpty() || host.compare(QStringLiteral("localhost"), Qt::CaseInsensitive) == 0))
+            return std::nullopt; // another machine's file
+        path = url.path(QUrl::FullyDecoded);
+    } else if (line.contains(QStringLiteral("://"))) {
+        return std::nullopt; // a stream, not a file of an album
+    } else {
+        path = line;
+        path.replace(u'\\', u'/');
+    }
+    return QDir::cleanPath(base.absoluteFilePath(path));
+}
+
+} // namespace
 
 QStringList paths(const QString &file)
 {
@@ -37,11 +62,8 @@ QStringList paths(const QString &file)
         line = line.trimmed();
         if (line.isEmpty() || line.startsWith(u'#'))
             continue;
-        if (line.startsWith(QStringLiteral("file:"), Qt::CaseInsensitive))
-            line = QUrl(line).toLocalFile();
-        else if (line.contains(QStringLiteral("://")))
-            continue; // a stream, not a file of an album
-        found.append(QDir::cleanPath(base.absoluteFilePath(QDir::fromNativeSeparators(line))));
+        if (const auto path = localPath(line, base))
+            found.append(*path);
     }
     return found;
 }

@@ -65,7 +65,7 @@ std::optional<QStringList> readTextLines(const QString &path)
     return lines;
 }
 
-bool writeTextLines(const QString &path, const QStringList &lines, QString *error)
+bool writeTextLines(const QString &path, const QStringList &lines, QString *error, LineEnd end)
 {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
@@ -76,7 +76,7 @@ bool writeTextLines(const QString &path, const QStringList &lines, QString *erro
     QByteArray data;
     for (const QString &line : lines) {
         data += line.toUtf8();
-        data += "\r\n";
+        data += end == LineEnd::CrLf ? "\r\n" : "\n";
     }
     if (file.write(data) != data.size() || !file.commit()) {
         if (error)

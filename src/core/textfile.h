@@ -12,9 +12,12 @@ namespace lumetra {
 // Returns nullopt when the file cannot be opened.
 std::optional<QStringList> readTextLines(const QString &path);
 
-// Writes the lines whole with CR LF endings, UTF-8 without BOM, through a temporary file that replaces
+enum class LineEnd { CrLf, Lf };
+
+// Writes the lines whole, each ended by `end`, UTF-8 without BOM, through a temporary file that replaces
 // the target only when complete. On failure the old file is untouched and `error` says why.
-bool writeTextLines(const QString &path, const QStringList &lines, QString *error = nullptr);
+bool writeTextLines(const QString &path, const QStringList &lines, QString *error = nullptr,
+                    LineEnd end = LineEnd::CrLf);
 
 // Decodes bytes as Windows-1252 (the single-byte code page older files were written in).
 QString decodeWindows1252(QByteArrayView bytes);

@@ -332,8 +332,12 @@ bool Collections::exportPlaylist(const QString &file)
             continue;
         seen.append(title);
         const QString path = m_songs.value(QStringLiteral("Path"));
+        // Players show "artist - track"; an album made by hand has no artist, so its title stands in.
+        QString artist = m_songs.value(QStringLiteral("Artist"));
+        if (artist.isEmpty())
+            artist = title;
         for (const QString &name : lumetra::listFiles(path, kMusicPatterns))
-            tracks.append({path + name, title + QStringLiteral(" - ") + name.left(name.size() - 4)});
+            tracks.append({path + name, artist + QStringLiteral(" - ") + name.left(name.size() - 4)});
     }
     QString error;
     if (!PlaylistFile::write(file, tracks, &error)) {
