@@ -395,4 +395,13 @@ bool Collections::importPlaylist(const QString &file)
     return true;
 }
 
+bool Collections::openPlaylist(const QString &file)
+{
+    if (!importPlaylist(file))
+        return false;
+    if (!m_playback.collMode())
+        mnucoll();
+    return true;
+}
+
 } // namespace lumetra

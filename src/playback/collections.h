@@ -73,6 +73,9 @@ public:
     // A collection of the albums whose folders hold the playlist's tracks, named after the playlist (a
     // free name: an existing collection is never replaced). False when no track belongs to an album.
     bool importPlaylist(const QString &file);
+    // A playlist the user opened (command line, menu): imported, then shown in Collections mode, which is
+    // entered unless it is on already.
+    bool openPlaylist(const QString &file);
 
 private:
     void listFiles();

@@ -304,6 +304,22 @@ TEST_F(CollectionsTest, APlaylistBecomesACollectionOfTheAlbumsItsTracksBelongTo)
     EXPECT_FALSE(QFile::exists(CollectionFile::path(m_app, u"stranger"_s)));
 }
 
+TEST_F(CollectionsTest, AnOpenedPlaylistIsShownInCollectionsModeWithoutUnloadingOne)
+{
+    const QString list = m_dir.filePath(u"Party.m3u"_s);
+    ASSERT_TRUE(writeFile(list, (folderOf(u"Beta"_s) + u"b1.mp3\n"_s).toUtf8()));
+    ASSERT_FALSE(m_playback.collMode());
+    ASSERT_TRUE(m_collections.openPlaylist(list));
+    EXPECT_TRUE(m_playback.collMode());
+    EXPECT_EQ(m_collections.rows(), QStringList{u"Party"_s});
+    EXPECT_EQ(m_collections.status(), u"Collection Party made from Party.m3u"_s);
+
+    m_collections.collpicclick(0);
+    ASSERT_TRUE(m_collections.openPlaylist(list));
+    EXPECT_TRUE(m_collections.chosen());
+    EXPECT_EQ(m_collections.rows(), (QStringList{u"Party (2)"_s, u"Party"_s}));
+}
+
 // The button states after each action, as one table.
 class ButtonStates;
 struct ButtonCase {
