@@ -10,14 +10,12 @@
 #include "web/webbrowser.h"
 
 #include <QApplication>
-#include <QCommandLineParser>
 #include <QDBusConnection>
 #include <QIcon>
 #include <QMessageBox>
 #include <QSocketNotifier>
 
 #include <csignal>
-#include <cstdio>
 #include <sys/socket.h>
 #include <unistd.h>
 
@@ -58,7 +56,7 @@ void closeOnTerminate(QWidget &window)
 
 int main(int argc, char *argv[])
 {
-    if (wantsNoWindow(argc, argv))
+    if (!CommandLine::windowWanted(argc, argv))
         return runWithoutWindow(argc, argv);
     WebBrowser::prepareApplication();
     QApplication app(argc, argv);
@@ -67,17 +65,11 @@ int main(int argc, char *argv[])
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/lumetra.png")));
     QGuiApplication::setDesktopFileName(QStringLiteral("lumetra"));
 
-    QCommandLineParser parser;
-    describeOptions(parser);
-    const QCommandLineOption appDir = appDirOption();
-    parser.process(app);
-    if (!parser.positionalArguments().isEmpty()) {
-        std::fprintf(stderr, "Unexpected argument: %s\n\n%s",
-                     qPrintable(parser.positionalArguments().first()), qPrintable(parser.helpText()));
-        return 2;
-    }
+    CommandLine command;
+    if (!command.parse(QApplication::arguments()))
+        return command.usageError();
 
-    const AppFolder folder(AppFolder::choose(parser.value(appDir)));
+    const AppFolder folder(AppFolder::choose(command.appDir()));
     QString error;
     if (!folder.prepare(QStringLiteral(":/files"), &error)) {
         QMessageBox::critical(nullptr, QStringLiteral("Lumetra"), error);
@@ -105,5 +97,7 @@ int main(int argc, char *argv[])
     closeOnTerminate(window);
     window.show();
     window.load();
+    if (!command.playlist().isEmpty())
+        window.collections().openPlaylist(command.playlist());
     return QApplication::exec();
 }

@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 
@@ -27,14 +28,117 @@ void signalChild(const QProcess &child, int signal)
 
 const QString kProgram = QStringLiteral(LUMETRA_BIN_DIR "/lumetra");
 
-TEST(Program, HelpPrintsUsage)
+// A run of the program to its end; `platform` "none" makes any attempt at a window fail at once.
+struct Finished {
+    int exitCode = -1;
+    QString out;
+    QString err;
+};
+Finished runProgram(const QString &program, const QStringList &args, const QString &platform = u"none"_s,
+                    const QProcessEnvironment &extra = {})
 {
     QProcess process;
-    process.start(kProgram, {u"--help"_s});
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(u"QT_QPA_PLATFORM"_s, platform);
+    env.insert(extra);
+    process.setProcessEnvironment(env);
+    process.start(program, args);
+    Finished run;
+    if (!process.waitForFinished(30000)) {
+        process.kill();
+        process.waitForFinished();
+        return run;
+    }
+    run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    run.out = QString::fromLocal8Bit(process.readAllStandardOutput());
+    run.err = QString::fromLocal8Bit(process.readAllStandardError());
+    return run;
+}
+
+// The help names the application folder this very program uses: beside it when it runs from its build
+// folder, the user's data folder once it is installed (its own files under ../share/lumetra).
+TEST(Program, HelpStatesWhichApplicationFolderItUses)
+{
+    const Finished built = runProgram(kProgram, {u"--help"_s});
+    EXPECT_EQ(built.exitCode, 0);
+    EXPECT_TRUE(built.out.contains(u"--app-dir <DIR>"_s)) << built.out.toStdString();
+    EXPECT_TRUE(built.out.contains(u"this program uses "_s + QFileInfo(kProgram).absolutePath() + u'\n'))
+        << built.out.toStdString();
+
+    QTemporaryDir prefix;
+    const QString installed = prefix.filePath(u"bin/lumetra"_s);
+    ASSERT_TRUE(QDir().mkpath(prefix.filePath(u"bin"_s)) &&
+                QDir().mkpath(prefix.filePath(u"share/lumetra/files"_s)));
+    ASSERT_TRUE(QFile::copy(kProgram, installed));
+    QProcessEnvironment home;
+    home.insert(u"XDG_DATA_HOME"_s, prefix.filePath(u"data"_s));
+    const Finished help = runProgram(installed, {u"-h"_s}, u"none"_s, home);
+    EXPECT_EQ(help.exitCode, 0);
+    EXPECT_TRUE(help.out.contains(u"this program uses "_s + prefix.filePath(u"data/Lumetra"_s) + u'\n'))
+        << help.out.toStdString();
+}
+
+// Arguments that do not fit end the program with the reason and the usage, before any window.
+TEST(Program, ArgumentsThatDoNotFitAreRefusedWithTheUsage)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(writeFile(dir.filePath(u"song.mp3"_s), {}));
+    const struct {
+        QStringList args;
+        QString platform; // offscreen: refused only once the window's application has taken its options
+        QString said;
+    } cases[] = {
+        {{u"--scan"_s}, u"none"_s, u"Missing value after '--scan'"_s},
+        {{u"--layout"_s}, u"none"_s, u"Missing value after '--layout'"_s},
+        {{u"--scan="_s + dir.path()}, u"none"_s, u"--scan needs --layout"_s},
+        {{u"--scan="_s + dir.path(), u"--layout=flat"_s, u"--bogus"_s},
+         u"none"_s,
+         u"Unknown option 'bogus'"_s},
+        {{u"--inventory"_s, dir.filePath(u"song.mp3"_s)}, u"none"_s, u"not an .m3u or .m3u8 playlist"_s},
+        {{dir.filePath(u"song.mp3"_s)}, u"offscreen"_s, u"not an .m3u or .m3u8 playlist"_s},
+        {{dir.filePath(u"gone.m3u8"_s)}, u"offscreen"_s, u"cannot be read"_s},
+        {{u"--bogus"_s}, u"offscreen"_s, u"Unknown option 'bogus'"_s},
+    };
+    for (const auto &c : cases) {
+        const Finished run =
+            runProgram(kProgram, QStringList{u"--app-dir"_s, dir.path()} + c.args, c.platform);
+        EXPECT_EQ(run.exitCode, 2) << c.args.join(u' ').toStdString() << ": " << run.err.toStdString();
+        EXPECT_TRUE(run.err.contains(c.said)) << run.err.toStdString();
+        EXPECT_TRUE(run.err.contains(u"Usage: "_s)) << run.err.toStdString();
+    }
+    EXPECT_FALSE(QFile::exists(dir.filePath(u"tracks.lum"_s)));
+}
+
+// A playlist opened with the program (as a file manager does) becomes a collection of the albums its tracks
+// belong to; a path relative to where the command was given is taken from there. Qt's own options still
+// reach the window.
+TEST(Program, APlaylistGivenAsTheArgumentBecomesACollection)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(
+        writeCatalogue(dir.path(), {{u"One"_s, false, {u"a.mp3"_s}}, {u"Two"_s, false, {u"b.mp3"_s}}}));
+    const QString lists = dir.filePath(u"lists"_s);
+    ASSERT_TRUE(writeFile(lists + u"/Party.m3u8"_s, "#EXTM3U\n../Music/album1/b.mp3\n" +
+                                                        dir.filePath(u"Music/album0/a.mp3"_s).toUtf8()));
+
+    QProcess process;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.remove(u"QT_QPA_PLATFORM"_s);
+    env.insert(u"QT_LOGGING_RULES"_s, u"lumetra.*.debug=true"_s);
+    process.setProcessEnvironment(env);
+    process.setWorkingDirectory(lists);
+    process.start(kProgram, {u"-platform"_s, u"offscreen"_s, u"-reverse"_s, u"--app-dir"_s, dir.path(),
+                             u"Party.m3u8"_s});
+    ASSERT_TRUE(process.waitForStarted(10000));
+    process.setReadChannel(QProcess::StandardError);
+    QByteArray log;
+    while (!log.contains("mode collections") && process.waitForReadyRead(20000))
+        log += process.readAllStandardError();
+    signalChild(process, SIGTERM);
     ASSERT_TRUE(process.waitForFinished(20000));
-    EXPECT_EQ(process.exitCode(), 0);
-    const QString out = QString::fromUtf8(process.readAllStandardOutput());
-    EXPECT_TRUE(out.contains(u"--app-dir <DIR>"_s)) << out.toStdString();
+    EXPECT_EQ(process.exitCode(), 0) << log.toStdString();
+    EXPECT_TRUE(log.contains("mode collections")) << log.toStdString();
+    EXPECT_EQ(readAll(dir.filePath(u"Party.ply"_s)), "Two\r\nOne\r\n");
 }
 
 // The program writes its own files into a new application folder, runs on the catalogue there, and on a
@@ -67,28 +171,33 @@ TEST(Program, StartsOnTheApplicationFolderAndStoresStateWhenAskedToEnd)
         EXPECT_TRUE(QFile::exists(dir.filePath(u"files/"_s + QString::fromLatin1(own)))) << own;
 }
 
+// Both forms of an option's value work, and none of this work opens a window (there is no display to open
+// one on).
 TEST(Program, ScriptsScanAndWriteTheInventoryWithoutAWindow)
 {
     QTemporaryDir dir;
-    auto run = [&dir](const QStringList &args, QByteArray *err = nullptr) {
-        QProcess process;
-        process.start(kProgram, QStringList{u"--app-dir"_s, dir.path()} + args);
-        process.waitForFinished(30000);
-        if (err)
-            *err = process.readAllStandardError();
-        return process.exitCode();
+    auto run = [&dir](const QStringList &args) {
+        return runProgram(kProgram, QStringList{u"--app-dir"_s, dir.path()} + args);
     };
-    QByteArray err;
-    EXPECT_EQ(run({u"--inventory"_s}, &err), 1);
-    EXPECT_TRUE(err.contains("holds no albums"));
-    EXPECT_EQ(run({u"--scan"_s, dir.filePath(u"nowhere"_s), u"--layout"_s, u"flat"_s}, &err), 1);
-    EXPECT_TRUE(err.contains("cannot be read"));
-    EXPECT_EQ(run({u"--scan"_s, dir.path()}), 2);
+    Finished done = run({u"--inventory"_s});
+    EXPECT_EQ(done.exitCode, 1);
+    EXPECT_TRUE(done.err.contains(u"holds no albums"_s));
+    done = run({u"--scan"_s, dir.filePath(u"nowhere"_s), u"--layout"_s, u"flat"_s});
+    EXPECT_EQ(done.exitCode, 1);
+    EXPECT_TRUE(done.err.contains(u"cannot be read"_s));
 
     writeFile(dir.filePath(u"Music/One/a.mp3"_s), {});
     writeFile(dir.filePath(u"Music/Two/b.ogg"_s), {});
-    EXPECT_EQ(run({u"--scan"_s, u"(Lumetra default)"_s, u"--layout"_s, u"flat"_s}), 0);
-    EXPECT_EQ(run({u"--inventory"_s}), 0);
+    done = run({u"--scan=(Lumetra default)"_s, u"--layout=flat"_s});
+    EXPECT_EQ(done.exitCode, 0) << done.err.toStdString();
+    EXPECT_TRUE(done.out.contains(u"Music folders found: 2"_s)) << done.out.toStdString();
+    EXPECT_EQ(querySql(dir.filePath(u"tracks.lum"_s), u"SELECT Album FROM songs ORDER BY ID"_s),
+              (QStringList{u"One"_s, u"Two"_s}));
+    done = run({u"--scan"_s, dir.filePath(u"Music"_s), u"--layout"_s, u"nested"_s});
+    EXPECT_EQ(done.exitCode, 0) << done.err.toStdString();
+    EXPECT_EQ(querySql(dir.filePath(u"tracks.lum"_s), u"SELECT Album FROM songs ORDER BY ID"_s),
+              (QStringList{u"Music, One"_s, u"Music, Two"_s}));
+    EXPECT_EQ(run({u"--inventory"_s}).exitCode, 0);
     EXPECT_EQ(readAll(dir.filePath(u"albums.htm"_s)).count("\r\n"), 6 + 2 * 7 + 1);
 }
 
