@@ -157,6 +157,10 @@ while IFS=$'\t' read -r t p; do
     paths+=("$p")
 done < <(sqlite3 -separator $'\t' "$app/tracks.lum" 'select Album, Path from songs order by Album collate nocase')
 [ ${#titles[@]} -eq 30 ] || fail "the demo library has ${#titles[@]} albums, not 30"
+# A scan of the demo's own Music folder, without a window (there is no display yet), finds every album.
+QT_QPA_PLATFORM=none "$bin/lumetra" --app-dir "$work/rescan" --scan="$app/Music" --layout=nested \
+    >"$work/rescan.log" 2>&1 || fail "the rescan failed: $(cat "$work/rescan.log")"
+grep -q 'Music folders found: 30$' "$work/rescan.log" || fail "the rescan: $(cat "$work/rescan.log")"
 first_track() {
     find "$1" -maxdepth 1 -type f \( -iname '*.mp3' -o -iname '*.ogg' -o -iname '*.wav' \) -printf '%f\n' |
         LC_ALL=C sort -f | head -n 1

@@ -40,39 +40,42 @@ namespace {
 struct AlbumSeed {
     const char *title;
     const char *artist;
-    const char *formats; // one letter per track, repeated: w, o, m
-    const char *cover;   // file name, "" for none, "bmp" for BMP data named cover.jpg
+    // One letter per track, repeated: w (.wav), o (.ogg), m (.mp3). Every album has an .ogg or .mp3, the
+    // files a scan counts (a .wav plays but does not make a folder an album), so rescanning Music finds them
+    // all.
+    const char *formats;
+    const char *cover; // file name, "" for none, "bmp" for BMP data named cover.jpg
 };
 
 // All invented. First letters leave Q, U, X and Z empty; digits and quote characters test the letter bar.
 constexpr AlbumSeed kAlbums[] = {
     {"Amber Harbour Lights", "Velmora Quist", "o", "folder.jpg"},
     {"Blue Kites Over Marrow Bay", "The Paper Satellites", "m", "cover.jpg"},
-    {"Clockwork Orchards", "Orrin Hatchwell", "w", "folder.jpg"},
+    {"Clockwork Orchards", "Orrin Hatchwell", "wo", "folder.jpg"},
     {"Driftwood Arithmetic", "Cobalt Tea Ensemble", "o", "cover.jpg"},
     {"Echoes in the Tin Garden", "Velmora Quist", "wom", "folder.jpg"},
     {"Foxglove Telegraph", "The Juniper Oddments", "m", ""},
-    {"Glasshouse Weather", "Isadel Vantroop", "w", "folder.jpg"},
+    {"Glasshouse Weather", "Isadel Vantroop", "mw", "folder.jpg"},
     {"Hollow Pines at Noon", "Orrin Hatchwell", "m", "front.jpg"},
-    {"Indigo Cartography", "The Brass Lanternfish", "w", "cover.jpg"},
+    {"Indigo Cartography", "The Brass Lanternfish", "wo", "cover.jpg"},
     {"Jasmine Switchboard", "The Juniper Oddments", "m", "folder.jpg"},
     {"Keeper's Lantern Waltzes", "Halden & Pike", "m", "cover.jpg"},
-    {"Lullabies for Lighthouses", "Isadel Vantroop", "w", "folder.jpg"},
+    {"Lullabies for Lighthouses", "Isadel Vantroop", "mw", "folder.jpg"},
     {"Moss on the Metronome", "Cobalt Tea Ensemble", "om", "bmp"},
     {"Nightjar Postcards", "The Paper Satellites", "o", "folder.jpg"},
-    {"Orbiting the Laundromat", "The Juniper Oddments", "w", "cover.jpg"},
+    {"Orbiting the Laundromat", "The Juniper Oddments", "wo", "cover.jpg"},
     {"Paper Boats, Iron Rivers", "Halden & Pike", "o", ""},
     {"Rust & Rosemary", "Velmora Quist", "m", "folder.jpg"},
     {"Saltwater Algebra", "The Brass Lanternfish", "o", "cover.jpg"},
-    {"Tangerine Semaphore", "Orrin Hatchwell", "w", "folder.jpg"},
+    {"Tangerine Semaphore", "Orrin Hatchwell", "mw", "folder.jpg"},
     {"Velvet Static Mornings", "Isadel Vantroop", "m", "cover.jpg"},
-    {"Windmills of Quiet Copper", "Cobalt Tea Ensemble", "w", "folder.jpg"},
-    {"Yarrow and the Slow Comet", "The Paper Satellites", "w", "artwork.jpeg"},
-    {"Gravel Hymns", "Halden & Pike", "w", "folder.jpg"},
+    {"Windmills of Quiet Copper", "Cobalt Tea Ensemble", "wo", "folder.jpg"},
+    {"Yarrow and the Slow Comet", "The Paper Satellites", "mw", "artwork.jpeg"},
+    {"Gravel Hymns", "Halden & Pike", "wo", "folder.jpg"},
     {"Saffron Tramlines", "The Juniper Oddments", "mw", "cover.jpg"},
     {"Marigold Relay", "The Brass Lanternfish", "m", "folder.jpg"},
     {"1999 Nights on the Causeway", "Orrin Hatchwell", "o", "cover.jpg"},
-    {"4 Seasons of Tin Rain", "Isadel Vantroop", "w", ""},
+    {"4 Seasons of Tin Rain", "Isadel Vantroop", "mw", ""},
     {"'Tween Lamplight and Dawn", "Velmora Quist", "o", "folder.jpg"},
     {"\"Nearly\" Midnight Radio", "The Paper Satellites", "m", "cover.jpg"},
     {"Bramble Cathedral", "Cobalt Tea Ensemble", "ow", "folder.jpg"},

@@ -157,7 +157,8 @@ int main(int argc, char **argv)
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral(
         "Writes a demo application folder for Lumetra Jukebox: about 30 invented albums with short\n"
-        "generated tracks (WAV, OGG, MP3) and drawn covers under DIR/Music, the catalogue DIR/tracks.lum\n"
+        "generated tracks (OGG, MP3 and some WAV) and drawn covers under DIR/Music, the catalogue "
+        "DIR/tracks.lum\n"
         "and the settings DIR/jb.ini. The result is the same on every run."));
     parser.addHelpOption();
     const QCommandLineOption force(QStringLiteral("force"),
