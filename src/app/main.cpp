@@ -63,7 +63,7 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("Lumetra"));
     QApplication::setApplicationVersion(QStringLiteral(PROJECT_VERSION_STRING));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/lumetra.png")));
-    QGuiApplication::setDesktopFileName(QStringLiteral("lumetra"));
+    QGuiApplication::setDesktopFileName(QStringLiteral(LUMETRA_APP_ID));
 
     CommandLine command;
     if (!command.parse(QApplication::arguments()))

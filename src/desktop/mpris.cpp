@@ -5,6 +5,7 @@
 
 #include <QCoreApplication>
 #include <QDBusMessage>
+#include <QGuiApplication>
 #include <QUrl>
 
 #include <algorithm>
@@ -116,6 +117,11 @@ MprisRoot::MprisRoot(Mpris *mpris)
     : QDBusAbstractAdaptor(mpris)
     , m_mpris(mpris)
 {
+}
+
+QString MprisRoot::desktopEntry() const
+{
+    return QGuiApplication::desktopFileName();
 }
 
 void MprisRoot::Raise()

@@ -69,7 +69,7 @@ public:
     bool canRaise() const { return true; }
     bool hasTrackList() const { return false; }
     QString identity() const { return QStringLiteral("Lumetra Jukebox"); }
-    QString desktopEntry() const { return QStringLiteral("lumetra"); }
+    QString desktopEntry() const; // the desktop entry main named, without ".desktop"
     QStringList supported() const { return {}; }
 
 public Q_SLOTS:
