@@ -40,6 +40,8 @@ MainMenus::MainMenus(QWidget *window)
     command(m_options, QStringLiteral("mnuopt"), QStringLiteral("Settings"), &MainMenus::settings);
     command(m_options, QStringLiteral("mnulab"), QStringLiteral("List Albums in Browser"),
             &MainMenus::listAlbumsInBrowser);
+    command(m_options, QStringLiteral("mnuimport"), tr("Import Playlist as Collection..."),
+            &MainMenus::importPlaylist);
 
     command(m_cover, QStringLiteral("mnuplsh"), QStringLiteral("Play this album shuffled"),
             &MainMenus::playShuffled);

@@ -34,6 +34,7 @@ Q_SIGNALS:
     void addNewAlbum();
     void settings();
     void listAlbumsInBrowser();
+    void importPlaylist();
     // The cover menu, for the slot last pointed at or right-clicked
     void playShuffled();
     void listSongs();

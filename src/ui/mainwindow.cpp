@@ -23,6 +23,7 @@
 
 #include <QCloseEvent>
 #include <QCursor>
+#include <QDir>
 #include <QGuiApplication>
 #include <QLoggingCategory>
 #include <QMenu>
@@ -180,6 +181,11 @@ void MainWindow::connectMenus()
     connect(menus, &MainMenus::addNewAlbum, this, &MainWindow::openNewAlbum);
     connect(menus, &MainMenus::settings, this, &MainWindow::openSettings);
     connect(menus, &MainMenus::listAlbumsInBrowser, this, &MainWindow::listAlbumsInBrowser);
+    connect(menus, &MainMenus::importPlaylist, this, [this] {
+        if (const auto file =
+                m_dialogs.openFile(tr("Playlists (*.m3u;*.m3u8)|*.m3u;*.m3u8|"), QDir::homePath()))
+            m_collections.openPlaylist(*file);
+    });
 
     connect(menus, &MainMenus::playShuffled, this, [this] { m_playback.mnuplsh(); });
     connect(menus, &MainMenus::listSongs, m_windows, &ChildWindows::listSongs);

@@ -317,6 +317,27 @@ TEST_F(MainWindowTest, CollectionsModeListsFilesAndBuildsANewCollectionFromCover
     EXPECT_EQ(panel->rowLabel(1)->text(), u"Road trip"_s);
 }
 
+TEST_F(MainWindowTest, APlaylistChosenFromTheOptionsMenuBecomesACollectionOnScreen)
+{
+    ASSERT_TRUE(
+        writeCatalogue(m_dir.path(), {{u"Alpha"_s, false, {u"a.mp3"_s}}, {u"Beta"_s, false, {u"b.ogg"_s}}}));
+    const QString list = m_dir.filePath(u"Party.m3u8"_s);
+    ASSERT_TRUE(writeFile(list, "#EXTM3U\nMusic/album1/b.ogg\n"));
+    MainWindow &window = start();
+    window.show();
+    QAction *import = window.menu(u"mnuoptions"_s)->findChild<QAction *>(u"mnuimport"_s);
+    ASSERT_NE(import, nullptr);
+    import->trigger(); // cancelled
+    EXPECT_FALSE(window.playback().collMode());
+    m_dialogs.files = {list};
+    import->trigger();
+    EXPECT_EQ(m_dialogs.asked.last(), u"file Playlists (*.m3u;*.m3u8)|*.m3u;*.m3u8| "_s + QDir::homePath());
+    EXPECT_EQ(readAll(m_app.file(u"Party.ply"_s)), "Beta\r\n");
+    ASSERT_NE(window.collectionsPanel()->rowLabel(0), nullptr);
+    EXPECT_EQ(window.collectionsPanel()->rowLabel(0)->text(), u"Party"_s);
+    EXPECT_TRUE(window.collectionsPanel()->frame()->isVisible());
+}
+
 TEST_F(MainWindowTest, AlbumsGrowByDropsAndByTheAddTracksWindowForTheAlbumItOpenedOn)
 {
     ASSERT_TRUE(writeCatalogue(m_dir.path(), numbered(3)));
