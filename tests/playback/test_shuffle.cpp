@@ -212,8 +212,8 @@ TEST(ShuffleDistribution, PicksOverSevenAlbumsAreUniform)
     FakePlayer player;
     FakePrompter prompter;
     const auto random = RandomSource::clockSeeded();
-    Playback playback(library.m_songs, library.m_wall, library.m_albums, library.m_app, player, prompter, *random,
-                      view);
+    Playback playback(library.m_songs, library.m_wall, library.m_albums, library.m_app, player, prompter,
+                      *random, view);
 
     constexpr int kPicks = 20000;
     std::array<int, 7> counts{};

@@ -94,7 +94,8 @@ class WallLetters : public ::testing::Test, public TestLibrary
 
 TEST_F(WallLetters, JumpToFirstTitleOfTheLetterOrRememberNone)
 {
-    ASSERT_TRUE(load({{u"brook"_s}, {u"Bravo"_s}, {u"alpha"_s}, {u"1999"_s}, {u"'Round Midnight"_s}, {u"Zulu"_s}}));
+    ASSERT_TRUE(
+        load({{u"brook"_s}, {u"Bravo"_s}, {u"alpha"_s}, {u"1999"_s}, {u"'Round Midnight"_s}, {u"Zulu"_s}}));
     m_wall.setSlotCount(2);
     m_wall.display();
 
@@ -125,7 +126,8 @@ TEST_F(WallLetters, EmptyCatalogueFillsNothing)
 
 TEST_F(WallLetters, AlbumListKeepsDuplicatesDropsEmptyTitlesAndSortsIgnoringCase)
 {
-    ASSERT_TRUE(load({{u"brook"_s}, {u"Beta"_s}, {QString()}, {u"alpha"_s}, {u"Bravo"_s}, {u"Beta"_s}, {u"Zed"_s}}));
+    ASSERT_TRUE(
+        load({{u"brook"_s}, {u"Beta"_s}, {QString()}, {u"alpha"_s}, {u"Bravo"_s}, {u"Beta"_s}, {u"Zed"_s}}));
     EXPECT_EQ(m_albums.titles(),
               (QStringList{u"alpha"_s, u"Beta"_s, u"Beta"_s, u"Bravo"_s, u"brook"_s, u"Zed"_s}));
 }
