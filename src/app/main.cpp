@@ -87,7 +87,7 @@ int main(int argc, char *argv[])
     // Media keys and the desktop's player controls; without a session bus the jukebox simply goes without.
     Mpris mpris(QDBusConnection::sessionBus(), window.playback(), player,
                 {[&window] {
-                     window.showNormal();
+                     window.setWindowState(window.windowState() & ~Qt::WindowMinimized);
                      window.raise();
                      window.activateWindow();
                  },
@@ -95,7 +95,7 @@ int main(int argc, char *argv[])
     mpris.publish();
     QObject::connect(&window, &MainWindow::closed, &app, &QApplication::quit, Qt::QueuedConnection);
     closeOnTerminate(window);
-    window.show();
+    window.showFullScreen();
     window.load();
     if (!command.playlist().isEmpty())
         window.collections().openPlaylist(command.playlist());

@@ -1,9 +1,9 @@
 #include "collectionspanel.h"
 
 #include "core/appfolder.h"
-#include "core/coverloader.h"
 #include "playback/collections.h"
 #include "pointerwidgets.h"
+#include "widgethelpers.h"
 
 #include <QMenu>
 #include <QPushButton>
@@ -180,9 +180,9 @@ void CollectionsPanel::render()
     m_status->setText(m_collections.status());
     if (m_collections.coverPicture() != m_coverShown) {
         // A cover that cannot be read leaves the one before it.
-        const QImage picture = loadCover(m_collections.coverPicture(), m_cover->size());
+        const QPixmap picture = coverPixmap(m_collections.coverPicture(), m_cover);
         if (!picture.isNull())
-            m_cover->setPixmap(QPixmap::fromImage(picture));
+            m_cover->setPixmap(picture);
         m_coverShown = m_collections.coverPicture();
     }
 

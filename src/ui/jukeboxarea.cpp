@@ -1,6 +1,5 @@
 #include "jukeboxarea.h"
 
-#include "core/coverloader.h"
 #include "listbox.h"
 #include "pointerwidgets.h"
 #include "wall/twips.h"
@@ -55,9 +54,9 @@ void JukeboxArea::setQueueLines(const QStringList &lines, int selected)
 
 void JukeboxArea::showQueuePicture(const QString &path)
 {
-    const QImage picture = loadCover(path, m_queueCover->size());
+    const QPixmap picture = coverPixmap(path, m_queueCover);
     if (!picture.isNull())
-        m_queueCover->setPixmap(QPixmap::fromImage(picture));
+        m_queueCover->setPixmap(picture);
 }
 
 } // namespace lumetra

@@ -30,18 +30,40 @@ MainMenus::MainMenus(QWidget *window)
         connect(action, &QAction::triggered, this, signal);
         return action;
     };
-    command(m_mode, QStringLiteral("mnunormal"), QStringLiteral("Normal Play"), &MainMenus::normalPlay);
-    command(m_mode, QStringLiteral("mnurandom"), QStringLiteral("Shuffle All"), &MainMenus::shuffleAll);
-    command(m_mode, QStringLiteral("mnuplaylist"), QStringLiteral("Jukebox"), &MainMenus::jukebox);
-    command(m_mode, QStringLiteral("mnucoll"), QStringLiteral("Collections"), &MainMenus::collections);
+    m_normalPlay =
+        command(m_mode, QStringLiteral("mnunormal"), QStringLiteral("Normal Play"), &MainMenus::normalPlay);
+    m_shuffleAll =
+        command(m_mode, QStringLiteral("mnurandom"), QStringLiteral("Shuffle All"), &MainMenus::shuffleAll);
+    m_jukebox =
+        command(m_mode, QStringLiteral("mnuplaylist"), QStringLiteral("Jukebox"), &MainMenus::jukebox);
+    m_collections =
+        command(m_mode, QStringLiteral("mnucoll"), QStringLiteral("Collections"), &MainMenus::collections);
+    for (QAction *mode : {m_normalPlay, m_shuffleAll, m_jukebox, m_collections})
+        mode->setCheckable(true);
+    connect(m_mode, &QMenu::aboutToShow, this, &MainMenus::modeMenuAboutToShow);
 
-    command(m_options, QStringLiteral("mnufind"), QStringLiteral("Search"), &MainMenus::search);
+    // A shortcut belongs to the window too, so that it works while its menu is closed.
+    auto shortcut = [window](QAction *action, const QKeySequence &keys) {
+        action->setShortcut(keys);
+        action->setShortcutContext(Qt::WindowShortcut);
+        window->addAction(action);
+    };
+    shortcut(command(m_options, QStringLiteral("mnufind"), QStringLiteral("Search"), &MainMenus::search),
+             QKeySequence(Qt::CTRL | Qt::Key_F));
     command(m_options, QStringLiteral("mnuorg"), QStringLiteral("Add New Album"), &MainMenus::addNewAlbum);
     command(m_options, QStringLiteral("mnuopt"), QStringLiteral("Settings"), &MainMenus::settings);
     command(m_options, QStringLiteral("mnulab"), QStringLiteral("List Albums in Browser"),
             &MainMenus::listAlbumsInBrowser);
     command(m_options, QStringLiteral("mnuimport"), tr("Import Playlist as Collection..."),
             &MainMenus::importPlaylist);
+    m_fullScreen =
+        command(m_options, QStringLiteral("mnufullscreen"), tr("Full Screen"), &MainMenus::fullScreen);
+    m_fullScreen->setCheckable(true);
+    shortcut(m_fullScreen, QKeySequence(Qt::Key_F11));
+    auto *help = new QAction(tr("Help"), this);
+    help->setObjectName(QStringLiteral("mnuhelp"));
+    connect(help, &QAction::triggered, this, &MainMenus::help);
+    shortcut(help, QKeySequence(Qt::Key_F1));
 
     command(m_cover, QStringLiteral("mnuplsh"), QStringLiteral("Play this album shuffled"),
             &MainMenus::playShuffled);
@@ -64,6 +86,19 @@ MainMenus::MainMenus(QWidget *window)
 
     command(m_collEdit, QStringLiteral("mnurtr"), QStringLiteral("Remove This Album"),
             &MainMenus::removeThisAlbum);
+}
+
+void MainMenus::setMode(Mode mode)
+{
+    m_normalPlay->setChecked(mode == Mode::NormalPlay);
+    m_shuffleAll->setChecked(mode == Mode::ShuffleAll);
+    m_jukebox->setChecked(mode == Mode::Jukebox);
+    m_collections->setChecked(mode == Mode::Collections);
+}
+
+void MainMenus::setFullScreen(bool on)
+{
+    m_fullScreen->setChecked(on);
 }
 
 void MainMenus::popupMode(const QPoint &globalPos)

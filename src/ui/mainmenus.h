@@ -2,6 +2,7 @@
 
 #include <QObject>
 
+class QAction;
 class QMenu;
 class QPoint;
 class QWidget;
@@ -9,13 +10,19 @@ class QWidget;
 namespace lumetra {
 
 // The main window's pop-up menus: Mode (mnuMode), Options (mnuoptions), the cover menu (mnurt), the queue
-// menu (men1) and the collection editor's menu (mnucolledit). Each command is reported by its own signal.
+// menu (men1) and the collection editor's menu (mnucolledit), and the window's keyboard shortcuts. Each
+// command is reported by its own signal.
 class MainMenus : public QObject
 {
     Q_OBJECT
 public:
-    // The menus are children of `window`, so they close with it.
+    // The menus are children of `window`, so they close with it; the shortcuts work anywhere in it.
     explicit MainMenus(QWidget *window);
+
+    enum class Mode { None, NormalPlay, ShuffleAll, Jukebox, Collections };
+    // The Mode menu's check mark; None marks nothing (one album shuffled has no item).
+    void setMode(Mode mode);
+    void setFullScreen(bool on);
 
     void popupMode(const QPoint &globalPos);
     void popupOptions(const QPoint &globalPos);
@@ -35,6 +42,12 @@ Q_SIGNALS:
     void settings();
     void listAlbumsInBrowser();
     void importPlaylist();
+    // F11 and Options > Full Screen
+    void fullScreen();
+    // F1
+    void help();
+    // The Mode menu is about to show: a chance to set its check mark.
+    void modeMenuAboutToShow();
     // The cover menu, for the slot last pointed at or right-clicked
     void playShuffled();
     void listSongs();
@@ -51,6 +64,11 @@ Q_SIGNALS:
     void removeThisAlbum();
 
 private:
+    QAction *m_normalPlay;
+    QAction *m_shuffleAll;
+    QAction *m_jukebox;
+    QAction *m_collections;
+    QAction *m_fullScreen;
     QMenu *m_mode;
     QMenu *m_options;
     QMenu *m_cover;

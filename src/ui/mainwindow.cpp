@@ -4,13 +4,11 @@
 #include "childwindows.h"
 #include "collectionspanel.h"
 #include "copyprogress.h"
-#include "core/coverloader.h"
 #include "core/dialogs.h"
 #include "core/prompter.h"
 #include "core/vbcolor.h"
 #include "coverslot.h"
 #include "jukeboxarea.h"
-#include "letterbar.h"
 #include "mainmenus.h"
 #include "picturebutton.h"
 #include "playback/mediaplayer.h"
@@ -20,6 +18,7 @@
 #include "wall/twips.h"
 #include "wallview.h"
 #include "widgethelpers.h"
+#include "windowsizer.h"
 
 #include <QCloseEvent>
 #include <QCursor>
@@ -47,6 +46,8 @@ constexpr int kTrackListHeightMargin = 5500;
 constexpr int kJukeboxWallShortening = 2600;
 constexpr int kQueueGap = 100;
 constexpr int kQueueCoverWidth = 2220;
+// The smallest window in which the strip's buttons, the panels and the collections list all fit.
+constexpr QSize kMinimumWindow(13200, 10200);
 
 const QString kEmptyCatalogueMessage = QStringLiteral(
     "Lumetra doesn't yet contain any albums - click on Options > Add New Album to start building your "
@@ -77,21 +78,24 @@ MainWindow::MainWindow(const AppFolder &app, Seams seams, QRect screen, QWidget 
     setWindowTitle(QStringLiteral("Lumetra Jukebox"));
     setAccessibleName(QStringLiteral("Lumetra Jukebox"));
     QScreen *display = QGuiApplication::primaryScreen();
-    m_screen = screen.isEmpty() && display ? display->availableGeometry() : screen;
     if (display)
         m_dpi = display->logicalDotsPerInchX();
-    setGeometry(m_screen);
-
-    const int screenW = pixelsToTwips(m_screen.width(), m_dpi);
-    const int screenH = pixelsToTwips(m_screen.height(), m_dpi);
-    m_wallTwips = QSize(screenW - kWallWidthMargin, screenH - kWallHeightMargin);
+    // The first layout is made for the size the window will have full screen, so showing it costs no
+    // second one.
+    setGeometry(screen.isEmpty() && display ? display->geometry() : screen);
+    setMinimumSize(twipsToPixels(kMinimumWindow.width(), m_dpi),
+                   twipsToPixels(kMinimumWindow.height(), m_dpi));
+    m_sizer = new WindowSizer(this);
+    // The panels follow a new size at once; the wall's slots wait until the size has settled.
+    connect(m_sizer, &WindowSizer::resized, this, &MainWindow::placeWall);
+    connect(m_sizer, &WindowSizer::settled, this, &MainWindow::relayout);
 
     m_windows =
         new ChildWindows({m_app, m_catalogue, m_songs, m_albums, m_wall, m_playback, m_albumCommands,
                           m_settings, seams.prompter, seams.dialogs, seams.shell, std::move(seams.browser),
                           [this](const QString &title) { return jumpToAlbum(title); }},
                          this);
-    m_wallView = new WallView(m_dpi, this);
+    m_wallView = new WallView(m_wall, m_albums, m_app.noCoverPicture(), m_dpi, this);
     m_strip = new ButtonStrip(m_app, m_dpi, this);
     m_rightPanel = new RightPanel(m_player, m_dpi, this);
     m_jukeboxArea = new JukeboxArea(m_dpi, this);
@@ -104,6 +108,8 @@ MainWindow::MainWindow(const AppFolder &app, Seams seams, QRect screen, QWidget 
     connectMenus();
     connectPlayback();
     m_rightPanel->showNowPlayingPicture(m_app.defaultPicture());
+    showMode();
+    m_wallView->setFocus();
 }
 
 MainWindow::~MainWindow() = default;
@@ -144,10 +150,21 @@ void MainWindow::connectWall()
         CopyProgress progress(this);
         m_albumCommands.dropOnCover(k, paths, progress.callback());
     });
-    connect(m_wallView, &WallView::letterClicked, this, &MainWindow::jumpToLetter);
+    connect(m_wallView, &WallView::coverMenuWanted, this, [this](int k, const QPoint &pos) {
+        m_coverMenuAt = pos;
+        m_playback.coverPressed(k, false);
+        m_coverMenuAt.reset();
+    });
+    connect(m_wallView, &WallView::playPauseWanted, m_rightPanel, &RightPanel::togglePlay);
+    connect(m_wallView, &WallView::pageShown, this, [this] {
+        setWindowTitle(m_wall.windowTitle());
+        const auto &page = m_wall.page();
+        qCDebug(lcMainWindow).noquote()
+            << "page starts with" << (page.empty() ? QString() : page.front().title);
+    });
 
-    connect(m_strip, &ButtonStrip::nextPage, this, &MainWindow::nextPage);
-    connect(m_strip, &ButtonStrip::previousPage, this, &MainWindow::previousPage);
+    connect(m_strip, &ButtonStrip::nextPage, m_wallView, &WallView::nextPage);
+    connect(m_strip, &ButtonStrip::previousPage, m_wallView, &WallView::previousPage);
     connect(m_strip, &ButtonStrip::modeMenuWanted, m_menus, &MainMenus::popupMode);
     connect(m_strip, &ButtonStrip::optionsMenuWanted, m_menus, &MainMenus::popupOptions);
     connect(m_strip, &ButtonStrip::helpWanted, this, &MainWindow::openHelp);
@@ -162,7 +179,7 @@ void MainWindow::connectWall()
             [this](int k, const QString &id, const QString &cover) {
                 // The slot may show another album by now; then the next fill of the wall shows the new cover.
                 if (k < slotCount() && slot(k)->id() == id)
-                    m_wallView->showCover(k, loadCover(cover, m_wallView->coverSize()));
+                    m_wallView->showCoverFile(k, cover);
             });
 }
 
@@ -176,6 +193,10 @@ void MainWindow::connectMenus()
         m_playback.jukeboxmode();
     });
     connect(menus, &MainMenus::collections, this, [this] { m_collections.mnucoll(); });
+    connect(menus, &MainMenus::modeMenuAboutToShow, this, &MainWindow::showMode);
+    connect(menus, &MainMenus::fullScreen, m_sizer, &WindowSizer::toggleFullScreen);
+    connect(m_sizer, &WindowSizer::fullScreenChanged, menus, &MainMenus::setFullScreen);
+    connect(menus, &MainMenus::help, this, &MainWindow::openHelp);
 
     connect(menus, &MainMenus::search, this, &MainWindow::openSearch);
     connect(menus, &MainMenus::addNewAlbum, this, &MainWindow::openNewAlbum);
@@ -188,6 +209,10 @@ void MainWindow::connectMenus()
     });
 
     connect(menus, &MainMenus::playShuffled, this, [this] { m_playback.mnuplsh(); });
+    // After the command above, which has changed the mode.
+    for (auto command : {&MainMenus::normalPlay, &MainMenus::shuffleAll, &MainMenus::jukebox,
+                         &MainMenus::collections, &MainMenus::playShuffled})
+        connect(menus, command, this, &MainWindow::showMode);
     connect(menus, &MainMenus::listSongs, m_windows, &ChildWindows::listSongs);
     connect(menus, &MainMenus::getCoverArt, m_windows, &ChildWindows::openCoverArt);
     connect(menus, &MainMenus::explore, m_windows, &ChildWindows::exploreAlbum);
@@ -204,12 +229,15 @@ void MainWindow::connectMenus()
 
 void MainWindow::placeWall()
 {
-    // The strip and the panels stay where the full-height wall puts them; Jukebox only shortens the wall.
-    const int wallW = m_wallTwips.width();
-    const int fullH = m_wallTwips.height() + m_wallShortening;
-    const int wallH = m_wallTwips.height();
-    const int screenW = pixelsToTwips(m_screen.width(), m_dpi);
-    const int screenH = pixelsToTwips(m_screen.height(), m_dpi);
+    // The design's lengths that name the screen's size take the window's. The strip and the panels stay
+    // where the full-height wall puts them; Jukebox only shortens the wall.
+    m_sizer->setPlacedSize(size());
+    const int windowW = pixelsToTwips(width(), m_dpi);
+    const int windowH = pixelsToTwips(height(), m_dpi);
+    const int wallW = windowW - kWallWidthMargin;
+    const int fullH = windowH - kWallHeightMargin;
+    const int wallH = fullH - m_wallShortening;
+    m_wallTwips = QSize(wallW, wallH);
 
     m_wallView->setSizeTwips(m_wallTwips);
     const QRect queue(0, wallH + kQueueGap, wallW - kQueueCoverWidth, kJukeboxWallShortening - 2 * kQueueGap);
@@ -218,8 +246,8 @@ void MainWindow::placeWall()
     m_strip->place(QRect(0, fullH + kStripGap, wallW, kStripHeight));
     const int panelLeft = wallW + kRightPanelGap;
     m_rightPanel->place(
-        QRect(panelLeft, 0, screenW - panelLeft - kRightPanelMargin, screenH - kRightPanelHeightMargin),
-        screenH - kTrackListHeightMargin);
+        QRect(panelLeft, 0, windowW - panelLeft - kRightPanelMargin, windowH - kRightPanelHeightMargin),
+        windowH - kTrackListHeightMargin);
 }
 
 void MainWindow::applyLook()
@@ -303,16 +331,8 @@ void MainWindow::thumb()
 void MainWindow::display()
 {
     m_wall.display();
-    showPage();
+    m_wallView->showPage();
     m_playback.resumeStartMode();
-}
-
-void MainWindow::showPage()
-{
-    const auto &page = m_wall.page();
-    m_wallView->showPage(page, m_app.noCoverPicture());
-    setWindowTitle(m_wall.windowTitle());
-    qCDebug(lcMainWindow).noquote() << "page starts with" << (page.empty() ? QString() : page.front().title);
 }
 
 void MainWindow::unloader()
@@ -336,10 +356,21 @@ bool MainWindow::jumpToAlbum(const QString &title)
     return true;
 }
 
+bool MainWindow::nextPage()
+{
+    return m_wallView->nextPage();
+}
+
+void MainWindow::previousPage()
+{
+    m_wallView->previousPage();
+}
+
 void MainWindow::restoreWindow()
 {
+    // Back as it was before it was minimised: full screen stays full screen.
     if (isMinimized())
-        showNormal();
+        setWindowState(windowState() & ~Qt::WindowMinimized);
     raise();
 }
 
@@ -359,24 +390,31 @@ void MainWindow::rebuildWall()
     }
 }
 
-void MainWindow::nextPage()
+void MainWindow::relayout()
 {
-    if (m_wall.nextPage())
-        showPage();
+    if (slotCount() > 0) {
+        unloader();
+    } else {
+        applyLook();
+    }
+    qCDebug(lcMainWindow).noquote()
+        << QStringLiteral("wall laid out for %1x%2: %3 slots").arg(width()).arg(height()).arg(slotCount());
 }
 
-void MainWindow::previousPage()
+void MainWindow::showMode()
 {
-    m_wall.previousPage();
-    showPage();
-}
-
-void MainWindow::jumpToLetter(int j)
-{
-    if (m_wall.jumpToLetter(letterBar()->caption(j)))
-        showPage();
-    else
-        m_wallView->setLetterNotFound(j);
+    using Mode = MainMenus::Mode;
+    // The end of a track tests the flags in this order, so the first one set is the mode that plays.
+    Mode mode = Mode::NormalPlay;
+    if (m_playback.shuffleMode())
+        mode = Mode::ShuffleAll;
+    else if (m_playback.jukeMode())
+        mode = Mode::Jukebox;
+    else if (m_playback.collMode())
+        mode = Mode::Collections;
+    else if (m_playback.albumShuffle())
+        mode = Mode::None;
+    m_menus->setMode(mode);
 }
 
 PictureButton *MainWindow::button(const QString &objectName) const
@@ -468,12 +506,11 @@ Playback::Key MainWindow::keyOf(int key, Qt::KeyboardModifiers modifiers)
 
 void MainWindow::setJukeboxArea(bool shown)
 {
-    const int shortening = shown ? kJukeboxWallShortening : 0;
-    m_wallTwips.rheight() += m_wallShortening - shortening;
-    m_wallShortening = shortening;
+    m_wallShortening = shown ? kJukeboxWallShortening : 0;
     placeWall();
     applyLook();
     m_jukeboxArea->setVisible(shown);
+    showMode();
 }
 
 void MainWindow::setSlotsEnabled(bool enabled)
@@ -484,6 +521,7 @@ void MainWindow::setSlotsEnabled(bool enabled)
 void MainWindow::setStatus(const QString &text)
 {
     setWindowTitle(text);
+    showMode();
 }
 
 void MainWindow::showNowPlayingPicture(const QString &path)
@@ -508,7 +546,7 @@ void MainWindow::queueChanged()
 
 void MainWindow::popupCoverMenu()
 {
-    m_menus->popupCover(QCursor::pos());
+    m_menus->popupCover(m_coverMenuAt.value_or(QCursor::pos()));
 }
 
 void MainWindow::popupQueueMenu()
@@ -524,6 +562,7 @@ void MainWindow::popupCollEditMenu()
 void MainWindow::setCollectionsArea(bool shown)
 {
     m_collectionsPanel->setShown(shown);
+    showMode();
 }
 
 void MainWindow::collectionsChanged()

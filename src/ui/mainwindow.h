@@ -12,9 +12,12 @@
 #include "wall/albumcommands.h"
 #include "wall/albumlist.h"
 #include "wall/wall.h"
+#include "wall/wallkeys.h"
 
 #include <QRect>
 #include <QWidget>
+
+#include <optional>
 
 class QMenu;
 
@@ -33,6 +36,7 @@ class Prompter;
 class RandomSource;
 class RightPanel;
 class WallView;
+class WindowSizer;
 
 // The outside world as the main window meets it; tests pass fakes.
 struct Seams {
@@ -50,7 +54,8 @@ class MainWindow : public QWidget, private PlaybackView
 {
     Q_OBJECT
 public:
-    // `screen` is the area to cover in pixels; empty means the screen's available geometry.
+    // `screen` is the window's first geometry in pixels; empty means the whole screen, where it goes full
+    // screen. The layout follows the window's size from then on.
     MainWindow(const AppFolder &app, Seams seams, QRect screen = {}, QWidget *parent = nullptr);
     ~MainWindow() override;
 
@@ -82,9 +87,9 @@ public:
     // After the catalogue or jb.ini changed: the album list and the wall anew.
     void rebuildWall();
 
-    void nextPage();
+    // The strip's Next and Previous page; false when the page did not move.
+    bool nextPage();
     void previousPage();
-    void jumpToLetter(int j);
 
     const AlbumList &albums() const { return m_albums; }
     const Wall &wall() const { return m_wall; }
@@ -129,8 +134,10 @@ private:
     void connectPlayback();
     static Playback::Key keyOf(int key, Qt::KeyboardModifiers modifiers);
     void placeWall();
-    // Shows the wall model's page in the slots and the album count in the title.
-    void showPage();
+    // After the window's size settled: the wall laid out anew for it.
+    void relayout();
+    // The Mode menu's check mark from playback's flags.
+    void showMode();
     void applyLook();
     void clearSlots();
     // Brings the main window back to the front (and out of the task bar) after another window's work.
@@ -140,7 +147,6 @@ private:
     MediaPlayer &m_player;
     Prompter &m_prompter;
     Dialogs &m_dialogs;
-    QRect m_screen;
     qreal m_dpi = 96;
 
     Catalogue m_catalogue;
@@ -163,7 +169,10 @@ private:
     CollectionsPanel *m_collectionsPanel = nullptr;
     MainMenus *m_menus = nullptr;
     ChildWindows *m_windows = nullptr;
+    WindowSizer *m_sizer = nullptr;
     bool m_closeAfterScan = false;
+    // Where a cover menu opened from the keyboard shows; otherwise at the pointer.
+    std::optional<QPoint> m_coverMenuAt;
 };
 
 } // namespace lumetra

@@ -59,12 +59,7 @@ PlayerBar::PlayerBar(MediaPlayer &player, QWidget *parent)
     column->addWidget(m_position);
     column->addLayout(row);
 
-    connect(m_playPause, &QToolButton::clicked, this, [this] {
-        if (m_player.isPlaying())
-            m_player.pause();
-        else
-            m_player.play();
-    });
+    connect(m_playPause, &QToolButton::clicked, this, &PlayerBar::togglePlay);
     connect(m_stop, &QToolButton::clicked, this, [this] { m_player.stop(); });
     connect(m_volume, &QSlider::valueChanged, &m_player, &MediaPlayer::setVolume);
     connect(&m_player, &MediaPlayer::volumeChanged, m_volume, &QSlider::setValue);
@@ -80,6 +75,16 @@ void PlayerBar::setTextColor(const QColor &color)
     QPalette p = m_time->palette();
     p.setColor(QPalette::WindowText, color);
     m_time->setPalette(p);
+}
+
+void PlayerBar::togglePlay()
+{
+    if (m_player.url().isEmpty())
+        return;
+    if (m_player.isPlaying())
+        m_player.pause();
+    else
+        m_player.play();
 }
 
 void PlayerBar::refresh()

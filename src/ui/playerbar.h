@@ -18,6 +18,8 @@ public:
     PlayerBar(MediaPlayer &player, QWidget *parent = nullptr);
 
     void setTextColor(const QColor &color);
+    // Play/pause: pauses a playing track, resumes a loaded one; nothing while no track is loaded.
+    void togglePlay();
 
 private:
     void refresh();

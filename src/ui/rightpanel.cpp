@@ -1,6 +1,5 @@
 #include "rightpanel.h"
 
-#include "core/coverloader.h"
 #include "listbox.h"
 #include "playerbar.h"
 #include "pointerwidgets.h"
@@ -65,9 +64,14 @@ void RightPanel::setTrackLines(const QStringList &lines, int selected)
 
 void RightPanel::showNowPlayingPicture(const QString &path)
 {
-    const QImage picture = loadCover(path, m_nowPlayingCover->size());
+    const QPixmap picture = coverPixmap(path, m_nowPlayingCover);
     if (!picture.isNull())
-        m_nowPlayingCover->setPixmap(QPixmap::fromImage(picture));
+        m_nowPlayingCover->setPixmap(picture);
+}
+
+void RightPanel::togglePlay()
+{
+    m_playerBar->togglePlay();
 }
 
 } // namespace lumetra

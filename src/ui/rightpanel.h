@@ -23,6 +23,7 @@ public:
     void setTrackLines(const QStringList &lines, int selected);
     // A picture that cannot be read leaves the one shown.
     void showNowPlayingPicture(const QString &path);
+    void togglePlay();
 
 Q_SIGNALS:
     void trackClicked(int row);

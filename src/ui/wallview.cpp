@@ -3,9 +3,12 @@
 #include "core/coverloader.h"
 #include "coverslot.h"
 #include "letterbar.h"
+#include "wall/albumlist.h"
 #include "wall/twips.h"
 #include "widgethelpers.h"
 
+#include <QKeyEvent>
+#include <QWheelEvent>
 #include <QtConcurrent/QtConcurrentMap>
 
 namespace lumetra {
@@ -15,18 +18,27 @@ namespace {
 constexpr int kHoverStripHeight = 300;
 constexpr int kLetterBarWidth = 10680;
 constexpr int kLetterBarHeight = 480;
+constexpr int kNoticeHeight = 450;
+constexpr int kNoticeMilliseconds = 2500;
+constexpr int kFocusFramePixels = 4;
 } // namespace
 
-WallView::WallView(qreal dpi, QWidget *parent)
+WallView::WallView(Wall &wall, const AlbumList &albums, const QString &noCover, qreal dpi, QWidget *parent)
     : PointerFrame(parent)
+    , m_wall(wall)
+    , m_albums(albums)
+    , m_noCover(noCover)
     , m_dpi(dpi)
     , m_background(new PointerLabel(this))
     , m_hoverStrip(new PointerLabel(this))
     , m_letterBar(new LetterBar(this))
+    , m_focusFrame(new QFrame(this))
+    , m_notice(new QLabel(this))
 {
     setObjectName(QStringLiteral("albumframe"));
     setAccessibleName(QStringLiteral("Album wall"));
     setAutoFillBackground(true);
+    setFocusPolicy(Qt::StrongFocus);
 
     m_background->setObjectName(QStringLiteral("Image13"));
     m_background->setAccessibleName(QStringLiteral("Wall background"));
@@ -42,11 +54,21 @@ WallView::WallView(qreal dpi, QWidget *parent)
     connect(m_hoverStrip, &PointerLabel::pointed, this, &WallView::showLetterBar);
 
     m_letterBar->hide();
-    for (int j = 0; j < LetterBar::kLetters; ++j) {
-        const QRect rect = j == 0 ? QRect(60, 45, 390, 390) : QRect(500 + 400 * (j - 1), 45, 450, 390);
-        m_letterBar->letter(j)->setGeometry(twipsToPixels(rect, m_dpi));
-    }
-    connect(m_letterBar, &LetterBar::letterClicked, this, &WallView::letterClicked);
+    connect(m_letterBar, &LetterBar::letterClicked, this, &WallView::jumpToLetter);
+
+    m_focusFrame->setObjectName(QStringLiteral("focusframe"));
+    m_focusFrame->setAttribute(Qt::WA_TransparentForMouseEvents);
+    m_focusFrame->hide();
+
+    m_notice->setObjectName(QStringLiteral("wallnotice"));
+    m_notice->setAccessibleDescription(tr("Notice"));
+    m_notice->setTextFormat(Qt::PlainText);
+    m_notice->setAlignment(Qt::AlignCenter);
+    m_notice->setAutoFillBackground(true);
+    m_notice->hide();
+    m_noticeTimer.setSingleShot(true);
+    m_noticeTimer.setInterval(kNoticeMilliseconds);
+    connect(&m_noticeTimer, &QTimer::timeout, m_notice, &QWidget::hide);
 }
 
 WallView::~WallView() = default;
@@ -63,14 +85,30 @@ void WallView::setSizeTwips(QSize twips)
     setGeometry(twipsToPixels(QRect(QPoint(0, 0), twips), m_dpi));
     m_background->setGeometry(rect());
     m_hoverStrip->setGeometry(twipsToPixels(QRect(0, 0, w, kHoverStripHeight), m_dpi));
+    placeLetterBar();
+    m_notice->setGeometry(
+        twipsToPixels(QRect(0, twips.height() - 2 * kNoticeHeight, w, kNoticeHeight), m_dpi));
+}
+
+void WallView::placeLetterBar()
+{
+    // A wall narrower than the bar gets the letters closer together, so that A to Z stay on it.
+    const int barWidth = std::min(kLetterBarWidth, m_twips.width());
+    const qreal squeeze = qreal(barWidth) / kLetterBarWidth;
+    for (int j = 0; j < LetterBar::kLetters; ++j) {
+        const QRect rect = j == 0 ? QRect(60, 45, 390, 390) : QRect(500 + 400 * (j - 1), 45, 450, 390);
+        m_letterBar->letter(j)->setGeometry(twipsToPixels(
+            QRect(qRound(rect.x() * squeeze), rect.y(), qRound(rect.width() * squeeze), rect.height()),
+            m_dpi));
+    }
     m_letterBar->setGeometry(
-        twipsToPixels(QRect(w / 2 - kLetterBarWidth / 2, 0, kLetterBarWidth, kLetterBarHeight), m_dpi));
+        twipsToPixels(QRect(m_twips.width() / 2 - barWidth / 2, 0, barWidth, kLetterBarHeight), m_dpi));
 }
 
 void WallView::layOut(const std::vector<SlotGeometry> &layout)
 {
     const int count = static_cast<int>(layout.size());
-    m_slots.resize(std::min<size_t>(m_slots.size(), count));
+    removeSlotsFrom(count);
     while (slotCount() < count) {
         const int k = slotCount();
         auto slot = std::make_unique<CoverSlot>(k, this);
@@ -81,8 +119,10 @@ void WallView::layOut(const std::vector<SlotGeometry> &layout)
             m_slots[k]->setBounced(true);
             Q_EMIT coverPointed(k);
         });
-        connect(slot->cover(), &PointerLabel::pressed, this,
-                [this, k](Qt::MouseButton button) { Q_EMIT coverPressed(k, button); });
+        connect(slot->cover(), &PointerLabel::pressed, this, [this, k](Qt::MouseButton button) {
+            setFocusSlot(k);
+            Q_EMIT coverPressed(k, button);
+        });
         slot->cover()->setAcceptDrops(true);
         connect(slot->cover(), &PointerLabel::filesDropped, this,
                 [this, k](const QStringList &paths) { Q_EMIT filesDropped(k, paths); });
@@ -91,28 +131,56 @@ void WallView::layOut(const std::vector<SlotGeometry> &layout)
         styleSlot(*slot);
         m_slots.push_back(std::move(slot));
     }
+    m_coverRects.clear();
     for (int k = 0; k < count; ++k) {
         CoverSlot &slot = *m_slots[k];
-        slot.place(twipsToPixels(layout[k].cover, m_dpi), twipsToPixels(layout[k].shadow, m_dpi),
+        m_coverRects.push_back(twipsToPixels(layout[k].cover, m_dpi));
+        slot.place(m_coverRects.back(), twipsToPixels(layout[k].shadow, m_dpi),
                    twipsToPixels(layout[k].title, m_dpi));
         slot.setVisible(true);
         slot.raise();
     }
+    const int columns =
+        static_cast<int>(std::count_if(layout.begin(), layout.end(), [&](const SlotGeometry &g) {
+            return g.cover.top() == layout.front().cover.top();
+        }));
+    m_keys.setGrid(count, columns);
+    m_focusFrame->raise();
+    m_notice->raise();
     m_hoverStrip->raise();
     m_letterBar->raise();
+    showFocusFrame();
+}
+
+void WallView::removeSlotsFrom(int first)
+{
+    if (first >= slotCount())
+        return;
+    // Deleting a cover under the pointer sends the pointer into whatever lies below at once; by then the
+    // slot must be gone from the wall, or that event reaches a half-deleted slot.
+    std::vector<std::unique_ptr<CoverSlot>> removed;
+    std::move(m_slots.begin() + first, m_slots.end(), std::back_inserter(removed));
+    m_slots.resize(first);
+    removed.clear();
 }
 
 void WallView::clearSlots()
 {
-    m_slots.clear();
+    removeSlotsFrom(0);
+    m_coverRects.clear();
+    m_keys.setGrid(0, 1);
+    showFocusFrame();
 }
 
 void WallView::keepFirstSlotOnly()
 {
     if (m_slots.empty())
         return;
-    m_slots.resize(1);
+    removeSlotsFrom(1);
     m_slots.front()->setVisible(false);
+    m_coverRects.resize(1);
+    m_keys.setGrid(0, 1);
+    showFocusFrame();
 }
 
 QSize WallView::coverSize() const
@@ -120,30 +188,80 @@ QSize WallView::coverSize() const
     return m_slots.empty() ? QSize() : m_slots.front()->cover()->size();
 }
 
-void WallView::showPage(const std::vector<SlotContent> &page, const QString &noCover)
+QSize WallView::devicePixels(QSize logical) const
 {
-    const QSize size = coverSize();
+    return logical * devicePixelRatioF();
+}
+
+QImage WallView::decode(const QString &path, QSize logical) const
+{
+    QImage picture = loadCover(path, devicePixels(logical));
+    picture.setDevicePixelRatio(devicePixelRatioF());
+    return picture;
+}
+
+void WallView::showPage()
+{
+    const std::vector<SlotContent> &page = m_wall.page();
+    // Pictures are decoded at the screen's own pixels, so covers stay sharp on a scaled display.
+    const QSize size = devicePixels(coverSize());
+    const qreal ratio = devicePixelRatioF();
     // Decoding dominates filling a page; the covers are independent, so every core takes a share.
     const QList<QImage> pictures = QtConcurrent::blockingMapped(
-        QList<SlotContent>(page.begin(), page.end()),
-        [size](const SlotContent &slot) { return loadCover(slot.picture, size); });
+        QList<SlotContent>(page.begin(), page.end()), [size, ratio](const SlotContent &slot) {
+            QImage picture = loadCover(slot.picture, size);
+            picture.setDevicePixelRatio(ratio);
+            return picture;
+        });
     QImage noCoverPicture;
     for (size_t k = 0; k < page.size() && k < m_slots.size(); ++k) {
         QImage picture = pictures[static_cast<qsizetype>(k)];
         // A cover that cannot be read must not leave the previous album's picture in the slot.
         if (picture.isNull()) {
             if (noCoverPicture.isNull())
-                noCoverPicture = loadCover(noCover, size);
+                noCoverPicture = decode(m_noCover, coverSize());
             picture = noCoverPicture;
         }
         m_slots[k]->show(picture, page[k].title, page[k].id);
     }
+    Q_EMIT pageShown();
 }
 
-void WallView::showCover(int k, const QImage &picture)
+bool WallView::nextPage()
+{
+    if (!m_wall.nextPage())
+        return false;
+    showPage();
+    return true;
+}
+
+void WallView::previousPage()
+{
+    m_wall.previousPage();
+    showPage();
+}
+
+bool WallView::jumpToLetter(int j)
+{
+    if (!m_wall.jumpToLetter(m_letterBar->caption(j))) {
+        setLetterNotFound(j);
+        return false;
+    }
+    showPage();
+    return true;
+}
+
+void WallView::showPageFrom(int first)
+{
+    m_wall.setFirstAlbum(first);
+    m_wall.display();
+    showPage();
+}
+
+void WallView::showCoverFile(int k, const QString &path)
 {
     if (k >= 0 && k < slotCount())
-        m_slots[k]->show(picture, m_slots[k]->title(), m_slots[k]->id());
+        m_slots[k]->show(decode(path, coverSize()), m_slots[k]->title(), m_slots[k]->id());
 }
 
 void WallView::setSlotTitle(int k, const QString &title)
@@ -182,15 +300,20 @@ void WallView::setLook(const Look &look)
     for (const auto &slot : m_slots)
         styleSlot(*slot);
     const QImage picture =
-        look.backgroundPicture.isEmpty() ? QImage() : loadCover(look.backgroundPicture, size());
+        look.backgroundPicture.isEmpty() ? QImage() : decode(look.backgroundPicture, size());
     m_background->setPixmap(QPixmap::fromImage(picture));
+    m_focusFrame->setStyleSheet(QStringLiteral("QFrame { border: %1px solid %2; border-radius: 3px; }")
+                                    .arg(kFocusFramePixels - 1)
+                                    .arg(cssColor(look.text)));
+    m_notice->setStyleSheet(QStringLiteral("QLabel { color: %1; background: %2; font-weight: bold; }")
+                                .arg(cssColor(look.text), cssColor(look.back)));
 }
 
 void WallView::showLetterBar()
 {
     if (m_letterBar->isVisible())
         return;
-    m_letterBar->move(px(m_twips.width() / 2 - kLetterBarWidth / 2), 0);
+    m_letterBar->move(px(m_twips.width() / 2 - std::min(kLetterBarWidth, m_twips.width()) / 2), 0);
     m_letterBar->setColors(m_look.text, m_look.back);
     m_letterBar->show();
     m_letterBar->raise();
@@ -204,6 +327,110 @@ void WallView::hideLetterBar()
 void WallView::setLetterNotFound(int j)
 {
     m_letterBar->letter(j)->setToolTip(QStringLiteral("No albums found"));
+}
+
+void WallView::showNotice(const QString &text)
+{
+    m_notice->setText(text);
+    m_notice->show();
+    m_notice->raise();
+    m_noticeTimer.start();
+}
+
+void WallView::setFocusSlot(int k)
+{
+    m_keys.setFocus(k);
+    showFocusFrame();
+}
+
+void WallView::showFocusFrame()
+{
+    const int k = m_keys.focus();
+    const bool shown = hasFocus() && m_keys.slots() > 0 && k < static_cast<int>(m_coverRects.size());
+    if (shown) {
+        m_focusFrame->setGeometry(m_coverRects[k].adjusted(-kFocusFramePixels, -kFocusFramePixels,
+                                                           kFocusFramePixels, kFocusFramePixels));
+        m_focusFrame->raise();
+    }
+    m_focusFrame->setVisible(shown);
+}
+
+void WallView::keyPressEvent(QKeyEvent *event)
+{
+    const WallKeys::Result result = m_keys.key(event->key(), event->modifiers(), event->text());
+    if (result.action == WallKeys::Action::None) {
+        PointerFrame::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+    act(result);
+}
+
+void WallView::wheelEvent(QWheelEvent *event)
+{
+    const WallKeys::Result result = m_keys.wheel(event->angleDelta());
+    event->accept();
+    act(result);
+}
+
+void WallView::act(const WallKeys::Result &key)
+{
+    using Action = WallKeys::Action;
+    const int k = key.focus;
+    bool moved = true;
+    switch (key.action) {
+    case Action::NextPage:
+        moved = nextPage();
+        break;
+    case Action::PreviousPage:
+        previousPage();
+        break;
+    case Action::FirstPage:
+        showPageFrom(0);
+        break;
+    case Action::LastPage:
+        showPageFrom(WallKeys::lastPageStart(m_albums.size(), slotCount()));
+        break;
+    case Action::Letter:
+        moved = jumpToLetter(key.letter);
+        if (!moved)
+            showNotice(tr("No albums found"));
+        break;
+    case Action::Press:
+    case Action::Menu:
+        // As a click would: covers that ignore the mouse ignore these keys too.
+        moved = false;
+        if (!m_slotsEnabled)
+            break;
+        if (key.action == Action::Press)
+            Q_EMIT coverPressed(k, Qt::LeftButton);
+        else
+            Q_EMIT coverMenuWanted(k, slot(k)->cover()->mapToGlobal(slot(k)->cover()->rect().center()));
+        break;
+    case Action::PlayPause:
+        moved = false;
+        Q_EMIT playPauseWanted();
+        break;
+    case Action::Focus:
+        break;
+    case Action::None:
+        moved = false;
+        break;
+    }
+    if (moved)
+        setFocusSlot(k);
+}
+
+void WallView::focusInEvent(QFocusEvent *event)
+{
+    PointerFrame::focusInEvent(event);
+    showFocusFrame();
+}
+
+void WallView::focusOutEvent(QFocusEvent *event)
+{
+    PointerFrame::focusOutEvent(event);
+    showFocusFrame();
 }
 
 } // namespace lumetra

@@ -3,27 +3,32 @@
 #include "pointerwidgets.h"
 #include "wall/slotlayout.h"
 #include "wall/wall.h"
+#include "wall/wallkeys.h"
 
 #include <QColor>
 #include <QFont>
 #include <QSize>
+#include <QTimer>
 
 #include <memory>
 #include <vector>
 
 namespace lumetra {
 
+class AlbumList;
 class CoverSlot;
 class LetterBar;
 
-// The album wall `albumframe`: the background picture, the cover slots, the strip along the top that
-// brings up the letter bar, and the letter bar. Lays out and renders what the window hands it; reports
-// the pointer, presses, drops and letters.
+// The album wall `albumframe` over the wall model: the background picture, the cover slots, the strip along
+// the top that brings up the letter bar, the letter bar, and the keyboard focus frame on one cover. Renders
+// the model's page and pages it (letters, keys, the wheel); reports the pointer, presses and drops.
 class WallView : public PointerFrame
 {
     Q_OBJECT
 public:
-    WallView(qreal dpi, QWidget *parent = nullptr);
+    // `noCover` is shown for a cover that cannot be read.
+    WallView(Wall &wall, const AlbumList &albums, const QString &noCover, qreal dpi,
+             QWidget *parent = nullptr);
     ~WallView() override;
 
     // The panel's size in twips; the background, the hover strip and the letter bar follow it.
@@ -36,15 +41,22 @@ public:
     void keepFirstSlotOnly();
     int slotCount() const { return static_cast<int>(m_slots.size()); }
     CoverSlot *slot(int k) const { return m_slots.at(k).get(); }
-    // A cover's size in pixels, at which pictures are decoded for it.
+    // A cover's size in logical pixels; pictures are decoded at the device's pixels for it.
     QSize coverSize() const;
 
-    // Decodes and shows a page; a picture that cannot be read shows `noCover` instead.
-    void showPage(const std::vector<SlotContent> &page, const QString &noCover);
-    void showCover(int k, const QImage &picture);
+    // Decodes and shows the model's page.
+    void showPage();
+    // Paging as the strip's buttons, the letter bar and the keys do it; false when the page did not move.
+    bool nextPage();
+    void previousPage();
+    bool jumpToLetter(int j);
+    void showPageFrom(int first);
+    // Slot k's cover from a picture file; one that cannot be read leaves the slot as it was.
+    void showCoverFile(int k, const QString &path);
     void setSlotTitle(int k, const QString &title);
-    // Disabled covers ignore the mouse but keep their look.
+    // Disabled covers ignore the mouse and Enter but keep their look.
     void setSlotsEnabled(bool enabled);
+    bool slotsEnabled() const { return m_slotsEnabled; }
     void setBounceCovers(bool bounce) { m_bounceCovers = bounce; }
     void setBounced(int k, bool bounced);
 
@@ -60,6 +72,13 @@ public:
     void showLetterBar();
     void hideLetterBar();
     void setLetterNotFound(int j);
+    // A short line over the bottom of the wall that goes away by itself.
+    void showNotice(const QString &text);
+    QLabel *notice() const { return m_notice; }
+
+    // The slot with the keyboard focus frame (shown while the wall has the keyboard focus).
+    int focusSlot() const { return m_keys.focus(); }
+    void setFocusSlot(int k);
 
 Q_SIGNALS:
     void coverPressed(int k, Qt::MouseButton button);
@@ -68,12 +87,31 @@ Q_SIGNALS:
     void filesDropped(int k, const QStringList &paths);
     void backgroundPointed();
     void backgroundPressed(Qt::MouseButton button, const QPoint &globalPos);
-    void letterClicked(int j);
+    // The menu key or Shift+F10 on cover k; the menu opens at `globalPos`.
+    void coverMenuWanted(int k, const QPoint &globalPos);
+    void playPauseWanted();
+    void pageShown();
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+    void wheelEvent(QWheelEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
 
 private:
     int px(int twips) const;
+    void placeLetterBar();
+    void removeSlotsFrom(int first);
+    QSize devicePixels(QSize logical) const;
+    // A picture at `logical` size, decoded at the device's pixels and marked with their ratio.
+    QImage decode(const QString &path, QSize logical) const;
+    void showFocusFrame();
+    void act(const WallKeys::Result &key);
     void styleSlot(CoverSlot &slot) const;
 
+    Wall &m_wall;
+    const AlbumList &m_albums;
+    QString m_noCover;
     qreal m_dpi;
     QSize m_twips;
     Look m_look;
@@ -82,6 +120,11 @@ private:
     PointerLabel *m_background;
     PointerLabel *m_hoverStrip;
     LetterBar *m_letterBar;
+    QFrame *m_focusFrame;
+    QLabel *m_notice;
+    QTimer m_noticeTimer;
+    WallKeys m_keys;
+    std::vector<QRect> m_coverRects; // pixels, at rest
     std::vector<std::unique_ptr<CoverSlot>> m_slots;
 };
 

@@ -1,7 +1,10 @@
 #pragma once
 
+#include "core/coverloader.h"
+
 #include <QColor>
 #include <QLabel>
+#include <QPixmap>
 #include <QPushButton>
 
 namespace lumetra {
@@ -29,6 +32,16 @@ inline QPushButton *namedButton(const QString &name, const QString &text, QWidge
 inline QString cssColor(const QColor &color)
 {
     return QStringLiteral("rgb(%1, %2, %3)").arg(color.red()).arg(color.green()).arg(color.blue());
+}
+
+// A picture file decoded to fill `target` at the screen's own pixels, so it stays sharp on a scaled
+// display; a null pixmap when the file cannot be read.
+inline QPixmap coverPixmap(const QString &path, const QWidget *target)
+{
+    const qreal ratio = target->devicePixelRatioF();
+    QImage picture = loadCover(path, target->size() * ratio);
+    picture.setDevicePixelRatio(ratio);
+    return QPixmap::fromImage(picture);
 }
 
 // A panel's background and text in the wall's colours.

@@ -1,0 +1,93 @@
+#pragma once
+
+#include "core/appfolder.h"
+#include "support/fakebrowser.h"
+#include "support/fakes.h"
+#include "support/testlibrary.h"
+#include "ui/mainwindow.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QDir>
+#include <QEnterEvent>
+#include <QMouseEvent>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace lumetra::test {
+
+using namespace Qt::StringLiterals;
+
+inline QString accessibleName(QObject *object)
+{
+    QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(object);
+    return iface ? iface->text(QAccessible::Name) : QString();
+}
+
+inline void pointAt(QWidget *widget)
+{
+    const QPointF local(2, 2);
+    QEnterEvent enter(local, local, widget->mapToGlobal(local));
+    QApplication::sendEvent(widget, &enter);
+}
+
+inline void press(QWidget *widget, Qt::MouseButton button)
+{
+    const QPointF local(2, 2);
+    QMouseEvent event(QEvent::MouseButtonPress, local, widget->mapToGlobal(local), button, button,
+                      Qt::NoModifier);
+    QApplication::sendEvent(widget, &event);
+}
+
+inline QList<TestAlbum> numbered(int count)
+{
+    QList<TestAlbum> albums;
+    for (int i = 0; i < count; ++i)
+        albums.append({u"Album %1"_s.arg(i, 3, 10, QLatin1Char('0'))});
+    return albums;
+}
+
+// A generated application folder and the main window, by default on a 1920 × 1080 screen at 96 dpi.
+class MainWindowTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(m_dir.isValid());
+        m_savedCwd = QDir::currentPath();
+        ASSERT_TRUE(m_app.prepare(u":/files"_s));
+    }
+    void TearDown() override
+    {
+        m_window.reset();
+        QDir::setCurrent(m_savedCwd);
+    }
+
+    void writeIni(const QByteArray &bytes) { ASSERT_TRUE(writeFile(m_app.file(u"jb.ini"_s), bytes)); }
+
+    MainWindow &start(QSize screen = {1920, 1080})
+    {
+        m_window = std::make_unique<MainWindow>(
+            m_app, Seams{m_player, m_prompter, m_random, m_dialogs, m_shell, FakeBrowser::factory()},
+            QRect(QPoint(0, 0), screen));
+        m_window->load();
+        return *m_window;
+    }
+
+    QString catalogue() const { return m_app.file(u"tracks.lum"_s); }
+
+    QTemporaryDir m_dir;
+    QString m_savedCwd;
+    AppFolder m_app{m_dir.path()};
+    FakePlayer m_player;
+    FakePrompter m_prompter;
+    ScriptedRandom m_random;
+    FakeDialogs m_dialogs;
+    FakeShell m_shell;
+    std::unique_ptr<MainWindow> m_window;
+};
+
+} // namespace lumetra::test

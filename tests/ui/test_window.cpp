@@ -1,0 +1,434 @@
+// The window as a desktop meets it: its layout at every size, the keyboard and the wheel on the wall, full
+// screen, the Mode menu's check mark and pictures at the screen's own pixels.
+#include "ui/coverslot.h"
+#include "ui/helpwindow.h"
+#include "ui/letterbar.h"
+#include "ui/mainwindowfixture.h"
+#include "ui/pointerwidgets.h"
+#include "ui/searchwindow.h"
+#include "ui/widgethelpers.h"
+#include "wall/slotlayout.h"
+
+#include <QLabel>
+#include <QListWidget>
+#include <QMenu>
+#include <QProcess>
+#include <QTest>
+#include <QWheelEvent>
+
+#include <iostream>
+
+using namespace lumetra;
+using namespace lumetra::test;
+
+namespace {
+
+// Twips at 96 dpi: 15 to the pixel.
+constexpr int kTwipsPerPixel = 15;
+
+QRect inWindow(const QWidget *widget, const QWidget *window)
+{
+    return QRect(widget->mapTo(window, QPoint(0, 0)), widget->size());
+}
+
+QList<TestAlbum> withTracks(int count)
+{
+    QList<TestAlbum> albums;
+    for (const TestAlbum &album : numbered(count))
+        albums.append({album.title, false, {u"t.mp3"_s}});
+    return albums;
+}
+
+class WindowTest : public MainWindowTest
+{
+protected:
+    // Shows the window and makes it the active one, as the desktop would.
+    void showActive(MainWindow &window)
+    {
+        window.show();
+        window.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    }
+
+    // Waits until the wall has been laid out anew for a window of `size`.
+    static bool laidOutFor(MainWindow &window, QSize size)
+    {
+        return QTest::qWaitFor([&] {
+            return window.wallTwips().width() == size.width() * kTwipsPerPixel - 5000 &&
+                   window.slotCount() ==
+                       static_cast<int>(layoutSlots(window.wallTwips().width(), window.wallTwips().height(),
+                                                    window.settings().coverSize, window.settings().coverGap,
+                                                    window.albums().size())
+                                            .size());
+        });
+    }
+
+    void enterJukebox(MainWindow &window)
+    {
+        window.menu(u"mnuMode"_s)->findChild<QAction *>(u"mnuplaylist"_s)->trigger();
+    }
+};
+
+// --- Geometry -----------------------------------------------------------------------------------------
+
+struct SizeCase {
+    const char *name;
+    QSize screen;
+    QSize window; // empty: full screen; else the window is resized to this after it shows
+    QSize shown;  // what the window's size then is
+};
+
+void PrintTo(const SizeCase &c, std::ostream *os)
+{
+    *os << c.name;
+}
+
+class WindowGeometry : public WindowTest, public ::testing::WithParamInterface<std::tuple<SizeCase, bool>>
+{
+};
+
+TEST_P(WindowGeometry, EveryControlIsInsideTheWindowAndNoneOverlaps)
+{
+    const auto &[size, jukebox] = GetParam();
+    ASSERT_TRUE(writeCatalogue(m_dir.path(), numbered(60)));
+    MainWindow &window = start(size.screen);
+    showActive(window);
+    if (!size.window.isEmpty()) {
+        window.resize(size.window);
+        ASSERT_TRUE(laidOutFor(window, size.shown));
+    }
+    if (jukebox)
+        enterJukebox(window);
+    ASSERT_EQ(window.size(), size.shown);
+
+    QStringList controls = {u"albumframe"_s, u"Image4"_s, u"Image6"_s, u"Image8"_s, u"Image10"_s,
+                            u"Image12"_s,    u"media1"_s, u"Image2"_s, u"List1"_s};
+    if (jukebox)
+        controls << u"List2"_s << u"Image15"_s;
+    QList<QRect> rects;
+    for (const QString &name : controls) {
+        auto *control = window.findChild<QWidget *>(name);
+        ASSERT_NE(control, nullptr) << name.toStdString();
+        EXPECT_TRUE(control->isVisibleTo(&window)) << name.toStdString();
+        rects.append(inWindow(control, &window));
+        EXPECT_TRUE(window.rect().contains(rects.last())) << name.toStdString();
+    }
+    for (int i = 0; i < rects.size(); ++i) {
+        for (int j = i + 1; j < rects.size(); ++j)
+            EXPECT_FALSE(rects[i].intersects(rects[j]))
+                << controls[i].toStdString() << " overlaps " << controls[j].toStdString();
+    }
+
+    const QRect wall = rects.front();
+    ASSERT_GT(window.slotCount(), 0);
+    for (int k = 0; k < window.slotCount(); ++k) {
+        EXPECT_TRUE(wall.contains(inWindow(window.slot(k)->cover(), &window))) << "cover " << k;
+        EXPECT_TRUE(wall.contains(inWindow(window.slot(k)->titleLabel(), &window))) << "title " << k;
+    }
+    pointAt(window.findChild<QWidget *>(u"Label6"_s));
+    LetterBar *bar = window.letterBar();
+    ASSERT_TRUE(bar->isVisible());
+    EXPECT_TRUE(wall.contains(inWindow(bar, &window)));
+    for (int j = 0; j < LetterBar::kLetters; ++j) {
+        EXPECT_TRUE(bar->rect().contains(bar->letter(j)->geometry())) << "letter " << j;
+        // The design lets neighbouring letters' boxes touch; a caption must clear the letter before it.
+        if (j > 0) {
+            EXPECT_GT(bar->letter(j)->geometry().center().x(), bar->letter(j - 1)->geometry().right()) << j;
+        }
+    }
+}
+
+const SizeCase kSizes[] = {
+    {"Screen1024x768", {1024, 768}, {}, {1024, 768}},
+    {"Screen1366x768", {1366, 768}, {}, {1366, 768}},
+    {"Screen1920x1080", {1920, 1080}, {}, {1920, 1080}},
+    {"Screen3840x2160", {3840, 2160}, {}, {3840, 2160}},
+    {"Window1200x800", {1920, 1080}, {1200, 800}, {1200, 800}},
+    {"WindowShrunkToTheLeastItTakes", {1920, 1080}, {500, 400}, {880, 680}},
+};
+INSTANTIATE_TEST_SUITE_P(Sizes, WindowGeometry,
+                         ::testing::Combine(::testing::ValuesIn(kSizes), ::testing::Bool()),
+                         [](const auto &info) {
+                             return std::string(std::get<0>(info.param).name) +
+                                    (std::get<1>(info.param) ? "Jukebox" : "NormalPlay");
+                         });
+
+TEST_F(WindowTest, TheWorkedExampleKeepsItsGridOnItsScreen)
+{
+    // A 1024 × 768 screen gives the wall of 10360 × 9420 twips that the layout's worked example uses.
+    ASSERT_TRUE(writeCatalogue(m_dir.path(), numbered(20)));
+    MainWindow &window = start({1024, 768});
+    EXPECT_EQ(window.wallTwips(), QSize(10360, 9420));
+    ASSERT_EQ(window.slotCount(), 9);
+    for (int k = 0; k < 9; ++k) {
+        const QPoint twips(QList{150, 2850, 5550}[k % 3], QList{150, 3200, 6250}[k / 3]);
+        EXPECT_EQ(window.slot(k)->cover()->geometry(), QRect(twips / kTwipsPerPixel, QSize(160, 160))) << k;
+    }
+}
+
+TEST_F(WindowTest, AResizedWindowIsLaidOutAgainOnceItsSizeSettles)
+{
+    ASSERT_TRUE(writeCatalogue(m_dir.path(), numbered(60)));
+    MainWindow &window = start();
+    showActive(window);
+    ASSERT_EQ(window.slotCount(), 32);
+    window.resize(1400, 900);
+    window.resize(1200, 800);
+    // The panels follow at once; the slots only when the size has stayed put.
+    EXPECT_EQ(window.findChild<QWidget *>(u"RtFrame"_s)->x(), (18000 - 5000 + 400) / kTwipsPerPixel);
+    EXPECT_EQ(window.slotCount(), 32);
+    ASSERT_TRUE(laidOutFor(window, {1200, 800}));
+    EXPECT_EQ(window.slotCount(), 12);
+    EXPECT_EQ(window.slot(0)->title(), u"Album 000"_s);
+}
+
+TEST_F(WindowTest, ARebuildUnderThePointerLeavesNoHalfRemovedCover)
+{
+    ASSERT_TRUE(writeCatalogue(m_dir.path(), numbered(20)));
+    writeIni("(Lumetra default)\r\n2400\r\n150\r\n0\r\n16777215\r\n100\r\nDejaVu Sans+9.75&False\r\n\r\n");
+    MainWindow &window = start();
+    showActive(window);
+    QWidget *cover = window.slot(5)->cover();
+    QTest::mouseMove(&window, cover->mapTo(&window, cover->rect().center()));
+    QTRY_COMPARE(window.overCover(), 5);
+    // Removing the cover moves the pointer onto the background, which puts the pointed-at cover back.
+    window.unloader();
+    EXPECT_EQ(window.slotCount(), 20);
+}
+
+// --- Keys and the wheel -----------------------------------------------------------------------------
+
+// One thing the user does: a key (with its text for letters), a turn of the wheel, or a click on the track
+// list or on the wall's background, which takes the keyboard with it.
+enum class Click { None, TrackList, Wall };
+struct Step {
+    int key = 0;
+    Qt::KeyboardModifiers modifiers = Qt::NoModifier;
+    char letter = 0;
+    QPoint wheel = {};
+    Click click = Click::None;
+};
+Step key(int k, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+{
+    return {k, modifiers};
+}
+Step letter(char c)
+{
+    return {0, Qt::NoModifier, c};
+}
+Step wheel(int dx, int dy)
+{
+    return {0, Qt::NoModifier, 0, QPoint(dx, dy)};
+}
+Step click(Click where)
+{
+    return {0, Qt::NoModifier, 0, {}, where};
+}
+
+enum class Outcome { Nothing, Plays, Pauses, CoverMenu, Search, Help, Notice, FullScreen };
+
+struct KeyCase {
+    const char *name;
+    std::vector<Step> steps;
+    int firstAlbum; // the album in slot 0 afterwards: 40 is "zebra crossing"
+    int focus;
+    Outcome outcome = Outcome::Nothing;
+};
+
+void PrintTo(const KeyCase &c, std::ostream *os)
+{
+    *os << c.name;
+}
+
+class WallKeysTest : public WindowTest, public ::testing::WithParamInterface<KeyCase>
+{
+};
+
+// 41 albums on 32 slots in rows of 8, wrap-around on, autoplay on: pages start at 0, 32, and Previous page
+// from the first page starts at 9.
+TEST_P(WallKeysTest, KeysAndTheWheelPageFocusAndAct)
+{
+    const KeyCase &c = GetParam();
+    QList<TestAlbum> albums = withTracks(40);
+    albums.append({u"zebra crossing"_s, false, {u"t.mp3"_s}});
+    ASSERT_TRUE(writeCatalogue(m_dir.path(), albums));
+    writeIni("(Lumetra default)\r\n2400\r\n150\r\n0\r\n16777215\r\n010\r\nDejaVu Sans+9.75&False\r\n\r\n");
+    MainWindow &window = start();
+    showActive(window);
+    QWidget *wall = window.findChild<QWidget *>(u"albumframe"_s);
+    ASSERT_EQ(QApplication::focusWidget(), wall);
+    QWidget *frame = wall->findChild<QWidget *>(u"focusframe"_s);
+
+    for (const Step &step : c.steps) {
+        if (step.click == Click::TrackList) {
+            QTest::mouseClick(window.findChild<QListWidget *>(u"List1"_s)->viewport(), Qt::LeftButton, {},
+                              QPoint(5, 5));
+        } else if (step.click == Click::Wall) {
+            // Left of the first cover, on the background picture.
+            QTest::mouseClick(window.findChild<QWidget *>(u"Image13"_s), Qt::LeftButton, {}, QPoint(3, 100));
+        } else if (!step.wheel.isNull()) {
+            // A real wheel over a cover reaches the wall too, as covers leave it (the end-to-end run checks).
+            const QPointF at(5, 5);
+            QWheelEvent turn(at, wall->mapToGlobal(at), QPoint(), step.wheel, Qt::NoButton, Qt::NoModifier,
+                             Qt::NoScrollPhase, false);
+            QApplication::sendEvent(wall, &turn);
+        } else if (step.letter) {
+            QTest::keyClick(QApplication::focusWidget(), step.letter);
+        } else {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key(step.key), step.modifiers);
+        }
+    }
+    const QString first = c.firstAlbum == 40 ? u"zebra crossing"_s : numbered(40)[c.firstAlbum].title;
+    EXPECT_EQ(window.slot(0)->title(), first);
+    if (QApplication::focusWidget() == wall) {
+        ASSERT_TRUE(frame->isVisible());
+        EXPECT_EQ(frame->geometry().center(), window.slot(c.focus)->cover()->geometry().center());
+    }
+
+    QMenu *coverMenu = window.menu(u"mnurt"_s);
+    EXPECT_EQ(coverMenu->isVisible(), c.outcome == Outcome::CoverMenu);
+    if (c.outcome == Outcome::CoverMenu) {
+        EXPECT_EQ(window.overCover(), c.focus);
+        coverMenu->hide();
+    }
+    const bool played = m_player.plays > 0;
+    EXPECT_EQ(played, c.outcome == Outcome::Plays || c.outcome == Outcome::Pauses);
+    if (played) {
+        EXPECT_EQ(m_player.url(), window.albumCommands().album(c.focus)->path + u"t.mp3"_s);
+    }
+    EXPECT_EQ(m_player.isPlaying(), c.outcome == Outcome::Plays);
+    EXPECT_EQ(window.searchWindow() != nullptr, c.outcome == Outcome::Search);
+    EXPECT_EQ(window.helpWindow() != nullptr, c.outcome == Outcome::Help);
+    EXPECT_EQ(window.isFullScreen(), c.outcome == Outcome::FullScreen);
+    auto *notice = wall->findChild<QLabel *>(u"wallnotice"_s);
+    EXPECT_EQ(notice->isVisible(), c.outcome == Outcome::Notice);
+    if (c.outcome == Outcome::Notice) {
+        EXPECT_EQ(notice->text(), u"No albums found"_s);
+        EXPECT_EQ(window.letterBar()->letter('Q' - 'A')->toolTip(), u"No albums found"_s);
+    }
+}
+
+const KeyCase kKeys[] = {
+    {"RightMovesTheFocus", {key(Qt::Key_Right)}, 0, 1},
+    {"RightFromTheLastCoverPages", {key(Qt::Key_Left), key(Qt::Key_Right)}, 0, 0},
+    {"LeftFromTheFirstCoverPagesBack", {key(Qt::Key_Left)}, 9, 31},
+    {"DownFromTheBottomRowPages",
+     {key(Qt::Key_Down), key(Qt::Key_Down), key(Qt::Key_Down), key(Qt::Key_Down)},
+     32,
+     0},
+    {"UpFromTheTopRowPagesBackToTheLastRow", {key(Qt::Key_Right), key(Qt::Key_Up)}, 9, 25},
+    {"PageDownIsNextPage", {key(Qt::Key_Right), key(Qt::Key_PageDown)}, 32, 1},
+    {"PageUpIsPreviousPage", {key(Qt::Key_PageUp)}, 9, 0},
+    {"EndIsTheLastPage", {key(Qt::Key_End)}, 32, 0},
+    {"HomeIsTheFirstPage", {key(Qt::Key_End), key(Qt::Key_Home)}, 0, 0},
+    {"ALetterJumps", {letter('z')}, 40, 0},
+    {"ALetterWithoutAlbumsSaysSo", {key(Qt::Key_Right), letter('q')}, 0, 1, Outcome::Notice},
+    {"EnterPlaysTheFocusedCover",
+     {key(Qt::Key_Right), key(Qt::Key_Right), key(Qt::Key_Return)},
+     0,
+     2,
+     Outcome::Plays},
+    {"SpacePauses", {key(Qt::Key_Return), key(Qt::Key_Space)}, 0, 0, Outcome::Pauses},
+    {"TheMenuKeyOpensTheCoverMenu", {key(Qt::Key_Right), key(Qt::Key_Menu)}, 0, 1, Outcome::CoverMenu},
+    {"ShiftF10OpensTheCoverMenu", {key(Qt::Key_F10, Qt::ShiftModifier)}, 0, 0, Outcome::CoverMenu},
+    {"CtrlFSearches", {key(Qt::Key_F, Qt::ControlModifier)}, 0, 0, Outcome::Search},
+    {"F1Helps", {key(Qt::Key_F1)}, 0, 0, Outcome::Help},
+    {"F11GoesFullScreen", {key(Qt::Key_F11)}, 0, 0, Outcome::FullScreen},
+    {"EscapeLeavesFullScreen", {key(Qt::Key_F11), key(Qt::Key_Escape)}, 0, 0},
+    {"TheTrackListKeepsItsKeys",
+     {click(Click::TrackList), key(Qt::Key_PageDown), letter('z'), key(Qt::Key_End)},
+     0,
+     0},
+    {"AClickOnTheWallTakesTheKeysBack",
+     {click(Click::TrackList), click(Click::Wall), key(Qt::Key_PageDown)},
+     32,
+     0},
+    {"TheWheelTurnedDownIsNextPage", {wheel(0, -120)}, 32, 0},
+    {"TheWheelTurnedUpIsPreviousPage", {wheel(0, 120)}, 9, 0},
+    {"HalfNotchesAddUp", {wheel(0, -60), wheel(0, -60)}, 32, 0},
+    {"HalfANotchIsNotYetAPage", {wheel(0, -60)}, 0, 0},
+    {"ASwipeLeftIsNextPage", {wheel(-120, 0)}, 32, 0},
+};
+INSTANTIATE_TEST_SUITE_P(Table, WallKeysTest, ::testing::ValuesIn(kKeys),
+                         [](const auto &info) { return std::string(info.param.name); });
+
+TEST_F(WindowTest, CoversThatIgnoreTheMouseIgnoreTheirKeys)
+{
+    ASSERT_TRUE(writeCatalogue(m_dir.path(), withTracks(4)));
+    MainWindow &window = start();
+    showActive(window);
+    window.menu(u"mnuMode"_s)->findChild<QAction *>(u"mnucoll"_s)->trigger();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    EXPECT_EQ(window.playback().clickedCover(), 0);
+}
+
+// --- Mode menu, pictures --------------------------------------------------------------------------------
+
+TEST_F(WindowTest, TheModeMenuMarksTheModeThatPlays)
+{
+    ASSERT_TRUE(writeCatalogue(m_dir.path(), withTracks(4)));
+    ASSERT_TRUE(writeFile(m_app.file(u"Mix.ply"_s), "Album 001\r\n"));
+    MainWindow &window = start();
+    QMenu *modes = window.menu(u"mnuMode"_s);
+    auto checked = [modes] {
+        QStringList names;
+        for (QAction *action : modes->actions()) {
+            if (action->isChecked())
+                names << action->objectName();
+        }
+        return names;
+    };
+    EXPECT_EQ(checked(), QStringList{u"mnunormal"_s});
+    for (const QString &mode : {u"mnurandom"_s, u"mnuplaylist"_s, u"mnucoll"_s, u"mnunormal"_s}) {
+        modes->findChild<QAction *>(mode)->trigger();
+        EXPECT_EQ(checked(), QStringList{mode});
+    }
+    // One album shuffled has no item of its own.
+    window.playback().setOverCover(0);
+    window.menu(u"mnurt"_s)->findChild<QAction *>(u"mnuplsh"_s)->trigger();
+    EXPECT_EQ(checked(), QStringList());
+}
+
+// Covers are decoded at the device's pixels. The check is worth most at a scale of 2, where the whole test
+// runs again in a child process.
+TEST_F(WindowTest, PicturesAreDecodedAtTheDevicesPixels)
+{
+    ASSERT_TRUE(writeCatalogue(m_dir.path(), {{u"Abbey"_s, true, {u"t.mp3"_s}}}));
+    MainWindow &window = start();
+    showActive(window);
+    const qreal ratio = window.devicePixelRatioF();
+    std::cout << "device pixel ratio " << ratio << std::endl;
+
+    QPixmap cover = window.slot(0)->cover()->pixmap();
+    EXPECT_EQ(cover.size(), QSize(160, 160) * ratio);
+    EXPECT_EQ(cover.devicePixelRatio(), ratio);
+
+    press(window.slot(0)->cover(), Qt::LeftButton);
+    auto *nowPlaying = window.findChild<QLabel *>(u"Image2"_s);
+    EXPECT_EQ(nowPlaying->pixmap().size(), nowPlaying->size() * ratio);
+    EXPECT_EQ(nowPlaying->pixmap().devicePixelRatio(), ratio);
+
+    QLabel label(&window);
+    label.resize(70, 50);
+    const QPixmap picture = coverPixmap(window.albumCommands().album(0)->path + u"cover.jpg"_s, &label);
+    EXPECT_EQ(picture.size(), QSize(70, 50) * ratio);
+    EXPECT_TRUE(coverPixmap(m_dir.filePath(u"missing.jpg"_s), &label).isNull());
+}
+
+TEST(HiDpi, PicturesAreDecodedAtTwiceTheirSizeAtScaleTwo)
+{
+    QProcess child;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(u"QT_SCALE_FACTOR"_s, u"2"_s);
+    child.setProcessEnvironment(env);
+    child.start(QCoreApplication::applicationFilePath(),
+                {u"--gtest_filter=WindowTest.PicturesAreDecodedAtTheDevicesPixels"_s});
+    ASSERT_TRUE(child.waitForFinished(60000));
+    const QString output = QString::fromUtf8(child.readAllStandardOutput());
+    EXPECT_EQ(child.exitCode(), 0) << output.toStdString();
+    EXPECT_TRUE(output.contains(u"device pixel ratio 2"_s)) << output.toStdString();
+    EXPECT_TRUE(output.contains(u"[  PASSED  ] 1 test."_s)) << output.toStdString();
+}
+
+} // namespace
