@@ -209,6 +209,13 @@ expect_line "lumetra.mainwindow: page starts with ${titles[0]}"
 expect_mpris Stopped
 passed
 
+begin "the window manager shows it full screen"
+wm_state() { DISPLAY=$display xprop -id "$main" _NET_WM_STATE 2>/dev/null; }
+full_screen() { wm_state | grep -q _NET_WM_STATE_FULLSCREEN; }
+not_full_screen() { ! full_screen; }
+poll 10 full_screen || fail "the window's state is \"$(wm_state)\""
+passed
+
 begin "Next and Prev page through a full wall"
 # All 30 albums fill one page of 8 columns by 4 rows, so both wrap round to the first.
 click "$next_x" "$strip_y"
@@ -322,6 +329,78 @@ page_drawn() { [ "$(page_colours)" -gt 1000 ] 2>/dev/null; }
 poll 30 page_drawn || fail "the help page shows $(page_colours) colours"
 close_window "$help"
 expect_no_window '^Help -\[Lumetra'
+passed
+
+begin "F11 leaves full screen and a 1200x800 window keeps every control inside"
+xdo windowactivate --sync "$main"
+xdo key F11
+poll 10 not_full_screen || fail "the window is still full screen"
+xdo windowsize "$main" 1200 800
+expect_prefix "lumetra.mainwindow: wall laid out for 1200x800: "
+per_page=$(new_log | sed -n 's/^lumetra\.mainwindow: wall laid out for 1200x800: \([0-9]*\) slots$/\1/p' | tail -n 1)
+[ "$per_page" -gt 0 ] && [ "$per_page" -lt ${#titles[@]} ] || fail "$per_page slots for ${#titles[@]} albums"
+# The same design at the window's size: a wall of 13000x9900 twips.
+wall_w=13000
+wall_h=9900
+strip_y=$(twips $((wall_h + 100 + 240 + 225)))
+next_x=$(twips $((wall_w - 1300 + 562)))
+prev_x=$(twips $((wall_w - 2600 + 562)))
+tracks_x=$(twips $((wall_w + 400 + 30 + 900)))
+# Play/pause sits at the left of the player bar's lower row.
+play_x=$(($(twips $((wall_w + 400 + 30))) + 12))
+play_y=$(($(twips 150) + 36))
+remark
+click "$next_x" "$strip_y"
+expect_line "lumetra.mainwindow: page starts with ${titles[per_page]}"
+remark
+click "$prev_x" "$strip_y"
+expect_line "lumetra.mainwindow: page starts with ${titles[0]}"
+for x in "$mode_x" "$options_x"; do
+    click "$x" "$strip_y"
+    poll 10 menu_open || fail "the menu at $x did not open"
+    xdo key Escape
+    poll 10 menu_closed || fail "the menu at $x did not close"
+done
+click "$help_x" "$strip_y"
+expect_window '^Help -\[Lumetra 1\.5\.0\]$' 30
+close_window "$found"
+expect_no_window '^Help -\[Lumetra'
+remark
+click "$cover0" "$cover0"
+click "$tracks_x" "$track0_y"
+expect_line "lumetra.playback: playing ${paths[0]}$(first_track "${paths[0]}")"
+expect_mpris Playing
+click "$play_x" "$play_y"
+expect_mpris Paused
+click "$play_x" "$play_y"
+expect_mpris Playing
+passed
+
+begin "keys and the wheel page the wall as the buttons and the letter bar do"
+# A click on the wall's background, left of the first cover, gives the wall the keyboard.
+click 3 100
+remark
+xdo key Next
+expect_line "lumetra.mainwindow: page starts with ${titles[per_page]}"
+remark
+xdo key End
+last=$(( (${#titles[@]} - 1) / per_page * per_page ))
+expect_line "lumetra.mainwindow: page starts with ${titles[last]}"
+remark
+xdo key Home
+expect_line "lumetra.mainwindow: page starts with ${titles[0]}"
+remark
+xdo key "$(tr 'A-Z' 'a-z' <<<"$letter")"
+expect_line "lumetra.mainwindow: page starts with ${titles[m_index]}"
+remark
+xdo mousemove --window "$main" "$cover0" "$cover0" click 5
+expect_line "lumetra.mainwindow: page starts with ${titles[(m_index + per_page) % ${#titles[@]}]}"
+remark
+xdo click 4
+expect_line "lumetra.mainwindow: page starts with ${titles[m_index]}"
+remark
+xdo key Home Return
+expect_line "lumetra.playback: playing ${paths[0]}$(first_track "${paths[0]}")"
 passed
 
 begin "the window manager closes the program, which stores its state"
