@@ -18,7 +18,7 @@ namespace {
 constexpr int kHoverStripHeight = 300;
 constexpr int kLetterBarWidth = 10680;
 constexpr int kLetterBarHeight = 480;
-constexpr int kNoticeHeight = 450;
+constexpr int kNoticeBottom = 450;
 constexpr int kNoticeMilliseconds = 2500;
 constexpr int kFocusFramePixels = 4;
 } // namespace
@@ -64,7 +64,6 @@ WallView::WallView(Wall &wall, const AlbumList &albums, const QString &noCover, 
     m_notice->setAccessibleDescription(tr("Notice"));
     m_notice->setTextFormat(Qt::PlainText);
     m_notice->setAlignment(Qt::AlignCenter);
-    m_notice->setAutoFillBackground(true);
     m_notice->hide();
     m_noticeTimer.setSingleShot(true);
     m_noticeTimer.setInterval(kNoticeMilliseconds);
@@ -86,8 +85,6 @@ void WallView::setSizeTwips(QSize twips)
     m_background->setGeometry(rect());
     m_hoverStrip->setGeometry(twipsToPixels(QRect(0, 0, w, kHoverStripHeight), m_dpi));
     placeLetterBar();
-    m_notice->setGeometry(
-        twipsToPixels(QRect(0, twips.height() - 2 * kNoticeHeight, w, kNoticeHeight), m_dpi));
 }
 
 void WallView::placeLetterBar()
@@ -305,7 +302,8 @@ void WallView::setLook(const Look &look)
     m_focusFrame->setStyleSheet(QStringLiteral("QFrame { border: %1px solid %2; border-radius: 3px; }")
                                     .arg(kFocusFramePixels - 1)
                                     .arg(cssColor(look.text)));
-    m_notice->setStyleSheet(QStringLiteral("QLabel { color: %1; background: %2; font-weight: bold; }")
+    m_notice->setStyleSheet(QStringLiteral("QLabel { color: %1; background: %2; border: 1px solid %1;"
+                                           " border-radius: 6px; padding: 6px 16px; font-weight: bold; }")
                                 .arg(cssColor(look.text), cssColor(look.back)));
 }
 
@@ -332,6 +330,9 @@ void WallView::setLetterNotFound(int j)
 void WallView::showNotice(const QString &text)
 {
     m_notice->setText(text);
+    m_notice->adjustSize();
+    // Centred low on the wall, over the covers only as long as it shows.
+    m_notice->move((width() - m_notice->width()) / 2, height() - px(kNoticeBottom) - m_notice->height());
     m_notice->show();
     m_notice->raise();
     m_noticeTimer.start();
