@@ -24,12 +24,7 @@ namespace {
 
 constexpr int kAlbumShuffleResetAttempt = 200;
 
-const QString kPlaylistStatus =
-    QStringLiteral("*Playlist Mode: (click album art in playlist area to skip track...)");
 const QString kNoAlbumsInShuffle = QStringLiteral("You cannot select albums in Shuffle All mode");
-const QString kCannotDeletePlaying = QStringLiteral(
-    "Cannot delete a playing track - click on the album cover art to right if you want to skip this track");
-const QString kRefillNote = QStringLiteral(" - Added by Lumetra - Hey, Nothing was waiting in the queue...");
 const QString kSkippedNotice = QStringLiteral(" was skipped because it is set not to play in Random mode.");
 const QString kSkipLimitMessage = QStringLiteral("Cannot find enough albums to play in this mode.  Please "
                                                  "ensure that they are not all set to skip in shuffle "
@@ -58,6 +53,7 @@ Playback::Playback(RecordView &songs, Wall &wall, const AlbumList &albums, const
     , m_prompter(prompter)
     , m_random(random)
     , m_view(view)
+    , m_queue(*this, player, view, prompter, app)
 {
 }
 
@@ -67,12 +63,6 @@ void Playback::resumeStartMode()
         return;
     m_startMode.clear();
     jukeboxmode();
-}
-
-void Playback::selectQueueEntry(int i)
-{
-    if (i >= -1 && i < m_queueLines.size())
-        m_selectedQueueEntry = i;
 }
 
 bool Playback::selectTrack(int i)
@@ -106,30 +96,10 @@ void Playback::trackListClicked()
     const int i = m_selectedTrack;
     if (i < 0 || i >= m_trackNames.size())
         return;
-    const QString name = m_trackNames[i];
-    if (m_queueEmpty) {
-        // The refill's pick: queued whatever was queued last.
-        m_queueEmpty = false;
-        appendToQueue(name + kRefillNote, m_albumFolder + m_albumFiles.value(i));
-    } else {
-        if (name == m_lastQueued)
-            return;
-        appendToQueue(name + QStringLiteral("  -  ") + m_albumTitle,
-                      m_folderAsListed + QDir::separator() + m_albumFiles.value(i));
-    }
-    m_lastQueued = name;
-    if (m_queueLines.size() == 1) {
-        m_view.showQueuePicture(m_songs.value(kPath) + m_songs.value(kPicture));
-        player();
-    }
-    m_view.setStatus(kPlaylistStatus);
-}
-
-void Playback::appendToQueue(const QString &line, const QString &path)
-{
-    m_queueLines.append(line);
-    m_queuePaths.append(path);
-    m_view.queueChanged();
+    const QString file = m_albumFiles.value(i);
+    m_queue.add(m_trackNames[i], m_albumTitle,
+                m_queue.refilling() ? m_albumFolder + file : m_folderAsListed + QDir::separator() + file,
+                m_songs.value(kPath) + m_songs.value(kPicture));
 }
 
 void Playback::trackListKey(Key key)
@@ -160,7 +130,7 @@ void Playback::trackListKey(Key key)
 void Playback::queueListKey(Key)
 {
     if (m_jukeMode)
-        playskip();
+        m_queue.playskip();
 }
 
 void Playback::queueListPressed(bool leftButton)
@@ -253,18 +223,8 @@ bool Playback::endOfTrack()
         randomiser();
         return true;
     }
-    if (m_jukeMode) {
-        m_lastQueued.clear();
-        if (!removeQueueEntry(0))
-            return false;
-        if (m_queuePaths.isEmpty()) {
-            m_queueEmpty = true;
-            return fillsub();
-        }
-        player();
-        playlistpic();
-        return true;
-    }
+    if (m_jukeMode)
+        return m_queue.advance();
     if (m_collMode) {
         if (m_collections)
             m_collections->collrandomiser();
@@ -295,10 +255,10 @@ bool Playback::pickAlbumShuffleTrack()
 void Playback::player()
 {
     if (m_jukeMode) {
-        selectQueueEntry(m_queuePaths.isEmpty() ? -1 : 0);
+        m_queue.select(m_queue.isEmpty() ? -1 : 0);
         m_view.queueChanged();
-        qCDebug(lcPlayback).noquote() << "playing" << m_queuePaths.value(0);
-        m_player.setUrl(m_queuePaths.value(0));
+        qCDebug(lcPlayback).noquote() << "playing" << m_queue.head();
+        m_player.setUrl(m_queue.head());
         m_player.play();
         return;
     }
@@ -317,38 +277,6 @@ void Playback::player()
     qCDebug(lcPlayback).noquote() << "playing" << m_albumFolder + m_albumFiles[i];
     m_player.setUrl(m_albumFolder + m_albumFiles[i]);
     m_player.play();
-}
-
-bool Playback::removeQueueEntry(int i)
-{
-    if (i < 0 || i >= m_queuePaths.size())
-        return false;
-    m_queueLines.removeAt(i);
-    m_queuePaths.removeAt(i);
-    if (m_selectedQueueEntry >= m_queueLines.size())
-        m_selectedQueueEntry = -1;
-    m_view.queueChanged();
-    return true;
-}
-
-void Playback::playskip()
-{
-    m_player.stop();
-    if (removeQueueEntry(m_selectedQueueEntry) && !m_queueLines.isEmpty()) {
-        selectQueueEntry(0);
-        player();
-    }
-    playlistpic();
-}
-
-void Playback::skipQueueCover()
-{
-    m_player.stop();
-    if (removeQueueEntry(0) && !m_queueLines.isEmpty()) {
-        selectQueueEntry(0);
-        player();
-    }
-    playlistpic();
 }
 
 void Playback::skipCollectionCover()
@@ -470,10 +398,8 @@ bool Playback::pickRandomAlbum(Pick pick)
         }
         clearTrackList();
         const int n = m_albums.size();
-        if (n == 0) {
-            m_queueEmpty = false;
+        if (n == 0)
             return false;
-        }
         const QString name = m_albums.at(m_random.pick(n));
         m_songs.findFirst(albumCriteria(name));
         if (m_songs.value(kProbability) == QStringLiteral("No")) {
@@ -482,7 +408,6 @@ bool Playback::pickRandomAlbum(Pick pick)
                 continue;
             m_prompter.message(kSkipLimitMessage);
             m_skipCount = 0;
-            m_queueEmpty = false;
             mnunormal();
             return true;
         }
@@ -494,26 +419,8 @@ bool Playback::pickRandomAlbum(Pick pick)
             selectTrack(t);
             return true;
         }
-        if (!selectTrack(t)) {
-            m_queueEmpty = false;
-            return false;
-        }
-        return true;
+        return selectTrack(t);
     }
-}
-
-void Playback::playlistpic()
-{
-    const QString fallback = m_app.defaultPicture();
-    if (m_queuePaths.isEmpty()) {
-        m_view.showQueuePicture(fallback);
-        return;
-    }
-    const QString head = m_queuePaths.first();
-    const qsizetype cut = head.lastIndexOf(QDir::separator());
-    const QString folder = cut < 0 ? QString() : head.left(cut + 1);
-    const QStringList pictures = listFiles(folder, kPicturePatterns);
-    m_view.showQueuePicture(pictures.isEmpty() ? fallback : folder + pictures.first());
 }
 
 void Playback::leaveJukebox()
@@ -605,39 +512,10 @@ void Playback::jukeboxmode()
     m_view.showNowPlayingPicture(m_app.defaultPicture());
     m_view.setSlotsEnabled(true);
     m_player.stop();
-    m_queueLines.clear();
-    m_queuePaths.clear();
-    m_selectedQueueEntry = -1;
-    m_view.queueChanged();
+    m_queue.clear();
     m_view.setJukeboxArea(true);
     m_view.showQueuePicture(m_app.defaultPicture());
     m_view.unloader();
-}
-
-void Playback::mnutop()
-{
-    const int i = m_selectedQueueEntry;
-    if (i < 0 || i >= m_queueLines.size())
-        return;
-    const QString line = m_queueLines.takeAt(i);
-    const QString path = m_queuePaths.takeAt(i);
-    const int to = qMin<int>(1, m_queueLines.size());
-    m_queueLines.insert(to, line);
-    m_queuePaths.insert(to, path);
-    m_selectedQueueEntry = to;
-    m_view.queueChanged();
-}
-
-void Playback::playdel()
-{
-    const int i = m_selectedQueueEntry;
-    if (i == 0) {
-        m_prompter.message(kCannotDeletePlaying);
-        return;
-    }
-    removeQueueEntry(i);
-    selectQueueEntry(m_queueLines.isEmpty() ? -1 : 0);
-    m_view.queueChanged();
 }
 
 } // namespace lumetra

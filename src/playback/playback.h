@@ -1,5 +1,7 @@
 #pragma once
 
+#include "jukeboxqueue.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -64,11 +66,11 @@ public:
     void setPlayedTracks(const QString &played) { m_playedTracks = played; }
 
     // The Jukebox queue: the lines shown (List2) and the files played (playlist); entry 0 is playing.
-    const QStringList &queueLines() const { return m_queueLines; }
-    const QStringList &queuePaths() const { return m_queuePaths; }
-    int selectedQueueEntry() const { return m_selectedQueueEntry; }
-    void selectQueueEntry(int i);
-    const QString &lastQueued() const { return m_lastQueued; }
+    const QStringList &queueLines() const { return m_queue.lines(); }
+    const QStringList &queuePaths() const { return m_queue.paths(); }
+    int selectedQueueEntry() const { return m_queue.selected(); }
+    void selectQueueEntry(int i) { m_queue.select(i); }
+    const QString &lastQueued() const { return m_queue.lastQueued(); }
 
     int overCover() const { return m_overCover; }
     void setOverCover(int slot) { m_overCover = slot; }
@@ -89,11 +91,11 @@ public:
     void playStateChanged(int state);
     // player: hand the current track to the media player and start it.
     void player();
-    void playskip();
-    void playlistpic();
-    void skipQueueCover();      // Image15
-    void skipNowPlayingCover(); // Image2
-    void skipCollectionCover(); // Image14
+    void playskip() { m_queue.playskip(); }
+    void playlistpic() { m_queue.playlistpic(); }
+    void skipQueueCover() { m_queue.skipHead(); } // Image15
+    void skipNowPlayingCover();                   // Image2
+    void skipCollectionCover();                   // Image14
     // The skip of the current mode, as desktop media keys ask for it: a new Shuffle All pick, the next
     // queued track, a new collection pick, else the next track as if the playing one had ended.
     void skip();
@@ -114,7 +116,7 @@ public:
     // False when it fails (the end-of-track step then stops the player).
     bool fillsub();
     int skipCount() const { return m_skipCount; }
-    bool queueEmpty() const { return m_queueEmpty; }
+    bool queueEmpty() const { return m_queue.refilling(); }
 
     void mnunormal();
     void mnurandom();
@@ -124,8 +126,8 @@ public:
     void mnuplay(); // "Play this album when in Shuffle mode"
 
     static constexpr int kSkipLimit = 10;
-    void mnutop();  // "Move to top of list"
-    void playdel(); // "Delete from Playlist"
+    void mnutop() { m_queue.mnutop(); }   // "Move to top of list"
+    void playdel() { m_queue.playdel(); } // "Delete from Playlist"
 
 private:
     enum class Pick { ShuffleAll, Refill };
@@ -135,12 +137,10 @@ private:
     void setProbability(const QString &value);
     bool endOfTrack();
     bool pickAlbumShuffleTrack();
-    bool removeQueueEntry(int i);
     void openAlbum(int slot);
     // Lists the current record's folder as the open album, shown under `title`.
     void loadAlbum(const QString &title);
     void clearTrackList();
-    void appendToQueue(const QString &line, const QString &path);
 
     RecordView &m_songs;
     Wall &m_wall;
@@ -160,7 +160,6 @@ private:
     bool m_collEdit = false;
     QString m_collTrack;
     Collections *m_collections = nullptr;
-    bool m_queueEmpty = false;
     int m_skipCount = 0;
     QString m_startMode;
 
@@ -172,10 +171,7 @@ private:
     QString m_albumTitle;     // the title of the cover that opened the album
     QString m_playedTracks;
 
-    QStringList m_queueLines;
-    QStringList m_queuePaths;
-    int m_selectedQueueEntry = -1;
-    QString m_lastQueued;
+    JukeboxQueue m_queue;
 
     int m_overCover = 0;
     int m_clickedCover = 0;
