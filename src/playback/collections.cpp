@@ -153,24 +153,35 @@ void Collections::collpicclick(int row)
 
 void Collections::collrandomiser()
 {
-    const QStringList &albums = m_playback.trackNames();
-    const int r = m_random.pick(static_cast<int>(albums.size()));
-    const QString name = albums.value(r);
-    if (!albums.isEmpty())
-        m_playback.setSelectedTrack(r);
-    if (!m_songs.findFirst(albumCriteria(name))) {
-        m_prompter.message(kNotFound);
+    // An album with nothing to play is passed over like a refused pick, up to the same limit.
+    for (int refused = 0;;) {
+        const QStringList &albums = m_playback.trackNames();
+        const int r = m_random.pick(static_cast<int>(albums.size()));
+        const QString name = albums.value(r);
+        if (!albums.isEmpty())
+            m_playback.setSelectedTrack(r);
+        if (!m_songs.findFirst(albumCriteria(name))) {
+            m_prompter.message(kNotFound);
+            return;
+        }
+        const QString path = m_songs.value(QStringLiteral("Path"));
+        const QString picture = m_songs.value(QStringLiteral("Picture"));
+        const QStringList files = lumetra::listFiles(path, kMusicPatterns);
+        if (files.isEmpty()) {
+            if (++refused < Playback::kSkipLimit)
+                continue;
+            m_player.stop();
+            m_prompter.message(tr("None of the albums picked from this collection holds music to play."));
+            return;
+        }
+        const QString file = files.value(m_random.pick(static_cast<int>(files.size())));
+        m_playback.setCollTrack(path + file);
+        m_cover = picture.isEmpty() ? m_app.noCoverPicture() : path + picture;
+        m_status = file.left(qMax<qsizetype>(0, file.size() - 4));
+        m_view.collectionsChanged();
+        m_playback.player();
         return;
     }
-    const QString path = m_songs.value(QStringLiteral("Path"));
-    const QString picture = m_songs.value(QStringLiteral("Picture"));
-    const QStringList files = lumetra::listFiles(path, kMusicPatterns);
-    const QString file = files.value(m_random.pick(static_cast<int>(files.size())));
-    m_playback.setCollTrack(file.isEmpty() ? QString() : path + file);
-    m_cover = picture.isEmpty() ? m_app.noCoverPicture() : path + picture;
-    m_status = file.left(qMax<qsizetype>(0, file.size() - 4));
-    m_view.collectionsChanged();
-    m_playback.player();
 }
 
 void Collections::coverClicked(const QString &title)

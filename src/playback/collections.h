@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 
@@ -31,6 +32,7 @@ CollectionRows collpicsLayout(int rows, int viewportHeight);
 // making, editing, saving and deleting collections. Holds the frame's state; the window renders it.
 class Collections
 {
+    Q_DECLARE_TR_FUNCTIONS(Collections)
 public:
     // What the collections frame shows.
     struct Buttons {

@@ -389,7 +389,8 @@ bool Playback::fillsub()
 
 bool Playback::pickRandomAlbum(Pick pick)
 {
-    // A refused album is retried up to the limit; a loop, so retries never deepen the stack.
+    // A refused album is retried up to the limit; a loop, so retries never deepen the stack. An album with
+    // nothing to play (folder empty, gone or without music) is refused like one marked "No".
     for (;;) {
         if (pick == Pick::ShuffleAll) {
             if (m_albums.isEmpty())
@@ -401,9 +402,18 @@ bool Playback::pickRandomAlbum(Pick pick)
         if (n == 0)
             return false;
         const QString name = m_albums.at(m_random.pick(n));
-        m_songs.findFirst(albumCriteria(name));
-        if (m_songs.value(kProbability) == QStringLiteral("No")) {
-            m_view.setStatus(name + kSkippedNotice);
+        const bool found = m_songs.findFirst(albumCriteria(name));
+        QString refusal;
+        if (found && m_songs.value(kProbability) == QStringLiteral("No")) {
+            refusal = name + kSkippedNotice;
+        } else {
+            if (found)
+                loadAlbum(name);
+            if (m_albumFiles.isEmpty())
+                refusal = tr("%1 was skipped because its folder holds nothing to play.").arg(name);
+        }
+        if (!refusal.isEmpty()) {
+            m_view.setStatus(refusal);
             if (++m_skipCount != kSkipLimit)
                 continue;
             m_prompter.message(kSkipLimitMessage);
@@ -411,15 +421,10 @@ bool Playback::pickRandomAlbum(Pick pick)
             mnunormal();
             return true;
         }
-        loadAlbum(name);
         const int t = m_random.pick(static_cast<int>(m_albumFiles.size()));
         m_skipCount = 0;
-        if (pick == Pick::ShuffleAll) {
-            // Selecting the track starts it through the track-list handling.
-            selectTrack(t);
-            return true;
-        }
-        return selectTrack(t);
+        // Selecting the track starts or queues it through the track-list handling.
+        return selectTrack(t) || pick == Pick::ShuffleAll;
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include "jukeboxqueue.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 
@@ -21,6 +22,7 @@ class Wall;
 // widgets. The window forwards clicks, keys and the player's state reports here and renders what it is told.
 class Playback
 {
+    Q_DECLARE_TR_FUNCTIONS(Playback)
 public:
     enum class Key { KeypadPlus, KeypadMinus, Space, Other };
 

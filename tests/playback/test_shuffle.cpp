@@ -1,4 +1,8 @@
+#include "core/collectionfile.h"
+#include "playback/collections.h"
 #include "playbackfixture.h"
+
+#include <QDir>
 
 #include <array>
 #include <cmath>
@@ -228,5 +232,94 @@ TEST(ShuffleDistribution, PicksOverSevenAlbumsAreUniform)
         chiSquare += (count - expected) * (count - expected) / expected;
     EXPECT_LT(chiSquare, 54.0);
 }
+
+// The three pickers meet albums with nothing to play: "Empty" (no music file) and "Gone" (its folder
+// removed). Each such pick is refused and counts toward the limit of ten, like an album marked "No".
+enum class Picker { ShuffleAll, Refill, Collection };
+
+class NothingToPlay : public PlaybackTest, public ::testing::WithParamInterface<Picker>
+{
+protected:
+    void SetUp() override
+    {
+        PlaybackTest::SetUp();
+        load({{u"Empty"_s, true, {u"notes.txt"_s}}, {u"Gone"_s, true, {u"x.mp3"_s}}});
+        ASSERT_TRUE(QDir(folderOf(u"Gone"_s)).removeRecursively());
+        m_wall.setSlotCount(m_albums.size());
+        m_wall.display();
+    }
+
+    // The draw that lands on `title`: the wall's five albums, or the collection's three lines.
+    double draw(const QString &title) const
+    {
+        const QStringList from = GetParam() == Picker::Collection
+                                     ? QStringList{u"Empty"_s, u"Gone"_s, u"Beta"_s}
+                                     : QStringList{u"Alpha"_s, u"Beta"_s, u"Empty"_s, u"Gamma"_s, u"Gone"_s};
+        return (from.indexOf(title) + 0.5) / from.size();
+    }
+
+    void startPicking()
+    {
+        switch (GetParam()) {
+        case Picker::ShuffleAll:
+            m_playback.mnurandom();
+            break;
+        case Picker::Refill:
+            m_playback.jukeboxmode();
+            m_playback.coverPressed(slotOf(u"Alpha"_s), true);
+            m_playback.selectTrack(0);
+            endTrack();
+            break;
+        case Picker::Collection:
+            ASSERT_TRUE(writeFile(CollectionFile::path(m_app, u"Mix"_s), "Empty\r\nGone\r\nBeta\r\n"));
+            m_collections.mnucoll();
+            m_collections.collpicclick(0);
+            break;
+        }
+    }
+
+    Collections m_collections{m_playback, m_songs, m_app, m_player, m_prompter, m_random, m_view};
+};
+
+TEST_P(NothingToPlay, APickOfAnAlbumWithNothingToPlayPicksAgain)
+{
+    m_random.script = {draw(u"Empty"_s), draw(u"Gone"_s), draw(u"Beta"_s), 0.6};
+    startPicking();
+    EXPECT_EQ(m_player.url(), folderOf(u"Beta"_s) + u"B2.MP3"_s);
+    EXPECT_TRUE(m_player.isPlaying());
+    EXPECT_TRUE(m_prompter.messages.isEmpty());
+    EXPECT_EQ(m_playback.skipCount(), 0);
+}
+
+TEST_P(NothingToPlay, TenSuchPicksInARowRunTheLimit)
+{
+    for (int i = 0; i < 10; ++i)
+        m_random.script.push_back(draw(i % 2 ? u"Gone"_s : u"Empty"_s));
+    m_random.script.push_back(draw(u"Beta"_s)); // never reached
+    startPicking();
+    EXPECT_EQ(m_random.script.size(), 1u);
+    EXPECT_FALSE(m_player.isPlaying());
+    EXPECT_EQ(m_playback.skipCount(), 0);
+    if (GetParam() == Picker::Collection) {
+        EXPECT_EQ(m_prompter.messages,
+                  QStringList{u"None of the albums picked from this collection holds music to play."_s});
+        EXPECT_TRUE(m_playback.collMode());
+    } else {
+        EXPECT_EQ(m_prompter.messages, QStringList{kLimitMessage});
+        EXPECT_EQ(m_view.status, u"5 albums loaded."_s); // Normal Play
+        EXPECT_TRUE(
+            m_view.statuses.contains(u"Gone was skipped because its folder holds nothing to play."_s));
+    }
+}
+
+std::string pickerName(const ::testing::TestParamInfo<Picker> &info)
+{
+    static const char *const names[] = {"ShuffleAll", "Refill", "Collection"};
+    return names[static_cast<int>(info.param)];
+}
+
+INSTANTIATE_TEST_SUITE_P(Pickers, NothingToPlay,
+                         ::testing::Values(Picker::ShuffleAll, Picker::Refill, Picker::Collection),
+                         pickerName);
 
 } // namespace
