@@ -7,7 +7,8 @@ namespace lumetra {
 
 // The media player as the program uses it: one file at a time, by full path.
 // playStateChanged reports Stopped, Paused and Playing as they happen and, when a file has played to its
-// end, MediaEnded followed (queued, after the current event) by Transitioning.
+// end, MediaEnded followed (queued, after the current event) by Transitioning. A file that loads is
+// reported by loaded; one that cannot be played by failed, once, after which the player stands stopped.
 class MediaPlayer : public QObject
 {
     Q_OBJECT
@@ -22,7 +23,11 @@ public:
     virtual void play() = 0;
     virtual void pause() = 0;
     virtual void stop() = 0;
+    // Playing: asked to play, which sounds only once the file has loaded.
     virtual bool isPlaying() const = 0;
+    virtual bool isPaused() const = 0;
+    // The file handed last has loaded (and not failed since).
+    virtual bool isLoaded() const = 0;
 
     // 0..100.
     virtual int volume() const = 0;
@@ -35,6 +40,8 @@ public:
 
 Q_SIGNALS:
     void playStateChanged(int state);
+    void loaded();
+    void failed(const QString &path, const QString &reason);
     void volumeChanged(int volume);
     void positionChanged(qint64 ms);
     void durationChanged(qint64 ms);

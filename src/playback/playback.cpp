@@ -15,6 +15,7 @@
 
 #include "logging.h"
 #include <QDir>
+#include <QFileInfo>
 
 Q_LOGGING_CATEGORY(lcPlayback, "lumetra.playback", QtInfoMsg)
 
@@ -54,6 +55,7 @@ Playback::Playback(RecordView &songs, Wall &wall, const AlbumList &albums, const
     , m_random(random)
     , m_view(view)
     , m_queue(*this, player, view, prompter, app)
+    , m_watch(player, [this](const QString &path) { trackFailed(path); })
 {
 }
 
@@ -257,15 +259,11 @@ void Playback::player()
     if (m_jukeMode) {
         m_queue.select(m_queue.isEmpty() ? -1 : 0);
         m_view.queueChanged();
-        qCDebug(lcPlayback).noquote() << "playing" << m_queue.head();
-        m_player.setUrl(m_queue.head());
-        m_player.play();
+        hand(m_queue.head());
         return;
     }
     if (m_collMode) {
-        qCDebug(lcPlayback).noquote() << "playing" << m_collTrack;
-        m_player.setUrl(m_collTrack);
-        m_player.play();
+        hand(m_collTrack);
         return;
     }
     const int i = m_selectedTrack;
@@ -274,9 +272,35 @@ void Playback::player()
     if (m_shuffleMode)
         m_view.setStatus(
             QStringLiteral("*Shuffle Mode: \"%1\" [hit album picture to skip].").arg(m_trackNames[i]));
-    qCDebug(lcPlayback).noquote() << "playing" << m_albumFolder + m_albumFiles[i];
-    m_player.setUrl(m_albumFolder + m_albumFiles[i]);
+    hand(m_albumFolder + m_albumFiles[i]);
+}
+
+void Playback::hand(const QString &path)
+{
+    qCDebug(lcPlayback).noquote() << "playing" << path;
+    m_watch.watch(path);
+    m_player.setUrl(path);
     m_player.play();
+}
+
+void Playback::trackFailed(const QString &path)
+{
+    const QFileInfo file(path);
+    m_view.showNotice(tr("Could not play \"%1\"").arg(file.fileName()));
+    if (m_watch.failuresInRow() >= kFailureLimit) {
+        // A dead disk or a folder of broken files must not spin for ever.
+        m_watch.resetFailures();
+        m_player.stop();
+        m_prompter.message(
+            tr("Playback has stopped: %1 files in a row could not be played. The last one was in "
+               "the folder \"%2\".")
+                .arg(kFailureLimit)
+                .arg(QDir::toNativeSeparators(file.absolutePath())));
+        return;
+    }
+    m_trackEnded = false;
+    if (!endOfTrack())
+        m_player.stop();
 }
 
 void Playback::skipCollectionCover()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "jukeboxqueue.h"
+#include "playerwatch.h"
 
 #include <QCoreApplication>
 #include <QString>
@@ -128,12 +129,20 @@ public:
     void mnuplay(); // "Play this album when in Shuffle mode"
 
     static constexpr int kSkipLimit = 10;
+    // Files in a row that cannot be played before playback stops.
+    static constexpr int kFailureLimit = 10;
+    // How long a file handed to the player may take to load before it counts as one that cannot be played.
+    void setLoadTimeout(int ms) { m_watch.setTimeout(ms); }
     void mnutop() { m_queue.mnutop(); }   // "Move to top of list"
     void playdel() { m_queue.playdel(); } // "Delete from Playlist"
 
 private:
     enum class Pick { ShuffleAll, Refill };
     bool pickRandomAlbum(Pick pick);
+    // The one place a file goes to the player.
+    void hand(const QString &path);
+    // The watch found that `path` cannot be played: skipped like a track that ended.
+    void trackFailed(const QString &path);
     void leaveJukebox();
     void leaveCollections();
     void setProbability(const QString &value);
@@ -174,6 +183,7 @@ private:
     QString m_playedTracks;
 
     JukeboxQueue m_queue;
+    PlayerWatch m_watch;
 
     int m_overCover = 0;
     int m_clickedCover = 0;

@@ -5,9 +5,13 @@
 #include <QAudioOutput>
 #include <QMediaPlayer>
 
+#include <memory>
+
 namespace lumetra {
 
-// MediaPlayer over QMediaPlayer and QAudioOutput; volume 0..100 maps linearly onto 0.0..1.0.
+// MediaPlayer over QMediaPlayer and QAudioOutput; volume 0..100 maps linearly onto 0.0..1.0. A QMediaPlayer
+// that met an error is replaced by a new one: the old one keeps delivering errors of the failed file, which
+// it would pin on the next file, and it takes a second to take a new source.
 class QtMediaPlayer final : public MediaPlayer
 {
     Q_OBJECT
@@ -20,6 +24,8 @@ public:
     void pause() override;
     void stop() override;
     bool isPlaying() const override;
+    bool isPaused() const override;
+    bool isLoaded() const override { return m_loaded; }
     int volume() const override;
     void setVolume(int volume) override;
     qint64 position() const override;
@@ -27,10 +33,15 @@ public:
     void setPosition(qint64 ms) override;
 
 private:
-    QMediaPlayer m_player;
+    void makePlayer();
+    void replaceAfterError(const QString &path, const QString &reason);
+
     QAudioOutput m_output;
+    std::unique_ptr<QMediaPlayer> m_player;
     QString m_url;
     int m_volume = 100;
+    bool m_loaded = false;
+    bool m_failing = false;
 };
 
 } // namespace lumetra

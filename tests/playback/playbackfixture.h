@@ -5,6 +5,9 @@
 #include "support/fakes.h"
 #include "support/testlibrary.h"
 
+#include <QCoreApplication>
+#include <QElapsedTimer>
+
 #include <gtest/gtest.h>
 
 namespace lumetra::test {
@@ -37,6 +40,7 @@ public:
         status = text;
         statuses.append(text);
     }
+    void showNotice(const QString &text) override { notices.append(text); }
     void showNowPlayingPicture(const QString &path) override { nowPlaying = path; }
     void showQueuePicture(const QString &path) override { queuePicture = path; }
     void trackListChanged() override {}
@@ -57,6 +61,7 @@ public:
     bool slotsEnabled = true;
     QString status;
     QStringList statuses;
+    QStringList notices;
     QString nowPlaying;
     QString queuePicture;
 
@@ -111,6 +116,17 @@ protected:
     {
         m_playback.playStateChanged(MediaPlayer::MediaEnded);
         m_playback.playStateChanged(MediaPlayer::Transitioning);
+    }
+
+    // Runs the event loop for `ms`, at least once: failures are handled after the event that found them.
+    static void settle(int ms = 0)
+    {
+        QElapsedTimer clock;
+        clock.start();
+        do
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+        while (clock.elapsed() < ms);
+        QCoreApplication::processEvents();
     }
 
     FakePlayer m_player;

@@ -12,6 +12,23 @@ Prompter::Answer FakePrompter::message(const QString &text, Buttons)
     return answer;
 }
 
+void FakePlayer::play()
+{
+    m_playing = true;
+    m_paused = false;
+    ++plays;
+    if (m_loaded || m_url.isEmpty() || stalled.contains(m_url))
+        return;
+    if (broken.contains(m_url)) {
+        m_playing = false;
+        Q_EMIT failed(m_url, QStringLiteral("broken"));
+        return;
+    }
+    at = 0;
+    m_loaded = true;
+    Q_EMIT loaded();
+}
+
 std::optional<QString> FakePrompter::input(const QString &prompt, const QString &)
 {
     prompts.append(prompt);

@@ -55,36 +55,49 @@ public:
     QStringList opened;
 };
 
-// A player that plays nothing; tests drive its state reports.
+// A player that plays nothing; tests drive its state reports. A file loads at once when played, unless it
+// is one of `broken` (reported failed at once, from inside play) or `stalled` (never loads).
 class FakePlayer final : public MediaPlayer
 {
 public:
-    void setUrl(const QString &path) override { m_url = path; }
-    QString url() const override { return m_url; }
-    void play() override
+    void setUrl(const QString &path) override
     {
-        m_playing = true;
-        ++plays;
+        m_url = path;
+        m_loaded = false;
     }
-    void pause() override { m_playing = false; }
+    QString url() const override { return m_url; }
+    void play() override;
+    void pause() override
+    {
+        m_playing = false;
+        m_paused = true;
+    }
     void stop() override
     {
         m_playing = false;
+        m_paused = false;
         ++stops;
     }
     bool isPlaying() const override { return m_playing; }
+    bool isPaused() const override { return m_paused; }
+    bool isLoaded() const override { return m_loaded; }
     int volume() const override { return m_volume; }
     void setVolume(int volume) override;
-    qint64 position() const override { return 0; }
+    qint64 position() const override { return at; }
     qint64 duration() const override { return 0; }
-    void setPosition(qint64) override {}
+    void setPosition(qint64 ms) override { at = ms; }
 
     int plays = 0;
     int stops = 0;
+    qint64 at = 0;
+    QStringList broken;
+    QStringList stalled;
 
 private:
     QString m_url;
     bool m_playing = false;
+    bool m_paused = false;
+    bool m_loaded = false;
     int m_volume = 50;
 };
 
