@@ -69,15 +69,19 @@ bool JukeboxQueue::advance()
     m_lastQueued.clear();
     if (!remove(0))
         return false;
-    if (m_paths.isEmpty()) {
-        m_refilling = true;
-        const bool refilled = m_playback.fillsub();
-        m_refilling = false;
-        return refilled;
-    }
+    if (m_paths.isEmpty())
+        return refill();
     m_playback.player();
     playlistpic();
     return true;
+}
+
+bool JukeboxQueue::refill()
+{
+    m_refilling = true;
+    const bool refilled = m_playback.fillsub();
+    m_refilling = false;
+    return refilled;
 }
 
 bool JukeboxQueue::remove(int i)
@@ -94,20 +98,25 @@ bool JukeboxQueue::remove(int i)
 
 void JukeboxQueue::playskip()
 {
-    m_player.stop();
-    if (remove(m_selected) && !m_lines.isEmpty()) {
-        select(0);
-        m_playback.player();
-    }
-    playlistpic();
+    skip(m_selected);
 }
 
 void JukeboxQueue::skipHead()
 {
+    skip(0);
+}
+
+void JukeboxQueue::skip(int i)
+{
     m_player.stop();
-    if (remove(0) && !m_lines.isEmpty()) {
-        select(0);
-        m_playback.player();
+    if (remove(i)) {
+        // Skipping the last entry refills the queue as the end of its track would; only Stop silences it.
+        if (m_lines.isEmpty()) {
+            refill();
+        } else {
+            select(0);
+            m_playback.player();
+        }
     }
     playlistpic();
 }

@@ -47,6 +47,10 @@ public:
 
 private:
     bool remove(int i);
+    // Removes entry i and starts the head, or refills an emptied queue.
+    void skip(int i);
+    // The refill's pick (fillsub) for an empty queue; false when it found nothing.
+    bool refill();
 
     Playback &m_playback;
     MediaPlayer &m_player;

@@ -208,15 +208,21 @@ TEST_F(JukeboxTest, AnyKeySkipsTheSelectedEntryAndRestartsTheHead)
     EXPECT_EQ(m_playback.queueLines().size(), 2);
 }
 
-TEST_F(JukeboxTest, QueueCoverSkipWithOneEntryLeavesTheQueueEmpty)
+TEST_F(JukeboxTest, SkippingTheLastEntryByTheCoverOrAKeyRefillsTheQueue)
 {
+    const QString note = u" - Added by Lumetra - Hey, Nothing was waiting in the queue..."_s;
     m_playback.selectTrack(0);
-    const int plays = m_player.plays;
+    m_random.script = {0.4, 0.6}; // Beta, B2
     m_playback.skipQueueCover();
-    EXPECT_TRUE(m_playback.queueLines().isEmpty());
-    EXPECT_FALSE(m_player.isPlaying());
-    EXPECT_EQ(m_player.plays, plays);
-    EXPECT_EQ(m_view.queuePicture, m_app.defaultPicture());
+    EXPECT_EQ(m_playback.queueLines(), QStringList{u"B2"_s + note});
+    EXPECT_EQ(m_player.url(), folderOf(u"Beta"_s) + u"B2.MP3"_s);
+
+    m_random.script = {0.4, 0.0}; // Beta, b1
+    m_playback.selectQueueEntry(0);
+    m_playback.queueListKey(Playback::Key::Other);
+    EXPECT_EQ(m_playback.queueLines(), QStringList{u"b1"_s + note});
+    EXPECT_EQ(m_player.url(), folderOf(u"Beta"_s) + u"b1.mp3"_s);
+    EXPECT_TRUE(m_player.isPlaying());
     EXPECT_TRUE(m_prompter.messages.isEmpty());
 }
 
