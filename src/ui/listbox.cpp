@@ -50,8 +50,34 @@ void ListBox::mouseReleaseEvent(QMouseEvent *event)
 
 void ListBox::keyPressEvent(QKeyEvent *event)
 {
-    Q_EMIT keyPressed(event->key(), event->modifiers());
-    event->accept();
+    switch (event->key()) {
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown:
+    case Qt::Key_Home:
+    case Qt::Key_End:
+        // Moves the highlight as in any list; a click or Enter chooses.
+        QListWidget::keyPressEvent(event);
+        return;
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+    case Qt::Key_Escape:
+    case Qt::Key_Shift:
+    case Qt::Key_Control:
+    case Qt::Key_Alt:
+    case Qt::Key_AltGr:
+    case Qt::Key_Meta:
+    case Qt::Key_Super_L:
+    case Qt::Key_Super_R:
+    case Qt::Key_Menu:
+        // Left to the window: focus moves, menus close or open.
+        event->ignore();
+        return;
+    default:
+        Q_EMIT keyPressed(event->key(), event->modifiers());
+        event->accept();
+    }
 }
 
 } // namespace lumetra

@@ -18,7 +18,8 @@ public:
 Q_SIGNALS:
     void rowClicked(int row);
     void pressed(int row, Qt::MouseButton button);
-    // Keypad plus and minus, Space and any other key, as the window maps them.
+    // Any key but the ones that move the highlight (arrows, Page Up/Down, Home, End) or belong to the
+    // window (Tab, Escape, modifiers, the menu key); the window maps keypad plus and minus and Space.
     void keyPressed(int key, Qt::KeyboardModifiers modifiers);
 
 protected:

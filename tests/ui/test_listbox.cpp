@@ -1,0 +1,51 @@
+#include "ui/listbox.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+
+#include <gtest/gtest.h>
+
+using namespace Qt::StringLiterals;
+using namespace lumetra;
+
+namespace {
+
+struct KeyCase {
+    Qt::Key key;
+    int rowAfter; // from row 1 of five
+    bool reported;
+};
+
+class ListBoxKeys : public ::testing::TestWithParam<KeyCase>
+{
+};
+
+// Keys that move the highlight move it and nothing else; the window's own keys pass through; every other
+// key is reported for the window to act on.
+TEST_P(ListBoxKeys, MoveOrPassOrReport)
+{
+    ListBox list;
+    list.setLines({u"a"_s, u"b"_s, u"c"_s, u"d"_s, u"e"_s}, 1);
+    list.resize(200, 400);
+    list.show();
+    int reported = 0;
+    QObject::connect(&list, &ListBox::keyPressed, [&reported] { ++reported; });
+    QKeyEvent press(QEvent::KeyPress, GetParam().key, Qt::NoModifier);
+    QApplication::sendEvent(&list, &press);
+    EXPECT_EQ(list.currentRow(), GetParam().rowAfter);
+    EXPECT_EQ(reported, GetParam().reported ? 1 : 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Keys, ListBoxKeys,
+                         ::testing::Values(KeyCase{Qt::Key_Down, 2, false}, KeyCase{Qt::Key_Up, 0, false},
+                                           KeyCase{Qt::Key_Home, 0, false}, KeyCase{Qt::Key_End, 4, false},
+                                           KeyCase{Qt::Key_PageDown, 4, false},
+                                           KeyCase{Qt::Key_PageUp, 0, false},
+                                           KeyCase{Qt::Key_Escape, 1, false}, KeyCase{Qt::Key_Tab, 1, false},
+                                           KeyCase{Qt::Key_Shift, 1, false},
+                                           KeyCase{Qt::Key_Control, 1, false}, KeyCase{Qt::Key_Alt, 1, false},
+                                           KeyCase{Qt::Key_Menu, 1, false}, KeyCase{Qt::Key_Space, 1, true},
+                                           KeyCase{Qt::Key_Delete, 1, true}, KeyCase{Qt::Key_Return, 1, true},
+                                           KeyCase{Qt::Key_A, 1, true}));
+
+} // namespace
