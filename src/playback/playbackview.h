@@ -22,7 +22,7 @@ public:
     // The window title, which serves as the status line.
     virtual void setStatus(const QString &text) = 0;
     // A passing notice in the status line; the status comes back after a few seconds.
-    virtual void showNotice(const QString &text) { setStatus(text); }
+    virtual void showNotice(const QString &text) = 0;
     virtual void showNowPlayingPicture(const QString &path) = 0; // Image2
     virtual void showQueuePicture(const QString &path) = 0;      // Image15
     // The track list or the queue changed: show the state's entries and selection again.

@@ -76,6 +76,9 @@ void ListBox::keyPressEvent(QKeyEvent *event)
         return;
     default:
         Q_EMIT keyPressed(event->key(), event->modifiers());
+        // Enter chooses the highlighted row as a click does.
+        if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && currentRow() >= 0)
+            Q_EMIT rowClicked(currentRow());
         event->accept();
     }
 }

@@ -16,6 +16,7 @@ public:
     void setLines(const QStringList &lines, int selected);
 
 Q_SIGNALS:
+    // A left click on a row, or Enter on the highlighted one.
     void rowClicked(int row);
     void pressed(int row, Qt::MouseButton button);
     // Any key but the ones that move the highlight (arrows, Page Up/Down, Home, End) or belong to the

@@ -48,6 +48,7 @@ constexpr int kQueueGap = 100;
 constexpr int kQueueCoverWidth = 2220;
 // The smallest window in which the strip's buttons, the panels and the collections list all fit.
 constexpr QSize kMinimumWindow(13200, 10200);
+constexpr int kNoticeMs = 4000;
 
 const QString kEmptyCatalogueMessage = QStringLiteral(
     "Lumetra doesn't yet contain any albums - click on Options > Add New Album to start building your "
@@ -76,6 +77,9 @@ MainWindow::MainWindow(const AppFolder &app, Seams seams, QRect screen, QWidget 
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Lumetra Jukebox"));
+    m_notice.setSingleShot(true);
+    m_notice.setInterval(kNoticeMs);
+    connect(&m_notice, &QTimer::timeout, this, [this] { setWindowTitle(m_status); });
     setAccessibleName(QStringLiteral("Lumetra Jukebox"));
     QScreen *display = QGuiApplication::primaryScreen();
     if (display)
@@ -157,7 +161,7 @@ void MainWindow::connectWall()
     });
     connect(m_wallView, &WallView::playPauseWanted, m_rightPanel, &RightPanel::togglePlay);
     connect(m_wallView, &WallView::pageShown, this, [this] {
-        setWindowTitle(m_wall.windowTitle());
+        setStatus(m_wall.windowTitle());
         const auto &page = m_wall.page();
         qCDebug(lcMainWindow).noquote()
             << "page starts with" << (page.empty() ? QString() : page.front().title);
@@ -457,14 +461,6 @@ void MainWindow::connectPlayback()
     connect(m_rightPanel, &RightPanel::trackClicked, this, [this](int row) { m_playback.selectTrack(row); });
     connect(m_rightPanel, &RightPanel::trackKey, this, [this](int key, Qt::KeyboardModifiers modifiers) {
         m_playback.trackListKey(keyOf(key, modifiers));
-        // Moving the selection by keyboard selects a track like a click does.
-        const int row = m_playback.selectedTrack();
-        if (key == Qt::Key_Down)
-            m_playback.selectTrack(row + 1);
-        else if (key == Qt::Key_Up)
-            m_playback.selectTrack(row - 1);
-        else if (key == Qt::Key_Return || key == Qt::Key_Enter)
-            m_playback.selectTrack(std::max(row, 0));
     });
     connect(m_jukeboxArea, &JukeboxArea::queueKey, this, [this](int key, Qt::KeyboardModifiers modifiers) {
         m_playback.queueListKey(keyOf(key, modifiers));
@@ -520,8 +516,18 @@ void MainWindow::setSlotsEnabled(bool enabled)
 
 void MainWindow::setStatus(const QString &text)
 {
-    setWindowTitle(text);
+    m_status = text;
+    if (!m_notice.isActive())
+        setWindowTitle(text);
     showMode();
+}
+
+void MainWindow::showNotice(const QString &text)
+{
+    if (!m_notice.isActive())
+        m_status = windowTitle();
+    setWindowTitle(text);
+    m_notice.start();
 }
 
 void MainWindow::showNowPlayingPicture(const QString &path)

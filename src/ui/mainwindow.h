@@ -15,6 +15,7 @@
 #include "wall/wallkeys.h"
 
 #include <QRect>
+#include <QTimer>
 #include <QWidget>
 
 #include <optional>
@@ -119,6 +120,7 @@ private:
     void setJukeboxArea(bool shown) override;
     void setSlotsEnabled(bool enabled) override;
     void setStatus(const QString &text) override;
+    void showNotice(const QString &text) override;
     void showNowPlayingPicture(const QString &path) override;
     void showQueuePicture(const QString &path) override;
     void trackListChanged() override;
@@ -173,6 +175,9 @@ private:
     bool m_closeAfterScan = false;
     // Where a cover menu opened from the keyboard shows; otherwise at the pointer.
     std::optional<QPoint> m_coverMenuAt;
+    // A passing notice covers the status (the window title) for a few seconds.
+    QTimer m_notice;
+    QString m_status;
 };
 
 } // namespace lumetra

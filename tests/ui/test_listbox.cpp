@@ -29,11 +29,14 @@ TEST_P(ListBoxKeys, MoveOrPassOrReport)
     list.resize(200, 400);
     list.show();
     int reported = 0;
+    int chosen = -1;
     QObject::connect(&list, &ListBox::keyPressed, [&reported] { ++reported; });
+    QObject::connect(&list, &ListBox::rowClicked, [&chosen](int row) { chosen = row; });
     QKeyEvent press(QEvent::KeyPress, GetParam().key, Qt::NoModifier);
     QApplication::sendEvent(&list, &press);
     EXPECT_EQ(list.currentRow(), GetParam().rowAfter);
     EXPECT_EQ(reported, GetParam().reported ? 1 : 0);
+    EXPECT_EQ(chosen, GetParam().key == Qt::Key_Return ? 1 : -1); // Enter chooses the highlighted row
 }
 
 INSTANTIATE_TEST_SUITE_P(Keys, ListBoxKeys,
