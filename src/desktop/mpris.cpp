@@ -15,6 +15,8 @@ namespace lumetra {
 namespace {
 const QString kObjectPath = QStringLiteral("/org/mpris/MediaPlayer2");
 const QString kPlayerInterface = QStringLiteral("org.mpris.MediaPlayer2.Player");
+// Long enough for the end of a track, the next file and its loading to pass as one change.
+constexpr int kSettleMs = 100;
 } // namespace
 
 Mpris::Mpris(QDBusConnection bus, Playback &playback, MediaPlayer &player, Hooks hooks, QObject *parent)
@@ -26,18 +28,17 @@ Mpris::Mpris(QDBusConnection bus, Playback &playback, MediaPlayer &player, Hooks
 {
     new MprisRoot(this);
     new MprisPlayer(this);
-    connect(&m_player, &MediaPlayer::playStateChanged, this, [this] {
-        QVariantMap changed{{QStringLiteral("PlaybackStatus"), playbackStatus()}};
-        if (m_player.url() != m_lastUrl) {
-            m_lastUrl = m_player.url();
-            ++m_track;
-            changed.insert(QStringLiteral("Metadata"), metadata());
-        }
-        announce(changed);
-    });
+    m_settle.setSingleShot(true);
+    m_settle.setInterval(kSettleMs);
+    connect(&m_settle, &QTimer::timeout, this, &Mpris::flush);
+    connect(&m_player, &MediaPlayer::playStateChanged, this, &Mpris::changed);
+    connect(&m_player, &MediaPlayer::loaded, this, &Mpris::changed);
+    connect(&m_player, &MediaPlayer::failed, this, &Mpris::changed);
+    connect(&m_player, &MediaPlayer::durationChanged, this, &Mpris::changed);
     connect(&m_player, &MediaPlayer::volumeChanged, this, [this] {
         announce({{QStringLiteral("Volume"), volume()}});
     });
+    m_canPlay = m_playback.canPlay();
 }
 
 Mpris::~Mpris()
@@ -67,10 +68,42 @@ bool Mpris::publish()
 
 QString Mpris::playbackStatus() const
 {
-    if (m_player.isPlaying())
-        return QStringLiteral("Playing");
-    return m_player.position() > 0 && !m_player.url().isEmpty() ? QStringLiteral("Paused")
-                                                                : QStringLiteral("Stopped");
+    if (m_player.isPaused())
+        return QStringLiteral("Paused");
+    return m_player.isPlaying() && m_player.isLoaded() ? QStringLiteral("Playing")
+                                                       : QStringLiteral("Stopped");
+}
+
+void Mpris::changed()
+{
+    if (!m_settle.isActive())
+        m_settle.start();
+}
+
+void Mpris::flush()
+{
+    // A file still loading is told when it loads or fails.
+    if (m_player.isPlaying() && !m_player.isLoaded())
+        return;
+    QVariantMap changed;
+    const QString status = playbackStatus();
+    if (status != m_status) {
+        m_status = status;
+        changed.insert(QStringLiteral("PlaybackStatus"), status);
+    }
+    if (m_player.url() != m_lastUrl || m_player.duration() != m_lastLength) {
+        if (m_player.url() != m_lastUrl)
+            ++m_track;
+        m_lastUrl = m_player.url();
+        m_lastLength = m_player.duration();
+        changed.insert(QStringLiteral("Metadata"), metadata());
+    }
+    if (m_playback.canPlay() != m_canPlay) {
+        m_canPlay = !m_canPlay;
+        changed.insert(QStringLiteral("CanPlay"), m_canPlay);
+    }
+    if (!changed.isEmpty())
+        announce(changed);
 }
 
 QVariantMap Mpris::metadata() const
@@ -88,6 +121,8 @@ QVariantMap Mpris::metadata() const
     };
     if (!now.album.isEmpty())
         data.insert(QStringLiteral("xesam:album"), now.album);
+    if (!now.artist.isEmpty())
+        data.insert(QStringLiteral("xesam:artist"), QStringList{now.artist});
     if (m_player.duration() > 0)
         data.insert(QStringLiteral("mpris:length"), qlonglong(m_player.duration()) * 1000);
     return data;
@@ -152,10 +187,14 @@ void MprisPlayer::Next()
     m_mpris->playback().skip();
 }
 
+bool MprisPlayer::canPlay() const
+{
+    return m_mpris->playback().canPlay();
+}
+
 void MprisPlayer::Previous()
 {
-    // The jukebox plays forward only; going back restarts the track.
-    m_mpris->player().setPosition(0);
+    m_mpris->playback().previous();
 }
 
 void MprisPlayer::Pause()
@@ -178,8 +217,7 @@ void MprisPlayer::Stop()
 
 void MprisPlayer::Play()
 {
-    if (!m_mpris->player().url().isEmpty())
-        m_mpris->player().play();
+    m_mpris->playback().play();
 }
 
 void MprisPlayer::Seek(qlonglong offset)

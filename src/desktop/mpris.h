@@ -3,6 +3,7 @@
 #include <QDBusAbstractAdaptor>
 #include <QDBusConnection>
 #include <QDBusObjectPath>
+#include <QTimer>
 #include <QVariantMap>
 
 #include <functional>
@@ -30,6 +31,7 @@ public:
     bool publish();
     QString serviceName() const { return m_service; }
 
+    // Playing only while a loaded file plays (sounds), Paused while paused, else Stopped.
     QString playbackStatus() const;
     QVariantMap metadata() const;
     double volume() const;
@@ -40,6 +42,10 @@ public:
     const Hooks &hooks() const { return m_hooks; }
 
 private:
+    // Changes are told in one notification once the player has settled: a track change reads as one
+    // Playing, not the end of one track and the loading of the next.
+    void changed();
+    void flush();
     void announce(const QVariantMap &changed);
 
     QDBusConnection m_bus;
@@ -47,8 +53,12 @@ private:
     MediaPlayer &m_player;
     Hooks m_hooks;
     QString m_service;
+    QTimer m_settle;
     int m_track = 0;
     QString m_lastUrl;
+    qint64 m_lastLength = 0;
+    QString m_status = QStringLiteral("Stopped");
+    bool m_canPlay = false;
 };
 
 // org.mpris.MediaPlayer2
@@ -93,8 +103,8 @@ class MprisPlayer : public QDBusAbstractAdaptor
     Q_PROPERTY(double Volume READ volume WRITE setVolume)
     Q_PROPERTY(qlonglong Position READ position)
     Q_PROPERTY(bool CanGoNext READ yes)
-    Q_PROPERTY(bool CanGoPrevious READ no)
-    Q_PROPERTY(bool CanPlay READ yes)
+    Q_PROPERTY(bool CanGoPrevious READ yes)
+    Q_PROPERTY(bool CanPlay READ canPlay)
     Q_PROPERTY(bool CanPause READ yes)
     Q_PROPERTY(bool CanSeek READ yes)
     Q_PROPERTY(bool CanControl READ yes)
@@ -108,7 +118,7 @@ public:
     void setVolume(double volume) { m_mpris->setVolume(volume); }
     qlonglong position() const;
     bool yes() const { return true; }
-    bool no() const { return false; }
+    bool canPlay() const;
 
 public Q_SLOTS:
     void Next();

@@ -38,6 +38,8 @@ public:
     // The end of the head's track: the next entry plays, or the emptied queue refills. False when the
     // queue was already empty or the refill found nothing.
     bool advance();
+    // The refill's pick (fillsub) for an empty queue; false when it found nothing.
+    bool refill();
 
     void playskip();    // a key in the queue list: the selected entry leaves, the head (re)starts
     void skipHead();    // Image15
@@ -49,8 +51,6 @@ private:
     bool remove(int i);
     // Removes entry i and starts the head, or refills an emptied queue.
     void skip(int i);
-    // The refill's pick (fillsub) for an empty queue; false when it found nothing.
-    bool refill();
 
     Playback &m_playback;
     MediaPlayer &m_player;

@@ -323,6 +323,43 @@ void Playback::skip()
         m_player.stop();
 }
 
+void Playback::previous()
+{
+    constexpr qint64 kRestartAfterMs = 3000;
+    if (!m_shuffleMode && !m_jukeMode && !m_collMode && m_player.position() <= kRestartAfterMs) {
+        if (!m_albumShuffle) {
+            if (selectTrack(m_selectedTrack - 1))
+                return;
+        } else if (m_playedTracks.endsWith(u',' + QString::number(m_selectedTrack) + u',')) {
+            // Back to the track played before; the current one counts as unplayed again.
+            const QStringList played = m_playedTracks.split(u',', Qt::SkipEmptyParts);
+            if (played.size() > 1) {
+                m_playedTracks.chop(played.last().size() + 1);
+                if (selectTrack(played[played.size() - 2].toInt()))
+                    return;
+            }
+        }
+    }
+    m_player.setPosition(0);
+}
+
+void Playback::play()
+{
+    if (m_jukeMode && m_queue.isEmpty()) {
+        if (!m_queue.refill())
+            m_player.stop();
+    } else if (!m_player.url().isEmpty()) {
+        m_player.play();
+    }
+}
+
+bool Playback::canPlay() const
+{
+    if (m_jukeMode && m_queue.isEmpty())
+        return !m_albums.isEmpty();
+    return !m_player.url().isEmpty();
+}
+
 Playback::NowPlaying Playback::nowPlaying() const
 {
     NowPlaying now;
@@ -334,6 +371,7 @@ Playback::NowPlaying Playback::nowPlaying() const
     const QString file = now.path.mid(cut + 1);
     now.title = trackName(file);
     now.album = m_songs.valueWhere(QStringLiteral("Path"), folder, QStringLiteral("Album"));
+    now.artist = m_songs.valueWhere(QStringLiteral("Path"), folder, QStringLiteral("Artist"));
     const QString picture = m_songs.valueWhere(QStringLiteral("Path"), folder, QStringLiteral("Picture"));
     now.cover = picture.isEmpty() ? m_app.noCoverPicture() : folder + picture;
     return now;

@@ -102,13 +102,21 @@ public:
     // The skip of the current mode, as desktop media keys ask for it: a new Shuffle All pick, the next
     // queued track, a new collection pick, else the next track as if the playing one had ended.
     void skip();
+    // Back, as desktop media keys ask for it: in Normal Play and album shuffle the track before (the one
+    // played before, in album shuffle), unless the current one has played over 3 s; else its start.
+    void previous();
+    // Play, as the desktop asks for it: resumes what the player holds; an empty Jukebox queue refills.
+    void play();
+    // False when play() would do nothing.
+    bool canPlay() const;
 
     // What the player holds now, from its file: the track (file name without extension), the album of that
-    // folder in the catalogue and its cover. Empty when nothing is loaded.
+    // folder in the catalogue, its artist and its cover. Empty when nothing is loaded.
     struct NowPlaying {
         QString path;
         QString title;
         QString album;
+        QString artist;
         QString cover;
     };
     NowPlaying nowPlaying() const;

@@ -1,10 +1,9 @@
 #include "desktop/mpris.h"
 #include "playback/playbackfixture.h"
+#include "support/privatebus.h"
 
-#include <QCoreApplication>
 #include <QDBusConnection>
-#include <QElapsedTimer>
-#include <QProcess>
+#include <QUrl>
 
 using namespace Qt::StringLiterals;
 using namespace lumetra;
@@ -12,50 +11,7 @@ using namespace lumetra::test;
 
 namespace {
 
-// A private session bus of its own, so the test never meets the desktop's players.
-class PrivateBus
-{
-public:
-    PrivateBus()
-    {
-        m_daemon.start(u"dbus-daemon"_s, {u"--session"_s, u"--nofork"_s, u"--print-address=1"_s});
-        if (m_daemon.waitForStarted(10000) && m_daemon.waitForReadyRead(10000))
-            address = QString::fromUtf8(m_daemon.readLine()).trimmed();
-    }
-    ~PrivateBus()
-    {
-        m_daemon.kill();
-        m_daemon.waitForFinished(5000);
-    }
-    QString address;
-
-private:
-    QProcess m_daemon;
-};
-
-// Runs dbus-send against the private bus while this process keeps serving; returns what it printed.
-QString dbusSend(const QString &address, const QStringList &args)
-{
-    QProcess send;
-    send.start(u"dbus-send"_s,
-               QStringList{u"--bus="_s + address, u"--print-reply"_s,
-                           u"--dest=org.mpris.MediaPlayer2.lumetra"_s, u"/org/mpris/MediaPlayer2"_s} +
-                   args);
-    QElapsedTimer clock;
-    clock.start();
-    while (send.state() != QProcess::NotRunning && clock.elapsed() < 10000) {
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-        send.waitForFinished(10);
-    }
-    return QString::fromUtf8(send.readAllStandardOutput() + send.readAllStandardError());
-}
-
-QString property(const QString &address, const QString &name)
-{
-    return dbusSend(address, {u"org.freedesktop.DBus.Properties.Get"_s,
-                              u"string:org.mpris.MediaPlayer2.Player"_s, u"string:"_s + name});
-}
-
+// The MPRIS service over the fake player, driven by playerctl as the desktop would.
 class MprisTest : public PlaybackTest
 {
 protected:
@@ -77,6 +33,12 @@ protected:
         QDBusConnection::disconnectFromBus(u"mpris-test"_s);
     }
 
+    QString canPlay() const
+    {
+        return m_bus.dbusSend({u"org.freedesktop.DBus.Properties.Get"_s,
+                               u"string:org.mpris.MediaPlayer2.Player"_s, u"string:CanPlay"_s});
+    }
+
     PrivateBus m_bus;
     std::unique_ptr<QDBusConnection> m_connection;
     std::unique_ptr<Mpris> m_mpris;
@@ -87,37 +49,86 @@ protected:
 TEST_F(MprisTest, DesktopToolsReadWhatPlaysAndControlThePlayer)
 {
     EXPECT_EQ(m_mpris->serviceName(), u"org.mpris.MediaPlayer2.lumetra"_s);
-    EXPECT_TRUE(property(m_bus.address, u"PlaybackStatus"_s).contains(u"\"Stopped\""_s));
+    EXPECT_EQ(m_bus.playerctl({u"status"_s}), u"Stopped"_s);
+    EXPECT_TRUE(canPlay().endsWith(u"boolean false"_s)) << canPlay().toStdString(); // nothing to play
 
+    ASSERT_TRUE(m_songs.findFirst(u"Album = 'Alpha'"_s));
+    m_songs.setValue(u"Artist"_s, u"The Alphas"_s);
+    ASSERT_TRUE(m_songs.update());
     m_playback.setAutoplay(true);
     m_playback.coverPressed(slotOf(u"Alpha"_s), true);
-    const QString metadata = property(m_bus.address, u"Metadata"_s);
-    EXPECT_TRUE(metadata.contains(u"\"01 One\""_s)) << metadata.toStdString();
-    EXPECT_TRUE(metadata.contains(u"\"Alpha\""_s));
-    EXPECT_TRUE(metadata.contains(u"cover.jpg"_s));
-    EXPECT_TRUE(property(m_bus.address, u"PlaybackStatus"_s).contains(u"\"Playing\""_s));
+    EXPECT_EQ(
+        m_bus.playerctl({u"metadata"_s, u"--format"_s, u"{{artist}}|{{album}}|{{title}}|{{mpris:artUrl}}"_s}),
+        u"The Alphas|Alpha|01 One|"_s +
+            QUrl::fromLocalFile(folderOf(u"Alpha"_s) + u"cover.jpg"_s).toString());
+    EXPECT_EQ(m_bus.playerctl({u"status"_s}), u"Playing"_s);
+    EXPECT_TRUE(canPlay().endsWith(u"boolean true"_s));
 
-    dbusSend(m_bus.address, {u"org.mpris.MediaPlayer2.Player.Next"_s});
+    m_bus.playerctl({u"next"_s});
     EXPECT_EQ(m_player.url(), folderOf(u"Alpha"_s) + u"02 Two.ogg"_s);
-    dbusSend(m_bus.address, {u"org.mpris.MediaPlayer2.Player.PlayPause"_s});
-    EXPECT_FALSE(m_player.isPlaying());
-    dbusSend(m_bus.address,
-             {u"org.freedesktop.DBus.Properties.Set"_s, u"string:org.mpris.MediaPlayer2.Player"_s,
-              u"string:Volume"_s, u"variant:double:0.25"_s});
+    m_bus.playerctl({u"play-pause"_s});
+    EXPECT_EQ(m_bus.playerctl({u"status"_s}), u"Paused"_s);
+    m_bus.playerctl({u"volume"_s, u"0.25"_s});
     EXPECT_EQ(m_player.volume(), 25);
-    dbusSend(m_bus.address, {u"org.mpris.MediaPlayer2.Raise"_s});
-    dbusSend(m_bus.address, {u"org.mpris.MediaPlayer2.Quit"_s});
+    m_bus.playerctl({u"stop"_s});
+    EXPECT_EQ(m_bus.playerctl({u"status"_s}), u"Stopped"_s);
+    m_player.stalled = {folderOf(u"Alpha"_s) + u"03 Three.mp3"_s};
+    m_playback.selectTrack(2);
+    EXPECT_TRUE(m_player.isPlaying());
+    EXPECT_EQ(m_bus.playerctl({u"status"_s}), u"Stopped"_s); // handed, never loaded: no sound
+    m_bus.dbusSend({u"org.mpris.MediaPlayer2.Raise"_s});
+    m_bus.dbusSend({u"org.mpris.MediaPlayer2.Quit"_s});
     EXPECT_EQ(m_raised, 1);
     EXPECT_EQ(m_quits, 1);
 }
 
-TEST_F(MprisTest, NextIsTheSkipOfTheCurrentMode)
+TEST_F(MprisTest, PreviousGoesBackInTheAlbumOrRestartsTheTrack)
+{
+    const QString alpha = folderOf(u"Alpha"_s);
+    m_playback.setAutoplay(true);
+    m_playback.coverPressed(slotOf(u"Alpha"_s), true);
+    m_bus.playerctl({u"previous"_s}); // the first track: back to its start
+    EXPECT_EQ(m_player.url(), alpha + u"01 One.wav"_s);
+    m_playback.selectTrack(2);
+    m_player.at = 2500;
+    m_bus.playerctl({u"previous"_s});
+    EXPECT_EQ(m_player.url(), alpha + u"02 Two.ogg"_s);
+    m_player.at = 3500;
+    m_bus.playerctl({u"previous"_s});
+    EXPECT_EQ(m_player.url(), alpha + u"02 Two.ogg"_s);
+    EXPECT_EQ(m_player.at, 0);
+
+    // Album shuffle goes back to the track played before.
+    m_playback.setOverCover(slotOf(u"Gamma"_s));
+    m_random.script = {0.6, 0.0};
+    m_playback.mnuplsh();
+    endTrack();
+    ASSERT_EQ(m_playback.playedTracks(), u",2,0,"_s);
+    m_bus.playerctl({u"previous"_s});
+    EXPECT_EQ(m_player.url(), folderOf(u"Gamma"_s) + u"g3.wav"_s);
+    EXPECT_EQ(m_playback.playedTracks(), u",2,"_s);
+
+    // Elsewhere back is the start of the track.
+    m_random.script = {0.1, 0.5};
+    m_playback.mnurandom();
+    m_player.at = 1000;
+    m_bus.playerctl({u"previous"_s});
+    EXPECT_EQ(m_player.url(), alpha + u"02 Two.ogg"_s);
+    EXPECT_EQ(m_player.at, 0);
+}
+
+TEST_F(MprisTest, NextSkipsAndPlayRefillsAnEmptyJukeboxQueue)
 {
     m_playback.jukeboxmode();
+    EXPECT_TRUE(canPlay().endsWith(u"boolean true"_s)); // an empty queue refills
+    m_random.script = {0.9, 0.0};
+    m_bus.playerctl({u"play"_s});
+    EXPECT_EQ(m_player.url(), folderOf(u"Gamma"_s) + u"g1.wav"_s);
+    EXPECT_EQ(m_playback.queueLines().size(), 1);
+
     m_playback.coverPressed(slotOf(u"Gamma"_s), true);
-    m_playback.selectTrack(0);
     m_playback.selectTrack(1);
-    dbusSend(m_bus.address, {u"org.mpris.MediaPlayer2.Player.Next"_s});
+    m_bus.playerctl({u"next"_s});
     EXPECT_EQ(m_playback.queueLines(), QStringList{u"g2  -  Gamma"_s});
     EXPECT_EQ(m_player.url(), folderOf(u"Gamma"_s) + u"g2.wav"_s);
 }
