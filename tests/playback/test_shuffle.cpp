@@ -38,35 +38,6 @@ TEST_F(PlaybackTest, ShuffleAllPlaysARandomTrackOfARandomAlbumAndPicksAgainAtEve
     EXPECT_EQ(fileOf(m_player.url()), u"03 Three.mp3"_s);
 }
 
-TEST_F(PlaybackTest, TenRefusalsInARowEndInOneMessageAndNormalPlay)
-{
-    for (const char *title : {"Alpha", "Beta", "Gamma"})
-        mark(QString::fromLatin1(title), u"No"_s);
-    m_player.play();
-    m_playback.mnurandom();
-    EXPECT_EQ(m_prompter.messages, QStringList{kLimitMessage});
-    EXPECT_EQ(m_random.draws, 10);
-    EXPECT_EQ(m_view.statuses.count(u"Alpha was skipped because it is set not to play in Random mode."_s),
-              10);
-    EXPECT_FALSE(m_playback.shuffleMode());
-    EXPECT_FALSE(m_player.isPlaying());
-    EXPECT_EQ(m_playback.skipCount(), 0);
-    EXPECT_EQ(m_view.status, u"3 albums loaded."_s);
-}
-
-TEST_F(PlaybackTest, NineRefusalsThenAnAcceptedAlbumShowNoMessage)
-{
-    mark(u"Alpha"_s, u"No"_s);
-    mark(u"Beta"_s, u"No"_s);
-    for (int i = 0; i < 9; ++i)
-        m_random.script.push_back(i % 2 ? kAlpha : kBeta);
-    m_random.script.insert(m_random.script.end(), {kGamma, 0.0});
-    m_playback.mnurandom();
-    EXPECT_TRUE(m_prompter.messages.isEmpty());
-    EXPECT_EQ(m_playback.skipCount(), 0);
-    EXPECT_EQ(fileOf(m_player.url()), u"g1.wav"_s);
-}
-
 TEST_F(PlaybackTest, OnlyAnExactNoRefusesAnAlbum)
 {
     mark(u"Alpha"_s, u"no"_s);
@@ -78,21 +49,6 @@ TEST_F(PlaybackTest, OnlyAnExactNoRefusesAnAlbum)
     endTrack();
     EXPECT_EQ(fileOf(m_player.url()), u"b1.mp3"_s);
     EXPECT_EQ(m_playback.skipCount(), 0);
-}
-
-TEST_F(PlaybackTest, EveryAlbumButOneMarkedAlwaysLandsOnThatOne)
-{
-    mark(u"Alpha"_s, u"No"_s);
-    mark(u"Gamma"_s, u"No"_s);
-    m_random.script = {kAlpha, kGamma, kAlpha, kBeta, 0.9, kGamma, kBeta, 0.1, kBeta, 0.5};
-    m_playback.mnurandom();
-    for (int i = 0; i < 3; ++i) {
-        if (i > 0)
-            endTrack();
-        EXPECT_TRUE(m_player.url().startsWith(folderOf(u"Beta"_s))) << i;
-    }
-    EXPECT_TRUE(m_prompter.messages.isEmpty());
-    EXPECT_TRUE(m_random.script.empty());
 }
 
 TEST_F(PlaybackTest, SkipControlsOfShuffleAllPickAnewAndCoverClicksAreRefused)
@@ -152,18 +108,6 @@ TEST_F(JukeboxTest, AnEmptiedQueueRefillsWithARandomTrackThroughTheTrackList)
     EXPECT_EQ(m_playback.queueLines().size(), 1);
     m_playback.selectTrack(0);
     EXPECT_EQ(m_playback.queueLines().at(1), u"b1  -  Beta"_s);
-}
-
-TEST_F(JukeboxTest, ARefillWithEveryAlbumRefusedEndsJukebox)
-{
-    for (const char *title : {"Alpha", "Beta", "Gamma"})
-        mark(QString::fromLatin1(title), u"No"_s);
-    m_playback.selectTrack(0);
-    endTrack();
-    EXPECT_EQ(m_prompter.messages, QStringList{kLimitMessage});
-    EXPECT_FALSE(m_playback.jukeMode());
-    EXPECT_FALSE(m_view.jukeboxArea);
-    EXPECT_FALSE(m_player.isPlaying());
 }
 
 TEST_F(PlaybackTest, PlayThisAlbumShuffledCyclesWithoutRepeats)
@@ -233,11 +177,11 @@ TEST(ShuffleDistribution, PicksOverSevenAlbumsAreUniform)
     EXPECT_LT(chiSquare, 54.0);
 }
 
-// The three pickers meet albums with nothing to play: "Empty" (no music file) and "Gone" (its folder
-// removed). Each such pick is refused and counts toward the limit of ten, like an album marked "No".
+// The three pickers meet refused albums: "Alpha" marked "No" (not for a collection, which ignores the mark),
+// "Empty" (no music file) and "Gone" (its folder removed). Each refusal counts toward the limit of ten.
 enum class Picker { ShuffleAll, Refill, Collection };
 
-class NothingToPlay : public PlaybackTest, public ::testing::WithParamInterface<Picker>
+class RefusedPicks : public PlaybackTest, public ::testing::WithParamInterface<Picker>
 {
 protected:
     void SetUp() override
@@ -245,17 +189,30 @@ protected:
         PlaybackTest::SetUp();
         load({{u"Empty"_s, true, {u"notes.txt"_s}}, {u"Gone"_s, true, {u"x.mp3"_s}}});
         ASSERT_TRUE(QDir(folderOf(u"Gone"_s)).removeRecursively());
+        mark(u"Alpha"_s, u"No"_s);
         m_wall.setSlotCount(m_albums.size());
         m_wall.display();
     }
 
+    bool collection() const { return GetParam() == Picker::Collection; }
+    QStringList refused() const
+    {
+        return collection() ? QStringList{u"Empty"_s, u"Gone"_s}
+                            : QStringList{u"Alpha"_s, u"Empty"_s, u"Gone"_s};
+    }
     // The draw that lands on `title`: the wall's five albums, or the collection's three lines.
     double draw(const QString &title) const
     {
-        const QStringList from = GetParam() == Picker::Collection
+        const QStringList from = collection()
                                      ? QStringList{u"Empty"_s, u"Gone"_s, u"Beta"_s}
                                      : QStringList{u"Alpha"_s, u"Beta"_s, u"Empty"_s, u"Gamma"_s, u"Gone"_s};
         return (from.indexOf(title) + 0.5) / from.size();
+    }
+    // `count` refused draws in turn.
+    void scriptRefusals(int count)
+    {
+        for (int i = 0; i < count; ++i)
+            m_random.script.push_back(draw(refused()[i % refused().size()]));
     }
 
     void startPicking()
@@ -266,7 +223,7 @@ protected:
             break;
         case Picker::Refill:
             m_playback.jukeboxmode();
-            m_playback.coverPressed(slotOf(u"Alpha"_s), true);
+            m_playback.coverPressed(slotOf(u"Gamma"_s), true);
             m_playback.selectTrack(0);
             endTrack();
             break;
@@ -281,35 +238,40 @@ protected:
     Collections m_collections{m_playback, m_songs, m_app, m_player, m_prompter, m_random, m_view};
 };
 
-TEST_P(NothingToPlay, APickOfAnAlbumWithNothingToPlayPicksAgain)
+TEST_P(RefusedPicks, NineRefusalsThenAnAcceptedAlbumPlayIt)
 {
-    m_random.script = {draw(u"Empty"_s), draw(u"Gone"_s), draw(u"Beta"_s), 0.6};
+    scriptRefusals(9);
+    m_random.script.insert(m_random.script.end(), {draw(u"Beta"_s), 0.6});
     startPicking();
     EXPECT_EQ(m_player.url(), folderOf(u"Beta"_s) + u"B2.MP3"_s);
     EXPECT_TRUE(m_player.isPlaying());
     EXPECT_TRUE(m_prompter.messages.isEmpty());
     EXPECT_EQ(m_playback.skipCount(), 0);
+    EXPECT_TRUE(m_random.script.empty());
 }
 
-TEST_P(NothingToPlay, TenSuchPicksInARowRunTheLimit)
+TEST_P(RefusedPicks, TenInARowRunTheLimitOnce)
 {
-    for (int i = 0; i < 10; ++i)
-        m_random.script.push_back(draw(i % 2 ? u"Gone"_s : u"Empty"_s));
+    scriptRefusals(10);
     m_random.script.push_back(draw(u"Beta"_s)); // never reached
+    m_player.play();
     startPicking();
     EXPECT_EQ(m_random.script.size(), 1u);
     EXPECT_FALSE(m_player.isPlaying());
     EXPECT_EQ(m_playback.skipCount(), 0);
-    if (GetParam() == Picker::Collection) {
+    if (collection()) {
         EXPECT_EQ(m_prompter.messages,
                   QStringList{u"None of the albums picked from this collection holds music to play."_s});
         EXPECT_TRUE(m_playback.collMode());
-    } else {
-        EXPECT_EQ(m_prompter.messages, QStringList{kLimitMessage});
-        EXPECT_EQ(m_view.status, u"5 albums loaded."_s); // Normal Play
-        EXPECT_TRUE(
-            m_view.statuses.contains(u"Gone was skipped because its folder holds nothing to play."_s));
+        return;
     }
+    EXPECT_EQ(m_prompter.messages, QStringList{kLimitMessage});
+    EXPECT_FALSE(m_playback.shuffleMode());
+    EXPECT_FALSE(m_playback.jukeMode());
+    EXPECT_FALSE(m_view.jukeboxArea);
+    EXPECT_EQ(m_view.status, u"5 albums loaded."_s); // Normal Play
+    EXPECT_EQ(m_view.statuses.count(u"Alpha was skipped because it is set not to play in Random mode."_s), 4);
+    EXPECT_EQ(m_view.statuses.count(u"Gone was skipped because its folder holds nothing to play."_s), 3);
 }
 
 std::string pickerName(const ::testing::TestParamInfo<Picker> &info)
@@ -318,7 +280,7 @@ std::string pickerName(const ::testing::TestParamInfo<Picker> &info)
     return names[static_cast<int>(info.param)];
 }
 
-INSTANTIATE_TEST_SUITE_P(Pickers, NothingToPlay,
+INSTANTIATE_TEST_SUITE_P(Pickers, RefusedPicks,
                          ::testing::Values(Picker::ShuffleAll, Picker::Refill, Picker::Collection),
                          pickerName);
 
