@@ -280,8 +280,9 @@ TEST_P(BrokenFilesE2E, EachIsSkippedWithANoticeAndTheGoodFilePlays)
     EXPECT_EQ(m_handed, handed);
     EXPECT_EQ(m_window->windowTitle(), u"Could not play \"%1\""_s.arg(bad.last()));
     EXPECT_TRUE(m_prompter.messages.isEmpty());
-    if (GetParam() == Mode::JukeboxHead)
+    if (GetParam() == Mode::JukeboxHead) {
         EXPECT_EQ(m_window->playback().queueLines(), QStringList{u"04 good  -  B Mixed"_s});
+    }
 }
 
 std::string modeName(const ::testing::TestParamInfo<Mode> &info)

@@ -321,8 +321,9 @@ TEST_P(UnplayableFile, IsSkippedWithANoticeAndTheNextFilePlays)
     const QString failed = GetParam() == Mode::AlbumShuffle ? u"g1.wav"_s : u"01 One.wav"_s;
     EXPECT_EQ(m_view.notices, QStringList{u"Could not play \"%1\""_s.arg(failed)});
     EXPECT_TRUE(m_prompter.messages.isEmpty());
-    if (GetParam() == Mode::JukeboxHead)
+    if (GetParam() == Mode::JukeboxHead) {
         EXPECT_EQ(m_playback.queueLines(), QStringList{u"02 Two  -  Alpha"_s});
+    }
 }
 
 std::string modeName(const ::testing::TestParamInfo<Mode> &info)
