@@ -36,7 +36,7 @@ void QtMediaPlayer::makePlayer()
         case QMediaPlayer::LoadedMedia:
         case QMediaPlayer::BufferingMedia:
         case QMediaPlayer::BufferedMedia:
-            if (!m_loaded && !m_failing) {
+            if (!m_loaded && !m_failing && !m_settingSource) {
                 m_loaded = true;
                 Q_EMIT loaded();
             }
@@ -88,7 +88,10 @@ void QtMediaPlayer::setUrl(const QString &path)
 {
     m_url = path;
     m_loaded = false;
+    // Stopping the file before reports it loaded; that is not the new one.
+    m_settingSource = true;
     m_player->setSource(path.isEmpty() ? QUrl() : QUrl::fromLocalFile(path));
+    m_settingSource = false;
 }
 
 void QtMediaPlayer::play()

@@ -42,6 +42,7 @@ private:
     int m_volume = 100;
     bool m_loaded = false;
     bool m_failing = false;
+    bool m_settingSource = false;
 };
 
 } // namespace lumetra

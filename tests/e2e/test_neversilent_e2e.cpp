@@ -346,6 +346,18 @@ TEST_F(NeverSilent, EscapeAndDownInEitherListNeitherSkipNorQueue)
     EXPECT_EQ(m_heard, QStringList{u"01 long.wav"_s});
 }
 
+// Handing a new file while one plays: stopping the old one must not pass for the new one's load, or a file
+// that never loads would read as playing and never be skipped.
+TEST_F(NeverSilent, ANewFileCountsAsLoadedOnlyOnceItHasLoaded)
+{
+    open(u"F Long"_s);
+    ASSERT_TRUE(heard({u"01 long.wav"_s}));
+    m_player.setUrl(folder(0) + u"01 a.wav"_s);
+    EXPECT_FALSE(m_player.isLoaded());
+    m_player.play();
+    EXPECT_TRUE(heard({u"01 long.wav"_s, u"01 a.wav"_s}));
+}
+
 // Over one album in Normal Play the desktop is told Playing once and Stopped at the end, and a title per
 // track.
 TEST_F(NeverSilent, TheDesktopSeesPlayingOnceThenStoppedAtTheAlbumsEnd)
