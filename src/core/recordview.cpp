@@ -215,8 +215,9 @@ bool RecordView::update()
             return false;
         }
     }
+    // A field left unassigned is empty text, never NULL: other tools ask for Picture = ''.
     for (int i = 0; i < bound.size(); ++i)
-        query->bindValue(i, m_fields[bound[i]]);
+        query->bindValue(i, m_fields[bound[i]].isNull() ? QStringLiteral("") : m_fields[bound[i]]);
     if (!m_adding)
         query->bindValue(static_cast<int>(bound.size()), m_rows[m_pos].rowid);
     if (!query->exec()) {

@@ -38,7 +38,7 @@ TEST(StateRecordWrite, ReducesTheTableToOneRecord)
     EXPECT_EQ(StateRecord::read(opts).folders, u"10"_s);
 
     ASSERT_TRUE(StateRecord::write(catalogue, opts, 64, false));
-    EXPECT_EQ(querySql(file, u"SELECT folders, formcolor FROM opts"_s), QStringList{u"64|"_s});
+    EXPECT_EQ(querySql(file, u"SELECT folders, quote(formcolor) FROM opts"_s), QStringList{u"64|''"_s});
     ASSERT_TRUE(StateRecord::write(catalogue, opts, 5, true));
     EXPECT_EQ(querySql(file, u"SELECT folders, formcolor FROM opts"_s), QStringList{u"5|jukebox"_s});
 
