@@ -113,6 +113,12 @@ bool Catalogue::validateSchema()
         return fail(QStringLiteral("%1 is damaged: %2").arg(m_path, why));
     }
     check.finish();
+    // A trigger would turn the program's own writes into others (or into a write that never ends).
+    QSqlQuery triggers(m_db);
+    if (!triggers.exec(QStringLiteral("SELECT count(*) FROM sqlite_master WHERE type = 'trigger'")) ||
+        !triggers.next() || triggers.value(0).toInt() != 0)
+        return fail(tr("%1 holds triggers, which a catalogue does not have.").arg(m_path));
+    triggers.finish();
 
     m_open = true;
     const QStringList songs = columns(QStringLiteral("songs"));
@@ -121,12 +127,14 @@ bool Catalogue::validateSchema()
     if (!containsAll(songs, kSongsColumns))
         return fail(QStringLiteral("%1: the table of albums lacks some of the fields %2.")
                         .arg(m_path, kSongsColumns.join(QStringLiteral(", "))));
-    // Albums are found by ID, so it must be the number SQLite assigns to each row.
+    // Albums are found by ID, so it must be the number SQLite assigns to each row: the only key, with no
+    // index of its own (a WITHOUT ROWID table has one).
     QSqlQuery pk(m_db);
-    pk.exec(
-        QStringLiteral("SELECT pk, type FROM pragma_table_info('songs') WHERE name = 'ID' COLLATE NOCASE"));
+    pk.exec(QStringLiteral("SELECT pk, type, (SELECT count(*) FROM pragma_index_list('songs') WHERE origin = "
+                           "'pk') FROM pragma_table_info('songs') WHERE name = 'ID' COLLATE NOCASE"));
     if (!pk.next() || pk.value(0).toInt() != 1 ||
-        pk.value(1).toString().compare(QStringLiteral("INTEGER"), Qt::CaseInsensitive) != 0)
+        pk.value(1).toString().compare(QStringLiteral("INTEGER"), Qt::CaseInsensitive) != 0 ||
+        pk.value(2).toInt() != 0)
         return fail(QStringLiteral("%1: the field ID of the table of albums is not an automatic number.")
                         .arg(m_path));
     pk.finish();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QSqlDatabase>
 #include <QString>
 #include <QStringList>
@@ -8,10 +9,13 @@ namespace lumetra {
 
 // One open connection to the catalogue file tracks.lum (SQLite).
 // A missing or empty file is created with the catalogue's schema. A file that is not a usable catalogue
-// (not SQLite, damaged, `songs` missing or without its fields) is left byte for byte as it was; open()
-// then fails with a readable reason and every view over this catalogue stays empty.
+// (not SQLite, damaged, holding triggers, `songs` missing, without its fields or without SQLite's row id as
+// its ID) is left byte for byte as it was; open() then fails with a readable reason and every view over
+// this catalogue stays empty.
 class Catalogue
 {
+    Q_DECLARE_TR_FUNCTIONS(Catalogue)
+
 public:
     Catalogue();
     ~Catalogue();

@@ -210,6 +210,24 @@ QByteArray idNotAutomatic(const QString &scratch)
                                       "Artist TEXT, Probability TEXT)")});
 }
 
+QByteArray holdsATrigger(const QString &scratch)
+{
+    return withSchema(scratch,
+                      {u"CREATE TABLE songs (ID INTEGER PRIMARY KEY AUTOINCREMENT, Album TEXT, Path TEXT, "
+                       "Picture TEXT, Artist TEXT, Probability TEXT)"_s,
+                       u"CREATE TABLE opts (folders TEXT, formcolor TEXT)"_s,
+                       u"CREATE TRIGGER wipe AFTER DELETE ON opts BEGIN DELETE FROM songs; END"_s,
+                       u"INSERT INTO songs (Album) VALUES ('mine')"_s});
+}
+
+QByteArray songsWithoutRowid(const QString &scratch)
+{
+    return withSchema(scratch,
+                      {u"CREATE TABLE songs (ID INTEGER PRIMARY KEY, Album TEXT, Path TEXT, Picture TEXT, "
+                       "Artist TEXT, Probability TEXT) WITHOUT ROWID"_s,
+                       u"INSERT INTO songs (ID, Album) VALUES (1, 'mine')"_s});
+}
+
 void PrintTo(const UnusableFile &f, std::ostream *os)
 {
     *os << f.name;
@@ -245,7 +263,9 @@ INSTANTIATE_TEST_SUITE_P(Files, UnusableCatalogue,
                                            UnusableFile{"Truncated", truncatedCatalogue},
                                            UnusableFile{"NoSongsTable", noSongsTable},
                                            UnusableFile{"SongsMissingAField", songsMissingAField},
-                                           UnusableFile{"IdNotAutomatic", idNotAutomatic}),
+                                           UnusableFile{"IdNotAutomatic", idNotAutomatic},
+                                           UnusableFile{"HoldsATrigger", holdsATrigger},
+                                           UnusableFile{"SongsWithoutRowid", songsWithoutRowid}),
                          [](const auto &info) { return std::string(info.param.name); });
 
 } // namespace
