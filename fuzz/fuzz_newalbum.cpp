@@ -15,9 +15,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 
     for (const QString &text : fuzz::texts(data, size)) {
         const QString title = AlbumFiles::rewriteTitle(text);
-        fuzz::check(!title.contains(u'*') && !title.contains(u':') && !title.contains(u'&'),
-                    "rewritten title keeps a refused character", title);
-        fuzz::check(!AlbumFiles::renameTitle(text).contains(u'&'), "renamed title keeps '&'", text);
+        for (const QChar refused : {u'*', u':', u'&', u'/', u'\\', u'\r', u'\n'})
+            fuzz::check(!title.contains(refused), "rewritten title keeps a refused character", title);
+        const QString renamed = AlbumFiles::renameTitle(text);
+        fuzz::check(!renamed.contains(u'&') && !renamed.contains(u'\r') && !renamed.contains(u'\n'),
+                    "renamed title keeps '&' or a line break", text);
 
         int at = cursor;
         const QString name = AlbumFiles::substituteSeparator(text, typed, at);

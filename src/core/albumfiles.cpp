@@ -31,20 +31,30 @@ QString fileName(const QString &path)
     return path.mid(cut + 1);
 }
 
+QString singleLine(QString title)
+{
+    title.replace(u'\r', u' ');
+    title.replace(u'\n', u' ');
+    return title;
+}
+
 QString rewriteTitle(const QString &title)
 {
     QString out = title;
     out.replace(u'*', u'-');
     out.replace(u'&', QStringLiteral("and"));
     out.replace(u':', u',');
-    return out;
+    // However the name arrived (typed, pasted, dropped, filled by Locate), it names one folder.
+    out.replace(u'\\', u'-');
+    out.replace(u'/', u'-');
+    return singleLine(out);
 }
 
 QString renameTitle(const QString &title)
 {
     QString out = title;
     out.replace(u'&', QStringLiteral("and"));
-    return out;
+    return singleLine(out);
 }
 
 QString substituteSeparator(const QString &text, QChar typed, int &cursor)

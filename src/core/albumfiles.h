@@ -17,9 +17,12 @@ bool isMusicName(const QString &name);
 bool hasThreeLetterExtension(const QString &path);
 // The part of a path after its last separator.
 QString fileName(const QString &path);
-// A new album's title as it will be stored: "*" → "-", "&" → "and", ":" → ",".
+// A title as stored: CR and LF become blanks, so that it stays on its line in jb.ini and the .ply files.
+QString singleLine(QString title);
+// A new album's title as it will be stored: "*" → "-", "&" → "and", ":" → ",", "\" and "/" → "-",
+// CR and LF → blank.
 QString rewriteTitle(const QString &title);
-// "&" → "and", for renaming.
+// "&" → "and", CR and LF → blank, for renaming.
 QString renameTitle(const QString &title);
 // The name box after "\" or "/" is typed at `cursor`: a "-" in its place and every earlier one of that
 // character turned into "-" as well. `cursor` moves past the inserted "-".

@@ -76,8 +76,16 @@ bool NewAlbumForm::create(int albumCount, const AlbumFiles::Progress &progress)
         return false;
     }
     m_title = AlbumFiles::rewriteTitle(m_title);
-    if (m_title.isEmpty()) {
+    if (m_title.trimmed().isEmpty()) {
         m_prompter.message(QStringLiteral("Please enter a title."));
+        return false;
+    }
+    const QString music = musicFolder();
+    const QString folder = music + QDir::separator() + m_title;
+    if (QDir::cleanPath(folder + QStringLiteral("/..")) != QDir::cleanPath(music)) {
+        m_prompter.message(
+            tr("\"%1\" cannot be the name of an album folder - please choose a different name.")
+                .arg(m_title));
         return false;
     }
     if (m_songs.findFirst(QStringLiteral("album = '") + quoteDoubled(m_title) + u'\'')) {
@@ -96,7 +104,6 @@ bool NewAlbumForm::create(int albumCount, const AlbumFiles::Progress &progress)
         m_tracks.clear();
         path = m_located + QDir::separator();
     } else {
-        const QString folder = musicFolder() + QDir::separator() + m_title;
         // One level only: the music folder must exist, and an album folder must be new.
         if (!QDir().mkdir(folder)) {
             m_prompter.message(kFolderExists);

@@ -2,6 +2,7 @@
 
 #include "albumfiles.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 
@@ -18,6 +19,8 @@ class RecordView;
 // the Prompter; create() says whether the album was made.
 class NewAlbumForm
 {
+    Q_DECLARE_TR_FUNCTIONS(NewAlbumForm)
+
 public:
     NewAlbumForm(RecordView &songs, const AppFolder &app, Prompter &prompter);
 
@@ -40,7 +43,9 @@ public:
     void removeTrack(int index);
 
     // "Create this Album" / "Add to Database" for a catalogue of `albumCount` titles. True when the album
-    // record was added; the window then closes and the wall is rebuilt.
+    // record was added; the window then closes and the wall is rebuilt. The title is rewritten first
+    // (rewriteTitle); one that is blank, or whose folder would not lie directly in the music folder ("."
+    // and ".."), is refused with a message.
     bool create(int albumCount, const AlbumFiles::Progress &progress = {});
 
     static const QString kFolderExists;

@@ -27,7 +27,8 @@ TEST(AlbumFileRules, NamesTitlesAndTheNameBox)
     EXPECT_FALSE(AlbumFiles::hasThreeLetterExtension(u"/m/Album"_s));
     EXPECT_FALSE(AlbumFiles::hasThreeLetterExtension(u"/m/song.flac"_s));
     EXPECT_EQ(AlbumFiles::rewriteTitle(u"Rain & Snow: Live*"_s), u"Rain and Snow, Live-"_s);
-    EXPECT_EQ(AlbumFiles::renameTitle(u"A&B&C"_s), u"AandBandC"_s);
+    EXPECT_EQ(AlbumFiles::rewriteTitle(u"AC\\DC/Live\r\nTwo"_s), u"AC-DC-Live  Two"_s);
+    EXPECT_EQ(AlbumFiles::renameTitle(u"A&B&C\nD"_s), u"AandBandC D"_s);
     int cursor = 4;
     EXPECT_EQ(AlbumFiles::substituteSeparator(u"AC/DC"_s, u'/', cursor), u"AC-D-C"_s);
     EXPECT_EQ(cursor, 5);
@@ -106,17 +107,19 @@ TEST_F(NewAlbumTest, CopyModeMakesTheFolderCopiesOnlyMusicAndAddsOneRecord)
     EXPECT_EQ(m_prompter.messages, QStringList{u"New album created!"_s});
 }
 
+// The title is one line; the record's Path keeps the folder's real name.
 TEST_F(NewAlbumTest, AddInPlaceRecordsTheFolderAndCopiesNothing)
 {
-    const QString album = m_dir.filePath(u"Elsewhere/Blue Hour"_s);
+    const QString album = m_dir.filePath(u"Elsewhere/Blue\nHour"_s);
     writeFile(album + u"/1.ogg"_s, "1");
     m_form.chooseLocate();
     m_form.locate(album);
-    EXPECT_EQ(m_form.title(), u"Blue Hour"_s);
+    EXPECT_EQ(m_form.title(), u"Blue\nHour"_s);
     ASSERT_TRUE(m_form.create(5));
     EXPECT_EQ(records().last(), u"Blue Hour|"_s + album + u'/');
     EXPECT_EQ(QDir(album).entryList(QDir::Files), QStringList{u"1.ogg"_s});
-    EXPECT_FALSE(QFileInfo::exists(m_music + u"/Blue Hour"_s));
+    EXPECT_FALSE(QFileInfo::exists(m_music + u"/Blue Hour"_s) ||
+                 QFileInfo::exists(m_music + u"/Blue\nHour"_s));
 }
 
 TEST_F(NewAlbumTest, RefusalsComeBeforeAnythingIsMadeOnDisk)
@@ -142,6 +145,50 @@ TEST_F(NewAlbumTest, RefusalsComeBeforeAnythingIsMadeOnDisk)
     m_form.removeTrack(-1);
     EXPECT_EQ(m_prompter.messages.last(), u"Please Select a Track first"_s);
 }
+
+// However the title arrived, the album's folder is made directly in the music folder or not at all.
+struct TitleCase {
+    const char *typed;
+    const char *folder; // made in the music folder; empty when the title is refused
+    const char *message;
+};
+
+void PrintTo(const TitleCase &c, std::ostream *os)
+{
+    *os << c.typed;
+}
+
+class NewAlbumTitle : public NewAlbumTest, public ::testing::WithParamInterface<TitleCase>
+{
+};
+
+TEST_P(NewAlbumTitle, NamesOneFolderOfTheMusicFolder)
+{
+    m_form.drop({source(u"a.mp3"_s)});
+    m_form.setTitle(QString::fromUtf8(GetParam().typed));
+    const QString folder = QString::fromUtf8(GetParam().folder);
+    EXPECT_EQ(m_form.create(5), !folder.isEmpty());
+    EXPECT_EQ(m_prompter.messages.value(0), QString::fromUtf8(GetParam().message));
+    auto folders = [](const QString &in) {
+        return QDir(in).entryList(QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot,
+                                  QDir::Name | QDir::IgnoreCase);
+    };
+    QStringList made = folders(m_music);
+    made.removeOne(u"album0"_s); // the catalogue's album
+    EXPECT_EQ(made, folder.isEmpty() ? QStringList{} : QStringList{folder});
+    EXPECT_EQ(folders(m_dir.path()), (QStringList{u"incoming"_s, u"Music"_s}));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Titles, NewAlbumTitle,
+    ::testing::Values(
+        TitleCase{"../Escaped", "..-Escaped", "New album created!"},
+        TitleCase{"Gravel/Hymns II", "Gravel-Hymns II", "New album created!"},
+        TitleCase{"Back\\Slash", "Back-Slash", "New album created!"},
+        TitleCase{"Two\nLines", "Two Lines", "New album created!"},
+        TitleCase{"..", "", "\"..\" cannot be the name of an album folder - please choose a different name."},
+        TitleCase{".", "", "\".\" cannot be the name of an album folder - please choose a different name."},
+        TitleCase{"  ", "", "Please enter a title."}));
 
 TEST_F(NewAlbumTest, TheDefaultMusicFolderAndTheRestartWarning)
 {
