@@ -149,6 +149,8 @@ int runWithoutWindow(int argc, char *argv[])
         return command.usageError(CommandLine::tr("--scan needs --layout nested or --layout flat."));
 
     const AppFolder folder(AppFolder::choose(command.appDir()));
+    // A relative root means the folder the command was given in, which prepare() leaves.
+    const QString root = Scanner::resolveRoot(command.scanRoot(), folder, QDir::currentPath());
     QString error;
     if (!folder.prepare(QStringLiteral(":/files"), &error))
         return fail(error);
@@ -171,11 +173,18 @@ int runWithoutWindow(int argc, char *argv[])
     }
 
     Scanner scanner(catalogue, songs);
-    const Scanner::Result result =
-        scanner.scan(Scanner::resolveRoot(command.scanRoot(), folder),
-                     kind == QStringLiteral("nested") ? Scanner::Layout::Nested : Scanner::Layout::Flat);
+    const Scanner::Result result = scanner.scan(
+        root, kind == QStringLiteral("nested") ? Scanner::Layout::Nested : Scanner::Layout::Flat);
     if (!result.ok)
         return fail(result.error);
+    for (const QString &leftOut : result.leftOut)
+        std::fprintf(stderr, "%s\n",
+                     qPrintable(QCoreApplication::translate("Scanner", "Left out: %1").arg(leftOut)));
+    if (!result.leftOut.isEmpty())
+        std::fprintf(
+            stderr, "%s\n",
+            qPrintable(
+                QCoreApplication::translate("Scanner", "Folders left out: %1").arg(result.leftOut.size())));
     std::printf("%s\n", qPrintable(Scanner::doneText(result.elapsedMs / 1000, result.found.size())));
     return 0;
 }

@@ -1,5 +1,6 @@
 #include "scanner.h"
 
+#include "core/albumfiles.h"
 #include "core/appfolder.h"
 #include "core/catalogue.h"
 #include "core/recordview.h"
@@ -61,15 +62,12 @@ bool isPicture(const QString &name)
            name.endsWith(QStringLiteral(".bmp"), Qt::CaseInsensitive);
 }
 
-struct Entry {
-    QString name;
-    bool link = false;
-};
-
 // What the scan needs of one folder: its sub-folders in name order, and the first music file and the first
-// picture by name. Hidden (dot) entries are left out; an unreadable folder has none.
+// picture by name. Hidden (dot) entries and dangling links are left out; an unreadable folder has none, and
+// so has a folder met before through another path.
 struct FolderContents {
-    std::vector<Entry> folders;
+    QStringList folders;
+    QStringList unreadableNames; // sub-folders whose names are not valid UTF-8
     QString firstMusic;
     QString picture;
 
@@ -87,8 +85,8 @@ struct FolderContents {
     }
     void sortFolders()
     {
-        std::sort(folders.begin(), folders.end(), [](const Entry &a, const Entry &b) {
-            return QString::compare(a.name, b.name, Qt::CaseInsensitive) < 0;
+        std::sort(folders.begin(), folders.end(), [](const QString &a, const QString &b) {
+            return QString::compare(a, b, Qt::CaseInsensitive) < 0;
         });
     }
 };
@@ -122,15 +120,21 @@ bool isPictureBytes(const char *name)
     return ext == ".jpg" || ext == ".gif" || ext == ".bmp";
 }
 
+// Folders already listed, by device and inode: a folder reached again through a link is the same folder.
+using Visited = std::set<std::pair<dev_t, ino_t>>;
+
 // Lists `relative` (a folder below the root, "" for the root) through the root's descriptor, so the
 // kernel walks only the part of the path below the root. readdir with the entry types it reports costs a
 // third of std::filesystem's walk.
-FolderContents listFolder(int rootFd, const QString &relative)
+FolderContents listFolder(int rootFd, const QString &relative, Visited &visited)
 {
     FolderContents contents;
     const QByteArray path = relative.isEmpty() ? QByteArray(".") : QFile::encodeName(relative);
     const int fd = ::openat(rootFd, path.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    DIR *dir = fd < 0 ? nullptr : ::fdopendir(fd);
+    struct stat self;
+    const bool fresh =
+        fd >= 0 && ::fstat(fd, &self) == 0 && visited.insert({self.st_dev, self.st_ino}).second;
+    DIR *dir = fresh ? ::fdopendir(fd) : nullptr;
     if (!dir) {
         if (fd >= 0)
             ::close(fd);
@@ -145,18 +149,28 @@ FolderContents listFolder(int rootFd, const QString &relative)
     while (const dirent *entry = ::readdir(dir)) {
         if (entry->d_name[0] == '.')
             continue;
-        bool isFolder = entry->d_type == DT_DIR;
-        const bool link = entry->d_type == DT_LNK;
-        if (link || entry->d_type == DT_UNKNOWN) {
+        unsigned char type = entry->d_type;
+        if (type == DT_LNK || type == DT_UNKNOWN) {
             struct stat info;
-            isFolder = ::fstatat(::dirfd(dir), entry->d_name, &info, 0) == 0 && S_ISDIR(info.st_mode);
+            // A dangling link names nothing, however it is named.
+            if (::fstatat(::dirfd(dir), entry->d_name, &info, 0) != 0)
+                continue;
+            type = S_ISDIR(info.st_mode) ? DT_DIR : S_ISREG(info.st_mode) ? DT_REG : DT_UNKNOWN;
         }
-        if (isFolder)
-            contents.folders.push_back({QFile::decodeName(entry->d_name), link});
-        else if (isMusicBytes(entry->d_name))
+        if (type == DT_DIR) {
+            const QString name = QFile::decodeName(entry->d_name);
+            // Such a name cannot be carried as text and opened again, so the folder is reported, not walked.
+            if (QFile::encodeName(name) == entry->d_name)
+                contents.folders.append(name);
+            else
+                contents.unreadableNames.append(name);
+        } else if (type != DT_REG) {
+            continue;
+        } else if (isMusicBytes(entry->d_name)) {
             keepFirst(music, entry->d_name);
-        else if (isPictureBytes(entry->d_name))
+        } else if (isPictureBytes(entry->d_name)) {
             keepFirst(picture, entry->d_name);
+        }
     }
     ::closedir(dir);
     contents.firstMusic = QFile::decodeName(music);
@@ -165,19 +179,24 @@ FolderContents listFolder(int rootFd, const QString &relative)
     return contents;
 }
 #else
-FolderContents listFolder(const QString &folder)
+// Folders already listed, by their canonical path.
+using Visited = std::set<QString>;
+
+FolderContents listFolder(const QString &folder, Visited &visited)
 {
     FolderContents contents;
+    if (!visited.insert(QDir(folder).canonicalPath()).second)
+        return contents;
     std::error_code error;
     fs::directory_iterator it(toPath(folder), fs::directory_options::skip_permission_denied, error);
     for (; !error && it != fs::directory_iterator(); it.increment(error)) {
         QString name = fromPath(it->path().filename());
-        if (name.startsWith(u'.'))
-            continue;
         std::error_code typeError;
+        if (name.startsWith(u'.') || !it->exists(typeError))
+            continue;
         if (it->is_directory(typeError))
-            contents.folders.push_back({std::move(name), it->is_symlink(typeError)});
-        else
+            contents.folders.append(std::move(name));
+        else if (it->is_regular_file(typeError))
             contents.addFile(name);
     }
     contents.sortFolders();
@@ -200,9 +219,14 @@ Scanner::Scanner(Catalogue &catalogue, RecordView &songs)
 {
 }
 
-QString Scanner::resolveRoot(const QString &text, const AppFolder &app)
+QString Scanner::resolveRoot(const QString &text, const AppFolder &app, const QString &base)
 {
-    return text == kDefaultFolder ? app.defaultMusicFolder() : text;
+    if (text == kDefaultFolder)
+        return app.defaultMusicFolder();
+    const QString trimmed = text.trimmed();
+    if (trimmed.isEmpty())
+        return text;
+    return QDir::toNativeSeparators(QDir::cleanPath(QDir(base).absoluteFilePath(trimmed)));
 }
 
 bool Scanner::isMusicFile(const QString &name)
@@ -224,7 +248,8 @@ Scanner::Record Scanner::recordFor(const QString &folder, Layout layout)
     Record record;
     record.path = folder;
     record.artist = parent;
-    record.album = layout == Layout::Nested ? parent + QStringLiteral(", ") + name : name;
+    record.album =
+        AlbumFiles::singleLine(layout == Layout::Nested ? parent + QStringLiteral(", ") + name : name);
     return record;
 }
 
@@ -239,7 +264,14 @@ Scanner::Result Scanner::scan(const QString &rootText, Layout layout)
     Result result;
     QElapsedTimer clock;
     clock.start();
-    const QString root = withSeparator(rootText.trimmed());
+    const QString trimmed = rootText.trimmed();
+    // Every stored Path is a full path; what a relative one meant depends on where it was typed.
+    if (!trimmed.isEmpty() && !QDir::isAbsolutePath(trimmed)) {
+        result.error = tr("The music folder \"%1\" is not a full path, so the catalogue was left as it was.")
+                           .arg(trimmed);
+        return result;
+    }
+    const QString root = withSeparator(QDir::toNativeSeparators(QDir::cleanPath(trimmed)));
 
     // An unplugged drive or a mistyped folder must not empty the catalogue.
     std::error_code error;
@@ -277,7 +309,7 @@ Scanner::Result Scanner::scan(const QString &rootText, Layout layout)
 
     const QString searching = QStringLiteral("Searching for music files . . . ");
     std::deque<QString> queue{root};
-    std::set<QString> linkedFolders;
+    Visited visited;
     QElapsedTimer slice;
     slice.start();
     bool firstTurn = true;
@@ -286,20 +318,14 @@ Scanner::Result Scanner::scan(const QString &rootText, Layout layout)
         if (m_progress)
             m_progress(searching + folder);
 #ifdef Q_OS_UNIX
-        const FolderContents contents = listFolder(rootFd, folder.mid(root.size()));
+        const FolderContents contents = listFolder(rootFd, folder.mid(root.size()), visited);
 #else
-        const FolderContents contents = listFolder(folder);
+        const FolderContents contents = listFolder(folder, visited);
 #endif
-        for (const Entry &entry : contents.folders) {
-            // A link back up the tree would be walked for ever.
-            if (entry.link) {
-                const QString target = QDir(folder + entry.name).canonicalPath() + u'/';
-                if (target.size() <= 1 || QString(folder).startsWith(target) ||
-                    !linkedFolders.insert(target).second)
-                    continue;
-            }
-            queue.push_back(folder + entry.name + QDir::separator());
-        }
+        for (const QString &name : contents.folders)
+            queue.push_back(folder + name + QDir::separator());
+        for (const QString &name : contents.unreadableNames)
+            result.leftOut.append(folder + name + QStringLiteral(": ") + tr("the name is not valid UTF-8"));
         const QString &firstMusic = contents.firstMusic;
         const QString &picture = contents.picture;
         if (!firstMusic.isEmpty()) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 
@@ -13,9 +14,13 @@ class RecordView;
 
 // Builds the album catalogue from a tree of music folders: every folder that directly holds a music file
 // becomes one album record, in breadth-first order. The old records are replaced in one transaction, so a
-// failure, a cancel or a kill leaves the previous catalogue whole.
+// failure, a cancel or a kill leaves the previous catalogue whole. The root must be a full path; a folder
+// reached twice through links is recorded once, and one whose name is not valid UTF-8 is reported in
+// Result::leftOut instead of being walked.
 class Scanner
 {
+    Q_DECLARE_TR_FUNCTIONS(Scanner)
+
 public:
     enum class Layout { Nested, Flat };
 
@@ -24,6 +29,7 @@ public:
         bool cancelled = false; // stopped by the yield callback; the old catalogue stands
         QString error;          // why the scan did not run or did not land
         QStringList found;      // per album, the first music file met in its folder
+        QStringList leftOut;    // folders the scan could not enter, each "path: reason"
         qint64 elapsedMs = 0;
     };
 
@@ -42,8 +48,9 @@ public:
 
     Result scan(const QString &root, Layout layout);
 
-    // "(Lumetra default)" is the application folder's Music folder; any other text is itself.
-    static QString resolveRoot(const QString &text, const AppFolder &app);
+    // "(Lumetra default)" is the application folder's Music folder; any other text is a folder taken from
+    // `base` when relative (the folder a command was given in), cleaned. Blank text stays as it is.
+    static QString resolveRoot(const QString &text, const AppFolder &app, const QString &base);
     // A name ending in .mp3 in any case, or in .wma, .ogg or .m4a in lower case.
     static bool isMusicFile(const QString &name);
     // Path, title and artist of the album recorded for `folder` (which ends with the separator).

@@ -463,7 +463,7 @@ void SettingsWindow::scan(Scanner::Layout layout)
 {
     if (m_scanning)
         return;
-    m_form.musicFolder = Scanner::resolveRoot(m_musicFolder->text(), m_app);
+    m_form.musicFolder = Scanner::resolveRoot(m_musicFolder->text(), m_app, m_app.dir());
     m_musicFolder->setText(m_form.musicFolder);
 
     Scanner scanner(m_catalogue, m_songs);
