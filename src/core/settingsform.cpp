@@ -65,6 +65,24 @@ QStringList SettingsForm::lines() const
     };
 }
 
+std::optional<QString> SettingsForm::saveProblem() const
+{
+    const std::pair<QString, const QString *> fields[] = {
+        {tr("Music folder"), &musicFolder},
+        {tr("Cover size"), &coverSize},
+        {tr("Spacing"), &gap},
+        {tr("Title font"), &fontName},
+        {tr("Background picture"), &backgroundPicture},
+    };
+    for (const auto &[name, value] : fields) {
+        if (value->contains(u'\r') || value->contains(u'\n'))
+            return tr("%1: the value holds a line break, and jb.ini keeps each value on one line. Please "
+                      "correct it; nothing has been saved.")
+                .arg(name);
+    }
+    return std::nullopt;
+}
+
 void SettingsForm::resetDefaults(const AppFolder &app)
 {
     backgroundPicture = app.ownFile(QStringLiteral("vista.jpg"));

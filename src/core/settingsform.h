@@ -2,6 +2,7 @@
 
 #include "settings.h"
 
+#include <QCoreApplication>
 #include <QPoint>
 #include <QString>
 #include <QStringList>
@@ -15,6 +16,9 @@ class AppFolder;
 // What the settings window edits, held as its fields hold it: the numbers as typed, colours, check states,
 // the title font and the background picture. Starts from the window's design values.
 struct SettingsForm {
+    Q_DECLARE_TR_FUNCTIONS(SettingsForm)
+
+public:
     QString musicFolder = QStringLiteral("(Lumetra default)"); // Text5
     QString coverSize = QStringLiteral("2000");                // Text1, twips as typed
     QString gap = QStringLiteral("200");                       // Text2
@@ -33,6 +37,9 @@ struct SettingsForm {
     void load(const QString &iniPath);
     // The eight lines "Okay" writes.
     QStringList lines() const;
+    // Why Okay cannot write the form, naming the field: a value holding a line break would shift every
+    // later line of jb.ini. nullopt when it can be written.
+    std::optional<QString> saveProblem() const;
     // "[Reset to Defaults]": picture, sizes, text colour, font and strip colour; flags, preview colour and
     // music folder stay.
     void resetDefaults(const AppFolder &app);

@@ -1,5 +1,6 @@
 #include "textfile.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QSaveFile>
 #include <QStringDecoder>
@@ -67,6 +68,14 @@ std::optional<QStringList> readTextLines(const QString &path)
 
 bool writeTextLines(const QString &path, const QStringList &lines, QString *error, LineEnd end)
 {
+    // Readers take lines by position: a line split in two would shift every later value.
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        if (lines[i].contains(u'\r') || lines[i].contains(u'\n')) {
+            if (error)
+                *error = QCoreApplication::translate("TextFile", "line %1 holds a line break.").arg(i + 1);
+            return false;
+        }
+    }
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
         if (error)

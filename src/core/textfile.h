@@ -15,7 +15,8 @@ std::optional<QStringList> readTextLines(const QString &path);
 enum class LineEnd { CrLf, Lf };
 
 // Writes the lines whole, each ended by `end`, UTF-8 without BOM, through a temporary file that replaces
-// the target only when complete. On failure the old file is untouched and `error` says why.
+// the target only when complete. A line holding CR or LF is refused before anything is written. On failure
+// the old file is untouched and `error` says why.
 bool writeTextLines(const QString &path, const QStringList &lines, QString *error = nullptr,
                     LineEnd end = LineEnd::CrLf);
 

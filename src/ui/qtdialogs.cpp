@@ -3,7 +3,9 @@
 #include <QApplication>
 #include <QColorDialog>
 #include <QFileDialog>
+#include <QFontDatabase>
 #include <QFontDialog>
+#include <QFontInfo>
 
 namespace lumetra {
 
@@ -23,13 +25,21 @@ std::optional<QColor> QtDialogs::color(const QColor &initial)
     return chosen.isValid() ? std::optional<QColor>(chosen) : std::nullopt;
 }
 
-std::optional<Dialogs::Font> QtDialogs::font(const Font &initial)
+QFont QtDialogs::startFont(const Font &initial)
 {
     QFont start(initial.name);
+    // The dialog falls back to its first family and loses size and weight when the name is not installed.
+    if (!QFontDatabase::hasFamily(initial.name))
+        start.setFamily(QFontInfo(start).family());
     start.setPointSizeF(initial.size);
     start.setBold(initial.bold);
+    return start;
+}
+
+std::optional<Dialogs::Font> QtDialogs::font(const Font &initial)
+{
     bool ok = false;
-    const QFont chosen = QFontDialog::getFont(&ok, start, owner(m_parent));
+    const QFont chosen = QFontDialog::getFont(&ok, startFont(initial), owner(m_parent));
     if (!ok)
         return std::nullopt;
     return Font{chosen.family(), static_cast<float>(chosen.pointSizeF()), chosen.bold()};

@@ -2,6 +2,7 @@
 
 #include "core/dialogs.h"
 
+class QFont;
 class QWidget;
 
 namespace lumetra {
@@ -21,6 +22,10 @@ public:
     std::optional<QString> openFile(const QString &filter, const QString &folder) override;
     std::optional<QString> folder(const QString &title, const QString &initial) override;
     std::optional<QString> saveFile(const QString &filter, const QString &suggested) override;
+
+    // The font the font dialog starts at: `initial`, or where its family is not installed, the family the
+    // system uses in its place, at the same size and weight.
+    static QFont startFont(const Font &initial);
 
 private:
     QWidget *m_parent;

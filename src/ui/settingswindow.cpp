@@ -267,8 +267,9 @@ void SettingsWindow::buildScanPanel()
                 "Of\" then click here to add them to the database..."),
             Scanner::Layout::Flat);
 
-    m_time = wrappedLabel(QStringLiteral("lbltime"), QStringLiteral("Time taken: 0 second(s)"), m_scanPanel);
-    m_time->setAccessibleName(QStringLiteral("Scan progress"));
+    m_time = wrappedLabel(QStringLiteral("lbltime"), QString(), m_scanPanel);
+    m_time->setAccessibleDescription(tr("Scan progress"));
+    showProgress(QStringLiteral("Time taken: 0 second(s)"));
     layout->addWidget(m_time);
 
     m_scanFrame = new QGroupBox(QStringLiteral("SCan for MP3s"), m_scanPanel);
@@ -287,9 +288,27 @@ void SettingsWindow::buildScanPanel()
     m_foundList->hide();
     layout->addWidget(m_scanFrame);
 
+    // Folders the scan could not enter, under the found list; shown only when there are any.
+    m_leftOutCaption = wrappedLabel(QStringLiteral("lblleftout"), QString(), m_scanPanel);
+    m_leftOutList = new QListWidget(m_scanPanel);
+    m_leftOutList->setObjectName(QStringLiteral("lstleftout"));
+    m_leftOutList->setAccessibleName(tr("Folders left out of the scan"));
+    m_leftOutList->setMaximumHeight(90);
+    m_leftOutCaption->hide();
+    m_leftOutList->hide();
+    layout->addWidget(m_leftOutCaption);
+    layout->addWidget(m_leftOutList);
+
     m_closePanel = namedButton(QStringLiteral("Command10"), QStringLiteral("Close"), m_scanPanel);
     connect(m_closePanel, &QPushButton::clicked, this, &SettingsWindow::closeScanPanel);
     layout->addWidget(m_closePanel, 0, Qt::AlignRight);
+}
+
+void SettingsWindow::showProgress(const QString &text)
+{
+    m_time->setText(text);
+    // Screen readers read the line itself; what it is for stays in the description.
+    m_time->setAccessibleName(text);
 }
 
 void SettingsWindow::showForm()
@@ -417,6 +436,13 @@ void SettingsWindow::resetDefaults()
 void SettingsWindow::okay()
 {
     takeFields();
+    if (const auto problem = m_form.saveProblem()) {
+        m_prompter.message(*problem);
+        return;
+    }
+    // A relative folder meant the application folder, the working directory; stored, it means that for good.
+    if (m_form.musicFolder != QStringLiteral("(Lumetra default)"))
+        m_form.musicFolder = Scanner::resolveRoot(m_form.musicFolder, m_app, m_app.dir());
     QString error;
     if (!writeTextLines(m_app.file(QStringLiteral("jb.ini")), m_form.lines(), &error)) {
         m_prompter.message(
@@ -467,7 +493,7 @@ void SettingsWindow::scan(Scanner::Layout layout)
     m_musicFolder->setText(m_form.musicFolder);
 
     Scanner scanner(m_catalogue, m_songs);
-    scanner.setProgress([this](const QString &text) { m_time->setText(text); });
+    scanner.setProgress([this](const QString &text) { showProgress(text); });
     scanner.setYield([this] {
         QApplication::processEvents();
         return !m_cancelScan;
@@ -480,7 +506,7 @@ void SettingsWindow::scan(Scanner::Layout layout)
 
     if (!result.ok) {
         m_closePanel->setEnabled(true);
-        m_time->setText(QStringLiteral("Time taken: 0 second(s)"));
+        showProgress(QStringLiteral("Time taken: 0 second(s)"));
         if (!result.cancelled)
             m_prompter.message(result.error);
     } else {
@@ -489,7 +515,12 @@ void SettingsWindow::scan(Scanner::Layout layout)
         m_foundList->addItems(result.found);
         m_queueList->show();
         m_foundList->show();
-        m_time->setText(Scanner::doneText(result.elapsedMs / 1000, result.found.size()));
+        m_leftOutList->clear();
+        m_leftOutList->addItems(result.leftOut);
+        m_leftOutCaption->setText(tr("Folders left out: %1").arg(result.leftOut.size()));
+        m_leftOutCaption->setVisible(!result.leftOut.isEmpty());
+        m_leftOutList->setVisible(!result.leftOut.isEmpty());
+        showProgress(Scanner::doneText(result.elapsedMs / 1000, result.found.size()));
         m_okay->setEnabled(true);
     }
     Q_EMIT scanFinished();

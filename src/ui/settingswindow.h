@@ -66,6 +66,7 @@ private:
     void showForm();
     void showPreview();
     void takeFields();
+    void showProgress(const QString &text);
     QPushButton *link(const QString &name, const QString &text);
 
     AppFolder m_app;
@@ -106,6 +107,8 @@ private:
     QGroupBox *m_scanFrame = nullptr;    // ScanFrame
     QListWidget *m_queueList = nullptr;  // lstdirs
     QListWidget *m_foundList = nullptr;  // lstfiles
+    QLabel *m_leftOutCaption = nullptr;
+    QListWidget *m_leftOutList = nullptr;
 };
 
 } // namespace lumetra

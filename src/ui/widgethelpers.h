@@ -6,17 +6,33 @@
 #include <QLabel>
 #include <QPixmap>
 #include <QPushButton>
+#include <QTextDocument>
 
 namespace lumetra {
 
 // Small builders the windows share: controls carry their design names so tests and tools can find them.
 
+// A label showing `text` literally: folder and album names are never taken for markup.
+inline QLabel *plainLabel(const QString &text, QWidget *parent)
+{
+    auto *label = new QLabel(parent);
+    label->setTextFormat(Qt::PlainText);
+    label->setText(text);
+    return label;
+}
+
 inline QLabel *wrappedLabel(const QString &name, const QString &text, QWidget *parent)
 {
-    auto *label = new QLabel(text, parent);
+    QLabel *label = plainLabel(text, parent);
     label->setObjectName(name);
     label->setWordWrap(true);
     return label;
+}
+
+// A tooltip that shows `text` literally: Qt takes a tooltip that looks like markup for rich text.
+inline QString plainToolTip(const QString &text)
+{
+    return Qt::mightBeRichText(text) ? Qt::convertFromPlainText(text, Qt::WhiteSpaceNormal) : text;
 }
 
 inline QPushButton *namedButton(const QString &name, const QString &text, QWidget *parent,

@@ -156,6 +156,15 @@ TEST_F(SettingsFileTest, WriteThenReadGivesTheSameSettingsAndCrLfLines)
     EXPECT_EQ(bytes.count("\r\n"), 8);
     EXPECT_TRUE(bytes.contains("\r\n101\r\nDejaVu Serif+11.25&True\r\n"));
     EXPECT_FALSE(bytes.startsWith("\xEF\xBB\xBF"));
+
+    // A value with a line break would shift every later line: refused before anything is written.
+    for (const QString &folder : {u"/music\nNew"_s, u"/music\rNew"_s}) {
+        s.musicFolder = folder;
+        QString error;
+        EXPECT_FALSE(SettingsFile::write(path(), s, &error));
+        EXPECT_EQ(error, u"line 1 holds a line break."_s);
+        EXPECT_EQ(readAll(path()), bytes);
+    }
 }
 
 TEST_F(SettingsFileTest, OldSingleByteTextIsReadAsWindows1252)

@@ -6,11 +6,13 @@
 #include "support/fakes.h"
 #include "support/testlibrary.h"
 #include "ui/mainwindow.h"
+#include "ui/qtdialogs.h"
 #include "ui/settingswindow.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QDir>
+#include <QFontDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
@@ -87,9 +89,11 @@ TEST_F(SettingsWindowTest, ResetNoImageAndEditsAreWhatOkayWrites)
     SettingsWindow &window = open();
     window.resetDefaults();
     child<QCheckBox>("Check3")->setChecked(true);
+    child<QLineEdit>("Text5")->setText(u"Albums/../Songs"_s); // relative to the application folder
     window.okay();
     const QString vista = m_app.ownFile(u"vista.jpg"_s);
-    EXPECT_EQ(ini(), "/music\r\n2300\r\n140\r\n14652229\r\n10485760\r\n111\r\nVerdana+8&True\r\n" +
+    EXPECT_EQ(ini(), m_app.file(u"Songs"_s).toUtf8() +
+                         "\r\n2300\r\n140\r\n14652229\r\n10485760\r\n111\r\nVerdana+8&True\r\n" +
                          vista.toUtf8() + "\r\n");
 
     open().noImage();
@@ -113,6 +117,11 @@ TEST_F(SettingsWindowTest, DialogsStartWhereThePartsSayAndCancelKeepsTheSetting)
     m_dialogs.files = {u"/pics/wall.jpg"_s};
     m_window->backimage();
     EXPECT_EQ(child<QLineEdit>("Text4")->text(), u"/pics/wall.jpg"_s);
+
+    // Verdana is not installed here: the real dialog still starts at 8 points, bold.
+    const QFontDialog dialog(QtDialogs::startFont({u"Verdana"_s, 8, true}));
+    EXPECT_TRUE(dialog.currentFont().bold());
+    EXPECT_EQ(dialog.currentFont().pointSizeF(), 8);
 }
 
 TEST_F(SettingsWindowTest, TypingACoverSizeMovesTheSampleTitle)
@@ -132,19 +141,55 @@ TEST_F(SettingsWindowTest, TypingACoverSizeMovesTheSampleTitle)
     EXPECT_EQ(title->pos(), QPoint(24, 220));
 }
 
-TEST_F(SettingsWindowTest, AFailedSaveSaysSoAndKeepsTheWindow)
+// Okay that cannot write says why, keeps the window open and leaves jb.ini as it was.
+struct RefusedSave {
+    const char *name;
+    const char *field; // the line edit given a value jb.ini cannot hold; null: jb.ini cannot be written
+    const char *value;
+    const char *message;
+};
+
+void PrintTo(const RefusedSave &c, std::ostream *os)
 {
-    QDir().mkpath(m_app.file(u"jb.ini"_s)); // a folder where the file should go
+    *os << c.name;
+}
+
+class SettingsRefusedSave : public SettingsWindowTest, public ::testing::WithParamInterface<RefusedSave>
+{
+};
+
+TEST_P(SettingsRefusedSave, SaysWhyAndKeepsTheWindowAndTheFile)
+{
+    if (GetParam().field)
+        ASSERT_TRUE(writeFile(m_app.file(u"jb.ini"_s), kIni));
+    else
+        QDir().mkpath(m_app.file(u"jb.ini"_s)); // a folder where the file should go
     SettingsWindow &window = open();
     window.show();
+    if (GetParam().field)
+        child<QLineEdit>(GetParam().field)->setText(QString::fromUtf8(GetParam().value));
     int saved = 0;
     QObject::connect(&window, &SettingsWindow::saved, [&] { ++saved; });
     window.okay();
     EXPECT_EQ(saved, 0);
     ASSERT_EQ(m_prompter.messages.size(), 1);
-    EXPECT_TRUE(m_prompter.messages[0].startsWith(u"The settings could not be saved"_s));
+    EXPECT_TRUE(m_prompter.messages[0].startsWith(QString::fromUtf8(GetParam().message)))
+        << m_prompter.messages[0].toStdString();
     EXPECT_TRUE(window.isVisible());
+    EXPECT_EQ(ini(), GetParam().field ? kIni : QByteArray());
 }
+
+INSTANTIATE_TEST_SUITE_P(Cases, SettingsRefusedSave,
+                         ::testing::Values(RefusedSave{"JbIniCannotBeWritten", nullptr, nullptr,
+                                                       "The settings could not be saved"},
+                                           RefusedSave{"MusicFolderWithALineBreak", "Text5",
+                                                       "/music\nNewline",
+                                                       "Music folder: the value holds a line break"},
+                                           RefusedSave{"PictureWithACarriageReturn", "Text4", "/pics/a\r.jpg",
+                                                       "Background picture: the value holds a line break"},
+                                           RefusedSave{"CoverSizeWithALineBreak", "Text1", "2400\n150",
+                                                       "Cover size: the value holds a line break"}),
+                         [](const auto &info) { return std::string(info.param.name); });
 
 // The main window on an empty catalogue; a scan through the settings window fills the wall at once.
 class SettingsScanTest : public ::testing::Test
