@@ -31,25 +31,41 @@ void onTerminate(int)
     [[maybe_unused]] const auto written = ::write(g_signalPipe[0], &byte, 1);
 }
 
-// SIGTERM and SIGINT (logout, shutdown, Ctrl+C) close the window like the user would, so the player's
-// state is stored. The handler only writes to a socket; the window closes in the event loop.
-void closeOnTerminate(QWidget &window)
+void handleTerminate(void (*handler)(int))
 {
-    if (::socketpair(AF_UNIX, SOCK_STREAM, 0, g_signalPipe) != 0)
-        return;
-    auto *notifier = new QSocketNotifier(g_signalPipe[1], QSocketNotifier::Read, &window);
-    QObject::connect(notifier, &QSocketNotifier::activated, &window, [&window, notifier] {
-        char byte;
-        [[maybe_unused]] const auto got = ::read(g_signalPipe[1], &byte, 1);
-        notifier->setEnabled(false);
-        window.close();
-    });
     struct sigaction action = {};
-    action.sa_handler = onTerminate;
+    action.sa_handler = handler;
     sigemptyset(&action.sa_mask);
     action.sa_flags = SA_RESTART;
     sigaction(SIGTERM, &action, nullptr);
     sigaction(SIGINT, &action, nullptr);
+}
+
+// Where the program is on its way to the end.
+struct Ending {
+    bool loaded = false;    // load() has returned
+    bool requested = false; // a signal asked for the end
+};
+
+// SIGTERM and SIGINT (logout, shutdown, Ctrl+C) end the program like a close by the user, so the player's
+// state is stored, whatever box is up: the box is dismissed and the window closes, once it has loaded. The
+// handler only writes to a socket; the rest happens in the event loop. A second signal ends at once.
+void endOnTerminate(QWidget &window, QtPrompter &prompter, Ending &ending)
+{
+    if (::socketpair(AF_UNIX, SOCK_STREAM, 0, g_signalPipe) != 0)
+        return;
+    auto *notifier = new QSocketNotifier(g_signalPipe[1], QSocketNotifier::Read, &window);
+    QObject::connect(notifier, &QSocketNotifier::activated, &window, [&window, &prompter, &ending, notifier] {
+        char byte;
+        [[maybe_unused]] const auto got = ::read(g_signalPipe[1], &byte, 1);
+        notifier->setEnabled(false);
+        handleTerminate(SIG_DFL);
+        ending.requested = true;
+        prompter.dismiss();
+        if (ending.loaded)
+            window.close();
+    });
+    handleTerminate(onTerminate);
 }
 
 } // namespace
@@ -94,10 +110,16 @@ int main(int argc, char *argv[])
                  [&window] { window.close(); }});
     mpris.publish();
     QObject::connect(&window, &MainWindow::closed, &app, &QApplication::quit, Qt::QueuedConnection);
-    closeOnTerminate(window);
+    Ending ending;
+    endOnTerminate(window, prompter, ending);
     window.showFullScreen();
     window.load();
-    if (!command.playlist().isEmpty())
+    if (!ending.requested && !command.playlist().isEmpty())
         window.collections().openPlaylist(command.playlist());
+    ending.loaded = true;
+    if (ending.requested) {
+        window.close();
+        return 0;
+    }
     return QApplication::exec();
 }

@@ -3,6 +3,7 @@
 #include "copyprogress.h"
 #include "droplist.h"
 #include "wall/albumcommands.h"
+#include "widgethelpers.h"
 
 #include <QLabel>
 #include <QListWidget>
@@ -113,9 +114,7 @@ TrackListingWindow::TrackListingWindow(const QString &title, const QStringList &
     setAttribute(Qt::WA_DeleteOnClose);
     setFixedSize(px(this, 3900), px(this, 6500));
 
-    auto *name = new QLabel(title, this);
-    name->setObjectName(QStringLiteral("Label1"));
-    name->setWordWrap(true);
+    QLabel *name = wrappedLabel(QStringLiteral("Label1"), title, this);
     name->setGeometry(pxRect(this, QRect(960, 165, 2745, 675)));
     auto *list = new QListWidget(this);
     list->setObjectName(QStringLiteral("List1"));

@@ -95,10 +95,8 @@ CollectionsPanel::CollectionsPanel(QWidget *rightPanel, Collections &collections
             Q_EMIT coverClicked();
     });
 
-    m_status = new QLabel(m_frame);
-    m_status->setObjectName(QStringLiteral("Label4"));
-    m_status->setAccessibleName(QStringLiteral("Collection status"));
-    m_status->setWordWrap(true);
+    m_status = wrappedLabel(QStringLiteral("Label4"), QString(), m_frame);
+    m_status->setAccessibleDescription(tr("Collection status"));
     m_status->setGeometry(rect(QRect(90, 2625, 3615, 700)));
     m_status->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     QFont bold = m_status->font();
@@ -178,6 +176,8 @@ void CollectionsPanel::render()
     m_saveEdit->setEnabled(b.saveEdit);
     m_cover->setEnabled(b.cover);
     m_status->setText(m_collections.status());
+    // Screen readers read the line itself; what it is for stays in the description.
+    m_status->setAccessibleName(m_collections.status());
     if (m_collections.coverPicture() != m_coverShown) {
         // A cover that cannot be read leaves the one before it.
         const QPixmap picture = coverPixmap(m_collections.coverPicture(), m_cover);
@@ -199,6 +199,7 @@ void CollectionsPanel::render()
             row.picture->setPixmap(rowPicture);
             row.picture->setCursor(Qt::PointingHandCursor);
             row.label->setObjectName(QStringLiteral("CollLabel1_%1").arg(i));
+            row.label->setTextFormat(Qt::PlainText);
             row.label->setCursor(Qt::PointingHandCursor);
             row.label->setStyleSheet(
                 QStringLiteral("color: rgb(20, 30, 40); font-weight: bold; font-size: 9.75pt;"));

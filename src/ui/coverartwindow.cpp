@@ -46,9 +46,7 @@ CoverArtWindow::CoverArtWindow(const Album &album, RecordView &songs, const AppF
     QPushButton *search = namedButton(QStringLiteral("Command3"), QStringLiteral("Google"), this, kSearchTip);
     QPushButton *okay = namedButton(QStringLiteral("Command1"), QStringLiteral("Okay"), this);
     QPushButton *cancel = namedButton(QStringLiteral("Command2"), QStringLiteral("Cancel"), this);
-    auto *name = new QLabel(album.title, this);
-    name->setObjectName(QStringLiteral("Label1"));
-    name->setWordWrap(true);
+    QLabel *name = wrappedLabel(QStringLiteral("Label1"), album.title, this);
     QFont bold = name->font();
     bold.setBold(true);
     name->setFont(bold);

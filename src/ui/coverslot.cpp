@@ -1,21 +1,84 @@
 #include "coverslot.h"
 
-#include "pointerwidgets.h"
+#include "widgethelpers.h"
 
+#include <QEvent>
 #include <QFrame>
 #include <QImage>
 #include <QPixmap>
+#include <QTextLayout>
+
+#include <algorithm>
 
 namespace lumetra {
 
 namespace {
 constexpr int kLiftPixels = 4;
 const QString kEmptySlotName = QStringLiteral("Empty slot");
+
+// `text` broken into at most `maxLines` lines of `width` pixels, the last cut with an ellipsis.
+QString fitLines(QString text, const QFont &font, int width, int maxLines)
+{
+    text.replace(u'\r', u' ').replace(u'\n', u' ');
+    QTextLayout layout(text, font);
+    QTextOption option(Qt::AlignHCenter);
+    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    layout.setTextOption(option);
+    QStringList lines;
+    layout.beginLayout();
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+        line.setLineWidth(width);
+        if (static_cast<int>(lines.size()) == maxLines - 1) {
+            lines.append(QFontMetrics(font).elidedText(text.mid(line.textStart()), Qt::ElideRight, width));
+            break;
+        }
+        lines.append(text.mid(line.textStart(), line.textLength()).trimmed());
+    }
+    layout.endLayout();
+    return lines.join(u'\n');
+}
+
 } // namespace
+
+TitleLabel::TitleLabel(QWidget *parent)
+    : PointerLabel(parent)
+{
+    setTextFormat(Qt::PlainText);
+    setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    setWordWrap(true);
+    connect(this, &PointerLabel::pointed, this, [this] { setToolTip(plainToolTip(m_title)); });
+}
+
+void TitleLabel::setTitle(const QString &title)
+{
+    m_title = title;
+    setAccessibleName(title);
+    fit();
+}
+
+void TitleLabel::changeEvent(QEvent *event)
+{
+    PointerLabel::changeEvent(event);
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange)
+        fit();
+}
+
+void TitleLabel::resizeEvent(QResizeEvent *event)
+{
+    PointerLabel::resizeEvent(event);
+    fit();
+}
+
+void TitleLabel::fit()
+{
+    const QRect room = contentsRect();
+    const int lines = std::max(1, room.height() / fontMetrics().lineSpacing());
+    setText(fitLines(m_title, font(), room.width(), lines));
+}
 
 CoverSlot::CoverSlot(int index, QWidget *wall)
     : m_cover(new PointerLabel(wall))
-    , m_title(new PointerLabel(wall))
+    , m_title(new TitleLabel(wall))
     , m_shadow(new QFrame(wall))
 {
     const QString n = QString::number(index);
@@ -25,8 +88,6 @@ CoverSlot::CoverSlot(int index, QWidget *wall)
     m_cover->setCursor(Qt::PointingHandCursor);
     m_cover->setAlignment(Qt::AlignCenter);
     m_cover->setAccessibleName(kEmptySlotName);
-    m_title->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    m_title->setWordWrap(true);
     m_shadow->setAccessibleName(QStringLiteral("Cover shadow"));
     m_shadow->setStyleSheet(QStringLiteral("background-color: rgba(0, 0, 0, 110); border-radius: 2px;"));
     m_shadow->setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -66,20 +127,20 @@ void CoverSlot::show(const QImage &picture, const QString &title, const QString 
 {
     if (!picture.isNull())
         m_cover->setPixmap(QPixmap::fromImage(picture));
-    m_title->setText(title);
+    m_title->setTitle(title);
     m_id = id;
     m_cover->setAccessibleName(title.isEmpty() ? kEmptySlotName : title);
 }
 
 void CoverSlot::setTitle(const QString &title)
 {
-    m_title->setText(title);
+    m_title->setTitle(title);
     m_cover->setAccessibleName(title.isEmpty() ? kEmptySlotName : title);
 }
 
 QString CoverSlot::title() const
 {
-    return m_title->text();
+    return m_title->title();
 }
 
 void CoverSlot::setBounced(bool bounced)

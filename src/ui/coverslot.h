@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QObject>
+#include "pointerwidgets.h"
+
 #include <QRect>
 #include <QString>
 
@@ -9,7 +10,24 @@ class QWidget;
 
 namespace lumetra {
 
-class PointerLabel;
+// A cover's title: shown literally, on as many lines as its height holds, the last ending with an ellipsis
+// when the title is longer; its tooltip shows the whole title.
+class TitleLabel : public PointerLabel
+{
+    Q_OBJECT
+public:
+    explicit TitleLabel(QWidget *parent = nullptr);
+    void setTitle(const QString &title);
+    QString title() const { return m_title; }
+
+protected:
+    void changeEvent(QEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+
+private:
+    void fit();
+    QString m_title;
+};
 
 // The widgets of one wall slot: the cover (Image1), its title (Label1) and its shadow (Shape2).
 // Geometry is in pixels; the album's ID is kept here in place of a hidden label.
@@ -36,12 +54,12 @@ public:
     bool isBounced() const { return m_bounced; }
 
     PointerLabel *cover() const { return m_cover; }
-    PointerLabel *titleLabel() const { return m_title; }
+    TitleLabel *titleLabel() const { return m_title; }
     QFrame *shadow() const { return m_shadow; }
 
 private:
     PointerLabel *m_cover;
-    PointerLabel *m_title;
+    TitleLabel *m_title;
     QFrame *m_shadow;
     QRect m_coverRect;
     QString m_id;

@@ -2,9 +2,13 @@
 
 #include <QApplication>
 #include <QInputDialog>
+#include <QLabel>
+#include <QLoggingCategory>
 #include <QMessageBox>
 
 namespace lumetra {
+
+Q_LOGGING_CATEGORY(lcPrompter, "lumetra.prompter", QtInfoMsg)
 
 namespace {
 
@@ -20,17 +24,42 @@ public:
     ArrowWhileAsking &operator=(const ArrowWhileAsking &) = delete;
 };
 
+// What a box answers when it is dismissed or never shown: the answer that changes nothing.
+Prompter::Answer refusal(Prompter::Buttons buttons)
+{
+    switch (buttons) {
+    case Prompter::Buttons::OkCancel:
+        return Prompter::Answer::Cancel;
+    case Prompter::Buttons::YesNo:
+        return Prompter::Answer::No;
+    default:
+        return Prompter::Answer::Ok;
+    }
+}
+
 } // namespace
 
 Prompter::Answer QtPrompter::message(const QString &text, Buttons buttons)
 {
+    if (m_dismissed)
+        return refusal(buttons);
     const ArrowWhileAsking arrow;
     QMessageBox::StandardButtons standard = QMessageBox::Ok;
     if (buttons == Buttons::OkCancel)
         standard = QMessageBox::Ok | QMessageBox::Cancel;
     else if (buttons == Buttons::YesNo)
         standard = QMessageBox::Yes | QMessageBox::No;
-    switch (QMessageBox::information(m_parent, kTitle, text, standard)) {
+    QMessageBox box(QMessageBox::Information, kTitle, QString(), standard, m_parent);
+    qCDebug(lcPrompter).noquote() << "message:" << text;
+    // Titles and folder names in the text are text, never markup.
+    box.setTextFormat(Qt::PlainText);
+    box.setText(text);
+    m_open = &box;
+    const int answer = box.exec();
+    m_open = nullptr;
+    if (m_dismissed)
+        return refusal(buttons);
+    switch (answer) {
     case QMessageBox::Cancel:
         return Answer::Cancel;
     case QMessageBox::Yes:
@@ -44,12 +73,30 @@ Prompter::Answer QtPrompter::message(const QString &text, Buttons buttons)
 
 std::optional<QString> QtPrompter::input(const QString &prompt, const QString &defaultText)
 {
-    const ArrowWhileAsking arrow;
-    bool ok = false;
-    const QString text = QInputDialog::getText(m_parent, kTitle, prompt, QLineEdit::Normal, defaultText, &ok);
-    if (!ok)
+    if (m_dismissed)
         return std::nullopt;
-    return text;
+    const ArrowWhileAsking arrow;
+    QInputDialog dialog(m_parent);
+    dialog.setWindowTitle(kTitle);
+    dialog.setLabelText(prompt);
+    // The dialog has no text format of its own; its label shows the prompt literally.
+    if (auto *label = dialog.findChild<QLabel *>())
+        label->setTextFormat(Qt::PlainText);
+    dialog.setTextValue(defaultText);
+    qCDebug(lcPrompter).noquote() << "input:" << prompt;
+    m_open = &dialog;
+    const int answer = dialog.exec();
+    m_open = nullptr;
+    if (answer != QDialog::Accepted || m_dismissed)
+        return std::nullopt;
+    return dialog.textValue();
+}
+
+void QtPrompter::dismiss()
+{
+    m_dismissed = true;
+    if (m_open)
+        m_open->reject();
 }
 
 } // namespace lumetra

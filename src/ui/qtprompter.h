@@ -2,11 +2,14 @@
 
 #include "core/prompter.h"
 
+#include <QDialog>
+#include <QPointer>
+
 class QWidget;
 
 namespace lumetra {
 
-// Message and input boxes titled "Lumetra", modal over `parent`.
+// Message and input boxes titled "Lumetra", modal over `parent`; the texts they show are plain text.
 class QtPrompter final : public Prompter
 {
 public:
@@ -19,8 +22,14 @@ public:
     Answer message(const QString &text, Buttons buttons = Buttons::Ok) override;
     std::optional<QString> input(const QString &prompt, const QString &defaultText = {}) override;
 
+    // Closes the box that is up and answers every later one at once, with the answer that changes nothing
+    // (Cancel, No, no text): the program is ending.
+    void dismiss();
+
 private:
     QWidget *m_parent;
+    QPointer<QDialog> m_open;
+    bool m_dismissed = false;
 };
 
 } // namespace lumetra

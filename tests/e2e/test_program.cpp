@@ -141,35 +141,71 @@ TEST(Program, APlaylistGivenAsTheArgumentBecomesACollection)
     EXPECT_EQ(readAll(dir.filePath(u"Party.ply"_s)), "Two\r\nOne\r\n");
 }
 
-// The program writes its own files into a new application folder, runs on the catalogue there, and on a
-// request to end (as at logout) stores the player's state before it goes.
-TEST(Program, StartsOnTheApplicationFolderAndStoresStateWhenAskedToEnd)
+// Asked to end (as at logout) the program goes at once, whatever box is up, and stores the player's state
+// where a close would.
+struct EndCase {
+    const char *name;
+    QList<TestAlbum> albums;
+    const char *waitFor; // in the log: the wall, or the box that is up
+    bool usable = true;  // false: tracks.lum is a text file, left as it was
+};
+
+void PrintTo(const EndCase &c, std::ostream *os)
+{
+    *os << c.name;
+}
+
+class ProgramEnd : public ::testing::TestWithParam<EndCase>
+{
+};
+
+TEST_P(ProgramEnd, EndsWhenAskedAndStoresTheState)
 {
     QTemporaryDir dir;
-    ASSERT_TRUE(writeCatalogue(dir.path(), {{u"One"_s}, {u"Two"_s}}));
-    ASSERT_TRUE(runSql(dir.filePath(u"tracks.lum"_s), {u"INSERT INTO opts VALUES ('44', '')"_s}));
+    const QString catalogue = dir.filePath(u"tracks.lum"_s);
+    if (GetParam().usable) {
+        ASSERT_TRUE(writeCatalogue(dir.path(), GetParam().albums));
+        ASSERT_TRUE(runSql(catalogue, {u"INSERT INTO opts VALUES ('44', '')"_s}));
+    } else {
+        ASSERT_TRUE(writeFile(catalogue, "Album,Path\r\n"));
+    }
+    const QByteArray before = readAll(catalogue);
 
     QProcess process;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(u"QT_QPA_PLATFORM"_s, u"offscreen"_s);
+    env.insert(u"QT_LOGGING_RULES"_s, u"lumetra.prompter.debug=true"_s);
     process.setProcessEnvironment(env);
     process.start(kProgram, {u"--app-dir"_s, dir.path()});
     ASSERT_TRUE(process.waitForStarted(10000));
     process.setReadChannel(QProcess::StandardError);
     QByteArray log;
-    while (!log.contains("Lumetra Jukebox: 2 albums loaded.") && process.waitForReadyRead(20000))
+    while (!log.contains(GetParam().waitFor) && process.waitForReadyRead(20000))
         log += process.readAllStandardError();
-    ASSERT_TRUE(log.contains("Lumetra Jukebox: 2 albums loaded.")) << log.toStdString();
+    ASSERT_TRUE(log.contains(GetParam().waitFor)) << log.toStdString();
 
+    QElapsedTimer clock;
+    clock.start();
     signalChild(process, SIGTERM);
     ASSERT_TRUE(process.waitForFinished(20000));
+    EXPECT_LT(clock.elapsed(), 5000);
     EXPECT_EQ(process.exitStatus(), QProcess::NormalExit);
     EXPECT_EQ(process.exitCode(), 0);
-    EXPECT_EQ(querySql(dir.filePath(u"tracks.lum"_s), u"SELECT folders, formcolor FROM opts"_s),
-              QStringList{u"44|"_s});
+    if (GetParam().usable)
+        EXPECT_EQ(querySql(catalogue, u"SELECT folders, formcolor FROM opts"_s), QStringList{u"44|"_s});
+    else
+        EXPECT_EQ(readAll(catalogue), before);
     for (const char *own : {"nocover.jpg", "lumetra2.jpg", "vista.jpg", "next.png", "help-hi.png"})
         EXPECT_TRUE(QFile::exists(dir.filePath(u"files/"_s + QString::fromLatin1(own)))) << own;
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Program, ProgramEnd,
+    ::testing::Values(
+        EndCase{"WallShown", {{u"One"_s}, {u"Two"_s}}, "Lumetra Jukebox: 2 albums loaded."},
+        EndCase{"NoAlbumsMessageUp", {}, "message: Lumetra doesn't yet contain any albums"},
+        EndCase{"UnusableCatalogueMessageUp", {}, "message: The album catalogue could not be opened", false}),
+    [](const auto &info) { return std::string(info.param.name); });
 
 // Both forms of an option's value work, and none of this work opens a window (there is no display to open
 // one on).
