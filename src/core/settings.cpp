@@ -81,7 +81,7 @@ QString encodeFont(const QString &name, float size, bool bold)
            (bold ? QStringLiteral("True") : QStringLiteral("False"));
 }
 
-void applyLine(Settings &settings, int lineNumber, const QString &text)
+void applyLine(Settings &settings, int lineNumber, const QString &text, int minCoverSize)
 {
     switch (lineNumber) {
     case 1:
@@ -89,7 +89,7 @@ void applyLine(Settings &settings, int lineNumber, const QString &text)
         break;
     case 2:
         // A cover must have a size; a zero or negative one cannot be laid out.
-        if (const auto v = parseInt<qint16>(text); v && *v > 0)
+        if (const auto v = parseInt<qint16>(text); v && *v > 0 && *v >= minCoverSize)
             settings.coverSize = *v;
         break;
     case 3:
@@ -124,13 +124,13 @@ void applyLine(Settings &settings, int lineNumber, const QString &text)
     }
 }
 
-bool readInto(Settings &settings, const QString &path)
+bool readInto(Settings &settings, const QString &path, int minCoverSize)
 {
     const auto lines = readTextLines(path);
     if (!lines)
         return false;
     for (qsizetype i = 0; i < lines->size(); ++i)
-        applyLine(settings, static_cast<int>(i % kLines) + 1, lines->at(i));
+        applyLine(settings, static_cast<int>(i % kLines) + 1, lines->at(i), minCoverSize);
     return true;
 }
 

@@ -30,12 +30,13 @@ namespace SettingsFile {
 
 inline constexpr int kLines = 8;
 
-// Applies one line (1..8) over `settings`; a value that cannot be converted leaves it as it was.
-void applyLine(Settings &settings, int lineNumber, const QString &text);
+// Applies one line (1..8) over `settings`; a value that cannot be converted leaves it as it was. A cover size
+// under `minCoverSize` (twips) counts as one that cannot be converted.
+void applyLine(Settings &settings, int lineNumber, const QString &text, int minCoverSize = 1);
 
 // The main window's read: every group of eight lines is applied over the one before; a missing file
 // changes nothing and a short last group applies the lines it has. Returns false when the file is missing.
-bool readInto(Settings &settings, const QString &path);
+bool readInto(Settings &settings, const QString &path, int minCoverSize = 1);
 
 // The settings window's read: the first eight lines, missing ones empty; nullopt when the file is missing.
 std::optional<QStringList> readLines(const QString &path);

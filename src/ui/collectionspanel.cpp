@@ -95,6 +95,7 @@ CollectionsPanel::CollectionsPanel(QWidget *rightPanel, Collections &collections
             Q_EMIT coverClicked();
     });
 
+    // Without a name of its own the line reads as its text; what it is for is its description.
     m_status = wrappedLabel(QStringLiteral("Label4"), QString(), m_frame);
     m_status->setAccessibleDescription(tr("Collection status"));
     m_status->setGeometry(rect(QRect(90, 2625, 3615, 700)));
@@ -176,8 +177,6 @@ void CollectionsPanel::render()
     m_saveEdit->setEnabled(b.saveEdit);
     m_cover->setEnabled(b.cover);
     m_status->setText(m_collections.status());
-    // Screen readers read the line itself; what it is for stays in the description.
-    m_status->setAccessibleName(m_collections.status());
     if (m_collections.coverPicture() != m_coverShown) {
         // A cover that cannot be read leaves the one before it.
         const QPixmap picture = coverPixmap(m_collections.coverPicture(), m_cover);

@@ -20,6 +20,7 @@
 #include "widgethelpers.h"
 #include "windowsizer.h"
 
+#include <QAccessibleWidget>
 #include <QCloseEvent>
 #include <QCursor>
 #include <QDir>
@@ -50,10 +51,21 @@ constexpr int kQueueCoverWidth = 2220;
 constexpr QSize kMinimumWindow(13200, 10200);
 constexpr int kNoticeMs = 4000;
 
+// Smaller covers would lay out thousands of slots on a page, and nobody can see them.
+constexpr int kMinCoverPixels = 16;
+
 const QString kEmptyCatalogueMessage = QStringLiteral(
     "Lumetra doesn't yet contain any albums - click on Options > Add New Album to start building your "
     "collection, or use the options screen where Lumetra can scan your hard disk for you..   Once done, you "
     "MUST restart Lumetra before these first albums are added to teh collection.");
+
+// The program's window is a frame to screen readers, named by its title.
+QAccessibleInterface *accessibleFrame(const QString &className, QObject *object)
+{
+    if (className == QLatin1StringView(MainWindow::staticMetaObject.className()) && object->isWidgetType())
+        return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Window);
+    return nullptr;
+}
 
 } // namespace
 
@@ -77,10 +89,11 @@ MainWindow::MainWindow(const AppFolder &app, Seams seams, QRect screen, QWidget 
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Lumetra Jukebox"));
+    // Without a name of its own the window reads as its title, which is the program's status line.
+    QAccessible::installFactory(accessibleFrame);
     m_notice.setSingleShot(true);
     m_notice.setInterval(kNoticeMs);
     connect(&m_notice, &QTimer::timeout, this, [this] { setWindowTitle(m_status); });
-    setAccessibleName(QStringLiteral("Lumetra Jukebox"));
     QScreen *display = QGuiApplication::primaryScreen();
     if (display)
         m_dpi = display->logicalDotsPerInchX();
@@ -286,11 +299,19 @@ void MainWindow::load()
     m_songs.refresh();
     m_opts.refresh();
     m_state = StateRecord::read(m_opts);
+    // Only here: a rebuild keeps the volume the user has set since.
+    m_player.setVolume(m_state.volume());
     m_playback.setStartMode(m_state.formcolor);
     populate();
     thumb();
     display();
     qCInfo(lcMainWindow).noquote() << windowTitle();
+}
+
+void MainWindow::readSettings()
+{
+    SettingsFile::readInto(m_settings, m_app.file(QStringLiteral("jb.ini")),
+                           twipsForPixels(kMinCoverPixels, m_dpi));
 }
 
 void MainWindow::populate()
@@ -307,9 +328,8 @@ void MainWindow::clearSlots()
 
 void MainWindow::thumb()
 {
-    SettingsFile::readInto(m_settings, m_app.file(QStringLiteral("jb.ini")));
+    readSettings();
     m_wall.setNoWrap(m_settings.noWrap);
-    m_player.setVolume(m_state.volume());
 
     if (m_albums.isEmpty()) {
         clearSlots();
@@ -385,7 +405,7 @@ void MainWindow::rebuildWall()
         unloader();
     } else if (m_albums.isEmpty()) {
         // Nothing to lay out yet; the new look still applies at once.
-        SettingsFile::readInto(m_settings, m_app.file(QStringLiteral("jb.ini")));
+        readSettings();
         applyLook();
     } else {
         // The first albums of a new catalogue show without a restart.
@@ -516,9 +536,9 @@ void MainWindow::setSlotsEnabled(bool enabled)
 
 void MainWindow::setStatus(const QString &text)
 {
-    m_status = text;
+    m_status = plainWindowTitle(text);
     if (!m_notice.isActive())
-        setWindowTitle(text);
+        setWindowTitle(m_status);
     showMode();
 }
 
@@ -526,7 +546,7 @@ void MainWindow::showNotice(const QString &text)
 {
     if (!m_notice.isActive())
         m_status = windowTitle();
-    setWindowTitle(text);
+    setWindowTitle(plainWindowTitle(text));
     m_notice.start();
 }
 

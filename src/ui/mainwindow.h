@@ -142,6 +142,8 @@ private:
     void showMode();
     void applyLook();
     void clearSlots();
+    // jb.ini over the current settings; a cover size giving covers under 16 pixels keeps the one before.
+    void readSettings();
     // Brings the main window back to the front (and out of the task bar) after another window's work.
     void restoreWindow();
 

@@ -267,9 +267,9 @@ void SettingsWindow::buildScanPanel()
                 "Of\" then click here to add them to the database..."),
             Scanner::Layout::Flat);
 
-    m_time = wrappedLabel(QStringLiteral("lbltime"), QString(), m_scanPanel);
+    // Without a name of its own the line reads as its text; what it is for is its description.
+    m_time = wrappedLabel(QStringLiteral("lbltime"), QStringLiteral("Time taken: 0 second(s)"), m_scanPanel);
     m_time->setAccessibleDescription(tr("Scan progress"));
-    showProgress(QStringLiteral("Time taken: 0 second(s)"));
     layout->addWidget(m_time);
 
     m_scanFrame = new QGroupBox(QStringLiteral("SCan for MP3s"), m_scanPanel);
@@ -302,13 +302,6 @@ void SettingsWindow::buildScanPanel()
     m_closePanel = namedButton(QStringLiteral("Command10"), QStringLiteral("Close"), m_scanPanel);
     connect(m_closePanel, &QPushButton::clicked, this, &SettingsWindow::closeScanPanel);
     layout->addWidget(m_closePanel, 0, Qt::AlignRight);
-}
-
-void SettingsWindow::showProgress(const QString &text)
-{
-    m_time->setText(text);
-    // Screen readers read the line itself; what it is for stays in the description.
-    m_time->setAccessibleName(text);
 }
 
 void SettingsWindow::showForm()
@@ -493,7 +486,7 @@ void SettingsWindow::scan(Scanner::Layout layout)
     m_musicFolder->setText(m_form.musicFolder);
 
     Scanner scanner(m_catalogue, m_songs);
-    scanner.setProgress([this](const QString &text) { showProgress(text); });
+    scanner.setProgress([this](const QString &text) { m_time->setText(text); });
     scanner.setYield([this] {
         QApplication::processEvents();
         return !m_cancelScan;
@@ -506,7 +499,7 @@ void SettingsWindow::scan(Scanner::Layout layout)
 
     if (!result.ok) {
         m_closePanel->setEnabled(true);
-        showProgress(QStringLiteral("Time taken: 0 second(s)"));
+        m_time->setText(QStringLiteral("Time taken: 0 second(s)"));
         if (!result.cancelled)
             m_prompter.message(result.error);
     } else {
@@ -520,7 +513,7 @@ void SettingsWindow::scan(Scanner::Layout layout)
         m_leftOutCaption->setText(tr("Folders left out: %1").arg(result.leftOut.size()));
         m_leftOutCaption->setVisible(!result.leftOut.isEmpty());
         m_leftOutList->setVisible(!result.leftOut.isEmpty());
-        showProgress(Scanner::doneText(result.elapsedMs / 1000, result.found.size()));
+        m_time->setText(Scanner::doneText(result.elapsedMs / 1000, result.found.size()));
         m_okay->setEnabled(true);
     }
     Q_EMIT scanFinished();

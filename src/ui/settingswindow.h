@@ -66,7 +66,6 @@ private:
     void showForm();
     void showPreview();
     void takeFields();
-    void showProgress(const QString &text);
     QPushButton *link(const QString &name, const QString &text);
 
     AppFolder m_app;

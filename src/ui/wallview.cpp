@@ -123,8 +123,6 @@ void WallView::layOut(const std::vector<SlotGeometry> &layout)
         slot->cover()->setAcceptDrops(true);
         connect(slot->cover(), &PointerLabel::filesDropped, this,
                 [this, k](const QStringList &paths) { Q_EMIT filesDropped(k, paths); });
-        PointerLabel *title = slot->titleLabel();
-        connect(title, &PointerLabel::pointed, title, [title] { title->setToolTip(title->text()); });
         styleSlot(*slot);
         m_slots.push_back(std::move(slot));
     }

@@ -29,6 +29,12 @@ inline QLabel *wrappedLabel(const QString &name, const QString &text, QWidget *p
     return label;
 }
 
+// A window title that shows `text` literally: Qt takes "[*]" in a title for the modified mark.
+inline QString plainWindowTitle(QString text)
+{
+    return text.replace(QStringLiteral("[*]"), QStringLiteral("[*][*]"));
+}
+
 // A tooltip that shows `text` literally: Qt takes a tooltip that looks like markup for rich text.
 inline QString plainToolTip(const QString &text)
 {

@@ -16,6 +16,12 @@ inline int pixelsToTwips(int pixels, qreal dpi)
     return qRound(pixels * 1440.0 / dpi);
 }
 
+// The fewest twips that come out as at least `pixels` pixels.
+inline int twipsForPixels(int pixels, qreal dpi)
+{
+    return qCeil((pixels - 0.5) * 1440.0 / dpi);
+}
+
 // A design rectangle in pixels: its position and its size each converted.
 inline QRect twipsToPixels(const QRect &twips, qreal dpi)
 {

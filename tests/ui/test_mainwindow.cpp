@@ -83,7 +83,8 @@ TEST_F(MainWindowTest, ARunThatEndedInJukeboxStartsInJukeboxAfterTheWallFills)
     EXPECT_EQ(querySql(catalogue(), u"SELECT folders, formcolor FROM opts"_s), QStringList{u"50|"_s});
 }
 
-TEST_F(MainWindowTest, StoredVolumeIsAppliedAgainAtEveryRebuild)
+// The stored volume is applied at start-up only; a rebuild keeps what the user set since.
+TEST_F(MainWindowTest, ARebuildKeepsTheVolumeTheUserSet)
 {
     ASSERT_TRUE(writeCatalogue(m_dir.path(), numbered(3)));
     ASSERT_TRUE(runSql(catalogue(), {u"INSERT INTO opts VALUES ('30', '')"_s}));
@@ -91,9 +92,28 @@ TEST_F(MainWindowTest, StoredVolumeIsAppliedAgainAtEveryRebuild)
     EXPECT_EQ(m_player.volume(), 30);
     m_player.setVolume(80);
     window.unloader();
-    EXPECT_EQ(m_player.volume(), 30);
+    EXPECT_EQ(m_player.volume(), 80);
+    window.rebuildWall();
+    EXPECT_EQ(m_player.volume(), 80);
     EXPECT_EQ(window.slotCount(), 3);
     EXPECT_EQ(window.wall().firstAlbum(), 3);
+}
+
+// A cover size that would lay out covers under 16 pixels counts as unconvertible: the one before stays,
+// and the page, not the catalogue, bounds the slots.
+TEST_F(MainWindowTest, ACoverSizeUnder16PixelsKeepsTheOneBefore)
+{
+    ASSERT_TRUE(writeCatalogue(m_dir.path(), numbered(200)));
+    writeIni("(Lumetra default)\r\n1200\r\n150\r\n0\r\n0\r\n000\r\nSerif+9&False\r\n\r\n"
+             "(Lumetra default)\r\n232\r\n0\r\n0\r\n0\r\n000\r\nSerif+9&False\r\n\r\n");
+    MainWindow &window = start();
+    EXPECT_EQ(window.settings().coverSize, 1200);
+    EXPECT_EQ(window.settings().coverGap, 0);
+    EXPECT_EQ(window.slotCount(), 19 * 8); // 1200-twip covers without gaps
+    writeIni("(Lumetra default)\r\n233\r\n0\r\n");
+    window.rebuildWall();
+    EXPECT_EQ(window.settings().coverSize, 233); // 16 pixels
+    EXPECT_EQ(window.slotCount(), 200);
 }
 
 TEST_F(MainWindowTest, FullScreenWallShowsOnePageOfSlotsNamedByTitle)

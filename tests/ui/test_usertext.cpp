@@ -1,0 +1,246 @@
+#include "core/appfolder.h"
+#include "playback/collections.h"
+#include "support/fakebrowser.h"
+#include "support/fakes.h"
+#include "support/testlibrary.h"
+#include "ui/childwindows.h"
+#include "ui/collectionspanel.h"
+#include "ui/coverartwindow.h"
+#include "ui/coverslot.h"
+#include "ui/mainwindow.h"
+#include "ui/newalbumwindow.h"
+#include "ui/qtprompter.h"
+#include "ui/settingswindow.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QClipboard>
+#include <QDir>
+#include <QEnterEvent>
+#include <QInputDialog>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTextDocument>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+using namespace Qt::StringLiterals;
+using namespace lumetra;
+using namespace lumetra::test;
+
+namespace {
+
+// Titles that Qt would draw bold, as a broken picture, on two lines, or without "[*]", if it took them for
+// markup.
+const QStringList kTitles = {u"<b>Bold</b> & <i>it</i>"_s, u"<img src=x> Album"_s, u"a<br>b"_s,
+                             u"Best [*] of"_s};
+// File names cannot hold "/".
+const QStringList kTracks = {u"<img src=x> Song.mp3"_s, u"a<br>b.mp3"_s};
+
+QString accessible(QObject *object, QAccessible::Text text = QAccessible::Name)
+{
+    QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(object);
+    return iface ? iface->text(text) : QString();
+}
+
+// What a label shows: its text as Qt lays it out, with the lines a cover title is broken into joined.
+QString shown(const QLabel *label)
+{
+    if (label->textFormat() != Qt::PlainText)
+        return u"(not plain text) "_s + label->text();
+    return QString(label->text()).replace(u'\n', u' ');
+}
+
+// What a tooltip shows: Qt renders it as rich text when it looks like markup.
+QString shownTip(const QString &tip)
+{
+    QTextDocument document;
+    if (Qt::mightBeRichText(tip))
+        document.setHtml(tip);
+    else
+        document.setPlainText(tip);
+    return document.toPlainText();
+}
+
+// The box that comes up next: its text format and its text, then it is closed.
+struct SeenBox {
+    Qt::TextFormat format = Qt::AutoText;
+    QString text;
+};
+
+void inspectNextBox(SeenBox &seen)
+{
+    QTimer::singleShot(0, [&seen] {
+        QWidget *box = QApplication::activeModalWidget();
+        if (auto *message = qobject_cast<QMessageBox *>(box)) {
+            seen = {message->textFormat(), message->text()};
+            message->reject();
+        } else if (auto *input = qobject_cast<QInputDialog *>(box)) {
+            const auto *label = input->findChild<QLabel *>();
+            seen = {label->textFormat(), label->text()};
+            input->reject();
+        }
+    });
+}
+
+class UserTextTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        m_savedCwd = QDir::currentPath();
+        ASSERT_TRUE(m_app.prepare(u":/files"_s));
+    }
+    void TearDown() override
+    {
+        m_window.reset();
+        QDir::setCurrent(m_savedCwd);
+    }
+    MainWindow &start()
+    {
+        m_window = std::make_unique<MainWindow>(
+            m_app, Seams{m_player, m_prompter, m_random, m_dialogs, m_shell, FakeBrowser::factory()},
+            QRect(0, 0, 1920, 1080));
+        m_window->load();
+        return *m_window;
+    }
+    int slotOf(const QString &title) const
+    {
+        for (int k = 0; k < m_window->slotCount(); ++k) {
+            if (m_window->slot(k)->title() == title)
+                return k;
+        }
+        return -1;
+    }
+
+    QTemporaryDir m_dir;
+    QString m_savedCwd;
+    AppFolder m_app{m_dir.path()};
+    FakePlayer m_player;
+    FakePrompter m_prompter;
+    ScriptedRandom m_random;
+    FakeDialogs m_dialogs;
+    FakeShell m_shell;
+    std::unique_ptr<MainWindow> m_window;
+};
+
+// Every place that shows a title, a track, a collection or a folder name shows it literally.
+TEST_F(UserTextTest, TitlesThatLookLikeMarkupShowAsTextEverywhere)
+{
+    QList<TestAlbum> albums;
+    for (const QString &title : kTitles)
+        albums.append({title, true, kTracks});
+    ASSERT_TRUE(writeCatalogue(m_dir.path(), albums));
+    ASSERT_TRUE(writeFile(m_app.file(kTitles[1] + u".ply"_s), kTitles.join(u"\r\n"_s).toUtf8()));
+    MainWindow &window = start();
+
+    // The wall: titles, their tooltips and the names screen readers read.
+    for (const QString &title : kTitles) {
+        const int k = slotOf(title);
+        ASSERT_GE(k, 0) << title.toStdString();
+        TitleLabel *label = window.slot(k)->titleLabel();
+        EXPECT_EQ(shown(label), title);
+        QEnterEvent enter(QPointF(2, 2), QPointF(2, 2), label->mapToGlobal(QPointF(2, 2)));
+        QApplication::sendEvent(label, &enter);
+        EXPECT_EQ(shownTip(label->toolTip()), title);
+        EXPECT_EQ(accessible(window.slot(k)->cover()), title);
+    }
+
+    // The track list, the track listing and the cover-art window of an album.
+    const int k = slotOf(kTitles[0]);
+    window.playback().coverPressed(k, true);
+    auto *tracks = window.findChild<QListWidget *>(u"List1"_s);
+    ASSERT_EQ(tracks->count(), 2);
+    EXPECT_EQ(tracks->item(0)->text(), u"<img src=x> Song"_s);
+    window.playback().setOverCover(k);
+    window.windows().listSongs();
+    EXPECT_EQ(shown(window.findChild<QWidget *>(u"Form3"_s)->findChild<QLabel *>(u"Label1"_s)), kTitles[0]);
+    window.windows().openCoverArt();
+    EXPECT_EQ(shown(window.coverArtWindow()->findChild<QLabel *>(u"Label1"_s)), kTitles[0]);
+
+    // The Jukebox queue.
+    window.playback().jukeboxmode();
+    window.playback().coverPressed(slotOf(kTitles[2]), true);
+    window.playback().selectTrack(1);
+    auto *queue = window.findChild<QListWidget *>(u"List2"_s);
+    ASSERT_GE(queue->count(), 1);
+    EXPECT_TRUE(queue->item(queue->count() - 1)->text().contains(u"a<br>b"_s));
+
+    // Collections: the rows, the status line and the window title.
+    window.collections().mnucoll();
+    CollectionsPanel *panel = window.collectionsPanel();
+    ASSERT_NE(panel->rowLabel(0), nullptr);
+    EXPECT_EQ(shown(panel->rowLabel(0)), kTitles[1]);
+    window.collections().collpicclick(0);
+    auto *status = panel->frame()->findChild<QLabel *>(u"Label4"_s);
+    EXPECT_EQ(shown(status), u"<img src=x> Song"_s); // the track picked from the collection
+    EXPECT_EQ(accessible(status), u"<img src=x> Song"_s);
+    EXPECT_EQ(accessible(status, QAccessible::Description), u"Collection status"_s);
+    EXPECT_EQ(accessible(&window), u"Collection: "_s + kTitles[1]);
+    // A title holding "[*]", which a window title would drop.
+    ASSERT_TRUE(writeFile(m_app.file(kTitles[3] + u".ply"_s), kTitles[0].toUtf8()));
+    window.collections().myColls();
+    window.collections().collpicclick(1);
+    EXPECT_EQ(accessible(&window), u"Collection: "_s + kTitles[3]);
+
+    // The scan panel's progress line shows the folder it searches.
+    window.openSettings();
+    auto *progress = window.settingsWindow()->findChild<QLabel *>(u"lbltime"_s);
+    EXPECT_EQ(progress->textFormat(), Qt::PlainText);
+    EXPECT_EQ(accessible(progress), progress->text());
+    EXPECT_EQ(accessible(progress, QAccessible::Description), u"Scan progress"_s);
+
+    // Message and input boxes.
+    QtPrompter prompter;
+    SeenBox seen;
+    inspectNextBox(seen);
+    prompter.message(u"Collection "_s + kTitles[0] + u" could not be saved."_s);
+    EXPECT_EQ(seen.format, Qt::PlainText);
+    EXPECT_EQ(seen.text, u"Collection "_s + kTitles[0] + u" could not be saved."_s);
+    inspectNextBox(seen);
+    EXPECT_FALSE(prompter.input(u"Type yes to remove "_s + kTitles[2]));
+    EXPECT_EQ(seen.format, Qt::PlainText);
+    EXPECT_EQ(seen.text, u"Type yes to remove "_s + kTitles[2]);
+}
+
+// The main window reads to screen readers as a frame named by its title.
+TEST_F(UserTextTest, TheWindowIsAFrameNamedByItsTitle)
+{
+    ASSERT_TRUE(writeCatalogue(m_dir.path(), {{u"One"_s}}));
+    MainWindow &window = start();
+    QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(&window);
+    ASSERT_NE(iface, nullptr);
+    EXPECT_EQ(iface->role(), QAccessible::Window);
+    EXPECT_EQ(iface->text(QAccessible::Name), u"Lumetra Jukebox: 1 albums loaded."_s);
+}
+
+// A pasted name is held to the same rule as a typed one: one folder, in the music folder.
+TEST_F(UserTextTest, APastedAlbumNameMakesOneFolderOfTheMusicFolder)
+{
+    ASSERT_TRUE(writeCatalogue(m_dir.path(), {{u"One"_s}, {u"Two"_s}}));
+    MainWindow &window = start();
+    const QString source = m_dir.filePath(u"in/a.mp3"_s);
+    ASSERT_TRUE(writeFile(source, "a"));
+    for (const auto &[pasted, made] : {std::pair{u"Gravel/Hymns II"_s, u"Gravel-Hymns II"_s},
+                                       std::pair{u"../Escaped"_s, u"..-Escaped"_s}}) {
+        window.openNewAlbum();
+        NewAlbumWindow *form = window.newAlbumWindow();
+        form->findChild<QPushButton *>(u"Image4"_s)->click(); // copy the tracks
+        form->dropTracks({source});
+        QApplication::clipboard()->setText(pasted);
+        form->findChild<QLineEdit *>(u"Text2"_s)->paste();
+        form->findChild<QPushButton *>(u"Command1"_s)->click();
+        EXPECT_TRUE(QFileInfo::exists(m_app.defaultMusicFolder() + u'/' + made + u"/a.mp3"_s))
+            << made.toStdString();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); // the window closed
+    }
+    EXPECT_FALSE(QFileInfo::exists(m_dir.filePath(u"Escaped"_s)));
+    EXPECT_FALSE(QFileInfo::exists(m_app.defaultMusicFolder() + u"/Gravel"_s));
+}
+
+} // namespace
