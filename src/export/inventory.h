@@ -5,8 +5,8 @@
 
 namespace lumetra {
 
-// The HTML inventory of all albums, albums.htm: a header with the logo and the date, then one numbered
-// table per album in wall order. Titles are escaped: a title is data, not markup.
+// The HTML inventory of all albums, albums.htm (UTF-8, declared): a header with the logo and the date, then
+// one numbered table per album in wall order. Titles are escaped: a title is data, not markup.
 namespace Inventory {
 
 QStringList lines(const QStringList &titles, const QString &logoPath, const QString &date);
