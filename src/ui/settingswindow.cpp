@@ -459,6 +459,17 @@ void SettingsWindow::scanDisk()
     m_okay->setEnabled(false);
     m_cancel->setEnabled(false);
     m_scanPanel->show();
+    growToFit();
+}
+
+void SettingsWindow::growToFit()
+{
+    // The layout's minimum ignores how many lines the wrapped labels take at this width; held to it, the
+    // lists and the Close button would be drawn over each other.
+    layout()->activate();
+    const int needed = layout()->totalHeightForWidth(width());
+    if (height() < needed)
+        resize(width(), needed);
 }
 
 void SettingsWindow::closeScanPanel()
@@ -515,6 +526,7 @@ void SettingsWindow::scan(Scanner::Layout layout)
         m_leftOutList->setVisible(!result.leftOut.isEmpty());
         m_time->setText(Scanner::doneText(result.elapsedMs / 1000, result.found.size()));
         m_okay->setEnabled(true);
+        growToFit();
     }
     Q_EMIT scanFinished();
     if (m_closeAfterScan)

@@ -66,6 +66,7 @@ private:
     void showForm();
     void showPreview();
     void takeFields();
+    void growToFit();
     QPushButton *link(const QString &name, const QString &text);
 
     AppFolder m_app;

@@ -228,9 +228,18 @@ TEST_F(SettingsScanTest, ScanThenOkayBringsTheNewAlbumsOntoTheWall)
     ASSERT_EQ(m_window->slotCount(), 0);
     m_window->openSettings();
     SettingsWindow *settings = m_window->settingsWindow();
+    settings->show();
     settings->scanDisk();
     settings->scan(Scanner::Layout::Flat); // "(Lumetra default)" is the application folder's Music
     EXPECT_TRUE(settings->findChild<QLabel *>(u"lbltime"_s)->text().endsWith(u"Music folders found: 3"_s));
+    // Nothing was left out, and the lists and the Close button each have their own place.
+    EXPECT_FALSE(settings->findChild<QWidget *>(u"lstleftout"_s)->isVisible());
+    auto place = [settings](const char *name) {
+        const QWidget *w = settings->findChild<QWidget *>(QString::fromLatin1(name));
+        return QRect(w->mapTo(settings, QPoint(0, 0)), w->size());
+    };
+    EXPECT_FALSE(place("Command10").intersects(place("ScanFrame")));
+    EXPECT_TRUE(settings->rect().contains(place("Command10")));
     settings->okay();
     EXPECT_EQ(m_window->windowTitle(), u"Lumetra Jukebox: 3 albums loaded."_s);
     EXPECT_EQ(m_window->slotCount(), 3);

@@ -208,15 +208,26 @@ TEST_F(UserTextTest, TitlesThatLookLikeMarkupShowAsTextEverywhere)
     EXPECT_EQ(seen.text, u"Type yes to remove "_s + kTitles[2]);
 }
 
-// The main window reads to screen readers as a frame named by its title.
-TEST_F(UserTextTest, TheWindowIsAFrameNamedByItsTitle)
+// The main window reads to screen readers as a frame named by its title; a cover title too long for its two
+// lines ends with an ellipsis instead of half a third line, and reads whole.
+TEST_F(UserTextTest, TheWindowIsAFrameNamedByItsTitleAndLongTitlesEndWithAnEllipsis)
 {
-    ASSERT_TRUE(writeCatalogue(m_dir.path(), {{u"One"_s}}));
+    const QString longTitle = u"A very long album title that cannot possibly fit on two lines of a cover"_s;
+    ASSERT_TRUE(writeCatalogue(m_dir.path(), {{longTitle}}));
     MainWindow &window = start();
     QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(&window);
     ASSERT_NE(iface, nullptr);
     EXPECT_EQ(iface->role(), QAccessible::Window);
     EXPECT_EQ(iface->text(QAccessible::Name), u"Lumetra Jukebox: 1 albums loaded."_s);
+
+    const TitleLabel *label = window.slot(0)->titleLabel();
+    const QStringList lines = label->text().split(u'\n');
+    ASSERT_EQ(lines.size(), 2) << label->text().toStdString();
+    EXPECT_TRUE(lines[1].endsWith(u'…'));
+    for (const QString &line : lines)
+        EXPECT_LE(label->fontMetrics().horizontalAdvance(line), label->contentsRect().width());
+    EXPECT_EQ(accessible(window.slot(0)->cover()), longTitle);
+    EXPECT_EQ(window.slot(0)->title(), longTitle);
 }
 
 // A pasted name is held to the same rule as a typed one: one folder, in the music folder.
