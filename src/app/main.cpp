@@ -12,7 +12,6 @@
 #include <QApplication>
 #include <QDBusConnection>
 #include <QIcon>
-#include <QMessageBox>
 #include <QSocketNotifier>
 
 #include <csignal>
@@ -88,7 +87,7 @@ int main(int argc, char *argv[])
     const AppFolder folder(AppFolder::choose(command.appDir()));
     QString error;
     if (!folder.prepare(QStringLiteral(":/files"), &error)) {
-        QMessageBox::critical(nullptr, QStringLiteral("Lumetra"), error);
+        QtPrompter().message(error);
         return 1;
     }
 
