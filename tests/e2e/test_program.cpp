@@ -11,6 +11,7 @@
 
 #include <csignal>
 #include <random>
+#include <sys/stat.h>
 
 using namespace Qt::StringLiterals;
 using namespace lumetra::test;
@@ -235,6 +236,27 @@ TEST(Program, ScriptsScanAndWriteTheInventoryWithoutAWindow)
               (QStringList{u"Music, One"_s, u"Music, Two"_s}));
     EXPECT_EQ(run({u"--inventory"_s}).exitCode, 0);
     EXPECT_EQ(readAll(dir.filePath(u"albums.htm"_s)).count("\r\n"), 6 + 2 * 7 + 1);
+}
+
+// Relative folders on the command line are taken from where the command was given; the scan names the
+// folders it had to leave out and goes on.
+TEST(Program, AScanTakesRelativeFoldersFromWhereTheCommandWasGivenAndNamesWhatItLeftOut)
+{
+    QTemporaryDir dir;
+    writeFile(dir.filePath(u"Music/One/a.mp3"_s), {});
+    writeFile(dir.filePath(u"Music/Two/b.ogg"_s), {});
+    ASSERT_EQ(::mkdir(QFile::encodeName(dir.filePath(u"Music/Caf"_s)).append('\xE9').constData(), 0755), 0);
+    QProcess process;
+    process.setWorkingDirectory(dir.path());
+    process.start(kProgram,
+                  {u"--app-dir"_s, u"app"_s, u"--scan"_s, u"Music/../Music"_s, u"--layout"_s, u"flat"_s});
+    ASSERT_TRUE(process.waitForFinished(30000));
+    EXPECT_EQ(process.exitCode(), 0);
+    EXPECT_EQ(querySql(dir.filePath(u"app/tracks.lum"_s), u"SELECT Path FROM songs ORDER BY ID"_s),
+              (QStringList{dir.filePath(u"Music/One/"_s), dir.filePath(u"Music/Two/"_s)}));
+    EXPECT_EQ(QString::fromUtf8(process.readAllStandardError()),
+              u"Left out: "_s + dir.filePath(u"Music/Caf\uFFFD"_s) +
+                  u": the name is not valid UTF-8\nFolders left out: 1\n"_s);
 }
 
 // An album folder the scanning user may not list is left out; its neighbours are still found.
