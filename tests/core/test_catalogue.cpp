@@ -58,44 +58,29 @@ TEST_F(CatalogueTest, MissingFileIsCreatedWithTheCatalogueSchema)
               QStringList{u"CREATE TABLE opts (folders TEXT, formcolor TEXT)"_s});
 }
 
-TEST_F(CatalogueTest, IdCriteriaWithAndWithoutBlanksFindTheSameRecord)
-{
-    openWith({u"One"_s, u"Two"_s, u"Three"_s});
-    for (const char *criteria : {"ID = 2", "ID=2", "id   =\t2", "ID = '2'"}) {
-        m_songs.moveFirst();
-        EXPECT_TRUE(m_songs.findFirst(QString::fromLatin1(criteria))) << criteria;
-        EXPECT_EQ(album(), u"Two"_s) << criteria;
-        EXPECT_FALSE(m_songs.noMatch());
-    }
-}
-
-TEST_F(CatalogueTest, TitlesWithQuotesAreFoundAsThemselvesOnly)
+TEST_F(CatalogueTest, FindsExactlyAndANoMatchKeepsTheCursor)
 {
     const QString hostile = u"x' OR '1'='1"_s;
-    openWith({u"x"_s, u"Captain's Log"_s, u"It''s"_s, hostile, u"Plain"_s});
-    for (const QString &title : {u"Captain's Log"_s, u"It''s"_s, hostile}) {
+    openWith({u"Alpha"_s, u"Captain's Log"_s, u"It''s"_s, hostile, u"Beta"_s});
+    for (const QString &criteria :
+         {u"ID = 2"_s, u"ID=2"_s, u"id   =\t2"_s, u"ID = '2'"_s, albumCriteria(u"Captain's Log"_s)}) {
         m_songs.moveFirst();
+        EXPECT_TRUE(m_songs.findFirst(criteria)) << criteria.toStdString();
+        EXPECT_EQ(album(), u"Captain's Log"_s) << criteria.toStdString();
+        EXPECT_FALSE(m_songs.noMatch());
+    }
+    for (const QString &title : {u"It''s"_s, hostile}) {
         ASSERT_TRUE(m_songs.findFirst(albumCriteria(title))) << title.toStdString();
         EXPECT_EQ(album(), title);
     }
-    // The hostile text pasted without doubling is not a criteria text at all.
-    m_songs.moveLast();
-    EXPECT_FALSE(m_songs.findFirst(u"Album = '"_s + hostile + u'\''));
-    EXPECT_TRUE(m_songs.noMatch());
-    EXPECT_EQ(album(), u"Plain"_s);
-}
-
-TEST_F(CatalogueTest, NoMatchKeepsTheCursorAndItsFields)
-{
-    openWith({u"Alpha"_s, u"Beta"_s});
+    // Another case, no criteria text at all, a hostile text pasted without doubling: no match, cursor kept.
     ASSERT_TRUE(m_songs.findFirst(albumCriteria(u"Beta"_s)));
-    EXPECT_FALSE(m_songs.findFirst(albumCriteria(u"beta"_s))); // exact comparison
-    EXPECT_TRUE(m_songs.noMatch());
-    EXPECT_EQ(album(), u"Beta"_s);
-    EXPECT_FALSE(m_songs.findFirst(u"Nonsense = 1"_s));
-    EXPECT_EQ(album(), u"Beta"_s);
-    EXPECT_TRUE(m_songs.findFirst(albumCriteria(u"Alpha"_s)));
-    EXPECT_FALSE(m_songs.noMatch());
+    for (const QString &criteria :
+         {albumCriteria(u"beta"_s), u"Nonsense = 1"_s, u"Album = '"_s + hostile + u'\''}) {
+        EXPECT_FALSE(m_songs.findFirst(criteria)) << criteria.toStdString();
+        EXPECT_TRUE(m_songs.noMatch());
+        EXPECT_EQ(album(), u"Beta"_s);
+    }
 }
 
 TEST_F(CatalogueTest, ReadingAllRecordsStopsPastTheLastWithEmptyFields)
@@ -125,31 +110,26 @@ TEST_F(CatalogueTest, ReadingAllRecordsStopsPastTheLastWithEmptyFields)
 
 TEST_F(CatalogueTest, EditsReachTheFileAndNewIdsAreNeverReused)
 {
-    openWith({u"A"_s, u"B"_s, u"C"_s});
-    m_songs.findFirst(u"ID = 3"_s);
+    openWith({u"A"_s, u"B"_s, u"C"_s, u"E"_s});
+    m_songs.findFirst(albumCriteria(u"B"_s));
     ASSERT_TRUE(m_songs.deleteRecord());
     EXPECT_TRUE(album().isEmpty());
     EXPECT_FALSE(m_songs.update()); // no current record after a delete
+    m_songs.moveNext();
+    EXPECT_EQ(album(), u"C"_s); // the record after the deleted one
+    m_songs.findFirst(u"ID = 4"_s);
+    ASSERT_TRUE(m_songs.deleteRecord());
     m_songs.addNew();
     m_songs.setValue(u"Album"_s, u"D"_s);
     EXPECT_FALSE(m_songs.setValue(u"ID"_s, u"1"_s)); // the store assigns ids
     ASSERT_TRUE(m_songs.update());
-    EXPECT_EQ(m_songs.value(u"ID"_s), u"4"_s);
+    EXPECT_EQ(m_songs.value(u"ID"_s), u"5"_s);
 
     m_songs.findFirst(u"ID = 1"_s);
     m_songs.setValue(u"Probability"_s, u"No"_s);
     ASSERT_TRUE(m_songs.update());
     EXPECT_EQ(querySql(m_file, u"SELECT ID, Album, Probability FROM songs ORDER BY ID"_s),
-              (QStringList{u"1|A|No"_s, u"2|B|"_s, u"4|D|"_s}));
-}
-
-TEST_F(CatalogueTest, DeleteThenMoveNextLandsOnTheFollowingRecord)
-{
-    openWith({u"A"_s, u"B"_s, u"C"_s});
-    m_songs.findFirst(albumCriteria(u"B"_s));
-    m_songs.deleteRecord();
-    m_songs.moveNext();
-    EXPECT_EQ(album(), u"C"_s);
+              (QStringList{u"1|A|No"_s, u"3|C|"_s, u"5|D|"_s}));
 }
 
 TEST_F(CatalogueTest, MissingStateTableIsAddedWithoutTouchingAlbums)

@@ -188,7 +188,12 @@ INSTANTIATE_TEST_SUITE_P(
         TitleCase{"Two\nLines", "Two Lines", "New album created!"},
         TitleCase{"..", "", "\"..\" cannot be the name of an album folder - please choose a different name."},
         TitleCase{".", "", "\".\" cannot be the name of an album folder - please choose a different name."},
-        TitleCase{"  ", "", "Please enter a title."}));
+        TitleCase{"  ", "", "Please enter a title."},
+        // Names that have broken programs before.
+        TitleCase{"It's \"quoted\"", "It's \"quoted\"", "New album created!"},
+        TitleCase{"100% Pure %1 %2", "100% Pure %1 %2", "New album created!"},
+        TitleCase{"Ünïcødé – 日本語 ♫", "Ünïcødé – 日本語 ♫", "New album created!"},
+        TitleCase{"-rf --help", "-rf --help", "New album created!"}));
 
 TEST_F(NewAlbumTest, TheDefaultMusicFolderAndTheRestartWarning)
 {

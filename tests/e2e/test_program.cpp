@@ -10,7 +10,6 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
-#include <random>
 #include <sys/stat.h>
 
 using namespace Qt::StringLiterals;
@@ -284,55 +283,6 @@ TEST(Program, AScanSkipsAFolderItCannotRead)
     EXPECT_TRUE(scan.readAllStandardOutput().contains("Music folders found: 2"));
     EXPECT_EQ(querySql(dir.filePath(u"tracks.lum"_s), u"SELECT Album FROM songs ORDER BY ID"_s),
               (QStringList{u"Alpha"_s, u"Omega"_s}));
-}
-
-// A scan killed at any moment leaves either the old catalogue or the new one, whole.
-TEST(Program, AScanKilledAtRandomMomentsLeavesAWholeCatalogue)
-{
-    QTemporaryDir dir;
-    ASSERT_TRUE(writeCatalogue(dir.path(), {{u"Old one"_s}, {u"Old two"_s}, {u"Old three"_s}}));
-    const QString root = dir.filePath(u"Big"_s);
-    constexpr int kFolders = 3000;
-    for (int i = 0; i < kFolders; ++i) {
-        QDir().mkpath(root + u"/Album %1"_s.arg(i));
-        writeFile(root + u"/Album %1/t.mp3"_s.arg(i), {});
-    }
-    const QString catalogue = dir.filePath(u"tracks.lum"_s);
-    const QByteArray old = readAll(catalogue);
-    const QStringList args{u"--app-dir"_s, dir.path(), u"--scan"_s, root, u"--layout"_s, u"flat"_s};
-
-    QElapsedTimer whole;
-    whole.start();
-    QProcess full;
-    full.start(kProgram, args);
-    ASSERT_TRUE(full.waitForFinished(30000));
-    const qint64 fullMs = whole.elapsed();
-    ASSERT_EQ(querySql(catalogue, u"SELECT count(*) FROM songs"_s), QStringList{QString::number(kFolders)});
-
-    std::mt19937 random(20261206);
-    std::uniform_int_distribution<qint64> delay(0, fullMs);
-    int completed = 0;
-    for (int kill = 0; kill < 12; ++kill) {
-        QFile::remove(catalogue + u"-journal"_s);
-        ASSERT_TRUE(writeFile(catalogue, old));
-        QProcess child;
-        child.start(kProgram, args);
-        ASSERT_TRUE(child.waitForStarted(10000));
-        QElapsedTimer wait;
-        wait.start();
-        const qint64 at = delay(random);
-        while (wait.elapsed() < at && child.state() == QProcess::Running)
-            child.waitForFinished(1);
-        signalChild(child, SIGKILL);
-        child.waitForFinished(10000);
-
-        const QStringList count = querySql(catalogue, u"SELECT count(*) FROM songs"_s);
-        ASSERT_EQ(count.size(), 1) << "the catalogue does not open after kill " << kill;
-        ASSERT_TRUE(count[0] == u"3"_s || count[0] == QString::number(kFolders))
-            << "kill " << kill << " at " << at << " ms left " << count[0].toStdString() << " albums";
-        completed += count[0] == u"3"_s ? 0 : 1;
-    }
-    EXPECT_LT(completed, 12) << "no kill landed during a scan";
 }
 
 } // namespace

@@ -134,6 +134,16 @@ INSTANTIATE_TEST_SUITE_P(
                  Scanner::Layout::Nested,
                  {u"Artist\nNewline/Album\r\nTwo/a.mp3"_s},
                  {u"Artist\nNewline/Album\r\nTwo/|Artist Newline, Album  Two||Artist\nNewline"_s}},
+        // Names that have broken programs before: quotes, percent signs, non-Latin text, a leading dash, and
+        // a name of the longest length a file system allows.
+        TreeCase{"AwkwardNames",
+                 Scanner::Layout::Flat,
+                 {u"It's \"quoted\"/a.mp3"_s, u"100% Pure %1 %2/a.mp3"_s, u"Ünïcødé – 日本語 ♫/a.mp3"_s,
+                  u"-rf --help/a.mp3"_s, QString(250, u'n') + u"e.end/a.mp3"_s},
+                 {u"-rf --help/|-rf --help||Music"_s, u"100% Pure %1 %2/|100% Pure %1 %2||Music"_s,
+                  u"It's \"quoted\"/|It's \"quoted\"||Music"_s,
+                  QString(250, u'n') + u"e.end/|"_s + QString(250, u'n') + u"e.end||Music"_s,
+                  u"Ünïcødé – 日本語 ♫/|Ünïcødé – 日本語 ♫||Music"_s}},
         TreeCase{"ALinkBackUpTheTreeIsNotWalkedForEver",
                  Scanner::Layout::Flat,
                  {u"A/1.mp3"_s},

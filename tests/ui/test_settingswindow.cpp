@@ -6,6 +6,7 @@
 #include "support/fakes.h"
 #include "support/testlibrary.h"
 #include "ui/mainwindow.h"
+#include "ui/mainwindowfixture.h"
 #include "ui/qtdialogs.h"
 #include "ui/settingswindow.h"
 
@@ -192,39 +193,13 @@ INSTANTIATE_TEST_SUITE_P(Cases, SettingsRefusedSave,
                          [](const auto &info) { return std::string(info.param.name); });
 
 // The main window on an empty catalogue; a scan through the settings window fills the wall at once.
-class SettingsScanTest : public ::testing::Test
-{
-protected:
-    void SetUp() override
-    {
-        m_savedCwd = QDir::currentPath();
-        ASSERT_TRUE(m_app.prepare(u":/files"_s));
-        m_window = std::make_unique<MainWindow>(
-            m_app, Seams{m_player, m_prompter, m_random, m_dialogs, m_shell, FakeBrowser::factory()},
-            QRect(0, 0, 1920, 1080));
-    }
-    void TearDown() override
-    {
-        m_window.reset();
-        QDir::setCurrent(m_savedCwd);
-    }
-
-    QTemporaryDir m_dir;
-    QString m_savedCwd;
-    AppFolder m_app{m_dir.path()};
-    FakePlayer m_player;
-    FakePrompter m_prompter;
-    ScriptedRandom m_random;
-    FakeDialogs m_dialogs;
-    FakeShell m_shell;
-    std::unique_ptr<MainWindow> m_window;
-};
+using SettingsScanTest = MainWindowTest;
 
 TEST_F(SettingsScanTest, ScanThenOkayBringsTheNewAlbumsOntoTheWall)
 {
     for (const char *album : {"Abbey Lane", "Blue Train", "Kind of Teal"})
         writeFile(m_dir.filePath(u"Music/"_s + QString::fromLatin1(album) + u"/01.mp3"_s), {});
-    m_window->load();
+    start();
     ASSERT_EQ(m_window->slotCount(), 0);
     m_window->openSettings();
     SettingsWindow *settings = m_window->settingsWindow();
@@ -252,7 +227,7 @@ TEST_F(SettingsScanTest, ClosingTheProgramDuringAScanKeepsTheOldCatalogue)
     ASSERT_TRUE(writeCatalogue(m_dir.path(), {{u"Kept"_s}}));
     for (int i = 0; i < 2000; ++i)
         writeFile(m_dir.filePath(u"Big/Album %1/t.mp3"_s.arg(i)), {});
-    m_window->load();
+    start();
     m_window->show();
     m_window->openSettings();
     QPointer<SettingsWindow> settings = m_window->settingsWindow();

@@ -1,13 +1,10 @@
-#include "core/appfolder.h"
 #include "playback/collections.h"
-#include "support/fakebrowser.h"
-#include "support/fakes.h"
 #include "support/testlibrary.h"
 #include "ui/childwindows.h"
 #include "ui/collectionspanel.h"
 #include "ui/coverartwindow.h"
 #include "ui/coverslot.h"
-#include "ui/mainwindow.h"
+#include "ui/mainwindowfixture.h"
 #include "ui/newalbumwindow.h"
 #include "ui/qtprompter.h"
 #include "ui/settingswindow.h"
@@ -15,7 +12,6 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
-#include <QDir>
 #include <QEnterEvent>
 #include <QInputDialog>
 #include <QLineEdit>
@@ -26,8 +22,6 @@
 #include <QTimer>
 
 #include <gtest/gtest.h>
-
-#include <memory>
 
 using namespace Qt::StringLiterals;
 using namespace lumetra;
@@ -88,27 +82,9 @@ void inspectNextBox(SeenBox &seen)
     });
 }
 
-class UserTextTest : public ::testing::Test
+class UserTextTest : public MainWindowTest
 {
 protected:
-    void SetUp() override
-    {
-        m_savedCwd = QDir::currentPath();
-        ASSERT_TRUE(m_app.prepare(u":/files"_s));
-    }
-    void TearDown() override
-    {
-        m_window.reset();
-        QDir::setCurrent(m_savedCwd);
-    }
-    MainWindow &start()
-    {
-        m_window = std::make_unique<MainWindow>(
-            m_app, Seams{m_player, m_prompter, m_random, m_dialogs, m_shell, FakeBrowser::factory()},
-            QRect(0, 0, 1920, 1080));
-        m_window->load();
-        return *m_window;
-    }
     int slotOf(const QString &title) const
     {
         for (int k = 0; k < m_window->slotCount(); ++k) {
@@ -117,16 +93,6 @@ protected:
         }
         return -1;
     }
-
-    QTemporaryDir m_dir;
-    QString m_savedCwd;
-    AppFolder m_app{m_dir.path()};
-    FakePlayer m_player;
-    FakePrompter m_prompter;
-    ScriptedRandom m_random;
-    FakeDialogs m_dialogs;
-    FakeShell m_shell;
-    std::unique_ptr<MainWindow> m_window;
 };
 
 // Every place that shows a title, a track, a collection or a folder name shows it literally.
