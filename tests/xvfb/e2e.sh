@@ -149,13 +149,17 @@ close_window() { xdo windowactivate --sync "$1" key alt+F4; }
 # --- the demo library -------------------------------------------------------------------------------
 "$bin/lumetra-demo" "$app" >"$work/demo.log" 2>&1 || { cat "$work/demo.log" >&2; fail "lumetra-demo failed"; }
 : >"$log"
-# The wall sorts titles ignoring ASCII case, as SQLite's NOCASE does.
+# The wall's order is the program's own collation, which the inventory page lists (one title every seven
+# lines after a header of six, HTML-escaped).
+QT_QPA_PLATFORM=none "$bin/lumetra" --app-dir "$app" --inventory >"$work/inventory.log" 2>&1 ||
+    fail "the inventory failed: $(cat "$work/inventory.log")"
 titles=()
 paths=()
-while IFS=$'\t' read -r t p; do
+while IFS= read -r t; do
     titles+=("$t")
-    paths+=("$p")
-done < <(sqlite3 -separator $'\t' "$app/tracks.lum" 'select Album, Path from songs order by Album collate nocase')
+    paths+=("$(sqlite3 "$app/tracks.lum" "select Path from songs where Album = '${t//\'/\'\'}'")")
+done < <(awk 'NR > 6 && (NR - 6) % 7 == 6' "$app/albums.htm" | tr -d '\r' |
+    sed -e 's/&quot;/"/g' -e 's/&lt;/</g' -e 's/&gt;/>/g' -e 's/&amp;/\&/g')
 [ ${#titles[@]} -eq 30 ] || fail "the demo library has ${#titles[@]} albums, not 30"
 # A scan of the demo's own Music folder, without a window (there is no display yet), finds every album.
 QT_QPA_PLATFORM=none "$bin/lumetra" --app-dir "$work/rescan" --scan="$app/Music" --layout=nested \
