@@ -55,31 +55,31 @@ TEST(SettingsLines, NumbersIgnoreBlanksAndBadValuesKeepTheSetting)
     EXPECT_EQ(s.coverSize, 3100);
 }
 
+// Line 7: name, "+", size in the user's decimal notation or with a point, "&", bold.
 TEST(SettingsLines, FontLineSplitsAtFirstPlusAndAmpersand)
-{
-    const auto font = SettingsFile::decodeFont(u"Verdana+12&True"_s);
-    ASSERT_TRUE(font);
-    EXPECT_EQ(font->name, u"Verdana"_s);
-    EXPECT_FLOAT_EQ(font->size, 12.f);
-    EXPECT_TRUE(font->bold);
-    const auto small = SettingsFile::decodeFont(u"Verdana+9.75&False"_s);
-    ASSERT_TRUE(small);
-    EXPECT_FLOAT_EQ(small->size, 9.75f);
-    EXPECT_FALSE(small->bold);
-    EXPECT_FALSE(SettingsFile::decodeFont(u"Verdana 12 True"_s));
-    EXPECT_FALSE(SettingsFile::decodeFont(u"Verdana&True+12"_s));
-    EXPECT_FALSE(SettingsFile::decodeFont(u"Verdana+big&True"_s));
-    for (const QString &size : {u"inf"_s, u"nan"_s, u"1e30"_s, u"-3"_s, u"0"_s})
-        EXPECT_FALSE(SettingsFile::decodeFont(u"Arial+"_s + size + u"&True"_s)) << size.toStdString();
-}
-
-TEST(SettingsLines, FontSizeFollowsTheLocaleAndAcceptsPoint)
 {
     const QLocale saved;
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    const struct {
+        const char *line;
+        float size; // 0: refused
+        bool bold;
+    } cases[] = {{"Verdana+12&True", 12, true},      {"Verdana+9.75&False", 9.75f, false},
+                 {"Verdana+9,75&True", 9.75f, true}, {"Verdana 12 True", 0, false},
+                 {"Verdana&True+12", 0, false},      {"Verdana+big&True", 0, false},
+                 {"Arial+inf&True", 0, false},       {"Arial+nan&True", 0, false},
+                 {"Arial+1e30&True", 0, false},      {"Arial+-3&True", 0, false},
+                 {"Arial+0&True", 0, false}};
+    for (const auto &c : cases) {
+        const auto font = SettingsFile::decodeFont(QString::fromLatin1(c.line));
+        ASSERT_EQ(font.has_value(), c.size > 0) << c.line;
+        if (font) {
+            EXPECT_EQ(font->name, u"Verdana"_s);
+            EXPECT_FLOAT_EQ(font->size, c.size) << c.line;
+            EXPECT_EQ(font->bold, c.bold) << c.line;
+        }
+    }
     EXPECT_EQ(SettingsFile::encodeFont(u"Arial"_s, 9.75f, true), u"Arial+9,75&True"_s);
-    EXPECT_FLOAT_EQ(SettingsFile::decodeFont(u"Arial+9,75&True"_s)->size, 9.75f);
-    EXPECT_FLOAT_EQ(SettingsFile::decodeFont(u"Arial+9.75&True"_s)->size, 9.75f);
     QLocale::setDefault(QLocale::c());
     EXPECT_EQ(SettingsFile::encodeFont(u"Arial"_s, 9.8f, false), u"Arial+9.8&False"_s);
     QLocale::setDefault(saved);

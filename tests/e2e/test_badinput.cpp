@@ -1,13 +1,11 @@
 #include "core/appfolder.h"
 #include "core/collectionfile.h"
-#include "core/settings.h"
 #include "playback/playbackfixture.h"
 #include "support/fakes.h"
 #include "support/testlibrary.h"
 
 #include <QDir>
 #include <QProcess>
-#include <QRandomGenerator>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -27,30 +25,6 @@ QStringList awkwardNames()
 {
     return {u"It's \"quoted\""_s, u"100% Pure %1 %2"_s, u"Ünïcødé – 日本語 ♫"_s, u"-rf --help"_s,
             QString(250, u'n') + u"e.end"_s};
-}
-
-TEST(BadInput, SettingsFilesOfGarbageOrTenThousandLinesKeepTheProgramGoing)
-{
-    QTemporaryDir dir;
-    const QString ini = dir.filePath(u"jb.ini"_s);
-    QByteArray garbage(64 * 1024, '\0');
-    QRandomGenerator random(7);
-    for (char &c : garbage)
-        c = static_cast<char>(random.bounded(256));
-    ASSERT_TRUE(writeFile(ini, garbage));
-    Settings settings;
-    SettingsFile::readInto(settings, ini);
-    EXPECT_GT(settings.coverSize, 0);
-    EXPECT_GE(settings.coverGap, 0);
-
-    QByteArray many;
-    for (int group = 0; group < 1250; ++group)
-        many += "/music\r\n" + QByteArray::number(2000 + group % 1000) +
-                "\r\n150\r\n0\r\n255\r\n111\r\nSerif+9&True\r\n\r\n";
-    ASSERT_TRUE(writeFile(ini, many));
-    Settings last;
-    SettingsFile::readInto(last, ini);
-    EXPECT_EQ(last.coverSize, 2000 + 1249 % 1000);
 }
 
 // Collection titles that have broken programs before save and list under their own name.
