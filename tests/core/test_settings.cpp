@@ -93,14 +93,6 @@ protected:
     QTemporaryDir m_dir;
 };
 
-TEST_F(SettingsFileTest, MissingFileKeepsTheDefaults)
-{
-    Settings s;
-    EXPECT_FALSE(SettingsFile::readInto(s, path()));
-    EXPECT_EQ(s, Settings{});
-    EXPECT_FALSE(SettingsFile::readLines(path()));
-}
-
 TEST_F(SettingsFileTest, LaterGroupsOfEightApplyOverEarlierOnes)
 {
     write("(Lumetra default)\r\n2000\r\n100\r\n0\r\n255\r\n111\r\nVerdana+12&True\r\n/pics/a.jpg\r\n"
@@ -118,10 +110,13 @@ TEST_F(SettingsFileTest, LaterGroupsOfEightApplyOverEarlierOnes)
     EXPECT_TRUE(s.backgroundPicture.isEmpty());
 }
 
-TEST_F(SettingsFileTest, ShortFileAppliesWhatItHasAndKeepsTheRest)
+TEST_F(SettingsFileTest, AMissingOrShortFileKeepsWhatItDoesNotHold)
 {
-    write("(Lumetra default)\n2600\n");
     Settings s;
+    EXPECT_FALSE(SettingsFile::readInto(s, path()));
+    EXPECT_EQ(s, Settings{});
+    EXPECT_FALSE(SettingsFile::readLines(path()));
+    write("(Lumetra default)\n2600\n");
     ASSERT_TRUE(SettingsFile::readInto(s, path()));
     EXPECT_EQ(s.musicFolder, u"(Lumetra default)"_s);
     EXPECT_EQ(s.coverSize, 2600);
