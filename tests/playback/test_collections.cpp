@@ -6,6 +6,8 @@
 #include <QDir>
 
 #include <functional>
+#include <map>
+#include <vector>
 
 using namespace Qt::StringLiterals;
 using namespace lumetra;
@@ -27,19 +29,23 @@ TEST(CollectionFiles, KeepEveryLineInOrderAndRoundTrip)
               (QStringList{u"Alpha"_s, u"Alpha"_s, QString(), u"Beta"_s}));
     EXPECT_EQ(CollectionFile::read(app.file(u"Empty.ply"_s)), QStringList());
 
-    const QString title = u"Sommerabend – Café Ø"_s;
+    // Titles that have broken programs before: percent signs (also as %1), non-Latin text, a leading dash.
     const QStringList albums{u"Über Alles"_s, u"Captain's Log"_s, u"Über Alles"_s};
-    ASSERT_TRUE(CollectionFile::write(CollectionFile::path(app, title), albums));
-    EXPECT_EQ(CollectionFile::read(CollectionFile::path(app, title)), albums);
-    EXPECT_EQ(readAll(CollectionFile::path(app, title)),
-              u"Über Alles\r\nCaptain's Log\r\nÜber Alles\r\n"_s.toUtf8());
-    EXPECT_TRUE(CollectionFile::titles(app).contains(title));
+    for (const QString &title :
+         {u"Sommerabend – Café Ø"_s, u"100% Pure %1 %2"_s, u"Ünïcødé – 日本語 ♫"_s, u"-rf --help"_s}) {
+        ASSERT_TRUE(CollectionFile::write(CollectionFile::path(app, title), albums)) << title.toStdString();
+        EXPECT_EQ(readAll(CollectionFile::path(app, title)),
+                  u"Über Alles\r\nCaptain's Log\r\nÜber Alles\r\n"_s.toUtf8());
+        EXPECT_EQ(CollectionFile::read(CollectionFile::path(app, title)), albums);
+        EXPECT_TRUE(CollectionFile::titles(app).contains(title)) << title.toStdString();
+    }
 }
 
 TEST(CollectionFiles, TitlesThatCannotBePlainFileNamesAreRefused)
 {
-    for (const QString &bad : {u"\uFEFFhidden"_s, u"a/b"_s, u"..\\up"_s, u".."_s, u".hidden"_s, u"   "_s,
-                               u" padded"_s, u"what?"_s, u"tab\there"_s, QString(300, u'x')})
+    for (const QString &bad :
+         {u"\uFEFFhidden"_s, u"a/b"_s, u"..\\up"_s, u".."_s, u".hidden"_s, u"   "_s, u" padded"_s, u"what?"_s,
+          u"It's \"quoted\""_s, u"tab\there"_s, QString(300, u'x')})
         EXPECT_TRUE(CollectionFile::titleProblem(bad).has_value()) << bad.toStdString();
     for (const QString &good : {u"Road trip"_s, u"Rock & Roll (1972)"_s, u"a..b"_s, u"Ünïcødé"_s})
         EXPECT_FALSE(CollectionFile::titleProblem(good).has_value()) << good.toStdString();
@@ -106,6 +112,12 @@ protected:
         ASSERT_TRUE(writeFile(CollectionFile::path(m_app, title), lines));
     }
     QByteArray fileOf(const QString &title) const { return readAll(CollectionFile::path(m_app, title)); }
+    // New, with `title` typed into its box.
+    void newTitled(const QString &title)
+    {
+        m_prompter.inputs = {title};
+        m_collections.newColl();
+    }
 
     Collections m_collections{m_playback, m_songs, m_app, m_player, m_prompter, m_random, m_view};
 };
@@ -160,8 +172,7 @@ TEST_F(CollectionsTest, AlbumsThatCannotBeFoundSaySoAndPlayNothing)
 TEST_F(CollectionsTest, CreatingAddsClickedCoversAndSavesThemAsLines)
 {
     m_collections.mnucoll();
-    m_prompter.inputs = {u"Sunday"_s};
-    m_collections.newColl();
+    newTitled(u"Sunday"_s);
     EXPECT_EQ(m_view.status, u"Click on an album cover to add it to your collection: Sunday"_s);
     EXPECT_TRUE(m_view.slotsEnabled);
     const int gamma = slotOf(u"Gamma"_s);
@@ -178,8 +189,7 @@ TEST_F(CollectionsTest, CreatingAddsClickedCoversAndSavesThemAsLines)
     EXPECT_FALSE(m_view.slotsEnabled);
 
     // The same title again replaces the file; it is listed once.
-    m_prompter.inputs = {u"Sunday"_s};
-    m_collections.newColl();
+    newTitled(u"Sunday"_s);
     m_playback.coverPressed(slotOf(u"Beta"_s), true);
     m_collections.saveNew();
     EXPECT_EQ(fileOf(u"Sunday"_s), "Beta\r\n");
@@ -189,15 +199,13 @@ TEST_F(CollectionsTest, CreatingAddsClickedCoversAndSavesThemAsLines)
 TEST_F(CollectionsTest, UnusableTitlesAndFailedSavesWriteNothingAndSaySo)
 {
     m_collections.mnucoll();
-    m_prompter.inputs = {u"../escape"_s};
-    m_collections.newColl();
+    newTitled(u"../escape"_s);
     EXPECT_TRUE(m_prompter.messages.last().contains(u"cannot be used as the title of a collection"_s));
     EXPECT_FALSE(m_collections.buttons().saveNew);
     EXPECT_FALSE(QFile::exists(m_dir.filePath(u"../escape.ply"_s)));
 
     QDir().mkpath(CollectionFile::path(m_app, u"Taken"_s)); // a folder where the file should go
-    m_prompter.inputs = {u"Taken"_s};
-    m_collections.newColl();
+    newTitled(u"Taken"_s);
     m_playback.coverPressed(slotOf(u"Alpha"_s), true);
     m_collections.saveNew();
     EXPECT_TRUE(m_prompter.messages.last().startsWith(u"Collection Taken could not be saved"_s));
@@ -234,7 +242,7 @@ TEST_F(CollectionsTest, EditingRemovesAndAddsAndAnEmptiedCollectionFindsNothing)
     EXPECT_EQ(m_prompter.messages.last(), kNotFound);
 }
 
-TEST_F(CollectionsTest, DeletingTheOnlyCollectionLeavesOnlyNew)
+TEST_F(CollectionsTest, DeletingAsksFirstAndSaysSo)
 {
     writeCollection(u"Only"_s, "Alpha\r\n");
     m_collections.mnucoll();
@@ -246,8 +254,6 @@ TEST_F(CollectionsTest, DeletingTheOnlyCollectionLeavesOnlyNew)
     EXPECT_FALSE(QFile::exists(CollectionFile::path(m_app, u"Only"_s)));
     EXPECT_EQ(m_view.status, u"Only has been deleted"_s);
     EXPECT_EQ(m_collections.status(), u"No collections found."_s);
-    Collections::Buttons onlyNew{false, true, false, false, false, false, false};
-    EXPECT_EQ(m_collections.buttons(), onlyNew);
 }
 
 TEST_F(CollectionsTest, ALoadedCollectionExportsEveryTrackOfEachAlbumOnce)
@@ -261,25 +267,18 @@ TEST_F(CollectionsTest, ALoadedCollectionExportsEveryTrackOfEachAlbumOnce)
     EXPECT_FALSE(m_collections.exportPlaylist(file)); // nothing loaded yet
     m_collections.collpicclick(0);
     ASSERT_TRUE(m_collections.exportPlaylist(file));
-    const QString alpha = folderOf(u"Alpha"_s);
-    const QString beta = folderOf(u"Beta"_s);
     // Alpha has no artist (an album made by hand), so its title stands in.
-    EXPECT_EQ(readAll(file), (u"#EXTM3U\n"
-                              u"#EXTINF:-1,Alpha - 01 One\n"_s +
-                              alpha +
-                              u"01 One.wav\n"
-                              u"#EXTINF:-1,Alpha - 02 Two\n"_s +
-                              alpha +
-                              u"02 Two.ogg\n"
-                              u"#EXTINF:-1,Alpha - 03 Three\n"_s +
-                              alpha +
-                              u"03 Three.mp3\n"
-                              u"#EXTINF:-1,The Betas - b1\n"_s +
-                              beta +
-                              u"b1.mp3\n"
-                              u"#EXTINF:-1,The Betas - B2\n"_s +
-                              beta + u"B2.MP3\n"_s)
-                                 .toUtf8());
+    QString expected = u"#EXTM3U\n"_s;
+    for (const auto &[album, track] : {std::pair{u"Alpha"_s, u"01 One.wav"_s},
+                                       {u"Alpha"_s, u"02 Two.ogg"_s},
+                                       {u"Alpha"_s, u"03 Three.mp3"_s},
+                                       {u"Beta"_s, u"b1.mp3"_s},
+                                       {u"Beta"_s, u"B2.MP3"_s}}) {
+        const QString artist = album == u"Beta"_s ? u"The Betas"_s : album;
+        expected += u"#EXTINF:-1,%1 - %2\n%3%4\n"_s.arg(artist, QFileInfo(track).completeBaseName(),
+                                                        folderOf(album), track);
+    }
+    EXPECT_EQ(readAll(file), expected.toUtf8());
 }
 
 TEST_F(CollectionsTest, APlaylistBecomesACollectionOfTheAlbumsItsTracksBelongTo)
@@ -320,11 +319,12 @@ TEST_F(CollectionsTest, AnOpenedPlaylistIsShownInCollectionsModeWithoutUnloading
     EXPECT_EQ(m_collections.rows(), (QStringList{u"Party (2)"_s, u"Party"_s}));
 }
 
-// The button states after each action, as one table.
-class ButtonStates;
+// The button states after each sequence of actions, as one table.
+enum class Act { Load, New, NewUntitled, RemoveFirst, AddSecond, PickBeta, SaveNew, Edit, SaveEdit, Delete };
+
 struct ButtonCase {
     const char *name;
-    std::function<void(ButtonStates &)> act;
+    std::vector<Act> acts;
     Collections::Buttons buttons; // myColls, new, saveNew, delete, edit, saveEdit, cover
     bool coversEnabled;
 };
@@ -336,91 +336,48 @@ void PrintTo(const ButtonCase &c, std::ostream *os)
 
 class ButtonStates : public CollectionsTest, public ::testing::WithParamInterface<ButtonCase>
 {
-public:
-    void load() { m_collections.collpicclick(0); }
-    void newTitled(const QString &title)
-    {
-        m_prompter.inputs = {title};
-        m_collections.newColl();
-    }
-    Collections &collections() { return m_collections; }
-    void addCollection(const QString &title, const QByteArray &lines) { writeCollection(title, lines); }
-    void removeCollection(const QString &title) { QFile::remove(CollectionFile::path(m_app, title)); }
-    Playback &playback() { return m_playback; }
-    int slot(const QString &title) const { return slotOf(title); }
 };
 
 TEST_P(ButtonStates, FollowTheTable)
 {
     writeCollection(u"First"_s, "Alpha\r\n");
     m_collections.mnucoll();
-    GetParam().act(*this);
+    const std::map<Act, std::function<void()>> run = {
+        {Act::Load, [this] { m_collections.collpicclick(0); }},
+        {Act::New, [this] { newTitled(u"Next"_s); }},
+        {Act::NewUntitled, [this] { newTitled(QString()); }},
+        {Act::RemoveFirst, [this] { QFile::remove(CollectionFile::path(m_app, u"First"_s)); }},
+        {Act::AddSecond, [this] { writeCollection(u"Second"_s, "Beta\r\n"); }},
+        {Act::PickBeta, [this] { m_playback.coverPressed(slotOf(u"Beta"_s), true); }},
+        {Act::SaveNew, [this] { m_collections.saveNew(); }},
+        {Act::Edit, [this] { m_collections.edit(); }},
+        {Act::SaveEdit, [this] { m_collections.saveEdit(); }},
+        {Act::Delete, [this] { m_collections.deleteCollection(); }},
+    };
+    for (const Act act : GetParam().acts)
+        run.at(act)();
     EXPECT_EQ(m_collections.buttons(), GetParam().buttons);
     EXPECT_EQ(m_view.slotsEnabled, GetParam().coversEnabled);
 }
 
-INSTANTIATE_TEST_SUITE_P(Actions, ButtonStates,
-                         ::testing::Values(ButtonCase{"Entered",
-                                                      [](ButtonStates &) {},
-                                                      {true, true, false, false, false, false, true},
-                                                      false},
-                                           ButtonCase{"Loaded",
-                                                      [](ButtonStates &t) { t.load(); },
-                                                      {true, false, false, true, true, false, true},
-                                                      false},
-                                           ButtonCase{"NewWithTitle",
-                                                      [](ButtonStates &t) { t.newTitled(u"Next"_s); },
-                                                      {false, false, true, false, false, false, true},
-                                                      true},
-                                           ButtonCase{"NewWithoutTitle",
-                                                      [](ButtonStates &t) { t.newTitled(QString()); },
-                                                      {true, true, false, false, false, false, true},
-                                                      false},
-                                           ButtonCase{"NewWithoutTitleNoFile",
-                                                      [](ButtonStates &t) {
-                                                          t.removeCollection(u"First"_s);
-                                                          t.newTitled(QString());
-                                                      },
-                                                      {false, true, false, false, false, false, false},
-                                                      false},
-                                           ButtonCase{"SaveNew",
-                                                      [](ButtonStates &t) {
-                                                          t.newTitled(u"Next"_s);
-                                                          t.playback().coverPressed(t.slot(u"Beta"_s), true);
-                                                          t.collections().saveNew();
-                                                      },
-                                                      {true, true, false, false, false, false, true},
-                                                      false},
-                                           ButtonCase{"Edit",
-                                                      [](ButtonStates &t) {
-                                                          t.load();
-                                                          t.collections().edit();
-                                                      },
-                                                      {false, false, false, false, false, true, true},
-                                                      true},
-                                           ButtonCase{"SaveEdit",
-                                                      [](ButtonStates &t) {
-                                                          t.load();
-                                                          t.collections().edit();
-                                                          t.collections().saveEdit();
-                                                      },
-                                                      {true, false, false, true, true, false, true},
-                                                      false},
-                                           ButtonCase{"DeleteWithFilesLeft",
-                                                      [](ButtonStates &t) {
-                                                          t.addCollection(u"Second"_s, "Beta\r\n");
-                                                          t.load();
-                                                          t.collections().deleteCollection();
-                                                      },
-                                                      {true, true, false, false, false, false, true},
-                                                      false},
-                                           ButtonCase{"DeleteTheLast",
-                                                      [](ButtonStates &t) {
-                                                          t.load();
-                                                          t.collections().deleteCollection();
-                                                      },
-                                                      {false, true, false, false, false, false, false},
-                                                      false}),
-                         [](const auto &info) { return std::string(info.param.name); });
+constexpr bool T = true;
+constexpr bool F = false;
+
+INSTANTIATE_TEST_SUITE_P(
+    Actions, ButtonStates,
+    ::testing::Values(
+        ButtonCase{"Entered", {}, {T, T, F, F, F, F, T}, false},
+        ButtonCase{"Loaded", {Act::Load}, {T, F, F, T, T, F, T}, false},
+        ButtonCase{"NewWithTitle", {Act::New}, {F, F, T, F, F, F, T}, true},
+        ButtonCase{"NewWithoutTitle", {Act::NewUntitled}, {T, T, F, F, F, F, T}, false},
+        ButtonCase{
+            "NewWithoutTitleNoFile", {Act::RemoveFirst, Act::NewUntitled}, {F, T, F, F, F, F, F}, false},
+        ButtonCase{"SaveNew", {Act::New, Act::PickBeta, Act::SaveNew}, {T, T, F, F, F, F, T}, false},
+        ButtonCase{"Edit", {Act::Load, Act::Edit}, {F, F, F, F, F, T, T}, true},
+        ButtonCase{"SaveEdit", {Act::Load, Act::Edit, Act::SaveEdit}, {T, F, F, T, T, F, T}, false},
+        ButtonCase{
+            "DeleteWithFilesLeft", {Act::AddSecond, Act::Load, Act::Delete}, {T, T, F, F, F, F, T}, false},
+        ButtonCase{"DeleteTheLast", {Act::Load, Act::Delete}, {F, T, F, F, F, F, F}, false}),
+    [](const auto &info) { return std::string(info.param.name); });
 
 } // namespace
