@@ -153,19 +153,6 @@ INSTANTIATE_TEST_SUITE_P(Sizes, WindowGeometry,
                                     (std::get<1>(info.param) ? "Jukebox" : "NormalPlay");
                          });
 
-TEST_F(WindowTest, TheWorkedExampleKeepsItsGridOnItsScreen)
-{
-    // A 1024 × 768 screen gives the wall of 10360 × 9420 twips that the layout's worked example uses.
-    ASSERT_TRUE(writeCatalogue(m_dir.path(), numbered(20)));
-    MainWindow &window = start({1024, 768});
-    EXPECT_EQ(window.wallTwips(), QSize(10360, 9420));
-    ASSERT_EQ(window.slotCount(), 9);
-    for (int k = 0; k < 9; ++k) {
-        const QPoint twips(QList{150, 2850, 5550}[k % 3], QList{150, 3200, 6250}[k / 3]);
-        EXPECT_EQ(window.slot(k)->cover()->geometry(), QRect(twips / kTwipsPerPixel, QSize(160, 160))) << k;
-    }
-}
-
 TEST_F(WindowTest, AResizedWindowIsLaidOutAgainOnceItsSizeSettles)
 {
     ASSERT_TRUE(writeCatalogue(m_dir.path(), numbered(60)));

@@ -20,26 +20,22 @@ TEST(SlotLayout, WorkedExampleGivesThreeByThree)
     }
 }
 
-TEST(SlotLayout, NeverMoreSlotsThanAlbums)
+// The grid that fits, never more slots than albums, and at least one row. 23800 × 14100 twips is the wall of
+// a 1920 × 1080 screen at 96 dpi: four rows of eight.
+TEST(SlotLayout, SlotCounts)
 {
-    EXPECT_EQ(layoutSlots(10360, 9420, 2400, 150, 5).size(), 5u);
-    EXPECT_EQ(layoutSlots(10360, 9420, 2400, 150, 1).size(), 1u);
-    EXPECT_TRUE(layoutSlots(10360, 9420, 2400, 150, 0).empty());
-}
-
-TEST(SlotLayout, FullHdScreenWithDefaultsHoldsFourRowsOfEight)
-{
-    // 1920 × 1080 at 96 dpi is 28800 × 16200 twips; the wall is 5000 narrower and 2100 shorter.
-    const auto slots = layoutSlots(23800, 14100, 2400, 150, 10000);
-    ASSERT_EQ(slots.size(), 32u);
-    EXPECT_EQ(slots[7].cover.left(), 150 + 7 * 2700);
-    EXPECT_EQ(slots[8].cover.topLeft(), QPoint(150, 3200));
-    EXPECT_EQ(slots[31].cover.top(), 150 + 3 * 3050);
-}
-
-TEST(SlotLayout, AWallTooSmallForOneRowStillShowsOneRow)
-{
-    EXPECT_EQ(layoutSlots(6000, 1000, 2400, 150, 50).size(), 2u);
+    const struct {
+        int width, height, albums;
+        size_t slots;
+    } cases[] = {{10360, 9420, 5, 5},
+                 {10360, 9420, 1, 1},
+                 {10360, 9420, 0, 0},
+                 {23800, 14100, 10000, 32},
+                 {6000, 1000, 50, 2}};
+    for (const auto &c : cases) {
+        EXPECT_EQ(layoutSlots(c.width, c.height, 2400, 150, c.albums).size(), c.slots)
+            << c.width << " x " << c.height << ", " << c.albums << " albums";
+    }
 }
 
 } // namespace
