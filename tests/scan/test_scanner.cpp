@@ -218,9 +218,4 @@ TEST_F(ScannerTest, ACancelledScanKeepsTheOldCatalogue)
     EXPECT_EQ(m_songs.recordCount(), 1);
 }
 
-TEST(ScannerTexts, DoneLine)
-{
-    EXPECT_EQ(Scanner::doneText(12, 140), u"Done! Time taken: 12 seconds.    Music folders found: 140"_s);
-}
-
 } // namespace

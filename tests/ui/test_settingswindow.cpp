@@ -206,7 +206,8 @@ TEST_F(SettingsScanTest, ScanThenOkayBringsTheNewAlbumsOntoTheWall)
     settings->show();
     settings->scanDisk();
     settings->scan(Scanner::Layout::Flat); // "(Lumetra default)" is the application folder's Music
-    EXPECT_TRUE(settings->findChild<QLabel *>(u"lbltime"_s)->text().endsWith(u"Music folders found: 3"_s));
+    EXPECT_EQ(settings->findChild<QLabel *>(u"lbltime"_s)->text(),
+              u"Done! Time taken: 0 seconds.    Music folders found: 3"_s);
     // Nothing was left out, and the lists and the Close button each have their own place.
     EXPECT_FALSE(settings->findChild<QWidget *>(u"lstleftout"_s)->isVisible());
     auto place = [settings](const char *name) {
@@ -225,7 +226,7 @@ TEST_F(SettingsScanTest, ScanThenOkayBringsTheNewAlbumsOntoTheWall)
 TEST_F(SettingsScanTest, ClosingTheProgramDuringAScanKeepsTheOldCatalogue)
 {
     ASSERT_TRUE(writeCatalogue(m_dir.path(), {{u"Kept"_s}}));
-    for (int i = 0; i < 2000; ++i)
+    for (int i = 0; i < 200; ++i)
         writeFile(m_dir.filePath(u"Big/Album %1/t.mp3"_s.arg(i)), {});
     start();
     m_window->show();
