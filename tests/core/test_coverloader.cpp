@@ -39,24 +39,9 @@ TEST(CoverLoader, RefusesMissingGarbageAndOversizedPictures)
     EXPECT_TRUE(loadCover(dir.filePath(u"none.jpg"_s), QSize(100, 100)).isNull());
 
     // A BMP header claiming 50,000 × 50,000 pixels with no pixel data behind it.
-    QByteArray bmp("BM");
-    auto le32 = [&bmp](quint32 v) {
-        for (int i = 0; i < 4; ++i)
-            bmp.append(char((v >> (8 * i)) & 0xFF));
-    };
-    le32(54);
-    le32(0);
-    le32(54);
-    le32(40);
-    le32(50000);
-    le32(50000);
-    bmp.append("\x01\x00\x18\x00", 4);
-    le32(0);
-    le32(0);
-    le32(0);
-    le32(0);
-    le32(0);
-    le32(0);
+    const QByteArray bmp =
+        QByteArray::fromHex("424d 36000000 00000000 36000000 28000000 50c30000 50c30000 0100 1800") +
+        QByteArray(24, '\0');
     const QString huge = dir.filePath(u"huge.jpg"_s);
     ASSERT_TRUE(writeFile(huge, bmp));
     EXPECT_TRUE(loadCover(huge, QSize(160, 160)).isNull());
