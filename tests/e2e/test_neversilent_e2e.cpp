@@ -21,16 +21,15 @@
 #include <QDBusConnection>
 #include <QDBusMetaType>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <functional>
 
 using namespace Qt::StringLiterals;
 using namespace lumetra;
@@ -51,15 +50,6 @@ demo::Audio tone(double frequency, double seconds)
         audio.right.push_back(v);
     }
     return audio;
-}
-
-bool waitFor(const std::function<bool()> &done, int ms)
-{
-    QElapsedTimer clock;
-    clock.start();
-    while (!done() && clock.elapsed() < ms)
-        QApplication::processEvents(QEventLoop::AllEvents, 10);
-    return done();
 }
 
 void clickAt(QWidget *widget, QPoint pos, Qt::MouseButton button = Qt::LeftButton)
@@ -173,9 +163,17 @@ protected:
         ListBox *box = list(name);
         clickAt(box->viewport(), box->visualItemRect(box->item(row)).center());
     }
-    bool heard(const QStringList &files, int ms = kBound)
+    bool heard(const QStringList &files)
     {
-        return waitFor([&] { return m_heard == files; }, ms);
+        return QTest::qWaitFor([&] { return m_heard == files; }, kBound);
+    }
+    // Jukebox mode with the long track queued and playing.
+    void queueLongTrack()
+    {
+        trigger(u"mnuMode"_s, u"mnuplaylist"_s);
+        open(u"F Long"_s);
+        clickRow(u"List1"_s, 0);
+        ASSERT_TRUE(heard({u"01 long.wav"_s}));
     }
 
     QTemporaryDir m_dir;
@@ -299,8 +297,8 @@ INSTANTIATE_TEST_SUITE_P(Modes, BrokenFilesE2E,
 TEST_F(NeverSilent, TenBrokenFilesInARowStopWithOneMessageNamingTheirFolder)
 {
     open(u"E Broken"_s);
-    ASSERT_TRUE(waitFor([this] { return !m_prompter.messages.isEmpty(); }, 5000));
-    waitFor([] { return false; }, 300); // nothing more may come
+    ASSERT_TRUE(QTest::qWaitFor([this] { return !m_prompter.messages.isEmpty(); }, 5000));
+    QTest::qWait(300); // nothing more may come
     ASSERT_EQ(m_prompter.messages.size(), 1);
     EXPECT_TRUE(
         m_prompter.messages[0].contains(u"\"%1\""_s.arg(QDir::toNativeSeparators(folder(4).chopped(1)))))
@@ -312,10 +310,7 @@ TEST_F(NeverSilent, TenBrokenFilesInARowStopWithOneMessageNamingTheirFolder)
 
 TEST_F(NeverSilent, SkippingTheLastQueuedEntryRefillsTheQueue)
 {
-    trigger(u"mnuMode"_s, u"mnuplaylist"_s);
-    open(u"F Long"_s);
-    clickRow(u"List1"_s, 0);
-    ASSERT_TRUE(heard({u"01 long.wav"_s}));
+    queueLongTrack();
     m_random.script = {album(u"A Good"_s), draw(1, 2)};
     clickAt(m_window->findChild<QWidget *>(u"Image15"_s), QPoint(5, 5));
     EXPECT_TRUE(heard({u"01 long.wav"_s, u"02 b.ogg"_s}));
@@ -325,19 +320,16 @@ TEST_F(NeverSilent, SkippingTheLastQueuedEntryRefillsTheQueue)
 
 TEST_F(NeverSilent, EscapeAndDownInEitherListNeitherSkipNorQueue)
 {
-    trigger(u"mnuMode"_s, u"mnuplaylist"_s);
-    open(u"F Long"_s);
-    clickRow(u"List1"_s, 0);
+    queueLongTrack();
     open(u"A Good"_s);
     clickRow(u"List1"_s, 0);
-    ASSERT_TRUE(heard({u"01 long.wav"_s}));
     const QStringList queue = m_window->playback().queueLines();
     ASSERT_EQ(queue.size(), 2);
     for (const QString &name : {u"List2"_s, u"List1"_s}) {
         for (const Qt::Key key : {Qt::Key_Escape, Qt::Key_Down}) {
             list(name)->setFocus();
             press(list(name), key);
-            waitFor([] { return false; }, 50);
+            QTest::qWait(50);
             EXPECT_EQ(m_window->playback().queueLines(), queue) << name.toStdString() << " " << key;
         }
     }
@@ -374,9 +366,9 @@ TEST_F(NeverSilent, TheDesktopSeesPlayingOnceThenStoppedAtTheAlbumsEnd)
                                        u"PropertiesChanged"_s, &listener,
                                        SLOT(changed(QString, QVariantMap, QStringList))));
         open(u"A Good"_s);
-        ASSERT_TRUE(waitFor([this] { return m_ended == 2; }, 10000));
-        waitFor([&] { return listener.statuses.size() >= 2; }, 1000);
-        waitFor([] { return false; }, 300);
+        ASSERT_TRUE(QTest::qWaitFor([this] { return m_ended == 2; }, 10000));
+        EXPECT_TRUE(QTest::qWaitFor([&] { return listener.statuses.size() >= 2; }, 1000));
+        QTest::qWait(300);
         EXPECT_EQ(listener.statuses, (QStringList{u"Playing"_s, u"Stopped"_s}));
         EXPECT_EQ(listener.titles, (QStringList{u"01 a"_s, u"02 b"_s}));
         EXPECT_EQ(bus.playerctl({u"status"_s}), u"Stopped"_s);
