@@ -174,9 +174,11 @@ protected:
         ListBox *box = list(name);
         clickAt(box->viewport(), box->visualItemRect(box->item(row)).center());
     }
+    // The first files to load were these. A prefix: while the event loop is held up longer than a short
+    // track, that track loads, ends and the next pick follows within one turn.
     bool heard(const QStringList &files)
     {
-        return waitFor([&] { return m_heard == files; }, kBound);
+        return waitFor([&] { return m_heard.mid(0, files.size()) == files; }, kBound);
     }
     // Jukebox mode with the long track queued and playing.
     void queueLongTrack()
@@ -230,7 +232,7 @@ TEST_P(PickersE2E, AnEmptyAlbumAndAVanishedFolderArePassedOver)
         break;
     }
     EXPECT_TRUE(heard(expected)) << m_heard.join(u',').toStdString();
-    EXPECT_TRUE(m_player.isPlaying());
+    EXPECT_TRUE(waitFor([this] { return m_player.isPlaying(); }, kBound));
     EXPECT_TRUE(m_prompter.messages.isEmpty());
 }
 
