@@ -28,6 +28,13 @@ bool hasSqliteHeader(const QString &path)
     return file.read(16) == QByteArray("SQLite format 3\0", 16);
 }
 
+// A journal or write-ahead log left by an interrupted write.
+bool hasJournal(const QString &path)
+{
+    return QFileInfo(path + QStringLiteral("-journal")).size() > 0 ||
+           QFileInfo(path + QStringLiteral("-wal")).size() > 0;
+}
+
 bool containsAll(const QStringList &have, const QStringList &need)
 {
     for (const QString &name : need) {
@@ -73,7 +80,7 @@ bool Catalogue::open(const QString &path)
     m_error.clear();
 
     const QFileInfo info(path);
-    const bool fresh = !info.exists() || (info.isFile() && info.size() == 0);
+    bool fresh = !info.exists() || (info.isFile() && info.size() == 0);
     if (info.exists() && !info.isFile())
         return fail(QStringLiteral("%1 is not a file.").arg(path));
     // Checked before SQLite touches the file, so a foreign file is never written to.
@@ -86,6 +93,14 @@ bool Catalogue::open(const QString &path)
         return fail(QStringLiteral("%1 cannot be opened: %2").arg(path, m_db.lastError().text()));
     QSqlQuery(m_db).exec(QStringLiteral("PRAGMA busy_timeout = 2000"));
 
+    if (!fresh && hasJournal(path)) {
+        // A kill during the first creation leaves written pages and a journal whose rollback empties the
+        // file again: SQLite rolls it back on the first read, and what is left is judged.
+        QSqlQuery pages(m_db);
+        if (pages.exec(QStringLiteral("SELECT count(*) FROM sqlite_master")) &&
+            pages.exec(QStringLiteral("PRAGMA page_count")) && pages.next())
+            fresh = pages.value(0).toLongLong() == 0;
+    }
     if (fresh)
         return createSchema() || fail(QStringLiteral("%1 cannot be created: %2").arg(path, m_error));
     return validateSchema();

@@ -4,6 +4,8 @@
 #include "support/testlibrary.h"
 
 #include <QFile>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -141,6 +143,35 @@ TEST_F(CatalogueTest, MissingStateTableIsAddedWithoutTouchingAlbums)
     ASSERT_TRUE(m_catalogue.open(m_file)) << m_catalogue.errorString().toStdString();
     EXPECT_EQ(m_catalogue.columns(u"opts"_s), Catalogue::kOptsColumns);
     EXPECT_EQ(querySql(m_file, u"SELECT Album FROM songs"_s), QStringList{u"Kept"_s});
+}
+
+// A kill during the first creation leaves its pages written beside the journal of a transaction begun on an
+// empty file; SQLite's rollback empties it again.
+TEST_F(CatalogueTest, AnInterruptedFirstCreationIsRolledBackAndCreatedAfresh)
+{
+    QByteArray journal;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(u"QSQLITE"_s, u"interrupted"_s);
+        db.setDatabaseName(m_dir.filePath(u"scratch.lum"_s));
+        ASSERT_TRUE(db.open());
+        QSqlQuery query(db);
+        ASSERT_TRUE(query.exec(u"PRAGMA cache_size = 10"_s) && db.transaction());
+        // More pages than the cache holds: SQLite syncs the journal, as a commit does, to write some out.
+        ASSERT_TRUE(query.exec(u"CREATE TABLE t (b)"_s) &&
+                    query.exec(u"INSERT INTO t VALUES (zeroblob(200000))"_s));
+        journal = readAll(m_dir.filePath(u"scratch.lum-journal"_s));
+        db.rollback();
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(u"interrupted"_s);
+    ASSERT_FALSE(journal.isEmpty());
+    ASSERT_TRUE(m_catalogue.open(m_file));
+    m_catalogue.close();
+    ASSERT_TRUE(writeFile(m_file + u"-journal"_s, journal));
+
+    ASSERT_TRUE(m_catalogue.open(m_file)) << m_catalogue.errorString().toStdString();
+    EXPECT_EQ(m_catalogue.columns(u"songs"_s), Catalogue::kSongsColumns);
+    EXPECT_FALSE(QFile::exists(m_file + u"-journal"_s));
 }
 
 // Files that are not a usable catalogue are refused and left byte for byte as they were: a text file, half
