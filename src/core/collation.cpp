@@ -1,10 +1,83 @@
 #include "collation.h"
 
+#include "packedstrings.h"
+
 #include <QCollator>
 
 #include <algorithm>
+#include <numeric>
+#include <thread>
 
 namespace lumetra {
+
+namespace {
+
+constexpr qsizetype kNamesPerThread = 8192;
+
+QCollator caseInsensitiveCollator()
+{
+    QCollator collator(collationLocale());
+    collator.setCaseSensitivity(Qt::CaseInsensitive);
+    return collator;
+}
+
+// Under the C locale the collator compares case-folded UTF-16 code units, the low half of a surrogate pair
+// folded with its character; folding once per name gives the same order with a plain comparison.
+void appendFolded(PackedStrings &out, QAnyStringView name, QByteArray &narrow, QString &wide)
+{
+    name.visit([&](auto view) {
+        using View = decltype(view);
+        if constexpr (std::is_same_v<View, QLatin1StringView>) {
+            // Every Latin-1 letter folds to Latin-1 but the micro sign.
+            if (!view.contains(QLatin1Char('\xb5'))) {
+                narrow.resize(view.size());
+                std::transform(view.begin(), view.end(), narrow.begin(), [](char c) {
+                    return static_cast<char>(QChar::toCaseFolded(char32_t(uchar(c))));
+                });
+                out.append(QLatin1StringView(narrow));
+                return;
+            }
+        }
+        const QString text = view.toString();
+        wide.resize(text.size());
+        for (qsizetype i = 0; i < text.size(); ++i) {
+            const QChar c = text[i];
+            if (c.isLowSurrogate() && i > 0 && text[i - 1].isHighSurrogate()) {
+                const char32_t folded = QChar::toCaseFolded(QChar::surrogateToUcs4(text[i - 1], c));
+                wide[i] = QChar(QChar::lowSurrogate(folded));
+            } else {
+                wide[i] = c.isSurrogate() ? c : QChar(QChar::toCaseFolded(char32_t(c.unicode())));
+            }
+        }
+        out.append(wide);
+    });
+}
+
+// Sorts `order` (stable) in chunks on several threads, then merges the chunks. `lessFor(k)` gives the
+// comparison the k-th thread uses.
+template <typename LessFor> void parallelStableSort(std::vector<int> &order, LessFor lessFor)
+{
+    const auto count = static_cast<qsizetype>(order.size());
+    const qsizetype cores = std::max<qsizetype>(1, std::thread::hardware_concurrency());
+    const qsizetype chunks = std::clamp<qsizetype>(count / kNamesPerThread, 1, cores);
+    std::vector<qsizetype> bounds;
+    for (qsizetype k = 0; k <= chunks; ++k)
+        bounds.push_back(count * k / chunks);
+    {
+        std::vector<std::jthread> threads;
+        for (qsizetype k = 1; k < chunks; ++k) {
+            threads.emplace_back([&, k] {
+                std::stable_sort(order.begin() + bounds[k], order.begin() + bounds[k + 1], lessFor(k));
+            });
+        }
+        std::stable_sort(order.begin(), order.begin() + bounds[1], lessFor(0));
+    }
+    const auto less = lessFor(0);
+    for (qsizetype k = 1; k < chunks; ++k)
+        std::inplace_merge(order.begin(), order.begin() + bounds[k], order.begin() + bounds[k + 1], less);
+}
+
+} // namespace
 
 QLocale collationLocale()
 {
@@ -12,13 +85,60 @@ QLocale collationLocale()
     return user.language() == QLocale::C ? QLocale(QLocale::English) : user;
 }
 
+std::vector<int> orderIgnoringCase(const PackedStrings &names)
+{
+    const qsizetype count = names.size();
+    std::vector<int> order(count);
+    std::iota(order.begin(), order.end(), 0);
+
+    const QCollator collator = caseInsensitiveCollator();
+    if (collator.locale().language() == QLocale::C) {
+        PackedStrings folded;
+        folded.reserve(count, names.byteSize() + names.byteSize() / 8);
+        QByteArray narrow;
+        QString wide;
+        for (qsizetype i = 0; i < count; ++i)
+            appendFolded(folded, names.view(i), narrow, wide);
+        parallelStableSort(order,
+                           [&](qsizetype) { return [&](int a, int b) { return folded.compare(a, b) < 0; }; });
+        return order;
+    }
+
+    // The collator compares UTF-16 only: every name end to end, converted once.
+    qsizetype length = 0;
+    for (qsizetype i = 0; i < count; ++i)
+        length += names.view(i).size();
+    QString text;
+    text.reserve(length);
+    std::vector<quint32> ends(count + 1, 0);
+    for (qsizetype i = 0; i < count; ++i) {
+        text.append(names.view(i).toString());
+        ends[i + 1] = static_cast<quint32>(text.size());
+    }
+    const QStringView all(text);
+    auto name = [all, &ends](int i) { return all.sliced(ends[i], ends[i + 1] - ends[i]); };
+    // One collator per thread: a collator is not safe to share.
+    const qsizetype cores = std::max<qsizetype>(1, std::thread::hardware_concurrency());
+    std::vector<QCollator> collators;
+    for (qsizetype k = 0; k < cores; ++k)
+        collators.push_back(caseInsensitiveCollator());
+    parallelStableSort(order, [&](qsizetype k) {
+        return [&, k](int a, int b) { return collators[k].compare(name(a), name(b)) < 0; };
+    });
+    return order;
+}
+
 void sortIgnoringCase(QStringList &names)
 {
-    // compare(), not sort keys: under the C locale only compare() honours the case setting.
-    QCollator collator(collationLocale());
-    collator.setCaseSensitivity(Qt::CaseInsensitive);
-    std::stable_sort(names.begin(), names.end(),
-                     [&](const QString &a, const QString &b) { return collator.compare(a, b) < 0; });
+    PackedStrings packed;
+    packed.reserve(names.size());
+    for (const QString &name : names)
+        packed.append(name);
+    QStringList sorted;
+    sorted.reserve(names.size());
+    for (int i : orderIgnoringCase(packed))
+        sorted.append(names[i]);
+    names = std::move(sorted);
 }
 
 } // namespace lumetra

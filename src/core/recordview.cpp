@@ -3,9 +3,16 @@
 #include "catalogue.h"
 #include "criteria.h"
 
+#include <QLocale>
+#include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QVariant>
+
+#include <sqlite3.h>
+
+#include <algorithm>
+#include <numeric>
 
 namespace lumetra {
 
@@ -17,6 +24,77 @@ QString quoted(const QString &identifier)
     out.replace(u'"', QStringLiteral("\"\""));
     return u'"' + out + u'"';
 }
+
+// A statement run straight on the connection's SQLite handle: reading every record of a large catalogue
+// through QSqlQuery costs a QVariant and a conversion per value. Values read as QSqlQuery gives them.
+class RowReader
+{
+public:
+    RowReader(const QSqlDatabase &db, const QString &sql)
+    {
+        const QVariant handle = db.driver()->handle();
+        if (!handle.isValid() || qstrcmp(handle.typeName(), "sqlite3*") != 0) {
+            m_error = QStringLiteral("The catalogue's driver is not SQLite.");
+            return;
+        }
+        m_db = *static_cast<sqlite3 *const *>(handle.constData());
+        if (sqlite3_prepare_v2(m_db, sql.toUtf8().constData(), -1, &m_statement, nullptr) != SQLITE_OK)
+            m_error = QString::fromUtf8(sqlite3_errmsg(m_db));
+    }
+    ~RowReader() { sqlite3_finalize(m_statement); }
+    RowReader(const RowReader &) = delete;
+    RowReader &operator=(const RowReader &) = delete;
+
+    bool next()
+    {
+        if (!m_statement)
+            return false;
+        const int step = sqlite3_step(m_statement);
+        if (step != SQLITE_ROW && step != SQLITE_DONE)
+            m_error = QString::fromUtf8(sqlite3_errmsg(m_db));
+        return step == SQLITE_ROW;
+    }
+    QString error() const { return m_error; }
+    qint64 rowid(int column) const { return sqlite3_column_int64(m_statement, column); }
+
+    void appendValue(PackedStrings &out, int column) const
+    {
+        switch (sqlite3_column_type(m_statement, column)) {
+        case SQLITE_NULL:
+            out.append(QStringView());
+            return;
+        case SQLITE_INTEGER:
+            out.append(QString::number(sqlite3_column_int64(m_statement, column)));
+            return;
+        case SQLITE_FLOAT:
+            out.append(QString::number(sqlite3_column_double(m_statement, column), 'g',
+                                       QLocale::FloatingPointShortest));
+            return;
+        case SQLITE_BLOB:
+            out.append(QString::fromUtf8(static_cast<const char *>(sqlite3_column_blob(m_statement, column)),
+                                         sqlite3_column_bytes(m_statement, column)));
+            return;
+        default: {
+            // ASCII is taken as it stands; anything else as SQLite converts it, which is what QSqlQuery
+            // shows.
+            const auto *utf8 = reinterpret_cast<const char *>(sqlite3_column_text(m_statement, column));
+            const int bytes = sqlite3_column_bytes(m_statement, column);
+            if (std::all_of(utf8, utf8 + bytes, [](char c) { return uchar(c) < 0x80; })) {
+                out.append(QLatin1StringView(utf8, bytes));
+                return;
+            }
+            const void *utf16 = sqlite3_column_text16(m_statement, column);
+            out.append(QStringView(static_cast<const char16_t *>(utf16),
+                                   sqlite3_column_bytes16(m_statement, column) / 2));
+        }
+        }
+    }
+
+private:
+    sqlite3 *m_db = nullptr;
+    sqlite3_stmt *m_statement = nullptr;
+    QString m_error;
+};
 
 } // namespace
 
@@ -36,11 +114,14 @@ QString RecordView::quotedColumn(int column) const
     return quoted(m_columns[column]);
 }
 
-bool RecordView::refresh()
+bool RecordView::refresh(const QStringList &preload)
 {
     m_insert.reset();
     m_update.reset();
-    m_rows.clear();
+    m_fetch.reset();
+    m_rowids.clear();
+    m_rowidsAscending = true;
+    m_data.clear();
     m_columns.clear();
     m_keyColumn = -1;
     m_pos = 0;
@@ -55,27 +136,44 @@ bool RecordView::refresh()
         m_error = QStringLiteral("Table %1 does not exist.").arg(m_table);
         return false;
     }
+    m_data.resize(m_columns.size());
 
     QSqlQuery pk(m_catalogue.database());
     pk.prepare(QStringLiteral("SELECT name FROM pragma_table_info(?) WHERE pk = 1 AND type LIKE 'INTEGER'"));
     pk.addBindValue(m_table);
     if (pk.exec() && pk.next())
         m_keyColumn = columnIndex(pk.value(0).toString());
+    if (m_keyColumn >= 0)
+        m_data[m_keyColumn].loaded = true;
 
-    QSqlQuery query(m_catalogue.database());
-    query.setForwardOnly(true);
-    if (!query.exec(QStringLiteral("SELECT rowid, * FROM %1 ORDER BY rowid").arg(quotedTable()))) {
-        m_error = query.lastError().text();
+    QList<int> read;
+    QString names = QStringLiteral("rowid");
+    for (const QString &field : preload) {
+        const int c = columnIndex(field);
+        if (c >= 0 && !m_data[c].loaded && !read.contains(c)) {
+            read.append(c);
+            names += u',' + quotedColumn(c);
+        }
+    }
+    RowReader reader(m_catalogue.database(),
+                     QStringLiteral("SELECT %1 FROM %2 ORDER BY rowid").arg(names, quotedTable()));
+    while (reader.next()) {
+        m_rowids.push_back(reader.rowid(0));
+        for (int i = 0; i < read.size(); ++i)
+            reader.appendValue(m_data[read[i]].values, i + 1);
+    }
+    if (!reader.error().isEmpty()) {
+        m_error = reader.error();
+        m_rowids.clear();
+        for (Column &column : m_data)
+            column.values.clear();
         return false;
     }
-    const int count = static_cast<int>(m_columns.size());
-    while (query.next()) {
-        Row row;
-        row.rowid = query.value(0).toLongLong();
-        row.values.reserve(count);
-        for (int c = 0; c < count; ++c)
-            row.values.append(query.value(c + 1).toString());
-        m_rows.push_back(std::move(row));
+    for (int c : read)
+        m_data[c].loaded = true;
+    if (m_rowids.empty()) {
+        for (Column &column : m_data)
+            column.loaded = true;
     }
     loadFields();
     return true;
@@ -95,31 +193,143 @@ int RecordView::columnIndex(const QString &field) const
     return -1;
 }
 
+bool RecordView::allLoaded() const
+{
+    return std::all_of(m_data.begin(), m_data.end(), [](const Column &column) { return column.loaded; });
+}
+
+bool RecordView::ensureLoaded(int column)
+{
+    Column &target = m_data[column];
+    if (target.loaded)
+        return true;
+    RowReader reader(
+        m_catalogue.database(),
+        QStringLiteral("SELECT rowid, %1 FROM %2 ORDER BY rowid").arg(quotedColumn(column), quotedTable()));
+    // The file's records come in row id order, and so do the snapshot's unless the file reused an id. A
+    // record that has gone from the file reads as empty; one added behind our back is not in the snapshot.
+    std::vector<int> order(m_rowids.size());
+    std::iota(order.begin(), order.end(), 0);
+    if (!m_rowidsAscending)
+        std::stable_sort(order.begin(), order.end(),
+                         [this](int a, int b) { return m_rowids[a] < m_rowids[b]; });
+    PackedStrings values;
+    values.reserve(recordCount());
+    std::vector<qsizetype> place(m_rowidsAscending ? 0 : recordCount()); // where each record's value went
+    bool more = reader.next();
+    constexpr int kSample = 64;
+    for (int row : order) {
+        while (more && reader.rowid(0) < m_rowids[row])
+            more = reader.next();
+        if (!m_rowidsAscending)
+            place[row] = values.size();
+        if (more && reader.rowid(0) == m_rowids[row])
+            reader.appendValue(values, 1);
+        else
+            values.append(QStringView());
+        if (values.size() == kSample) // room for the rest, from what the first records take
+            values.reserve(recordCount(), values.byteSize() * (recordCount() - kSample) / kSample * 5 / 4);
+    }
+    if (!reader.error().isEmpty()) {
+        m_error = reader.error();
+        return false;
+    }
+    if (m_rowidsAscending) {
+        target.values = std::move(values);
+    } else {
+        target.values.clear();
+        for (int row = 0; row < recordCount(); ++row)
+            target.values.append(values.view(place[row]));
+    }
+    target.loaded = true;
+    return true;
+}
+
+bool RecordView::ensureAllLoaded()
+{
+    bool ok = true;
+    for (int c = 0; c < static_cast<int>(m_data.size()); ++c)
+        ok = ensureLoaded(c) && ok;
+    return ok;
+}
+
+QString RecordView::snapshotValue(int row, int column) const
+{
+    if (column == m_keyColumn)
+        return QString::number(m_rowids[row]);
+    return m_data[column].values.at(row);
+}
+
+QStringList RecordView::fetchRecord(int row)
+{
+    QStringList fields(m_columns.size(), QString());
+    if (allLoaded()) {
+        for (int c = 0; c < m_columns.size(); ++c)
+            fields[c] = snapshotValue(row, c);
+        return fields;
+    }
+    if (!m_fetch) {
+        QStringList names;
+        for (int c = 0; c < m_columns.size(); ++c)
+            names.append(quotedColumn(c));
+        m_fetch = std::make_unique<QSqlQuery>(m_catalogue.database());
+        if (!m_fetch->prepare(
+                QStringLiteral("SELECT %1 FROM %2 WHERE rowid = ?").arg(names.join(u','), quotedTable())))
+            m_error = m_fetch->lastError().text();
+    }
+    m_fetch->bindValue(0, m_rowids[row]);
+    const bool found = m_fetch->exec() && m_fetch->next();
+    for (int c = 0; c < m_columns.size(); ++c) {
+        if (m_data[c].loaded)
+            fields[c] = snapshotValue(row, c);
+        else if (found)
+            fields[c] = m_fetch->value(c).toString();
+    }
+    m_fetch->finish();
+    return fields;
+}
+
 void RecordView::loadFields()
 {
     m_adding = false;
     if (hasCurrent())
-        m_fields = m_rows[m_pos].values;
+        m_fields = fetchRecord(m_pos);
     else
         m_fields = QStringList(m_columns.size(), QString());
+}
+
+int RecordView::findRow(int column, const QString &value)
+{
+    if (column == m_keyColumn) {
+        bool ok = false;
+        const qint64 id = value.toLongLong(&ok);
+        if (!ok || QString::number(id) != value)
+            return -1;
+        if (m_rowidsAscending) {
+            const auto it = std::lower_bound(m_rowids.begin(), m_rowids.end(), id);
+            return it != m_rowids.end() && *it == id ? static_cast<int>(it - m_rowids.begin()) : -1;
+        }
+        const auto it = std::find(m_rowids.begin(), m_rowids.end(), id);
+        return it != m_rowids.end() ? static_cast<int>(it - m_rowids.begin()) : -1;
+    }
+    if (!ensureLoaded(column))
+        return -1;
+    return static_cast<int>(m_data[column].values.indexOf(value));
 }
 
 bool RecordView::findFirst(const QString &criteria)
 {
     const auto criterion = parseCriteria(criteria, m_columns);
-    if (criterion) {
-        for (int i = 0; i < recordCount(); ++i) {
-            if (m_rows[i].values[criterion->column] == criterion->value) {
-                m_pos = i;
-                m_deleted = false;
-                m_noMatch = false;
-                loadFields();
-                return true;
-            }
-        }
+    const int row = criterion ? findRow(criterion->column, criterion->value) : -1;
+    if (row < 0) {
+        m_noMatch = true;
+        return false;
     }
-    m_noMatch = true;
-    return false;
+    m_pos = row;
+    m_deleted = false;
+    m_noMatch = false;
+    loadFields();
+    return true;
 }
 
 bool RecordView::moveFirst()
@@ -129,17 +339,17 @@ bool RecordView::moveFirst()
     m_pos = 0;
     m_deleted = false;
     loadFields();
-    return !m_rows.empty();
+    return !m_rowids.empty();
 }
 
 bool RecordView::moveLast()
 {
     if (m_columns.isEmpty())
         return false;
-    m_pos = m_rows.empty() ? 0 : recordCount() - 1;
+    m_pos = m_rowids.empty() ? 0 : recordCount() - 1;
     m_deleted = false;
     loadFields();
-    return !m_rows.empty();
+    return !m_rowids.empty();
 }
 
 bool RecordView::moveNext()
@@ -152,6 +362,9 @@ bool RecordView::moveNext()
             return false;
         ++m_pos;
     }
+    // A walk reads every record: one read of each field beats one query per record.
+    if (hasCurrent())
+        ensureAllLoaded();
     loadFields();
     return true;
 }
@@ -164,18 +377,20 @@ bool RecordView::movePrevious()
     --m_pos;
     if (m_pos < -1)
         m_pos = -1;
+    if (hasCurrent())
+        ensureAllLoaded();
     loadFields();
     return true;
 }
 
 bool RecordView::eof() const
 {
-    return m_rows.empty() || m_pos >= recordCount();
+    return m_rowids.empty() || m_pos >= recordCount();
 }
 
 bool RecordView::bof() const
 {
-    return m_rows.empty() || m_pos < 0;
+    return m_rowids.empty() || m_pos < 0;
 }
 
 bool RecordView::addNew()
@@ -219,25 +434,29 @@ bool RecordView::update()
     for (int i = 0; i < bound.size(); ++i)
         query->bindValue(i, m_fields[bound[i]].isNull() ? QStringLiteral("") : m_fields[bound[i]]);
     if (!m_adding)
-        query->bindValue(static_cast<int>(bound.size()), m_rows[m_pos].rowid);
+        query->bindValue(static_cast<int>(bound.size()), m_rowids[m_pos]);
     if (!query->exec()) {
         m_error = query->lastError().text();
         return false;
     }
 
     if (m_adding) {
-        Row row;
-        row.rowid = query->lastInsertId().toLongLong();
-        row.values = m_fields;
-        if (m_keyColumn >= 0)
-            row.values[m_keyColumn] = QString::number(row.rowid);
-        m_rows.push_back(std::move(row));
+        const qint64 rowid = query->lastInsertId().toLongLong();
+        if (!m_rowids.empty() && rowid <= m_rowids.back())
+            m_rowidsAscending = false;
+        m_rowids.push_back(rowid);
+        for (int c : bound) {
+            if (m_data[c].loaded)
+                m_data[c].values.append(m_fields[c]);
+        }
         m_pos = recordCount() - 1;
         m_deleted = false;
     } else {
-        QStringList &values = m_rows[m_pos].values;
-        for (int c : bound)
-            values[c] = m_fields[c];
+        for (int c : bound) {
+            PackedStrings &values = m_data[c].values;
+            if (m_data[c].loaded && values.view(m_pos) != m_fields[c])
+                values.replace(m_pos, m_fields[c]);
+        }
     }
     loadFields();
     return true;
@@ -249,28 +468,43 @@ bool RecordView::deleteRecord()
         return false;
     QSqlQuery query(m_catalogue.database());
     query.prepare(QStringLiteral("DELETE FROM %1 WHERE rowid = ?").arg(quotedTable()));
-    query.addBindValue(m_rows[m_pos].rowid);
+    query.addBindValue(m_rowids[m_pos]);
     if (!query.exec()) {
         m_error = query.lastError().text();
         return false;
     }
-    m_rows.erase(m_rows.begin() + m_pos);
+    m_rowids.erase(m_rowids.begin() + m_pos);
+    for (Column &column : m_data) {
+        if (column.loaded && !column.values.isEmpty())
+            column.values.remove(m_pos);
+    }
     m_deleted = true;
     loadFields();
     return true;
 }
 
-QString RecordView::valueWhere(const QString &field, const QString &value, const QString &wanted) const
+QString RecordView::valueWhere(const QString &field, const QString &value, const QString &wanted)
 {
     const int c = columnIndex(field);
     const int w = columnIndex(wanted);
-    if (c < 0 || w < 0)
+    const int row = c < 0 || w < 0 ? -1 : findRow(c, value);
+    if (row < 0)
         return {};
-    for (const Row &row : m_rows) {
-        if (row.values[c] == value)
-            return row.values[w];
+    return m_data[w].loaded ? snapshotValue(row, w) : fetchRecord(row)[w];
+}
+
+bool RecordView::forEachValue(const QString &field, const std::function<void(QAnyStringView)> &visit)
+{
+    const int c = columnIndex(field);
+    if (c < 0 || !ensureLoaded(c))
+        return false;
+    for (int row = 0; row < recordCount(); ++row) {
+        if (c == m_keyColumn)
+            visit(QString::number(m_rowids[row]));
+        else
+            visit(m_data[c].values.view(row));
     }
-    return {};
+    return true;
 }
 
 bool RecordView::deleteAll()
@@ -282,7 +516,12 @@ bool RecordView::deleteAll()
         m_error = query.lastError().text();
         return false;
     }
-    m_rows.clear();
+    m_rowids.clear();
+    m_rowidsAscending = true;
+    for (Column &column : m_data) {
+        column.values.clear();
+        column.loaded = true;
+    }
     m_pos = 0;
     m_deleted = false;
     loadFields();

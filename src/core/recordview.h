@@ -1,10 +1,14 @@
 #pragma once
 
+#include "packedstrings.h"
+
+#include <QAnyStringView>
 #include <QString>
 #include <QStringList>
 
 #include <QSqlQuery>
 
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -16,13 +20,18 @@ class Catalogue;
 // Records are in ascending ID (insertion) order. Field values are text; assignments go to the current
 // (or new) record's field views and reach the file only on update(). Every operation returns false and
 // changes nothing when it cannot be done (no record, past the end, file error); callers may ignore that.
+//
+// The snapshot is read field by field: refresh() reads the list of records and the fields named in
+// `preload`; any other field is read whole for every record when a find, a walk with moveNext/movePrevious
+// or a lookup first needs it. Until then the current record's fields come straight from the file.
+// Finds go through a table from value to first record, not a scan.
 class RecordView
 {
 public:
     RecordView(Catalogue &catalogue, QString table);
 
     // Reloads the table and positions on the first record.
-    bool refresh();
+    bool refresh(const QStringList &preload = {});
 
     // Makes the first record matching `criteria` current; on no match sets noMatch() and keeps the cursor.
     bool findFirst(const QString &criteria);
@@ -48,19 +57,29 @@ public:
     QString value(const QString &field) const;
     bool setValue(const QString &field, const QString &text);
 
-    int recordCount() const { return static_cast<int>(m_rows.size()); }
+    int recordCount() const { return static_cast<int>(m_rowids.size()); }
     // `wanted` of the first record whose `field` equals `value`, without moving the cursor; empty when none.
-    QString valueWhere(const QString &field, const QString &value, const QString &wanted) const;
+    QString valueWhere(const QString &field, const QString &value, const QString &wanted);
+    // Calls `visit` with every record's `field` in record order, without moving the cursor; false when
+    // there is no such field or it cannot be read.
+    bool forEachValue(const QString &field, const std::function<void(QAnyStringView)> &visit);
     QString lastError() const { return m_error; }
 
 private:
-    struct Row {
-        qint64 rowid = 0;
-        QStringList values;
+    // One field of every record; the key column holds nothing, its value is the row id.
+    struct Column {
+        PackedStrings values;
+        bool loaded = false;
     };
 
     bool hasCurrent() const;
     int columnIndex(const QString &field) const;
+    bool ensureLoaded(int column);
+    bool ensureAllLoaded();
+    bool allLoaded() const;
+    int findRow(int column, const QString &value);
+    QString snapshotValue(int row, int column) const;
+    QStringList fetchRecord(int row);
     void loadFields();
     QString quotedTable() const;
     QString quotedColumn(int column) const;
@@ -69,7 +88,9 @@ private:
     QString m_table;
     QStringList m_columns;
     int m_keyColumn = -1; // the column that is SQLite's row id (ID of songs), -1 when none
-    std::vector<Row> m_rows;
+    std::vector<qint64> m_rowids;
+    bool m_rowidsAscending = true;
+    std::vector<Column> m_data;
     int m_pos = 0;          // -1 = before first, size = past last
     bool m_deleted = false; // current record was deleted; no record until the next move
     bool m_adding = false;
@@ -79,6 +100,7 @@ private:
     // Prepared once per refresh: a scan adds thousands of records.
     std::unique_ptr<QSqlQuery> m_insert;
     std::unique_ptr<QSqlQuery> m_update;
+    std::unique_ptr<QSqlQuery> m_fetch; // one record by row id
 };
 
 } // namespace lumetra

@@ -7,32 +7,51 @@ namespace lumetra {
 
 void AlbumList::populate(RecordView &songs)
 {
-    QStringList titles;
+    PackedStrings titles;
     titles.reserve(songs.recordCount());
-    const QString album = QStringLiteral("Album");
     songs.moveFirst();
-    while (!songs.eof()) {
-        QString title = songs.value(album);
+    songs.forEachValue(QStringLiteral("Album"), [&titles](QAnyStringView title) {
         if (!title.isEmpty())
-            titles.append(std::move(title));
-        songs.moveNext();
-    }
-    setTitles(std::move(titles));
+            titles.append(title);
+    });
+    songs.moveLast();
+    songs.moveNext();
+    sortFrom(titles);
 }
 
-void AlbumList::setTitles(QStringList titles)
+void AlbumList::setTitles(const QStringList &titles)
 {
-    sortIgnoringCase(titles);
-    m_titles = std::move(titles);
+    PackedStrings packed;
+    for (const QString &title : titles)
+        packed.append(title);
+    sortFrom(packed);
+}
+
+void AlbumList::sortFrom(const PackedStrings &unsorted)
+{
+    m_titles.clear();
+    m_firstByInitial.clear();
+    m_titles.reserve(unsorted.size(), unsorted.byteSize());
+    for (int i : orderIgnoringCase(unsorted))
+        m_titles.append(unsorted.view(i));
+}
+
+QStringList AlbumList::titles() const
+{
+    QStringList all;
+    all.reserve(size());
+    for (int i = 0; i < size(); ++i)
+        all.append(at(i));
+    return all;
 }
 
 int AlbumList::firstStartingWith(QChar letter) const
 {
-    for (int i = 0; i < size(); ++i) {
-        if (m_titles[i].front().toUpper() == letter)
-            return i;
+    if (m_firstByInitial.isEmpty()) {
+        for (int i = size() - 1; i >= 0; --i)
+            m_firstByInitial.insert(m_titles.view(i).front().toUpper(), i);
     }
-    return -1;
+    return m_firstByInitial.value(letter, -1);
 }
 
 } // namespace lumetra

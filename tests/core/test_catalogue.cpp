@@ -134,6 +134,42 @@ TEST_F(CatalogueTest, EditsReachTheFileAndNewIdsAreNeverReused)
               (QStringList{u"1|A|No"_s, u"3|C|"_s, u"5|D|"_s}));
 }
 
+TEST_F(CatalogueTest, TitleFindsGiveTheFirstRecordOfThatExactTitleThroughEdits)
+{
+    openWith({u"Live"_s, u"Other"_s, u"Live"_s, u"LIVE"_s});
+    auto idOf = [this](const QString &title) {
+        return m_songs.findFirst(albumCriteria(title)) ? m_songs.value(u"ID"_s) : QString();
+    };
+    EXPECT_EQ(idOf(u"Live"_s), u"1"_s);
+    EXPECT_EQ(m_songs.value(u"Path"_s), u"/m/Live/"_s); // a field the view has not read yet
+    EXPECT_EQ(idOf(u"LIVE"_s), u"4"_s);
+
+    m_songs.findFirst(u"ID = 1"_s);
+    ASSERT_TRUE(m_songs.deleteRecord());
+    EXPECT_EQ(idOf(u"Live"_s), u"3"_s);
+
+    m_songs.findFirst(u"ID = 2"_s); // renamed: now the first of its title
+    m_songs.setValue(u"Album"_s, u"Live"_s);
+    ASSERT_TRUE(m_songs.update());
+    EXPECT_EQ(idOf(u"Live"_s), u"2"_s);
+    EXPECT_EQ(m_songs.valueWhere(u"Album"_s, u"Live"_s, u"Path"_s), u"/m/Other/"_s);
+
+    m_songs.addNew();
+    m_songs.setValue(u"Album"_s, u"Live"_s);
+    ASSERT_TRUE(m_songs.update());
+    m_songs.addNew();
+    m_songs.setValue(u"Album"_s, u"New"_s);
+    ASSERT_TRUE(m_songs.update());
+    EXPECT_EQ(idOf(u"Live"_s), u"2"_s);
+    EXPECT_EQ(idOf(u"New"_s), u"6"_s);
+
+    m_songs.findFirst(u"ID = 2"_s);
+    m_songs.setValue(u"Album"_s, u"Gone"_s);
+    ASSERT_TRUE(m_songs.update());
+    EXPECT_EQ(idOf(u"Live"_s), u"3"_s);
+    EXPECT_EQ(idOf(u"Other"_s), QString());
+}
+
 TEST_F(CatalogueTest, MissingStateTableIsAddedWithoutTouchingAlbums)
 {
     ASSERT_TRUE(runSql(

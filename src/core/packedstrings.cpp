@@ -1,0 +1,227 @@
+#include "packedstrings.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace lumetra {
+
+namespace {
+
+bool fitsLatin1(QStringView text)
+{
+    return std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 0x100; });
+}
+
+// FNV-1a over the UTF-16 code units, so a text hashes alike in either encoding.
+template <typename Char> quint64 hashUnits(const Char *units, qsizetype length)
+{
+    quint64 hash = 14695981039346656037ULL;
+    for (qsizetype i = 0; i < length; ++i) {
+        hash ^= static_cast<char16_t>(units[i]);
+        hash *= 1099511628211ULL;
+    }
+    return hash;
+}
+
+quint64 hashOf(QAnyStringView text)
+{
+    return text.visit([](auto view) -> quint64 {
+        using View = decltype(view);
+        if constexpr (std::is_same_v<View, QLatin1StringView>)
+            return hashUnits(reinterpret_cast<const uchar *>(view.data()), view.size());
+        else if constexpr (std::is_same_v<View, QStringView>)
+            return hashUnits(view.utf16(), view.size());
+        else {
+            const QString wide = view.toString(); // UTF-8 is never stored; a caller may pass it
+            return hashUnits(wide.utf16(), wide.size());
+        }
+    });
+}
+
+// Positions spread over the table by the high bits of the hash; the table is about 1.5 × the texts.
+qsizetype slotOf(quint64 hash, qsizetype capacity)
+{
+    const auto folded = static_cast<quint32>(hash ^ (hash >> 32));
+    return static_cast<qsizetype>((quint64(folded) * quint64(capacity)) >> 32);
+}
+
+} // namespace
+
+PackedStrings::PackedStrings()
+{
+    clear();
+}
+
+void PackedStrings::clear()
+{
+    m_data = QByteArray(1, '\0'); // the shared empty run
+    m_start.clear();
+    m_index.clear();
+}
+
+quint32 PackedStrings::store(QAnyStringView text)
+{
+    if (text.isEmpty())
+        return 0;
+    return text.visit([this](auto view) -> quint32 {
+        using View = decltype(view);
+        if constexpr (std::is_same_v<View, QLatin1StringView>) {
+            // A text taken from this very buffer would move while the buffer grows.
+            const bool own =
+                view.data() >= m_data.constData() && view.data() < m_data.constData() + m_data.size();
+            const QByteArray copy = own ? QByteArray(view.data(), view.size()) : QByteArray();
+            const quint32 start = startRun(view.size(), false);
+            m_data.append(own ? copy.constData() : view.data(), view.size());
+            return start;
+        } else if constexpr (std::is_same_v<View, QStringView>) {
+            const bool wide = !fitsLatin1(view);
+            const bool own =
+                wide && reinterpret_cast<const char *>(view.utf16()) >= m_data.constData() &&
+                reinterpret_cast<const char *>(view.utf16()) < m_data.constData() + m_data.size();
+            const QString copy = own ? view.toString() : QString();
+            if (own)
+                view = copy;
+            const quint32 start = startRun(view.size(), wide);
+            if (wide) {
+                m_data.append(reinterpret_cast<const char *>(view.utf16()), view.size() * 2);
+            } else {
+                const qsizetype at = m_data.size();
+                m_data.resize(at + view.size());
+                std::transform(view.begin(), view.end(), m_data.begin() + at,
+                               [](QChar c) { return static_cast<char>(c.unicode()); });
+            }
+            return start;
+        } else {
+            return store(view.toString());
+        }
+    });
+}
+
+quint32 PackedStrings::startRun(qsizetype length, bool wide)
+{
+    const auto start = static_cast<quint32>(m_data.size());
+    quint64 header = (quint64(length) << 1) | (wide ? 1 : 0);
+    do {
+        m_data.append(static_cast<char>((header & 0x7f) | (header > 0x7f ? 0x80 : 0)));
+        header >>= 7;
+    } while (header != 0);
+    if (wide && m_data.size() % 2 != 0)
+        m_data.append('\0');
+    return start;
+}
+
+PackedStrings::Run PackedStrings::run(qsizetype i) const
+{
+    Run r;
+    qsizetype pos = m_start[i];
+    const auto *data = reinterpret_cast<const uchar *>(m_data.constData());
+    quint64 header = 0;
+    int shift = 0;
+    uchar byte = 0;
+    do {
+        byte = data[pos++];
+        header |= quint64(byte & 0x7f) << shift;
+        shift += 7;
+    } while (byte & 0x80);
+    r.wide = header & 1;
+    r.length = static_cast<qsizetype>(header >> 1);
+    r.begin = r.wide ? (pos + 1) / 2 * 2 : pos;
+    return r;
+}
+
+void PackedStrings::append(QAnyStringView text)
+{
+    m_start.push_back(store(text));
+    indexAppended(size() - 1);
+}
+
+void PackedStrings::replace(qsizetype i, QAnyStringView text)
+{
+    m_start[i] = store(text);
+    m_index.clear();
+}
+
+void PackedStrings::remove(qsizetype i)
+{
+    m_start.erase(m_start.begin() + i);
+    m_index.clear();
+}
+
+QAnyStringView PackedStrings::view(qsizetype i) const
+{
+    const Run r = run(i);
+    const char *begin = m_data.constData() + r.begin;
+    if (r.wide)
+        return QStringView(reinterpret_cast<const char16_t *>(begin), r.length);
+    return QLatin1StringView(begin, r.length);
+}
+
+QString PackedStrings::at(qsizetype i) const
+{
+    return view(i).toString();
+}
+
+int PackedStrings::compare(qsizetype i, qsizetype j) const
+{
+    const Run a = run(i);
+    const Run b = run(j);
+    if (a.wide || b.wide)
+        return QAnyStringView::compare(view(i), view(j));
+    const int order = std::memcmp(m_data.constData() + a.begin, m_data.constData() + b.begin,
+                                  static_cast<size_t>(std::min(a.length, b.length)));
+    if (order != 0)
+        return order;
+    return a.length < b.length ? -1 : (a.length > b.length ? 1 : 0);
+}
+
+bool PackedStrings::equals(qsizetype i, QStringView text) const
+{
+    return QAnyStringView::equal(view(i), text);
+}
+
+void PackedStrings::buildIndex() const
+{
+    const qsizetype capacity = size() + size() / 2 + 1;
+    m_index.assign(capacity, -1);
+    for (qsizetype i = 0; i < size(); ++i)
+        indexAppended(i);
+}
+
+void PackedStrings::indexAppended(qsizetype i) const
+{
+    if (m_index.empty())
+        return;
+    const auto capacity = static_cast<qsizetype>(m_index.size());
+    if (size() * 4 > capacity * 3) {
+        m_index.clear(); // built afresh, larger, when next needed
+        return;
+    }
+    const QAnyStringView text = view(i);
+    for (qsizetype slot = slotOf(hashOf(text), capacity);; slot = (slot + 1) % capacity) {
+        const qint32 held = m_index[slot];
+        if (held < 0) {
+            m_index[slot] = static_cast<qint32>(i);
+            return;
+        }
+        if (QAnyStringView::equal(view(held), text))
+            return; // the first position keeps the text
+    }
+}
+
+qsizetype PackedStrings::indexOf(QStringView text) const
+{
+    if (isEmpty())
+        return -1;
+    if (m_index.empty())
+        buildIndex();
+    const auto capacity = static_cast<qsizetype>(m_index.size());
+    for (qsizetype slot = slotOf(hashOf(text), capacity);; slot = (slot + 1) % capacity) {
+        const qint32 held = m_index[slot];
+        if (held < 0)
+            return -1;
+        if (equals(held, text))
+            return held;
+    }
+}
+
+} // namespace lumetra
