@@ -1,0 +1,178 @@
+#include "thumbnailcache.h"
+
+#include "coverloader.h"
+
+#include <QCryptographicHash>
+#include <QDateTime>
+#include <QDir>
+#include <QFileInfo>
+#include <QImageReader>
+#include <QImageWriter>
+#include <QStandardPaths>
+#include <QTemporaryFile>
+#include <QUrl>
+
+#include <filesystem>
+
+namespace lumetra {
+
+namespace {
+
+struct CacheSize {
+    int edge;
+    const char *folder;
+};
+constexpr CacheSize kSizes[] = {{128, "normal"}, {256, "large"}, {512, "x-large"}, {1024, "xx-large"}};
+constexpr int kSizeCount = static_cast<int>(std::size(kSizes));
+constexpr QFileDevice::Permissions kOwnerOnlyFolder =
+    QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner;
+
+// The smallest cache size that holds a picture of `size`; -1 when none does.
+int cacheSizeFor(QSize size)
+{
+    const int edge = std::max(size.width(), size.height());
+    for (int k = 0; k < kSizeCount; ++k) {
+        if (kSizes[k].edge >= edge)
+            return k;
+    }
+    return -1;
+}
+
+QString fileName(const QByteArray &uri)
+{
+    return QString::fromLatin1(QCryptographicHash::hash(uri, QCryptographicHash::Md5).toHex()) +
+           QStringLiteral(".png");
+}
+
+QImage stretched(const QImage &picture, QSize size)
+{
+    if (picture.isNull() || picture.size() == size)
+        return picture;
+    return picture.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+}
+
+// Makes the folder and any missing parent up to `root`, each readable by the user only.
+bool makePrivateFolder(const QString &root, const QString &folder)
+{
+    for (const QString &path : {root, folder}) {
+        if (QFileInfo(path).isDir())
+            continue;
+        if (!QDir().mkpath(path) || !QFile::setPermissions(path, kOwnerOnlyFolder))
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+ThumbnailCache::ThumbnailCache(QString root)
+    : m_root(root.isEmpty() ? QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation) +
+                                  QStringLiteral("/thumbnails")
+                            : std::move(root))
+{
+}
+
+QByteArray ThumbnailCache::uriOf(const QString &file)
+{
+    return QUrl::fromLocalFile(QFileInfo(file).absoluteFilePath()).toEncoded();
+}
+
+QString ThumbnailCache::thumbnailPath(const QString &file, QSize size) const
+{
+    const int k = cacheSizeFor(size);
+    if (k < 0 || file.isEmpty())
+        return {};
+    return m_root + u'/' + QLatin1StringView(kSizes[k].folder) + u'/' + fileName(uriOf(file));
+}
+
+QImage ThumbnailCache::readThumbnail(const QString &path, const QByteArray &uri, qint64 mtime,
+                                     qint64 bytes) const
+{
+    // QImageReader::text() splits keys at their first colon, so the keys are read from the picture.
+    QImageReader reader(path, "png");
+    const QImage thumbnail = reader.read();
+    // A thumbnail of another file (a hash collision) or of an older version of this one is no use.
+    if (thumbnail.isNull() || thumbnail.text(QStringLiteral("Thumb::URI")).toUtf8() != uri ||
+        thumbnail.text(QStringLiteral("Thumb::MTime")) != QString::number(mtime))
+        return {};
+    const QString size = thumbnail.text(QStringLiteral("Thumb::Size"));
+    if (!size.isEmpty() && size != QString::number(bytes))
+        return {};
+    return thumbnail;
+}
+
+void ThumbnailCache::store(const Thumbnail &thumbnail) const
+{
+    if (thumbnail.image.isNull() || thumbnail.cacheSize < 0 || thumbnail.cacheSize >= kSizeCount)
+        return;
+    const QString folder = m_root + u'/' + QLatin1StringView(kSizes[thumbnail.cacheSize].folder);
+    if (!makePrivateFolder(m_root, folder))
+        return;
+    const QString name = fileName(thumbnail.uri);
+    // A temporary file is the user's only, and renamed over the old thumbnail whole.
+    QTemporaryFile temporary(folder + u'/' + name + QStringLiteral(".XXXXXX"));
+    if (!temporary.open())
+        return;
+    QImageWriter writer(&temporary, "png");
+    // Qt spreads zlib's levels 0-9 over 0-100: this is level 1, which saves most of the size at a fifth of
+    // the default's time; thumbnails are written while pages flip.
+    writer.setCompression(11);
+    // QImageWriter::setText() would cut the keys at their first colon; the picture's own text is kept whole.
+    QImage image = thumbnail.image;
+    image.setText(QStringLiteral("Thumb::URI"), QString::fromUtf8(thumbnail.uri));
+    image.setText(QStringLiteral("Thumb::MTime"), QString::number(thumbnail.mtime));
+    image.setText(QStringLiteral("Thumb::Size"), QString::number(thumbnail.bytes));
+    image.setText(QStringLiteral("Software"), QStringLiteral("Lumetra Jukebox"));
+    if (!writer.write(image) || !temporary.flush())
+        return;
+    std::error_code error;
+    std::filesystem::rename(QFile::encodeName(temporary.fileName()).toStdString(),
+                            QFile::encodeName(folder + u'/' + name).toStdString(), error);
+    if (!error)
+        temporary.setAutoRemove(false);
+}
+
+QImage ThumbnailCache::load(const QString &file, QSize size, Thumbnail *unwritten) const
+{
+    if (file.isEmpty() || size.isEmpty())
+        return {};
+    const int k = cacheSizeFor(size);
+    const QFileInfo info(file);
+    if (k < 0 || !info.isFile())
+        return loadCover(file, size);
+    const QByteArray uri = uriOf(file);
+    const qint64 mtime = info.lastModified().toSecsSinceEpoch();
+    const qint64 bytes = info.size();
+    const QString name = fileName(uri);
+    for (int larger = k; larger < kSizeCount; ++larger) {
+        const QImage thumbnail = readThumbnail(
+            m_root + u'/' + QLatin1StringView(kSizes[larger].folder) + u'/' + name, uri, mtime, bytes);
+        if (!thumbnail.isNull())
+            return stretched(thumbnail, size);
+    }
+
+    QImageReader reader(file);
+    reader.setDecideFormatFromContent(true);
+    reader.setAutoTransform(true);
+    const QSize full = reader.size();
+    if (!full.isValid() || qint64(full.width()) * full.height() > kMaxCoverPixels)
+        return {};
+    const int edge = kSizes[k].edge;
+    if (full.width() <= edge && full.height() <= edge) {
+        reader.setScaledSize(size);
+        return stretched(reader.read(), size);
+    }
+    const QSize thumbnailSize = full.scaled(edge, edge, Qt::KeepAspectRatio);
+    reader.setScaledSize(thumbnailSize);
+    Thumbnail thumbnail{stretched(reader.read(), thumbnailSize), k, uri, mtime, bytes};
+    if (thumbnail.image.isNull())
+        return {};
+    QImage picture = stretched(thumbnail.image, size);
+    if (unwritten)
+        *unwritten = std::move(thumbnail);
+    else
+        store(thumbnail);
+    return picture;
+}
+
+} // namespace lumetra

@@ -1,0 +1,157 @@
+#include "core/thumbnailcache.h"
+
+#include <QCryptographicHash>
+#include <QDateTime>
+#include <QDir>
+#include <QFileInfo>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+using namespace Qt::StringLiterals;
+using namespace lumetra;
+
+namespace {
+
+std::filesystem::perms modeOf(const QString &path)
+{
+    return std::filesystem::status(QFile::encodeName(path).toStdString()).permissions() &
+           std::filesystem::perms::all;
+}
+
+class ThumbnailCacheTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        m_savedCache = qgetenv("XDG_CACHE_HOME");
+        qputenv("XDG_CACHE_HOME", QFile::encodeName(m_dir.filePath(u"cache"_s)));
+        m_cover = m_dir.filePath(u"Album/cover.jpg"_s);
+        QDir().mkpath(m_dir.filePath(u"Album"_s));
+    }
+    void TearDown() override { qputenv("XDG_CACHE_HOME", m_savedCache); }
+
+    // A cover of one colour; `stamp` sets its modification time.
+    void writeCover(Qt::GlobalColor colour, int edge, const QDateTime &stamp, const char *format = "JPG")
+    {
+        QImage picture(edge, edge, QImage::Format_RGB32);
+        picture.fill(colour);
+        ASSERT_TRUE(picture.save(m_cover, format));
+        QFile file(m_cover);
+        ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+        ASSERT_TRUE(file.setFileTime(stamp, QFileDevice::FileModificationTime));
+    }
+
+    // Whether the picture's centre shows `colour`, give or take what JPEG does to it.
+    static bool shows(const QImage &picture, Qt::GlobalColor colour)
+    {
+        if (picture.isNull())
+            return false;
+        const QColor got = picture.pixelColor(picture.width() / 2, picture.height() / 2);
+        const QColor want(colour);
+        return std::abs(got.red() - want.red()) + std::abs(got.green() - want.green()) +
+                   std::abs(got.blue() - want.blue()) <
+               24;
+    }
+
+    QTemporaryDir m_dir;
+    QByteArray m_savedCache;
+    QString m_cover;
+    const QDateTime m_stamp = QDateTime::fromSecsSinceEpoch(1'700'000'000);
+};
+
+TEST_F(ThumbnailCacheTest, WritesTheSharedThumbnailAndReadsItBack)
+{
+    writeCover(Qt::green, 600, m_stamp);
+    ThumbnailCache cache;
+    const QString root = m_dir.filePath(u"cache/thumbnails"_s);
+    ASSERT_EQ(cache.root(), root);
+
+    const QImage picture = cache.load(m_cover, QSize(160, 160));
+    EXPECT_EQ(picture.size(), QSize(160, 160));
+    EXPECT_TRUE(shows(picture, Qt::green));
+
+    const QByteArray uri = "file://" + QFile::encodeName(QFileInfo(m_cover).absoluteFilePath());
+    EXPECT_EQ(ThumbnailCache::uriOf(m_cover), uri);
+    const QString thumbnail =
+        root + u"/large/"_s +
+        QString::fromLatin1(QCryptographicHash::hash(uri, QCryptographicHash::Md5).toHex()) + u".png"_s;
+    EXPECT_EQ(cache.thumbnailPath(m_cover, QSize(160, 160)), thumbnail);
+    const QImage stored(thumbnail, "png");
+    EXPECT_EQ(stored.size(), QSize(256, 256));
+    EXPECT_EQ(stored.text(u"Thumb::URI"_s), QString::fromLatin1(uri));
+    EXPECT_EQ(stored.text(u"Thumb::MTime"_s), u"1700000000"_s);
+    EXPECT_EQ(stored.text(u"Thumb::Size"_s), QString::number(QFileInfo(m_cover).size()));
+    using std::filesystem::perms;
+    EXPECT_EQ(modeOf(thumbnail), perms::owner_read | perms::owner_write);
+    for (const QString &folder : {root, root + u"/large"_s})
+        EXPECT_EQ(modeOf(folder), perms::owner_all);
+    EXPECT_EQ(QDir(root + u"/large"_s).entryList(QDir::Files), QStringList{QFileInfo(thumbnail).fileName()});
+
+    // A valid thumbnail is taken instead of the file, also one another program left in a larger size.
+    for (const char *folder : {"large", "x-large"}) {
+        QImage other(256, 256, QImage::Format_RGB32);
+        other.fill(Qt::red);
+        other.setText(u"Thumb::URI"_s, QString::fromLatin1(uri));
+        other.setText(u"Thumb::MTime"_s, u"1700000000"_s);
+        QDir().mkpath(root + u'/' + QLatin1StringView(folder));
+        QFile::remove(thumbnail);
+        ASSERT_TRUE(
+            other.save(root + u'/' + QLatin1StringView(folder) + u'/' + QFileInfo(thumbnail).fileName()));
+        EXPECT_TRUE(shows(cache.load(m_cover, QSize(100, 100)), Qt::red)) << folder;
+    }
+}
+
+struct Change {
+    const char *name;
+    int edge;      // a different edge changes the file's size
+    int addedSecs; // to the modification time
+};
+
+void PrintTo(const Change &change, std::ostream *os)
+{
+    *os << change.name;
+}
+
+class ThumbnailOfChangedFile : public ThumbnailCacheTest, public ::testing::WithParamInterface<Change>
+{
+};
+
+TEST_P(ThumbnailOfChangedFile, IsDecodedAfreshAndReplaced)
+{
+    writeCover(Qt::green, 600, m_stamp);
+    ThumbnailCache cache;
+    ASSERT_TRUE(shows(cache.load(m_cover, QSize(160, 160)), Qt::green));
+
+    writeCover(Qt::blue, GetParam().edge, m_stamp.addSecs(GetParam().addedSecs));
+    EXPECT_TRUE(shows(cache.load(m_cover, QSize(160, 160)), Qt::blue));
+    const QImage stored(cache.thumbnailPath(m_cover, QSize(160, 160)), "png");
+    EXPECT_EQ(stored.text(u"Thumb::MTime"_s),
+              QString::number(m_stamp.addSecs(GetParam().addedSecs).toSecsSinceEpoch()));
+    EXPECT_TRUE(shows(stored, Qt::blue));
+}
+
+INSTANTIATE_TEST_SUITE_P(Changes, ThumbnailOfChangedFile,
+                         ::testing::Values(Change{"NewerSameSize", 600, 5},
+                                           Change{"SameSecondOtherSize", 700, 0}),
+                         [](const auto &info) { return std::string(info.param.name); });
+
+TEST_F(ThumbnailCacheTest, SmallPicturesLargeSizesAndMissingFilesBypassTheCache)
+{
+    ThumbnailCache cache;
+    writeCover(Qt::green, 100, m_stamp, "BMP"); // recognised by its content, not its name
+    EXPECT_TRUE(shows(cache.load(m_cover, QSize(160, 160)), Qt::green));
+    writeCover(Qt::blue, 1200, m_stamp.addSecs(1));
+    const QImage large = cache.load(m_cover, QSize(1100, 1100));
+    EXPECT_EQ(large.size(), QSize(1100, 1100));
+    EXPECT_TRUE(shows(large, Qt::blue));
+    EXPECT_FALSE(QFileInfo::exists(cache.root()));
+
+    EXPECT_TRUE(cache.load(m_dir.filePath(u"missing.jpg"_s), QSize(160, 160)).isNull());
+    ASSERT_TRUE(QFile(m_cover).resize(10));
+    EXPECT_TRUE(cache.load(m_cover, QSize(160, 160)).isNull());
+}
+
+} // namespace
