@@ -485,12 +485,30 @@ bool RecordView::deleteRecord()
 
 QString RecordView::valueWhere(const QString &field, const QString &value, const QString &wanted)
 {
+    return valuesWhere(field, value, {wanted}).constFirst();
+}
+
+QStringList RecordView::valuesWhere(const QString &field, const QString &value, const QStringList &wanted)
+{
+    QStringList values(wanted.size(), QString());
     const int c = columnIndex(field);
-    const int w = columnIndex(wanted);
-    const int row = c < 0 || w < 0 ? -1 : findRow(c, value);
+    const int row = c < 0 ? -1 : findRow(c, value);
     if (row < 0)
-        return {};
-    return m_data[w].loaded ? snapshotValue(row, w) : fetchRecord(row)[w];
+        return values;
+    QStringList record;
+    for (qsizetype i = 0; i < wanted.size(); ++i) {
+        const int w = columnIndex(wanted[i]);
+        if (w < 0)
+            continue;
+        if (m_data[w].loaded) {
+            values[i] = snapshotValue(row, w);
+            continue;
+        }
+        if (record.isEmpty())
+            record = fetchRecord(row);
+        values[i] = record[w];
+    }
+    return values;
 }
 
 bool RecordView::forEachValue(const QString &field, const std::function<void(QAnyStringView)> &visit)

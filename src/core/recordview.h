@@ -60,6 +60,8 @@ public:
     int recordCount() const { return static_cast<int>(m_rowids.size()); }
     // `wanted` of the first record whose `field` equals `value`, without moving the cursor; empty when none.
     QString valueWhere(const QString &field, const QString &value, const QString &wanted);
+    // The same for several fields at once; empty texts when there is no such record.
+    QStringList valuesWhere(const QString &field, const QString &value, const QStringList &wanted);
     // Calls `visit` with every record's `field` in record order, without moving the cursor; false when
     // there is no such field or it cannot be read.
     bool forEachValue(const QString &field, const std::function<void(QAnyStringView)> &visit);

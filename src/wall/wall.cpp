@@ -49,7 +49,7 @@ void Wall::setSlotTitle(int slot, const QString &title)
 
 bool Wall::nextPage()
 {
-    if (m_firstAlbum >= m_albums.size() && m_noWrap)
+    if (nextPageStart() < 0)
         return false;
     display();
     return true;
@@ -57,17 +57,59 @@ bool Wall::nextPage()
 
 void Wall::previousPage()
 {
-    const int n = m_albums.size();
-    m_firstAlbum -= 2 * m_slotCount;
-    if (!m_noWrap) {
-        if (m_firstAlbum < 1)
-            m_firstAlbum += n;
-        if (m_firstAlbum < 1)
-            m_firstAlbum += n;
-    } else if (m_firstAlbum < 1) {
-        m_firstAlbum = 0;
-    }
+    m_firstAlbum = previousPageStart();
     display();
+}
+
+int Wall::nextPageStart() const
+{
+    return m_firstAlbum >= m_albums.size() && m_noWrap ? -1 : m_firstAlbum;
+}
+
+int Wall::previousPageStart() const
+{
+    const int n = m_albums.size();
+    int first = m_firstAlbum - 2 * m_slotCount;
+    if (!m_noWrap) {
+        if (first < 1)
+            first += n;
+        if (first < 1)
+            first += n;
+    } else if (first < 1) {
+        first = 0;
+    }
+    return first;
+}
+
+int Wall::nextLetterStart() const
+{
+    const QString first = m_page.empty() ? QString() : m_page.front().title;
+    const QChar initial = first.isEmpty() ? QChar() : first.front().toUpper();
+    const char16_t from = initial >= u'A' && initial <= u'Z' ? initial.unicode() + 1 : u'A';
+    for (char16_t letter = from; letter <= u'Z'; ++letter) {
+        const int index = m_albums.firstStartingWith(letter);
+        if (index >= 0)
+            return index;
+    }
+    return -1;
+}
+
+QStringList Wall::pictureFiles(int first)
+{
+    static const QStringList kFields = {QStringLiteral("Path"), QStringLiteral("Picture")};
+    const int n = m_albums.size();
+    QStringList files;
+    for (int k = 0; k < m_slotCount; ++k, ++first) {
+        if (!m_noWrap && first == n)
+            first = 0;
+        if (first < 0 || first >= n) {
+            files.append(m_app.noCoverPicture());
+            continue;
+        }
+        const QStringList fields = m_songs.valuesWhere(QStringLiteral("Album"), m_albums.at(first), kFields);
+        files.append(coverPicturePath(fields[0], fields[1], m_app));
+    }
+    return files;
 }
 
 bool Wall::jumpToLetter(QChar letter)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include <set>
 #include <vector>
@@ -44,6 +45,13 @@ public:
     // Returns false when the page did not move (last page showing with wrap-around off).
     bool nextPage();
     void previousPage();
+    // Where nextPage() and previousPage() would start the page, without moving it; -1 when it cannot move.
+    int nextPageStart() const;
+    int previousPageStart() const;
+    // Where a jump to the next letter after the page's first title would start the page; -1 when none.
+    int nextLetterStart() const;
+    // The cover files display() would show from album `first` on, without moving the catalogue's cursor.
+    QStringList pictureFiles(int first);
 
     // Moves the page to the first album starting with `letter`; false (and the letter remembered as
     // having none) when there is no such album.

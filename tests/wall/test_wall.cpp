@@ -88,6 +88,31 @@ TEST_F(WallTest, SlotsCarryIdAndCoverOfTheirAlbum)
     EXPECT_EQ(m_wall.windowTitle(), u"Lumetra Jukebox: 20 albums loaded."_s);
 }
 
+TEST_F(WallTest, PagesAheadAreThoseTheFlipsShowAndLeaveTheCursorAlone)
+{
+    auto shownPictures = [this] {
+        QStringList files;
+        for (const SlotContent &slot : m_wall.page())
+            files.append(slot.picture);
+        return files;
+    };
+    for (const bool noWrap : {false, true}) {
+        m_wall.setNoWrap(noWrap);
+        m_wall.setFirstAlbum(0);
+        m_wall.display();
+        for (const char step : {'n', 'n', 'p', 'n', 'n', 'p', 'p', 'p'}) {
+            const int start = step == 'n' ? m_wall.nextPageStart() : m_wall.previousPageStart();
+            const QString current = m_songs.value(u"Album"_s);
+            const QStringList ahead = start < 0 ? QStringList() : m_wall.pictureFiles(start);
+            EXPECT_EQ(m_songs.value(u"Album"_s), current);
+            const bool moved = step == 'n' ? m_wall.nextPage() : (m_wall.previousPage(), true);
+            EXPECT_EQ(moved, start >= 0);
+            if (moved)
+                EXPECT_EQ(shownPictures(), ahead) << "no wrap " << noWrap << ", start " << start;
+        }
+    }
+}
+
 class WallLetters : public ::testing::Test, public TestLibrary
 {
 };
@@ -110,6 +135,16 @@ TEST_F(WallLetters, JumpToFirstTitleOfTheLetterOrRememberNone)
     EXPECT_FALSE(m_wall.letterHasNoAlbums(u'A'));
     EXPECT_FALSE(m_wall.jumpToLetter(u'R')); // an apostrophe is not the letter after it
     EXPECT_EQ(m_wall.firstAlbum(), before);
+
+    // The letter ahead: the next one that has albums, after the page's first title.
+    EXPECT_EQ(m_albums.at(m_wall.nextLetterStart()), u"Bravo"_s);
+    ASSERT_TRUE(m_wall.jumpToLetter(u'B'));
+    EXPECT_EQ(m_albums.at(m_wall.nextLetterStart()), u"Zulu"_s);
+    ASSERT_TRUE(m_wall.jumpToLetter(u'Z'));
+    EXPECT_EQ(m_wall.nextLetterStart(), -1);
+    m_wall.setFirstAlbum(0);
+    m_wall.display(); // starts with '1999' or an apostrophe, before every letter
+    EXPECT_EQ(m_albums.at(m_wall.nextLetterStart()), u"alpha"_s);
 }
 
 TEST_F(WallLetters, EmptyCatalogueFillsNothing)

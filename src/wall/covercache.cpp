@@ -1,0 +1,151 @@
+#include "covercache.h"
+
+#include "core/thumbnailcache.h"
+
+#include <QDateTime>
+#include <QFileInfo>
+#include <QMutexLocker>
+#include <QtConcurrent/QtConcurrentMap>
+
+#include <algorithm>
+
+namespace lumetra {
+
+namespace {
+// Thumbnails waiting to be written hold their pictures; beyond this many, new ones are not kept.
+constexpr int kMaxUnwritten = 64;
+} // namespace
+
+CoverCache::CoverCache(const ThumbnailCache &thumbnails, qsizetype capacityBytes)
+    : m_thumbnails(thumbnails)
+    , m_capacity(capacityBytes)
+{
+    m_writers.setMaxThreadCount(1);
+}
+
+CoverCache::~CoverCache()
+{
+    m_decoders.clear();
+    m_writers.clear();
+    m_decoders.waitForDone();
+    m_writers.waitForDone();
+}
+
+void CoverCache::setCapacity(qsizetype bytes)
+{
+    const QMutexLocker lock(&m_mutex);
+    m_capacity = bytes;
+}
+
+QString CoverCache::keyOf(const QString &file, QSize size)
+{
+    return QString::number(size.width()) + u'x' + QString::number(size.height()) + u' ' + file;
+}
+
+CoverCache::Stamp CoverCache::stampOf(const QString &file)
+{
+    const QFileInfo info(file);
+    if (!info.exists())
+        return {};
+    return {info.lastModified().toMSecsSinceEpoch(), info.size()};
+}
+
+bool CoverCache::lookup(const QString &key, const Stamp &stamp, QImage *picture)
+{
+    const QMutexLocker lock(&m_mutex);
+    const auto it = m_entries.find(key);
+    if (it == m_entries.end() || it->stamp != stamp)
+        return false;
+    it->used = ++m_clock;
+    *picture = it->picture;
+    return true;
+}
+
+bool CoverCache::isReady(const QString &key, const Stamp &stamp)
+{
+    const QMutexLocker lock(&m_mutex);
+    const auto it = m_entries.constFind(key);
+    return it != m_entries.constEnd() && it->stamp == stamp;
+}
+
+void CoverCache::insert(const QString &key, const QImage &picture, const Stamp &stamp)
+{
+    const QMutexLocker lock(&m_mutex);
+    auto it = m_entries.find(key);
+    if (it != m_entries.end())
+        m_bytes -= it->picture.sizeInBytes();
+    else
+        it = m_entries.insert(key, {});
+    *it = {picture, stamp, ++m_clock};
+    m_bytes += picture.sizeInBytes();
+    while (m_bytes > m_capacity && m_entries.size() > 1) {
+        auto oldest = std::min_element(m_entries.begin(), m_entries.end(),
+                                       [](const Entry &a, const Entry &b) { return a.used < b.used; });
+        m_bytes -= oldest->picture.sizeInBytes();
+        m_entries.erase(oldest);
+    }
+}
+
+QImage CoverCache::decode(const QString &file, QSize size, const Stamp &stamp)
+{
+    ThumbnailCache::Thumbnail unwritten;
+    QImage picture = stamp.bytes < 0 ? QImage() : m_thumbnails.load(file, size, &unwritten);
+    insert(keyOf(file, size), picture, stamp);
+    if (!unwritten.image.isNull()) {
+        if (m_unwritten.fetch_add(1) < kMaxUnwritten) {
+            m_writers.start([this, unwritten = std::move(unwritten)] {
+                m_thumbnails.store(unwritten);
+                --m_unwritten;
+            });
+        } else {
+            --m_unwritten;
+        }
+    }
+    return picture;
+}
+
+QList<QImage> CoverCache::pictures(const QStringList &files, QSize size)
+{
+    m_decoders.clear();
+    QList<QImage> result(files.size());
+    QList<qsizetype> missing;
+    QList<Stamp> stamps(files.size());
+    for (qsizetype i = 0; i < files.size(); ++i) {
+        stamps[i] = stampOf(files[i]);
+        if (!lookup(keyOf(files[i], size), stamps[i], &result[i]))
+            missing.append(i);
+    }
+    m_ready += static_cast<int>(files.size() - missing.size());
+    m_decoded += static_cast<int>(missing.size());
+    const QList<QImage> decoded =
+        QtConcurrent::blockingMapped(missing, [&](qsizetype i) { return decode(files[i], size, stamps[i]); });
+    for (qsizetype m = 0; m < missing.size(); ++m)
+        result[missing[m]] = decoded[m];
+    return result;
+}
+
+void CoverCache::prefetch(const QList<QStringList> &pages, QSize size)
+{
+    m_decoders.clear();
+    int priority = static_cast<int>(pages.size());
+    for (const QStringList &files : pages) {
+        for (const QString &file : files) {
+            m_decoders.start(
+                [this, file, size] {
+                    const Stamp stamp = stampOf(file);
+                    if (!isReady(keyOf(file, size), stamp))
+                        decode(file, size, stamp);
+                },
+                priority);
+        }
+        --priority;
+    }
+}
+
+void CoverCache::waitForPrefetch()
+{
+    m_decoders.waitForDone();
+    m_writers.waitForDone();
+}
+
+} // namespace lumetra
