@@ -107,8 +107,9 @@ TEST_F(WallTest, PagesAheadAreThoseTheFlipsShowAndLeaveTheCursorAlone)
             EXPECT_EQ(m_songs.value(u"Album"_s), current);
             const bool moved = step == 'n' ? m_wall.nextPage() : (m_wall.previousPage(), true);
             EXPECT_EQ(moved, start >= 0);
-            if (moved)
+            if (moved) {
                 EXPECT_EQ(shownPictures(), ahead) << "no wrap " << noWrap << ", start " << start;
+            }
         }
     }
 }
