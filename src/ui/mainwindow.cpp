@@ -296,7 +296,8 @@ void MainWindow::load()
                 "%1\n\nThe file has been left exactly as it was.")
                 .arg(m_catalogue.errorString()));
     }
-    m_songs.refresh();
+    // The titles now; the other fields when something first needs them.
+    m_songs.refresh({QStringLiteral("Album")});
     m_opts.refresh();
     m_state = StateRecord::read(m_opts);
     // Only here: a rebuild keeps the volume the user has set since.
@@ -372,7 +373,7 @@ void MainWindow::unloader()
 
 bool MainWindow::jumpToAlbum(const QString &title)
 {
-    const int k = static_cast<int>(m_albums.titles().indexOf(title));
+    const int k = m_albums.indexOf(title);
     if (k < 0)
         return false;
     m_wall.setFirstAlbum(k);

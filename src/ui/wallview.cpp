@@ -9,7 +9,6 @@
 
 #include <QKeyEvent>
 #include <QWheelEvent>
-#include <QtConcurrent/QtConcurrentMap>
 
 namespace lumetra {
 
@@ -145,6 +144,10 @@ void WallView::layOut(const std::vector<SlotGeometry> &layout)
     m_hoverStrip->raise();
     m_letterBar->raise();
     showFocusFrame();
+    // Room for this page, the pages around it and the next letter's, and some of those seen before.
+    constexpr int kPagesKept = 8;
+    const QSize pixels = devicePixels(coverSize());
+    m_covers.setCapacity(qsizetype(kPagesKept) * count * pixels.width() * pixels.height() * 4);
 }
 
 void WallView::removeSlotsFrom(int first)
@@ -201,23 +204,30 @@ void WallView::showPage()
     // Pictures are decoded at the screen's own pixels, so covers stay sharp on a scaled display.
     const QSize size = devicePixels(coverSize());
     const qreal ratio = devicePixelRatioF();
-    // Decoding dominates filling a page; the covers are independent, so every core takes a share.
-    const QList<QImage> pictures = QtConcurrent::blockingMapped(
-        QList<SlotContent>(page.begin(), page.end()), [size, ratio](const SlotContent &slot) {
-            QImage picture = loadCover(slot.picture, size);
-            picture.setDevicePixelRatio(ratio);
-            return picture;
-        });
+    // Every cover of a page at once: those decoded ahead are ready, the others are shared among the cores.
+    QStringList files;
+    for (const SlotContent &slot : page)
+        files.append(slot.picture);
+    QList<QImage> pictures = m_covers.pictures(files, size);
     QImage noCoverPicture;
     for (size_t k = 0; k < page.size() && k < m_slots.size(); ++k) {
-        QImage picture = pictures[static_cast<qsizetype>(k)];
+        QImage &picture = pictures[static_cast<qsizetype>(k)];
         // A cover that cannot be read must not leave the previous album's picture in the slot.
         if (picture.isNull()) {
             if (noCoverPicture.isNull())
                 noCoverPicture = decode(m_noCover, coverSize());
             picture = noCoverPicture;
         }
+        picture.setDevicePixelRatio(ratio);
         m_slots[k]->show(picture, page[k].title, page[k].id);
+    }
+    if (!m_decodeAheadQueued) {
+        m_decodeAheadQueued = true;
+        QTimer::singleShot(0, this, [this] {
+            m_decodeAheadQueued = false;
+            if (!m_slots.empty())
+                m_covers.prefetch(m_wall.pagesAhead(), devicePixels(coverSize()));
+        });
     }
     Q_EMIT pageShown();
 }

@@ -1,6 +1,8 @@
 #pragma once
 
+#include "core/thumbnailcache.h"
 #include "pointerwidgets.h"
+#include "wall/covercache.h"
 #include "wall/slotlayout.h"
 #include "wall/wall.h"
 #include "wall/wallkeys.h"
@@ -44,8 +46,10 @@ public:
     // A cover's size in logical pixels; pictures are decoded at the device's pixels for it.
     QSize coverSize() const;
 
-    // Decodes and shows the model's page.
+    // Shows the model's page, with the covers decoded ahead where they are ready; once it is painted, the
+    // pages a click may show next are decoded in the background.
     void showPage();
+    CoverCache &coverCache() { return m_covers; }
     // Paging as the strip's buttons, the letter bar and the keys do it; false when the page did not move.
     bool nextPage();
     void previousPage();
@@ -126,6 +130,9 @@ private:
     WallKeys m_keys;
     std::vector<QRect> m_coverRects; // pixels, at rest
     std::vector<std::unique_ptr<CoverSlot>> m_slots;
+    ThumbnailCache m_thumbnails;
+    CoverCache m_covers{m_thumbnails};
+    bool m_decodeAheadQueued = false;
 };
 
 } // namespace lumetra

@@ -129,4 +129,14 @@ QString Wall::windowTitle() const
     return QStringLiteral("Lumetra Jukebox: %1 albums loaded.").arg(m_albums.size());
 }
 
+QList<QStringList> Wall::pagesAhead()
+{
+    QList<QStringList> pages;
+    for (const int start : {nextPageStart(), previousPageStart(), nextLetterStart()}) {
+        if (start >= 0 && !m_albums.isEmpty())
+            pages.append(pictureFiles(start));
+    }
+    return pages;
+}
+
 } // namespace lumetra

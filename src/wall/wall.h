@@ -52,6 +52,8 @@ public:
     int nextLetterStart() const;
     // The cover files display() would show from album `first` on, without moving the catalogue's cursor.
     QStringList pictureFiles(int first);
+    // The cover files of the pages a click may show next: the next page, the previous one, the next letter's.
+    QList<QStringList> pagesAhead();
 
     // Moves the page to the first album starting with `letter`; false (and the letter remembered as
     // having none) when there is no such album.
