@@ -4,6 +4,8 @@
 #include "core/folderlisting.h"
 #include "core/recordview.h"
 
+#include <QElapsedTimer>
+
 namespace lumetra {
 
 bool TrackSearch::load(const QString &cataloguePath)
@@ -16,11 +18,11 @@ bool TrackSearch::load(const QString &cataloguePath)
     RecordView songs(catalogue, QStringLiteral("songs"));
     if (!songs.refresh())
         return false;
-    for (songs.moveFirst(); !songs.eof(); songs.moveNext()) {
-        m_paths.append(songs.value(QStringLiteral("Path")));
-        m_titles.append(songs.value(QStringLiteral("Album")));
-    }
-    return true;
+    songs.forEachValue(QStringLiteral("Path"),
+                       [this](QAnyStringView path) { m_paths.append(path.toString()); });
+    songs.forEachValue(QStringLiteral("Album"),
+                       [this](QAnyStringView title) { m_titles.append(title.toString()); });
+    return m_paths.size() == m_titles.size();
 }
 
 void TrackSearch::setAlbums(QStringList paths, QStringList titles)
@@ -31,21 +33,53 @@ void TrackSearch::setAlbums(QStringList paths, QStringList titles)
 
 TrackSearch::Results TrackSearch::find(const QString &text) const
 {
-    Results results;
+    Results all;
+    const std::atomic<bool> never{false};
+    find(
+        text,
+        [&all](Results &&batch) {
+            all.lines += batch.lines;
+            all.titles += batch.titles;
+        },
+        never);
+    return all;
+}
+
+void TrackSearch::find(const QString &text, const std::function<void(Results &&)> &deliver,
+                       const std::atomic<bool> &stop, int intervalMs) const
+{
+    Results batch;
+    QElapsedTimer sinceDelivery;
+    sinceDelivery.start();
+    // Hands over what has been found when it is time; false once the search is to stop.
+    auto turn = [&](bool last) {
+        if (stop.load(std::memory_order_relaxed))
+            return false;
+        if (!batch.lines.isEmpty() && (last || sinceDelivery.elapsed() >= intervalMs)) {
+            deliver(std::exchange(batch, {}));
+            sinceDelivery.restart();
+        }
+        return true;
+    };
+
     for (qsizetype i = 0; i < m_paths.size(); ++i) {
         if (m_paths[i].contains(text, Qt::CaseInsensitive)) {
-            results.lines.append(QStringLiteral("[Album]   ") + QStringLiteral(" - ") + m_titles[i]);
-            results.titles.append(m_titles[i]);
+            batch.lines.append(QStringLiteral("[Album]   ") + QStringLiteral(" - ") + m_titles[i]);
+            batch.titles.append(m_titles[i]);
         }
+        if (i % 1024 == 0 && !turn(false))
+            return;
     }
     const auto holdsText = [&text](const QString &name) { return name.contains(text, Qt::CaseInsensitive); };
     for (qsizetype i = 0; i < m_paths.size(); ++i) {
         for (const QString &file : listFiles(m_paths[i], kMusicPatterns, holdsText)) {
-            results.lines.append(file.left(file.size() - 4) + QStringLiteral(" --- ") + m_titles[i]);
-            results.titles.append(m_titles[i]);
+            batch.lines.append(file.left(file.size() - 4) + QStringLiteral(" --- ") + m_titles[i]);
+            batch.titles.append(m_titles[i]);
         }
+        if (!turn(false))
+            return;
     }
-    return results;
+    turn(true);
 }
 
 } // namespace lumetra

@@ -3,6 +3,9 @@
 #include <QString>
 #include <QStringList>
 
+#include <atomic>
+#include <functional>
+
 namespace lumetra {
 
 // Finds albums and tracks whose names hold a piece of text, over a snapshot of the catalogue's titles and
@@ -22,6 +25,10 @@ public:
     int albumCount() const { return static_cast<int>(m_paths.size()); }
 
     Results find(const QString &text) const;
+    // The same search handing its results to `deliver` in order, a batch at a time (at least every
+    // `intervalMs` while results come); it ends early, delivering nothing more, once `stop` is set.
+    void find(const QString &text, const std::function<void(Results &&)> &deliver,
+              const std::atomic<bool> &stop, int intervalMs = 25) const;
 
 private:
     QStringList m_paths;

@@ -1,28 +1,106 @@
 #include "searchwindow.h"
 
 #include "core/prompter.h"
+#include "search/searchrunner.h"
+#include "widgethelpers.h"
 
-#include <QApplication>
+#include <QAbstractListModel>
+#include <QCloseEvent>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
+#include <QMouseEvent>
 #include <QPushButton>
+#include <QtMath>
 
 namespace lumetra {
+
+// The result lines and, for each, its album's title; rows are appended a batch at a time.
+class SearchResults : public QAbstractListModel
+{
+public:
+    using QAbstractListModel::QAbstractListModel;
+
+    int rowCount(const QModelIndex &parent = {}) const override
+    {
+        return parent.isValid() ? 0 : static_cast<int>(m_lines.size());
+    }
+    QVariant data(const QModelIndex &index, int role) const override
+    {
+        if (!index.isValid() || index.row() >= m_lines.size())
+            return {};
+        if (role == Qt::DisplayRole || role == Qt::AccessibleTextRole)
+            return m_lines[index.row()];
+        return {};
+    }
+    void append(const QStringList &lines, const QStringList &titles)
+    {
+        if (lines.isEmpty())
+            return;
+        const auto first = static_cast<int>(m_lines.size());
+        beginInsertRows({}, first, first + static_cast<int>(lines.size()) - 1);
+        m_lines += lines;
+        m_titles += titles;
+        endInsertRows();
+    }
+    void clear()
+    {
+        beginResetModel();
+        m_lines.clear();
+        m_titles.clear();
+        endResetModel();
+    }
+    const QStringList &lines() const { return m_lines; }
+    QString title(int row) const { return row >= 0 && row < m_titles.size() ? m_titles[row] : QString(); }
+
+private:
+    QStringList m_lines;
+    QStringList m_titles;
+};
+
+namespace {
+
+double luminance(const QColor &c)
+{
+    auto channel = [](double v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+    return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) + 0.0722 * channel(c.blueF());
+}
+
+double contrast(const QColor &a, const QColor &b)
+{
+    const double la = luminance(a);
+    const double lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+// The status line sits on the colour of the search box and the list beside it, unless text and that colour
+// are too alike to read; then on black or white, whichever stands off the text more.
+QColor statusBackground(const SearchWindow::Look &look)
+{
+    constexpr double kReadable = 3.0;
+    if (contrast(look.text, look.background) >= kReadable)
+        return look.background;
+    return contrast(look.text, Qt::black) > contrast(look.text, Qt::white) ? QColor(Qt::black)
+                                                                           : QColor(Qt::white);
+}
+
+} // namespace
 
 SearchWindow::SearchWindow(const QString &cataloguePath, Prompter &prompter,
                            std::function<bool(const QString &)> jump, const Look &look, QWidget *parent)
     : QWidget(parent, Qt::Window)
     , m_prompter(prompter)
     , m_jump(std::move(jump))
+    , m_runner(new SearchRunner(cataloguePath, this))
+    , m_results(new SearchResults(this))
     , m_status(new QLabel(this))
     , m_text(new QLineEdit(this))
-    , m_list(new QListWidget(this))
+    , m_list(new QListView(this))
 {
     setObjectName(QStringLiteral("Search"));
-    setWindowTitle(QStringLiteral("Search for track names"));
-    setAccessibleName(QStringLiteral("Search for track names"));
+    setWindowTitle(tr("Search for track names"));
+    setAccessibleName(tr("Search for track names"));
     setAttribute(Qt::WA_DeleteOnClose);
     resize(640, 520);
 
@@ -30,31 +108,30 @@ SearchWindow::SearchWindow(const QString &cataloguePath, Prompter &prompter,
     background->setObjectName(QStringLiteral("Image1"));
     background->setScaledContents(true);
     background->setPixmap(QPixmap(look.picture));
-    background->lower();
 
+    // The status line's text is its accessible name; what it is for, its description.
     m_status->setObjectName(QStringLiteral("Label1"));
     m_status->setWordWrap(true);
-    m_status->setAccessibleName(QStringLiteral("Search status"));
+    m_status->setTextFormat(Qt::PlainText);
+    m_status->setAccessibleDescription(tr("Search status"));
+    m_status->setMargin(4);
+    m_status->setAutoFillBackground(true);
+    setPanelColors(m_status, statusBackground(look), look.text);
     m_text->setObjectName(QStringLiteral("Text3"));
-    m_text->setAccessibleName(QStringLiteral("Search text"));
+    m_text->setAccessibleName(tr("Search text"));
     m_list->setObjectName(QStringLiteral("List3"));
-    m_list->setAccessibleName(QStringLiteral("Search results"));
-    auto *find = new QPushButton(QStringLiteral("Find"), this);
+    m_list->setAccessibleName(tr("Search results"));
+    m_list->setModel(m_results);
+    m_list->setUniformItemSizes(true);
+    m_list->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_list->viewport()->installEventFilter(this);
+    auto *find = new QPushButton(tr("Find"), this);
     find->setObjectName(QStringLiteral("Command1"));
 
-    const QString colours = QStringLiteral("color: rgb(%1, %2, %3); background: rgb(%4, %5, %6);")
-                                .arg(look.text.red())
-                                .arg(look.text.green())
-                                .arg(look.text.blue())
-                                .arg(look.background.red())
-                                .arg(look.background.green())
-                                .arg(look.background.blue());
+    const QString colours =
+        QStringLiteral("color: %1; background: %2;").arg(cssColor(look.text), cssColor(look.background));
     m_text->setStyleSheet(QStringLiteral("QLineEdit { %1 }").arg(colours));
-    m_list->setStyleSheet(QStringLiteral("QListWidget { %1 }").arg(colours));
-    m_status->setStyleSheet(QStringLiteral("QLabel { color: rgb(%1, %2, %3); }")
-                                .arg(look.text.red())
-                                .arg(look.text.green())
-                                .arg(look.text.blue()));
+    m_list->setStyleSheet(QStringLiteral("QListView { %1 }").arg(colours));
     // The picture fills the window behind the controls.
     auto *layout = new QGridLayout(this);
     layout->addWidget(background, 0, 0, 3, 2);
@@ -67,12 +144,35 @@ SearchWindow::SearchWindow(const QString &cataloguePath, Prompter &prompter,
 
     connect(find, &QPushButton::clicked, this, &SearchWindow::finder);
     connect(m_text, &QLineEdit::returnPressed, this, &SearchWindow::finder);
-    connect(m_list, &QListWidget::itemDoubleClicked, this,
-            [this](QListWidgetItem *item) { jumpTo(m_list->row(item)); });
+    // A search for a text the box no longer holds is of no use.
+    connect(m_text, &QLineEdit::textEdited, this, [this] {
+        if (!m_runner->isSearching())
+            return;
+        m_runner->stop();
+        m_results->clear();
+        unsetCursor();
+        setStatus(prompt());
+    });
+    connect(m_runner, &SearchRunner::found, m_results, &SearchResults::append);
+    connect(m_runner, &SearchRunner::finished, this, [this](int count) {
+        unsetCursor();
+        setStatus(count == 0 ? tr("No matches found! Try a simpler search perhaps?")
+                             : tr("Double-click on any result to move to that album..."));
+        Q_EMIT searchFinished();
+    });
+    setStatus(prompt());
+}
 
-    m_search.load(cataloguePath);
-    m_status->setText(
-        QStringLiteral("Type in a track-name search string, e.g. \"Jude\" or \"last night\"..."));
+SearchWindow::~SearchWindow() = default;
+
+QString SearchWindow::prompt() const
+{
+    return tr("Type in a track-name search string, e.g. \"Jude\" or \"last night\"...");
+}
+
+void SearchWindow::setStatus(const QString &text)
+{
+    m_status->setText(text);
 }
 
 void SearchWindow::setText(const QString &text)
@@ -82,25 +182,41 @@ void SearchWindow::setText(const QString &text)
 
 void SearchWindow::finder()
 {
-    m_status->setText(QStringLiteral("Searching..."));
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    m_results = m_search.find(m_text->text());
-    // One update of the list, not a repaint per row.
-    m_list->setUpdatesEnabled(false);
-    m_list->clear();
-    m_list->addItems(m_results.lines);
-    m_list->setUpdatesEnabled(true);
-    QApplication::restoreOverrideCursor();
-    m_status->setText(m_results.lines.isEmpty()
-                          ? QStringLiteral("No matches found! Try a simpler search perhaps?")
-                          : QStringLiteral("Double-click on any result to move to that album..."));
+    setStatus(tr("Searching..."));
+    setCursor(Qt::BusyCursor);
+    m_results->clear();
+    m_runner->start(m_text->text());
+}
+
+bool SearchWindow::isSearching() const
+{
+    return m_runner->isSearching();
+}
+
+bool SearchWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    // A double-click anywhere on the list takes the selected line, or finds none.
+    if (watched == m_list->viewport() && event->type() == QEvent::MouseButtonDblClick) {
+        const QModelIndex at = m_list->indexAt(static_cast<QMouseEvent *>(event)->position().toPoint());
+        if (at.isValid())
+            m_list->setCurrentIndex(at);
+        const QModelIndexList selected = m_list->selectionModel()->selectedIndexes();
+        jumpTo(selected.isEmpty() ? -1 : selected.first().row());
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void SearchWindow::closeEvent(QCloseEvent *event)
+{
+    m_runner->stop();
+    QWidget::closeEvent(event);
 }
 
 void SearchWindow::jumpTo(int row)
 {
-    const QString title = row >= 0 && row < m_results.titles.size() ? m_results.titles[row] : QString();
-    if (row < 0 || !m_jump(title)) {
-        m_prompter.message(QStringLiteral("Error - not found!"));
+    if (row < 0 || row >= m_results->rowCount() || !m_jump(m_results->title(row))) {
+        m_prompter.message(tr("Error - not found!"));
         return;
     }
     close();
@@ -108,7 +224,7 @@ void SearchWindow::jumpTo(int row)
 
 QStringList SearchWindow::results() const
 {
-    return m_results.lines;
+    return m_results->lines();
 }
 
 QString SearchWindow::status() const

@@ -1,21 +1,23 @@
 #pragma once
 
-#include "search/tracksearch.h"
-
+#include <QColor>
 #include <QWidget>
 
 #include <functional>
 
 class QLabel;
 class QLineEdit;
-class QListWidget;
+class QListView;
 
 namespace lumetra {
 
 class Prompter;
+class SearchResults;
+class SearchRunner;
 
 // "Search for track names": searches a snapshot of the catalogue taken when it opens and jumps the wall
-// to a result's album on a double-click.
+// to a result's album on a double-click. The search runs on a worker thread and its results appear as they
+// are found; editing the text or closing the window stops it.
 class SearchWindow : public QWidget
 {
     Q_OBJECT
@@ -28,21 +30,35 @@ public:
     // `jump` moves the wall to the first album of that exact title; false when there is none.
     SearchWindow(const QString &cataloguePath, Prompter &prompter, std::function<bool(const QString &)> jump,
                  const Look &look, QWidget *parent = nullptr);
+    ~SearchWindow() override;
 
+    // Starts a search for the text in the box; the results replace the list's as they come.
     void finder();
+    bool isSearching() const;
+    // Jumps to the album of result `row` and closes; "Error - not found!" when there is none.
     void jumpTo(int row);
     QStringList results() const;
     QString status() const;
     void setText(const QString &text);
 
+Q_SIGNALS:
+    void searchFinished();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+
 private:
+    void setStatus(const QString &text);
+    QString prompt() const;
+
     Prompter &m_prompter;
     std::function<bool(const QString &)> m_jump;
-    TrackSearch m_search;
-    TrackSearch::Results m_results;
+    SearchRunner *m_runner;
+    SearchResults *m_results;
     QLabel *m_status;
     QLineEdit *m_text;
-    QListWidget *m_list;
+    QListView *m_list;
 };
 
 } // namespace lumetra

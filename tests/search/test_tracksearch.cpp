@@ -1,8 +1,12 @@
+#include "search/searchrunner.h"
 #include "search/tracksearch.h"
 #include "support/testlibrary.h"
 
 #include <QDir>
+#include <QEventLoop>
 #include <QTemporaryDir>
+#include <QThread>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -74,6 +78,62 @@ TEST(TrackSearchLoad, ReadsTheCatalogueOnceAndAnEmptyOneFindsNothing)
     ASSERT_TRUE(writeCatalogue(empty.path(), {}));
     ASSERT_TRUE(search.load(empty.filePath(u"tracks.lum"_s)));
     EXPECT_TRUE(search.find(QString()).lines.isEmpty());
+}
+
+TEST_F(TrackSearchTest, ResultsHandedOverInBatchesKeepTheirOrderAndAStopEndsTheSearch)
+{
+    QStringList lines;
+    const std::atomic<bool> never{false};
+    m_search.find(
+        u"o"_s, [&lines](TrackSearch::Results &&batch) { lines += batch.lines; }, never, 0);
+    EXPECT_EQ(lines, m_search.find(u"o"_s).lines);
+
+    const std::atomic<bool> stopped{true};
+    bool delivered = false;
+    m_search.find(
+        QString(), [&delivered](TrackSearch::Results &&) { delivered = true; }, stopped, 0);
+    EXPECT_FALSE(delivered);
+}
+
+TEST(SearchRunnerTest, AGivenUpSearchDeliversNothingMore)
+{
+    QTemporaryDir dir;
+    QList<TestAlbum> albums;
+    for (int i = 0; i < 30; ++i)
+        albums.append({u"Album %1"_s.arg(i), false, {u"Alpha %1.mp3"_s.arg(i), u"Beta %1.ogg"_s.arg(i)}});
+    ASSERT_TRUE(writeCatalogue(dir.path(), albums));
+    SearchRunner runner(dir.filePath(u"tracks.lum"_s));
+    QStringList lines;
+    QList<int> counts;
+    QObject::connect(&runner, &SearchRunner::found,
+                     [&lines](const QStringList &batch, const QStringList &) { lines += batch; });
+    QObject::connect(&runner, &SearchRunner::finished, [&counts](int count) { counts.append(count); });
+
+    // The first search finds everything and hands it over before the second starts; none of it may show.
+    runner.start(u"alpha"_s);
+    QThread::msleep(500);
+    runner.start(u"beta 2"_s);
+    QEventLoop loop;
+    QObject::connect(&runner, &SearchRunner::finished, &loop, &QEventLoop::quit);
+    QTimer::singleShot(10000, &loop, &QEventLoop::quit);
+    loop.exec();
+    EXPECT_EQ(lines,
+              (QStringList{u"Beta 2 --- Album 2"_s, u"Beta 20 --- Album 20"_s, u"Beta 21 --- Album 21"_s,
+                           u"Beta 22 --- Album 22"_s, u"Beta 23 --- Album 23"_s, u"Beta 24 --- Album 24"_s,
+                           u"Beta 25 --- Album 25"_s, u"Beta 26 --- Album 26"_s, u"Beta 27 --- Album 27"_s,
+                           u"Beta 28 --- Album 28"_s, u"Beta 29 --- Album 29"_s}));
+    EXPECT_EQ(counts, QList<int>{11});
+    EXPECT_FALSE(runner.isSearching());
+
+    // Stopped: nothing arrives, not even the end.
+    runner.start(u"alpha"_s);
+    QThread::msleep(500);
+    runner.stop();
+    lines.clear();
+    QTimer::singleShot(200, &loop, &QEventLoop::quit);
+    loop.exec();
+    EXPECT_TRUE(lines.isEmpty());
+    EXPECT_EQ(counts.size(), 1);
 }
 
 } // namespace

@@ -21,13 +21,18 @@
 #include <QDir>
 #include <QDragEnterEvent>
 #include <QEnterEvent>
+#include <QEventLoop>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
+#include <QListView>
 #include <QMenu>
 #include <QMimeData>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTemporaryDir>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -343,6 +348,25 @@ TEST_F(MainWindowTest, TheNewAlbumWindowMakesAnAlbumThatShowsAtOnce)
     EXPECT_TRUE(QFileInfo::exists(m_app.defaultMusicFolder() + u"/AC-DC, Live/t.mp3"_s));
 }
 
+// Runs the search in the box and returns when its last results are in.
+void search(SearchWindow *window, const QString &text)
+{
+    window->setText(text);
+    QEventLoop loop;
+    QObject::connect(window, &SearchWindow::searchFinished, &loop, &QEventLoop::quit);
+    QTimer::singleShot(10000, &loop, &QEventLoop::quit);
+    window->finder();
+    EXPECT_EQ(window->status(), u"Searching..."_s);
+    loop.exec();
+}
+
+void doubleClick(QWidget *widget, QPoint at)
+{
+    QMouseEvent click(QEvent::MouseButtonDblClick, at, widget->mapToGlobal(at), Qt::LeftButton,
+                      Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(widget, &click);
+}
+
 TEST_F(MainWindowTest, SearchJumpsTheWallToTheFirstAlbumOfThatTitle)
 {
     QList<TestAlbum> albums = numbered(40);
@@ -350,22 +374,48 @@ TEST_F(MainWindowTest, SearchJumpsTheWallToTheFirstAlbumOfThatTitle)
     ASSERT_TRUE(writeCatalogue(m_dir.path(), albums));
     MainWindow &window = start();
     window.menu(u"mnuoptions"_s)->findChild<QAction *>(u"mnufind"_s)->trigger();
-    SearchWindow *search = window.searchWindow();
-    ASSERT_NE(search, nullptr);
-    search->setText(u"JUDE"_s);
-    search->finder();
-    EXPECT_EQ(search->results(), QStringList{u"Hey Jude --- Album 033"_s});
-    EXPECT_EQ(search->status(), u"Double-click on any result to move to that album..."_s);
-    search->jumpTo(0);
+    SearchWindow *found = window.searchWindow();
+    ASSERT_NE(found, nullptr);
+    search(found, u"JUDE"_s);
+    EXPECT_EQ(found->results(), QStringList{u"Hey Jude --- Album 033"_s});
+    EXPECT_EQ(found->status(), u"Double-click on any result to move to that album..."_s);
+    // The status line reads out what it shows; what it is for is its description.
+    QLabel *status = found->findChild<QLabel *>(u"Label1"_s);
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(status)->text(QAccessible::Name), found->status());
+    EXPECT_EQ(status->accessibleDescription(), u"Search status"_s);
+
+    // Nothing selected: no album to go to.
+    auto *list = found->findChild<QListView *>(u"List3"_s);
+    found->resize(600, 500);
+    doubleClick(list->viewport(), QPoint(5, list->viewport()->height() - 5));
+    EXPECT_EQ(m_prompter.messages.last(), u"Error - not found!"_s);
+    EXPECT_EQ(window.searchWindow(), found);
+    doubleClick(list->viewport(), list->visualRect(list->model()->index(0, 0)).center());
     EXPECT_EQ(window.slot(0)->title(), u"Album 033"_s);
     EXPECT_EQ(window.slot(1)->title(), u"Album 033"_s); // the second album of that title follows
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(window.searchWindow(), nullptr);
 
     window.openSearch();
     window.searchWindow()->jumpTo(-1);
     EXPECT_EQ(m_prompter.messages.last(), u"Error - not found!"_s);
-    window.searchWindow()->setText(u"nothing like this"_s);
-    window.searchWindow()->finder();
+    search(window.searchWindow(), u"nothing like this"_s);
     EXPECT_EQ(window.searchWindow()->status(), u"No matches found! Try a simpler search perhaps?"_s);
+}
+
+TEST(SearchWindowLook, TheStatusLineStandsOffItsBackground)
+{
+    FakePrompter prompter;
+    for (const auto &[text, background, expected] :
+         {std::tuple{QColor(Qt::white), QColor(Qt::darkBlue), QColor(Qt::darkBlue)},
+          std::tuple{QColor(Qt::white), QColor(250, 250, 240), QColor(Qt::black)},
+          std::tuple{QColor(20, 20, 20), QColor(Qt::black), QColor(Qt::white)}}) {
+        SearchWindow window(u"nowhere/tracks.lum"_s, prompter, [](const QString &) { return false; },
+                            {background, text, QString()});
+        const QPalette colours = window.findChild<QLabel *>(u"Label1"_s)->palette();
+        EXPECT_EQ(colours.color(QPalette::Window), expected) << background.name().toStdString();
+        EXPECT_EQ(colours.color(QPalette::WindowText), text);
+    }
 }
 
 TEST_F(MainWindowTest, TheInventoryIsWrittenAndOpenedOnlyWhenThereAreAlbums)
