@@ -117,13 +117,11 @@ std::vector<int> orderIgnoringCase(const PackedStrings &names)
     }
     const QStringView all(text);
     auto name = [all, &ends](int i) { return all.sliced(ends[i], ends[i + 1] - ends[i]); };
-    // One collator per thread: a collator is not safe to share.
-    const qsizetype cores = std::max<qsizetype>(1, std::thread::hardware_concurrency());
-    std::vector<QCollator> collators;
-    for (qsizetype k = 0; k < cores; ++k)
-        collators.push_back(caseInsensitiveCollator());
-    parallelStableSort(order, [&](qsizetype k) {
-        return [&, k](int a, int b) { return collators[k].compare(name(a), name(b)) < 0; };
+    // A collator of its own for each thread: one is not safe to share.
+    parallelStableSort(order, [&](qsizetype) {
+        return [&, collator = caseInsensitiveCollator()](int a, int b) {
+            return collator.compare(name(a), name(b)) < 0;
+        };
     });
     return order;
 }
