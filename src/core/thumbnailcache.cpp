@@ -101,38 +101,60 @@ QImage ThumbnailCache::readThumbnail(const QString &path, const QByteArray &uri,
     return thumbnail;
 }
 
-void ThumbnailCache::store(const Thumbnail &thumbnail) const
+// Decodes the picture at the size of its thumbnail and writes that, whole, readable by the user only.
+QImage ThumbnailCache::decodeAndWrite(QImageReader &reader, int cacheSize, const QString &file) const
 {
-    if (thumbnail.image.isNull() || thumbnail.cacheSize < 0 || thumbnail.cacheSize >= kSizeCount)
-        return;
-    const QString folder = m_root + u'/' + QLatin1StringView(kSizes[thumbnail.cacheSize].folder);
-    if (!makePrivateFolder(m_root, folder))
-        return;
-    const QString name = fileName(thumbnail.uri);
-    // A temporary file is the user's only, and renamed over the old thumbnail whole.
+    auto stamp = [&file] {
+        const QFileInfo info(file);
+        return std::pair(info.lastModified().toSecsSinceEpoch(), info.size());
+    };
+    const auto [mtime, bytes] = stamp();
+    const int edge = kSizes[cacheSize].edge;
+    const QSize thumbnailSize = reader.size().scaled(edge, edge, Qt::KeepAspectRatio);
+    reader.setScaledSize(thumbnailSize);
+    QImage thumbnail = stretched(reader.read(), thumbnailSize);
+    const QString folder = m_root + u'/' + QLatin1StringView(kSizes[cacheSize].folder);
+    // A file rewritten while it was read would get a thumbnail of the old picture under the new time.
+    if (thumbnail.isNull() || stamp() != std::pair(mtime, bytes) || !makePrivateFolder(m_root, folder))
+        return thumbnail;
+    const QByteArray uri = uriOf(file);
+    const QString name = fileName(uri);
     QTemporaryFile temporary(folder + u'/' + name + QStringLiteral(".XXXXXX"));
     if (!temporary.open())
-        return;
+        return thumbnail;
     QImageWriter writer(&temporary, "png");
     // Qt spreads zlib's levels 0-9 over 0-100: this is level 1, which saves most of the size at a fifth of
     // the default's time; thumbnails are written while pages flip.
     writer.setCompression(11);
     // QImageWriter::setText() would cut the keys at their first colon; the picture's own text is kept whole.
-    QImage image = thumbnail.image;
-    image.setText(QStringLiteral("Thumb::URI"), QString::fromUtf8(thumbnail.uri));
-    image.setText(QStringLiteral("Thumb::MTime"), QString::number(thumbnail.mtime));
-    image.setText(QStringLiteral("Thumb::Size"), QString::number(thumbnail.bytes));
-    image.setText(QStringLiteral("Software"), QStringLiteral("Lumetra Jukebox"));
-    if (!writer.write(image) || !temporary.flush())
-        return;
+    QImage tagged = thumbnail;
+    tagged.setText(QStringLiteral("Thumb::URI"), QString::fromUtf8(uri));
+    tagged.setText(QStringLiteral("Thumb::MTime"), QString::number(mtime));
+    tagged.setText(QStringLiteral("Thumb::Size"), QString::number(bytes));
+    tagged.setText(QStringLiteral("Software"), QStringLiteral("Lumetra Jukebox"));
+    if (!writer.write(tagged) || !temporary.flush())
+        return thumbnail;
     std::error_code error;
     std::filesystem::rename(QFile::encodeName(temporary.fileName()).toStdString(),
                             QFile::encodeName(folder + u'/' + name).toStdString(), error);
     if (!error)
         temporary.setAutoRemove(false);
+    return thumbnail;
 }
 
-QImage ThumbnailCache::load(const QString &file, QSize size, Thumbnail *unwritten) const
+void ThumbnailCache::write(const Unwritten &thumbnail) const
+{
+    if (thumbnail.cacheSize < 0 || thumbnail.cacheSize >= kSizeCount)
+        return;
+    QImageReader reader(thumbnail.file);
+    reader.setDecideFormatFromContent(true);
+    reader.setAutoTransform(true);
+    const QSize full = reader.size();
+    if (full.isValid() && qint64(full.width()) * full.height() <= kMaxCoverPixels)
+        decodeAndWrite(reader, thumbnail.cacheSize, thumbnail.file);
+}
+
+QImage ThumbnailCache::load(const QString &file, QSize size, Unwritten *unwritten) const
 {
     if (file.isEmpty() || size.isEmpty())
         return {};
@@ -158,21 +180,13 @@ QImage ThumbnailCache::load(const QString &file, QSize size, Thumbnail *unwritte
     if (!full.isValid() || qint64(full.width()) * full.height() > kMaxCoverPixels)
         return {};
     const int edge = kSizes[k].edge;
-    if (full.width() <= edge && full.height() <= edge) {
+    if (unwritten || (full.width() <= edge && full.height() <= edge)) {
+        if (unwritten && (full.width() > edge || full.height() > edge))
+            *unwritten = {file, k};
         reader.setScaledSize(size);
         return stretched(reader.read(), size);
     }
-    const QSize thumbnailSize = full.scaled(edge, edge, Qt::KeepAspectRatio);
-    reader.setScaledSize(thumbnailSize);
-    Thumbnail thumbnail{stretched(reader.read(), thumbnailSize), k, uri, mtime, bytes};
-    if (thumbnail.image.isNull())
-        return {};
-    QImage picture = stretched(thumbnail.image, size);
-    if (unwritten)
-        *unwritten = std::move(thumbnail);
-    else
-        store(thumbnail);
-    return picture;
+    return stretched(decodeAndWrite(reader, k, file), size);
 }
 
 } // namespace lumetra

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QImage>
+#include <QImageReader>
 #include <QSize>
 #include <QString>
 
@@ -19,22 +20,20 @@ public:
     explicit ThumbnailCache(QString root = {});
     QString root() const { return m_root; }
 
-    // A thumbnail decoded from its file and not yet written.
-    struct Thumbnail {
-        QImage image;
+    // A thumbnail due, left for later: the file and the cache size it belongs in.
+    struct Unwritten {
+        QString file;
         int cacheSize = -1;
-        QByteArray uri;
-        qint64 mtime = 0;
-        qint64 bytes = 0;
     };
 
     // The picture of `file` stretched to `size` pixels, as covers are shown; a null image when the file is
-    // missing, unreadable or not a picture. Pictures larger than the largest thumbnail, and pictures that
-    // are no larger than the thumbnail would be, are decoded from the file and not cached. A new thumbnail
-    // is written at once, or handed to `unwritten` for a later store() when the caller has pictures to
-    // decode first.
-    QImage load(const QString &file, QSize size, Thumbnail *unwritten = nullptr) const;
-    void store(const Thumbnail &thumbnail) const;
+    // missing, unreadable or not a picture. Without a thumbnail the file is decoded at the cache's size, the
+    // thumbnail written and the picture made from it; when `unwritten` is given, the file is decoded straight
+    // at `size`, which is quicker, and the thumbnail left to a later write(). Pictures larger than the
+    // largest thumbnail, and pictures no larger than their thumbnail would be, are never cached.
+    QImage load(const QString &file, QSize size, Unwritten *unwritten = nullptr) const;
+    // Decodes the file at its cache size and writes its thumbnail.
+    void write(const Unwritten &thumbnail) const;
 
     // Where the thumbnail of `file` for pictures of `size` is kept; empty when no cache size holds it.
     QString thumbnailPath(const QString &file, QSize size) const;
@@ -43,6 +42,7 @@ public:
 
 private:
     QImage readThumbnail(const QString &path, const QByteArray &uri, qint64 mtime, qint64 bytes) const;
+    QImage decodeAndWrite(QImageReader &reader, int cacheSize, const QString &file) const;
 
     QString m_root;
 };

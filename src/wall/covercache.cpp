@@ -12,8 +12,8 @@
 namespace lumetra {
 
 namespace {
-// Thumbnails waiting to be written hold their pictures; beyond this many, new ones are not kept.
-constexpr int kMaxUnwritten = 64;
+// Thumbnails due beyond this many are left for a later page to write.
+constexpr int kMaxUnwritten = 256;
 } // namespace
 
 CoverCache::CoverCache(const ThumbnailCache &thumbnails, qsizetype capacityBytes)
@@ -26,9 +26,8 @@ CoverCache::CoverCache(const ThumbnailCache &thumbnails, qsizetype capacityBytes
 CoverCache::~CoverCache()
 {
     m_decoders.clear();
-    m_writers.clear();
     m_decoders.waitForDone();
-    m_writers.waitForDone();
+    m_writers.waitForDone(); // thumbnails due are written: the next start needs them
 }
 
 void CoverCache::setCapacity(qsizetype bytes)
@@ -86,15 +85,18 @@ void CoverCache::insert(const QString &key, const QImage &picture, const Stamp &
     }
 }
 
-QImage CoverCache::decode(const QString &file, QSize size, const Stamp &stamp)
+QImage CoverCache::decode(const QString &file, QSize size, const Stamp &stamp, bool waitedFor)
 {
-    ThumbnailCache::Thumbnail unwritten;
-    QImage picture = stamp.bytes < 0 ? QImage() : m_thumbnails.load(file, size, &unwritten);
+    // A picture someone waits for is decoded straight at its size; its thumbnail comes after.
+    ThumbnailCache::Unwritten unwritten;
+    QImage picture;
+    if (stamp.bytes >= 0)
+        picture = m_thumbnails.load(file, size, waitedFor ? &unwritten : nullptr);
     insert(keyOf(file, size), picture, stamp);
-    if (!unwritten.image.isNull()) {
+    if (unwritten.cacheSize >= 0) {
         if (m_unwritten.fetch_add(1) < kMaxUnwritten) {
-            m_writers.start([this, unwritten = std::move(unwritten)] {
-                m_thumbnails.store(unwritten);
+            m_writers.start([this, unwritten] {
+                m_thumbnails.write(unwritten);
                 --m_unwritten;
             });
         } else {
@@ -117,8 +119,8 @@ QList<QImage> CoverCache::pictures(const QStringList &files, QSize size)
     }
     m_ready += static_cast<int>(files.size() - missing.size());
     m_decoded += static_cast<int>(missing.size());
-    const QList<QImage> decoded =
-        QtConcurrent::blockingMapped(missing, [&](qsizetype i) { return decode(files[i], size, stamps[i]); });
+    const QList<QImage> decoded = QtConcurrent::blockingMapped(
+        missing, [&](qsizetype i) { return decode(files[i], size, stamps[i], true); });
     for (qsizetype m = 0; m < missing.size(); ++m)
         result[missing[m]] = decoded[m];
     return result;
@@ -134,7 +136,7 @@ void CoverCache::prefetch(const QList<QStringList> &pages, QSize size)
                 [this, file, size] {
                     const Stamp stamp = stampOf(file);
                     if (!isReady(keyOf(file, size), stamp))
-                        decode(file, size, stamp);
+                        decode(file, size, stamp, false);
                 },
                 priority);
         }

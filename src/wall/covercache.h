@@ -15,7 +15,7 @@ class ThumbnailCache;
 
 // Covers at the size the wall shows them, in device pixels, kept in memory within a bound in bytes and
 // decoded ahead on worker threads, so that a page flip only paints. A cover file changed on disk since it
-// was decoded (time or size) is decoded again. New thumbnails are written after the pictures are ready.
+// was decoded (time or size) is decoded again. Thumbnails a shown page lacks are written after it is shown.
 class CoverCache
 {
 public:
@@ -56,7 +56,7 @@ private:
     static Stamp stampOf(const QString &file);
     bool lookup(const QString &key, const Stamp &stamp, QImage *picture);
     bool isReady(const QString &key, const Stamp &stamp);
-    QImage decode(const QString &file, QSize size, const Stamp &stamp);
+    QImage decode(const QString &file, QSize size, const Stamp &stamp, bool waitedFor);
     void insert(const QString &key, const QImage &picture, const Stamp &stamp);
 
     const ThumbnailCache &m_thumbnails;
