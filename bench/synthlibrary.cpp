@@ -9,6 +9,7 @@
 #include <QPainter>
 #include <QRandomGenerator>
 
+#include <fcntl.h>
 #include <unistd.h>
 
 namespace lumetra::bench {
@@ -51,15 +52,53 @@ QImage coverPicture(int seed)
     return image;
 }
 
+// A library is whole once its description is written last; anything else in its folder is made afresh.
+bool isWhole(const QString &dir, const QByteArray &description)
+{
+    QFile marker(dir + QStringLiteral("/library.txt"));
+    return marker.open(QIODevice::ReadOnly) && marker.readAll() == description;
+}
+
+bool startAfresh(const QString &dir)
+{
+    QDir folder(dir);
+    return (!folder.exists() || folder.removeRecursively()) && QDir().mkpath(dir);
+}
+
+bool markWhole(const QString &dir, const QByteArray &description)
+{
+    QFile marker(dir + QStringLiteral("/library.txt"));
+    return marker.open(QIODevice::WriteOnly) && marker.write(description) == description.size();
+}
+
+bool touch(const QString &path, const QByteArray &content = {})
+{
+    const int fd =
+        ::open(QFile::encodeName(path).constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    if (fd < 0)
+        return false;
+    const bool written =
+        content.isEmpty() || ::write(fd, content.constData(), content.size()) == content.size();
+    return ::close(fd) == 0 && written;
+}
+
 } // namespace
 
 bool makeSynthLibrary(const QString &dir, int albums, int distinctCovers, QString *error)
 {
+    const QByteArray description = QByteArrayLiteral("wall ") + QByteArray::number(albums) + ' ' +
+                                   QByteArray::number(distinctCovers) + '\n';
+    if (isWhole(dir, description))
+        return true;
+    if (!startAfresh(dir)) {
+        *error = QStringLiteral("cannot make %1").arg(dir);
+        return false;
+    }
     const QString pictures = dir + QStringLiteral("/pictures");
     QDir().mkpath(pictures);
     for (int i = 0; i < distinctCovers; ++i) {
         const QString file = pictures + QStringLiteral("/%1.jpg").arg(i);
-        if (!QFile::exists(file) && !coverPicture(i).save(file, "JPG", 88)) {
+        if (!coverPicture(i).save(file, "JPG", 88)) {
             *error = QStringLiteral("cannot write %1").arg(file);
             return false;
         }
@@ -84,8 +123,7 @@ bool makeSynthLibrary(const QString &dir, int albums, int distinctCovers, QStrin
         const QByteArray source =
             QFile::encodeName(pictures + QStringLiteral("/%1.jpg").arg(i % distinctCovers));
         const QByteArray link = QFile::encodeName(folder + QStringLiteral("cover.jpg"));
-        if (!QFile::exists(folder + QStringLiteral("cover.jpg")) &&
-            ::link(source.constData(), link.constData()) != 0) {
+        if (::link(source.constData(), link.constData()) != 0) {
             *error = QStringLiteral("cannot link %1").arg(folder);
             return false;
         }
@@ -99,33 +137,59 @@ bool makeSynthLibrary(const QString &dir, int albums, int distinctCovers, QStrin
         *error = QStringLiteral("cannot write the catalogue");
         return false;
     }
-    return true;
+    return markWhole(dir, description);
 }
 
-bool makeMusicTree(const QString &root)
+bool makeMusicTree(const QString &root, int albums, QString *error)
 {
-    constexpr int kArtists = 1000;
-    constexpr int kAlbumsPerArtist = kTreeAlbums / kArtists;
-    constexpr int kTracksPerAlbum = 12;
-    const char *const kinds[] = {".mp3", ".ogg", ".wma", ".m4a"};
-    for (int a = 0; a < kArtists; ++a) {
-        for (int b = 0; b < kAlbumsPerArtist; ++b) {
-            const QString album = QStringLiteral("%1/Artist %2/Album %3 of %2/").arg(root).arg(a).arg(b);
-            if (!QDir().mkpath(album))
-                return false;
-            for (int t = 0; t < kTracksPerAlbum; ++t) {
-                QFile track(album + QStringLiteral("%1 Track%2")
-                                        .arg(t + 1, 2, 10, QLatin1Char('0'))
-                                        .arg(QString::fromLatin1(kinds[(a + b) % 4])));
-                if (!track.open(QIODevice::WriteOnly))
-                    return false;
-            }
-            QFile cover(album + QStringLiteral("folder.jpg"));
-            if (!cover.open(QIODevice::WriteOnly) || cover.write("\xFF\xD8\xFF\xE0 small picture") < 0)
-                return false;
-        }
+    const QString dir = QFileInfo(root).absolutePath();
+    const QByteArray description = QByteArrayLiteral("tree ") + QByteArray::number(albums) + '\n';
+    if (isWhole(dir, description))
+        return true;
+    if (!startAfresh(dir)) {
+        *error = QStringLiteral("cannot make %1").arg(dir);
+        return false;
     }
-    return true;
+    constexpr int kAlbumsPerArtist = 5;
+    constexpr int kTracksPerAlbum = 10;
+    const char *const kinds[] = {".mp3", ".ogg", ".wma", ".m4a"};
+    Catalogue catalogue;
+    if (!catalogue.open(dir + QStringLiteral("/tracks.lum"))) {
+        *error = catalogue.errorString();
+        return false;
+    }
+    RecordView songs(catalogue, QStringLiteral("songs"));
+    songs.refresh();
+    catalogue.beginTransaction();
+    for (int i = 0; i < albums; ++i) {
+        const int artist = i / kAlbumsPerArtist;
+        const QString album = QStringLiteral("Album %1 of %2").arg(i % kAlbumsPerArtist).arg(artist);
+        const QString folder = QStringLiteral("%1/Artist %2/%3/").arg(root).arg(artist).arg(album);
+        if (!QDir().mkpath(folder)) {
+            *error = QStringLiteral("cannot make %1").arg(folder);
+            return false;
+        }
+        for (int t = 0; t < kTracksPerAlbum; ++t) {
+            if (!touch(folder + QStringLiteral("%1 Track%2")
+                                    .arg(t + 1, 2, 10, QLatin1Char('0'))
+                                    .arg(QString::fromLatin1(kinds[(i + t) % 4])))) {
+                *error = QStringLiteral("cannot write in %1").arg(folder);
+                return false;
+            }
+        }
+        touch(folder + QStringLiteral("folder.jpg"), QByteArray("\xFF\xD8\xFF\xE0 small picture"));
+        songs.addNew();
+        songs.setValue(QStringLiteral("Album"), QStringLiteral("Artist %1, %2").arg(artist).arg(album));
+        songs.setValue(QStringLiteral("Path"), folder);
+        songs.setValue(QStringLiteral("Picture"), QStringLiteral("folder.jpg"));
+        songs.setValue(QStringLiteral("Artist"), QStringLiteral("Artist %1").arg(artist));
+        songs.update();
+    }
+    if (!catalogue.commit()) {
+        *error = QStringLiteral("cannot write the catalogue");
+        return false;
+    }
+    return markWhole(dir, description);
 }
 
 } // namespace lumetra::bench

@@ -1,0 +1,62 @@
+#include "benchcommon.h"
+
+#include <QElapsedTimer>
+#include <QFile>
+#include <QProcess>
+
+#include <algorithm>
+#include <cstdio>
+
+namespace lumetra::bench {
+
+double median(std::vector<double> values)
+{
+    if (values.empty())
+        return 0;
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
+double slowest(const std::vector<double> &values)
+{
+    return values.empty() ? 0 : *std::max_element(values.begin(), values.end());
+}
+
+qint64 peakRssKb()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray &line : status.readAll().split('\n')) {
+        if (line.startsWith("VmHWM:"))
+            return line.mid(6).trimmed().split(' ').value(0).toLongLong();
+    }
+    return -1;
+}
+
+double runMs(const QString &program, const QStringList &arguments)
+{
+    QProcess process;
+    process.setStandardOutputFile(QProcess::nullDevice());
+    QElapsedTimer clock;
+    clock.start();
+    process.start(program, arguments);
+    if (!process.waitForFinished(-1) || process.exitStatus() != QProcess::NormalExit)
+        return -1;
+    return clock.nsecsElapsed() / 1e6;
+}
+
+void printLine(const char *name, double value, double floor, const char *unit, const QString &note)
+{
+    std::printf("%s: %.1f%s floor: %.1f%s ratio: %.2f %s\n", name, value, unit, floor, unit,
+                floor > 0 ? value / floor : 0.0, qPrintable(note));
+    std::fflush(stdout);
+}
+
+Prompter::Answer SilentPrompter::message(const QString &text, Buttons)
+{
+    std::fprintf(stderr, "message: %s\n", qPrintable(text));
+    return Answer::Ok;
+}
+
+} // namespace lumetra::bench
