@@ -12,22 +12,22 @@
 namespace lumetra {
 
 namespace {
-// Thumbnails due beyond this many are left for a later page to write.
-constexpr int kMaxUnwritten = 256;
+// Thumbnails due beyond this many are left for a later page to write, which also bounds the wait at exit.
+constexpr int kMaxUnwritten = 64;
+// The workers take pictures before thumbnails.
+constexpr int kWritePriority = 0;
 } // namespace
 
 CoverCache::CoverCache(const ThumbnailCache &thumbnails, qsizetype capacityBytes)
     : m_thumbnails(thumbnails)
     , m_capacity(capacityBytes)
 {
-    m_writers.setMaxThreadCount(1);
 }
 
 CoverCache::~CoverCache()
 {
-    m_decoders.clear();
-    m_decoders.waitForDone();
-    m_writers.waitForDone(); // thumbnails due are written: the next start needs them
+    ++m_generation;
+    m_workers.waitForDone(); // the thumbnails due are written: the next start needs them
 }
 
 void CoverCache::setCapacity(qsizetype bytes)
@@ -85,20 +85,20 @@ void CoverCache::insert(const QString &key, const QImage &picture, const Stamp &
     }
 }
 
-QImage CoverCache::decode(const QString &file, QSize size, const Stamp &stamp, bool waitedFor)
+QImage CoverCache::decode(const QString &file, QSize size, const Stamp &stamp)
 {
-    // A picture someone waits for is decoded straight at its size; its thumbnail comes after.
+    // Straight at the shown size; the thumbnail, which needs a larger picture, comes after.
     ThumbnailCache::Unwritten unwritten;
-    QImage picture;
-    if (stamp.bytes >= 0)
-        picture = m_thumbnails.load(file, size, waitedFor ? &unwritten : nullptr);
+    const QImage picture = stamp.bytes < 0 ? QImage() : m_thumbnails.load(file, size, &unwritten);
     insert(keyOf(file, size), picture, stamp);
     if (unwritten.cacheSize >= 0) {
         if (m_unwritten.fetch_add(1) < kMaxUnwritten) {
-            m_writers.start([this, unwritten] {
-                m_thumbnails.write(unwritten);
-                --m_unwritten;
-            });
+            m_workers.start(
+                [this, unwritten] {
+                    m_thumbnails.write(unwritten);
+                    --m_unwritten;
+                },
+                kWritePriority);
         } else {
             --m_unwritten;
         }
@@ -108,7 +108,7 @@ QImage CoverCache::decode(const QString &file, QSize size, const Stamp &stamp, b
 
 QList<QImage> CoverCache::pictures(const QStringList &files, QSize size)
 {
-    m_decoders.clear();
+    ++m_generation; // the pages asked for before this one are no longer ahead
     QList<QImage> result(files.size());
     QList<qsizetype> missing;
     QList<Stamp> stamps(files.size());
@@ -119,8 +119,8 @@ QList<QImage> CoverCache::pictures(const QStringList &files, QSize size)
     }
     m_ready += static_cast<int>(files.size() - missing.size());
     m_decoded += static_cast<int>(missing.size());
-    const QList<QImage> decoded = QtConcurrent::blockingMapped(
-        missing, [&](qsizetype i) { return decode(files[i], size, stamps[i], true); });
+    const QList<QImage> decoded =
+        QtConcurrent::blockingMapped(missing, [&](qsizetype i) { return decode(files[i], size, stamps[i]); });
     for (qsizetype m = 0; m < missing.size(); ++m)
         result[missing[m]] = decoded[m];
     return result;
@@ -128,15 +128,17 @@ QList<QImage> CoverCache::pictures(const QStringList &files, QSize size)
 
 void CoverCache::prefetch(const QList<QStringList> &pages, QSize size)
 {
-    m_decoders.clear();
-    int priority = static_cast<int>(pages.size());
+    const int generation = ++m_generation;
+    int priority = kWritePriority + static_cast<int>(pages.size());
     for (const QStringList &files : pages) {
         for (const QString &file : files) {
-            m_decoders.start(
-                [this, file, size] {
+            m_workers.start(
+                [this, file, size, generation] {
+                    if (generation != m_generation)
+                        return;
                     const Stamp stamp = stampOf(file);
                     if (!isReady(keyOf(file, size), stamp))
-                        decode(file, size, stamp, false);
+                        decode(file, size, stamp);
                 },
                 priority);
         }
@@ -146,8 +148,7 @@ void CoverCache::prefetch(const QList<QStringList> &pages, QSize size)
 
 void CoverCache::waitForPrefetch()
 {
-    m_decoders.waitForDone();
-    m_writers.waitForDone();
+    m_workers.waitForDone();
 }
 
 } // namespace lumetra

@@ -15,7 +15,8 @@ class ThumbnailCache;
 
 // Covers at the size the wall shows them, in device pixels, kept in memory within a bound in bytes and
 // decoded ahead on worker threads, so that a page flip only paints. A cover file changed on disk since it
-// was decoded (time or size) is decoded again. Thumbnails a shown page lacks are written after it is shown.
+// was decoded (time or size) is decoded again. Covers are decoded straight at their size; the thumbnails they
+// lack are written by the same workers when no picture is waiting.
 class CoverCache
 {
 public:
@@ -32,7 +33,7 @@ public:
     QList<QImage> pictures(const QStringList &files, QSize size);
     // Decodes `pages` at `size` in the background, the first page first, unless they are in memory.
     void prefetch(const QList<QStringList> &pages, QSize size);
-    // Waits for the decoding ahead (and the thumbnails it writes) to finish.
+    // Waits for the decoding ahead and the thumbnails due.
     void waitForPrefetch();
 
     struct Counts {
@@ -56,7 +57,7 @@ private:
     static Stamp stampOf(const QString &file);
     bool lookup(const QString &key, const Stamp &stamp, QImage *picture);
     bool isReady(const QString &key, const Stamp &stamp);
-    QImage decode(const QString &file, QSize size, const Stamp &stamp, bool waitedFor);
+    QImage decode(const QString &file, QSize size, const Stamp &stamp);
     void insert(const QString &key, const QImage &picture, const Stamp &stamp);
 
     const ThumbnailCache &m_thumbnails;
@@ -65,8 +66,8 @@ private:
     qsizetype m_capacity;
     qsizetype m_bytes = 0;
     quint64 m_clock = 0;
-    QThreadPool m_decoders;
-    QThreadPool m_writers; // thumbnails to disk, after the pictures
+    QThreadPool m_workers;
+    std::atomic<int> m_generation{0}; // of the latest pages asked for; older ones are dropped
     std::atomic<int> m_unwritten{0};
     std::atomic<int> m_ready{0};
     std::atomic<int> m_decoded{0};
