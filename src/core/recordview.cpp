@@ -127,6 +127,7 @@ bool RecordView::refresh(const QStringList &preload)
     m_pos = 0;
     m_deleted = m_adding = m_noMatch = false;
     m_fields.clear();
+    m_readAhead.clear();
     if (!m_catalogue.isOpen()) {
         m_error = QStringLiteral("The catalogue is not open.");
         return false;
@@ -260,6 +261,14 @@ QString RecordView::snapshotValue(int row, int column) const
     return m_data[column].values.at(row);
 }
 
+QString RecordView::fieldList() const
+{
+    QStringList names;
+    for (int c = 0; c < m_columns.size(); ++c)
+        names.append(quotedColumn(c));
+    return names.join(u',');
+}
+
 QStringList RecordView::fetchRecord(int row)
 {
     QStringList fields(m_columns.size(), QString());
@@ -268,25 +277,60 @@ QStringList RecordView::fetchRecord(int row)
             fields[c] = snapshotValue(row, c);
         return fields;
     }
-    if (!m_fetch) {
-        QStringList names;
-        for (int c = 0; c < m_columns.size(); ++c)
-            names.append(quotedColumn(c));
-        m_fetch = std::make_unique<QSqlQuery>(m_catalogue.database());
-        if (!m_fetch->prepare(
-                QStringLiteral("SELECT %1 FROM %2 WHERE rowid = ?").arg(names.join(u','), quotedTable())))
-            m_error = m_fetch->lastError().text();
+    QStringList read = m_readAhead.value(m_rowids[row]);
+    if (read.isEmpty()) {
+        if (!m_fetch) {
+            m_fetch = std::make_unique<QSqlQuery>(m_catalogue.database());
+            m_fetch->setForwardOnly(true);
+            if (!m_fetch->prepare(
+                    QStringLiteral("SELECT %1 FROM %2 WHERE rowid = ?").arg(fieldList(), quotedTable())))
+                m_error = m_fetch->lastError().text();
+        }
+        m_fetch->bindValue(0, m_rowids[row]);
+        if (m_fetch->exec() && m_fetch->next()) {
+            for (int c = 0; c < m_columns.size(); ++c)
+                read.append(m_fetch->value(c).toString());
+        }
+        m_fetch->finish();
     }
-    m_fetch->bindValue(0, m_rowids[row]);
-    const bool found = m_fetch->exec() && m_fetch->next();
     for (int c = 0; c < m_columns.size(); ++c) {
         if (m_data[c].loaded)
             fields[c] = snapshotValue(row, c);
-        else if (found)
-            fields[c] = m_fetch->value(c).toString();
+        else if (!read.isEmpty())
+            fields[c] = read[c];
     }
-    m_fetch->finish();
     return fields;
+}
+
+void RecordView::readAhead(const QString &field, const QStringList &values)
+{
+    m_readAhead.clear();
+    const int c = columnIndex(field);
+    if (c < 0 || allLoaded())
+        return;
+    QList<qint64> rowids;
+    for (const QString &value : values) {
+        const int row = findRow(c, value);
+        if (row >= 0 && !rowids.contains(m_rowids[row]))
+            rowids.append(m_rowids[row]);
+    }
+    if (rowids.isEmpty())
+        return;
+    QSqlQuery query(m_catalogue.database());
+    query.setForwardOnly(true);
+    query.prepare(
+        QStringLiteral("SELECT rowid, %1 FROM %2 WHERE rowid IN (%3)")
+            .arg(fieldList(), quotedTable(), QStringList(rowids.size(), QStringLiteral("?")).join(u',')));
+    for (qsizetype i = 0; i < rowids.size(); ++i)
+        query.bindValue(static_cast<int>(i), rowids[i]);
+    if (!query.exec())
+        return;
+    while (query.next()) {
+        QStringList fields;
+        for (int f = 0; f < m_columns.size(); ++f)
+            fields.append(query.value(f + 1).toString());
+        m_readAhead.insert(query.value(0).toLongLong(), fields);
+    }
 }
 
 void RecordView::loadFields()
@@ -404,6 +448,7 @@ bool RecordView::addNew()
 
 bool RecordView::update()
 {
+    m_readAhead.clear();
     if (!m_adding && !hasCurrent())
         return false;
 
@@ -464,6 +509,7 @@ bool RecordView::update()
 
 bool RecordView::deleteRecord()
 {
+    m_readAhead.clear();
     if (!hasCurrent() || m_adding)
         return false;
     QSqlQuery query(m_catalogue.database());
@@ -527,6 +573,7 @@ bool RecordView::forEachValue(const QString &field, const std::function<void(QAn
 
 bool RecordView::deleteAll()
 {
+    m_readAhead.clear();
     if (m_columns.isEmpty())
         return false;
     QSqlQuery query(m_catalogue.database());

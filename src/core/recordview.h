@@ -3,6 +3,7 @@
 #include "packedstrings.h"
 
 #include <QAnyStringView>
+#include <QHash>
 #include <QString>
 #include <QStringList>
 
@@ -62,6 +63,9 @@ public:
     QString valueWhere(const QString &field, const QString &value, const QString &wanted);
     // The same for several fields at once; empty texts when there is no such record.
     QStringList valuesWhere(const QString &field, const QString &value, const QStringList &wanted);
+    // A hint that the records whose `field` equals one of `values` are read next: their fields are read from
+    // the file in one go. Finds and moves behave the same with it or without.
+    void readAhead(const QString &field, const QStringList &values);
     // Calls `visit` with every record's `field` in record order, without moving the cursor; false when
     // there is no such field or it cannot be read.
     bool forEachValue(const QString &field, const std::function<void(QAnyStringView)> &visit);
@@ -82,6 +86,7 @@ private:
     int findRow(int column, const QString &value);
     QString snapshotValue(int row, int column) const;
     QStringList fetchRecord(int row);
+    QString fieldList() const;
     void loadFields();
     QString quotedTable() const;
     QString quotedColumn(int column) const;
@@ -102,7 +107,8 @@ private:
     // Prepared once per refresh: a scan adds thousands of records.
     std::unique_ptr<QSqlQuery> m_insert;
     std::unique_ptr<QSqlQuery> m_update;
-    std::unique_ptr<QSqlQuery> m_fetch; // one record by row id
+    std::unique_ptr<QSqlQuery> m_fetch;     // one record by row id
+    QHash<qint64, QStringList> m_readAhead; // by row id, until the next write
 };
 
 } // namespace lumetra

@@ -5,6 +5,7 @@
 #include <QDateTime>
 #include <QFileInfo>
 #include <QMutexLocker>
+#include <QThread>
 #include <QtConcurrent/QtConcurrentMap>
 
 #include <algorithm>
@@ -22,6 +23,8 @@ CoverCache::CoverCache(const ThumbnailCache &thumbnails, qsizetype capacityBytes
     : m_thumbnails(thumbnails)
     , m_capacity(capacityBytes)
 {
+    // A core stays free for the window, which paints the pages these threads decode.
+    m_workers.setMaxThreadCount(std::max(1, QThread::idealThreadCount() - 1));
 }
 
 CoverCache::~CoverCache()

@@ -24,6 +24,7 @@ void Wall::setSlotCount(int count)
 void Wall::display()
 {
     const int n = m_albums.size();
+    m_songs.readAhead(QStringLiteral("Album"), titlesFrom(m_firstAlbum));
     m_page.assign(m_slotCount, SlotContent{});
     for (SlotContent &slot : m_page) {
         if (!m_noWrap && m_firstAlbum == n)
@@ -94,10 +95,24 @@ int Wall::nextLetterStart() const
     return -1;
 }
 
+QStringList Wall::titlesFrom(int first) const
+{
+    const int n = m_albums.size();
+    QStringList titles;
+    for (int k = 0; k < m_slotCount; ++k, ++first) {
+        if (!m_noWrap && first == n)
+            first = 0;
+        if (first >= 0 && first < n)
+            titles.append(m_albums.at(first));
+    }
+    return titles;
+}
+
 QStringList Wall::pictureFiles(int first)
 {
     static const QStringList kFields = {QStringLiteral("Path"), QStringLiteral("Picture")};
     const int n = m_albums.size();
+    m_songs.readAhead(QStringLiteral("Album"), titlesFrom(first));
     QStringList files;
     for (int k = 0; k < m_slotCount; ++k, ++first) {
         if (!m_noWrap && first == n)

@@ -64,6 +64,9 @@ public:
     QString windowTitle() const;
 
 private:
+    // The titles of the page that starts at album `first`.
+    QStringList titlesFrom(int first) const;
+
     RecordView &m_songs;
     const AlbumList &m_albums;
     const AppFolder &m_app;
