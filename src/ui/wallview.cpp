@@ -8,6 +8,7 @@
 #include "widgethelpers.h"
 
 #include <QKeyEvent>
+#include <QPainter>
 #include <QWheelEvent>
 
 namespace lumetra {
@@ -20,6 +21,17 @@ constexpr int kLetterBarHeight = 480;
 constexpr int kNoticeBottom = 450;
 constexpr int kNoticeMilliseconds = 2500;
 constexpr int kFocusFramePixels = 4;
+
+// A picture with see-through parts laid on the wall's colour: covers are opaque.
+QImage opaque(const QImage &picture, const QColor &back)
+{
+    QImage flat(picture.size(), QImage::Format_RGB32);
+    flat.fill(back);
+    QPainter painter(&flat);
+    painter.drawImage(0, 0, picture);
+    flat.setDevicePixelRatio(picture.devicePixelRatio());
+    return flat;
+}
 } // namespace
 
 WallView::WallView(Wall &wall, const AlbumList &albums, const QString &noCover, qreal dpi, QWidget *parent)
@@ -122,6 +134,9 @@ void WallView::layOut(const std::vector<SlotGeometry> &layout)
         slot->cover()->setAcceptDrops(true);
         connect(slot->cover(), &PointerLabel::filesDropped, this,
                 [this, k](const QStringList &paths) { Q_EMIT filesDropped(k, paths); });
+        // A cover paints every pixel of itself, so a page flip does not repaint the shadows and the
+        // background beneath the covers.
+        slot->cover()->setAttribute(Qt::WA_OpaquePaintEvent);
         styleSlot(*slot);
         m_slots.push_back(std::move(slot));
     }
@@ -218,6 +233,8 @@ void WallView::showPage()
                 noCoverPicture = decode(m_noCover, coverSize());
             picture = noCoverPicture;
         }
+        if (picture.hasAlphaChannel())
+            picture = opaque(picture, m_look.back);
         picture.setDevicePixelRatio(ratio);
         m_slots[k]->show(picture, page[k].title, page[k].id);
     }
@@ -265,8 +282,11 @@ void WallView::showPageFrom(int first)
 
 void WallView::showCoverFile(int k, const QString &path)
 {
-    if (k >= 0 && k < slotCount())
-        m_slots[k]->show(decode(path, coverSize()), m_slots[k]->title(), m_slots[k]->id());
+    if (k >= 0 && k < slotCount()) {
+        const QImage picture = decode(path, coverSize());
+        m_slots[k]->show(picture.hasAlphaChannel() ? opaque(picture, m_look.back) : picture,
+                         m_slots[k]->title(), m_slots[k]->id());
+    }
 }
 
 void WallView::setSlotTitle(int k, const QString &title)
