@@ -7,7 +7,7 @@ namespace lumetra::bench {
 // Parent: builds the libraries, measures, prints one line per figure.
 int wallBench(const Options &options);
 // Child process: starts the window on DIR like the program does, prints "ready" once the first page is
-// painted, then pages through the wall, plays a track's worth of lookups and prints "memory <peak kB>".
+// painted, then makes the lookups of a track played and prints "memory <peak kB>".
 int wallChild(int argc, char *argv[], const QString &dir);
 
 } // namespace lumetra::bench

@@ -1,7 +1,10 @@
 #include "packedstrings.h"
 
+#include <QHashFunctions>
+
 #include <algorithm>
 #include <cstring>
+#include <string>
 
 namespace lumetra {
 
@@ -12,40 +15,53 @@ bool fitsLatin1(QStringView text)
     return std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 0x100; });
 }
 
-// FNV-1a over the UTF-16 code units, so a text hashes alike in either encoding.
-template <typename Char> quint64 hashUnits(const Char *units, qsizetype length)
+// A text is stored as Latin-1 exactly when it fits, so equal texts are equal bytes and hash alike.
+size_t hashOf(QStringView text)
 {
-    quint64 hash = 14695981039346656037ULL;
-    for (qsizetype i = 0; i < length; ++i) {
-        hash ^= static_cast<char16_t>(units[i]);
-        hash *= 1099511628211ULL;
-    }
-    return hash;
-}
-
-quint64 hashOf(QAnyStringView text)
-{
-    return text.visit([](auto view) -> quint64 {
-        using View = decltype(view);
-        if constexpr (std::is_same_v<View, QLatin1StringView>)
-            return hashUnits(reinterpret_cast<const uchar *>(view.data()), view.size());
-        else if constexpr (std::is_same_v<View, QStringView>)
-            return hashUnits(view.utf16(), view.size());
-        else {
-            const QString wide = view.toString(); // UTF-8 is never stored; a caller may pass it
-            return hashUnits(wide.utf16(), wide.size());
-        }
-    });
+    if (!fitsLatin1(text))
+        return qHashBits(text.utf16(), size_t(text.size()) * 2);
+    std::string narrow(size_t(text.size()), '\0');
+    std::transform(text.begin(), text.end(), narrow.begin(),
+                   [](QChar c) { return static_cast<char>(c.unicode()); });
+    return qHashBits(narrow.data(), narrow.size());
 }
 
 // Positions spread over the table by the high bits of the hash; the table is about 1.5 × the texts.
-qsizetype slotOf(quint64 hash, qsizetype capacity)
+qsizetype slotOf(size_t hash, qsizetype capacity)
 {
-    const auto folded = static_cast<quint32>(hash ^ (hash >> 32));
+    const auto folded = static_cast<quint32>(quint64(hash) ^ (quint64(hash) >> 32));
     return static_cast<qsizetype>((quint64(folded) * quint64(capacity)) >> 32);
 }
 
 } // namespace
+
+inline PackedStrings::Run PackedStrings::run(qsizetype i) const
+{
+    const auto *data = reinterpret_cast<const uchar *>(m_data.constData());
+    qsizetype pos = m_start[i];
+    quint64 header = data[pos++];
+    if (header & 0x80) { // a text of 64 characters or more
+        header &= 0x7f;
+        int shift = 7;
+        uchar byte = 0;
+        do {
+            byte = data[pos++];
+            header |= quint64(byte & 0x7f) << shift;
+            shift += 7;
+        } while (byte & 0x80);
+    }
+    Run r;
+    r.wide = header & 1;
+    r.length = static_cast<qsizetype>(header >> 1);
+    r.begin = r.wide ? (pos + 1) / 2 * 2 : pos;
+    return r;
+}
+
+size_t PackedStrings::hashAt(qsizetype i) const
+{
+    const Run r = run(i);
+    return qHashBits(m_data.constData() + r.begin, size_t(r.wide ? r.length * 2 : r.length));
+}
 
 PackedStrings::PackedStrings()
 {
@@ -108,25 +124,6 @@ quint32 PackedStrings::startRun(qsizetype length, bool wide)
     if (wide && m_data.size() % 2 != 0)
         m_data.append('\0');
     return start;
-}
-
-PackedStrings::Run PackedStrings::run(qsizetype i) const
-{
-    Run r;
-    qsizetype pos = m_start[i];
-    const auto *data = reinterpret_cast<const uchar *>(m_data.constData());
-    quint64 header = 0;
-    int shift = 0;
-    uchar byte = 0;
-    do {
-        byte = data[pos++];
-        header |= quint64(byte & 0x7f) << shift;
-        shift += 7;
-    } while (byte & 0x80);
-    r.wide = header & 1;
-    r.length = static_cast<qsizetype>(header >> 1);
-    r.begin = r.wide ? (pos + 1) / 2 * 2 : pos;
-    return r;
 }
 
 void PackedStrings::append(QAnyStringView text)
@@ -197,7 +194,7 @@ void PackedStrings::indexAppended(qsizetype i) const
         return;
     }
     const QAnyStringView text = view(i);
-    for (qsizetype slot = slotOf(hashOf(text), capacity);; slot = (slot + 1) % capacity) {
+    for (qsizetype slot = slotOf(hashAt(i), capacity);; slot = (slot + 1) % capacity) {
         const qint32 held = m_index[slot];
         if (held < 0) {
             m_index[slot] = static_cast<qint32>(i);

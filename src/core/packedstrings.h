@@ -51,6 +51,7 @@ private:
         bool wide = false;
     };
     Run run(qsizetype i) const;
+    size_t hashAt(qsizetype i) const;
     quint32 store(QAnyStringView text);
     quint32 startRun(qsizetype length, bool wide);
     bool equals(qsizetype i, QStringView text) const;

@@ -7,6 +7,7 @@
 #include "wall/twips.h"
 #include "widgethelpers.h"
 
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QWheelEvent>
@@ -238,15 +239,22 @@ void WallView::showPage()
         picture.setDevicePixelRatio(ratio);
         m_slots[k]->show(picture, page[k].title, page[k].id);
     }
+    // Repaints are posted at low priority; this comes after them, so the page is painted first.
     if (!m_decodeAheadQueued) {
         m_decodeAheadQueued = true;
-        QTimer::singleShot(0, this, [this] {
-            m_decodeAheadQueued = false;
-            if (!m_slots.empty())
-                m_covers.prefetch(m_wall.pagesAhead(), devicePixels(coverSize()));
-        });
+        QCoreApplication::postEvent(this, new QEvent(kDecodeAhead), Qt::LowEventPriority - 1);
     }
     Q_EMIT pageShown();
+}
+
+bool WallView::event(QEvent *event)
+{
+    if (event->type() != kDecodeAhead)
+        return PointerFrame::event(event);
+    m_decodeAheadQueued = false;
+    if (!m_slots.empty())
+        m_covers.prefetch(m_wall.pagesAhead(), devicePixels(coverSize()));
+    return true;
 }
 
 bool WallView::nextPage()

@@ -8,6 +8,7 @@
 #include "wall/wallkeys.h"
 
 #include <QColor>
+#include <QEvent>
 #include <QFont>
 #include <QSize>
 #include <QTimer>
@@ -97,6 +98,7 @@ Q_SIGNALS:
     void pageShown();
 
 protected:
+    bool event(QEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void wheelEvent(QWheelEvent *event) override;
     void focusInEvent(QFocusEvent *event) override;
@@ -132,6 +134,7 @@ private:
     std::vector<std::unique_ptr<CoverSlot>> m_slots;
     ThumbnailCache m_thumbnails;
     CoverCache m_covers{m_thumbnails};
+    static constexpr auto kDecodeAhead = static_cast<QEvent::Type>(QEvent::User + 1);
     bool m_decodeAheadQueued = false;
 };
 
