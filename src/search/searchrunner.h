@@ -2,6 +2,7 @@
 
 #include "tracksearch.h"
 
+#include <QMutex>
 #include <QObject>
 #include <QThreadPool>
 
@@ -32,12 +33,21 @@ Q_SIGNALS:
     void finished(int count);
 
 private:
-    void deliver(quint64 search, TrackSearch::Results &&batch);
+    // Worker side: results found, kept until the window takes them.
+    void deliver(quint64 search, TrackSearch::Results &&batch, bool last);
+    // Window side: a share of the results kept, so that no turn of the event loop takes long.
+    void handOver();
 
     QThreadPool m_worker;
     std::shared_ptr<TrackSearch> m_search; // used by the worker only
     std::shared_ptr<std::atomic<bool>> m_stop;
+    QMutex m_mutex; // guards what follows, down to m_handOverQueued
     quint64 m_current = 0;
+    TrackSearch::Results m_pending;
+    bool m_pendingLast = false;
+    bool m_handOverQueued = false;
+    TrackSearch::Results m_ready; // the window's: rows to take from m_taken on
+    qsizetype m_taken = 0;
     int m_count = 0;
     bool m_searching = false;
 };
