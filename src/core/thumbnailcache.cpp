@@ -90,7 +90,7 @@ QImage ThumbnailCache::readThumbnail(const QString &path, const QByteArray &uri,
 {
     // QImageReader::text() splits keys at their first colon, so the keys are read from the picture.
     QImageReader reader(path, "png");
-    const QImage thumbnail = reader.read();
+    QImage thumbnail = reader.read();
     // A thumbnail of another file (a hash collision) or of an older version of this one is no use.
     if (thumbnail.isNull() || thumbnail.text(QStringLiteral("Thumb::URI")).toUtf8() != uri ||
         thumbnail.text(QStringLiteral("Thumb::MTime")) != QString::number(mtime))

@@ -92,7 +92,7 @@ QImage CoverCache::decode(const QString &file, QSize size, const Stamp &stamp)
 {
     // Straight at the shown size; the thumbnail, which needs a larger picture, comes after.
     ThumbnailCache::Unwritten unwritten;
-    const QImage picture = stamp.bytes < 0 ? QImage() : m_thumbnails.load(file, size, &unwritten);
+    QImage picture = stamp.bytes < 0 ? QImage() : m_thumbnails.load(file, size, &unwritten);
     insert(keyOf(file, size), picture, stamp);
     if (unwritten.cacheSize >= 0) {
         if (m_unwritten.fetch_add(1) < kMaxUnwritten) {
