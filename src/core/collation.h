@@ -17,7 +17,7 @@ QLocale collationLocale();
 void sortIgnoringCase(QStringList &names);
 
 // The positions of `names` in the order sortIgnoringCase gives them, for 100,000 names at once: every name is
-// turned into its comparison form once (case-folded in the C locale), and the sort runs on every core.
+// converted to UTF-16 once, and the sort runs on every core.
 std::vector<int> orderIgnoringCase(const PackedStrings &names);
 
 } // namespace lumetra

@@ -158,19 +158,6 @@ QString PackedStrings::at(qsizetype i) const
     return view(i).toString();
 }
 
-int PackedStrings::compare(qsizetype i, qsizetype j) const
-{
-    const Run a = run(i);
-    const Run b = run(j);
-    if (a.wide || b.wide)
-        return QAnyStringView::compare(view(i), view(j));
-    const int order = std::memcmp(m_data.constData() + a.begin, m_data.constData() + b.begin,
-                                  static_cast<size_t>(std::min(a.length, b.length)));
-    if (order != 0)
-        return order;
-    return a.length < b.length ? -1 : (a.length > b.length ? 1 : 0);
-}
-
 bool PackedStrings::equals(qsizetype i, QStringView text) const
 {
     return QAnyStringView::equal(view(i), text);

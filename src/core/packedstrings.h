@@ -37,8 +37,6 @@ public:
     // A view into the buffer, valid until the next change.
     QAnyStringView view(qsizetype i) const;
     bool isEmptyAt(qsizetype i) const { return m_start[i] == 0; }
-    // Compares two texts by UTF-16 code units, as QString's operator< does.
-    int compare(qsizetype i, qsizetype j) const;
 
     // Position of the first text equal to `text` (exact, case-sensitive); -1 when none. The lookup table is
     // built on first use, kept up to date by append() and dropped by every other change.
