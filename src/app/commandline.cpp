@@ -3,6 +3,7 @@
 #include "core/appfolder.h"
 #include "core/catalogue.h"
 #include "core/recordview.h"
+#include "core/translations.h"
 #include "export/inventory.h"
 #include "scan/scanner.h"
 #include "wall/albumlist.h"
@@ -133,6 +134,7 @@ int runWithoutWindow(int argc, char *argv[])
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("Lumetra"));
     QCoreApplication::setApplicationVersion(QStringLiteral(PROJECT_VERSION_STRING));
+    installTranslations(app);
     CommandLine command;
     const bool fits = command.parse(QCoreApplication::arguments());
     command.answerHelpAndVersion(app);

@@ -1,6 +1,7 @@
 #include "commandline.h"
 #include "core/appfolder.h"
 #include "core/randomsource.h"
+#include "core/translations.h"
 #include "desktop/mpris.h"
 #include "playback/qtmediaplayer.h"
 #include "ui/mainwindow.h"
@@ -79,6 +80,7 @@ int main(int argc, char *argv[])
     QApplication::setApplicationVersion(QStringLiteral(PROJECT_VERSION_STRING));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/lumetra.png")));
     QGuiApplication::setDesktopFileName(QStringLiteral(LUMETRA_APP_ID));
+    installTranslations(app);
 
     CommandLine command;
     if (!command.parse(QApplication::arguments()))
