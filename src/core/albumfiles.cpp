@@ -1,5 +1,6 @@
 #include "albumfiles.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -76,26 +77,29 @@ bool copyFile(const QString &from, const QString &to, const Progress &progress, 
     };
     QFile source(from);
     if (!QFileInfo(from).isFile() || !source.open(QIODevice::ReadOnly))
-        return fail(QStringLiteral("%1 cannot be read.").arg(from));
+        return fail(QCoreApplication::translate("AlbumFiles", "%1 cannot be read.").arg(from));
     QSaveFile target(to);
     target.setDirectWriteFallback(false);
     if (!target.open(QIODevice::WriteOnly))
-        return fail(QStringLiteral("%1 cannot be written: %2").arg(to, target.errorString()));
+        return fail(QCoreApplication::translate("AlbumFiles", "%1 cannot be written: %2")
+                        .arg(to, target.errorString()));
     const qint64 total = source.size();
     qint64 done = 0;
     QByteArray buffer;
     while (!source.atEnd()) {
         buffer = source.read(kChunk);
         if (buffer.isEmpty() && source.error() != QFileDevice::NoError)
-            return fail(QStringLiteral("%1 cannot be read.").arg(from));
+            return fail(QCoreApplication::translate("AlbumFiles", "%1 cannot be read.").arg(from));
         if (target.write(buffer) != buffer.size())
-            return fail(QStringLiteral("%1 cannot be written: %2").arg(to, target.errorString()));
+            return fail(QCoreApplication::translate("AlbumFiles", "%1 cannot be written: %2")
+                            .arg(to, target.errorString()));
         done += buffer.size();
         if (progress)
             progress(done, total);
     }
     if (!target.commit())
-        return fail(QStringLiteral("%1 cannot be written: %2").arg(to, target.errorString()));
+        return fail(QCoreApplication::translate("AlbumFiles", "%1 cannot be written: %2")
+                        .arg(to, target.errorString()));
     return true;
 }
 

@@ -32,12 +32,12 @@ bool AppFolder::prepare(const QString &resourceRoot, QString *error) const
     QDir dir(m_dir);
     if (!dir.mkpath(QStringLiteral("."))) {
         if (error)
-            *error = QStringLiteral("The folder %1 cannot be created.").arg(QDir::toNativeSeparators(m_dir));
+            *error = tr("The folder %1 cannot be created.").arg(QDir::toNativeSeparators(m_dir));
         return false;
     }
     if (!QDir::setCurrent(m_dir)) {
         if (error)
-            *error = QStringLiteral("The folder %1 cannot be entered.").arg(QDir::toNativeSeparators(m_dir));
+            *error = tr("The folder %1 cannot be entered.").arg(QDir::toNativeSeparators(m_dir));
         return false;
     }
     const QString target = m_dir + QStringLiteral("/files");

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 namespace lumetra {
@@ -7,6 +8,8 @@ namespace lumetra {
 // The application folder: tracks.lum, jb.ini, the collection files, albums.htm and files/.
 class AppFolder
 {
+    Q_DECLARE_TR_FUNCTIONS(AppFolder)
+
 public:
     AppFolder() = default;
     explicit AppFolder(const QString &dir);

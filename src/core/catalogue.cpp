@@ -82,15 +82,15 @@ bool Catalogue::open(const QString &path)
     const QFileInfo info(path);
     bool fresh = !info.exists() || (info.isFile() && info.size() == 0);
     if (info.exists() && !info.isFile())
-        return fail(QStringLiteral("%1 is not a file.").arg(path));
+        return fail(tr("%1 is not a file.").arg(path));
     // Checked before SQLite touches the file, so a foreign file is never written to.
     if (!fresh && !hasSqliteHeader(path))
-        return fail(QStringLiteral("%1 is not a catalogue database.").arg(path));
+        return fail(tr("%1 is not a catalogue database.").arg(path));
 
     m_db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connection);
     m_db.setDatabaseName(path);
     if (!m_db.open())
-        return fail(QStringLiteral("%1 cannot be opened: %2").arg(path, m_db.lastError().text()));
+        return fail(tr("%1 cannot be opened: %2").arg(path, m_db.lastError().text()));
     QSqlQuery(m_db).exec(QStringLiteral("PRAGMA busy_timeout = 2000"));
 
     if (!fresh && hasJournal(path)) {
@@ -102,7 +102,7 @@ bool Catalogue::open(const QString &path)
             fresh = pages.value(0).toLongLong() == 0;
     }
     if (fresh)
-        return createSchema() || fail(QStringLiteral("%1 cannot be created: %2").arg(path, m_error));
+        return createSchema() || fail(tr("%1 cannot be created: %2").arg(path, m_error));
     return validateSchema();
 }
 
@@ -125,7 +125,7 @@ bool Catalogue::validateSchema()
         check.value(0).toString() != QStringLiteral("ok")) {
         const QString why =
             check.lastError().isValid() ? check.lastError().text() : check.value(0).toString();
-        return fail(QStringLiteral("%1 is damaged: %2").arg(m_path, why));
+        return fail(tr("%1 is damaged: %2").arg(m_path, why));
     }
     check.finish();
     // A trigger would turn the program's own writes into others (or into a write that never ends).
@@ -138,9 +138,9 @@ bool Catalogue::validateSchema()
     m_open = true;
     const QStringList songs = columns(QStringLiteral("songs"));
     if (songs.isEmpty())
-        return fail(QStringLiteral("%1 has no table of albums (songs).").arg(m_path));
+        return fail(tr("%1 has no table of albums (songs).").arg(m_path));
     if (!containsAll(songs, kSongsColumns))
-        return fail(QStringLiteral("%1: the table of albums lacks some of the fields %2.")
+        return fail(tr("%1: the table of albums lacks some of the fields %2.")
                         .arg(m_path, kSongsColumns.join(QStringLiteral(", "))));
     // Albums are found by ID, so it must be the number SQLite assigns to each row: the only key, with no
     // index of its own (a WITHOUT ROWID table has one).
@@ -150,8 +150,7 @@ bool Catalogue::validateSchema()
     if (!pk.next() || pk.value(0).toInt() != 1 ||
         pk.value(1).toString().compare(QStringLiteral("INTEGER"), Qt::CaseInsensitive) != 0 ||
         pk.value(2).toInt() != 0)
-        return fail(QStringLiteral("%1: the field ID of the table of albums is not an automatic number.")
-                        .arg(m_path));
+        return fail(tr("%1: the field ID of the table of albums is not an automatic number.").arg(m_path));
     pk.finish();
 
     const QStringList opts = columns(QStringLiteral("opts"));
@@ -159,9 +158,9 @@ bool Catalogue::validateSchema()
         // The state table only carries volume and start mode; adding it loses nothing.
         QSqlQuery create(m_db);
         if (!create.exec(kCreateOpts))
-            return fail(QStringLiteral("%1 cannot be completed: %2").arg(m_path, create.lastError().text()));
+            return fail(tr("%1 cannot be completed: %2").arg(m_path, create.lastError().text()));
     } else if (!containsAll(opts, kOptsColumns)) {
-        return fail(QStringLiteral("%1: the table of settings (opts) lacks some of the fields %2.")
+        return fail(tr("%1: the table of settings (opts) lacks some of the fields %2.")
                         .arg(m_path, kOptsColumns.join(QStringLiteral(", "))));
     }
     return true;

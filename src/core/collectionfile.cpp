@@ -4,6 +4,8 @@
 #include "folderlisting.h"
 #include "textfile.h"
 
+#include <QCoreApplication>
+
 namespace lumetra::CollectionFile {
 
 namespace {
@@ -38,28 +40,30 @@ std::optional<QString> titleProblem(const QString &title)
 {
     const QString trimmed = title.trimmed();
     auto refuse = [&](const QString &why) {
-        return QStringLiteral(
+        return QCoreApplication::translate(
+                   "CollectionFile",
                    "\"%1\" cannot be used as the title of a collection: %2 Please type another title.")
             .arg(title, why);
     };
     if (trimmed.isEmpty())
-        return refuse(QStringLiteral("it is empty."));
+        return refuse(QCoreApplication::translate("CollectionFile", "it is empty."));
     if (trimmed != title)
-        return refuse(QStringLiteral("it begins or ends with a blank."));
+        return refuse(QCoreApplication::translate("CollectionFile", "it begins or ends with a blank."));
     if (title.startsWith(u'.'))
-        return refuse(QStringLiteral("it begins with a full stop."));
+        return refuse(QCoreApplication::translate("CollectionFile", "it begins with a full stop."));
     // File names decode with a leading byte-order mark dropped, so the saved file would list under another
     // title.
     if (title.startsWith(QChar(0xFEFF)))
-        return refuse(QStringLiteral("it begins with an invisible character."));
+        return refuse(
+            QCoreApplication::translate("CollectionFile", "it begins with an invisible character."));
     for (const QChar c : title) {
         if (c.unicode() < 32 || QStringLiteral("/\\:*?\"<>|").contains(c))
-            return refuse(
-                QStringLiteral("it holds one of the characters / \\ : * ? \" < > | that a file name "
-                               "cannot hold."));
+            return refuse(QCoreApplication::translate("CollectionFile",
+                                                      "it holds one of the characters / \\ : * ? \" < > | "
+                                                      "that a file name cannot hold."));
     }
     if ((title + kExtension).toUtf8().size() > kMaxFileNameBytes)
-        return refuse(QStringLiteral("it is too long for a file name."));
+        return refuse(QCoreApplication::translate("CollectionFile", "it is too long for a file name."));
     return std::nullopt;
 }
 

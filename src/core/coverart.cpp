@@ -38,9 +38,8 @@ bool CoverArtForm::okay()
     const QString target = m_path + kCoverFile;
     QSaveFile file(target);
     if (!file.open(QIODevice::WriteOnly) || !m_preview.save(&file, "BMP") || !file.commit()) {
-        m_prompter.message(
-            QStringLiteral("The cover could not be saved as %1: %2\nThe album keeps its cover.")
-                .arg(target, file.errorString()));
+        m_prompter.message(tr("The cover could not be saved as %1: %2\nThe album keeps its cover.")
+                               .arg(target, file.errorString()));
         return false;
     }
     if (m_songs.findFirst(QStringLiteral("ID = ") + m_id)) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QImage>
 #include <QString>
 #include <QUrl>
@@ -15,6 +16,8 @@ class RecordView;
 // aa-cover.jpg in the album folder, written as bitmap data whatever its source.
 class CoverArtForm
 {
+    Q_DECLARE_TR_FUNCTIONS(CoverArtForm)
+
 public:
     static const QString kCoverFile;
 

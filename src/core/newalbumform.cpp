@@ -12,10 +12,11 @@
 
 namespace lumetra {
 
-const QString NewAlbumForm::kFolderExists =
-    QStringLiteral("A folder with this name already exists in this location!  Please choose a different name "
-                   "or re-scan your "
-                   "folders");
+QString NewAlbumForm::folderExistsText()
+{
+    return tr("A folder with this name already exists in this location!  Please choose a different name "
+              "or re-scan your folders");
+}
 
 NewAlbumForm::NewAlbumForm(RecordView &songs, const AppFolder &app, Prompter &prompter)
     : m_songs(songs)
@@ -52,7 +53,7 @@ void NewAlbumForm::drop(const QStringList &paths)
 void NewAlbumForm::removeTrack(int index)
 {
     if (index < 0 || index >= m_tracks.size()) {
-        m_prompter.message(QStringLiteral("Please Select a Track first"));
+        m_prompter.message(tr("Please Select a Track first"));
         return;
     }
     m_tracks.removeAt(index);
@@ -69,15 +70,15 @@ bool NewAlbumForm::create(int albumCount, const AlbumFiles::Progress &progress)
 {
     if (m_tracks.isEmpty()) {
         m_prompter.message(
-            m_locateMode ? QStringLiteral("No tracks have yet been added - please select a folder that "
-                                          "contains music tracks")
-                         : QStringLiteral("No tracks have yet been added - please drag music tracks to the "
-                                          "left hand pain or use the Copy from Folder button"));
+            m_locateMode
+                ? tr("No tracks have yet been added - please select a folder that contains music tracks")
+                : tr("No tracks have yet been added - please drag music tracks to the left hand pain or "
+                     "use the Copy from Folder button"));
         return false;
     }
     m_title = AlbumFiles::rewriteTitle(m_title);
     if (m_title.trimmed().isEmpty()) {
-        m_prompter.message(QStringLiteral("Please enter a title."));
+        m_prompter.message(tr("Please enter a title."));
         return false;
     }
     const QString music = musicFolder();
@@ -89,15 +90,14 @@ bool NewAlbumForm::create(int albumCount, const AlbumFiles::Progress &progress)
         return false;
     }
     if (m_songs.findFirst(QStringLiteral("album = '") + quoteDoubled(m_title) + u'\'')) {
-        m_prompter.message(QStringLiteral(
-            "Lumetra already has an album with this name listed!  Please choose a different name."));
+        m_prompter.message(
+            tr("Lumetra already has an album with this name listed!  Please choose a different name."));
         return false;
     }
     if (albumCount < 2)
         m_prompter.message(
-            QStringLiteral("If you have less than 2 albums in Lumetra, you must restart the program "
-                           "before they can be added.  This is not needed once you have more than "
-                           "two albums."));
+            tr("If you have less than 2 albums in Lumetra, you must restart the program before they can be "
+               "added.  This is not needed once you have more than two albums."));
 
     QString path;
     if (m_locateMode) {
@@ -106,14 +106,14 @@ bool NewAlbumForm::create(int albumCount, const AlbumFiles::Progress &progress)
     } else {
         // One level only: the music folder must exist, and an album folder must be new.
         if (!QDir().mkdir(folder)) {
-            m_prompter.message(kFolderExists);
+            m_prompter.message(folderExistsText());
             return false;
         }
         while (!m_tracks.isEmpty()) {
             const QString name = AlbumFiles::fileName(m_tracks.first());
             if (AlbumFiles::isMusicName(name) &&
                 !AlbumFiles::copyFile(m_tracks.first(), folder + QDir::separator() + name, progress)) {
-                m_prompter.message(kFolderExists);
+                m_prompter.message(folderExistsText());
                 return false;
             }
             m_tracks.removeFirst();
@@ -125,13 +125,12 @@ bool NewAlbumForm::create(int albumCount, const AlbumFiles::Progress &progress)
     m_songs.setValue(QStringLiteral("Album"), m_title);
     if (!m_songs.update()) {
         m_prompter.message(
-            m_locateMode
-                ? QStringLiteral("The album could not be added to the catalogue: %1").arg(m_songs.lastError())
-                : kFolderExists);
+            m_locateMode ? tr("The album could not be added to the catalogue: %1").arg(m_songs.lastError())
+                         : folderExistsText());
         return false;
     }
     m_songs.moveLast();
-    m_prompter.message(QStringLiteral("New album created!"), Prompter::Buttons::OkCancel);
+    m_prompter.message(tr("New album created!"), Prompter::Buttons::OkCancel);
     return true;
 }
 

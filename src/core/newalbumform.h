@@ -48,7 +48,8 @@ public:
     // and ".."), is refused with a message.
     bool create(int albumCount, const AlbumFiles::Progress &progress = {});
 
-    static const QString kFolderExists;
+    // The message when the album folder cannot be made or filled.
+    static QString folderExistsText();
 
 private:
     QString musicFolder() const;

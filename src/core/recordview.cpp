@@ -3,6 +3,7 @@
 #include "catalogue.h"
 #include "criteria.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 #include <QSqlDriver>
 #include <QSqlError>
@@ -129,12 +130,12 @@ bool RecordView::refresh(const QStringList &preload)
     m_fields.clear();
     m_readAhead.clear();
     if (!m_catalogue.isOpen()) {
-        m_error = QStringLiteral("The catalogue is not open.");
+        m_error = QCoreApplication::translate("RecordView", "The catalogue is not open.");
         return false;
     }
     m_columns = m_catalogue.columns(m_table);
     if (m_columns.isEmpty()) {
-        m_error = QStringLiteral("Table %1 does not exist.").arg(m_table);
+        m_error = QCoreApplication::translate("RecordView", "Table %1 does not exist.").arg(m_table);
         return false;
     }
     m_data.resize(m_columns.size());

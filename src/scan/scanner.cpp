@@ -255,8 +255,8 @@ Scanner::Record Scanner::recordFor(const QString &folder, Layout layout)
 
 QString Scanner::doneText(qint64 seconds, qsizetype found)
 {
-    return QStringLiteral("Done! Time taken: ") + QString::number(seconds) + QStringLiteral(" seconds.   ") +
-           QStringLiteral(" Music folders found: ") + QString::number(found);
+    return tr("Done! Time taken: %1 seconds.    Music folders found: %2")
+        .arg(QString::number(seconds), QString::number(found));
 }
 
 Scanner::Result Scanner::scan(const QString &rootText, Layout layout)
@@ -278,15 +278,14 @@ Scanner::Result Scanner::scan(const QString &rootText, Layout layout)
     fs::directory_iterator probe(toPath(root), error);
     if (rootText.trimmed().isEmpty() || error) {
         result.error =
-            QStringLiteral("The music folder \"%1\" cannot be read (%2), so the catalogue was left "
-                           "as it was.")
+            tr("The music folder \"%1\" cannot be read (%2), so the catalogue was left as it was.")
                 .arg(QDir::toNativeSeparators(rootText.trimmed()),
-                     rootText.trimmed().isEmpty() ? QStringLiteral("no folder given")
+                     rootText.trimmed().isEmpty() ? tr("no folder given")
                                                   : QString::fromLocal8Bit(error.message().c_str()));
         return result;
     }
     if (!m_catalogue.beginTransaction()) {
-        result.error = QStringLiteral("The catalogue cannot be written, so it was left as it was.");
+        result.error = tr("The catalogue cannot be written, so it was left as it was.");
         return result;
     }
 #ifdef Q_OS_UNIX
@@ -305,9 +304,9 @@ Scanner::Result Scanner::scan(const QString &rootText, Layout layout)
         return result;
     };
     if (!m_songs.deleteAll())
-        return abandon(QStringLiteral("The catalogue cannot be written: %1").arg(m_songs.lastError()));
+        return abandon(tr("The catalogue cannot be written: %1").arg(m_songs.lastError()));
 
-    const QString searching = QStringLiteral("Searching for music files . . . ");
+    const QString searching = tr("Searching for music files . . . %1");
     std::deque<QString> queue{root};
     Visited visited;
     QElapsedTimer slice;
@@ -316,7 +315,7 @@ Scanner::Result Scanner::scan(const QString &rootText, Layout layout)
     while (!queue.empty()) {
         const QString folder = queue.front();
         if (m_progress)
-            m_progress(searching + folder);
+            m_progress(searching.arg(folder));
 #ifdef Q_OS_UNIX
         const FolderContents contents = listFolder(rootFd, folder.mid(root.size()), visited);
 #else
@@ -325,7 +324,7 @@ Scanner::Result Scanner::scan(const QString &rootText, Layout layout)
         for (const QString &name : contents.folders)
             queue.push_back(folder + name + QDir::separator());
         for (const QString &name : contents.unreadableNames)
-            result.leftOut.append(folder + name + QStringLiteral(": ") + tr("the name is not valid UTF-8"));
+            result.leftOut.append(tr("%1: the name is not valid UTF-8").arg(folder + name));
         const QString &firstMusic = contents.firstMusic;
         const QString &picture = contents.picture;
         if (!firstMusic.isEmpty()) {
@@ -337,15 +336,14 @@ Scanner::Result Scanner::scan(const QString &rootText, Layout layout)
             m_songs.setValue(QStringLiteral("Picture"), picture);
             m_songs.setValue(QStringLiteral("Artist"), record.artist);
             if (!m_songs.update())
-                return abandon(
-                    QStringLiteral("The catalogue cannot be written: %1").arg(m_songs.lastError()));
+                return abandon(tr("The catalogue cannot be written: %1").arg(m_songs.lastError()));
         }
         queue.pop_front();
         // The first turn comes at once, so the window shows the scan has begun.
         if (m_yield && (firstTurn || slice.elapsed() >= kYieldEveryMs)) {
             firstTurn = false;
             if (!m_yield()) {
-                result = abandon(QStringLiteral("The scan was stopped; the catalogue was left as it was."));
+                result = abandon(tr("The scan was stopped; the catalogue was left as it was."));
                 result.cancelled = true;
                 return result;
             }
@@ -353,7 +351,7 @@ Scanner::Result Scanner::scan(const QString &rootText, Layout layout)
         }
     }
     if (!m_catalogue.commit())
-        return abandon(QStringLiteral("The new catalogue could not be saved; the old one was kept."));
+        return abandon(tr("The new catalogue could not be saved; the old one was kept."));
     m_songs.moveLast();
     result.ok = true;
     result.elapsedMs = clock.elapsed();

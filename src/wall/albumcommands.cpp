@@ -7,6 +7,8 @@
 #include "core/recordview.h"
 #include "wall.h"
 
+#include <QCoreApplication>
+
 namespace lumetra {
 
 AlbumCommands::AlbumCommands(RecordView &songs, const Wall &wall, const AlbumList &albums, Prompter &prompter,
@@ -45,14 +47,17 @@ void AlbumCommands::rename(int slot)
     if (!chosen)
         return;
     const QString answer =
-        m_prompter.input(QStringLiteral("Enter new name for album"), chosen->title).value_or(QString());
+        m_prompter
+            .input(QCoreApplication::translate("AlbumCommands", "Enter new name for album"), chosen->title)
+            .value_or(QString());
     // The question may take a while; find the album again in case something moved the cursor meanwhile.
     if (answer.isEmpty() || !album(slot))
         return;
     const QString title = AlbumFiles::renameTitle(answer);
     m_songs.setValue(QStringLiteral("Album"), title);
     if (!m_songs.update()) {
-        m_prompter.message(QStringLiteral("The album could not be renamed: %1").arg(m_songs.lastError()));
+        m_prompter.message(QCoreApplication::translate("AlbumCommands", "The album could not be renamed: %1")
+                               .arg(m_songs.lastError()));
         return;
     }
     m_songs.moveLast();
@@ -63,21 +68,27 @@ void AlbumCommands::rename(int slot)
 void AlbumCommands::remove(int slot)
 {
     if (m_albums.size() < 3) {
-        m_prompter.message(
-            QStringLiteral("Lumetra needs at least two albums present!  Please create some new ones "
-                           "before deleting these ones."));
+        m_prompter.message(QCoreApplication::translate(
+            "AlbumCommands", "Lumetra needs at least two albums present!  Please create some "
+                             "new ones before deleting these ones."));
         return;
     }
     const auto chosen = album(slot);
     if (!chosen)
         return;
-    const QString prompt = QStringLiteral("Are you sure?  This will remove the album: ") + chosen->title +
-                           QStringLiteral(" from Lumetra (but not delete it from your disk) - you must type "
-                                          "\"yes\" to confirm...");
-    if (m_prompter.input(prompt) != QStringLiteral("yes") || !album(slot))
+    const QString yes = QCoreApplication::translate("AlbumCommands", "yes",
+                                                    "the word typed to confirm that an album is removed");
+    const QString prompt =
+        QCoreApplication::translate("AlbumCommands",
+                                    "Are you sure?  This will remove the album: %1 from Lumetra (but "
+                                    "not delete it from your disk) - you must type \"%2\" to "
+                                    "confirm...")
+            .arg(chosen->title, yes);
+    if (m_prompter.input(prompt) != yes || !album(slot))
         return;
     if (!m_songs.deleteRecord()) {
-        m_prompter.message(QStringLiteral("The album could not be removed: %1").arg(m_songs.lastError()));
+        m_prompter.message(QCoreApplication::translate("AlbumCommands", "The album could not be removed: %1")
+                               .arg(m_songs.lastError()));
         return;
     }
     m_songs.refresh();
@@ -106,7 +117,8 @@ bool AlbumCommands::addTracks(const QString &albumPath, QStringList &entries,
     for (qsizetype i = 0; i < entries.size(); ++i) {
         if (!AlbumFiles::hasThreeLetterExtension(entries[i])) {
             m_prompter.message(
-                QStringLiteral("Please add individual tracks, not albums.  Folder will not be added."),
+                QCoreApplication::translate(
+                    "AlbumCommands", "Please add individual tracks, not albums.  Folder will not be added."),
                 Prompter::Buttons::OkCancel);
             entries.removeAt(i);
             return false;

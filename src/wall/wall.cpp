@@ -6,6 +6,8 @@
 #include "core/criteria.h"
 #include "core/recordview.h"
 
+#include <QCoreApplication>
+
 namespace lumetra {
 
 Wall::Wall(RecordView &songs, const AlbumList &albums, const AppFolder &app)
@@ -141,7 +143,7 @@ bool Wall::jumpToLetter(QChar letter)
 
 QString Wall::windowTitle() const
 {
-    return QStringLiteral("Lumetra Jukebox: %1 albums loaded.").arg(m_albums.size());
+    return QCoreApplication::translate("Wall", "Lumetra Jukebox: %1 albums loaded.").arg(m_albums.size());
 }
 
 QList<QStringList> Wall::pagesAhead()

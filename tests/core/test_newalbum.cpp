@@ -139,7 +139,7 @@ TEST_F(NewAlbumTest, RefusalsComeBeforeAnythingIsMadeOnDisk)
             "Copy from Folder button"_s,
             u"Please enter a title."_s,
             u"Lumetra already has an album with this name listed!  Please choose a different name."_s,
-            NewAlbumForm::kFolderExists}));
+            NewAlbumForm::folderExistsText()}));
     EXPECT_EQ(records().size(), 1);
     m_form.removeTrack(-1);
     EXPECT_EQ(m_prompter.messages.last(), u"Please Select a Track first"_s);
