@@ -26,17 +26,6 @@ constexpr int kRowPitch = 57;
 constexpr int kFirstPictureTop = 2;
 constexpr int kLabelDrop = 5;
 
-const QString kModeTitle = QStringLiteral("Collections Mode");
-const QString kLoadedTitle = QStringLiteral("Collection: ");
-const QString kNotFound = QStringLiteral("File not found!  This album has been moved or changed");
-const QString kAskTitle = QStringLiteral("Please enter a title for this collection");
-const QString kAbandoned = QStringLiteral("Action abandoned, or no Collection name supplied.");
-const QString kCreating = QStringLiteral("Click on an album cover to add it to your collection: ");
-const QString kNothingAdded = QStringLiteral("Please click on album covers to add them to this collection");
-const QString kEditing =
-    QStringLiteral("Click on an album to delete it from the list, or a cover to add to list.");
-const QString kAskDelete = QStringLiteral("Are you sure you want to delete this collection?");
-
 } // namespace
 
 CollectionRows collpicsLayout(int rows, int viewportHeight)
@@ -67,8 +56,7 @@ Collections::Collections(Playback &playback, RecordView &songs, const AppFolder 
     , m_prompter(prompter)
     , m_random(random)
     , m_view(view)
-    , m_status(QStringLiteral(
-          "Your collections are listed below - you can click the album cover to skip tracks..."))
+    , m_status(tr("Your collections are listed below - you can click the album cover to skip tracks..."))
     , m_cover(app.defaultPicture())
 {
     m_playback.setCollections(this);
@@ -109,7 +97,7 @@ void Collections::mnucoll()
     m_buttons = Buttons{};
     m_view.setCollectionsArea(true);
     m_view.setSlotsEnabled(false);
-    setTitle(kModeTitle);
+    setTitle(tr("Collections Mode"));
     m_playback.setTrackList({});
     listFiles();
     if (m_rows.isEmpty())
@@ -122,7 +110,7 @@ void Collections::mnucoll()
 void Collections::myColls()
 {
     m_playback.setCollEdit(false);
-    setTitle(kModeTitle);
+    setTitle(tr("Collections Mode"));
     m_playback.setTrackList({});
     listFiles();
     m_chosen = false;
@@ -145,7 +133,7 @@ void Collections::collpicclick(int row)
         CollectionFile::read(CollectionFile::path(m_app, m_name)).value_or(QStringList()));
     m_buttons.edit = true;
     m_buttons.saveEdit = false;
-    setTitle(kLoadedTitle + m_name);
+    setTitle(tr("Collection: %1").arg(m_name));
     m_buttons.remove = true;
     m_view.collectionsChanged();
     collrandomiser();
@@ -161,7 +149,7 @@ void Collections::collrandomiser()
         if (!albums.isEmpty())
             m_playback.setSelectedTrack(r);
         if (!m_songs.findFirst(albumCriteria(name))) {
-            m_prompter.message(kNotFound);
+            m_prompter.message(tr("File not found!  This album has been moved or changed"));
             return;
         }
         const QString path = m_songs.value(QStringLiteral("Path"));
@@ -205,13 +193,15 @@ void Collections::newColl()
     m_buttons.edit = false;
     m_view.collectionsChanged();
 
-    const QString answer = m_prompter.input(kAskTitle).value_or(QString());
+    const QString answer =
+        m_prompter.input(tr("Please enter a title for this collection")).value_or(QString());
     const auto problem = answer.isEmpty() ? std::nullopt : CollectionFile::titleProblem(answer);
     m_newTitle = problem ? QString() : answer;
     if (m_newTitle.isEmpty()) {
         m_playback.setCollEdit(false);
-        m_prompter.message(problem.value_or(kAbandoned), Prompter::Buttons::OkCancel);
-        setTitle(kModeTitle);
+        m_prompter.message(problem.value_or(tr("Action abandoned, or no Collection name supplied.")),
+                           Prompter::Buttons::OkCancel);
+        setTitle(tr("Collections Mode"));
         m_playback.setTrackList({});
         listFiles();
         m_chosen = false;
@@ -229,7 +219,7 @@ void Collections::newColl()
     m_buttons.myColls = false;
     m_buttons.newColl = false;
     m_buttons.saveNew = true;
-    m_status = kCreating + m_newTitle;
+    m_status = tr("Click on an album cover to add it to your collection: %1").arg(m_newTitle);
     setTitle(m_status);
     m_view.setSlotsEnabled(true);
     m_view.collectionsChanged();
@@ -240,7 +230,7 @@ bool Collections::writeCollection(const QString &title)
     QString error;
     if (CollectionFile::write(CollectionFile::path(m_app, title), m_playback.trackNames(), &error))
         return true;
-    m_prompter.message(QStringLiteral("Collection %1 could not be saved: %2").arg(title, error));
+    m_prompter.message(tr("Collection %1 could not be saved: %2").arg(title, error));
     return false;
 }
 
@@ -249,7 +239,7 @@ void Collections::saveNew()
     if (m_newTitle.isEmpty())
         return;
     if (m_playback.trackNames().isEmpty()) {
-        m_prompter.message(kNothingAdded);
+        m_prompter.message(tr("Please click on album covers to add them to this collection"));
         return;
     }
     // Nothing changes when the file cannot be written, so the albums clicked so far are not lost.
@@ -265,7 +255,7 @@ void Collections::saveNew()
     m_buttons.newColl = true;
     m_buttons.saveNew = false;
     m_player.stop();
-    m_status = QStringLiteral("Collection ") + m_newTitle + QStringLiteral(" has been saved");
+    m_status = tr("Collection %1 has been saved").arg(m_newTitle);
     m_cover = m_app.defaultPicture();
     m_view.collectionsChanged();
 }
@@ -274,7 +264,7 @@ void Collections::edit()
 {
     m_playback.setCollEdit(true);
     m_cover = m_app.defaultPicture();
-    m_status = kEditing;
+    m_status = tr("Click on an album to delete it from the list, or a cover to add to list.");
     m_buttons.saveEdit = true;
     m_buttons.remove = false;
     m_buttons.edit = false;
@@ -304,13 +294,14 @@ void Collections::saveEdit()
 void Collections::deleteCollection()
 {
     m_playback.setCollEdit(false);
-    if (m_prompter.message(kAskDelete, Prompter::Buttons::OkCancel) == Prompter::Answer::Cancel)
+    if (m_prompter.message(tr("Are you sure you want to delete this collection?"),
+                           Prompter::Buttons::OkCancel) == Prompter::Answer::Cancel)
         return;
     m_playback.setCollEdit(true);
     m_status.clear();
     m_cover = m_app.noCoverPicture();
     m_playback.setTrackList({});
-    setTitle(m_name + QStringLiteral(" has been deleted"));
+    setTitle(tr("%1 has been deleted").arg(m_name));
     QFile::remove(CollectionFile::path(m_app, m_name));
     m_player.stop();
     listFiles();
@@ -322,12 +313,12 @@ void Collections::deleteCollection()
     m_buttons.newColl = true;
     if (!m_rows.isEmpty()) {
         m_playback.setCollEdit(false);
-        setTitle(kModeTitle);
+        setTitle(tr("Collections Mode"));
         m_buttons.edit = false;
         showList();
     } else {
         noCollections();
-        m_status = QStringLiteral("No collections found.");
+        m_status = tr("No collections found.");
     }
     m_view.collectionsChanged();
 }
@@ -352,10 +343,10 @@ bool Collections::exportPlaylist(const QString &file)
     }
     QString error;
     if (!PlaylistFile::write(file, tracks, &error)) {
-        m_prompter.message(QStringLiteral("The playlist could not be written: %1").arg(error));
+        m_prompter.message(tr("The playlist could not be written: %1").arg(error));
         return false;
     }
-    m_status = QStringLiteral("Collection %1 exported to %2").arg(m_name, QFileInfo(file).fileName());
+    m_status = tr("Collection %1 exported to %2").arg(m_name, QFileInfo(file).fileName());
     m_view.collectionsChanged();
     return true;
 }
@@ -363,7 +354,7 @@ bool Collections::exportPlaylist(const QString &file)
 QString Collections::freeTitle(QString title) const
 {
     if (CollectionFile::titleProblem(title))
-        title = QStringLiteral("Imported playlist");
+        title = tr("Imported playlist");
     const QStringList taken = CollectionFile::titles(m_app);
     QString free = title;
     for (int n = 2; taken.contains(free, Qt::CaseInsensitive); ++n)
@@ -384,15 +375,14 @@ bool Collections::importPlaylist(const QString &file)
     }
     if (albums.isEmpty()) {
         m_prompter.message(
-            QStringLiteral(
-                "None of the tracks of %1 belongs to an album of Lumetra, so no collection was made.")
+            tr("None of the tracks of %1 belongs to an album of Lumetra, so no collection was made.")
                 .arg(QFileInfo(file).fileName()));
         return false;
     }
     const QString title = freeTitle(QFileInfo(file).completeBaseName());
     QString error;
     if (!CollectionFile::write(CollectionFile::path(m_app, title), albums, &error)) {
-        m_prompter.message(QStringLiteral("Collection %1 could not be saved: %2").arg(title, error));
+        m_prompter.message(tr("Collection %1 could not be saved: %2").arg(title, error));
         return false;
     }
     listFiles();
@@ -401,7 +391,7 @@ bool Collections::importPlaylist(const QString &file)
         m_buttons.cover = true;
         showList();
     }
-    m_status = QStringLiteral("Collection %1 made from %2").arg(title, QFileInfo(file).fileName());
+    m_status = tr("Collection %1 made from %2").arg(title, QFileInfo(file).fileName());
     m_view.collectionsChanged();
     return true;
 }

@@ -11,14 +11,6 @@
 
 namespace lumetra {
 
-namespace {
-const QString kPlaylistStatus =
-    QStringLiteral("*Playlist Mode: (click album art in playlist area to skip track...)");
-const QString kRefillNote = QStringLiteral(" - Added by Lumetra - Hey, Nothing was waiting in the queue...");
-const QString kCannotDeletePlaying = QStringLiteral(
-    "Cannot delete a playing track - click on the album cover art to right if you want to skip this track");
-} // namespace
-
 JukeboxQueue::JukeboxQueue(Playback &playback, MediaPlayer &player, PlaybackView &view, Prompter &prompter,
                            const AppFolder &app)
     : m_playback(playback)
@@ -48,7 +40,7 @@ void JukeboxQueue::add(const QString &name, const QString &album, const QString 
     if (m_refilling) {
         // The refill's pick: queued whatever was queued last.
         m_refilling = false;
-        m_lines.append(name + kRefillNote);
+        m_lines.append(tr("%1 - Added by Lumetra - Hey, Nothing was waiting in the queue...").arg(name));
     } else {
         if (name == m_lastQueued)
             return;
@@ -61,7 +53,7 @@ void JukeboxQueue::add(const QString &name, const QString &album, const QString 
         m_view.showQueuePicture(cover);
         m_playback.player();
     }
-    m_view.setStatus(kPlaylistStatus);
+    m_view.setStatus(tr("*Playlist Mode: (click album art in playlist area to skip track...)"));
 }
 
 bool JukeboxQueue::advance()
@@ -153,7 +145,9 @@ void JukeboxQueue::playdel()
 {
     const int i = m_selected;
     if (i == 0) {
-        m_prompter.message(kCannotDeletePlaying);
+        m_prompter.message(
+            tr("Cannot delete a playing track - click on the album cover art to right if you want "
+               "to skip this track"));
         return;
     }
     remove(i);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 
@@ -16,6 +17,8 @@ class Prompter;
 // emptied queue refills through its pick (fillsub).
 class JukeboxQueue
 {
+    Q_DECLARE_TR_FUNCTIONS(JukeboxQueue)
+
 public:
     JukeboxQueue(Playback &playback, MediaPlayer &player, PlaybackView &view, Prompter &prompter,
                  const AppFolder &app);

@@ -25,13 +25,6 @@ namespace {
 
 constexpr int kAlbumShuffleResetAttempt = 200;
 
-const QString kNoAlbumsInShuffle = QStringLiteral("You cannot select albums in Shuffle All mode");
-const QString kSkippedNotice = QStringLiteral(" was skipped because it is set not to play in Random mode.");
-const QString kSkipLimitMessage = QStringLiteral("Cannot find enough albums to play in this mode.  Please "
-                                                 "ensure that they are not all set to skip in shuffle "
-                                                 "mode!");
-const QString kNotInJukebox = QStringLiteral("This can't be used in Jukebox mode");
-const QString kNoSkipWhileEditing = QStringLiteral("Cannot skip tracks when editing collections...");
 const QString kPath = QStringLiteral("Path");
 const QString kPicture = QStringLiteral("Picture");
 const QString kProbability = QStringLiteral("Probability");
@@ -155,7 +148,7 @@ void Playback::coverPressed(int slot, bool leftButton)
     }
     m_albumShuffle = false;
     if (m_shuffleMode) {
-        m_prompter.message(kNoAlbumsInShuffle);
+        m_prompter.message(tr("You cannot select albums in Shuffle All mode"));
         return;
     }
     m_clickedCover = slot;
@@ -270,8 +263,7 @@ void Playback::player()
     if (i < 0 || i >= m_albumFiles.size())
         return;
     if (m_shuffleMode)
-        m_view.setStatus(
-            QStringLiteral("*Shuffle Mode: \"%1\" [hit album picture to skip].").arg(m_trackNames[i]));
+        m_view.setStatus(tr("*Shuffle Mode: \"%1\" [hit album picture to skip].").arg(m_trackNames[i]));
     hand(m_albumFolder + m_albumFiles[i]);
 }
 
@@ -306,7 +298,7 @@ void Playback::trackFailed(const QString &path)
 void Playback::skipCollectionCover()
 {
     if (m_collEdit)
-        m_prompter.message(kNoSkipWhileEditing);
+        m_prompter.message(tr("Cannot skip tracks when editing collections..."));
     else if (m_collections)
         m_collections->collrandomiser();
 }
@@ -467,7 +459,7 @@ bool Playback::pickRandomAlbum(Pick pick)
         const bool found = m_songs.findFirst(albumCriteria(name));
         QString refusal;
         if (found && m_songs.value(kProbability) == QStringLiteral("No")) {
-            refusal = name + kSkippedNotice;
+            refusal = tr("%1 was skipped because it is set not to play in Random mode.").arg(name);
         } else {
             if (found)
                 loadAlbum(name);
@@ -478,7 +470,9 @@ bool Playback::pickRandomAlbum(Pick pick)
             m_view.setStatus(refusal);
             if (++m_skipCount != kSkipLimit)
                 continue;
-            m_prompter.message(kSkipLimitMessage);
+            m_prompter.message(
+                tr("Cannot find enough albums to play in this mode.  Please ensure that they are "
+                   "not all set to skip in shuffle mode!"));
             m_skipCount = 0;
             mnunormal();
             return true;
@@ -511,7 +505,7 @@ void Playback::mnunormal()
     leaveCollections();
     m_view.setSlotsEnabled(true);
     m_player.stop();
-    m_view.setStatus(QStringLiteral("%1 albums loaded.").arg(m_albums.size()));
+    m_view.setStatus(tr("%1 albums loaded.").arg(m_albums.size()));
 }
 
 void Playback::mnurandom()
@@ -532,7 +526,7 @@ void Playback::mnuplsh()
     if (m_collMode)
         return;
     if (m_jukeMode) {
-        m_prompter.message(kNotInJukebox);
+        m_prompter.message(tr("This can't be used in Jukebox mode"));
         return;
     }
     const auto &page = m_wall.page();
