@@ -4,6 +4,7 @@
 #include "core/folderlisting.h"
 #include "core/recordview.h"
 
+#include <QCoreApplication>
 #include <QElapsedTimer>
 
 namespace lumetra {
@@ -62,9 +63,10 @@ void TrackSearch::find(const QString &text, const std::function<void(Results &&)
         return true;
     };
 
+    const QString albumLine = QCoreApplication::translate("TrackSearch", "[Album]    - %1");
     for (qsizetype i = 0; i < m_paths.size(); ++i) {
         if (m_paths[i].contains(text, Qt::CaseInsensitive)) {
-            batch.lines.append(QStringLiteral("[Album]   ") + QStringLiteral(" - ") + m_titles[i]);
+            batch.lines.append(albumLine.arg(m_titles[i]));
             batch.titles.append(m_titles[i]);
         }
         if (i % 1024 == 0 && !turn(false))

@@ -48,12 +48,12 @@ WallView::WallView(Wall &wall, const AlbumList &albums, const QString &noCover, 
     , m_notice(new QLabel(this))
 {
     setObjectName(QStringLiteral("albumframe"));
-    setAccessibleName(QStringLiteral("Album wall"));
+    setAccessibleName(tr("Album wall"));
     setAutoFillBackground(true);
     setFocusPolicy(Qt::StrongFocus);
 
     m_background->setObjectName(QStringLiteral("Image13"));
-    m_background->setAccessibleName(QStringLiteral("Wall background"));
+    m_background->setAccessibleName(tr("Wall background"));
     m_background->setScaledContents(true);
     connect(m_background, &PointerLabel::pointed, this, [this] {
         hideLetterBar();
@@ -62,7 +62,7 @@ WallView::WallView(Wall &wall, const AlbumList &albums, const QString &noCover, 
     connect(m_background, &PointerLabel::pressed, this, &WallView::backgroundPressed);
 
     m_hoverStrip->setObjectName(QStringLiteral("Label6"));
-    m_hoverStrip->setAccessibleName(QStringLiteral("Show letter bar"));
+    m_hoverStrip->setAccessibleName(tr("Show letter bar"));
     connect(m_hoverStrip, &PointerLabel::pointed, this, &WallView::showLetterBar);
 
     m_letterBar->hide();
@@ -360,7 +360,7 @@ void WallView::hideLetterBar()
 
 void WallView::setLetterNotFound(int j)
 {
-    m_letterBar->letter(j)->setToolTip(QStringLiteral("No albums found"));
+    m_letterBar->letter(j)->setToolTip(tr("No albums found"));
 }
 
 void WallView::showNotice(const QString &text)
