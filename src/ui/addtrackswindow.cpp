@@ -33,13 +33,13 @@ AddTracksWindow::AddTracksWindow(AlbumCommands &commands, const QString &picture
     , m_list(new DropList(this))
 {
     setObjectName(QStringLiteral("Form4"));
-    setWindowTitle(QStringLiteral("Add tracks"));
-    setAccessibleName(QStringLiteral("Add tracks"));
+    setWindowTitle(tr("Add tracks"));
+    setAccessibleName(tr("Add tracks"));
     setAttribute(Qt::WA_DeleteOnClose);
     setFixedSize(px(this, 6585), px(this, 4980));
 
     m_list->setObjectName(QStringLiteral("List1"));
-    m_list->setAccessibleName(QStringLiteral("Tracks to add: drop music files here"));
+    m_list->setAccessibleName(tr("Tracks to add: drop music files here"));
     m_list->setGeometry(pxRect(this, QRect(0, 0, 6585, 3870)));
     m_list->setStyleSheet(
         QStringLiteral("QListWidget { background: rgb(192, 255, 255); color: rgb(10, 20, 30); }"));
@@ -53,11 +53,10 @@ AddTracksWindow::AddTracksWindow(AlbumCommands &commands, const QString &picture
                          .copy(QRect(QPoint(0, 0), strip->size())));
     strip->setAttribute(Qt::WA_TransparentForMouseEvents);
 
-    auto *hint =
-        new QLabel(QStringLiteral("Alternatively, you can simply just drop any music file on top of any "
-                                  "album cover to add it to that album - use right-click and explore to "
-                                  "find files..."),
-                   this);
+    auto *hint = new QLabel(tr("Alternatively, you can simply just drop any music file on top of any "
+                               "album cover to add it to that album - use right-click and explore to "
+                               "find files..."),
+                            this);
     hint->setObjectName(QStringLiteral("Label1"));
     hint->setWordWrap(true);
     QFont small = hint->font();
@@ -65,11 +64,11 @@ AddTracksWindow::AddTracksWindow(AlbumCommands &commands, const QString &picture
     hint->setFont(small);
     hint->setGeometry(pxRect(this, QRect(60, 3870, 6405, 480)));
 
-    auto *cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    auto *cancel = new QPushButton(tr("Cancel"), this);
     cancel->setObjectName(QStringLiteral("Command2"));
     cancel->setGeometry(pxRect(this, QRect(3045, 4395, 1740, 465)));
     connect(cancel, &QPushButton::clicked, this, &QWidget::close);
-    auto *okay = new QPushButton(QStringLiteral("Okay"), this);
+    auto *okay = new QPushButton(tr("Okay"), this);
     okay->setObjectName(QStringLiteral("Command1"));
     okay->setGeometry(pxRect(this, QRect(4770, 4395, 1740, 465)));
     okay->setDefault(true);
@@ -109,8 +108,8 @@ TrackListingWindow::TrackListingWindow(const QString &title, const QStringList &
     : QWidget(parent, Qt::Window)
 {
     setObjectName(QStringLiteral("Form3"));
-    setWindowTitle(QStringLiteral("Track Listing"));
-    setAccessibleName(QStringLiteral("Track Listing"));
+    setWindowTitle(tr("Track Listing"));
+    setAccessibleName(tr("Track Listing"));
     setAttribute(Qt::WA_DeleteOnClose);
     setFixedSize(px(this, 3900), px(this, 6500));
 
@@ -118,7 +117,7 @@ TrackListingWindow::TrackListingWindow(const QString &title, const QStringList &
     name->setGeometry(pxRect(this, QRect(960, 165, 2745, 675)));
     auto *list = new QListWidget(this);
     list->setObjectName(QStringLiteral("List1"));
-    list->setAccessibleName(QStringLiteral("Tracks of ") + title);
+    list->setAccessibleName(tr("Tracks of %1").arg(title));
     list->setGeometry(pxRect(this, QRect(180, 975, 3525, 5295)));
     QFont bold = list->font();
     bold.setBold(true);

@@ -6,16 +6,12 @@
 
 namespace lumetra {
 
-namespace {
-const QString kLetterTip = QStringLiteral("Hover mouse at top of screen to jump to a letter..");
-} // namespace
-
 ButtonStrip::ButtonStrip(const AppFolder &app, qreal dpi, QWidget *parent)
     : PointerFrame(parent)
     , m_dpi(dpi)
 {
     setObjectName(QStringLiteral("Frame1"));
-    setAccessibleName(QStringLiteral("Button strip"));
+    setAccessibleName(tr("Button strip"));
     setAutoFillBackground(true);
     connect(this, &PointerFrame::pointed, this, &ButtonStrip::resetButtons);
 
@@ -27,14 +23,15 @@ ButtonStrip::ButtonStrip(const AppFolder &app, qreal dpi, QWidget *parent)
         connect(button, &PictureButton::pointed, this, [this, button] { highlight(button); });
         return button;
     };
-    m_next = make(QStringLiteral("Image4"), QStringLiteral("next"), QStringLiteral("Next page"));
-    m_previous = make(QStringLiteral("Image6"), QStringLiteral("prev"), QStringLiteral("Previous page"));
-    m_mode = make(QStringLiteral("Image8"), QStringLiteral("mode"), QStringLiteral("Mode"));
-    m_options = make(QStringLiteral("Image10"), QStringLiteral("options"), QStringLiteral("Options"));
-    m_help = make(QStringLiteral("Image12"), QStringLiteral("help"), QStringLiteral("Help"));
-    m_next->setToolTip(kLetterTip);
-    m_previous->setToolTip(kLetterTip);
-    m_help->setToolTip(QStringLiteral("Help"));
+    m_next = make(QStringLiteral("Image4"), QStringLiteral("next"), tr("Next page"));
+    m_previous = make(QStringLiteral("Image6"), QStringLiteral("prev"), tr("Previous page"));
+    m_mode = make(QStringLiteral("Image8"), QStringLiteral("mode"), tr("Mode"));
+    m_options = make(QStringLiteral("Image10"), QStringLiteral("options"), tr("Options"));
+    m_help = make(QStringLiteral("Image12"), QStringLiteral("help"), tr("Help"));
+    const QString letterTip = tr("Hover mouse at top of screen to jump to a letter..");
+    m_next->setToolTip(letterTip);
+    m_previous->setToolTip(letterTip);
+    m_help->setToolTip(tr("Help"));
 
     connect(m_next, &PictureButton::clicked, this, &ButtonStrip::nextPage);
     connect(m_previous, &PictureButton::clicked, this, &ButtonStrip::previousPage);

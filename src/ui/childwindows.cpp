@@ -94,7 +94,7 @@ void ChildWindows::listAlbumsInBrowser()
     const QString page = c.app.file(QStringLiteral("albums.htm"));
     QString error;
     if (!Inventory::write(page, c.albums.titles(), c.app.ownFile(QStringLiteral("lumetra2.jpg")), &error)) {
-        c.prompter.message(QStringLiteral("The album list could not be written: %1").arg(error));
+        c.prompter.message(tr("The album list could not be written: %1").arg(error));
         return;
     }
     c.shell.open(page);
@@ -125,7 +125,7 @@ void ChildWindows::exploreAlbum()
 {
     if (const auto album = m_context.albumCommands.album(m_context.playback.overCover())) {
         if (!m_context.shell.open(album->path))
-            m_context.prompter.message(QStringLiteral("The folder %1 could not be opened.").arg(album->path));
+            m_context.prompter.message(tr("The folder %1 could not be opened.").arg(album->path));
     }
 }
 

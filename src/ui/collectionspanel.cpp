@@ -35,8 +35,8 @@ CollectionsPanel::CollectionsPanel(QWidget *rightPanel, Collections &collections
 
     m_frame = new PointerFrame(rightPanel);
     m_frame->setObjectName(QStringLiteral("collFrame"));
-    m_frame->setAccessibleName(QStringLiteral("Collections"));
-    m_frame->setToolTip(QStringLiteral("Drop an .m3u or .m3u8 playlist here to make it a collection"));
+    m_frame->setAccessibleName(tr("Collections"));
+    m_frame->setToolTip(tr("Drop an .m3u or .m3u8 playlist here to make it a collection"));
     m_frame->setGeometry(rect(kFrame));
     m_frame->setAcceptDrops(true);
     m_frame->setContextMenuPolicy(Qt::CustomContextMenu);
@@ -50,7 +50,7 @@ CollectionsPanel::CollectionsPanel(QWidget *rightPanel, Collections &collections
     connect(m_frame, &QWidget::customContextMenuRequested, this, [this](const QPoint &pos) {
         QMenu menu(m_frame);
         menu.setObjectName(QStringLiteral("collmenu"));
-        QAction *exportAction = menu.addAction(QStringLiteral("Export Collection as Playlist (.m3u8)..."));
+        QAction *exportAction = menu.addAction(tr("Export Collection as Playlist (.m3u8)..."));
         exportAction->setObjectName(QStringLiteral("mnuexport"));
         exportAction->setEnabled(m_collections.chosen() && !m_collections.collectionName().isEmpty());
         if (menu.exec(m_frame->mapToGlobal(pos)) == exportAction)
@@ -62,20 +62,16 @@ CollectionsPanel::CollectionsPanel(QWidget *rightPanel, Collections &collections
     background->setGeometry(rect(QRect(-15, -15, 4125, 3405)));
     background->setPixmap(QPixmap(app.ownFile(QStringLiteral("collframe.jpg"))));
 
-    m_myColls = button(QStringLiteral("Command1"), QStringLiteral("My Colls."),
-                       QStringLiteral("View all the collections"), QRect(240, 210, 855, 375));
-    m_new = button(QStringLiteral("NewColl"), QStringLiteral("New"),
-                   QStringLiteral("Create a new collection"), QRect(240, 570, 855, 375));
-    m_saveNew =
-        button(QStringLiteral("CollSave"), QStringLiteral("Save"), QString(), QRect(240, 930, 855, 375));
-    m_saveNew->setAccessibleName(QStringLiteral("Save the new collection"));
-    m_delete =
-        button(QStringLiteral("Command2"), QStringLiteral("Delete"), QString(), QRect(240, 1290, 855, 375));
-    m_edit =
-        button(QStringLiteral("CollEdit"), QStringLiteral("Edit"), QString(), QRect(240, 1650, 855, 375));
-    m_saveEdit =
-        button(QStringLiteral("Command3"), QStringLiteral("Save"), QString(), QRect(240, 1650, 855, 375));
-    m_saveEdit->setAccessibleName(QStringLiteral("Save the edited collection"));
+    m_myColls = button(QStringLiteral("Command1"), tr("My Colls."), tr("View all the collections"),
+                       QRect(240, 210, 855, 375));
+    m_new = button(QStringLiteral("NewColl"), tr("New"), tr("Create a new collection"),
+                   QRect(240, 570, 855, 375));
+    m_saveNew = button(QStringLiteral("CollSave"), tr("Save"), QString(), QRect(240, 930, 855, 375));
+    m_saveNew->setAccessibleName(tr("Save the new collection"));
+    m_delete = button(QStringLiteral("Command2"), tr("Delete"), QString(), QRect(240, 1290, 855, 375));
+    m_edit = button(QStringLiteral("CollEdit"), tr("Edit"), QString(), QRect(240, 1650, 855, 375));
+    m_saveEdit = button(QStringLiteral("Command3"), tr("Save"), QString(), QRect(240, 1650, 855, 375));
+    m_saveEdit->setAccessibleName(tr("Save the edited collection"));
     connect(m_myColls, &QPushButton::clicked, this, [this] { m_collections.myColls(); });
     connect(m_new, &QPushButton::clicked, this, [this] { m_collections.newColl(); });
     connect(m_saveNew, &QPushButton::clicked, this, [this] { m_collections.saveNew(); });
@@ -85,8 +81,8 @@ CollectionsPanel::CollectionsPanel(QWidget *rightPanel, Collections &collections
 
     m_cover = new PointerLabel(m_frame);
     m_cover->setObjectName(QStringLiteral("Image14"));
-    m_cover->setAccessibleName(QStringLiteral("Collection cover: skip the current track"));
-    m_cover->setToolTip(QStringLiteral("Click here to skip current track..."));
+    m_cover->setAccessibleName(tr("Collection cover: skip the current track"));
+    m_cover->setToolTip(tr("Click here to skip current track..."));
     m_cover->setScaledContents(true);
     m_cover->setCursor(Qt::PointingHandCursor);
     m_cover->setGeometry(rect(QRect(1275, 195, 2430, 2385)));
@@ -107,7 +103,7 @@ CollectionsPanel::CollectionsPanel(QWidget *rightPanel, Collections &collections
 
     m_viewport = new QWidget(rightPanel);
     m_viewport->setObjectName(QStringLiteral("outpic"));
-    m_viewport->setAccessibleName(QStringLiteral("List of collections"));
+    m_viewport->setAccessibleName(tr("List of collections"));
     QRect viewport = rect(kViewport);
     viewport.setRight(std::min(viewport.right(), rightPanel->width() - 1));
     m_viewport->setGeometry(viewport);
@@ -117,7 +113,7 @@ CollectionsPanel::CollectionsPanel(QWidget *rightPanel, Collections &collections
 
     m_scroll = new QScrollBar(Qt::Vertical, rightPanel);
     m_scroll->setObjectName(QStringLiteral("VScroll1"));
-    m_scroll->setAccessibleName(QStringLiteral("Scroll the list of collections"));
+    m_scroll->setAccessibleName(tr("Scroll the list of collections"));
     m_scroll->setGeometry(rect(kScrollBar));
     connect(m_scroll, &QScrollBar::valueChanged, this, [this](int v) { m_inner->move(-2, -v); });
 
@@ -214,7 +210,7 @@ void CollectionsPanel::render()
         row.picture->setGeometry(kRowPicture.translated(0, layout.pictureTops[i]));
         row.label->setGeometry(kRowLabel.translated(0, layout.labelTops[i]));
         row.label->setText(titles[i]);
-        row.picture->setAccessibleName(QStringLiteral("Collection ") + titles[i]);
+        row.picture->setAccessibleName(tr("Collection %1").arg(titles[i]));
         row.label->setAccessibleName(titles[i]);
         row.picture->show();
         row.label->show();

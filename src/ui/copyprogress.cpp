@@ -35,9 +35,9 @@ void CopyProgress::report(qint64 done, qint64 total)
         return;
     m_lastTurn.restart();
     if (!m_dialog && m_started.elapsed() >= kShowAfterMs) {
-        m_dialog = new QProgressDialog(QStringLiteral("Copying music files..."), QString(), 0, 100, m_owner);
+        m_dialog = new QProgressDialog(tr("Copying music files..."), QString(), 0, 100, m_owner);
         m_dialog->setWindowTitle(QStringLiteral("Lumetra"));
-        m_dialog->setAccessibleName(QStringLiteral("Copying music files"));
+        m_dialog->setAccessibleName(tr("Copying music files"));
         m_dialog->setWindowModality(Qt::WindowModal);
         m_dialog->setMinimumDuration(0);
     }

@@ -2,6 +2,7 @@
 
 #include "core/albumfiles.h"
 
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QPointer>
 
@@ -14,6 +15,8 @@ namespace lumetra {
 // has lasted about a second.
 class CopyProgress
 {
+    Q_DECLARE_TR_FUNCTIONS(CopyProgress)
+
 public:
     explicit CopyProgress(QWidget *owner);
     ~CopyProgress();

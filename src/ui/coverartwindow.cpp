@@ -14,10 +14,19 @@ namespace lumetra {
 
 namespace {
 
-const QString kSearchTip = QStringLiteral("Click here to search for cover on Google!");
-const QString kPictureFilter =
-    QStringLiteral("All image files (*.bmp,*.jpg,*.gif)|*.BMP;*.JPG;*.gif|BMP files (*.bmp)|"
-                   "*.BMP|JPG files (*.jpg)|*.JPG|GIF files (*.gif)|*.GIF");
+QString searchTip()
+{
+    return CoverArtWindow::tr("Click here to search for cover on Google!");
+}
+
+// "Caption|patterns|..." as the file dialog takes it; only the captions are words.
+QString pictureFilter()
+{
+    return CoverArtWindow::tr("All image files (*.bmp,*.jpg,*.gif)") + QStringLiteral("|*.BMP;*.JPG;*.gif|") +
+           CoverArtWindow::tr("BMP files (*.bmp)") + QStringLiteral("|*.BMP|") +
+           CoverArtWindow::tr("JPG files (*.jpg)") + QStringLiteral("|*.JPG|") +
+           CoverArtWindow::tr("GIF files (*.gif)") + QStringLiteral("|*.GIF");
+}
 
 } // namespace
 
@@ -30,35 +39,33 @@ CoverArtWindow::CoverArtWindow(const Album &album, RecordView &songs, const AppF
     , m_slot(album.slot)
     , m_browser(browser(this))
     , m_preview(new QLabel(this))
-    , m_back(namedButton(QStringLiteral("Command6"), QStringLiteral("<< Back"), this, kSearchTip))
+    , m_back(namedButton(QStringLiteral("Command6"), tr("<< Back"), this, searchTip()))
 {
     setObjectName(QStringLiteral("Collection"));
-    setWindowTitle(QStringLiteral("Cover Art"));
-    setAccessibleName(QStringLiteral("Cover Art: ") + album.title);
+    setWindowTitle(tr("Cover Art"));
+    setAccessibleName(tr("Cover Art: %1").arg(album.title));
     setAttribute(Qt::WA_DeleteOnClose);
     resize(1000, 640);
 
-    QPushButton *browsePc =
-        namedButton(QStringLiteral("Command5"), QStringLiteral("Browse PC"), this, kSearchTip);
-    QPushButton *paste =
-        namedButton(QStringLiteral("Command4"), QStringLiteral("Paste from Clipboard"), this,
-                    QStringLiteral("Use this button to paste a picture you have just copied"));
-    QPushButton *search = namedButton(QStringLiteral("Command3"), QStringLiteral("Google"), this, kSearchTip);
-    QPushButton *okay = namedButton(QStringLiteral("Command1"), QStringLiteral("Okay"), this);
-    QPushButton *cancel = namedButton(QStringLiteral("Command2"), QStringLiteral("Cancel"), this);
+    QPushButton *browsePc = namedButton(QStringLiteral("Command5"), tr("Browse PC"), this, searchTip());
+    QPushButton *paste = namedButton(QStringLiteral("Command4"), tr("Paste from Clipboard"), this,
+                                     tr("Use this button to paste a picture you have just copied"));
+    QPushButton *search = namedButton(QStringLiteral("Command3"), tr("Google"), this, searchTip());
+    QPushButton *okay = namedButton(QStringLiteral("Command1"), tr("Okay"), this);
+    QPushButton *cancel = namedButton(QStringLiteral("Command2"), tr("Cancel"), this);
     QLabel *name = wrappedLabel(QStringLiteral("Label1"), album.title, this);
     QFont bold = name->font();
     bold.setBold(true);
     name->setFont(bold);
-    auto *caption = new QLabel(QStringLiteral("Preview"), this);
+    auto *caption = new QLabel(tr("Preview"), this);
     caption->setObjectName(QStringLiteral("Label3"));
     m_preview->setObjectName(QStringLiteral("Image1"));
-    m_preview->setAccessibleName(QStringLiteral("Preview"));
+    m_preview->setAccessibleName(tr("Preview"));
     m_preview->setFixedSize(240, 240);
     m_preview->setFrameShape(QFrame::Box);
     m_preview->setAlignment(Qt::AlignCenter);
     m_browser->setObjectName(QStringLiteral("WebBrowser1"));
-    m_browser->setAccessibleName(QStringLiteral("Web page"));
+    m_browser->setAccessibleName(tr("Web page"));
     m_back->setEnabled(false);
 
     auto *layout = new QGridLayout(this);
@@ -99,7 +106,7 @@ void CoverArtWindow::showPreview()
 
 void CoverArtWindow::browsePc()
 {
-    m_form.browse(m_dialogs.openFile(kPictureFilter, m_form.albumPath()));
+    m_form.browse(m_dialogs.openFile(pictureFilter(), m_form.albumPath()));
     showPreview();
 }
 

@@ -14,7 +14,6 @@ namespace lumetra {
 
 namespace {
 constexpr int kLiftPixels = 4;
-const QString kEmptySlotName = QStringLiteral("Empty slot");
 
 // `text` broken into at most `maxLines` lines of `width` pixels, the last cut with an ellipsis.
 QString fitLines(QString text, const QFont &font, int width, int maxLines)
@@ -87,8 +86,8 @@ CoverSlot::CoverSlot(int index, QWidget *wall)
     m_shadow->setObjectName(QStringLiteral("Shape2_") + n);
     m_cover->setCursor(Qt::PointingHandCursor);
     m_cover->setAlignment(Qt::AlignCenter);
-    m_cover->setAccessibleName(kEmptySlotName);
-    m_shadow->setAccessibleName(QStringLiteral("Cover shadow"));
+    m_cover->setAccessibleName(tr("Empty slot"));
+    m_shadow->setAccessibleName(tr("Cover shadow"));
     m_shadow->setStyleSheet(QStringLiteral("background-color: rgba(0, 0, 0, 110); border-radius: 2px;"));
     m_shadow->setAttribute(Qt::WA_TransparentForMouseEvents);
     setBounced(false);
@@ -129,13 +128,13 @@ void CoverSlot::show(const QImage &picture, const QString &title, const QString 
         m_cover->setPixmap(QPixmap::fromImage(picture));
     m_title->setTitle(title);
     m_id = id;
-    m_cover->setAccessibleName(title.isEmpty() ? kEmptySlotName : title);
+    m_cover->setAccessibleName(title.isEmpty() ? tr("Empty slot") : title);
 }
 
 void CoverSlot::setTitle(const QString &title)
 {
     m_title->setTitle(title);
-    m_cover->setAccessibleName(title.isEmpty() ? kEmptySlotName : title);
+    m_cover->setAccessibleName(title.isEmpty() ? tr("Empty slot") : title);
 }
 
 QString CoverSlot::title() const

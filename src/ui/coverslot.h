@@ -2,6 +2,7 @@
 
 #include "pointerwidgets.h"
 
+#include <QCoreApplication>
 #include <QRect>
 #include <QString>
 
@@ -33,6 +34,8 @@ private:
 // Geometry is in pixels; the album's ID is kept here in place of a hidden label.
 class CoverSlot
 {
+    Q_DECLARE_TR_FUNCTIONS(CoverSlot)
+
 public:
     CoverSlot(int index, QWidget *wall);
     ~CoverSlot();

@@ -11,9 +11,9 @@ HelpWindow::HelpWindow(const AppFolder &app, const BrowserFactory &browser, QWid
     : QWidget(parent, Qt::Window)
     , m_browser(browser(this))
 {
-    setObjectName(QStringLiteral("Help"));
-    setWindowTitle(QStringLiteral("Help -[Lumetra 1.5.0]"));
-    setAccessibleName(QStringLiteral("Help"));
+    setObjectName(tr("Help"));
+    setWindowTitle(tr("Help -[Lumetra %1]").arg(QStringLiteral("1.5.0")));
+    setAccessibleName(tr("Help"));
     setAttribute(Qt::WA_DeleteOnClose);
     resize(1000, 760);
 
@@ -28,7 +28,7 @@ HelpWindow::HelpWindow(const AppFolder &app, const BrowserFactory &browser, QWid
     strip->setAlignment(Qt::AlignRight | Qt::AlignTop);
     layout->addWidget(strip);
     m_browser->setObjectName(QStringLiteral("wb2"));
-    m_browser->setAccessibleName(QStringLiteral("Help page"));
+    m_browser->setAccessibleName(tr("Help page"));
     layout->addWidget(m_browser, 1);
     m_browser->navigate(QUrl::fromLocalFile(app.ownFile(QStringLiteral("lumetra.htm"))));
 }

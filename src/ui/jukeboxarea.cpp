@@ -15,15 +15,15 @@ JukeboxArea::JukeboxArea(qreal dpi, QWidget *parent)
 {
     setObjectName(QStringLiteral("jukeboxarea"));
     m_queueList->setObjectName(QStringLiteral("List2"));
-    m_queueList->setAccessibleName(QStringLiteral("Jukebox queue"));
-    m_queueList->setToolTip(QStringLiteral("Jukebox playlist area"));
+    m_queueList->setAccessibleName(tr("Jukebox queue"));
+    m_queueList->setToolTip(tr("Jukebox playlist area"));
     m_queueList->setAutoFillBackground(true);
     connect(m_queueList, &ListBox::keyPressed, this, &JukeboxArea::queueKey);
     connect(m_queueList, &ListBox::pressed, this, &JukeboxArea::queuePressed);
 
     m_queueCover->setObjectName(QStringLiteral("Image15"));
-    m_queueCover->setAccessibleName(QStringLiteral("Queue cover: skip the current track"));
-    m_queueCover->setToolTip(QStringLiteral("Click here to skip the current track"));
+    m_queueCover->setAccessibleName(tr("Queue cover: skip the current track"));
+    m_queueCover->setToolTip(tr("Click here to skip the current track"));
     m_queueCover->setScaledContents(true);
     m_queueCover->setCursor(Qt::PointingHandCursor);
     connect(m_queueCover, &PointerLabel::pressed, this,

@@ -8,7 +8,7 @@ LetterBar::LetterBar(QWidget *parent)
     : QFrame(parent)
 {
     setObjectName(QStringLiteral("letterbar"));
-    setAccessibleName(QStringLiteral("Letter bar"));
+    setAccessibleName(tr("Letter bar"));
     setAutoFillBackground(true);
     for (int j = 0; j < kLetters; ++j) {
         auto *label = new PointerLabel(this);

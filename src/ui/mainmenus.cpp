@@ -17,8 +17,8 @@ QMenu *namedMenu(const QString &name, const QString &title, QWidget *window, QMe
 
 MainMenus::MainMenus(QWidget *window)
     : QObject(window)
-    , m_mode(namedMenu(QStringLiteral("mnuMode"), QStringLiteral("Mode"), window))
-    , m_options(namedMenu(QStringLiteral("mnuoptions"), QStringLiteral("Options"), window))
+    , m_mode(namedMenu(QStringLiteral("mnuMode"), tr("Mode"), window))
+    , m_options(namedMenu(QStringLiteral("mnuoptions"), tr("Options"), window))
     , m_cover(namedMenu(QStringLiteral("mnurt"), QStringLiteral("rightclick"), window))
     , m_queue(namedMenu(QStringLiteral("men1"), QStringLiteral("menu1"), window))
     , m_collEdit(namedMenu(QStringLiteral("mnucolledit"), QStringLiteral("mnucolledit"), window))
@@ -30,14 +30,10 @@ MainMenus::MainMenus(QWidget *window)
         connect(action, &QAction::triggered, this, signal);
         return action;
     };
-    m_normalPlay =
-        command(m_mode, QStringLiteral("mnunormal"), QStringLiteral("Normal Play"), &MainMenus::normalPlay);
-    m_shuffleAll =
-        command(m_mode, QStringLiteral("mnurandom"), QStringLiteral("Shuffle All"), &MainMenus::shuffleAll);
-    m_jukebox =
-        command(m_mode, QStringLiteral("mnuplaylist"), QStringLiteral("Jukebox"), &MainMenus::jukebox);
-    m_collections =
-        command(m_mode, QStringLiteral("mnucoll"), QStringLiteral("Collections"), &MainMenus::collections);
+    m_normalPlay = command(m_mode, QStringLiteral("mnunormal"), tr("Normal Play"), &MainMenus::normalPlay);
+    m_shuffleAll = command(m_mode, QStringLiteral("mnurandom"), tr("Shuffle All"), &MainMenus::shuffleAll);
+    m_jukebox = command(m_mode, QStringLiteral("mnuplaylist"), tr("Jukebox"), &MainMenus::jukebox);
+    m_collections = command(m_mode, QStringLiteral("mnucoll"), tr("Collections"), &MainMenus::collections);
     for (QAction *mode : {m_normalPlay, m_shuffleAll, m_jukebox, m_collections})
         mode->setCheckable(true);
     connect(m_mode, &QMenu::aboutToShow, this, &MainMenus::modeMenuAboutToShow);
@@ -48,11 +44,11 @@ MainMenus::MainMenus(QWidget *window)
         action->setShortcutContext(Qt::WindowShortcut);
         window->addAction(action);
     };
-    shortcut(command(m_options, QStringLiteral("mnufind"), QStringLiteral("Search"), &MainMenus::search),
+    shortcut(command(m_options, QStringLiteral("mnufind"), tr("Search"), &MainMenus::search),
              QKeySequence(Qt::CTRL | Qt::Key_F));
-    command(m_options, QStringLiteral("mnuorg"), QStringLiteral("Add New Album"), &MainMenus::addNewAlbum);
-    command(m_options, QStringLiteral("mnuopt"), QStringLiteral("Settings"), &MainMenus::settings);
-    command(m_options, QStringLiteral("mnulab"), QStringLiteral("List Albums in Browser"),
+    command(m_options, QStringLiteral("mnuorg"), tr("Add New Album"), &MainMenus::addNewAlbum);
+    command(m_options, QStringLiteral("mnuopt"), tr("Settings"), &MainMenus::settings);
+    command(m_options, QStringLiteral("mnulab"), tr("List Albums in Browser"),
             &MainMenus::listAlbumsInBrowser);
     command(m_options, QStringLiteral("mnuimport"), tr("Import Playlist as Collection..."),
             &MainMenus::importPlaylist);
@@ -65,27 +61,23 @@ MainMenus::MainMenus(QWidget *window)
     connect(help, &QAction::triggered, this, &MainMenus::help);
     shortcut(help, QKeySequence(Qt::Key_F1));
 
-    command(m_cover, QStringLiteral("mnuplsh"), QStringLiteral("Play this album shuffled"),
-            &MainMenus::playShuffled);
-    command(m_cover, QStringLiteral("mnulist"), QStringLiteral("List Songs"), &MainMenus::listSongs);
-    command(m_cover, QStringLiteral("mnuart"), QStringLiteral("Get Cover Art"), &MainMenus::getCoverArt);
-    command(m_cover, QStringLiteral("mnuexplore"), QStringLiteral("Explore"), &MainMenus::explore);
-    QMenu *shuffle = namedMenu(QStringLiteral("mnushuff"), QStringLiteral("Shuffle"), window, m_cover);
-    command(shuffle, QStringLiteral("mnuskip"), QStringLiteral("Skip this album when in shuffle mode"),
+    command(m_cover, QStringLiteral("mnuplsh"), tr("Play this album shuffled"), &MainMenus::playShuffled);
+    command(m_cover, QStringLiteral("mnulist"), tr("List Songs"), &MainMenus::listSongs);
+    command(m_cover, QStringLiteral("mnuart"), tr("Get Cover Art"), &MainMenus::getCoverArt);
+    command(m_cover, QStringLiteral("mnuexplore"), tr("Explore"), &MainMenus::explore);
+    QMenu *shuffle = namedMenu(QStringLiteral("mnushuff"), tr("Shuffle"), window, m_cover);
+    command(shuffle, QStringLiteral("mnuskip"), tr("Skip this album when in shuffle mode"),
             &MainMenus::skipInShuffle);
-    command(shuffle, QStringLiteral("mnuplay"), QStringLiteral("Play this album when in Shuffle mode"),
+    command(shuffle, QStringLiteral("mnuplay"), tr("Play this album when in Shuffle mode"),
             &MainMenus::playInShuffle);
-    command(m_cover, QStringLiteral("mnuaddsongs"), QStringLiteral("Add songs to this album"),
-            &MainMenus::addSongs);
-    command(m_cover, QStringLiteral("mnurename"), QStringLiteral("Rename Album"), &MainMenus::renameAlbum);
-    command(m_cover, QStringLiteral("mnumaindel"), QStringLiteral("Delete Album"), &MainMenus::deleteAlbum);
+    command(m_cover, QStringLiteral("mnuaddsongs"), tr("Add songs to this album"), &MainMenus::addSongs);
+    command(m_cover, QStringLiteral("mnurename"), tr("Rename Album"), &MainMenus::renameAlbum);
+    command(m_cover, QStringLiteral("mnumaindel"), tr("Delete Album"), &MainMenus::deleteAlbum);
 
-    command(m_queue, QStringLiteral("mnutop"), QStringLiteral("Move to top of list"), &MainMenus::moveToTop);
-    command(m_queue, QStringLiteral("playdel"), QStringLiteral("Delete from Playlist"),
-            &MainMenus::deleteFromPlaylist);
+    command(m_queue, QStringLiteral("mnutop"), tr("Move to top of list"), &MainMenus::moveToTop);
+    command(m_queue, QStringLiteral("playdel"), tr("Delete from Playlist"), &MainMenus::deleteFromPlaylist);
 
-    command(m_collEdit, QStringLiteral("mnurtr"), QStringLiteral("Remove This Album"),
-            &MainMenus::removeThisAlbum);
+    command(m_collEdit, QStringLiteral("mnurtr"), tr("Remove This Album"), &MainMenus::removeThisAlbum);
 }
 
 void MainMenus::setMode(Mode mode)

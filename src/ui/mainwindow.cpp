@@ -54,11 +54,6 @@ constexpr int kNoticeMs = 4000;
 // Smaller covers would lay out thousands of slots on a page, and nobody can see them.
 constexpr int kMinCoverPixels = 16;
 
-const QString kEmptyCatalogueMessage = QStringLiteral(
-    "Lumetra doesn't yet contain any albums - click on Options > Add New Album to start building your "
-    "collection, or use the options screen where Lumetra can scan your hard disk for you..   Once done, you "
-    "MUST restart Lumetra before these first albums are added to teh collection.");
-
 // The program's window is a frame to screen readers, named by its title.
 QAccessibleInterface *accessibleFrame(const QString &className, QObject *object)
 {
@@ -220,8 +215,8 @@ void MainWindow::connectMenus()
     connect(menus, &MainMenus::settings, this, &MainWindow::openSettings);
     connect(menus, &MainMenus::listAlbumsInBrowser, this, &MainWindow::listAlbumsInBrowser);
     connect(menus, &MainMenus::importPlaylist, this, [this] {
-        if (const auto file =
-                m_dialogs.openFile(tr("Playlists (*.m3u;*.m3u8)|*.m3u;*.m3u8|"), QDir::homePath()))
+        if (const auto file = m_dialogs.openFile(
+                tr("Playlists (*.m3u;*.m3u8)") + QStringLiteral("|*.m3u;*.m3u8|"), QDir::homePath()))
             m_collections.openPlaylist(*file);
     });
 
@@ -291,9 +286,8 @@ void MainWindow::load()
     const QString path = m_app.file(QStringLiteral("tracks.lum"));
     if (!m_catalogue.open(path)) {
         m_prompter.message(
-            QStringLiteral(
-                "The album catalogue could not be opened, so Lumetra starts with an empty wall.\n\n"
-                "%1\n\nThe file has been left exactly as it was.")
+            tr("The album catalogue could not be opened, so Lumetra starts with an empty wall.\n\n"
+               "%1\n\nThe file has been left exactly as it was.")
                 .arg(m_catalogue.errorString()));
     }
     // The titles now; the other fields when something first needs them.
@@ -337,7 +331,12 @@ void MainWindow::thumb()
         applyLook();
         // An unusable catalogue has already been explained; "no albums yet" would mislead.
         if (m_catalogue.isOpen())
-            m_prompter.message(kEmptyCatalogueMessage);
+            m_prompter.message(tr(
+                "Lumetra doesn't yet contain any albums - click on Options > Add New Album to start building "
+                "your collection, or use the options screen where Lumetra can scan your hard disk for you..  "
+                " "
+                "Once done, you MUST restart Lumetra before these first albums are added to teh "
+                "collection."));
         return;
     }
 
@@ -500,7 +499,8 @@ void MainWindow::connectPlayback()
             [this] { m_playback.skipCollectionCover(); });
     connect(m_collectionsPanel, &CollectionsPanel::exportWanted, this, [this] {
         const QString suggested = m_app.file(m_collections.collectionName() + QStringLiteral(".m3u8"));
-        if (const auto file = m_dialogs.saveFile(QStringLiteral("Playlists (*.m3u8)|*.m3u8|"), suggested))
+        if (const auto file =
+                m_dialogs.saveFile(tr("Playlists (*.m3u8)") + QStringLiteral("|*.m3u8|"), suggested))
             m_collections.exportPlaylist(*file);
     });
     connect(m_rightPanel, &RightPanel::nowPlayingPressed, this, [this](Qt::MouseButton button) {

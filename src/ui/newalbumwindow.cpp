@@ -47,8 +47,8 @@ NewAlbumWindow::NewAlbumWindow(RecordView &songs, const AppFolder &app, Prompter
     , m_form(songs, app, prompter)
 {
     setObjectName(QStringLiteral("Form2"));
-    setWindowTitle(QStringLiteral("Create a New Album"));
-    setAccessibleName(QStringLiteral("Create a New Album"));
+    setWindowTitle(tr("Create a New Album"));
+    setAccessibleName(tr("Create a New Album"));
     setAttribute(Qt::WA_DeleteOnClose);
     resize(760, 460);
 
@@ -60,30 +60,26 @@ NewAlbumWindow::NewAlbumWindow(RecordView &songs, const AppFolder &app, Prompter
     auto *choose = new QWidget(m_pages);
     choose->setObjectName(QStringLiteral("Picture2"));
     auto *chooseLayout = new QVBoxLayout(choose);
-    chooseLayout->addWidget(
-        wrappedLabel(QStringLiteral("Label5"), QStringLiteral("Please select an option:"), choose));
-    QPushButton *inPlace =
-        option(QStringLiteral("Image3"),
-               QStringLiteral("Add the songs to the database and leave them where they are on disk"),
-               QStyle::SP_DirOpenIcon, choose);
-    QPushButton *copy =
-        option(QStringLiteral("Image4"),
-               QStringLiteral("Add the songs to the database and copy them to the default music folder"),
-               QStyle::SP_FileDialogNewFolder, choose);
+    chooseLayout->addWidget(wrappedLabel(QStringLiteral("Label5"), tr("Please select an option:"), choose));
+    QPushButton *inPlace = option(QStringLiteral("Image3"),
+                                  tr("Add the songs to the database and leave them where they are on disk"),
+                                  QStyle::SP_DirOpenIcon, choose);
+    QPushButton *copy = option(QStringLiteral("Image4"),
+                               tr("Add the songs to the database and copy them to the default music folder"),
+                               QStyle::SP_FileDialogNewFolder, choose);
     chooseLayout->addWidget(inPlace);
     chooseLayout->addWidget(copy);
     auto *noteRow = new QHBoxLayout;
-    noteRow->addWidget(
-        wrappedLabel(QStringLiteral("Label6"),
-                     QStringLiteral("IMPORTANT:  Don't forget that if you haven't done before,  you can "
-                                    "always go to the Settings screen and ask Lumetra to scan for music "
-                                    "files for you."),
-                     choose),
-        1);
-    QPushButton *settingsLink = namedButton(QStringLiteral("Label8"), QStringLiteral("[Click here]"), choose);
+    noteRow->addWidget(wrappedLabel(QStringLiteral("Label6"),
+                                    tr("IMPORTANT:  Don't forget that if you haven't done before,  you can "
+                                       "always go to the Settings screen and ask Lumetra to scan for music "
+                                       "files for you."),
+                                    choose),
+                       1);
+    QPushButton *settingsLink = namedButton(QStringLiteral("Label8"), tr("[Click here]"), choose);
     settingsLink->setFlat(true);
     settingsLink->setCursor(Qt::PointingHandCursor);
-    settingsLink->setAccessibleName(QStringLiteral("Open the settings to scan for music"));
+    settingsLink->setAccessibleName(tr("Open the settings to scan for music"));
     noteRow->addWidget(settingsLink);
     chooseLayout->addLayout(noteRow);
     chooseLayout->addStretch();
@@ -100,39 +96,36 @@ NewAlbumWindow::NewAlbumWindow(RecordView &songs, const AppFolder &app, Prompter
     auto *row = new QHBoxLayout(work);
     m_trackList = new DropList(work);
     m_trackList->setObjectName(QStringLiteral("List1"));
-    m_trackList->setAccessibleName(QStringLiteral("Tracks of the new album"));
+    m_trackList->setAccessibleName(tr("Tracks of the new album"));
     m_trackList->setContextMenuPolicy(Qt::CustomContextMenu);
     row->addWidget(m_trackList, 3);
     auto *side = new QVBoxLayout;
-    m_hint = wrappedLabel(
-        QStringLiteral("Label3"),
-        QStringLiteral("HINT: Drop mp3, ogg and wma tracks onto the window to the left to add them "
-                       "to the new album..."),
-        work);
+    m_hint = wrappedLabel(QStringLiteral("Label3"),
+                          tr("HINT: Drop mp3, ogg and wma tracks onto the window to the left to add them "
+                             "to the new album..."),
+                          work);
     m_advice = wrappedLabel(
         QStringLiteral("Label7"),
-        QStringLiteral(
-            "Advice: Now click on \"Locate New Album\" and browse to where the album resides on your hard "
-            "disk.  Once you have located it, you will be given the chance to rename it should you wish "
-            "to.  You cannot use a nane that is the same as one that Lumetra is already using.  Finally "
-            "you should click on \"Add to database\"."),
+        tr("Advice: Now click on \"Locate New Album\" and browse to where the album resides on your hard "
+           "disk.  Once you have located it, you will be given the chance to rename it should you wish "
+           "to.  You cannot use a nane that is the same as one that Lumetra is already using.  Finally "
+           "you should click on \"Add to database\"."),
         work);
-    m_nameCaption =
-        wrappedLabel(QStringLiteral("Label2"), QStringLiteral("Enter a name for the new album:"), work);
+    m_nameCaption = wrappedLabel(QStringLiteral("Label2"), tr("Enter a name for the new album:"), work);
     m_name = new QLineEdit(work);
     m_name->setObjectName(QStringLiteral("Text2"));
-    m_name->setAccessibleName(QStringLiteral("Name of the new album"));
+    m_name->setAccessibleName(tr("Name of the new album"));
     m_name->installEventFilter(this);
     m_nameCaption->setBuddy(m_name);
-    m_nameFormat = wrappedLabel(QStringLiteral("Label4"),
-                                QStringLiteral("Format should be:  Artist Name, Album Name"), work);
-    m_copyFromFolder = namedButton(QStringLiteral("Command4"), QStringLiteral("Copy from Folder"), work);
-    m_locate = namedButton(QStringLiteral("Command5"), QStringLiteral("Locate New Album"), work);
+    m_nameFormat =
+        wrappedLabel(QStringLiteral("Label4"), tr("Format should be:  Artist Name, Album Name"), work);
+    m_copyFromFolder = namedButton(QStringLiteral("Command4"), tr("Copy from Folder"), work);
+    m_locate = namedButton(QStringLiteral("Command5"), tr("Locate New Album"), work);
     m_locate->setEnabled(false);
-    m_explorer = namedButton(QStringLiteral("Command3"), QStringLiteral("Windows Explorer"), work);
-    m_explorer->setAccessibleName(QStringLiteral("Open the application folder in the file manager"));
-    m_create = namedButton(QStringLiteral("Command1"), QStringLiteral("Create this Album"), work);
-    QPushButton *cancel = namedButton(QStringLiteral("Command2"), QStringLiteral("Cancel"), work);
+    m_explorer = namedButton(QStringLiteral("Command3"), tr("Windows Explorer"), work);
+    m_explorer->setAccessibleName(tr("Open the application folder in the file manager"));
+    m_create = namedButton(QStringLiteral("Command1"), tr("Create this Album"), work);
+    QPushButton *cancel = namedButton(QStringLiteral("Command2"), tr("Cancel"), work);
     for (QWidget *w : std::initializer_list<QWidget *>{m_hint, m_advice, m_nameCaption, m_name, m_nameFormat,
                                                        m_copyFromFolder, m_locate, m_explorer})
         side->addWidget(w);
@@ -148,7 +141,7 @@ NewAlbumWindow::NewAlbumWindow(RecordView &songs, const AppFolder &app, Prompter
     connect(m_trackList, &QWidget::customContextMenuRequested, this, [this](const QPoint &pos) {
         QMenu menu(this);
         menu.setObjectName(QStringLiteral("men1"));
-        QAction *remove = menu.addAction(QStringLiteral("Remove from List"));
+        QAction *remove = menu.addAction(tr("Remove from List"));
         remove->setObjectName(QStringLiteral("mnudel1"));
         if (menu.exec(m_trackList->viewport()->mapToGlobal(pos)) == remove)
             removeSelectedTrack();
@@ -177,7 +170,7 @@ void NewAlbumWindow::chooseLocate()
     m_explorer->setEnabled(false);
     m_copyFromFolder->setEnabled(false);
     m_locate->setEnabled(true);
-    m_create->setText(QStringLiteral("Add to Database"));
+    m_create->setText(tr("Add to Database"));
     m_advice->show();
     m_pages->setCurrentIndex(1);
 }
@@ -190,8 +183,8 @@ void NewAlbumWindow::showTracks()
 
 void NewAlbumWindow::copyFromFolder()
 {
-    if (const auto folder = m_dialogs.folder(
-            QStringLiteral("Locate the folder that contains the mp3/wma files you want"), m_app.dir())) {
+    if (const auto folder =
+            m_dialogs.folder(tr("Locate the folder that contains the mp3/wma files you want"), m_app.dir())) {
         m_form.addFolder(*folder);
         showTracks();
     }
@@ -199,9 +192,8 @@ void NewAlbumWindow::copyFromFolder()
 
 void NewAlbumWindow::locateNewAlbum()
 {
-    m_form.locate(
-        m_dialogs.folder(QStringLiteral("Locate the folder that contains the mp3/wma files you want"),
-                         m_form.locatedFolder()));
+    m_form.locate(m_dialogs.folder(tr("Locate the folder that contains the mp3/wma files you want"),
+                                   m_form.locatedFolder()));
     m_advice->hide();
     for (QWidget *w : std::initializer_list<QWidget *>{m_nameCaption, m_nameFormat, m_name})
         w->show();
@@ -245,8 +237,7 @@ bool NewAlbumWindow::eventFilter(QObject *watched, QEvent *event)
     if (watched == m_name && event->type() == QEvent::KeyPress) {
         const QString typed = static_cast<QKeyEvent *>(event)->text();
         if (typed == QStringLiteral("\\") || typed == QStringLiteral("/")) {
-            m_prompter.message(
-                QStringLiteral("This character not allowed in the name - a hyphen will be substituted"));
+            m_prompter.message(tr("This character not allowed in the name - a hyphen will be substituted"));
             int cursor = m_name->cursorPosition();
             m_name->setText(AlbumFiles::substituteSeparator(m_name->text(), typed.front(), cursor));
             m_name->setCursorPosition(cursor);

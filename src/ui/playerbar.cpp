@@ -31,17 +31,17 @@ PlayerBar::PlayerBar(MediaPlayer &player, QWidget *parent)
     , m_time(new QLabel(this))
 {
     setObjectName(QStringLiteral("media1"));
-    setAccessibleName(QStringLiteral("Player"));
-    m_playPause->setAccessibleName(QStringLiteral("Play or pause"));
-    m_stop->setAccessibleName(QStringLiteral("Stop"));
+    setAccessibleName(tr("Player"));
+    m_playPause->setAccessibleName(tr("Play or pause"));
+    m_stop->setAccessibleName(tr("Stop"));
     m_stop->setIcon(style()->standardIcon(QStyle::SP_MediaStop));
-    m_position->setAccessibleName(QStringLiteral("Position"));
-    m_volume->setAccessibleName(QStringLiteral("Volume"));
+    m_position->setAccessibleName(tr("Position"));
+    m_volume->setAccessibleName(tr("Volume"));
     m_volume->setRange(0, 100);
     m_volume->setValue(player.volume());
-    m_volume->setToolTip(QStringLiteral("Volume"));
+    m_volume->setToolTip(tr("Volume"));
     m_volume->setMaximumWidth(90);
-    m_time->setAccessibleName(QStringLiteral("Time played"));
+    m_time->setAccessibleName(tr("Time played"));
 
     auto *row = new QHBoxLayout;
     row->setContentsMargins(0, 0, 0, 0);
@@ -51,7 +51,7 @@ PlayerBar::PlayerBar(MediaPlayer &player, QWidget *parent)
     row->addStretch();
     auto *volumeIcon = new QLabel(this);
     volumeIcon->setPixmap(style()->standardIcon(QStyle::SP_MediaVolume).pixmap(16, 16));
-    volumeIcon->setAccessibleName(QStringLiteral("Volume"));
+    volumeIcon->setAccessibleName(tr("Volume"));
     row->addWidget(volumeIcon);
     row->addWidget(m_volume);
     auto *column = new QVBoxLayout(this);
@@ -95,7 +95,7 @@ void PlayerBar::refresh()
     m_position->setEnabled(loaded);
     const bool playing = m_player.isPlaying();
     m_playPause->setIcon(style()->standardIcon(playing ? QStyle::SP_MediaPause : QStyle::SP_MediaPlay));
-    m_playPause->setToolTip(playing ? QStringLiteral("Pause") : QStringLiteral("Play"));
+    m_playPause->setToolTip(playing ? tr("Pause") : tr("Play"));
     const qint64 duration = m_player.duration();
     m_position->setRange(0, static_cast<int>(duration));
     if (!m_position->isSliderDown())

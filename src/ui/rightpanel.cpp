@@ -23,18 +23,18 @@ RightPanel::RightPanel(MediaPlayer &player, qreal dpi, QWidget *parent)
     , m_trackList(new ListBox(this))
 {
     setObjectName(QStringLiteral("RtFrame"));
-    setAccessibleName(QStringLiteral("Now playing"));
+    setAccessibleName(tr("Now playing"));
     setAutoFillBackground(true);
 
     m_nowPlayingCover->setObjectName(QStringLiteral("Image2"));
-    m_nowPlayingCover->setAccessibleName(QStringLiteral("Now playing cover"));
-    m_nowPlayingCover->setToolTip(QStringLiteral("Click here to skip current track"));
+    m_nowPlayingCover->setAccessibleName(tr("Now playing cover"));
+    m_nowPlayingCover->setToolTip(tr("Click here to skip current track"));
     m_nowPlayingCover->setScaledContents(true);
     connect(m_nowPlayingCover, &PointerLabel::pressed, this,
             [this](Qt::MouseButton button) { Q_EMIT nowPlayingPressed(button); });
 
     m_trackList->setObjectName(QStringLiteral("List1"));
-    m_trackList->setAccessibleName(QStringLiteral("Track list"));
+    m_trackList->setAccessibleName(tr("Track list"));
     connect(m_trackList, &ListBox::rowClicked, this, &RightPanel::trackClicked);
     connect(m_trackList, &ListBox::keyPressed, this, &RightPanel::trackKey);
 }

@@ -27,7 +27,6 @@ namespace {
 
 constexpr QSize kPreviewTwips(7400, 4700);
 constexpr int kTitleWidthTwips = 2400;
-const QString kPictureFilter = QStringLiteral("All image files (*.bmp,*.jpg,*.pcx)|*.BMP;*.JPG;*.PCX|");
 
 } // namespace
 
@@ -41,8 +40,8 @@ SettingsWindow::SettingsWindow(const AppFolder &app, Catalogue &catalogue, Recor
     , m_dialogs(dialogs)
 {
     setObjectName(QStringLiteral("Options"));
-    setWindowTitle(QStringLiteral("Settings"));
-    setAccessibleName(QStringLiteral("Settings"));
+    setWindowTitle(tr("Settings"));
+    setAccessibleName(tr("Settings"));
     setAttribute(Qt::WA_DeleteOnClose);
 
     auto *layout = new QVBoxLayout(this);
@@ -54,11 +53,11 @@ SettingsWindow::SettingsWindow(const AppFolder &app, Catalogue &catalogue, Recor
     layout->addSpacing(8);
 
     auto *bottom = new QHBoxLayout;
-    bottom->addWidget(wrappedLabel(QStringLiteral("Label9"),
-                                   QStringLiteral("Scan disk for songs and build database:"), this));
+    bottom->addWidget(
+        wrappedLabel(QStringLiteral("Label9"), tr("Scan disk for songs and build database:"), this));
     bottom->addWidget(m_scanDisk);
     bottom->addStretch();
-    bottom->addWidget(new QLabel(QStringLiteral("* = Recommend restart"), this));
+    bottom->addWidget(new QLabel(tr("* = Recommend restart"), this));
     bottom->addWidget(m_okay);
     bottom->addWidget(m_cancel);
     layout->addLayout(bottom);
@@ -74,7 +73,7 @@ void SettingsWindow::buildPreview()
     const qreal dpi = screen() ? screen()->logicalDotsPerInchX() : 96;
     m_preview = new QFrame(this);
     m_preview->setObjectName(QStringLiteral("Picture1"));
-    m_preview->setAccessibleName(QStringLiteral("Preview"));
+    m_preview->setAccessibleName(tr("Preview"));
     m_preview->setFixedSize(twipsToPixels(kPreviewTwips.width(), dpi),
                             twipsToPixels(kPreviewTwips.height(), dpi));
     m_preview->setAutoFillBackground(true);
@@ -82,7 +81,7 @@ void SettingsWindow::buildPreview()
 
     auto *picture = new PointerLabel(m_preview);
     picture->setObjectName(QStringLiteral("Image2"));
-    picture->setAccessibleName(QStringLiteral("Background picture: click to change"));
+    picture->setAccessibleName(tr("Background picture: click to change"));
     picture->setScaledContents(true);
     picture->setGeometry(m_preview->rect());
     picture->setCursor(Qt::PointingHandCursor);
@@ -94,15 +93,14 @@ void SettingsWindow::buildPreview()
 
     m_sampleCover = new QLabel(m_preview);
     m_sampleCover->setObjectName(QStringLiteral("Image1"));
-    m_sampleCover->setAccessibleName(QStringLiteral("Sample cover"));
+    m_sampleCover->setAccessibleName(tr("Sample cover"));
     m_sampleCover->setScaledContents(true);
     m_sampleCover->setAttribute(Qt::WA_TransparentForMouseEvents);
 
     m_sampleTitle = new PointerLabel(m_preview);
     m_sampleTitle->setObjectName(QStringLiteral("Label3"));
-    m_sampleTitle->setText(QStringLiteral("Click to change text..."));
-    m_sampleTitle->setAccessibleName(
-        QStringLiteral("Sample title: click to change the text colour and font"));
+    m_sampleTitle->setText(tr("Click to change text..."));
+    m_sampleTitle->setAccessibleName(tr("Sample title: click to change the text colour and font"));
     m_sampleTitle->setCursor(Qt::PointingHandCursor);
     connect(m_sampleTitle, &PointerLabel::pressed, this, [this](Qt::MouseButton b) {
         if (b == Qt::LeftButton)
@@ -125,7 +123,7 @@ QGridLayout *SettingsWindow::buildControls()
 
     m_colorStrip = new PointerLabel(this);
     m_colorStrip->setObjectName(QStringLiteral("Picture4"));
-    m_colorStrip->setAccessibleName(QStringLiteral("Background colour: click to change"));
+    m_colorStrip->setAccessibleName(tr("Background colour: click to change"));
     m_colorStrip->setMinimumSize(160, 26);
     m_colorStrip->setFrameShape(QFrame::Box);
     m_colorStrip->setCursor(Qt::PointingHandCursor);
@@ -134,53 +132,52 @@ QGridLayout *SettingsWindow::buildControls()
         if (b == Qt::LeftButton)
             chooseBackColor();
     });
-    QPushButton *changeColour = link(QStringLiteral("Label2"), QStringLiteral("Click here to change colour"));
+    QPushButton *changeColour = link(QStringLiteral("Label2"), tr("Click here to change colour"));
     connect(changeColour, &QPushButton::clicked, this, &SettingsWindow::chooseBackColor);
-    QPushButton *changeImage =
-        link(QStringLiteral("Label1"), QStringLiteral("Click here to change back image"));
+    QPushButton *changeImage = link(QStringLiteral("Label1"), tr("Click here to change back image"));
     connect(changeImage, &QPushButton::clicked, this, &SettingsWindow::backimage);
-    QPushButton *none = link(QStringLiteral("Label4"), QStringLiteral("[No image]"));
+    QPushButton *none = link(QStringLiteral("Label4"), tr("[No image]"));
     connect(none, &QPushButton::clicked, this, &SettingsWindow::noImage);
-    QPushButton *reset = link(QStringLiteral("Label10"), QStringLiteral("[Reset to Defaults]"));
+    QPushButton *reset = link(QStringLiteral("Label10"), tr("[Reset to Defaults]"));
     connect(reset, &QPushButton::clicked, this, &SettingsWindow::resetDefaults);
 
     m_picturePath = new QLineEdit(this);
     m_picturePath->setObjectName(QStringLiteral("Text4"));
-    m_picturePath->setAccessibleName(QStringLiteral("Background picture"));
+    m_picturePath->setAccessibleName(tr("Background picture"));
     m_coverSize = new QLineEdit(this);
     m_coverSize->setObjectName(QStringLiteral("Text1"));
-    m_coverSize->setAccessibleName(QStringLiteral("Cover size in twips"));
+    m_coverSize->setAccessibleName(tr("Cover size in twips"));
     connect(m_coverSize, &QLineEdit::textEdited, this, [this](const QString &text) {
         m_form.coverSize = text;
         showPreview();
     });
     m_gap = new QLineEdit(this);
     m_gap->setObjectName(QStringLiteral("Text2"));
-    m_gap->setAccessibleName(QStringLiteral("Spacing in twips"));
+    m_gap->setAccessibleName(tr("Spacing in twips"));
 
-    m_bounce = new QCheckBox(QStringLiteral("Covers bounce on mouseover"), this);
+    m_bounce = new QCheckBox(tr("Covers bounce on mouseover"), this);
     m_bounce->setObjectName(QStringLiteral("Check2"));
-    m_autoplay = new QCheckBox(QStringLiteral("Autoplay albums on click"), this);
+    m_autoplay = new QCheckBox(tr("Autoplay albums on click"), this);
     m_autoplay->setObjectName(QStringLiteral("Check3"));
-    m_noWrap = new QCheckBox(QStringLiteral("Do not scroll covers after Z to A"), this);
+    m_noWrap = new QCheckBox(tr("Do not scroll covers after Z to A"), this);
     m_noWrap->setObjectName(QStringLiteral("Check4"));
 
     int row = 0;
-    grid->addWidget(new QLabel(QStringLiteral("Background colour:"), this), row, 0);
+    grid->addWidget(new QLabel(tr("Background colour:"), this), row, 0);
     grid->addWidget(m_colorStrip, row++, 1);
     grid->addWidget(changeColour, row++, 1, Qt::AlignLeft);
-    grid->addWidget(new QLabel(QStringLiteral("Background picture:"), this), row, 0);
+    grid->addWidget(new QLabel(tr("Background picture:"), this), row, 0);
     grid->addWidget(m_picturePath, row++, 1);
     auto *pictureLinks = new QHBoxLayout;
     pictureLinks->addWidget(changeImage);
     pictureLinks->addWidget(none);
     pictureLinks->addStretch();
     grid->addLayout(pictureLinks, row++, 1);
-    auto *coverCaption = new QLabel(QStringLiteral("Cover size (twips) *"), this);
+    auto *coverCaption = new QLabel(tr("Cover size (twips) *"), this);
     coverCaption->setBuddy(m_coverSize);
     grid->addWidget(coverCaption, row, 0);
     grid->addWidget(m_coverSize, row++, 1);
-    auto *gapCaption = new QLabel(QStringLiteral("Spacing (twips) *"), this);
+    auto *gapCaption = new QLabel(tr("Spacing (twips) *"), this);
     gapCaption->setBuddy(m_gap);
     grid->addWidget(gapCaption, row, 0);
     grid->addWidget(m_gap, row++, 1);
@@ -190,13 +187,13 @@ QGridLayout *SettingsWindow::buildControls()
     grid->addWidget(reset, row++, 0, 1, 2, Qt::AlignLeft);
     grid->setRowStretch(row, 1);
 
-    m_scanDisk = namedButton(QStringLiteral("Command5"), QStringLiteral("Scan disk"), this);
-    m_scanDisk->setToolTip(QStringLiteral("Use to scan for songs if NOT using the default folder"));
+    m_scanDisk = namedButton(QStringLiteral("Command5"), tr("Scan disk"), this);
+    m_scanDisk->setToolTip(tr("Use to scan for songs if NOT using the default folder"));
     connect(m_scanDisk, &QPushButton::clicked, this, &SettingsWindow::scanDisk);
-    m_okay = namedButton(QStringLiteral("Command1"), QStringLiteral("Okay"), this);
+    m_okay = namedButton(QStringLiteral("Command1"), tr("Okay"), this);
     m_okay->setDefault(true);
     connect(m_okay, &QPushButton::clicked, this, &SettingsWindow::okay);
-    m_cancel = namedButton(QStringLiteral("Command2"), QStringLiteral("Cancel"), this);
+    m_cancel = namedButton(QStringLiteral("Command2"), tr("Cancel"), this);
     connect(m_cancel, &QPushButton::clicked, this, &SettingsWindow::cancel);
     return grid;
 }
@@ -205,38 +202,36 @@ void SettingsWindow::buildScanPanel()
 {
     m_scanPanel = new QFrame(this);
     m_scanPanel->setObjectName(QStringLiteral("Picture2"));
-    m_scanPanel->setAccessibleName(QStringLiteral("Scan panel"));
+    m_scanPanel->setAccessibleName(tr("Scan panel"));
     m_scanPanel->setFrameShape(QFrame::StyledPanel);
     m_scanPanel->hide();
     auto *layout = new QVBoxLayout(m_scanPanel);
 
-    QLabel *warning = wrappedLabel(
-        QStringLiteral("Label8"),
-        QStringLiteral("Warning!  This will overwrite your existing Lumetra database."), m_scanPanel);
+    QLabel *warning =
+        wrappedLabel(QStringLiteral("Label8"),
+                     tr("Warning!  This will overwrite your existing Lumetra database."), m_scanPanel);
     QFont bold = warning->font();
     bold.setBold(true);
     warning->setFont(bold);
     layout->addWidget(warning);
     layout->addWidget(wrappedLabel(
         QStringLiteral("Label7"),
-        QStringLiteral(
-            "If you already have an MP3 collection, please use \"Browse to Songs\" to locate the area on "
-            "your disk and then use the relevant \"Scan\" button to add them to Lumetra.  See the Help "
-            "files about which option to use if you are unsure."),
+        tr("If you already have an MP3 collection, please use \"Browse to Songs\" to locate the area on "
+           "your disk and then use the relevant \"Scan\" button to add them to Lumetra.  See the Help "
+           "files about which option to use if you are unsure."),
         m_scanPanel));
     layout->addWidget(wrappedLabel(
         QStringLiteral("Label6"),
-        QStringLiteral(
-            "If you are using the default Lumetra settings and manually building a new collection you "
-            "do not need to change this option - hit Close to go back to the Options screen."),
+        tr("If you are using the default Lumetra settings and manually building a new collection you "
+           "do not need to change this option - hit Close to go back to the Options screen."),
         m_scanPanel));
 
     auto *folderRow = new QHBoxLayout;
-    m_browse = namedButton(QStringLiteral("Command9"), QStringLiteral("Browse to Songs"), m_scanPanel);
+    m_browse = namedButton(QStringLiteral("Command9"), tr("Browse to Songs"), m_scanPanel);
     connect(m_browse, &QPushButton::clicked, this, &SettingsWindow::browseToSongs);
     m_musicFolder = new QLineEdit(m_scanPanel);
     m_musicFolder->setObjectName(QStringLiteral("Text5"));
-    m_musicFolder->setAccessibleName(QStringLiteral("Music folder"));
+    m_musicFolder->setAccessibleName(tr("Music folder"));
     connect(m_musicFolder, &QLineEdit::textEdited, this,
             [this](const QString &text) { m_form.musicFolder = text; });
     folderRow->addWidget(m_browse);
@@ -247,40 +242,37 @@ void SettingsWindow::buildScanPanel()
                        const QString &text, Scanner::Layout kind) {
         auto *row = new QHBoxLayout;
         QLabel *label = wrappedLabel(labelName, text, m_scanPanel);
-        scan = namedButton(buttonName, QStringLiteral("Scan"), m_scanPanel);
-        scan->setAccessibleName(kind == Scanner::Layout::Nested
-                                    ? QStringLiteral("Scan: albums inside artist folders")
-                                    : QStringLiteral("Scan: one folder per album"));
+        scan = namedButton(buttonName, tr("Scan"), m_scanPanel);
+        scan->setAccessibleName(kind == Scanner::Layout::Nested ? tr("Scan: albums inside artist folders")
+                                                                : tr("Scan: one folder per album"));
         connect(scan, &QPushButton::clicked, this, [this, kind] { this->scan(kind); });
         row->addWidget(label, 1);
         row->addWidget(scan);
         layout->addLayout(row);
     };
     scanRow(m_scanNested, QStringLiteral("Command3"), QStringLiteral("Label12"),
-            QStringLiteral(
-                "If albums are sub-folders of the artist, e.g. \"D:\\Music\\Travis\\The Best Of\" then "
-                "click here to add them to the database..."),
+            tr("If albums are sub-folders of the artist, e.g. \"D:\\Music\\Travis\\The Best Of\" then "
+               "click here to add them to the database..."),
             Scanner::Layout::Nested);
     scanRow(m_scanFlat, QStringLiteral("Command8"), QStringLiteral("Label11"),
-            QStringLiteral(
-                "If your songs are stored in a flat folder structure, e.g. \"D:\\Music\\Travis - The Best "
-                "Of\" then click here to add them to the database..."),
+            tr("If your songs are stored in a flat folder structure, e.g. \"D:\\Music\\Travis - The Best "
+               "Of\" then click here to add them to the database..."),
             Scanner::Layout::Flat);
 
     // Without a name of its own the line reads as its text; what it is for is its description.
-    m_time = wrappedLabel(QStringLiteral("lbltime"), QStringLiteral("Time taken: 0 second(s)"), m_scanPanel);
+    m_time = wrappedLabel(QStringLiteral("lbltime"), tr("Time taken: 0 second(s)"), m_scanPanel);
     m_time->setAccessibleDescription(tr("Scan progress"));
     layout->addWidget(m_time);
 
-    m_scanFrame = new QGroupBox(QStringLiteral("SCan for MP3s"), m_scanPanel);
+    m_scanFrame = new QGroupBox(tr("SCan for MP3s"), m_scanPanel);
     m_scanFrame->setObjectName(QStringLiteral("ScanFrame"));
     auto *lists = new QHBoxLayout(m_scanFrame);
     m_queueList = new QListWidget(m_scanFrame);
     m_queueList->setObjectName(QStringLiteral("lstdirs"));
-    m_queueList->setAccessibleName(QStringLiteral("Folders waiting to be searched"));
+    m_queueList->setAccessibleName(tr("Folders waiting to be searched"));
     m_foundList = new QListWidget(m_scanFrame);
     m_foundList->setObjectName(QStringLiteral("lstfiles"));
-    m_foundList->setAccessibleName(QStringLiteral("Music folders found"));
+    m_foundList->setAccessibleName(tr("Music folders found"));
     lists->addWidget(m_queueList, 1);
     lists->addWidget(m_foundList, 3);
     m_scanFrame->setMinimumHeight(170);
@@ -299,7 +291,7 @@ void SettingsWindow::buildScanPanel()
     layout->addWidget(m_leftOutCaption);
     layout->addWidget(m_leftOutList);
 
-    m_closePanel = namedButton(QStringLiteral("Command10"), QStringLiteral("Close"), m_scanPanel);
+    m_closePanel = namedButton(QStringLiteral("Command10"), tr("Close"), m_scanPanel);
     connect(m_closePanel, &QPushButton::clicked, this, &SettingsWindow::closeScanPanel);
     layout->addWidget(m_closePanel, 0, Qt::AlignRight);
 }
@@ -405,7 +397,8 @@ void SettingsWindow::chooseTitleText()
 
 void SettingsWindow::backimage()
 {
-    if (const auto path = m_dialogs.openFile(kPictureFilter, m_app.dir())) {
+    if (const auto path = m_dialogs.openFile(
+            tr("All image files (*.bmp,*.jpg,*.pcx)") + QStringLiteral("|*.BMP;*.JPG;*.PCX|"), m_app.dir())) {
         takeFields();
         m_form.backgroundPicture = *path;
         showForm();
@@ -439,8 +432,7 @@ void SettingsWindow::okay()
     QString error;
     if (!writeTextLines(m_app.file(QStringLiteral("jb.ini")), m_form.lines(), &error)) {
         m_prompter.message(
-            QStringLiteral("The settings could not be saved to jb.ini, so nothing was changed.\n\n%1")
-                .arg(error));
+            tr("The settings could not be saved to jb.ini, so nothing was changed.\n\n%1").arg(error));
         return;
     }
     m_done = true;
@@ -482,8 +474,8 @@ void SettingsWindow::closeScanPanel()
 
 void SettingsWindow::browseToSongs()
 {
-    if (const auto folder = m_dialogs.folder(QStringLiteral("Locate the area that contains your music files"),
-                                             m_musicFolder->text())) {
+    if (const auto folder =
+            m_dialogs.folder(tr("Locate the area that contains your music files"), m_musicFolder->text())) {
         m_form.musicFolder = *folder;
         m_musicFolder->setText(*folder);
     }
@@ -510,7 +502,7 @@ void SettingsWindow::scan(Scanner::Layout layout)
 
     if (!result.ok) {
         m_closePanel->setEnabled(true);
-        m_time->setText(QStringLiteral("Time taken: 0 second(s)"));
+        m_time->setText(tr("Time taken: 0 second(s)"));
         if (!result.cancelled)
             m_prompter.message(result.error);
     } else {

@@ -15,7 +15,7 @@ WebBrowser::WebBrowser(QWidget *parent)
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_view);
-    m_view->setAccessibleName(QStringLiteral("Web page"));
+    m_view->setAccessibleName(tr("Web page"));
 }
 
 void WebBrowser::navigate(const QUrl &url)
