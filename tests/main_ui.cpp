@@ -10,6 +10,8 @@ int main(int argc, char **argv)
     const QTemporaryDir cache;
     qputenv("XDG_CACHE_HOME", QFile::encodeName(cache.path()));
     qputenv("QT_MEDIA_BACKEND", "gstreamer");
+    // English whatever the desktop speaks, in here and in the programs the tests start.
+    qputenv("LANGUAGE", "en");
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

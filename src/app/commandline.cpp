@@ -10,6 +10,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QLocale>
 
 #include <cstdio>
 
@@ -134,7 +135,7 @@ int runWithoutWindow(int argc, char *argv[])
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("Lumetra"));
     QCoreApplication::setApplicationVersion(QStringLiteral(PROJECT_VERSION_STRING));
-    installTranslations(app);
+    installTranslations(app, QLocale().uiLanguages());
     CommandLine command;
     const bool fits = command.parse(QCoreApplication::arguments());
     command.answerHelpAndVersion(app);

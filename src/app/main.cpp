@@ -13,6 +13,7 @@
 #include <QApplication>
 #include <QDBusConnection>
 #include <QIcon>
+#include <QLocale>
 #include <QSocketNotifier>
 
 #include <csignal>
@@ -80,7 +81,7 @@ int main(int argc, char *argv[])
     QApplication::setApplicationVersion(QStringLiteral(PROJECT_VERSION_STRING));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/lumetra.png")));
     QGuiApplication::setDesktopFileName(QStringLiteral(LUMETRA_APP_ID));
-    installTranslations(app);
+    installTranslations(app, QLocale().uiLanguages());
 
     CommandLine command;
     if (!command.parse(QApplication::arguments()))

@@ -2,7 +2,6 @@
 
 #include <QDir>
 #include <QLibraryInfo>
-#include <QLocale>
 #include <QTranslator>
 
 namespace lumetra {
@@ -54,9 +53,9 @@ QString chooseLanguage(const QStringList &uiLanguages, const QStringList &availa
     return {};
 }
 
-QString installTranslations(QCoreApplication &app)
+QString installTranslations(QCoreApplication &app, const QStringList &uiLanguages)
 {
-    const QString language = chooseLanguage(QLocale().uiLanguages(), availableLanguages());
+    const QString language = chooseLanguage(uiLanguages, availableLanguages());
     if (language.isEmpty() || !install(app, kPrefix + language, kFolder))
         return {};
     install(app, QStringLiteral("qtbase_") + language, QLibraryInfo::path(QLibraryInfo::TranslationsPath));

@@ -16,9 +16,9 @@ QStringList availableLanguages();
 // user who puts English before German reads English.
 QString chooseLanguage(const QStringList &uiLanguages, const QStringList &available);
 
-// Installs on `app` the program's translation for the user's locale and, when Qt's own translations are
-// installed, Qt's for the same language (standard buttons, the command line's help). Returns the language
-// installed, empty for English.
-QString installTranslations(QCoreApplication &app);
+// Installs on `app` the program's translation for the first of `uiLanguages` it has (chooseLanguage) and,
+// when Qt's own translations are installed, Qt's for the same language (standard buttons, the command line's
+// help). Returns the language installed, empty for English.
+QString installTranslations(QCoreApplication &app, const QStringList &uiLanguages);
 
 } // namespace lumetra

@@ -79,6 +79,31 @@ TEST(Program, HelpStatesWhichApplicationFolderItUses)
 }
 
 // Arguments that do not fit end the program with the reason and the usage, before any window.
+// The help is in the user's language, Qt's part of it too; English, or a locale without a language, gives
+// the program's own texts.
+TEST(Program, HelpSpeaksTheUsersLanguage)
+{
+    auto help = [](const QString &variable, const QString &value) {
+        QProcessEnvironment env;
+        env.insert(u"LANGUAGE"_s, QString());
+        env.insert(variable, value);
+        return runProgram(kProgram, {u"--help"_s}, u"none"_s, env).out;
+    };
+    const QString english = help(u"LANGUAGE"_s, u"en"_s);
+    EXPECT_TRUE(english.startsWith(u"Usage: "_s)) << english.toStdString();
+    EXPECT_TRUE(english.contains(u"--app-dir <DIR>    Use DIR as the application folder."_s))
+        << english.toStdString();
+    EXPECT_EQ(help(u"LC_ALL"_s, u"C"_s), english);
+
+    const QString german = help(u"LANGUAGE"_s, u"de"_s);
+    EXPECT_TRUE(german.startsWith(u"Aufruf: "_s)) << german.toStdString();
+    EXPECT_TRUE(german.contains(u"--app-dir <DIR>    DIR als Anwendungsordner verwenden."_s))
+        << german.toStdString();
+    const QString french = help(u"LANGUAGE"_s, u"fr"_s);
+    EXPECT_TRUE(french.contains(u"--app-dir <DIR>    Utiliser DIR comme dossier de l'application."_s))
+        << french.toStdString();
+}
+
 TEST(Program, ArgumentsThatDoNotFitAreRefusedWithTheUsage)
 {
     QTemporaryDir dir;

@@ -1,0 +1,77 @@
+#include "core/translations.h"
+#include "ui/mainwindowfixture.h"
+
+#include <QMenu>
+#include <QTranslator>
+
+#include <gtest/gtest.h>
+
+using namespace Qt::StringLiterals;
+using namespace lumetra;
+using namespace lumetra::test;
+
+namespace {
+
+struct LanguageCase {
+    QStringList languages; // the user's, most wanted first, as QLocale::uiLanguages gives them
+    QString installed;     // what installTranslations reports
+    QStringList modeMenu;
+    QString title;  // with three albums
+    QString cancel; // Qt's own standard button
+};
+
+void PrintTo(const LanguageCase &c, std::ostream *os)
+{
+    *os << c.languages.join(u':').toStdString();
+}
+
+const QStringList kEnglishMenu = {u"Normal Play"_s, u"Shuffle All"_s, u"Jukebox"_s, u"Collections"_s};
+const QString kEnglishTitle = u"Lumetra Jukebox: 3 albums loaded."_s;
+const QStringList kGermanMenu = {u"Normale Wiedergabe"_s, u"Alles zufällig"_s, u"Jukebox"_s, u"Sammlungen"_s};
+const QString kGermanTitle = u"Lumetra Jukebox: 3 Alben geladen."_s;
+const QStringList kFrenchMenu = {u"Lecture normale"_s, u"Tout aléatoire"_s, u"Juke-box"_s, u"Collections"_s};
+const QString kFrenchTitle = u"Lumetra Jukebox : 3 albums chargés."_s;
+
+// The window in the user's language: the translations the program ships, chosen from the user's languages as
+// at start-up, with Qt's own for the same language. (The program reads them from LANGUAGE, LC_ALL, LANG
+// through QLocale; Program.HelpSpeaksTheUsersLanguage runs it so.)
+class Languages : public MainWindowTest, public ::testing::WithParamInterface<LanguageCase>
+{
+protected:
+    void TearDown() override
+    {
+        MainWindowTest::TearDown();
+        for (QTranslator *translator : qApp->findChildren<QTranslator *>()) {
+            QCoreApplication::removeTranslator(translator);
+            delete translator;
+        }
+    }
+};
+
+TEST_P(Languages, TheWindowSpeaksTheFirstLanguageTheUserWantsThatItHas)
+{
+    const LanguageCase &c = GetParam();
+    EXPECT_EQ(installTranslations(*qApp, c.languages), c.installed);
+    ASSERT_TRUE(writeCatalogue(m_dir.path(), numbered(3)));
+    MainWindow &window = start();
+
+    QStringList modes;
+    for (const QAction *action : window.menu(u"mnuMode"_s)->actions())
+        modes.append(action->text());
+    EXPECT_EQ(modes, c.modeMenu);
+    EXPECT_EQ(window.windowTitle(), c.title);
+    EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), c.cancel);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, Languages,
+    ::testing::Values(
+        LanguageCase{{u"de"_s}, u"de"_s, kGermanMenu, kGermanTitle, u"Abbrechen"_s},
+        LanguageCase{{u"fr-CA"_s, u"de"_s}, u"fr"_s, kFrenchMenu, kFrenchTitle, u"Annuler"_s},
+        LanguageCase{{u"es"_s, u"de_AT.UTF-8"_s}, u"de"_s, kGermanMenu, kGermanTitle, u"Abbrechen"_s},
+        // English is the program's own language: a user who puts it first reads it.
+        LanguageCase{{u"en-GB"_s, u"de"_s}, QString(), kEnglishMenu, kEnglishTitle, u"Cancel"_s},
+        LanguageCase{{u"C"_s}, QString(), kEnglishMenu, kEnglishTitle, u"Cancel"_s},
+        LanguageCase{{u"es"_s}, QString(), kEnglishMenu, kEnglishTitle, u"Cancel"_s}));
+
+} // namespace
