@@ -2,52 +2,253 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR">
 <context>
+    <name>AlbumCommands</name>
+    <message>
+        <source>Enter new name for album</source>
+        <translation>Saisissez le nouveau nom de l&apos;album</translation>
+    </message>
+    <message>
+        <source>The album could not be renamed: %1</source>
+        <translation>L&apos;album n&apos;a pas pu être renommé : %1</translation>
+    </message>
+    <message>
+        <source>Lumetra needs at least two albums present!  Please create some new ones before deleting these ones.</source>
+        <translation>Lumetra a besoin d&apos;au moins deux albums !  Veuillez en créer de nouveaux avant de supprimer ceux-ci.</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <comment>the word typed to confirm that an album is removed</comment>
+        <translation>oui</translation>
+    </message>
+    <message>
+        <source>Are you sure?  This will remove the album: %1 from Lumetra (but not delete it from your disk) - you must type &quot;%2&quot; to confirm...</source>
+        <translation>Êtes-vous sûr ?  L&apos;album %1 sera retiré de Lumetra (mais pas effacé de votre disque) - tapez « %2 » pour confirmer...</translation>
+    </message>
+    <message>
+        <source>The album could not be removed: %1</source>
+        <translation>L&apos;album n&apos;a pas pu être retiré : %1</translation>
+    </message>
+    <message>
+        <source>Please add individual tracks, not albums.  Folder will not be added.</source>
+        <translation>Veuillez ajouter des morceaux, pas des albums.  Le dossier ne sera pas ajouté.</translation>
+    </message>
+</context>
+<context>
+    <name>AlbumFiles</name>
+    <message>
+        <source>%1 cannot be read.</source>
+        <translation>%1 ne peut pas être lu.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: %2</source>
+        <translation>%1 ne peut pas être écrit : %2</translation>
+    </message>
+</context>
+<context>
+    <name>AppFolder</name>
+    <message>
+        <source>The folder %1 cannot be created.</source>
+        <translation>Le dossier %1 ne peut pas être créé.</translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be entered.</source>
+        <translation>Impossible d&apos;entrer dans le dossier %1.</translation>
+    </message>
+</context>
+<context>
     <name>Catalogue</name>
     <message>
         <source>%1 holds triggers, which a catalogue does not have.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 contient des déclencheurs, ce qu&apos;un catalogue n&apos;a pas.</translation>
+    </message>
+    <message>
+        <source>%1 is not a file.</source>
+        <translation>%1 n&apos;est pas un fichier.</translation>
+    </message>
+    <message>
+        <source>%1 is not a catalogue database.</source>
+        <translation>%1 n&apos;est pas une base de données de catalogue.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened: %2</source>
+        <translation>%1 ne peut pas être ouvert : %2</translation>
+    </message>
+    <message>
+        <source>%1 cannot be created: %2</source>
+        <translation>%1 ne peut pas être créé : %2</translation>
+    </message>
+    <message>
+        <source>%1 is damaged: %2</source>
+        <translation>%1 est endommagé : %2</translation>
+    </message>
+    <message>
+        <source>%1 has no table of albums (songs).</source>
+        <translation>%1 n&apos;a pas de table des albums (songs).</translation>
+    </message>
+    <message>
+        <source>%1: the table of albums lacks some of the fields %2.</source>
+        <translation>%1 : il manque à la table des albums certains des champs %2.</translation>
+    </message>
+    <message>
+        <source>%1: the field ID of the table of albums is not an automatic number.</source>
+        <translation>%1 : le champ ID de la table des albums n&apos;est pas un numéro automatique.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be completed: %2</source>
+        <translation>%1 ne peut pas être complété : %2</translation>
+    </message>
+    <message>
+        <source>%1: the table of settings (opts) lacks some of the fields %2.</source>
+        <translation>%1 : il manque à la table des réglages (opts) certains des champs %2.</translation>
+    </message>
+</context>
+<context>
+    <name>CollectionFile</name>
+    <message>
+        <source>&quot;%1&quot; cannot be used as the title of a collection: %2 Please type another title.</source>
+        <translation>« %1 » ne peut pas servir de titre de collection : %2 Veuillez saisir un autre titre.</translation>
+    </message>
+    <message>
+        <source>it is empty.</source>
+        <translation>il est vide.</translation>
+    </message>
+    <message>
+        <source>it begins or ends with a blank.</source>
+        <translation>il commence ou finit par une espace.</translation>
+    </message>
+    <message>
+        <source>it begins with a full stop.</source>
+        <translation>il commence par un point.</translation>
+    </message>
+    <message>
+        <source>it begins with an invisible character.</source>
+        <translation>il commence par un caractère invisible.</translation>
+    </message>
+    <message>
+        <source>it holds one of the characters / \ : * ? &quot; &lt; &gt; | that a file name cannot hold.</source>
+        <translation>il contient l&apos;un des caractères / \ : * ? &quot; &lt; &gt; | interdits dans un nom de fichier.</translation>
+    </message>
+    <message>
+        <source>it is too long for a file name.</source>
+        <translation>il est trop long pour un nom de fichier.</translation>
     </message>
 </context>
 <context>
     <name>Collections</name>
     <message>
         <source>None of the albums picked from this collection holds music to play.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun des albums choisis dans cette collection ne contient de musique à lire.</translation>
+    </message>
+    <message>
+        <source>Your collections are listed below - you can click the album cover to skip tracks...</source>
+        <translation>Vos collections sont listées ci-dessous - cliquez sur la pochette pour passer des morceaux...</translation>
+    </message>
+    <message>
+        <source>Collections Mode</source>
+        <translation>Mode Collections</translation>
+    </message>
+    <message>
+        <source>Collection: %1</source>
+        <translation>Collection : %1</translation>
+    </message>
+    <message>
+        <source>File not found!  This album has been moved or changed</source>
+        <translation>Fichier introuvable !  Cet album a été déplacé ou modifié</translation>
+    </message>
+    <message>
+        <source>Please enter a title for this collection</source>
+        <translation>Veuillez saisir un titre pour cette collection</translation>
+    </message>
+    <message>
+        <source>Action abandoned, or no Collection name supplied.</source>
+        <translation>Action annulée, ou aucun nom de collection fourni.</translation>
+    </message>
+    <message>
+        <source>Click on an album cover to add it to your collection: %1</source>
+        <translation>Cliquez sur une pochette pour ajouter l&apos;album à votre collection : %1</translation>
+    </message>
+    <message>
+        <source>Collection %1 could not be saved: %2</source>
+        <translation>La collection %1 n&apos;a pas pu être enregistrée : %2</translation>
+    </message>
+    <message>
+        <source>Please click on album covers to add them to this collection</source>
+        <translation>Veuillez cliquer sur des pochettes pour ajouter les albums à cette collection</translation>
+    </message>
+    <message>
+        <source>Collection %1 has been saved</source>
+        <translation>La collection %1 a été enregistrée</translation>
+    </message>
+    <message>
+        <source>Click on an album to delete it from the list, or a cover to add to list.</source>
+        <translation>Cliquez sur un album pour le retirer de la liste, ou sur une pochette pour l&apos;ajouter.</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to delete this collection?</source>
+        <translation>Voulez-vous vraiment supprimer cette collection ?</translation>
+    </message>
+    <message>
+        <source>%1 has been deleted</source>
+        <translation>%1 a été supprimée</translation>
+    </message>
+    <message>
+        <source>No collections found.</source>
+        <translation>Aucune collection trouvée.</translation>
+    </message>
+    <message>
+        <source>The playlist could not be written: %1</source>
+        <translation>La liste de lecture n&apos;a pas pu être écrite : %1</translation>
+    </message>
+    <message>
+        <source>Collection %1 exported to %2</source>
+        <translation>Collection %1 exportée vers %2</translation>
+    </message>
+    <message>
+        <source>Imported playlist</source>
+        <translation>Liste de lecture importée</translation>
+    </message>
+    <message>
+        <source>None of the tracks of %1 belongs to an album of Lumetra, so no collection was made.</source>
+        <translation>Aucun des morceaux de %1 n&apos;appartient à un album de Lumetra : aucune collection n&apos;a été créée.</translation>
+    </message>
+    <message>
+        <source>Collection %1 made from %2</source>
+        <translation>Collection %1 créée à partir de %2</translation>
     </message>
 </context>
 <context>
     <name>CommandLine</name>
     <message>
         <source>Use DIR as the application folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Utiliser DIR comme dossier de l&apos;application.</translation>
     </message>
     <message>
         <source>Rebuild the catalogue from the music folder ROOT without a window (with --layout).</source>
-        <translation type="unfinished"></translation>
+        <translation>Reconstruire le catalogue à partir du dossier de musique ROOT, sans fenêtre (avec --layout).</translation>
     </message>
     <message>
         <source>With --scan: nested (albums inside artist folders) or flat.</source>
-        <translation type="unfinished"></translation>
+        <translation>Avec --scan : nested (albums dans des dossiers d&apos;artiste) ou flat.</translation>
     </message>
     <message>
         <source>Write albums.htm in the application folder without a window.</source>
-        <translation type="unfinished"></translation>
+        <translation>Écrire albums.htm dans le dossier de l&apos;application, sans fenêtre.</translation>
     </message>
     <message>
         <source>An .m3u or .m3u8 playlist to import as a collection.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une liste de lecture .m3u ou .m3u8 à importer comme collection.</translation>
     </message>
     <message>
         <source>Give at most one playlist.</source>
-        <translation type="unfinished"></translation>
+        <translation>Indiquez au plus une liste de lecture.</translation>
     </message>
     <message>
         <source>%1 is not an .m3u or .m3u8 playlist.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;est pas une liste de lecture .m3u ou .m3u8.</translation>
     </message>
     <message>
         <source>The playlist %1 cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>La liste de lecture %1 ne peut pas être lue.</translation>
     </message>
     <message>
         <source>Lumetra Jukebox: a wall of album covers that plays your music folder.
@@ -58,157 +259,1094 @@ given with --app-dir; else, for an installed program, the user&apos;s data folde
 ($XDG_DATA_HOME/Lumetra, by default ~/.local/share/Lumetra); a copy run from the folder
 it was built or unpacked in uses that folder when it may write there.
 Without --app-dir this program uses %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Lumetra Jukebox : un mur de pochettes d&apos;albums qui joue votre dossier de musique.
+
+Le dossier de l&apos;application contient le catalogue tracks.lum, les réglages jb.ini, les
+collections (*.ply), albums.htm et les images du programme dans files/. C&apos;est le dossier
+indiqué par --app-dir ; sinon, pour un programme installé, le dossier de données de
+l&apos;utilisateur ($XDG_DATA_HOME/Lumetra, par défaut ~/.local/share/Lumetra) ; une copie lancée
+depuis le dossier où elle a été compilée ou décompressée utilise ce dossier si elle peut y écrire.
+Sans --app-dir, ce programme utilise %1</translation>
     </message>
     <message>
         <source>Give either --scan ROOT --layout nested|flat or --inventory.</source>
-        <translation type="unfinished"></translation>
+        <translation>Indiquez soit --scan ROOT --layout nested|flat, soit --inventory.</translation>
     </message>
     <message>
         <source>A playlist is imported in the window, not with --scan or --inventory.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une liste de lecture s&apos;importe dans la fenêtre, pas avec --scan ni --inventory.</translation>
     </message>
     <message>
         <source>--scan needs --layout nested or --layout flat.</source>
-        <translation type="unfinished"></translation>
+        <translation>--scan demande --layout nested ou --layout flat.</translation>
     </message>
     <message>
         <source>The catalogue holds no albums, so albums.htm was not written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le catalogue ne contient aucun album : albums.htm n&apos;a pas été écrit.</translation>
     </message>
     <message>
         <source>albums.htm could not be written: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>albums.htm n&apos;a pas pu être écrit : %1</translation>
+    </message>
+</context>
+<context>
+    <name>CopyProgress</name>
+    <message>
+        <source>Copying music files...</source>
+        <translation>Copie des fichiers de musique...</translation>
+    </message>
+    <message>
+        <source>Copying music files</source>
+        <translation>Copie des fichiers de musique</translation>
+    </message>
+</context>
+<context>
+    <name>CoverArtForm</name>
+    <message>
+        <source>The cover could not be saved as %1: %2
+The album keeps its cover.</source>
+        <translation>La pochette n&apos;a pas pu être enregistrée sous %1 : %2
+L&apos;album garde sa pochette.</translation>
+    </message>
+</context>
+<context>
+    <name>CoverSlot</name>
+    <message>
+        <source>Empty slot</source>
+        <translation>Emplacement vide</translation>
+    </message>
+    <message>
+        <source>Cover shadow</source>
+        <translation>Ombre de la pochette</translation>
+    </message>
+</context>
+<context>
+    <name>JukeboxQueue</name>
+    <message>
+        <source>%1 - Added by Lumetra - Hey, Nothing was waiting in the queue...</source>
+        <translation>%1 - Ajouté par Lumetra - Hé, rien n&apos;attendait dans la file...</translation>
+    </message>
+    <message>
+        <source>*Playlist Mode: (click album art in playlist area to skip track...)</source>
+        <translation>*Mode Liste de lecture : (cliquez sur la pochette dans la zone de la liste pour passer le morceau...)</translation>
+    </message>
+    <message>
+        <source>Cannot delete a playing track - click on the album cover art to right if you want to skip this track</source>
+        <translation>Impossible de supprimer un morceau en cours de lecture - cliquez sur la pochette à droite pour passer ce morceau</translation>
     </message>
 </context>
 <context>
     <name>NewAlbumForm</name>
     <message>
         <source>&quot;%1&quot; cannot be the name of an album folder - please choose a different name.</source>
-        <translation type="unfinished"></translation>
+        <translation>« %1 » ne peut pas être le nom d&apos;un dossier d&apos;album - veuillez choisir un autre nom.</translation>
+    </message>
+    <message>
+        <source>A folder with this name already exists in this location!  Please choose a different name or re-scan your folders</source>
+        <translation>Un dossier de ce nom existe déjà à cet endroit !  Veuillez choisir un autre nom ou analyser à nouveau vos dossiers</translation>
+    </message>
+    <message>
+        <source>Please Select a Track first</source>
+        <translation>Veuillez d&apos;abord sélectionner un morceau</translation>
+    </message>
+    <message>
+        <source>No tracks have yet been added - please select a folder that contains music tracks</source>
+        <translation>Aucun morceau ajouté pour le moment - veuillez choisir un dossier contenant des morceaux</translation>
+    </message>
+    <message>
+        <source>No tracks have yet been added - please drag music tracks to the left hand pain or use the Copy from Folder button</source>
+        <translation>Aucun morceau ajouté pour le moment - faites glisser des morceaux dans le volet de gauche ou utilisez le bouton « Copier depuis un dossier »</translation>
+    </message>
+    <message>
+        <source>Please enter a title.</source>
+        <translation>Veuillez saisir un titre.</translation>
+    </message>
+    <message>
+        <source>Lumetra already has an album with this name listed!  Please choose a different name.</source>
+        <translation>Lumetra contient déjà un album de ce nom !  Veuillez choisir un autre nom.</translation>
+    </message>
+    <message>
+        <source>If you have less than 2 albums in Lumetra, you must restart the program before they can be added.  This is not needed once you have more than two albums.</source>
+        <translation>Si Lumetra contient moins de 2 albums, vous devez redémarrer le programme pour qu&apos;ils soient ajoutés.  Ce n&apos;est plus nécessaire au-delà de deux albums.</translation>
+    </message>
+    <message>
+        <source>The album could not be added to the catalogue: %1</source>
+        <translation>L&apos;album n&apos;a pas pu être ajouté au catalogue : %1</translation>
+    </message>
+    <message>
+        <source>New album created!</source>
+        <translation>Nouvel album créé !</translation>
     </message>
 </context>
 <context>
     <name>Playback</name>
     <message>
         <source>Could not play &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de lire « %1 »</translation>
     </message>
     <message>
         <source>Playback has stopped: %1 files in a row could not be played. The last one was in the folder &quot;%2&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>La lecture s&apos;est arrêtée : %1 fichiers de suite n&apos;ont pas pu être lus. Le dernier se trouvait dans le dossier « %2 ».</translation>
     </message>
     <message>
         <source>%1 was skipped because its folder holds nothing to play.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 a été passé car son dossier ne contient rien à lire.</translation>
+    </message>
+    <message>
+        <source>You cannot select albums in Shuffle All mode</source>
+        <translation>Vous ne pouvez pas choisir d&apos;album en mode Tout aléatoire</translation>
+    </message>
+    <message>
+        <source>*Shuffle Mode: &quot;%1&quot; [hit album picture to skip].</source>
+        <translation>*Mode aléatoire : « %1 » [cliquez sur la pochette pour passer].</translation>
+    </message>
+    <message>
+        <source>Cannot skip tracks when editing collections...</source>
+        <translation>Impossible de passer des morceaux pendant la modification d&apos;une collection...</translation>
+    </message>
+    <message>
+        <source>%1 was skipped because it is set not to play in Random mode.</source>
+        <translation>%1 a été passé car il ne doit pas être joué en mode aléatoire.</translation>
+    </message>
+    <message>
+        <source>Cannot find enough albums to play in this mode.  Please ensure that they are not all set to skip in shuffle mode!</source>
+        <translation>Pas assez d&apos;albums à jouer dans ce mode.  Vérifiez qu&apos;ils ne sont pas tous exclus du mode aléatoire !</translation>
+    </message>
+    <message>
+        <source>%1 albums loaded.</source>
+        <translation>%1 albums chargés.</translation>
+    </message>
+    <message>
+        <source>This can&apos;t be used in Jukebox mode</source>
+        <translation>Ceci n&apos;est pas disponible en mode Juke-box</translation>
+    </message>
+</context>
+<context>
+    <name>RecordView</name>
+    <message>
+        <source>The catalogue is not open.</source>
+        <translation>Le catalogue n&apos;est pas ouvert.</translation>
+    </message>
+    <message>
+        <source>Table %1 does not exist.</source>
+        <translation>La table %1 n&apos;existe pas.</translation>
     </message>
 </context>
 <context>
     <name>Scanner</name>
     <message>
         <source>Left out: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ignoré : %1</translation>
     </message>
     <message>
         <source>Folders left out: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Dossiers ignorés : %1</translation>
     </message>
     <message>
         <source>The music folder &quot;%1&quot; is not a full path, so the catalogue was left as it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le dossier de musique « %1 » n&apos;est pas un chemin complet : le catalogue est resté tel quel.</translation>
     </message>
     <message>
-        <source>the name is not valid UTF-8</source>
-        <translation type="unfinished"></translation>
+        <source>Done! Time taken: %1 seconds.    Music folders found: %2</source>
+        <translation>Terminé ! Durée : %1 secondes.    Dossiers de musique trouvés : %2</translation>
+    </message>
+    <message>
+        <source>The music folder &quot;%1&quot; cannot be read (%2), so the catalogue was left as it was.</source>
+        <translation>Le dossier de musique « %1 » ne peut pas être lu (%2) : le catalogue est resté tel quel.</translation>
+    </message>
+    <message>
+        <source>no folder given</source>
+        <translation>aucun dossier indiqué</translation>
+    </message>
+    <message>
+        <source>The catalogue cannot be written, so it was left as it was.</source>
+        <translation>Le catalogue ne peut pas être écrit : il est resté tel quel.</translation>
+    </message>
+    <message>
+        <source>The catalogue cannot be written: %1</source>
+        <translation>Le catalogue ne peut pas être écrit : %1</translation>
+    </message>
+    <message>
+        <source>Searching for music files . . . %1</source>
+        <translation>Recherche de fichiers de musique . . . %1</translation>
+    </message>
+    <message>
+        <source>%1: the name is not valid UTF-8</source>
+        <translation>%1 : le nom n&apos;est pas de l&apos;UTF-8 valide</translation>
+    </message>
+    <message>
+        <source>The scan was stopped; the catalogue was left as it was.</source>
+        <translation>L&apos;analyse a été arrêtée ; le catalogue est resté tel quel.</translation>
+    </message>
+    <message>
+        <source>The new catalogue could not be saved; the old one was kept.</source>
+        <translation>Le nouveau catalogue n&apos;a pas pu être enregistré ; l&apos;ancien a été conservé.</translation>
     </message>
 </context>
 <context>
     <name>SettingsForm</name>
     <message>
         <source>Music folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Dossier de musique</translation>
     </message>
     <message>
         <source>Cover size</source>
-        <translation type="unfinished"></translation>
+        <translation>Taille des pochettes</translation>
     </message>
     <message>
         <source>Spacing</source>
-        <translation type="unfinished"></translation>
+        <translation>Espacement</translation>
     </message>
     <message>
         <source>Title font</source>
-        <translation type="unfinished"></translation>
+        <translation>Police des titres</translation>
     </message>
     <message>
         <source>Background picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Image d&apos;arrière-plan</translation>
     </message>
     <message>
         <source>%1: the value holds a line break, and jb.ini keeps each value on one line. Please correct it; nothing has been saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : la valeur contient un saut de ligne, or jb.ini garde chaque valeur sur une ligne. Veuillez la corriger ; rien n&apos;a été enregistré.</translation>
     </message>
 </context>
 <context>
     <name>TextFile</name>
     <message>
         <source>line %1 holds a line break.</source>
-        <translation type="unfinished"></translation>
+        <translation>la ligne %1 contient un saut de ligne.</translation>
+    </message>
+</context>
+<context>
+    <name>TrackSearch</name>
+    <message>
+        <source>[Album]    - %1</source>
+        <translation>[Album]    - %1</translation>
+    </message>
+</context>
+<context>
+    <name>Wall</name>
+    <message>
+        <source>Lumetra Jukebox: %1 albums loaded.</source>
+        <translation>Lumetra Jukebox : %1 albums chargés.</translation>
+    </message>
+</context>
+<context>
+    <name>lumetra::AddTracksWindow</name>
+    <message>
+        <source>Add tracks</source>
+        <translation>Ajouter des morceaux</translation>
+    </message>
+    <message>
+        <source>Tracks to add: drop music files here</source>
+        <translation>Morceaux à ajouter : déposez les fichiers de musique ici</translation>
+    </message>
+    <message>
+        <source>Alternatively, you can simply just drop any music file on top of any album cover to add it to that album - use right-click and explore to find files...</source>
+        <translation>Vous pouvez aussi déposer un fichier de musique sur une pochette pour l&apos;ajouter à cet album - clic droit puis « Explorer » pour trouver des fichiers...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Okay</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>lumetra::ButtonStrip</name>
+    <message>
+        <source>Button strip</source>
+        <translation>Barre de boutons</translation>
+    </message>
+    <message>
+        <source>Next page</source>
+        <translation>Page suivante</translation>
+    </message>
+    <message>
+        <source>Previous page</source>
+        <translation>Page précédente</translation>
+    </message>
+    <message>
+        <source>Mode</source>
+        <translation>Mode</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Options</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Aide</translation>
+    </message>
+    <message>
+        <source>Hover mouse at top of screen to jump to a letter..</source>
+        <translation>Placez la souris en haut de l&apos;écran pour sauter à une lettre..</translation>
+    </message>
+</context>
+<context>
+    <name>lumetra::ChildWindows</name>
+    <message>
+        <source>The album list could not be written: %1</source>
+        <translation>La liste des albums n&apos;a pas pu être écrite : %1</translation>
+    </message>
+    <message>
+        <source>The folder %1 could not be opened.</source>
+        <translation>Le dossier %1 n&apos;a pas pu être ouvert.</translation>
     </message>
 </context>
 <context>
     <name>lumetra::CollectionsPanel</name>
     <message>
         <source>Collection status</source>
-        <translation type="unfinished"></translation>
+        <translation>État de la collection</translation>
+    </message>
+    <message>
+        <source>Collections</source>
+        <translation>Collections</translation>
+    </message>
+    <message>
+        <source>Drop an .m3u or .m3u8 playlist here to make it a collection</source>
+        <translation>Déposez ici une liste de lecture .m3u ou .m3u8 pour en faire une collection</translation>
+    </message>
+    <message>
+        <source>Export Collection as Playlist (.m3u8)...</source>
+        <translation>Exporter la collection en liste de lecture (.m3u8)...</translation>
+    </message>
+    <message>
+        <source>My Colls.</source>
+        <translation>Mes coll.</translation>
+    </message>
+    <message>
+        <source>View all the collections</source>
+        <translation>Afficher toutes les collections</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Nouv.</translation>
+    </message>
+    <message>
+        <source>Create a new collection</source>
+        <translation>Créer une collection</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Enreg.</translation>
+    </message>
+    <message>
+        <source>Save the new collection</source>
+        <translation>Enregistrer la nouvelle collection</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Suppr.</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Modifier</translation>
+    </message>
+    <message>
+        <source>Save the edited collection</source>
+        <translation>Enregistrer la collection modifiée</translation>
+    </message>
+    <message>
+        <source>Collection cover: skip the current track</source>
+        <translation>Pochette de la collection : passer le morceau en cours</translation>
+    </message>
+    <message>
+        <source>Click here to skip current track...</source>
+        <translation>Cliquez ici pour passer le morceau en cours...</translation>
+    </message>
+    <message>
+        <source>List of collections</source>
+        <translation>Liste des collections</translation>
+    </message>
+    <message>
+        <source>Scroll the list of collections</source>
+        <translation>Faire défiler la liste des collections</translation>
+    </message>
+    <message>
+        <source>Collection %1</source>
+        <translation>Collection %1</translation>
+    </message>
+</context>
+<context>
+    <name>lumetra::CoverArtWindow</name>
+    <message>
+        <source>Click here to search for cover on Google!</source>
+        <translation>Cliquez ici pour chercher la pochette sur Google !</translation>
+    </message>
+    <message>
+        <source>All image files (*.bmp,*.jpg,*.gif)</source>
+        <translation>Tous les fichiers d&apos;image (*.bmp,*.jpg,*.gif)</translation>
+    </message>
+    <message>
+        <source>BMP files (*.bmp)</source>
+        <translation>Fichiers BMP (*.bmp)</translation>
+    </message>
+    <message>
+        <source>JPG files (*.jpg)</source>
+        <translation>Fichiers JPG (*.jpg)</translation>
+    </message>
+    <message>
+        <source>GIF files (*.gif)</source>
+        <translation>Fichiers GIF (*.gif)</translation>
+    </message>
+    <message>
+        <source>&lt;&lt; Back</source>
+        <translation>&lt;&lt; Retour</translation>
+    </message>
+    <message>
+        <source>Cover Art</source>
+        <translation>Pochette</translation>
+    </message>
+    <message>
+        <source>Cover Art: %1</source>
+        <translation>Pochette : %1</translation>
+    </message>
+    <message>
+        <source>Browse PC</source>
+        <translation>Parcourir le PC</translation>
+    </message>
+    <message>
+        <source>Paste from Clipboard</source>
+        <translation>Coller depuis le presse-papiers</translation>
+    </message>
+    <message>
+        <source>Use this button to paste a picture you have just copied</source>
+        <translation>Ce bouton colle une image que vous venez de copier</translation>
+    </message>
+    <message>
+        <source>Google</source>
+        <translation>Google</translation>
+    </message>
+    <message>
+        <source>Okay</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Aperçu</translation>
+    </message>
+    <message>
+        <source>Web page</source>
+        <translation>Page web</translation>
+    </message>
+</context>
+<context>
+    <name>lumetra::HelpWindow</name>
+    <message>
+        <source>Help</source>
+        <translation>Aide</translation>
+    </message>
+    <message>
+        <source>Help -[Lumetra %1]</source>
+        <translation>Aide -[Lumetra %1]</translation>
+    </message>
+    <message>
+        <source>Help page</source>
+        <translation>Page d&apos;aide</translation>
+    </message>
+</context>
+<context>
+    <name>lumetra::JukeboxArea</name>
+    <message>
+        <source>Jukebox queue</source>
+        <translation>File d&apos;attente du juke-box</translation>
+    </message>
+    <message>
+        <source>Jukebox playlist area</source>
+        <translation>Zone de la liste de lecture du juke-box</translation>
+    </message>
+    <message>
+        <source>Queue cover: skip the current track</source>
+        <translation>Pochette de la file : passer le morceau en cours</translation>
+    </message>
+    <message>
+        <source>Click here to skip the current track</source>
+        <translation>Cliquez ici pour passer le morceau en cours</translation>
+    </message>
+</context>
+<context>
+    <name>lumetra::LetterBar</name>
+    <message>
+        <source>Letter bar</source>
+        <translation>Barre des lettres</translation>
     </message>
 </context>
 <context>
     <name>lumetra::MainMenus</name>
     <message>
         <source>Import Playlist as Collection...</source>
-        <translation type="unfinished"></translation>
+        <translation>Importer une liste de lecture comme collection...</translation>
     </message>
     <message>
         <source>Full Screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Plein écran</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Aide</translation>
+    </message>
+    <message>
+        <source>Mode</source>
+        <translation>Mode</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Options</translation>
+    </message>
+    <message>
+        <source>Normal Play</source>
+        <translation>Lecture normale</translation>
+    </message>
+    <message>
+        <source>Shuffle All</source>
+        <translation>Tout aléatoire</translation>
+    </message>
+    <message>
+        <source>Jukebox</source>
+        <translation>Juke-box</translation>
+    </message>
+    <message>
+        <source>Collections</source>
+        <translation>Collections</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Rechercher</translation>
+    </message>
+    <message>
+        <source>Add New Album</source>
+        <translation>Ajouter un album</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Réglages</translation>
+    </message>
+    <message>
+        <source>List Albums in Browser</source>
+        <translation>Lister les albums dans le navigateur</translation>
+    </message>
+    <message>
+        <source>Play this album shuffled</source>
+        <translation>Jouer cet album en aléatoire</translation>
+    </message>
+    <message>
+        <source>List Songs</source>
+        <translation>Lister les morceaux</translation>
+    </message>
+    <message>
+        <source>Get Cover Art</source>
+        <translation>Obtenir la pochette</translation>
+    </message>
+    <message>
+        <source>Explore</source>
+        <translation>Explorer</translation>
+    </message>
+    <message>
+        <source>Shuffle</source>
+        <translation>Aléatoire</translation>
+    </message>
+    <message>
+        <source>Skip this album when in shuffle mode</source>
+        <translation>Passer cet album en mode aléatoire</translation>
+    </message>
+    <message>
+        <source>Play this album when in Shuffle mode</source>
+        <translation>Jouer cet album en mode aléatoire</translation>
+    </message>
+    <message>
+        <source>Add songs to this album</source>
+        <translation>Ajouter des morceaux à cet album</translation>
+    </message>
+    <message>
+        <source>Rename Album</source>
+        <translation>Renommer l&apos;album</translation>
+    </message>
+    <message>
+        <source>Delete Album</source>
+        <translation>Supprimer l&apos;album</translation>
+    </message>
+    <message>
+        <source>Move to top of list</source>
+        <translation>Placer en tête de liste</translation>
+    </message>
+    <message>
+        <source>Delete from Playlist</source>
+        <translation>Supprimer de la liste de lecture</translation>
+    </message>
+    <message>
+        <source>Remove This Album</source>
+        <translation>Retirer cet album</translation>
     </message>
 </context>
 <context>
     <name>lumetra::MainWindow</name>
     <message>
-        <source>Playlists (*.m3u;*.m3u8)|*.m3u;*.m3u8|</source>
-        <translation type="unfinished"></translation>
+        <source>Playlists (*.m3u;*.m3u8)</source>
+        <translation>Listes de lecture (*.m3u;*.m3u8)</translation>
+    </message>
+    <message>
+        <source>The album catalogue could not be opened, so Lumetra starts with an empty wall.
+
+%1
+
+The file has been left exactly as it was.</source>
+        <translation>Le catalogue des albums n&apos;a pas pu être ouvert : Lumetra démarre avec un mur vide.
+
+%1
+
+Le fichier a été laissé exactement tel quel.</translation>
+    </message>
+    <message>
+        <source>Lumetra doesn&apos;t yet contain any albums - click on Options &gt; Add New Album to start building your collection, or use the options screen where Lumetra can scan your hard disk for you..   Once done, you MUST restart Lumetra before these first albums are added to teh collection.</source>
+        <translation>Lumetra ne contient encore aucun album - cliquez sur Options &gt; Ajouter un album pour commencer votre collection, ou laissez Lumetra analyser votre disque depuis l&apos;écran des réglages.   Ensuite, vous DEVEZ redémarrer Lumetra pour que ces premiers albums entrent dans la collection.</translation>
+    </message>
+    <message>
+        <source>Playlists (*.m3u8)</source>
+        <translation>Listes de lecture (*.m3u8)</translation>
+    </message>
+</context>
+<context>
+    <name>lumetra::NewAlbumWindow</name>
+    <message>
+        <source>Create a New Album</source>
+        <translation>Créer un nouvel album</translation>
+    </message>
+    <message>
+        <source>Please select an option:</source>
+        <translation>Veuillez choisir une option :</translation>
+    </message>
+    <message>
+        <source>Add the songs to the database and leave them where they are on disk</source>
+        <translation>Ajouter les morceaux à la base et les laisser où ils sont sur le disque</translation>
+    </message>
+    <message>
+        <source>Add the songs to the database and copy them to the default music folder</source>
+        <translation>Ajouter les morceaux à la base et les copier dans le dossier de musique par défaut</translation>
+    </message>
+    <message>
+        <source>IMPORTANT:  Don&apos;t forget that if you haven&apos;t done before,  you can always go to the Settings screen and ask Lumetra to scan for music files for you.</source>
+        <translation>IMPORTANT :  si ce n&apos;est pas déjà fait, vous pouvez toujours demander à Lumetra, dans l&apos;écran des réglages, de rechercher vos fichiers de musique.</translation>
+    </message>
+    <message>
+        <source>[Click here]</source>
+        <translation>[Cliquez ici]</translation>
+    </message>
+    <message>
+        <source>Open the settings to scan for music</source>
+        <translation>Ouvrir les réglages pour rechercher de la musique</translation>
+    </message>
+    <message>
+        <source>Tracks of the new album</source>
+        <translation>Morceaux du nouvel album</translation>
+    </message>
+    <message>
+        <source>HINT: Drop mp3, ogg and wma tracks onto the window to the left to add them to the new album...</source>
+        <translation>ASTUCE : déposez des morceaux mp3, ogg et wma dans la fenêtre de gauche pour les ajouter au nouvel album...</translation>
+    </message>
+    <message>
+        <source>Advice: Now click on &quot;Locate New Album&quot; and browse to where the album resides on your hard disk.  Once you have located it, you will be given the chance to rename it should you wish to.  You cannot use a nane that is the same as one that Lumetra is already using.  Finally you should click on &quot;Add to database&quot;.</source>
+        <translation>Conseil : cliquez maintenant sur « Localiser un album » et allez jusqu&apos;au dossier de l&apos;album sur votre disque.  Vous pourrez ensuite le renommer si vous le souhaitez.  Un nom déjà utilisé par Lumetra n&apos;est pas possible.  Cliquez enfin sur « Ajouter à la base ».</translation>
+    </message>
+    <message>
+        <source>Enter a name for the new album:</source>
+        <translation>Nom du nouvel album :</translation>
+    </message>
+    <message>
+        <source>Name of the new album</source>
+        <translation>Nom du nouvel album</translation>
+    </message>
+    <message>
+        <source>Format should be:  Artist Name, Album Name</source>
+        <translation>Format :  Nom de l&apos;artiste, Nom de l&apos;album</translation>
+    </message>
+    <message>
+        <source>Copy from Folder</source>
+        <translation>Copier depuis un dossier</translation>
+    </message>
+    <message>
+        <source>Locate New Album</source>
+        <translation>Localiser un album</translation>
+    </message>
+    <message>
+        <source>Windows Explorer</source>
+        <translation>Gestionnaire de fichiers</translation>
+    </message>
+    <message>
+        <source>Open the application folder in the file manager</source>
+        <translation>Ouvrir le dossier de l&apos;application dans le gestionnaire de fichiers</translation>
+    </message>
+    <message>
+        <source>Create this Album</source>
+        <translation>Créer cet album</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Remove from List</source>
+        <translation>Retirer de la liste</translation>
+    </message>
+    <message>
+        <source>Add to Database</source>
+        <translation>Ajouter à la base</translation>
+    </message>
+    <message>
+        <source>Locate the folder that contains the mp3/wma files you want</source>
+        <translation>Choisissez le dossier contenant les fichiers mp3/wma voulus</translation>
+    </message>
+    <message>
+        <source>This character not allowed in the name - a hyphen will be substituted</source>
+        <translation>Ce caractère n&apos;est pas autorisé dans le nom - il sera remplacé par un tiret</translation>
+    </message>
+</context>
+<context>
+    <name>lumetra::PlayerBar</name>
+    <message>
+        <source>Player</source>
+        <translation>Lecteur</translation>
+    </message>
+    <message>
+        <source>Play or pause</source>
+        <translation>Lecture ou pause</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Arrêt</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Position</translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <translation>Volume</translation>
+    </message>
+    <message>
+        <source>Time played</source>
+        <translation>Temps écoulé</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Lecture</translation>
+    </message>
+</context>
+<context>
+    <name>lumetra::RightPanel</name>
+    <message>
+        <source>Now playing</source>
+        <translation>En cours de lecture</translation>
+    </message>
+    <message>
+        <source>Now playing cover</source>
+        <translation>Pochette en cours de lecture</translation>
+    </message>
+    <message>
+        <source>Click here to skip current track</source>
+        <translation>Cliquez ici pour passer le morceau en cours</translation>
+    </message>
+    <message>
+        <source>Track list</source>
+        <translation>Liste des morceaux</translation>
+    </message>
+</context>
+<context>
+    <name>lumetra::SearchWindow</name>
+    <message>
+        <source>Search for track names</source>
+        <translation>Rechercher des noms de morceaux</translation>
+    </message>
+    <message>
+        <source>Search status</source>
+        <translation>État de la recherche</translation>
+    </message>
+    <message>
+        <source>Search text</source>
+        <translation>Texte recherché</translation>
+    </message>
+    <message>
+        <source>Search results</source>
+        <translation>Résultats de la recherche</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>Chercher</translation>
+    </message>
+    <message>
+        <source>Type in a track-name search string, e.g. &quot;Jude&quot; or &quot;last night&quot;...</source>
+        <translation>Tapez un texte à chercher dans les noms de morceaux, par ex. « Jude » ou « last night »...</translation>
+    </message>
+    <message>
+        <source>Searching...</source>
+        <translation>Recherche en cours...</translation>
+    </message>
+    <message>
+        <source>No matches found! Try a simpler search perhaps?</source>
+        <translation>Aucun résultat ! Essayez peut-être une recherche plus simple ?</translation>
+    </message>
+    <message>
+        <source>Double-click on any result to move to that album...</source>
+        <translation>Double-cliquez sur un résultat pour aller à cet album...</translation>
+    </message>
+    <message>
+        <source>Error - not found!</source>
+        <translation>Erreur - introuvable !</translation>
     </message>
 </context>
 <context>
     <name>lumetra::SettingsWindow</name>
     <message>
         <source>Scan progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Progression de l&apos;analyse</translation>
     </message>
     <message>
         <source>Folders left out of the scan</source>
-        <translation type="unfinished"></translation>
+        <translation>Dossiers ignorés par l&apos;analyse</translation>
     </message>
     <message>
         <source>Folders left out: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Dossiers ignorés : %1</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Réglages</translation>
+    </message>
+    <message>
+        <source>Scan disk for songs and build database:</source>
+        <translation>Analyser le disque et construire la base :</translation>
+    </message>
+    <message>
+        <source>* = Recommend restart</source>
+        <translation>* = Redémarrage conseillé</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Aperçu</translation>
+    </message>
+    <message>
+        <source>Background picture: click to change</source>
+        <translation>Image d&apos;arrière-plan : cliquez pour changer</translation>
+    </message>
+    <message>
+        <source>Sample cover</source>
+        <translation>Pochette exemple</translation>
+    </message>
+    <message>
+        <source>Click to change text...</source>
+        <translation>Cliquez pour changer...</translation>
+    </message>
+    <message>
+        <source>Sample title: click to change the text colour and font</source>
+        <translation>Titre exemple : cliquez pour changer la couleur et la police du texte</translation>
+    </message>
+    <message>
+        <source>Background colour: click to change</source>
+        <translation>Couleur d&apos;arrière-plan : cliquez pour changer</translation>
+    </message>
+    <message>
+        <source>Click here to change colour</source>
+        <translation>Changer la couleur</translation>
+    </message>
+    <message>
+        <source>Click here to change back image</source>
+        <translation>Changer l&apos;image de fond</translation>
+    </message>
+    <message>
+        <source>[No image]</source>
+        <translation>[Aucune image]</translation>
+    </message>
+    <message>
+        <source>[Reset to Defaults]</source>
+        <translation>[Valeurs par défaut]</translation>
+    </message>
+    <message>
+        <source>Background picture</source>
+        <translation>Image d&apos;arrière-plan</translation>
+    </message>
+    <message>
+        <source>Cover size in twips</source>
+        <translation>Taille des pochettes en twips</translation>
+    </message>
+    <message>
+        <source>Spacing in twips</source>
+        <translation>Espacement en twips</translation>
+    </message>
+    <message>
+        <source>Covers bounce on mouseover</source>
+        <translation>Les pochettes rebondissent au survol</translation>
+    </message>
+    <message>
+        <source>Autoplay albums on click</source>
+        <translation>Jouer les albums au clic</translation>
+    </message>
+    <message>
+        <source>Do not scroll covers after Z to A</source>
+        <translation>Ne pas revenir de Z à A</translation>
+    </message>
+    <message>
+        <source>Background colour:</source>
+        <translation>Couleur d&apos;arrière-plan :</translation>
+    </message>
+    <message>
+        <source>Background picture:</source>
+        <translation>Image d&apos;arrière-plan :</translation>
+    </message>
+    <message>
+        <source>Cover size (twips) *</source>
+        <translation>Taille des pochettes (twips) *</translation>
+    </message>
+    <message>
+        <source>Spacing (twips) *</source>
+        <translation>Espacement (twips) *</translation>
+    </message>
+    <message>
+        <source>Scan disk</source>
+        <translation>Analyser</translation>
+    </message>
+    <message>
+        <source>Use to scan for songs if NOT using the default folder</source>
+        <translation>Pour rechercher des morceaux si vous n&apos;utilisez PAS le dossier par défaut</translation>
+    </message>
+    <message>
+        <source>Okay</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Scan panel</source>
+        <translation>Panneau d&apos;analyse</translation>
+    </message>
+    <message>
+        <source>Warning!  This will overwrite your existing Lumetra database.</source>
+        <translation>Attention !  Cela remplace votre base Lumetra actuelle.</translation>
+    </message>
+    <message>
+        <source>If you already have an MP3 collection, please use &quot;Browse to Songs&quot; to locate the area on your disk and then use the relevant &quot;Scan&quot; button to add them to Lumetra.  See the Help files about which option to use if you are unsure.</source>
+        <translation>Si vous avez déjà une collection MP3, choisissez son emplacement sur le disque avec « Aller aux morceaux », puis ajoutez-la à Lumetra avec le bouton « Analyser » qui convient.  En cas de doute, l&apos;aide explique quelle option choisir.</translation>
+    </message>
+    <message>
+        <source>If you are using the default Lumetra settings and manually building a new collection you do not need to change this option - hit Close to go back to the Options screen.</source>
+        <translation>Si vous utilisez les réglages par défaut de Lumetra et construisez une collection à la main, inutile de changer cette option - cliquez sur « Fermer » pour revenir aux réglages.</translation>
+    </message>
+    <message>
+        <source>Browse to Songs</source>
+        <translation>Aller aux morceaux</translation>
+    </message>
+    <message>
+        <source>Music folder</source>
+        <translation>Dossier de musique</translation>
+    </message>
+    <message>
+        <source>Scan</source>
+        <translation>Analyser</translation>
+    </message>
+    <message>
+        <source>Scan: albums inside artist folders</source>
+        <translation>Analyser : albums dans des dossiers d&apos;artiste</translation>
+    </message>
+    <message>
+        <source>Scan: one folder per album</source>
+        <translation>Analyser : un dossier par album</translation>
+    </message>
+    <message>
+        <source>If albums are sub-folders of the artist, e.g. &quot;D:\Music\Travis\The Best Of&quot; then click here to add them to the database...</source>
+        <translation>Si les albums sont des sous-dossiers de l&apos;artiste, par ex. « D:\Music\Travis\The Best Of », cliquez ici pour les ajouter à la base...</translation>
+    </message>
+    <message>
+        <source>If your songs are stored in a flat folder structure, e.g. &quot;D:\Music\Travis - The Best Of&quot; then click here to add them to the database...</source>
+        <translation>Si vos morceaux sont rangés dans des dossiers à plat, par ex. « D:\Music\Travis - The Best Of », cliquez ici pour les ajouter à la base...</translation>
+    </message>
+    <message>
+        <source>Time taken: 0 second(s)</source>
+        <translation>Durée : 0 seconde(s)</translation>
+    </message>
+    <message>
+        <source>SCan for MP3s</source>
+        <translation>Recherche de MP3</translation>
+    </message>
+    <message>
+        <source>Folders waiting to be searched</source>
+        <translation>Dossiers en attente de recherche</translation>
+    </message>
+    <message>
+        <source>Music folders found</source>
+        <translation>Dossiers de musique trouvés</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>All image files (*.bmp,*.jpg,*.pcx)</source>
+        <translation>Tous les fichiers d&apos;image (*.bmp,*.jpg,*.pcx)</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved to jb.ini, so nothing was changed.
+
+%1</source>
+        <translation>Les réglages n&apos;ont pas pu être enregistrés dans jb.ini : rien n&apos;a été modifié.
+
+%1</translation>
+    </message>
+    <message>
+        <source>Locate the area that contains your music files</source>
+        <translation>Choisissez l&apos;emplacement de vos fichiers de musique</translation>
+    </message>
+</context>
+<context>
+    <name>lumetra::TrackListingWindow</name>
+    <message>
+        <source>Track Listing</source>
+        <translation>Liste des morceaux</translation>
+    </message>
+    <message>
+        <source>Tracks of %1</source>
+        <translation>Morceaux de %1</translation>
     </message>
 </context>
 <context>
     <name>lumetra::WallView</name>
     <message>
         <source>Notice</source>
-        <translation type="unfinished"></translation>
+        <translation>Avis</translation>
     </message>
     <message>
         <source>No albums found</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun album trouvé</translation>
+    </message>
+    <message>
+        <source>Album wall</source>
+        <translation>Mur des albums</translation>
+    </message>
+    <message>
+        <source>Wall background</source>
+        <translation>Arrière-plan du mur</translation>
+    </message>
+    <message>
+        <source>Show letter bar</source>
+        <translation>Afficher la barre des lettres</translation>
+    </message>
+</context>
+<context>
+    <name>lumetra::WebBrowser</name>
+    <message>
+        <source>Web page</source>
+        <translation>Page web</translation>
     </message>
 </context>
 </TS>
