@@ -543,7 +543,7 @@ Das Album behält sein Cover.</translation>
     </message>
     <message>
         <source>Alternatively, you can simply just drop any music file on top of any album cover to add it to that album - use right-click and explore to find files...</source>
-        <translation>Sie können eine Musikdatei auch einfach auf ein Cover ziehen, um sie diesem Album hinzuzufügen - mit Rechtsklick und &quot;Durchsuchen&quot; finden Sie Dateien...</translation>
+        <translation>Musikdateien können Sie auch einfach auf ein Cover ziehen, um sie dem Album hinzuzufügen - per Rechtsklick öffnen Sie den Ordner...</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -847,7 +847,7 @@ Das Album behält sein Cover.</translation>
     </message>
     <message>
         <source>Explore</source>
-        <translation>Durchsuchen</translation>
+        <translation>Im Dateimanager öffnen</translation>
     </message>
     <message>
         <source>Shuffle</source>

@@ -543,7 +543,7 @@ L&apos;album garde sa pochette.</translation>
     </message>
     <message>
         <source>Alternatively, you can simply just drop any music file on top of any album cover to add it to that album - use right-click and explore to find files...</source>
-        <translation>Vous pouvez aussi déposer un fichier de musique sur une pochette pour l&apos;ajouter à cet album - clic droit puis « Explorer » pour trouver des fichiers...</translation>
+        <translation>Vous pouvez aussi déposer un fichier de musique sur une pochette pour l&apos;ajouter à l&apos;album - clic droit, « Explorer » pour le trouver...</translation>
     </message>
     <message>
         <source>Cancel</source>
