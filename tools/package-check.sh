@@ -4,6 +4,7 @@
 # installs it, starts the installed program on a demo folder and removes it again. Needs root (or sudo).
 set -euo pipefail
 cd "$(dirname "$0")/.."
+export LANGUAGE=en # the checks read the program's English texts
 sudo=""
 [ "$(id -u)" -eq 0 ] || sudo="sudo"
 need=()

@@ -194,7 +194,7 @@ bus=$(head -n 1 "$work/bus")
 chmod 700 "$work/runtime"
 (
     unset QT_QPA_PLATFORM WAYLAND_DISPLAY
-    export DISPLAY=$display DBUS_SESSION_BUS_ADDRESS=$bus LC_ALL=C.UTF-8 HOME="$work/home" \
+    export DISPLAY=$display DBUS_SESSION_BUS_ADDRESS=$bus LC_ALL=C.UTF-8 LANGUAGE=en HOME="$work/home" \
         XDG_RUNTIME_DIR="$work/runtime" XDG_CONFIG_HOME="$work/home/config" XDG_CACHE_HOME="$work/home/cache" \
         XDG_DATA_HOME="$work/home/data" QT_LOGGING_RULES='lumetra.*.debug=true'
     "$bin/lumetra" --app-dir "$app" >"$work/stdout.log" 2>>"$log" &
