@@ -44,7 +44,7 @@ QStringList availableLanguages()
 QString chooseLanguage(const QStringList &uiLanguages, const QStringList &available)
 {
     for (const QString &name : uiLanguages) {
-        const QString code = languageCode(name);
+        QString code = languageCode(name);
         if (code == QStringLiteral("en") || code == QStringLiteral("c") || code == QStringLiteral("posix"))
             return {};
         if (available.contains(code))
@@ -55,7 +55,7 @@ QString chooseLanguage(const QStringList &uiLanguages, const QStringList &availa
 
 QString installTranslations(QCoreApplication &app, const QStringList &uiLanguages)
 {
-    const QString language = chooseLanguage(uiLanguages, availableLanguages());
+    QString language = chooseLanguage(uiLanguages, availableLanguages());
     if (language.isEmpty() || !install(app, kPrefix + language, kFolder))
         return {};
     install(app, QStringLiteral("qtbase_") + language, QLibraryInfo::path(QLibraryInfo::TranslationsPath));
