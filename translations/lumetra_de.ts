@@ -431,6 +431,10 @@ Das Album behält sein Cover.</translation>
         <source>Table %1 does not exist.</source>
         <translation>Die Tabelle %1 existiert nicht.</translation>
     </message>
+    <message>
+        <source>The catalogue&apos;s driver is not SQLite.</source>
+        <translation>Der Treiber des Katalogs ist nicht SQLite.</translation>
+    </message>
 </context>
 <context>
     <name>Scanner</name>

@@ -431,6 +431,10 @@ L&apos;album garde sa pochette.</translation>
         <source>Table %1 does not exist.</source>
         <translation>La table %1 n&apos;existe pas.</translation>
     </message>
+    <message>
+        <source>The catalogue&apos;s driver is not SQLite.</source>
+        <translation>Le pilote du catalogue n&apos;est pas SQLite.</translation>
+    </message>
 </context>
 <context>
     <name>Scanner</name>

@@ -35,7 +35,7 @@ public:
     {
         const QVariant handle = db.driver()->handle();
         if (!handle.isValid() || qstrcmp(handle.typeName(), "sqlite3*") != 0) {
-            m_error = QStringLiteral("The catalogue's driver is not SQLite.");
+            m_error = QCoreApplication::translate("RecordView", "The catalogue's driver is not SQLite.");
             return;
         }
         m_db = *static_cast<sqlite3 *const *>(handle.constData());
