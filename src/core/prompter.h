@@ -17,6 +17,8 @@ public:
     virtual Answer message(const QString &text, Buttons buttons = Buttons::Ok) = 0;
     // nullopt when the user cancels.
     virtual std::optional<QString> input(const QString &prompt, const QString &defaultText = {}) = 0;
+    // An input box whose text is not shown as it is typed (a PIN).
+    virtual std::optional<QString> secret(const QString &prompt) { return input(prompt); }
 };
 
 } // namespace lumetra

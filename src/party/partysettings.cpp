@@ -1,0 +1,191 @@
+#include "partysettings.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QSettings>
+#include <QTemporaryDir>
+
+#include <optional>
+
+namespace lumetra {
+
+namespace {
+
+constexpr int kFormat = 1;
+constexpr int kMaxHistory = 10000;
+constexpr int kMaxIterations = 10000000;
+
+const QString kFormatKey = QStringLiteral("party/format");
+const QString kModeKey = QStringLiteral("party/mode");
+const QString kLockedKey = QStringLiteral("party/locked");
+const QString kPinKeyKey = QStringLiteral("party/pinKey");
+const QString kPinSaltKey = QStringLiteral("party/pinSalt");
+const QString kPinIterationsKey = QStringLiteral("party/pinIterations");
+const QString kTracksKey = QStringLiteral("party/historyTracks");
+const QString kAlbumsKey = QStringLiteral("party/historyAlbums");
+const QString kMaxWaitingKey = QStringLiteral("guests/maxWaiting");
+const QString kMaySkipKey = QStringLiteral("guests/maySkip");
+const QString kMaxVolumeKey = QStringLiteral("guests/maxVolume");
+
+const QStringList kKnownKeys{kFormatKey,     kModeKey,          kLockedKey,   kPinKeyKey,
+                             kPinSaltKey,    kPinIterationsKey, kTracksKey,   kAlbumsKey,
+                             kMaxWaitingKey, kMaySkipKey,       kMaxVolumeKey};
+
+// Reads values strictly: a key that is missing or does not hold what it should makes the file damaged.
+class Reader
+{
+public:
+    explicit Reader(const QSettings &ini)
+        : m_ini(ini)
+    {
+    }
+
+    QString text(const QString &key)
+    {
+        if (!m_ini.contains(key)) {
+            fail(key);
+            return {};
+        }
+        return m_ini.value(key).toString();
+    }
+    bool flag(const QString &key)
+    {
+        const QString value = text(key);
+        if (value != u"true" && value != u"false")
+            fail(key);
+        return value == u"true";
+    }
+    int number(const QString &key, int low, int high)
+    {
+        bool ok = false;
+        const int value = text(key).toInt(&ok);
+        if (!ok || value < low || value > high)
+            fail(key);
+        return value;
+    }
+    QByteArray hex(const QString &key)
+    {
+        const QString value = text(key);
+        const bool digits = std::all_of(value.begin(), value.end(), [](QChar c) { return isHexDigit(c); });
+        if (!digits || value.size() % 2 != 0)
+            fail(key);
+        return QByteArray::fromHex(value.toLatin1());
+    }
+    const std::optional<QString> &failure() const { return m_failure; }
+
+private:
+    static bool isHexDigit(QChar c)
+    {
+        return (c >= u'0' && c <= u'9') || (c >= u'a' && c <= u'f') || (c >= u'A' && c <= u'F');
+    }
+    void fail(const QString &key)
+    {
+        if (!m_failure)
+            m_failure = key;
+    }
+
+    const QSettings &m_ini;
+    std::optional<QString> m_failure;
+};
+
+} // namespace
+
+PartySettings::Loaded PartySettings::load(const QString &path)
+{
+    Loaded loaded;
+    if (!QFileInfo::exists(path))
+        return loaded;
+    QFile probe(path);
+    if (!probe.open(QIODevice::ReadOnly)) {
+        loaded.status = Status::Damaged;
+        loaded.error = tr("it could not be read (%1)").arg(probe.errorString());
+        return loaded;
+    }
+    probe.close();
+
+    const QSettings ini(path, QSettings::IniFormat);
+    Reader read(ini);
+    PartySettings s;
+    read.number(kFormatKey, kFormat, kFormat);
+    s.partyMode = read.flag(kModeKey);
+    s.locked = read.flag(kLockedKey);
+    s.pin.key = read.hex(kPinKeyKey);
+    s.pin.salt = read.hex(kPinSaltKey);
+    s.pin.iterations = read.number(kPinIterationsKey, 0, kMaxIterations);
+    s.historyTracks = read.number(kTracksKey, 0, kMaxHistory);
+    s.historyAlbums = read.number(kAlbumsKey, 0, kMaxHistory);
+    s.guests.maxWaiting = read.number(kMaxWaitingKey, 1, kMaxHistory);
+    s.guests.maySkip = read.flag(kMaySkipKey);
+    s.guests.maxVolume = read.number(kMaxVolumeKey, 0, GuestRules::kMaxVolume);
+
+    std::optional<QString> failure = read.failure();
+    if (!failure && ini.status() != QSettings::NoError)
+        failure = tr("its format");
+    // A lock without a usable key would lock the host out.
+    if (!failure && s.locked && (s.pin.isNull() || s.pin.salt.isEmpty() || s.pin.iterations <= 0))
+        failure = kPinKeyKey;
+    if (failure) {
+        loaded.status = Status::Damaged;
+        loaded.error = tr("the value of %1 is missing or not valid").arg(*failure);
+        return loaded;
+    }
+    loaded.settings = s;
+    loaded.status = Status::Read;
+    return loaded;
+}
+
+bool PartySettings::save(const QString &path, QString *error) const
+{
+    // QSettings writes in place, so the text is made in a scratch folder and then saved whole.
+    QTemporaryDir scratch;
+    if (!scratch.isValid()) {
+        if (error)
+            *error = scratch.errorString();
+        return false;
+    }
+    const QString draft = scratch.filePath(fileName());
+    {
+        QSettings ini(draft, QSettings::IniFormat);
+        // Keep what others keep here.
+        const QSettings old(path, QSettings::IniFormat);
+        if (old.status() == QSettings::NoError) {
+            for (const QString &key : old.allKeys()) {
+                if (!kKnownKeys.contains(key))
+                    ini.setValue(key, old.value(key));
+            }
+        }
+        ini.setValue(kFormatKey, kFormat);
+        ini.setValue(kModeKey, partyMode);
+        ini.setValue(kLockedKey, locked);
+        ini.setValue(kPinKeyKey, QString::fromLatin1(pin.key.toHex()));
+        ini.setValue(kPinSaltKey, QString::fromLatin1(pin.salt.toHex()));
+        ini.setValue(kPinIterationsKey, pin.iterations);
+        ini.setValue(kTracksKey, historyTracks);
+        ini.setValue(kAlbumsKey, historyAlbums);
+        ini.setValue(kMaxWaitingKey, guests.maxWaiting);
+        ini.setValue(kMaySkipKey, guests.maySkip);
+        ini.setValue(kMaxVolumeKey, guests.maxVolume);
+        ini.sync();
+        if (ini.status() != QSettings::NoError) {
+            if (error)
+                *error = tr("the settings could not be written");
+            return false;
+        }
+    }
+    QFile made(draft);
+    if (!made.open(QIODevice::ReadOnly)) {
+        if (error)
+            *error = made.errorString();
+        return false;
+    }
+    QSaveFile out(path);
+    if (!out.open(QIODevice::WriteOnly) || out.write(made.readAll()) < 0 || !out.commit()) {
+        if (error)
+            *error = out.errorString();
+        return false;
+    }
+    return true;
+}
+
+} // namespace lumetra
