@@ -1,6 +1,7 @@
 #include "support/fakes.h"
 #include "support/testlibrary.h"
 #include "wall/albumcommands.h"
+#include "wall/skippedalbums.h"
 
 #include <QDir>
 
@@ -126,6 +127,27 @@ TEST_F(AlbumCommandsTest, AddTracksRefusesAFolderAloneThenCopiesTheRest)
     EXPECT_EQ(readAll(target + u"one.ogg"_s), "1");
     QStringList none;
     EXPECT_FALSE(m_commands.addTracks(target, none));
+}
+
+TEST_F(AlbumCommandsTest, SkippedAlbumsListsExactlyTheNoAlbumsInTitleOrderAndPlaysOneAgain)
+{
+    ASSERT_TRUE(runSql(m_app.file(u"tracks.lum"_s),
+                       {u"UPDATE songs SET Probability = 'No' WHERE Album IN ('C', 'A')"_s,
+                        u"INSERT INTO songs (Album, Path, Picture, Artist, Probability) VALUES "
+                        u"('b', '', '', '', 'no'), ('0 Last In', '', '', '', 'No')"_s}));
+    reload();
+    SkippedAlbums skipped(m_catalogue, m_songs);
+    const QList<SkippedAlbums::Album> listed = skipped.list();
+    ASSERT_EQ(listed.size(), 3);
+    EXPECT_EQ(listed[0].title, u"0 Last In"_s);
+    EXPECT_EQ(listed[1].title, u"A"_s);
+    EXPECT_EQ(listed[2].title, u"C"_s);
+
+    EXPECT_TRUE(skipped.playAgain(listed[1].id));
+    EXPECT_EQ(skipped.list(), (QList<SkippedAlbums::Album>{listed[0], listed[2]}));
+    EXPECT_EQ(querySql(m_app.file(u"tracks.lum"_s), u"SELECT Probability FROM songs WHERE Album = 'A'"_s),
+              QStringList{QString()});
+    EXPECT_FALSE(skipped.playAgain(u"999"_s));
 }
 
 } // namespace
