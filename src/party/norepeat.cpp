@@ -31,7 +31,7 @@ bool NoRepeatPick::allowed(int i) const
 
 int NoRepeatPick::drawAlbum()
 {
-    if (!filtering())
+    if (!filtering() || m_count <= 0)
         return m_random.pick(m_count);
     for (int attempt = 0; attempt < kRejectionDraws; ++attempt) {
         const int i = m_random.pick(m_count);

@@ -10,6 +10,7 @@
 #include "core/recordview.h"
 #include "logging.h"
 #include "mediaplayer.h"
+#include "party/norepeat.h"
 #include "playback.h"
 #include "playbackview.h"
 
@@ -141,10 +142,15 @@ void Collections::collpicclick(int row)
 
 void Collections::collrandomiser()
 {
+    if (playUpNext())
+        return;
+    const QStringList albums = m_playback.trackNames();
+    NoRepeatPick draw(m_playback.noRepeatHistory(), m_random, static_cast<int>(albums.size()), [&](int i) {
+        return m_songs.valueWhere(QStringLiteral("Album"), albums.at(i), QStringLiteral("Path"));
+    });
     // An album with nothing to play is passed over like a refused pick, up to the same limit.
     for (int refused = 0;;) {
-        const QStringList &albums = m_playback.trackNames();
-        const int r = m_random.pick(static_cast<int>(albums.size()));
+        const int r = draw.drawAlbum();
         const QString name = albums.value(r);
         if (!albums.isEmpty())
             m_playback.setSelectedTrack(r);
@@ -153,7 +159,6 @@ void Collections::collrandomiser()
             return;
         }
         const QString path = m_songs.value(QStringLiteral("Path"));
-        const QString picture = m_songs.value(QStringLiteral("Picture"));
         const QStringList files = lumetra::listFiles(path, kMusicPatterns);
         if (files.isEmpty()) {
             if (++refused < Playback::kSkipLimit)
@@ -162,14 +167,38 @@ void Collections::collrandomiser()
             m_prompter.message(tr("None of the albums picked from this collection holds music to play."));
             return;
         }
-        const QString file = files.value(m_random.pick(static_cast<int>(files.size())));
-        m_playback.setCollTrack(path + file);
-        m_cover = picture.isEmpty() ? m_app.noCoverPicture() : path + picture;
-        m_status = file.left(qMax<qsizetype>(0, file.size() - 4));
-        m_view.collectionsChanged();
-        m_playback.player();
+        QStringList paths;
+        for (const QString &file : files)
+            paths.append(path + file);
+        const int t = draw.drawTrack(path, paths);
+        if (t < 0)
+            continue; // every track played lately: another album
+        play(path, files.at(t), m_songs.value(QStringLiteral("Picture")));
         return;
     }
+}
+
+bool Collections::playUpNext()
+{
+    const std::optional<UpNext::Pick> next = m_playback.takeUpNext();
+    // The collection or the album may have changed since the pick was shown: then a fresh draw.
+    if (!next || m_playback.trackNames().value(next->entry) != next->album ||
+        !m_songs.findFirst(albumCriteria(next->album)) ||
+        m_songs.value(QStringLiteral("Path")) != next->folder ||
+        !lumetra::listFiles(next->folder, kMusicPatterns).contains(next->file))
+        return false;
+    m_playback.setSelectedTrack(next->entry);
+    play(next->folder, next->file, m_songs.value(QStringLiteral("Picture")));
+    return true;
+}
+
+void Collections::play(const QString &folder, const QString &file, const QString &picture)
+{
+    m_playback.setCollTrack(folder + file);
+    m_cover = picture.isEmpty() ? m_app.noCoverPicture() : folder + picture;
+    m_status = file.left(qMax<qsizetype>(0, file.size() - 4));
+    m_view.collectionsChanged();
+    m_playback.player();
 }
 
 void Collections::coverClicked(const QString &title)

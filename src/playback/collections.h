@@ -80,6 +80,10 @@ public:
     bool openPlaylist(const QString &file);
 
 private:
+    // Party mode's pick shown as up next; false when there is none or it can no longer be played.
+    bool playUpNext();
+    // Plays `file` of the album in `folder` and shows its cover and name.
+    void play(const QString &folder, const QString &file, const QString &picture);
     void listFiles();
     void showList();
     void noCollections();

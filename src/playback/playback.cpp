@@ -9,6 +9,7 @@
 #include "core/randomsource.h"
 #include "core/recordview.h"
 #include "mediaplayer.h"
+#include "party/party.h"
 #include "playbackview.h"
 #include "wall/albumlist.h"
 #include "wall/wall.h"
@@ -47,6 +48,7 @@ Playback::Playback(RecordView &songs, Wall &wall, const AlbumList &albums, const
     , m_prompter(prompter)
     , m_random(random)
     , m_view(view)
+    , m_upNext(songs, random)
     , m_queue(*this, player, view, prompter, app)
     , m_watch(player, [this](const QString &path) { trackFailed(path); })
 {
@@ -92,9 +94,11 @@ void Playback::trackListClicked()
     if (i < 0 || i >= m_trackNames.size())
         return;
     const QString file = m_albumFiles.value(i);
-    m_queue.add(m_trackNames[i], m_albumTitle,
-                m_queue.refilling() ? m_albumFolder + file : m_folderAsListed + QDir::separator() + file,
-                m_songs.value(kPath) + m_songs.value(kPicture));
+    const QString path =
+        m_queue.refilling() ? m_albumFolder + file : m_folderAsListed + QDir::separator() + file;
+    if (!m_queue.refilling() && !guestMayQueue(path, m_trackNames[i]))
+        return;
+    m_queue.add(m_trackNames[i], m_albumTitle, path, m_songs.value(kPath) + m_songs.value(kPicture));
 }
 
 void Playback::trackListKey(Key key)
@@ -181,6 +185,8 @@ void Playback::loadAlbum(const QString &title)
     if (!picture.isEmpty())
         m_view.showNowPlayingPicture(path + picture);
     m_albumFiles = listFiles(path, kMusicPatterns);
+    if (m_party)
+        m_party->history().noteAlbumSize(path, static_cast<int>(m_albumFiles.size()));
     m_albumFolder = path;
     m_folderAsListed = QDir::cleanPath(path);
     m_albumTitle = title;
@@ -273,6 +279,9 @@ void Playback::hand(const QString &path)
     m_watch.watch(path);
     m_player.setUrl(path);
     m_player.play();
+    if (m_party)
+        m_party->history().record(path);
+    offerUpNext();
 }
 
 void Playback::trackFailed(const QString &path)
@@ -371,6 +380,7 @@ Playback::NowPlaying Playback::nowPlaying() const
 
 void Playback::enterCollMode()
 {
+    dropUpNext();
     m_startMode.clear();
     if (m_jukeMode)
         leaveJukebox();
@@ -389,6 +399,7 @@ void Playback::leaveCollections()
 
 void Playback::setTrackList(const QStringList &names)
 {
+    dropUpNext();
     m_albumFiles.clear();
     m_trackNames = names;
     m_selectedTrack = -1;
@@ -397,6 +408,7 @@ void Playback::setTrackList(const QStringList &names)
 
 void Playback::appendToTrackList(const QString &name)
 {
+    dropUpNext();
     m_trackNames.append(name);
     m_view.trackListChanged();
 }
@@ -418,6 +430,7 @@ void Playback::removeSelectedTrack()
 {
     if (m_selectedTrack < 0 || m_selectedTrack >= m_trackNames.size())
         return;
+    dropUpNext();
     m_trackNames.removeAt(m_selectedTrack);
     if (m_selectedTrack < m_albumFiles.size())
         m_albumFiles.removeAt(m_selectedTrack);
@@ -431,59 +444,6 @@ void Playback::skipNowPlayingCover()
         randomiser();
 }
 
-void Playback::randomiser()
-{
-    pickRandomAlbum(Pick::ShuffleAll);
-}
-
-bool Playback::fillsub()
-{
-    return pickRandomAlbum(Pick::Refill);
-}
-
-bool Playback::pickRandomAlbum(Pick pick)
-{
-    // A refused album is retried up to the limit; a loop, so retries never deepen the stack. An album with
-    // nothing to play (folder empty, gone or without music) is refused like one marked "No".
-    for (;;) {
-        if (pick == Pick::ShuffleAll) {
-            if (m_albums.isEmpty())
-                return true;
-            m_shuffleMode = true;
-        }
-        clearTrackList();
-        const int n = m_albums.size();
-        if (n == 0)
-            return false;
-        const QString name = m_albums.at(m_random.pick(n));
-        const bool found = m_songs.findFirst(albumCriteria(name));
-        QString refusal;
-        if (found && m_songs.value(kProbability) == QStringLiteral("No")) {
-            refusal = tr("%1 was skipped because it is set not to play in Random mode.").arg(name);
-        } else {
-            if (found)
-                loadAlbum(name);
-            if (m_albumFiles.isEmpty())
-                refusal = tr("%1 was skipped because its folder holds nothing to play.").arg(name);
-        }
-        if (!refusal.isEmpty()) {
-            m_view.setStatus(refusal);
-            if (++m_skipCount != kSkipLimit)
-                continue;
-            m_prompter.message(
-                tr("Cannot find enough albums to play in this mode.  Please ensure that they are "
-                   "not all set to skip in shuffle mode!"));
-            m_skipCount = 0;
-            mnunormal();
-            return true;
-        }
-        const int t = m_random.pick(static_cast<int>(m_albumFiles.size()));
-        m_skipCount = 0;
-        // Selecting the track starts or queues it through the track-list handling.
-        return selectTrack(t) || pick == Pick::ShuffleAll;
-    }
-}
-
 void Playback::leaveJukebox()
 {
     m_jukeMode = false;
@@ -494,6 +454,7 @@ void Playback::leaveJukebox()
 void Playback::mnunormal()
 {
     qCDebug(lcPlayback) << "mode normal play";
+    dropUpNext();
     m_startMode.clear();
     if (m_jukeMode) {
         m_albumShuffle = false;
@@ -511,6 +472,7 @@ void Playback::mnunormal()
 void Playback::mnurandom()
 {
     qCDebug(lcPlayback) << "mode shuffle all";
+    dropUpNext();
     if (m_jukeMode)
         leaveJukebox();
     m_albumShuffle = false;
@@ -566,6 +528,7 @@ void Playback::jukeboxmode()
     if (m_jukeMode)
         return;
     qCDebug(lcPlayback) << "mode jukebox";
+    dropUpNext();
     leaveCollections();
     m_jukeMode = true;
     clearTrackList();

@@ -2,6 +2,7 @@
 
 #include "jukeboxqueue.h"
 #include "playerwatch.h"
+#include "upnext.h"
 
 #include <QCoreApplication>
 #include <QString>
@@ -13,6 +14,8 @@ class AlbumList;
 class AppFolder;
 class Collections;
 class MediaPlayer;
+class Party;
+class PlayHistory;
 class PlaybackView;
 class Prompter;
 class RandomSource;
@@ -121,6 +124,23 @@ public:
     };
     NowPlaying nowPlaying() const;
 
+    // Party mode (none: off): the history every play is recorded in and, while it is on, the no-repeat rule,
+    // the next automatic pick shown ahead, the guest rules of a locked jukebox and the longer skip notice.
+    void setParty(Party *party) { m_party = party; }
+    bool partyOn() const;
+    // The history the pickers avoid repeats from: null while party mode is off.
+    PlayHistory *noRepeatHistory() const;
+    // "Up next (random): TRACK  -  ALBUM" and its album's cover; empty when there is no such pick.
+    QString upNextLine() const { return m_upNext.line(); }
+    QString upNextCover() const;
+    const std::optional<UpNext::Pick> &upNext() const { return m_upNext.pick(); }
+    // The next pick, taken to be played now; nullopt when there is none.
+    std::optional<UpNext::Pick> takeUpNext();
+    // The up-next line clicked: another pick.
+    void repickUpNext();
+    // Party mode was switched on or off: the up-next pick appears or goes.
+    void partyChanged();
+
     // randomiser: Shuffle All's pick of a random track of a random album that is not marked "No".
     void randomiser();
     // fillsub: the same pick for an empty Jukebox queue; the track is queued by the track-list handling.
@@ -147,6 +167,14 @@ public:
 private:
     enum class Pick { ShuffleAll, Refill };
     bool pickRandomAlbum(Pick pick);
+    // Plays the pick shown as up next; false when there is none or it can no longer be played.
+    bool playUpNext(Pick pick);
+    // Once the last queued entry, a Shuffle All track or a collection track has started.
+    void offerUpNext();
+    bool chooseUpNext();
+    void dropUpNext();
+    // A locked jukebox: a guest's pick may be refused (with a notice saying why).
+    bool guestMayQueue(const QString &path, const QString &name);
     // The one place a file goes to the player.
     void hand(const QString &path);
     // The watch found that `path` cannot be played: skipped like a track that ended.
@@ -190,6 +218,8 @@ private:
     QString m_albumTitle;     // the title of the cover that opened the album
     QString m_playedTracks;
 
+    Party *m_party = nullptr;
+    UpNext m_upNext;
     JukeboxQueue m_queue;
     PlayerWatch m_watch;
 

@@ -28,6 +28,8 @@ public:
     // The track list or the queue changed: show the state's entries and selection again.
     virtual void trackListChanged() = 0;
     virtual void queueChanged() = 0;
+    // Party mode's next automatic pick appeared, changed or went (Playback::upNextLine()).
+    virtual void upNextChanged() {}
 
     virtual void popupCoverMenu() = 0;    // mnurt, for the slot in overCover()
     virtual void popupQueueMenu() = 0;    // men1

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QCoreApplication>
+#include <QString>
+
+#include <functional>
+#include <optional>
+
+namespace lumetra {
+
+class PlayHistory;
+class RandomSource;
+class RecordView;
+
+// Party mode's next automatic pick, drawn ahead of time so that it can be shown before it plays: the Jukebox
+// refill, the next Shuffle All track, the next Collections track.
+class UpNext
+{
+    Q_DECLARE_TR_FUNCTIONS(lumetra::UpNext)
+
+public:
+    struct Pick {
+        int entry = -1; // the pick source's entry it was drawn from
+        QString album;  // its title
+        QString folder; // the album's Path, ending with the separator
+        QString file;   // the track's file name in that folder
+        QString cover;  // the album's cover, empty when it has none
+    };
+
+    UpNext(RecordView &songs, RandomSource &random);
+
+    // Draws like the pickers, quietly: an entry of the `count` album titles `titleAt` gives, whose album is
+    // in the catalogue, not marked "No" and holds music, then one of its tracks, both under the history's
+    // no-repeat rule. Gives up, keeping no pick, after as many refusals as the pickers allow. Neither the
+    // catalogue's cursor nor anything shown changes.
+    bool choose(int count, const std::function<QString(int)> &titleAt, PlayHistory &history);
+    const std::optional<Pick> &pick() const { return m_pick; }
+    void clear() { m_pick.reset(); }
+
+    // "Up next (random): TRACK  -  ALBUM"
+    QString line() const;
+
+private:
+    RecordView &m_songs;
+    RandomSource &m_random;
+    std::optional<Pick> m_pick;
+};
+
+} // namespace lumetra
