@@ -18,6 +18,7 @@ JukeboxArea::JukeboxArea(qreal dpi, QWidget *parent)
     m_queueList->setAccessibleName(tr("Jukebox queue"));
     m_queueList->setToolTip(tr("Jukebox playlist area"));
     m_queueList->setAutoFillBackground(true);
+    connect(m_queueList, &ListBox::trailingLineClicked, this, &JukeboxArea::upNextClicked);
     connect(m_queueList, &ListBox::keyPressed, this, &JukeboxArea::queueKey);
     connect(m_queueList, &ListBox::pressed, this, &JukeboxArea::queuePressed);
 
@@ -57,6 +58,11 @@ void JukeboxArea::showQueuePicture(const QString &path)
     const QPixmap picture = coverPixmap(path, m_queueCover);
     if (!picture.isNull())
         m_queueCover->setPixmap(picture);
+}
+
+void JukeboxArea::setUpNext(const QString &line, const QString &cover)
+{
+    m_queueList->setTrailingLine(line, cover);
 }
 
 } // namespace lumetra

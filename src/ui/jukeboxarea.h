@@ -19,10 +19,13 @@ public:
     void place(const QRect &queueTwips, const QRect &coverTwips);
     void setColors(const QColor &back, const QColor &text);
     void setQueueLines(const QStringList &lines, int selected);
+    // Party mode's next automatic pick as the list's dimmed last line, its album's cover on hover.
+    void setUpNext(const QString &line, const QString &cover);
     // A picture that cannot be read leaves the one shown.
     void showQueuePicture(const QString &path);
 
 Q_SIGNALS:
+    void upNextClicked();
     void queueKey(int key, Qt::KeyboardModifiers modifiers);
     void queuePressed(int row, Qt::MouseButton button);
     void coverPressed(Qt::MouseButton button);

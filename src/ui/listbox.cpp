@@ -2,6 +2,7 @@
 
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QUrl>
 
 namespace lumetra {
 
@@ -16,15 +17,55 @@ ListBox::ListBox(QWidget *parent)
 
 void ListBox::setLines(const QStringList &lines, int selected)
 {
+    m_lines = lines;
+    render(selected);
+}
+
+void ListBox::setTrailingLine(const QString &text, const QString &picture)
+{
+    if (text == m_trailing && picture == m_trailingPicture)
+        return;
+    m_trailing = text;
+    m_trailingPicture = picture;
+    render(currentRow() < m_lines.size() ? currentRow() : -1);
+}
+
+int ListBox::trailingRow() const
+{
+    return m_trailing.isEmpty() ? -1 : static_cast<int>(m_lines.size());
+}
+
+void ListBox::render(int selected)
+{
     const QSignalBlocker block(this);
-    bool same = count() == lines.size();
-    for (int i = 0; same && i < lines.size(); ++i)
-        same = item(i)->text() == lines[i];
+    const int rows = static_cast<int>(m_lines.size()) + (m_trailing.isEmpty() ? 0 : 1);
+    bool same = count() == rows;
+    for (int i = 0; same && i < m_lines.size(); ++i)
+        same = item(i)->text() == m_lines[i];
+    same = same && (m_trailing.isEmpty() || (item(rows - 1)->text() == m_trailing &&
+                                             item(rows - 1)->data(Qt::UserRole) == m_trailingPicture));
     if (!same) {
         clear();
-        addItems(lines);
+        addItems(m_lines);
+        if (!m_trailing.isEmpty()) {
+            auto *last = new QListWidgetItem(m_trailing, this);
+            last->setFlags(Qt::ItemIsEnabled);
+            last->setData(Qt::UserRole, m_trailingPicture);
+            QColor dim = palette().color(QPalette::Text);
+            dim.setAlphaF(0.5);
+            last->setForeground(dim);
+            QFont italic = font();
+            italic.setItalic(true);
+            last->setFont(italic);
+            // The tooltip is rich text for the cover; the line itself is escaped, so it stays plain text.
+            QString tip = QStringLiteral("<p>%1</p>").arg(m_trailing.toHtmlEscaped());
+            if (!m_trailingPicture.isEmpty())
+                tip += QStringLiteral("<img src=\"%1\" width=\"160\" height=\"160\">")
+                           .arg(QUrl::fromLocalFile(m_trailingPicture).toString().toHtmlEscaped());
+            last->setToolTip(tip);
+        }
     }
-    if (selected >= 0 && selected < count()) {
+    if (selected >= 0 && selected < m_lines.size()) {
         setCurrentRow(selected);
         scrollToItem(item(selected));
     } else {
@@ -36,15 +77,20 @@ void ListBox::setLines(const QStringList &lines, int selected)
 void ListBox::mousePressEvent(QMouseEvent *event)
 {
     const int row = indexAt(event->position().toPoint()).row();
-    Q_EMIT pressed(row, event->button());
+    if (row < 0 || row != trailingRow())
+        Q_EMIT pressed(row, event->button());
     event->accept();
 }
 
 void ListBox::mouseReleaseEvent(QMouseEvent *event)
 {
     const int row = indexAt(event->position().toPoint()).row();
-    if (event->button() == Qt::LeftButton && row >= 0)
-        Q_EMIT rowClicked(row);
+    if (event->button() == Qt::LeftButton && row >= 0) {
+        if (row == trailingRow())
+            Q_EMIT trailingLineClicked();
+        else
+            Q_EMIT rowClicked(row);
+    }
     event->accept();
 }
 
@@ -75,9 +121,15 @@ void ListBox::keyPressEvent(QKeyEvent *event)
         event->ignore();
         return;
     default:
+        const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+        if (enter && currentRow() >= 0 && currentRow() == trailingRow()) {
+            Q_EMIT trailingLineClicked();
+            event->accept();
+            return;
+        }
         Q_EMIT keyPressed(event->key(), event->modifiers());
         // Enter chooses the highlighted row as a click does.
-        if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && currentRow() >= 0)
+        if (enter && currentRow() >= 0)
             Q_EMIT rowClicked(currentRow());
         event->accept();
     }

@@ -36,6 +36,7 @@ RightPanel::RightPanel(MediaPlayer &player, qreal dpi, QWidget *parent)
     m_trackList->setObjectName(QStringLiteral("List1"));
     m_trackList->setAccessibleName(tr("Track list"));
     connect(m_trackList, &ListBox::rowClicked, this, &RightPanel::trackClicked);
+    connect(m_trackList, &ListBox::trailingLineClicked, this, &RightPanel::upNextClicked);
     connect(m_trackList, &ListBox::keyPressed, this, &RightPanel::trackKey);
 }
 
@@ -72,6 +73,11 @@ void RightPanel::showNowPlayingPicture(const QString &path)
 void RightPanel::togglePlay()
 {
     m_playerBar->togglePlay();
+}
+
+void RightPanel::setUpNext(const QString &line, const QString &cover)
+{
+    m_trackList->setTrailingLine(line, cover);
 }
 
 } // namespace lumetra

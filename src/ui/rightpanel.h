@@ -21,11 +21,14 @@ public:
     void place(const QRect &twips, int trackListHeight);
     void setColors(const QColor &back, const QColor &text);
     void setTrackLines(const QStringList &lines, int selected);
+    // Party mode's next automatic pick as the list's dimmed last line, its album's cover on hover.
+    void setUpNext(const QString &line, const QString &cover);
     // A picture that cannot be read leaves the one shown.
     void showNowPlayingPicture(const QString &path);
     void togglePlay();
 
 Q_SIGNALS:
+    void upNextClicked();
     void trackClicked(int row);
     void trackKey(int key, Qt::KeyboardModifiers modifiers);
     void nowPlayingPressed(Qt::MouseButton button);
