@@ -2,6 +2,7 @@
 
 #include "widgethelpers.h"
 
+#include <QCoreApplication>
 #include <QEvent>
 #include <QFrame>
 #include <QImage>
@@ -14,6 +15,7 @@ namespace lumetra {
 
 namespace {
 constexpr int kLiftPixels = 4;
+constexpr int kBadgeMargin = 3;
 
 // `text` broken into at most `maxLines` lines of `width` pixels, the last cut with an ellipsis.
 QString fitLines(QString text, const QFont &font, int width, int maxLines)
@@ -140,6 +142,36 @@ void CoverSlot::setTitle(const QString &title)
 QString CoverSlot::title() const
 {
     return m_title->title();
+}
+
+void CoverSlot::setSkippedBadge(bool shown)
+{
+    if (!shown && !m_badge)
+        return;
+    if (!m_badge) {
+        m_badge = new QLabel(QCoreApplication::translate("lumetra::CoverSlot", "No shuffle"), m_cover);
+        m_badge->setObjectName(QStringLiteral("skippedBadge"));
+        m_badge->setAccessibleName(QCoreApplication::translate("lumetra::CoverSlot", "Skipped in shuffle"));
+        m_badge->setToolTip(
+            QCoreApplication::translate("lumetra::CoverSlot", "Shuffle All leaves this album out"));
+        m_badge->setAttribute(Qt::WA_TransparentForMouseEvents);
+        m_badge->setStyleSheet(
+            QStringLiteral("QLabel { color: white; background: rgba(170, 20, 20, 215); "
+                           "border: 1px solid white; border-radius: 3px; padding: 1px 4px; "
+                           "font-weight: bold; font-size: 8pt; }"));
+        m_badge->adjustSize();
+    }
+    m_badge->move(kBadgeMargin, kBadgeMargin);
+    m_badge->setVisible(shown);
+    m_badge->raise();
+    const QString description =
+        shown ? QCoreApplication::translate("lumetra::CoverSlot", "Skipped in shuffle") : QString();
+    m_cover->setAccessibleDescription(description);
+}
+
+bool CoverSlot::hasSkippedBadge() const
+{
+    return m_badge && !m_badge->isHidden();
 }
 
 void CoverSlot::setBounced(bool bounced)

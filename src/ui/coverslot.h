@@ -7,6 +7,7 @@
 #include <QString>
 
 class QFrame;
+class QLabel;
 class QWidget;
 
 namespace lumetra {
@@ -52,6 +53,10 @@ public:
     void setTitle(const QString &title);
     QString id() const { return m_id; }
 
+    // Party mode's badge on a cover whose album Shuffle All leaves out.
+    void setSkippedBadge(bool shown);
+    bool hasSkippedBadge() const;
+
     // Border style 1 at rest, 0 while pointed at: the cover lifts off its shadow.
     void setBounced(bool bounced);
     bool isBounced() const { return m_bounced; }
@@ -64,6 +69,7 @@ private:
     PointerLabel *m_cover;
     TitleLabel *m_title;
     QFrame *m_shadow;
+    QLabel *m_badge = nullptr; // made when first shown
     QRect m_coverRect;
     QString m_id;
     bool m_bounced = false;

@@ -238,6 +238,7 @@ void WallView::showPage()
             picture = opaque(picture, m_look.back);
         picture.setDevicePixelRatio(ratio);
         m_slots[k]->show(picture, page[k].title, page[k].id);
+        m_slots[k]->setSkippedBadge(m_badgesShown && page[k].skipped);
     }
     // Repaints are posted at low priority; this comes after them, so the page is painted first.
     if (!m_decodeAheadQueued) {
@@ -301,6 +302,20 @@ void WallView::setSlotTitle(int k, const QString &title)
 {
     if (k >= 0 && k < slotCount())
         m_slots[k]->setTitle(title);
+}
+
+void WallView::setBadgesShown(bool shown)
+{
+    m_badgesShown = shown;
+    showBadges();
+}
+
+void WallView::showBadges()
+{
+    m_wall.readSkipped();
+    const std::vector<SlotContent> &page = m_wall.page();
+    for (size_t k = 0; k < page.size() && k < m_slots.size(); ++k)
+        m_slots[k]->setSkippedBadge(m_badgesShown && page[k].skipped);
 }
 
 void WallView::setSlotsEnabled(bool enabled)

@@ -61,6 +61,9 @@ public:
     void setSlotTitle(int k, const QString &title);
     // Disabled covers ignore the mouse and Enter but keep their look.
     void setSlotsEnabled(bool enabled);
+    // Party mode: covers whose album Shuffle All leaves out carry a badge; showBadges() reads the page again.
+    void setBadgesShown(bool shown);
+    void showBadges();
     bool slotsEnabled() const { return m_slotsEnabled; }
     void setBounceCovers(bool bounce) { m_bounceCovers = bounce; }
     void setBounced(int k, bool bounced);
@@ -123,6 +126,7 @@ private:
     Look m_look;
     bool m_slotsEnabled = true;
     bool m_bounceCovers = false;
+    bool m_badgesShown = false;
     PointerLabel *m_background;
     PointerLabel *m_hoverStrip;
     LetterBar *m_letterBar;

@@ -37,6 +37,7 @@ void Wall::display()
             slot.id = m_songs.value(QStringLiteral("ID"));
             slot.picture = coverPicturePath(m_songs.value(QStringLiteral("Path")),
                                             m_songs.value(QStringLiteral("Picture")), m_app);
+            slot.skipped = m_songs.value(QStringLiteral("Probability")) == QStringLiteral("No");
         } else {
             slot.picture = m_app.noCoverPicture();
         }
@@ -48,6 +49,15 @@ void Wall::setSlotTitle(int slot, const QString &title)
 {
     if (slot >= 0 && slot < static_cast<int>(m_page.size()))
         m_page[slot].title = title;
+}
+
+void Wall::readSkipped()
+{
+    for (SlotContent &slot : m_page) {
+        if (!slot.id.isEmpty())
+            slot.skipped = m_songs.valueWhere(QStringLiteral("ID"), slot.id, QStringLiteral("Probability")) ==
+                           QStringLiteral("No");
+    }
 }
 
 bool Wall::nextPage()

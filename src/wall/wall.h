@@ -16,7 +16,8 @@ class RecordView;
 struct SlotContent {
     QString title;
     QString id;
-    QString picture; // file to show; the window falls back to the no-cover picture if it cannot load it
+    QString picture;      // file to show; the window falls back to the no-cover picture if it cannot load it
+    bool skipped = false; // marked "No": left out of Shuffle All
     bool operator==(const SlotContent &) const = default;
 };
 
@@ -41,6 +42,8 @@ public:
     const std::vector<SlotContent> &page() const { return m_page; }
     // A renamed album shows its new title until the next display().
     void setSlotTitle(int slot, const QString &title);
+    // Reads again which albums of the page are marked "No", without moving the cursor.
+    void readSkipped();
 
     // Returns false when the page did not move (last page showing with wrap-around off).
     bool nextPage();
