@@ -51,7 +51,7 @@ struct Ending {
 // SIGTERM and SIGINT (logout, shutdown, Ctrl+C) end the program like a close by the user, so the player's
 // state is stored, whatever box is up: the box is dismissed and the window closes, once it has loaded. The
 // handler only writes to a socket; the rest happens in the event loop. A second signal ends at once.
-void endOnTerminate(QWidget &window, QtPrompter &prompter, Ending &ending)
+void endOnTerminate(MainWindow &window, QtPrompter &prompter, Ending &ending)
 {
     if (::socketpair(AF_UNIX, SOCK_STREAM, 0, g_signalPipe) != 0)
         return;
@@ -64,7 +64,7 @@ void endOnTerminate(QWidget &window, QtPrompter &prompter, Ending &ending)
         ending.requested = true;
         prompter.dismiss();
         if (ending.loaded)
-            window.close();
+            window.endProgram();
     });
     handleTerminate(onTerminate);
 }
@@ -120,7 +120,7 @@ int main(int argc, char *argv[])
         window.collections().openPlaylist(command.playlist());
     ending.loaded = true;
     if (ending.requested) {
-        window.close();
+        window.endProgram();
         return 0;
     }
     return QApplication::exec();

@@ -57,6 +57,7 @@ public:
     void rereadAlbumFiles();
 
     void setAutoplay(bool on) { m_autoplay = on; }
+    bool autoplay() const { return m_autoplay; }
     // The start mode left by the last run ("jukebox" or empty).
     void setStartMode(const QString &mode) { m_startMode = mode; }
     // After the wall is filled: enters Jukebox mode once if the last run ended in it.

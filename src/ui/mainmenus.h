@@ -1,6 +1,11 @@
 #pragma once
 
+#include "party/partylock.h"
+
 #include <QObject>
+
+#include <functional>
+#include <optional>
 
 class QAction;
 class QMenu;
@@ -19,10 +24,16 @@ public:
     // The menus are children of `window`, so they close with it; the shortcuts work anywhere in it.
     explicit MainMenus(QWidget *window);
 
+    // Asked before a command is reported; false drops it (the party lock).
+    using Gate = std::function<bool(PartyCommand)>;
+    void setGate(Gate gate) { m_gate = std::move(gate); }
+
     enum class Mode { None, NormalPlay, ShuffleAll, Jukebox, Collections };
     // The Mode menu's check mark; None marks nothing (one album shuffled has no item).
     void setMode(Mode mode);
     void setFullScreen(bool on);
+    // Options > Party Mode checked; "Lock for guests..." while unlocked, "Unlock" while locked.
+    void setParty(bool on, bool locked);
 
     void popupMode(const QPoint &globalPos);
     void popupOptions(const QPoint &globalPos);
@@ -42,6 +53,11 @@ Q_SIGNALS:
     void settings();
     void listAlbumsInBrowser();
     void importPlaylist();
+    void partyMode(bool on);
+    void lockForGuests();
+    void unlock();
+    // Mode > Albums skipped in shuffle...
+    void skippedAlbums();
     // F11 and Options > Full Screen
     void fullScreen();
     // F1
@@ -64,6 +80,13 @@ Q_SIGNALS:
     void removeThisAlbum();
 
 private:
+    QAction *addCommand(QMenu *menu, const QString &name, const QString &caption, void (MainMenus::*signal)(),
+                        std::optional<PartyCommand> command);
+
+    Gate m_gate;
+    QAction *m_partyMode;
+    QAction *m_lock;
+    QAction *m_unlock;
     QAction *m_normalPlay;
     QAction *m_shuffleAll;
     QAction *m_jukebox;

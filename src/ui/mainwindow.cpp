@@ -10,6 +10,7 @@
 #include "coverslot.h"
 #include "jukeboxarea.h"
 #include "mainmenus.h"
+#include "partycontrols.h"
 #include "picturebutton.h"
 #include "playback/mediaplayer.h"
 #include "rightpanel.h"
@@ -112,6 +113,10 @@ MainWindow::MainWindow(const AppFolder &app, Seams seams, QRect screen, QWidget 
     m_rightPanel = new RightPanel(m_player, m_dpi, this);
     m_jukeboxArea = new JukeboxArea(m_dpi, this);
     m_menus = new MainMenus(this);
+    m_party = new PartyControls({m_app, m_catalogue, m_songs, m_playback, m_player, m_prompter, *m_menus,
+                                 [this](const QString &text) { showNotice(text); }},
+                                this);
+    m_sizer->setLeaveGate([this] { return m_party->permitLeavingFullScreen(); });
     placeWall();
     m_collectionsPanel = new CollectionsPanel(m_rightPanel, m_collections, m_app,
                                               [this](int twips) { return twipsToPixels(twips, m_dpi); });
@@ -119,6 +124,7 @@ MainWindow::MainWindow(const AppFolder &app, Seams seams, QRect screen, QWidget 
     connectWall();
     connectMenus();
     connectPlayback();
+    guardForParty();
     m_rightPanel->showNowPlayingPicture(m_app.defaultPicture());
     showMode();
     m_wallView->setFocus();
@@ -139,104 +145,6 @@ CoverSlot *MainWindow::slot(int k) const
 LetterBar *MainWindow::letterBar() const
 {
     return m_wallView->letterBar();
-}
-
-void MainWindow::connectWall()
-{
-    connect(m_wallView, &PointerFrame::pointed, m_strip, &ButtonStrip::resetButtons);
-    connect(m_wallView, &WallView::backgroundPointed, this, [this] {
-        m_wallView->setBounced(m_playback.overCover(), false);
-        m_strip->resetButtons();
-    });
-    connect(m_wallView, &WallView::backgroundPressed, this,
-            [this](Qt::MouseButton button, const QPoint &pos) {
-                if (button == Qt::RightButton)
-                    m_menus->popupOptions(pos);
-            });
-    connect(m_wallView, &WallView::coverPointed, this, [this](int k) { m_playback.setOverCover(k); });
-    connect(m_wallView, &WallView::coverPressed, this, [this](int k, Qt::MouseButton button) {
-        if (button == Qt::LeftButton || button == Qt::RightButton)
-            m_playback.coverPressed(k, button == Qt::LeftButton);
-    });
-    connect(m_wallView, &WallView::filesDropped, this, [this](int k, const QStringList &paths) {
-        CopyProgress progress(this);
-        m_albumCommands.dropOnCover(k, paths, progress.callback());
-    });
-    connect(m_wallView, &WallView::coverMenuWanted, this, [this](int k, const QPoint &pos) {
-        m_coverMenuAt = pos;
-        m_playback.coverPressed(k, false);
-        m_coverMenuAt.reset();
-    });
-    connect(m_wallView, &WallView::playPauseWanted, m_rightPanel, &RightPanel::togglePlay);
-    connect(m_wallView, &WallView::pageShown, this, [this] {
-        setStatus(m_wall.windowTitle());
-        const auto &page = m_wall.page();
-        qCDebug(lcMainWindow).noquote()
-            << "page starts with" << (page.empty() ? QString() : page.front().title);
-    });
-
-    connect(m_strip, &ButtonStrip::nextPage, m_wallView, &WallView::nextPage);
-    connect(m_strip, &ButtonStrip::previousPage, m_wallView, &WallView::previousPage);
-    connect(m_strip, &ButtonStrip::modeMenuWanted, m_menus, &MainMenus::popupMode);
-    connect(m_strip, &ButtonStrip::optionsMenuWanted, m_menus, &MainMenus::popupOptions);
-    connect(m_strip, &ButtonStrip::helpWanted, this, &MainWindow::openHelp);
-
-    connect(m_windows, &ChildWindows::wallChanged, this, &MainWindow::rebuildWall);
-    connect(m_windows, &ChildWindows::restoreWanted, this, &MainWindow::restoreWindow);
-    connect(m_windows, &ChildWindows::scanFinished, this, [this] {
-        if (m_closeAfterScan)
-            close();
-    });
-    connect(m_windows, &ChildWindows::coverSaved, this,
-            [this](int k, const QString &id, const QString &cover) {
-                // The slot may show another album by now; then the next fill of the wall shows the new cover.
-                if (k < slotCount() && slot(k)->id() == id)
-                    m_wallView->showCoverFile(k, cover);
-            });
-}
-
-void MainWindow::connectMenus()
-{
-    MainMenus *menus = m_menus;
-    connect(menus, &MainMenus::normalPlay, this, [this] { m_playback.mnunormal(); });
-    connect(menus, &MainMenus::shuffleAll, this, [this] { m_playback.mnurandom(); });
-    connect(menus, &MainMenus::jukebox, this, [this] {
-        m_playback.setAlbumShuffle(false);
-        m_playback.jukeboxmode();
-    });
-    connect(menus, &MainMenus::collections, this, [this] { m_collections.mnucoll(); });
-    connect(menus, &MainMenus::modeMenuAboutToShow, this, &MainWindow::showMode);
-    connect(menus, &MainMenus::fullScreen, m_sizer, &WindowSizer::toggleFullScreen);
-    connect(m_sizer, &WindowSizer::fullScreenChanged, menus, &MainMenus::setFullScreen);
-    connect(menus, &MainMenus::help, this, &MainWindow::openHelp);
-
-    connect(menus, &MainMenus::search, this, &MainWindow::openSearch);
-    connect(menus, &MainMenus::addNewAlbum, this, &MainWindow::openNewAlbum);
-    connect(menus, &MainMenus::settings, this, &MainWindow::openSettings);
-    connect(menus, &MainMenus::listAlbumsInBrowser, this, &MainWindow::listAlbumsInBrowser);
-    connect(menus, &MainMenus::importPlaylist, this, [this] {
-        if (const auto file = m_dialogs.openFile(
-                tr("Playlists (*.m3u;*.m3u8)") + QStringLiteral("|*.m3u;*.m3u8|"), QDir::homePath()))
-            m_collections.openPlaylist(*file);
-    });
-
-    connect(menus, &MainMenus::playShuffled, this, [this] { m_playback.mnuplsh(); });
-    // After the command above, which has changed the mode.
-    for (auto command : {&MainMenus::normalPlay, &MainMenus::shuffleAll, &MainMenus::jukebox,
-                         &MainMenus::collections, &MainMenus::playShuffled})
-        connect(menus, command, this, &MainWindow::showMode);
-    connect(menus, &MainMenus::listSongs, m_windows, &ChildWindows::listSongs);
-    connect(menus, &MainMenus::getCoverArt, m_windows, &ChildWindows::openCoverArt);
-    connect(menus, &MainMenus::explore, m_windows, &ChildWindows::exploreAlbum);
-    connect(menus, &MainMenus::skipInShuffle, this, [this] { m_playback.mnuskip(); });
-    connect(menus, &MainMenus::playInShuffle, this, [this] { m_playback.mnuplay(); });
-    connect(menus, &MainMenus::addSongs, m_windows, &ChildWindows::addSongs);
-    connect(menus, &MainMenus::renameAlbum, this, [this] { m_albumCommands.rename(m_playback.overCover()); });
-    connect(menus, &MainMenus::deleteAlbum, this, [this] { m_albumCommands.remove(m_playback.overCover()); });
-
-    connect(menus, &MainMenus::moveToTop, this, [this] { m_playback.mnutop(); });
-    connect(menus, &MainMenus::deleteFromPlaylist, this, [this] { m_playback.playdel(); });
-    connect(menus, &MainMenus::removeThisAlbum, this, [this] { m_playback.removeSelectedTrack(); });
 }
 
 void MainWindow::placeWall()
@@ -300,7 +208,14 @@ void MainWindow::load()
     populate();
     thumb();
     display();
+    m_party->load();
     qCInfo(lcMainWindow).noquote() << windowTitle();
+}
+
+void MainWindow::endProgram()
+{
+    m_party->setEnding();
+    close();
 }
 
 void MainWindow::readSettings()
@@ -460,6 +375,10 @@ void MainWindow::mousePressEvent(QMouseEvent *event)
 
 void MainWindow::closeEvent(QCloseEvent *event)
 {
+    if (!m_closeAfterScan && !m_party->mayClose()) {
+        event->ignore();
+        return;
+    }
     // A scan is running below this event: stop it and close when it has unwound.
     SettingsWindow *settings = m_windows->settingsWindow();
     if (settings && settings->isScanning()) {
@@ -472,53 +391,6 @@ void MainWindow::closeEvent(QCloseEvent *event)
         StateRecord::write(m_catalogue, m_opts, m_player.volume(), m_playback.jukeMode());
     event->accept();
     Q_EMIT closed();
-}
-
-void MainWindow::connectPlayback()
-{
-    connect(&m_player, &MediaPlayer::playStateChanged, this,
-            [this](int state) { m_playback.playStateChanged(state); });
-    connect(m_rightPanel, &RightPanel::trackClicked, this, [this](int row) { m_playback.selectTrack(row); });
-    connect(m_rightPanel, &RightPanel::trackKey, this, [this](int key, Qt::KeyboardModifiers modifiers) {
-        m_playback.trackListKey(keyOf(key, modifiers));
-    });
-    connect(m_jukeboxArea, &JukeboxArea::queueKey, this, [this](int key, Qt::KeyboardModifiers modifiers) {
-        m_playback.queueListKey(keyOf(key, modifiers));
-    });
-    connect(m_jukeboxArea, &JukeboxArea::queuePressed, this, [this](int row, Qt::MouseButton button) {
-        if (row >= 0)
-            m_playback.selectQueueEntry(row);
-        queueChanged();
-        m_playback.queueListPressed(button == Qt::LeftButton);
-    });
-    connect(m_jukeboxArea, &JukeboxArea::coverPressed, this, [this](Qt::MouseButton button) {
-        if (button == Qt::LeftButton)
-            m_playback.skipQueueCover();
-    });
-    connect(m_collectionsPanel, &CollectionsPanel::coverClicked, this,
-            [this] { m_playback.skipCollectionCover(); });
-    connect(m_collectionsPanel, &CollectionsPanel::exportWanted, this, [this] {
-        const QString suggested = m_app.file(m_collections.collectionName() + QStringLiteral(".m3u8"));
-        if (const auto file =
-                m_dialogs.saveFile(tr("Playlists (*.m3u8)") + QStringLiteral("|*.m3u8|"), suggested))
-            m_collections.exportPlaylist(*file);
-    });
-    connect(m_rightPanel, &RightPanel::nowPlayingPressed, this, [this](Qt::MouseButton button) {
-        if (button == Qt::LeftButton)
-            m_playback.skipNowPlayingCover();
-    });
-}
-
-Playback::Key MainWindow::keyOf(int key, Qt::KeyboardModifiers modifiers)
-{
-    const bool keypad = modifiers.testFlag(Qt::KeypadModifier);
-    if (keypad && key == Qt::Key_Plus)
-        return Playback::Key::KeypadPlus;
-    if (keypad && key == Qt::Key_Minus)
-        return Playback::Key::KeypadMinus;
-    if (key == Qt::Key_Space)
-        return Playback::Key::Space;
-    return Playback::Key::Other;
 }
 
 void MainWindow::setJukeboxArea(bool shown)
@@ -569,6 +441,15 @@ void MainWindow::trackListChanged()
 void MainWindow::queueChanged()
 {
     m_jukeboxArea->setQueueLines(m_playback.queueLines(), m_playback.selectedQueueEntry());
+}
+
+void MainWindow::upNextChanged()
+{
+    // Jukebox shows the refill under the queue; Shuffle All and Collections under the track list.
+    const bool queue = m_playback.jukeMode() && !m_playback.shuffleMode();
+    const QString line = m_playback.upNextLine();
+    m_jukeboxArea->setUpNext(queue ? line : QString(), m_playback.upNextCover());
+    m_rightPanel->setUpNext(queue ? QString() : line, m_playback.upNextCover());
 }
 
 void MainWindow::popupCoverMenu()

@@ -31,6 +31,7 @@ class Dialogs;
 class JukeboxArea;
 class LetterBar;
 class MainMenus;
+class PartyControls;
 class MediaPlayer;
 class PictureButton;
 class Prompter;
@@ -60,8 +61,10 @@ public:
     MainWindow(const AppFolder &app, Seams seams, QRect screen = {}, QWidget *parent = nullptr);
     ~MainWindow() override;
 
-    // Opens the catalogue and builds the wall: populate, thumb, display.
+    // Opens the catalogue and builds the wall: populate, thumb, display; then reads party.ini.
     void load();
+    // Closes as the system asks (SIGTERM at logout): the party lock does not ask for its PIN.
+    void endProgram();
 
     void populate();
     void thumb();
@@ -98,6 +101,7 @@ public:
     Playback &playback() { return m_playback; }
     Collections &collections() { return m_collections; }
     CollectionsPanel *collectionsPanel() const { return m_collectionsPanel; }
+    PartyControls &party() const { return *m_party; }
     int slotCount() const;
     CoverSlot *slot(int k) const;
     int overCover() const { return m_playback.overCover(); }
@@ -125,6 +129,7 @@ private:
     void showQueuePicture(const QString &path) override;
     void trackListChanged() override;
     void queueChanged() override;
+    void upNextChanged() override;
     void popupCoverMenu() override;
     void popupQueueMenu() override;
     void popupCollEditMenu() override;
@@ -134,6 +139,8 @@ private:
     void connectWall();
     void connectMenus();
     void connectPlayback();
+    // The party lock's PIN in front of the commands that act without a menu.
+    void guardForParty();
     static Playback::Key keyOf(int key, Qt::KeyboardModifiers modifiers);
     void placeWall();
     // After the window's size settled: the wall laid out anew for it.
@@ -174,6 +181,7 @@ private:
     MainMenus *m_menus = nullptr;
     ChildWindows *m_windows = nullptr;
     WindowSizer *m_sizer = nullptr;
+    PartyControls *m_party = nullptr;
     bool m_closeAfterScan = false;
     // Where a cover menu opened from the keyboard shows; otherwise at the pointer.
     std::optional<QPoint> m_coverMenuAt;

@@ -32,10 +32,14 @@ PlayerBar::PlayerBar(MediaPlayer &player, QWidget *parent)
 {
     setObjectName(QStringLiteral("media1"));
     setAccessibleName(tr("Player"));
+    m_playPause->setObjectName(QStringLiteral("playPause"));
     m_playPause->setAccessibleName(tr("Play or pause"));
+    m_stop->setObjectName(QStringLiteral("stop"));
     m_stop->setAccessibleName(tr("Stop"));
     m_stop->setIcon(style()->standardIcon(QStyle::SP_MediaStop));
+    m_position->setObjectName(QStringLiteral("position"));
     m_position->setAccessibleName(tr("Position"));
+    m_volume->setObjectName(QStringLiteral("volume"));
     m_volume->setAccessibleName(tr("Volume"));
     m_volume->setRange(0, 100);
     m_volume->setValue(player.volume());

@@ -99,4 +99,14 @@ void QtPrompter::dismiss()
         m_open->reject();
 }
 
+std::optional<QString> QtPrompter::secret(const QString &prompt)
+{
+    const ArrowWhileAsking arrow;
+    bool ok = false;
+    const QString text = QInputDialog::getText(m_parent, kTitle, prompt, QLineEdit::Password, {}, &ok);
+    if (!ok)
+        return std::nullopt;
+    return text;
+}
+
 } // namespace lumetra

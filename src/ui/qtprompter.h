@@ -21,6 +21,7 @@ public:
 
     Answer message(const QString &text, Buttons buttons = Buttons::Ok) override;
     std::optional<QString> input(const QString &prompt, const QString &defaultText = {}) override;
+    std::optional<QString> secret(const QString &prompt) override;
 
     // Closes the box that is up and answers every later one at once, with the answer that changes nothing
     // (Cancel, No, no text): the program is ending.

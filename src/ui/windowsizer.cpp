@@ -28,6 +28,8 @@ void WindowSizer::toggleFullScreen()
         m_window->showFullScreen();
         return;
     }
+    if (m_leaveGate && !m_leaveGate())
+        return;
     // A window that was full screen from the start would come back as large as the screen, leaving the
     // window manager nowhere to put its frame.
     const QRect available = m_window->screen()->availableGeometry();

@@ -4,6 +4,8 @@
 #include <QSize>
 #include <QTimer>
 
+#include <functional>
+
 class QWidget;
 
 namespace lumetra {
@@ -19,6 +21,8 @@ public:
 
     // Full screen, or back to an ordinary window that is smaller than the screen.
     void toggleFullScreen();
+    // Asked before full screen is left; false keeps it (the party lock).
+    void setLeaveGate(std::function<bool()> gate) { m_leaveGate = std::move(gate); }
     // The size last reported; a resize to it reports nothing.
     void setPlacedSize(QSize size) { m_placed = size; }
 
@@ -34,6 +38,7 @@ private:
     QWidget *m_window;
     QSize m_placed;
     QTimer m_settle;
+    std::function<bool()> m_leaveGate;
 };
 
 } // namespace lumetra

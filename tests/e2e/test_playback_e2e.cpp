@@ -167,6 +167,32 @@ TEST_F(PlaybackEndToEnd, ATwoEntryQueueAdvancesInJukeboxModeAndTheModeIsStoredAt
               QStringList{u"jukebox"_s});
 }
 
+// Party mode: the refill is chosen and shown as a dimmed last line when the last queued track starts, a
+// person's pick still goes first, and the shown track is the one that plays, with the refill's line text.
+TEST_F(PlaybackEndToEnd, TheUpNextLineShowsTheRefillWhichPlaysAfterThePeoplesPicks)
+{
+    m_window->findChild<QAction *>(u"mnuparty"_s)->trigger();
+    ASSERT_TRUE(m_window->playback().partyOn());
+    m_window->menu(u"mnuMode"_s)->findChild<QAction *>(u"mnuplaylist"_s)->trigger();
+    auto *tracks = m_window->findChild<ListBox *>(u"List1"_s);
+    auto *queue = m_window->findChild<ListBox *>(u"List2"_s);
+    clickAt(slotOf(u"Second"_s)->cover(), QPoint(5, 5));
+    clickAt(tracks->viewport(), tracks->visualItemRect(tracks->item(0)).center());
+    // Second just played, so the pick is from Tones.
+    EXPECT_EQ(queue->trailingLine(), u"Up next (random): 01 Low  -  Tones"_s);
+    EXPECT_EQ(queue->item(queue->trailingRow())->text(), queue->trailingLine());
+    clickAt(tracks->viewport(), tracks->visualItemRect(tracks->item(1)).center());
+    EXPECT_EQ(m_window->playback().queueLines().size(), 2);
+    EXPECT_EQ(queue->trailingRow(), 2) << "the dimmed line stays last";
+
+    ASSERT_TRUE(waitFor([this] { return m_started.size() == 3; }, 20000))
+        << "started " << m_started.join(u',').toStdString();
+    EXPECT_EQ(m_started, (QStringList{u"a.ogg"_s, u"b.mp3"_s, u"01 Low.wav"_s}));
+    EXPECT_EQ(m_window->playback().queueLines(),
+              QStringList{u"01 Low - Added by Lumetra - Hey, Nothing was waiting in the queue..."_s});
+    EXPECT_EQ(queue->trailingLine(), u"Up next (random): a  -  Second"_s) << "b.mp3 played a moment ago";
+}
+
 // An exported collection is a playlist another player plays: GStreamer's own player reads the file itself
 // and plays every track it names. That player takes every line as an entry, so only the comment lines may
 // fail.

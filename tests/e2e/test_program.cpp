@@ -1,3 +1,4 @@
+#include "party/partysettings.h"
 #include "support/testlibrary.h"
 
 #include <QDir>
@@ -173,6 +174,7 @@ struct EndCase {
     QList<TestAlbum> albums;
     const char *waitFor; // in the log: the wall, or the box that is up
     bool usable = true;  // false: tracks.lum is a text file, left as it was
+    bool locked = false; // party.ini: party mode on, locked for guests
 };
 
 void PrintTo(const EndCase &c, std::ostream *os)
@@ -195,6 +197,13 @@ TEST_P(ProgramEnd, EndsWhenAskedAndStoresTheState)
         ASSERT_TRUE(writeFile(catalogue, "Album,Path\r\n"));
     }
     const QByteArray before = readAll(catalogue);
+    const QString party = dir.filePath(lumetra::PartySettings::fileName());
+    if (GetParam().locked) {
+        lumetra::PartySettings locked;
+        locked.partyMode = locked.locked = true;
+        locked.pin = lumetra::PartyLock::makeKey(u"5555"_s, 1000);
+        ASSERT_TRUE(locked.save(party));
+    }
 
     QProcess process;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
@@ -222,6 +231,7 @@ TEST_P(ProgramEnd, EndsWhenAskedAndStoresTheState)
         EXPECT_EQ(readAll(catalogue), before);
     for (const char *own : {"nocover.jpg", "lumetra2.jpg", "vista.jpg", "next.png", "help-hi.png"})
         EXPECT_TRUE(QFile::exists(dir.filePath(u"files/"_s + QString::fromLatin1(own)))) << own;
+    EXPECT_EQ(lumetra::PartySettings::load(party).settings.locked, GetParam().locked);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -229,7 +239,9 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         EndCase{"WallShown", {{u"One"_s}, {u"Two"_s}}, "Lumetra Jukebox: 2 albums loaded."},
         EndCase{"NoAlbumsMessageUp", {}, "message: Lumetra doesn't yet contain any albums"},
-        EndCase{"UnusableCatalogueMessageUp", {}, "message: The album catalogue could not be opened", false}),
+        EndCase{"UnusableCatalogueMessageUp", {}, "message: The album catalogue could not be opened", false},
+        // The window would ask for the PIN before it closes; logout does not, and the lock holds.
+        EndCase{"LockedForGuests", {{u"One"_s}}, "Lumetra Jukebox: 1 albums loaded.", true, true}),
     [](const auto &info) { return std::string(info.param.name); });
 
 // Both forms of an option's value work, and none of this work opens a window (there is no display to open

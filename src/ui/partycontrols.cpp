@@ -1,0 +1,263 @@
+#include "partycontrols.h"
+
+#include "core/appfolder.h"
+#include "core/prompter.h"
+#include "lockdialog.h"
+#include "mainmenus.h"
+#include "playback/mediaplayer.h"
+#include "skippedalbumswindow.h"
+#include "wall/skippedalbums.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QEvent>
+#include <QTimer>
+#include <QWidget>
+
+namespace lumetra {
+
+PartyControls::PartyControls(Context context, QWidget *window)
+    : QObject(window)
+    , m_context(std::move(context))
+    , m_window(window)
+    , m_party(m_context.app.file(PartySettings::fileName()))
+    , m_guard(m_party, m_context.prompter, m_context.notice)
+{
+    MainMenus &menus = m_context.menus;
+    menus.setGate([this](PartyCommand command) { return permit(command); });
+    connect(&menus, &MainMenus::partyMode, this, &PartyControls::setPartyMode);
+    connect(&menus, &MainMenus::lockForGuests, this, &PartyControls::openLockDialog);
+    connect(&menus, &MainMenus::unlock, this, &PartyControls::unlock);
+    connect(&menus, &MainMenus::skippedAlbums, this, &PartyControls::openSkippedAlbums);
+    connect(&m_context.player, &MediaPlayer::volumeChanged, this, &PartyControls::volumeChanged);
+    m_window->installEventFilter(this);
+    m_context.playback.setParty(&m_party);
+    apply();
+}
+
+void PartyControls::load()
+{
+    const QString damaged = m_party.load();
+    if (!damaged.isEmpty())
+        m_context.prompter.message(damaged);
+    apply();
+    m_context.playback.partyChanged();
+    Q_EMIT badgesChanged();
+}
+
+LockDialog *PartyControls::lockDialog() const
+{
+    return m_lockDialog;
+}
+
+SkippedAlbumsWindow *PartyControls::skippedAlbumsWindow() const
+{
+    return m_skipped;
+}
+
+bool PartyControls::permit(PartyCommand command)
+{
+    return m_guard.permit(command);
+}
+
+PartyCommand PartyControls::trackClick() const
+{
+    const Playback &playback = m_context.playback;
+    if (playback.collEdit())
+        return PartyCommand::EditCollection;
+    // Outside Jukebox mode a chosen track starts at once, in place of the one playing.
+    return playback.jukeMode() ? PartyCommand::QueueTrack : PartyCommand::Skip;
+}
+
+PartyCommand PartyControls::trackKey(Playback::Key key) const
+{
+    const Playback &playback = m_context.playback;
+    const bool space = key == Playback::Key::Space;
+    // In Jukebox mode any key skips; Space skips in Shuffle All and Collections; the keypad pages.
+    if (playback.jukeMode() || (space && (playback.shuffleMode() || playback.collMode())))
+        return PartyCommand::Skip;
+    return PartyCommand::Page;
+}
+
+PartyCommand PartyControls::coverPress(bool left) const
+{
+    const Playback &playback = m_context.playback;
+    if (!left || playback.shuffleMode() || playback.jukeMode())
+        return PartyCommand::OpenAlbum;
+    if (playback.collMode())
+        return PartyCommand::EditCollection;
+    // Normal Play: with autoplay on, opening an album starts it.
+    return playback.autoplay() ? PartyCommand::Skip : PartyCommand::OpenAlbum;
+}
+
+bool PartyControls::permitLeavingFullScreen()
+{
+    m_leaving = permit(PartyCommand::LeaveFullScreen);
+    return m_leaving;
+}
+
+bool PartyControls::mayClose()
+{
+    return m_ending || permit(PartyCommand::CloseWindow);
+}
+
+void PartyControls::guard(QWidget *widget, PartyCommand command)
+{
+    m_guarded.insert(widget, command);
+    connect(widget, &QObject::destroyed, this, [this, widget] { m_guarded.remove(widget); });
+}
+
+void PartyControls::setPartyMode(bool on)
+{
+    QString error;
+    if (!m_party.setOn(on, &error))
+        m_context.prompter.message(tr("Party mode stays as it was: %1 could not be written (%2).")
+                                       .arg(PartySettings::fileName(), error));
+    apply();
+    m_context.playback.partyChanged();
+    Q_EMIT badgesChanged();
+}
+
+void PartyControls::openLockDialog()
+{
+    if (!m_lockDialog) {
+        m_lockDialog = new LockDialog(m_window);
+        m_lockDialog->setAttribute(Qt::WA_DeleteOnClose);
+        connect(m_lockDialog, &LockDialog::lockWanted, this, &PartyControls::lockWith);
+    }
+    GuestRules rules = m_party.guests();
+    if (!m_party.isLocked() && m_party.settings().pin.isNull())
+        rules.maxVolume = m_context.player.volume(); // guests may not go louder than the host left it
+    m_lockDialog->setRules(rules);
+    m_lockDialog->setPins({}, {});
+    m_lockDialog->open();
+}
+
+void PartyControls::lockWith(const QString &pin, const GuestRules &rules)
+{
+    QString error;
+    if (!m_party.lockWith(pin, rules, &error)) {
+        m_context.prompter.message(tr("The jukebox is not locked: %1 could not be written (%2).")
+                                       .arg(PartySettings::fileName(), error));
+        return;
+    }
+    apply();
+    m_context.playback.partyChanged();
+    Q_EMIT badgesChanged();
+}
+
+void PartyControls::unlock()
+{
+    m_guard.unlock();
+    apply();
+}
+
+void PartyControls::openSkippedAlbums()
+{
+    if (!m_skipped) {
+        m_skipped = new SkippedAlbumsWindow(m_window);
+        m_skipped->setAttribute(Qt::WA_DeleteOnClose);
+        connect(m_skipped, &SkippedAlbumsWindow::playAgainWanted, this, [this](const QString &id) {
+            SkippedAlbums(m_context.catalogue, m_context.songs).playAgain(id);
+            showSkipped();
+            Q_EMIT badgesChanged();
+        });
+    }
+    showSkipped();
+    m_skipped->show();
+    m_skipped->raise();
+    m_skipped->activateWindow();
+}
+
+void PartyControls::showSkipped()
+{
+    if (m_skipped)
+        m_skipped->setAlbums(SkippedAlbums(m_context.catalogue, m_context.songs).list());
+}
+
+void PartyControls::apply()
+{
+    const bool locked = m_party.isLocked();
+    m_context.menus.setParty(m_party.isOn(), locked);
+    if (locked && !m_filtering)
+        qApp->installEventFilter(this);
+    else if (!locked && m_filtering)
+        qApp->removeEventFilter(this);
+    m_filtering = locked;
+    m_admitted.clear();
+    if (locked && !m_window->isFullScreen())
+        m_window->showFullScreen();
+}
+
+void PartyControls::volumeChanged(int volume)
+{
+    const int most = m_party.guests().maxVolume;
+    if (!m_party.isLocked() || volume <= most || volume == m_allowedVolume) {
+        m_allowedVolume = -1;
+        return;
+    }
+    // Back down at once; the PIN, asked after this event, may let the louder volume through.
+    m_context.player.setVolume(most);
+    if (m_askingVolume)
+        return;
+    m_askingVolume = true;
+    QTimer::singleShot(0, this, [this, volume] {
+        if (permit(PartyCommand::RaiseVolume)) {
+            m_allowedVolume = volume;
+            m_context.player.setVolume(volume);
+        }
+        m_askingVolume = false;
+    });
+}
+
+bool PartyControls::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_window && event->type() == QEvent::WindowStateChange) {
+        // Locked, the jukebox stays full screen unless the PIN let it go.
+        if (m_party.isLocked() && !m_window->isFullScreen() && !m_leaving && !m_ending)
+            QTimer::singleShot(0, m_window, [this] {
+                if (m_party.isLocked())
+                    m_window->showFullScreen();
+            });
+        m_leaving = false;
+        return false;
+    }
+    if (!m_filtering)
+        return false;
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::KeyPress:
+    case QEvent::Wheel:
+    case QEvent::Drop:
+        break;
+    default:
+        return false;
+    }
+    auto *widget = qobject_cast<QWidget *>(watched);
+    while (widget && !m_guarded.contains(widget) && widget != m_window)
+        widget = widget->parentWidget();
+    if (!widget || !m_guarded.contains(widget))
+        return false;
+    const PartyCommand command = m_guarded.value(widget);
+    if (!m_party.lock().needsPin(command, m_party.guests()))
+        return false;
+    if (m_admitted == widget) {
+        m_admitted.clear();
+        return false;
+    }
+    // Asked after this event: a box inside a press would leave the press half done.
+    auto *target = qobject_cast<QWidget *>(watched);
+    QTimer::singleShot(
+        0, this, [this, command, widget = QPointer<QWidget>(widget), target = QPointer<QWidget>(target)] {
+            if (!permit(command) || !widget)
+                return;
+            if (auto *button = qobject_cast<QAbstractButton *>(target.data()))
+                button->click();
+            else
+                m_admitted = widget; // the next press goes through
+        });
+    return true;
+}
+
+} // namespace lumetra

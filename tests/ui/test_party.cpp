@@ -1,0 +1,308 @@
+#include "mainwindowfixture.h"
+#include "party/party.h"
+#include "ui/coverslot.h"
+#include "ui/listbox.h"
+#include "ui/lockdialog.h"
+#include "ui/partycontrols.h"
+#include "ui/pointerwidgets.h"
+#include "ui/skippedalbumswindow.h"
+
+#include <QAbstractButton>
+#include <QMenu>
+#include <QSlider>
+#include <QTest>
+
+#include <functional>
+
+using namespace Qt::StringLiterals;
+using namespace lumetra;
+using namespace lumetra::test;
+
+namespace {
+
+const QString kPin = u"20250614"_s;
+const QString kAskPin = u"The jukebox is locked. Enter the PIN:"_s;
+
+// Three albums with tracks, Jukebox mode with a track playing, the window shown and active.
+class PartyWindowTest : public MainWindowTest
+{
+public:
+    MainWindow &startParty()
+    {
+        EXPECT_TRUE(writeCatalogue(m_dir.path(), {{u"Alpha"_s, true, {u"a1.mp3"_s, u"a2.mp3"_s}},
+                                                  {u"Beta"_s, true, {u"b1.mp3"_s}},
+                                                  {u"Gamma"_s, false, {u"g1.mp3"_s, u"g2.mp3"_s}}}));
+        MainWindow &window = start();
+        window.show();
+        window.activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&window));
+        return window;
+    }
+    QAction *action(const char *name) const
+    {
+        auto *found = m_window->findChild<QAction *>(QLatin1String(name));
+        EXPECT_NE(found, nullptr) << name;
+        return found;
+    }
+    // Jukebox mode with Alpha's first track queued and playing.
+    void queueOne()
+    {
+        action("mnuplaylist")->trigger();
+        press(m_window->slot(0)->cover(), Qt::LeftButton);
+        clickRow(u"List1"_s, 0);
+        m_player.setVolume(40);
+    }
+    void clickRow(const QString &list, int row)
+    {
+        auto *box = m_window->findChild<ListBox *>(list);
+        QTest::mouseClick(box->viewport(), Qt::LeftButton, {}, box->visualItemRect(box->item(row)).center());
+    }
+    // Options > Lock for guests..., the PIN typed twice.
+    void lock(int maxVolume = 60)
+    {
+        action("mnulock")->trigger();
+        LockDialog *dialog = m_window->party().lockDialog();
+        ASSERT_NE(dialog, nullptr);
+        GuestRules rules;
+        rules.maxVolume = maxVolume;
+        dialog->setRules(rules);
+        dialog->setPins(kPin, kPin);
+        dialog->lock();
+        ASSERT_TRUE(m_window->party().party().isLocked());
+    }
+    int pinPrompts() const { return static_cast<int>(m_prompter.prompts.count(kAskPin)); }
+};
+
+// --- The lock's permission table, through the window's own menus, keys and controls ------------------
+
+struct Command {
+    const char *name;
+    std::function<void(PartyWindowTest &, MainWindow &)> run;
+    bool guestsMay;
+};
+
+void PrintTo(const Command &c, std::ostream *os)
+{
+    *os << c.name;
+}
+
+class LockTable : public PartyWindowTest, public ::testing::WithParamInterface<Command>
+{
+public:
+    void trigger(const char *name) { action(name)->trigger(); }
+};
+
+auto menuItem(const char *name)
+{
+    return [name](PartyWindowTest &t, MainWindow &) { static_cast<LockTable &>(t).trigger(name); };
+}
+
+auto key(Qt::Key key, Qt::KeyboardModifiers modifiers = {})
+{
+    return [key, modifiers](PartyWindowTest &, MainWindow &w) {
+        QTest::keyClick(w.findChild<QWidget *>(u"albumframe"_s), key, modifiers);
+    };
+}
+
+auto click(const char *name)
+{
+    return [name](PartyWindowTest &, MainWindow &w) {
+        auto *widget = w.findChild<QWidget *>(QLatin1String(name));
+        ASSERT_NE(widget, nullptr) << name;
+        QTest::mouseClick(widget, Qt::LeftButton, {}, QPoint(3, 3));
+    };
+}
+
+// Unlocked nothing asks for the PIN; locked, everything but what guests may do asks, and a cancelled PIN
+// leaves the jukebox locked and full screen.
+TEST_P(LockTable, EachCommandAsksForThePinOnlyWhileLockedAndOnlyWhenGuestsMayNotDoIt)
+{
+    MainWindow &window = startParty();
+    queueOne();
+    ASSERT_EQ(m_player.url().section(u'/', -1), u"a1.mp3"_s);
+    const auto run = [&] {
+        window.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+        window.findChild<QWidget *>(u"albumframe"_s)->setFocus();
+        GetParam().run(*this, window);
+        QTest::qWait(10); // guarded widgets ask after the event
+        for (QWidget *top : QApplication::topLevelWidgets()) {
+            if (top != &window && top->isVisible())
+                top->close();
+        }
+        for (QMenu *menu : window.findChildren<QMenu *>())
+            menu->hide();
+    };
+
+    lock();
+    ASSERT_TRUE(window.isFullScreen());
+    run();
+    EXPECT_EQ(pinPrompts(), GetParam().guestsMay ? 0 : 1);
+    EXPECT_LE(m_player.volume(), 60);
+    EXPECT_TRUE(window.party().party().isLocked());
+    EXPECT_TRUE(window.isVisible());
+    QTest::qWait(10);
+    EXPECT_TRUE(window.isFullScreen());
+
+    m_prompter.inputs = {kPin};
+    window.party().unlock();
+    ASSERT_FALSE(window.party().party().isLocked());
+    m_prompter.prompts.clear();
+    run();
+    EXPECT_EQ(pinPrompts(), 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Commands, LockTable,
+    ::testing::Values(
+        // What guests may do.
+        Command{"PageByKey", key(Qt::Key_PageDown), true}, Command{"JumpByLetter", key(Qt::Key_G), true},
+        Command{"Search", key(Qt::Key_F, Qt::ControlModifier), true},
+        Command{"OpenAlbum",
+                [](PartyWindowTest &, MainWindow &w) { press(w.slot(1)->cover(), Qt::LeftButton); }, true},
+        Command{"CoverMenu",
+                [](PartyWindowTest &, MainWindow &w) { press(w.slot(1)->cover(), Qt::RightButton); }, true},
+        Command{"ListSongs", menuItem("mnulist"), true},
+        Command{"QueueTrack", [](PartyWindowTest &t, MainWindow &) { t.clickRow(u"List1"_s, 1); }, true},
+        // What asks for the PIN.
+        Command{"NormalPlay", menuItem("mnunormal"), false},
+        Command{"ShuffleAll", menuItem("mnurandom"), false},
+        Command{"Collections", menuItem("mnucoll"), false},
+        Command{"PlayShuffled", menuItem("mnuplsh"), false}, Command{"Settings", menuItem("mnuopt"), false},
+        Command{"AddNewAlbum", menuItem("mnuorg"), false},
+        Command{"AddSongs", menuItem("mnuaddsongs"), false}, Command{"Rename", menuItem("mnurename"), false},
+        Command{"Delete", menuItem("mnumaindel"), false}, Command{"GetCoverArt", menuItem("mnuart"), false},
+        Command{"Explore", menuItem("mnuexplore"), false},
+        Command{"SkipInShuffle", menuItem("mnuskip"), false},
+        Command{"SkippedAlbums", menuItem("mnuskipped"), false},
+        Command{"MoveToTop", menuItem("mnutop"), false},
+        Command{"DeleteFromQueue", menuItem("playdel"), false},
+        Command{"ListInBrowser", menuItem("mnulab"), false}, Command{"Import", menuItem("mnuimport"), false},
+        Command{"PartyModeOff", menuItem("mnuparty"), false}, Command{"Help", key(Qt::Key_F1), false},
+        Command{"F11", key(Qt::Key_F11), false}, Command{"Escape", key(Qt::Key_Escape), false},
+        Command{"Close", [](PartyWindowTest &, MainWindow &w) { w.close(); }, false},
+        Command{"Stop", click("stop"), false}, Command{"Pause", click("playPause"), false},
+        Command{"SkipByQueueCover", click("Image15"), false},
+        Command{"SkipByQueueKey",
+                [](PartyWindowTest &, MainWindow &w) {
+                    QTest::keyClick(w.findChild<QWidget *>(u"List2"_s), Qt::Key_Delete);
+                },
+                false},
+        Command{"Louder",
+                [](PartyWindowTest &, MainWindow &w) {
+                    w.findChild<QSlider *>(u"volume"_s)->setValue(GuestRules::kMaxVolume);
+                },
+                false}),
+    [](const auto &info) { return std::string(info.param.name); });
+
+// --- Locking, restarting locked, ending at logout -------------------------------------------------------
+
+TEST_F(PartyWindowTest, ThePinIsAskedTwiceAndARestartComesBackLockedUntilThePinUnlocks)
+{
+    startParty();
+    action("mnulock")->trigger();
+    LockDialog *dialog = m_window->party().lockDialog();
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(accessibleName(dialog->findChild<QWidget *>(u"lockPinAgain"_s)), u"PIN again"_s);
+    dialog->setPins(u"123"_s, u"123"_s);
+    dialog->lock();
+    EXPECT_EQ(dialog->problem(), u"The PIN must be 4 to 8 digits."_s);
+    dialog->setPins(kPin, u"20250615"_s);
+    dialog->lock();
+    EXPECT_EQ(dialog->problem(), u"The two PINs differ; type the same PIN twice."_s);
+    EXPECT_FALSE(m_window->party().party().isLocked());
+    dialog->setPins(kPin, kPin);
+    dialog->lock();
+    ASSERT_TRUE(m_window->party().party().isLocked());
+    EXPECT_TRUE(action("mnuparty")->isChecked());
+    EXPECT_FALSE(action("mnulock")->isVisible());
+    EXPECT_TRUE(action("mnuunlock")->isVisible());
+    EXPECT_FALSE(readAll(m_app.file(u"party.ini"_s)).contains(kPin.toLatin1()));
+
+    // Three wrong PINs: a short notice, and no box at all for a minute.
+    m_prompter.inputs = {u"1111"_s, u"2222"_s, u"3333"_s};
+    for (int i = 0; i < 3; ++i)
+        action("mnuopt")->trigger();
+    EXPECT_EQ(m_window->windowTitle(), u"Too many wrong PINs: try again in 60 seconds."_s);
+    action("mnuunlock")->trigger();
+    EXPECT_EQ(pinPrompts(), 3);
+    EXPECT_EQ(m_window->settingsWindow(), nullptr);
+
+    // A power cut: the next start is locked and full screen again.
+    m_window.reset();
+    MainWindow &again = start();
+    again.show();
+    EXPECT_TRUE(again.party().party().isLocked());
+    EXPECT_TRUE(again.isFullScreen());
+    m_prompter.inputs = {kPin};
+    action("mnuunlock")->trigger();
+    EXPECT_FALSE(again.party().party().isLocked());
+    EXPECT_TRUE(again.party().party().isOn()) << "unlocking leaves party mode on";
+    again.close();
+    EXPECT_FALSE(again.isVisible());
+}
+
+TEST_F(PartyWindowTest, LogoutClosesALockedJukeboxWithoutThePinAndStoresItsState)
+{
+    MainWindow &window = startParty();
+    queueOne();
+    lock();
+    bool closed = false;
+    QObject::connect(&window, &MainWindow::closed, [&closed] { closed = true; });
+    window.endProgram();
+    EXPECT_TRUE(closed);
+    EXPECT_EQ(pinPrompts(), 0);
+    EXPECT_EQ(querySql(catalogue(), u"SELECT folders, formcolor FROM opts"_s), QStringList{u"40|jukebox"_s});
+    EXPECT_TRUE(Party(m_app.file(u"party.ini"_s)).load().isEmpty());
+}
+
+TEST_F(PartyWindowTest, ADamagedPartyFileIsSaidOnceAndLeavesPartyModeOff)
+{
+    ASSERT_TRUE(writeFile(m_app.file(u"party.ini"_s), "[party]\nmode=true\nlocked=true\npinKey=zz\n"));
+    MainWindow &window = startParty();
+    ASSERT_EQ(m_prompter.messages.size(), 1);
+    EXPECT_TRUE(m_prompter.messages[0].startsWith(u"The party settings in party.ini could not be used"_s));
+    EXPECT_FALSE(window.party().party().isLocked());
+    EXPECT_FALSE(action("mnuparty")->isChecked());
+    window.close();
+    EXPECT_FALSE(window.isVisible()) << "never a locked-out host";
+    EXPECT_EQ(m_prompter.messages.size(), 1);
+}
+
+// --- What party mode shows ----------------------------------------------------------------------------
+
+TEST_F(PartyWindowTest, ACoverMarkedNoCarriesABadgeInPartyModeUntilItMayShuffleAgain)
+{
+    MainWindow &window = startParty();
+    ASSERT_EQ(window.slot(1)->title(), u"Beta"_s);
+    window.playback().setOverCover(1);
+    action("mnuskip")->trigger();
+    EXPECT_FALSE(window.slot(1)->hasSkippedBadge()) << "party mode off: every cover as before";
+
+    action("mnuparty")->trigger();
+    EXPECT_TRUE(window.party().party().isOn());
+    EXPECT_TRUE(window.slot(1)->hasSkippedBadge());
+    EXPECT_FALSE(window.slot(0)->hasSkippedBadge());
+    EXPECT_EQ(window.slot(1)->cover()->accessibleDescription(), u"Skipped in shuffle"_s);
+
+    // The cover menu's Skip marks Gamma at once.
+    window.playback().setOverCover(2);
+    action("mnuskip")->trigger();
+    EXPECT_TRUE(window.slot(2)->hasSkippedBadge());
+
+    action("mnuskipped")->trigger();
+    SkippedAlbumsWindow *list = window.party().skippedAlbumsWindow();
+    ASSERT_NE(list, nullptr);
+    EXPECT_EQ(list->titles(), (QStringList{u"Beta"_s, u"Gamma"_s}));
+    list->select(0);
+    QTest::mouseClick(list->findChild<QAbstractButton *>(u"skippedPlayAgain"_s), Qt::LeftButton);
+    EXPECT_EQ(list->titles(), QStringList{u"Gamma"_s});
+    EXPECT_FALSE(window.slot(1)->hasSkippedBadge());
+    EXPECT_EQ(querySql(catalogue(), u"SELECT Probability FROM songs WHERE Album = 'Beta'"_s),
+              QStringList{QString()});
+
+    action("mnuparty")->trigger();
+    EXPECT_FALSE(window.slot(2)->hasSkippedBadge());
+}
+
+} // namespace
