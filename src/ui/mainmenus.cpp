@@ -63,6 +63,7 @@ MainMenus::MainMenus(QWidget *window)
     shortcut(m_fullScreen, QKeySequence(Qt::Key_F11));
     auto *help = addCommand(nullptr, QStringLiteral("mnuhelp"), tr("Help"), &MainMenus::help, C::Help);
     shortcut(help, QKeySequence(Qt::Key_F1));
+    m_options->addSeparator();
     m_partyMode = command(m_options, QStringLiteral("mnuparty"), tr("Party Mode"), nullptr, C::PartyMode);
     m_partyMode->setCheckable(true);
     // The check mark follows what was written to party.ini, which setParty() reports.
