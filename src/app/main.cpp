@@ -5,6 +5,7 @@
 #include "desktop/mpris.h"
 #include "playback/qtmediaplayer.h"
 #include "ui/mainwindow.h"
+#include "ui/partycontrols.h"
 #include "ui/qtdialogs.h"
 #include "ui/qtprompter.h"
 #include "ui/qtshell.h"
@@ -109,7 +110,8 @@ int main(int argc, char *argv[])
                      window.raise();
                      window.activateWindow();
                  },
-                 [&window] { window.close(); }});
+                 [&window] { window.close(); },
+                 [&window](PartyCommand command) { return window.party().permit(command); }});
     mpris.publish();
     QObject::connect(&window, &MainWindow::closed, &app, &QApplication::quit, Qt::QueuedConnection);
     Ending ending;

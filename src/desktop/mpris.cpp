@@ -184,7 +184,8 @@ qlonglong MprisPlayer::position() const
 
 void MprisPlayer::Next()
 {
-    m_mpris->playback().skip();
+    if (m_mpris->permits(PartyCommand::Skip))
+        m_mpris->playback().skip();
 }
 
 bool MprisPlayer::canPlay() const
@@ -194,25 +195,28 @@ bool MprisPlayer::canPlay() const
 
 void MprisPlayer::Previous()
 {
-    m_mpris->playback().previous();
+    if (m_mpris->permits(PartyCommand::Skip))
+        m_mpris->playback().previous();
 }
 
 void MprisPlayer::Pause()
 {
-    m_mpris->player().pause();
+    if (m_mpris->permits(PartyCommand::Stop))
+        m_mpris->player().pause();
 }
 
 void MprisPlayer::PlayPause()
 {
     if (m_mpris->player().isPlaying())
-        m_mpris->player().pause();
+        Pause();
     else
         Play();
 }
 
 void MprisPlayer::Stop()
 {
-    m_mpris->player().stop();
+    if (m_mpris->permits(PartyCommand::Stop))
+        m_mpris->player().stop();
 }
 
 void MprisPlayer::Play()
@@ -222,6 +226,8 @@ void MprisPlayer::Play()
 
 void MprisPlayer::Seek(qlonglong offset)
 {
+    if (!m_mpris->permits(PartyCommand::Skip))
+        return;
     MediaPlayer &player = m_mpris->player();
     player.setPosition(std::max<qint64>(0, player.position() + offset / 1000));
     Q_EMIT Seeked(position());
@@ -229,6 +235,8 @@ void MprisPlayer::Seek(qlonglong offset)
 
 void MprisPlayer::SetPosition(const QDBusObjectPath &, qlonglong position)
 {
+    if (!m_mpris->permits(PartyCommand::Skip))
+        return;
     m_mpris->player().setPosition(position / 1000);
     Q_EMIT Seeked(this->position());
 }

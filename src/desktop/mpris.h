@@ -1,5 +1,7 @@
 #pragma once
 
+#include "party/partylock.h"
+
 #include <QDBusAbstractAdaptor>
 #include <QDBusConnection>
 #include <QDBusObjectPath>
@@ -22,6 +24,8 @@ public:
     struct Hooks {
         std::function<void()> raise;
         std::function<void()> quit;
+        // The party lock: false refuses a command (a skip, a stop) that would need its PIN.
+        std::function<bool(PartyCommand)> permit = {};
     };
     Mpris(QDBusConnection bus, Playback &playback, MediaPlayer &player, Hooks hooks,
           QObject *parent = nullptr);
@@ -40,6 +44,7 @@ public:
     Playback &playback() { return m_playback; }
     MediaPlayer &player() { return m_player; }
     const Hooks &hooks() const { return m_hooks; }
+    bool permits(PartyCommand command) const { return !m_hooks.permit || m_hooks.permit(command); }
 
 private:
     // Changes are told in one notification once the player has settled: a track change reads as one

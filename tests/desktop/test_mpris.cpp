@@ -23,7 +23,11 @@ protected:
             std::make_unique<QDBusConnection>(QDBusConnection::connectToBus(m_bus.address, u"mpris-test"_s));
         ASSERT_TRUE(m_connection->isConnected());
         m_mpris = std::make_unique<Mpris>(*m_connection, m_playback, m_player,
-                                          Mpris::Hooks{[this] { ++m_raised; }, [this] { ++m_quits; }});
+                                          Mpris::Hooks{[this] { ++m_raised; }, [this] { ++m_quits; },
+                                                       [this](PartyCommand command) {
+                                                           m_asked.append(command);
+                                                           return !m_locked;
+                                                       }});
         ASSERT_TRUE(m_mpris->publish());
     }
     void TearDown() override
@@ -44,6 +48,8 @@ protected:
     std::unique_ptr<Mpris> m_mpris;
     int m_raised = 0;
     int m_quits = 0;
+    bool m_locked = false;
+    QList<PartyCommand> m_asked;
 };
 
 TEST_F(MprisTest, DesktopToolsReadWhatPlaysAndControlThePlayer)
@@ -130,6 +136,24 @@ TEST_F(MprisTest, NextSkipsAndPlayRefillsAnEmptyJukeboxQueue)
     m_playback.selectTrack(1);
     m_bus.playerctl({u"next"_s});
     EXPECT_EQ(m_playback.queueLines(), QStringList{u"g2  -  Gamma"_s});
+    EXPECT_EQ(m_player.url(), folderOf(u"Gamma"_s) + u"g2.wav"_s);
+}
+
+// Media keys go through the party lock like the window's own controls.
+TEST_F(MprisTest, ALockedJukeboxRefusesTheDesktopsSkipsAndStopsButPlays)
+{
+    m_playback.setAutoplay(true);
+    m_playback.coverPressed(slotOf(u"Gamma"_s), true);
+    m_locked = true;
+    for (const char *command : {"next", "previous", "stop", "pause"})
+        m_bus.playerctl({QString::fromLatin1(command)});
+    m_bus.playerctl({u"position"_s, u"1"_s});
+    EXPECT_EQ(m_player.url(), folderOf(u"Gamma"_s) + u"g1.wav"_s);
+    EXPECT_TRUE(m_player.isPlaying());
+    using C = PartyCommand;
+    EXPECT_EQ(m_asked, (QList<C>{C::Skip, C::Skip, C::Stop, C::Stop, C::Skip}));
+    m_locked = false;
+    m_bus.playerctl({u"next"_s});
     EXPECT_EQ(m_player.url(), folderOf(u"Gamma"_s) + u"g2.wav"_s);
 }
 
