@@ -73,12 +73,24 @@ Prompter::Answer QtPrompter::message(const QString &text, Buttons buttons)
 
 std::optional<QString> QtPrompter::input(const QString &prompt, const QString &defaultText)
 {
+    return ask(prompt, defaultText, QLineEdit::Normal);
+}
+
+std::optional<QString> QtPrompter::secret(const QString &prompt)
+{
+    return ask(prompt, {}, QLineEdit::Password);
+}
+
+std::optional<QString> QtPrompter::ask(const QString &prompt, const QString &defaultText,
+                                       QLineEdit::EchoMode echo)
+{
     if (m_dismissed)
         return std::nullopt;
     const ArrowWhileAsking arrow;
     QInputDialog dialog(m_parent);
     dialog.setWindowTitle(kTitle);
     dialog.setLabelText(prompt);
+    dialog.setTextEchoMode(echo);
     // The dialog has no text format of its own; its label shows the prompt literally.
     if (auto *label = dialog.findChild<QLabel *>())
         label->setTextFormat(Qt::PlainText);
@@ -97,16 +109,6 @@ void QtPrompter::dismiss()
     m_dismissed = true;
     if (m_open)
         m_open->reject();
-}
-
-std::optional<QString> QtPrompter::secret(const QString &prompt)
-{
-    const ArrowWhileAsking arrow;
-    bool ok = false;
-    const QString text = QInputDialog::getText(m_parent, kTitle, prompt, QLineEdit::Password, {}, &ok);
-    if (!ok)
-        return std::nullopt;
-    return text;
 }
 
 } // namespace lumetra

@@ -3,6 +3,7 @@
 #include "core/prompter.h"
 
 #include <QDialog>
+#include <QLineEdit>
 #include <QPointer>
 
 class QWidget;
@@ -28,6 +29,8 @@ public:
     void dismiss();
 
 private:
+    std::optional<QString> ask(const QString &prompt, const QString &defaultText, QLineEdit::EchoMode echo);
+
     QWidget *m_parent;
     QPointer<QDialog> m_open;
     bool m_dismissed = false;

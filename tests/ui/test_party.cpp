@@ -5,12 +5,16 @@
 #include "ui/lockdialog.h"
 #include "ui/partycontrols.h"
 #include "ui/pointerwidgets.h"
+#include "ui/qtprompter.h"
 #include "ui/skippedalbumswindow.h"
 
 #include <QAbstractButton>
+#include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QSlider>
 #include <QTest>
+#include <QTimer>
 
 #include <functional>
 
@@ -267,6 +271,29 @@ TEST_F(PartyWindowTest, ADamagedPartyFileIsSaidOnceAndLeavesPartyModeOff)
     window.close();
     EXPECT_FALSE(window.isVisible()) << "never a locked-out host";
     EXPECT_EQ(m_prompter.messages.size(), 1);
+}
+
+// The PIN box shows dots, and logout closes it like any other box, so that the program ends at once.
+TEST(PinBox, HidesTheDigitsAndGoesWhenTheProgramEnds)
+{
+    QtPrompter prompter;
+    bool hidden = false;
+    QTimer::singleShot(0, [&] {
+        auto *field = QApplication::activeModalWidget()->findChild<QLineEdit *>();
+        hidden = field && field->echoMode() == QLineEdit::Password;
+        prompter.dismiss();
+    });
+    bool stuck = false;
+    QTimer rescue; // a box that dismiss() missed is closed, late
+    rescue.setSingleShot(true);
+    QObject::connect(&rescue, &QTimer::timeout, [&stuck] {
+        stuck = true;
+        qobject_cast<QDialog *>(QApplication::activeModalWidget())->reject();
+    });
+    rescue.start(2000);
+    EXPECT_FALSE(prompter.secret(kAskPin));
+    EXPECT_TRUE(hidden);
+    EXPECT_FALSE(stuck);
 }
 
 // --- What party mode shows ----------------------------------------------------------------------------
