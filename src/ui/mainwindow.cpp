@@ -421,6 +421,9 @@ void MainWindow::showNotice(const QString &text)
         m_status = windowTitle();
     setWindowTitle(plainWindowTitle(text));
     m_notice.start();
+    // A party runs full screen, where no title bar shows: the notice goes on the wall as well.
+    if (m_party && m_party->party().isOn())
+        m_wallView->showNotice(text, kNoticeMs);
 }
 
 void MainWindow::showNowPlayingPicture(const QString &path)

@@ -78,7 +78,6 @@ WallView::WallView(Wall &wall, const AlbumList &albums, const QString &noCover, 
     m_notice->setAlignment(Qt::AlignCenter);
     m_notice->hide();
     m_noticeTimer.setSingleShot(true);
-    m_noticeTimer.setInterval(kNoticeMilliseconds);
     connect(&m_noticeTimer, &QTimer::timeout, m_notice, &QWidget::hide);
 }
 
@@ -378,7 +377,7 @@ void WallView::setLetterNotFound(int j)
     m_letterBar->letter(j)->setToolTip(tr("No albums found"));
 }
 
-void WallView::showNotice(const QString &text)
+void WallView::showNotice(const QString &text, int milliseconds)
 {
     m_notice->setText(text);
     m_notice->adjustSize();
@@ -386,7 +385,7 @@ void WallView::showNotice(const QString &text)
     m_notice->move((width() - m_notice->width()) / 2, height() - px(kNoticeBottom) - m_notice->height());
     m_notice->show();
     m_notice->raise();
-    m_noticeTimer.start();
+    m_noticeTimer.start(milliseconds > 0 ? milliseconds : kNoticeMilliseconds);
 }
 
 void WallView::setFocusSlot(int k)

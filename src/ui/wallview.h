@@ -80,8 +80,8 @@ public:
     void showLetterBar();
     void hideLetterBar();
     void setLetterNotFound(int j);
-    // A short line over the bottom of the wall that goes away by itself.
-    void showNotice(const QString &text);
+    // A short line over the bottom of the wall that goes away by itself, by default after 2.5 s.
+    void showNotice(const QString &text, int milliseconds = 0);
     QLabel *notice() const { return m_notice; }
 
     // The slot with the keyboard focus frame (shown while the wall has the keyboard focus).

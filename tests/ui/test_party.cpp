@@ -228,6 +228,8 @@ TEST_F(PartyWindowTest, ThePinIsAskedTwiceAndARestartComesBackLockedUntilThePinU
     for (int i = 0; i < 3; ++i)
         action("mnuopt")->trigger();
     EXPECT_EQ(m_window->windowTitle(), u"Too many wrong PINs: try again in 60 seconds."_s);
+    EXPECT_EQ(m_window->findChild<QLabel *>(u"wallnotice"_s)->text(), m_window->windowTitle())
+        << "full screen shows no title bar";
     action("mnuunlock")->trigger();
     EXPECT_EQ(pinPrompts(), 3);
     EXPECT_EQ(m_window->settingsWindow(), nullptr);
