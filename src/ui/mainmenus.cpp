@@ -38,9 +38,9 @@ MainMenus::MainMenus(QWidget *window)
     for (QAction *mode : {m_normalPlay, m_shuffleAll, m_jukebox, m_collections})
         mode->setCheckable(true);
     connect(m_mode, &QMenu::aboutToShow, this, &MainMenus::modeMenuAboutToShow);
-    m_mode->addSeparator();
-    command(m_mode, QStringLiteral("mnuskipped"), tr("Albums skipped in shuffle…"), &MainMenus::skippedAlbums,
-            C::ShuffleChoice);
+    m_skippedSeparator = m_mode->addSeparator();
+    m_skipped = command(m_mode, QStringLiteral("mnuskipped"), tr("Albums skipped in shuffle…"),
+                        &MainMenus::skippedAlbums, C::ShuffleChoice);
 
     // A shortcut belongs to the window too, so that it works while its menu is closed.
     auto shortcut = [window](QAction *action, const QKeySequence &keys) {
@@ -121,6 +121,9 @@ void MainMenus::setParty(bool on, bool locked)
     m_partyMode->setChecked(on);
     m_lock->setVisible(!locked);
     m_unlock->setVisible(locked);
+    // Without party mode the Mode menu is as it always was.
+    m_skippedSeparator->setVisible(on);
+    m_skipped->setVisible(on);
 }
 
 void MainMenus::setMode(Mode mode)

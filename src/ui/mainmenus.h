@@ -87,6 +87,8 @@ private:
     QAction *m_partyMode;
     QAction *m_lock;
     QAction *m_unlock;
+    QAction *m_skippedSeparator;
+    QAction *m_skipped;
     QAction *m_normalPlay;
     QAction *m_shuffleAll;
     QAction *m_jukebox;

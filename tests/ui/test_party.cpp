@@ -307,6 +307,7 @@ TEST_F(PartyWindowTest, ACoverMarkedNoCarriesABadgeInPartyModeUntilItMayShuffleA
     window.playback().setOverCover(1);
     action("mnuskip")->trigger();
     EXPECT_FALSE(window.slot(1)->hasSkippedBadge()) << "party mode off: every cover as before";
+    EXPECT_FALSE(action("mnuskipped")->isVisible()) << "and the Mode menu as before";
 
     action("mnuparty")->trigger();
     EXPECT_TRUE(window.party().party().isOn());
@@ -319,6 +320,7 @@ TEST_F(PartyWindowTest, ACoverMarkedNoCarriesABadgeInPartyModeUntilItMayShuffleA
     action("mnuskip")->trigger();
     EXPECT_TRUE(window.slot(2)->hasSkippedBadge());
 
+    EXPECT_TRUE(action("mnuskipped")->isVisible());
     action("mnuskipped")->trigger();
     SkippedAlbumsWindow *list = window.party().skippedAlbumsWindow();
     ASSERT_NE(list, nullptr);
