@@ -145,11 +145,13 @@ bool Playback::chooseUpNext()
 {
     if (!m_shuffleMode && !m_jukeMode && m_collMode) {
         const QStringList albums = m_trackNames; // the collection's albums
+        // A collection plays the albums it lists, marked "No" or not.
         return m_upNext.choose(
-            static_cast<int>(albums.size()), [&albums](int i) { return albums.at(i); }, m_party->history());
+            static_cast<int>(albums.size()), [&albums](int i) { return albums.at(i); }, m_party->history(),
+            false);
     }
     return m_upNext.choose(
-        m_albums.size(), [this](int i) { return m_albums.at(i); }, m_party->history());
+        m_albums.size(), [this](int i) { return m_albums.at(i); }, m_party->history(), true);
 }
 
 void Playback::dropUpNext()

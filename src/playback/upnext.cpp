@@ -23,7 +23,8 @@ UpNext::UpNext(RecordView &songs, RandomSource &random)
 {
 }
 
-bool UpNext::choose(int count, const std::function<QString(int)> &titleAt, PlayHistory &history)
+bool UpNext::choose(int count, const std::function<QString(int)> &titleAt, PlayHistory &history,
+                    bool refuseSkipped)
 {
     m_pick.reset();
     if (count <= 0)
@@ -38,7 +39,8 @@ bool UpNext::choose(int count, const std::function<QString(int)> &titleAt, PlayH
         const QStringList files =
             pick.folder.isEmpty() ? QStringList() : listFiles(pick.folder, kMusicPatterns);
         if (files.isEmpty() ||
-            m_songs.valueWhere(kAlbum, pick.album, QStringLiteral("Probability")) == u"No") {
+            (refuseSkipped &&
+             m_songs.valueWhere(kAlbum, pick.album, QStringLiteral("Probability")) == u"No")) {
             ++refusals;
             continue;
         }

@@ -30,10 +30,12 @@ public:
     UpNext(RecordView &songs, RandomSource &random);
 
     // Draws like the pickers, quietly: an entry of the `count` album titles `titleAt` gives, whose album is
-    // in the catalogue, not marked "No" and holds music, then one of its tracks, both under the history's
-    // no-repeat rule. Gives up, keeping no pick, after as many refusals as the pickers allow. Neither the
-    // catalogue's cursor nor anything shown changes.
-    bool choose(int count, const std::function<QString(int)> &titleAt, PlayHistory &history);
+    // in the catalogue and holds music (and is not marked "No" when `refuseSkipped`: Shuffle All and the
+    // refill, not a collection), then one of its tracks, both under the history's no-repeat rule. Gives up,
+    // keeping no pick, after as many refusals as the pickers allow. Neither the catalogue's cursor nor
+    // anything shown changes.
+    bool choose(int count, const std::function<QString(int)> &titleAt, PlayHistory &history,
+                bool refuseSkipped);
     const std::optional<Pick> &pick() const { return m_pick; }
     void clear() { m_pick.reset(); }
 

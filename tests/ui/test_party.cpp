@@ -75,6 +75,7 @@ public:
         ASSERT_TRUE(m_window->party().party().isLocked());
     }
     int pinPrompts() const { return static_cast<int>(m_prompter.prompts.count(kAskPin)); }
+    QString appFile(const QString &name) const { return m_app.file(name); }
 };
 
 // --- The lock's permission table, through the window's own menus, keys and controls ------------------
@@ -335,5 +336,82 @@ TEST_F(PartyWindowTest, ACoverMarkedNoCarriesABadgeInPartyModeUntilItMayShuffleA
     action("mnuparty")->trigger();
     EXPECT_FALSE(window.slot(2)->hasSkippedBadge());
 }
+
+// Shuffle All and Collections show their next pick as the track list's dimmed last line; a click on it picks
+// again. Beta is marked "No": Shuffle All's notice of it stays readable on the wall of a full-screen party,
+// while a collection plays Beta like any album it lists.
+struct TrackListUpNext {
+    const char *name;
+    std::function<void(PartyWindowTest &, MainWindow &)> start;
+    std::deque<double> script;
+    QString notice; // on the wall and in the title after the start
+    QString shown;  // the dimmed line
+    std::deque<double> again;
+    QString repicked;
+};
+
+void PrintTo(const TrackListUpNext &c, std::ostream *os)
+{
+    *os << c.name;
+}
+
+class TrackListUpNextTest : public PartyWindowTest, public ::testing::WithParamInterface<TrackListUpNext>
+{
+};
+
+TEST_P(TrackListUpNextTest, TheNextPickIsTheDimmedLastLineAndAClickPicksAgain)
+{
+    const TrackListUpNext &c = GetParam();
+    MainWindow &window = startParty();
+    window.playback().setOverCover(1);
+    action("mnuskip")->trigger();
+    action("mnuparty")->trigger();
+    m_random.script = c.script;
+    c.start(*this, window);
+    ASSERT_EQ(m_player.url().section(u'/', -1), u"a1.mp3"_s);
+
+    auto *notice = window.findChild<QLabel *>(u"wallnotice"_s);
+    EXPECT_EQ(notice->isVisible(), !c.notice.isEmpty());
+    if (!c.notice.isEmpty()) {
+        EXPECT_EQ(notice->text(), c.notice);
+        EXPECT_EQ(window.windowTitle(), c.notice) << "the status of the track that started waits";
+    }
+    auto *tracks = window.findChild<ListBox *>(u"List1"_s);
+    ASSERT_EQ(tracks->trailingRow(), tracks->count() - 1);
+    EXPECT_EQ(tracks->item(tracks->trailingRow())->text(), c.shown);
+    EXPECT_TRUE(window.findChild<ListBox *>(u"List2"_s)->trailingLine().isEmpty());
+
+    m_random.script = c.again;
+    clickRow(u"List1"_s, tracks->trailingRow());
+    EXPECT_EQ(tracks->trailingLine(), c.repicked);
+    EXPECT_EQ(m_player.url().section(u'/', -1), u"a1.mp3"_s) << "the dimmed line is not a track to play";
+
+    action("mnuparty")->trigger();
+    EXPECT_EQ(tracks->trailingRow(), -1);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Modes, TrackListUpNextTest,
+    ::testing::Values(
+        // Beta refused, Alpha's first track; then Alpha just played: Gamma's first, again its second.
+        TrackListUpNext{"ShuffleAll",
+                        [](PartyWindowTest &t, MainWindow &) { t.action("mnurandom")->trigger(); },
+                        {0.5, 0.0, 0.0, 0.99, 0.0},
+                        u"Beta was skipped because it is set not to play in Random mode."_s,
+                        u"Up next (random): g1  -  Gamma"_s,
+                        {0.5, 0.99, 0.99},
+                        u"Up next (random): g2  -  Gamma"_s},
+        TrackListUpNext{"Collections",
+                        [](PartyWindowTest &t, MainWindow &w) {
+                            ASSERT_TRUE(writeFile(t.appFile(u"All.ply"_s), "Alpha\r\nBeta\r\nGamma\r\n"));
+                            t.action("mnucoll")->trigger();
+                            w.collections().collpicclick(0);
+                        },
+                        {0.0, 0.0, 0.5},
+                        QString(),
+                        u"Up next (random): b1  -  Beta"_s,
+                        {0.99, 0.99},
+                        u"Up next (random): g2  -  Gamma"_s}),
+    [](const auto &info) { return std::string(info.param.name); });
 
 } // namespace
