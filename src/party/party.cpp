@@ -22,11 +22,12 @@ QString Party::load()
         .arg(PartySettings::fileName(), loaded.error);
 }
 
-bool Party::store(const PartySettings &next, QString *error)
+bool Party::change(const PartySettings &next, QString *error)
 {
     if (!next.save(m_path, error))
         return false;
     m_settings = next;
+    m_history.setLimits(m_settings.historyTracks, m_settings.historyAlbums);
     m_lock.setKey(m_settings.pin);
     m_lock.setLocked(m_settings.locked);
     return true;
@@ -37,7 +38,7 @@ bool Party::setOn(bool on, QString *error)
     PartySettings next = m_settings;
     next.partyMode = on;
     next.locked = next.locked && on;
-    return store(next, error);
+    return change(next, error);
 }
 
 bool Party::lockWith(const QString &pin, const GuestRules &rules, QString *error)
@@ -53,14 +54,14 @@ bool Party::lockWith(const QString &pin, const GuestRules &rules, QString *error
     next.locked = true;
     next.pin = PartyLock::makeKey(pin);
     next.guests = rules;
-    return store(next, error);
+    return change(next, error);
 }
 
 bool Party::unlock(QString *error)
 {
     PartySettings next = m_settings;
     next.locked = false;
-    return store(next, error);
+    return change(next, error);
 }
 
 } // namespace lumetra

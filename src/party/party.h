@@ -33,10 +33,10 @@ public:
     // Party mode on, a new PIN and the guests' rules, locked.
     bool lockWith(const QString &pin, const GuestRules &rules, QString *error = nullptr);
     bool unlock(QString *error = nullptr);
+    // Any other change of party.ini (the phone remote's settings too): written whole first, then taken.
+    bool change(const PartySettings &next, QString *error = nullptr);
 
 private:
-    bool store(const PartySettings &next, QString *error);
-
     QString m_path;
     PartySettings m_settings;
     PlayHistory m_history;

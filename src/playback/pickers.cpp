@@ -178,14 +178,20 @@ void Playback::partyChanged()
         offerUpNext();
 }
 
+QString Playback::guestRefusal(const QString &path, const QString &name) const
+{
+    if (!m_party)
+        return {};
+    const PlayHistory &history = m_party->history();
+    return m_party->guests().refusal(path, name, m_queue.paths().mid(1), history,
+                                     history.trackWindow(history.estimatedTracks(m_albums.size())));
+}
+
 bool Playback::guestMayQueue(const QString &path, const QString &name)
 {
     if (!m_party || !m_party->isLocked())
         return true;
-    const PlayHistory &history = m_party->history();
-    const QString refusal =
-        m_party->guests().refusal(path, name, m_queue.paths().mid(1), history,
-                                  history.trackWindow(history.estimatedTracks(m_albums.size())));
+    const QString refusal = guestRefusal(path, name);
     if (refusal.isEmpty())
         return true;
     m_view.showNotice(refusal);

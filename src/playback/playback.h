@@ -141,6 +141,9 @@ public:
     void repickUpNext();
     // Party mode was switched on or off: the up-next pick appears or goes.
     void partyChanged();
+    // Why a guest may not queue the track at `path` now (the guest rules against the queue and the history),
+    // empty when they may or there is no party. `name` is the track as the reason names it.
+    QString guestRefusal(const QString &path, const QString &name) const;
 
     // randomiser: Shuffle All's pick of a random track of a random album that is not marked "No".
     void randomiser();

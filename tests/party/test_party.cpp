@@ -126,6 +126,11 @@ TEST_F(PartyFile, AWriteKeepsWhatOthersStoreAndAFailedOneChangesNothing)
     party.load();
     ASSERT_TRUE(party.setOn(true));
     EXPECT_EQ(QSettings(path(), QSettings::IniFormat).value(u"remote/port"_s).toInt(), 8642);
+    PartySettings shorter = party.settings();
+    shorter.historyTracks = 7;
+    ASSERT_TRUE(party.change(shorter));
+    EXPECT_EQ(party.history().trackLimit(), 7) << "the history takes a new N at once";
+    EXPECT_EQ(PartySettings::load(path()).settings.historyTracks, 7);
 
     Party nowhere(m_dir.filePath(u"missing/party.ini"_s));
     nowhere.load();
