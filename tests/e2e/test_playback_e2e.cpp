@@ -32,10 +32,10 @@ using namespace lumetra::test;
 
 namespace {
 
-demo::Audio tone(double frequency)
+demo::Audio tone(double frequency, int tenths = 3)
 {
     demo::Audio audio;
-    const int samples = demo::Audio::kSampleRate * 3 / 10;
+    const int samples = demo::Audio::kSampleRate * tenths / 10;
     for (int i = 0; i < samples; ++i) {
         const float v =
             0.3f * static_cast<float>(std::sin(2 * M_PI * frequency * i / demo::Audio::kSampleRate));
@@ -92,8 +92,9 @@ protected:
         m_window->show();
         m_window->load();
         QObject::connect(&m_player, &MediaPlayer::playStateChanged, [this](int state) {
-            if (state == MediaPlayer::Playing && (m_started.isEmpty() || m_started.last() != m_player.url()))
-                m_started.append(m_player.url().section(u'/', -1));
+            const QString name = m_player.url().section(u'/', -1);
+            if (state == MediaPlayer::Playing && (m_started.isEmpty() || m_started.last() != name))
+                m_started.append(name);
             if (state == MediaPlayer::MediaEnded)
                 ++m_ended;
         });
@@ -154,11 +155,12 @@ TEST_F(PlaybackEndToEnd, ATwoEntryQueueAdvancesInJukeboxModeAndTheModeIsStoredAt
     clickAt(tracks->viewport(), tracks->visualItemRect(tracks->item(1)).center());
     EXPECT_EQ(m_window->findChild<ListBox *>(u"List2"_s)->count(), 2);
 
-    // After the two queued tracks the queue refills itself with a random track (here: Second's first).
-    ASSERT_TRUE(waitFor([this] { return m_started.size() == 3; }, 20000))
+    // After the two queued tracks the queue refills itself with a random track (here: Second's first). The
+    // refill's own refills may follow before a slow machine looks.
+    ASSERT_TRUE(waitFor([this] { return m_started.size() >= 3; }, 20000))
         << "started " << m_started.join(u',').toStdString() << " queue "
         << m_window->playback().queueLines().join(u',').toStdString();
-    EXPECT_EQ(m_started, (QStringList{u"a.ogg"_s, u"b.mp3"_s, u"a.ogg"_s}));
+    EXPECT_EQ(m_started.mid(0, 3), (QStringList{u"a.ogg"_s, u"b.mp3"_s, u"a.ogg"_s}));
     EXPECT_TRUE(
         m_window->playback().queueLines().value(0).endsWith(u"Nothing was waiting in the queue..."_s));
 
@@ -171,6 +173,9 @@ TEST_F(PlaybackEndToEnd, ATwoEntryQueueAdvancesInJukeboxModeAndTheModeIsStoredAt
 // person's pick still goes first, and the shown track is the one that plays, with the refill's line text.
 TEST_F(PlaybackEndToEnd, TheUpNextLineShowsTheRefillWhichPlaysAfterThePeoplesPicks)
 {
+    // The up-next track plays long enough for what follows it to be read.
+    QString error;
+    ASSERT_TRUE(demo::writeWav(m_tones + u"01 Low.wav"_s, tone(330, 100), &error)) << error.toStdString();
     m_window->findChild<QAction *>(u"mnuparty"_s)->trigger();
     ASSERT_TRUE(m_window->playback().partyOn());
     m_window->menu(u"mnuMode"_s)->findChild<QAction *>(u"mnuplaylist"_s)->trigger();
