@@ -743,6 +743,36 @@ Das Album behält sein Cover.</translation>
     </message>
 </context>
 <context>
+    <name>lumetra::CoverSlot</name>
+    <message>
+        <source>No shuffle</source>
+        <translation>Kein Zufall</translation>
+    </message>
+    <message>
+        <source>Skipped in shuffle</source>
+        <translation>Im Zufallsmodus übersprungen</translation>
+    </message>
+    <message>
+        <source>Shuffle All leaves this album out</source>
+        <translation>&quot;Alles zufällig&quot; lässt dieses Album aus</translation>
+    </message>
+</context>
+<context>
+    <name>lumetra::GuestRules</name>
+    <message>
+        <source>The queue is full for now (at most %1 picks may wait); please wait until one has played.</source>
+        <translation>Die Warteschlange ist vorerst voll (höchstens %1 Wünsche dürfen warten); bitte warten Sie, bis einer gespielt wurde.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is already waiting in the queue.</source>
+        <translation>&quot;%1&quot; wartet bereits in der Warteschlange.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; played a short while ago; please choose another track.</source>
+        <translation>&quot;%1&quot; lief vor kurzem; bitte wählen Sie einen anderen Titel.</translation>
+    </message>
+</context>
+<context>
     <name>lumetra::HelpWindow</name>
     <message>
         <source>Help</source>
@@ -781,6 +811,77 @@ Das Album behält sein Cover.</translation>
     <message>
         <source>Letter bar</source>
         <translation>Buchstabenleiste</translation>
+    </message>
+</context>
+<context>
+    <name>lumetra::LockDialog</name>
+    <message>
+        <source>PIN</source>
+        <translation>PIN</translation>
+    </message>
+    <message>
+        <source>PIN again</source>
+        <translation>PIN wiederholen</translation>
+    </message>
+    <message>
+        <source>Guests may skip tracks</source>
+        <translation>Gäste dürfen Titel überspringen</translation>
+    </message>
+    <message>
+        <source>Lock for guests</source>
+        <translation>Für Gäste sperren</translation>
+    </message>
+    <message>
+        <source>Picks that may wait in the queue</source>
+        <translation>Wünsche, die in der Warteschlange warten dürfen</translation>
+    </message>
+    <message>
+        <source>Loudest volume for guests</source>
+        <translation>Größte Lautstärke für Gäste</translation>
+    </message>
+    <message>
+        <source>Problem</source>
+        <translation>Problem</translation>
+    </message>
+    <message>
+        <source>Guests can page, search, open albums and queue tracks. Everything else, leaving full screen and closing the jukebox ask for this PIN.</source>
+        <translation>Gäste können blättern, suchen, Alben öffnen und Titel in die Warteschlange stellen. Alles andere, das Verlassen des Vollbilds und das Schließen der Jukebox verlangen diese PIN.</translation>
+    </message>
+    <message>
+        <source>About the lock</source>
+        <translation>Über die Sperre</translation>
+    </message>
+    <message>
+        <source>PIN (%1 to %2 digits):</source>
+        <translation>PIN (%1 bis %2 Ziffern):</translation>
+    </message>
+    <message>
+        <source>PIN again:</source>
+        <translation>PIN wiederholen:</translation>
+    </message>
+    <message>
+        <source>Picks that may wait in the queue:</source>
+        <translation>Wünsche, die in der Warteschlange warten dürfen:</translation>
+    </message>
+    <message>
+        <source>Loudest volume for guests:</source>
+        <translation>Größte Lautstärke für Gäste:</translation>
+    </message>
+    <message>
+        <source>Lock</source>
+        <translation>Sperren</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>The PIN must be %1 to %2 digits.</source>
+        <translation>Die PIN muss aus %1 bis %2 Ziffern bestehen.</translation>
+    </message>
+    <message>
+        <source>The two PINs differ; type the same PIN twice.</source>
+        <translation>Die beiden PINs unterscheiden sich; geben Sie zweimal dieselbe PIN ein.</translation>
     </message>
 </context>
 <context>
@@ -888,6 +989,22 @@ Das Album behält sein Cover.</translation>
     <message>
         <source>Remove This Album</source>
         <translation>Dieses Album entfernen</translation>
+    </message>
+    <message>
+        <source>Albums skipped in shuffle…</source>
+        <translation>Im Zufallsmodus übersprungene Alben…</translation>
+    </message>
+    <message>
+        <source>Party Mode</source>
+        <translation>Partymodus</translation>
+    </message>
+    <message>
+        <source>Lock for guests…</source>
+        <translation>Für Gäste sperren…</translation>
+    </message>
+    <message>
+        <source>Unlock</source>
+        <translation>Entsperren</translation>
     </message>
 </context>
 <context>
@@ -1010,6 +1127,66 @@ Die Datei wurde genau so belassen, wie sie war.</translation>
     <message>
         <source>This character not allowed in the name - a hyphen will be substituted</source>
         <translation>Dieses Zeichen ist im Namen nicht erlaubt - es wird durch einen Bindestrich ersetzt</translation>
+    </message>
+</context>
+<context>
+    <name>lumetra::Party</name>
+    <message>
+        <source>The party settings in %1 could not be used: %2. Party mode is off; the file is left as it is until party mode is changed.</source>
+        <translation>Die Partyeinstellungen in %1 konnten nicht verwendet werden: %2. Der Partymodus ist aus; die Datei bleibt unverändert, bis der Partymodus geändert wird.</translation>
+    </message>
+    <message>
+        <source>The PIN must be %1 to %2 digits.</source>
+        <translation>Die PIN muss aus %1 bis %2 Ziffern bestehen.</translation>
+    </message>
+</context>
+<context>
+    <name>lumetra::PartyControls</name>
+    <message>
+        <source>Party mode stays as it was: %1 could not be written (%2).</source>
+        <translation>Der Partymodus bleibt, wie er war: %1 konnte nicht geschrieben werden (%2).</translation>
+    </message>
+    <message>
+        <source>The jukebox is not locked: %1 could not be written (%2).</source>
+        <translation>Die Jukebox ist nicht gesperrt: %1 konnte nicht geschrieben werden (%2).</translation>
+    </message>
+</context>
+<context>
+    <name>lumetra::PartyGuard</name>
+    <message>
+        <source>Too many wrong PINs: try again in %1 seconds.</source>
+        <translation>Zu viele falsche PINs: versuchen Sie es in %1 Sekunden erneut.</translation>
+    </message>
+    <message>
+        <source>The jukebox is locked. Enter the PIN:</source>
+        <translation>Die Jukebox ist gesperrt. Geben Sie die PIN ein:</translation>
+    </message>
+    <message>
+        <source>Wrong PIN.</source>
+        <translation>Falsche PIN.</translation>
+    </message>
+    <message>
+        <source>The jukebox stays locked: %1 could not be written (%2).</source>
+        <translation>Die Jukebox bleibt gesperrt: %1 konnte nicht geschrieben werden (%2).</translation>
+    </message>
+</context>
+<context>
+    <name>lumetra::PartySettings</name>
+    <message>
+        <source>it could not be read (%1)</source>
+        <translation>sie konnte nicht gelesen werden (%1)</translation>
+    </message>
+    <message>
+        <source>its format</source>
+        <translation>ihr Format</translation>
+    </message>
+    <message>
+        <source>the value of %1 is missing or not valid</source>
+        <translation>der Wert von %1 fehlt oder ist ungültig</translation>
+    </message>
+    <message>
+        <source>the settings could not be written</source>
+        <translation>die Einstellungen konnten nicht geschrieben werden</translation>
     </message>
 </context>
 <context>
@@ -1313,6 +1490,37 @@ Die Datei wurde genau so belassen, wie sie war.</translation>
     </message>
 </context>
 <context>
+    <name>lumetra::SkippedAlbumsWindow</name>
+    <message>
+        <source>Play in Shuffle Again</source>
+        <translation>Wieder im Zufallsmodus spielen</translation>
+    </message>
+    <message>
+        <source>Shuffle All may pick the selected album again</source>
+        <translation>&quot;Alles zufällig&quot; darf das gewählte Album wieder wählen</translation>
+    </message>
+    <message>
+        <source>Albums skipped in shuffle</source>
+        <translation>Im Zufallsmodus übersprungene Alben</translation>
+    </message>
+    <message>
+        <source>Skipped albums</source>
+        <translation>Übersprungene Alben</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>No album is skipped: Shuffle All may pick every album.</source>
+        <translation>Kein Album wird übersprungen: &quot;Alles zufällig&quot; darf jedes Album wählen.</translation>
+    </message>
+    <message>
+        <source>Shuffle All leaves out the albums below (%1).</source>
+        <translation>&quot;Alles zufällig&quot; lässt die folgenden Alben aus (%1).</translation>
+    </message>
+</context>
+<context>
     <name>lumetra::TrackListingWindow</name>
     <message>
         <source>Track Listing</source>
@@ -1321,6 +1529,13 @@ Die Datei wurde genau so belassen, wie sie war.</translation>
     <message>
         <source>Tracks of %1</source>
         <translation>Titel von %1</translation>
+    </message>
+</context>
+<context>
+    <name>lumetra::UpNext</name>
+    <message>
+        <source>Up next (random): %1  -  %2</source>
+        <translation>Als Nächstes (zufällig): %1  -  %2</translation>
     </message>
 </context>
 <context>

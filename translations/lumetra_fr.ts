@@ -743,6 +743,36 @@ L&apos;album garde sa pochette.</translation>
     </message>
 </context>
 <context>
+    <name>lumetra::CoverSlot</name>
+    <message>
+        <source>No shuffle</source>
+        <translation>Pas d&apos;aléatoire</translation>
+    </message>
+    <message>
+        <source>Skipped in shuffle</source>
+        <translation>Passé en mode aléatoire</translation>
+    </message>
+    <message>
+        <source>Shuffle All leaves this album out</source>
+        <translation>Tout aléatoire laisse cet album de côté</translation>
+    </message>
+</context>
+<context>
+    <name>lumetra::GuestRules</name>
+    <message>
+        <source>The queue is full for now (at most %1 picks may wait); please wait until one has played.</source>
+        <translation>La file est pleine pour l&apos;instant (au plus %1 choix peuvent attendre) ; attendez qu&apos;un morceau ait été joué.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is already waiting in the queue.</source>
+        <translation>« %1 » attend déjà dans la file.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; played a short while ago; please choose another track.</source>
+        <translation>« %1 » a été joué il y a peu ; choisissez un autre morceau.</translation>
+    </message>
+</context>
+<context>
     <name>lumetra::HelpWindow</name>
     <message>
         <source>Help</source>
@@ -781,6 +811,77 @@ L&apos;album garde sa pochette.</translation>
     <message>
         <source>Letter bar</source>
         <translation>Barre des lettres</translation>
+    </message>
+</context>
+<context>
+    <name>lumetra::LockDialog</name>
+    <message>
+        <source>PIN</source>
+        <translation>Code PIN</translation>
+    </message>
+    <message>
+        <source>PIN again</source>
+        <translation>Code PIN à nouveau</translation>
+    </message>
+    <message>
+        <source>Guests may skip tracks</source>
+        <translation>Les invités peuvent passer des morceaux</translation>
+    </message>
+    <message>
+        <source>Lock for guests</source>
+        <translation>Verrouiller pour les invités</translation>
+    </message>
+    <message>
+        <source>Picks that may wait in the queue</source>
+        <translation>Choix pouvant attendre dans la file</translation>
+    </message>
+    <message>
+        <source>Loudest volume for guests</source>
+        <translation>Volume maximal pour les invités</translation>
+    </message>
+    <message>
+        <source>Problem</source>
+        <translation>Problème</translation>
+    </message>
+    <message>
+        <source>Guests can page, search, open albums and queue tracks. Everything else, leaving full screen and closing the jukebox ask for this PIN.</source>
+        <translation>Les invités peuvent feuilleter, chercher, ouvrir des albums et ajouter des morceaux à la file. Tout le reste, quitter le plein écran et fermer le juke-box demandent ce code PIN.</translation>
+    </message>
+    <message>
+        <source>About the lock</source>
+        <translation>À propos du verrou</translation>
+    </message>
+    <message>
+        <source>PIN (%1 to %2 digits):</source>
+        <translation>Code PIN (%1 à %2 chiffres) :</translation>
+    </message>
+    <message>
+        <source>PIN again:</source>
+        <translation>Code PIN à nouveau :</translation>
+    </message>
+    <message>
+        <source>Picks that may wait in the queue:</source>
+        <translation>Choix pouvant attendre dans la file :</translation>
+    </message>
+    <message>
+        <source>Loudest volume for guests:</source>
+        <translation>Volume maximal pour les invités :</translation>
+    </message>
+    <message>
+        <source>Lock</source>
+        <translation>Verrouiller</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>The PIN must be %1 to %2 digits.</source>
+        <translation>Le code PIN doit compter de %1 à %2 chiffres.</translation>
+    </message>
+    <message>
+        <source>The two PINs differ; type the same PIN twice.</source>
+        <translation>Les deux codes PIN diffèrent ; tapez deux fois le même code.</translation>
     </message>
 </context>
 <context>
@@ -888,6 +989,22 @@ L&apos;album garde sa pochette.</translation>
     <message>
         <source>Remove This Album</source>
         <translation>Retirer cet album</translation>
+    </message>
+    <message>
+        <source>Albums skipped in shuffle…</source>
+        <translation>Albums passés en mode aléatoire…</translation>
+    </message>
+    <message>
+        <source>Party Mode</source>
+        <translation>Mode fête</translation>
+    </message>
+    <message>
+        <source>Lock for guests…</source>
+        <translation>Verrouiller pour les invités…</translation>
+    </message>
+    <message>
+        <source>Unlock</source>
+        <translation>Déverrouiller</translation>
     </message>
 </context>
 <context>
@@ -1010,6 +1127,66 @@ Le fichier a été laissé exactement tel quel.</translation>
     <message>
         <source>This character not allowed in the name - a hyphen will be substituted</source>
         <translation>Ce caractère n&apos;est pas autorisé dans le nom - il sera remplacé par un tiret</translation>
+    </message>
+</context>
+<context>
+    <name>lumetra::Party</name>
+    <message>
+        <source>The party settings in %1 could not be used: %2. Party mode is off; the file is left as it is until party mode is changed.</source>
+        <translation>Les réglages de fête de %1 n&apos;ont pas pu être utilisés : %2. Le mode fête est désactivé ; le fichier reste tel quel jusqu&apos;au prochain changement du mode fête.</translation>
+    </message>
+    <message>
+        <source>The PIN must be %1 to %2 digits.</source>
+        <translation>Le code PIN doit compter de %1 à %2 chiffres.</translation>
+    </message>
+</context>
+<context>
+    <name>lumetra::PartyControls</name>
+    <message>
+        <source>Party mode stays as it was: %1 could not be written (%2).</source>
+        <translation>Le mode fête reste tel quel : %1 n&apos;a pas pu être écrit (%2).</translation>
+    </message>
+    <message>
+        <source>The jukebox is not locked: %1 could not be written (%2).</source>
+        <translation>Le juke-box n&apos;est pas verrouillé : %1 n&apos;a pas pu être écrit (%2).</translation>
+    </message>
+</context>
+<context>
+    <name>lumetra::PartyGuard</name>
+    <message>
+        <source>Too many wrong PINs: try again in %1 seconds.</source>
+        <translation>Trop de codes PIN erronés : réessayez dans %1 secondes.</translation>
+    </message>
+    <message>
+        <source>The jukebox is locked. Enter the PIN:</source>
+        <translation>Le juke-box est verrouillé. Entrez le code PIN :</translation>
+    </message>
+    <message>
+        <source>Wrong PIN.</source>
+        <translation>Code PIN erroné.</translation>
+    </message>
+    <message>
+        <source>The jukebox stays locked: %1 could not be written (%2).</source>
+        <translation>Le juke-box reste verrouillé : %1 n&apos;a pas pu être écrit (%2).</translation>
+    </message>
+</context>
+<context>
+    <name>lumetra::PartySettings</name>
+    <message>
+        <source>it could not be read (%1)</source>
+        <translation>il n&apos;a pas pu être lu (%1)</translation>
+    </message>
+    <message>
+        <source>its format</source>
+        <translation>son format</translation>
+    </message>
+    <message>
+        <source>the value of %1 is missing or not valid</source>
+        <translation>la valeur de %1 manque ou n&apos;est pas valide</translation>
+    </message>
+    <message>
+        <source>the settings could not be written</source>
+        <translation>les réglages n&apos;ont pas pu être écrits</translation>
     </message>
 </context>
 <context>
@@ -1313,6 +1490,37 @@ Le fichier a été laissé exactement tel quel.</translation>
     </message>
 </context>
 <context>
+    <name>lumetra::SkippedAlbumsWindow</name>
+    <message>
+        <source>Play in Shuffle Again</source>
+        <translation>Rejouer en mode aléatoire</translation>
+    </message>
+    <message>
+        <source>Shuffle All may pick the selected album again</source>
+        <translation>Tout aléatoire peut de nouveau choisir l&apos;album sélectionné</translation>
+    </message>
+    <message>
+        <source>Albums skipped in shuffle</source>
+        <translation>Albums passés en mode aléatoire</translation>
+    </message>
+    <message>
+        <source>Skipped albums</source>
+        <translation>Albums passés</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>No album is skipped: Shuffle All may pick every album.</source>
+        <translation>Aucun album n&apos;est passé : Tout aléatoire peut choisir chaque album.</translation>
+    </message>
+    <message>
+        <source>Shuffle All leaves out the albums below (%1).</source>
+        <translation>Tout aléatoire laisse de côté les albums ci-dessous (%1).</translation>
+    </message>
+</context>
+<context>
     <name>lumetra::TrackListingWindow</name>
     <message>
         <source>Track Listing</source>
@@ -1321,6 +1529,13 @@ Le fichier a été laissé exactement tel quel.</translation>
     <message>
         <source>Tracks of %1</source>
         <translation>Morceaux de %1</translation>
+    </message>
+</context>
+<context>
+    <name>lumetra::UpNext</name>
+    <message>
+        <source>Up next (random): %1  -  %2</source>
+        <translation>À suivre (aléatoire) : %1  -  %2</translation>
     </message>
 </context>
 <context>
