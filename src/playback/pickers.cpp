@@ -17,7 +17,6 @@ namespace lumetra {
 namespace {
 
 const QString kPath = QStringLiteral("Path");
-const QString kPicture = QStringLiteral("Picture");
 const QString kProbability = QStringLiteral("Probability");
 const QString kNo = QStringLiteral("No");
 
