@@ -41,6 +41,7 @@ TrackSearch::Results TrackSearch::find(const QString &text) const
         [&all](Results &&batch) {
             all.lines += batch.lines;
             all.titles += batch.titles;
+            all.albums += batch.albums;
         },
         never);
     return all;
@@ -68,6 +69,7 @@ void TrackSearch::find(const QString &text, const std::function<void(Results &&)
         if (m_paths[i].contains(text, Qt::CaseInsensitive)) {
             batch.lines.append(albumLine.arg(m_titles[i]));
             batch.titles.append(m_titles[i]);
+            batch.albums.append(int(i));
         }
         if (i % 1024 == 0 && !turn(false))
             return;
@@ -77,6 +79,7 @@ void TrackSearch::find(const QString &text, const std::function<void(Results &&)
         for (const QString &file : listFiles(m_paths[i], kMusicPatterns, holdsText)) {
             batch.lines.append(file.left(file.size() - 4) + QStringLiteral(" --- ") + m_titles[i]);
             batch.titles.append(m_titles[i]);
+            batch.albums.append(int(i));
         }
         if (!turn(false))
             return;

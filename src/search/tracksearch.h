@@ -17,6 +17,7 @@ public:
     struct Results {
         QStringList lines;  // "[Album]    - <title>" or "<track> --- <title>"
         QStringList titles; // the album title of each line
+        QList<int> albums;  // the album of each line, by its place in the snapshot (catalogue order)
     };
 
     // Reads every album of the catalogue file; false when it cannot be opened (the snapshot is then empty).

@@ -63,6 +63,7 @@ TEST_F(TrackSearchTest, FolderPathsGiveAlbumResultsFirstAndMissingFoldersNoTrack
     EXPECT_EQ(all.lines.mid(3),
               (QStringList{u"01 The Last Night Out --- Zed Songs"_s, u"02 Hey Jude --- Zed Songs"_s,
                            u"A --- Abbey Lane"_s, u"b --- Abbey Lane"_s}));
+    EXPECT_EQ(all.albums, (QList<int>{0, 1, 2, 0, 0, 1, 1})); // each line's album, by its place
 }
 
 TEST(TrackSearchLoad, ReadsTheCatalogueOnceAndAnEmptyOneFindsNothing)
