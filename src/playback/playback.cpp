@@ -101,6 +101,29 @@ void Playback::trackListClicked()
     m_queue.add(m_trackNames[i], m_albumTitle, path, m_songs.value(kPath) + m_songs.value(kPicture));
 }
 
+Playback::RemotePick Playback::queueCatalogueTrack(qint64 id, int track, const QString &name)
+{
+    if (!m_jukeMode)
+        return RemotePick::NotJukebox;
+    const QString idText = QString::number(id);
+    const QString folder = m_songs.valueWhere(QStringLiteral("ID"), idText, kPath);
+    if (folder.isEmpty())
+        return RemotePick::NoAlbum;
+    const QStringList files = listFiles(folder, kMusicPatterns);
+    if (track < 0 || track >= files.size())
+        return RemotePick::NoTrack;
+    const QString listed = trackName(files[track]);
+    if (listed != name)
+        return RemotePick::Changed;
+    if (listed == m_queue.lastQueued())
+        return RemotePick::JustQueued;
+    // The line and the file as a click in the album's track list gives them.
+    m_queue.add(listed, m_songs.valueWhere(QStringLiteral("ID"), idText, QStringLiteral("Album")),
+                QDir::cleanPath(folder) + QDir::separator() + files[track],
+                folder + m_songs.valueWhere(QStringLiteral("ID"), idText, kPicture));
+    return RemotePick::Queued;
+}
+
 void Playback::trackListKey(Key key)
 {
     if (key == Key::KeypadPlus) {

@@ -94,6 +94,12 @@ public:
     void queueListPressed(bool leftButton);
     void coverPressed(int slot, bool leftButton);
 
+    // A pick from afar (the phone remote): track `track` of the album with catalogue ID `id`, queued as a
+    // click on it in the track list would queue it, without opening the album on the screen. `name` is the
+    // track's name as it was listed to the guest; another name there now means the album has changed.
+    enum class RemotePick { Queued, NotJukebox, NoAlbum, NoTrack, Changed, JustQueued };
+    RemotePick queueCatalogueTrack(qint64 id, int track, const QString &name);
+
     // The player's play-state report: acts on a media-ended report followed by a transitioning one.
     void playStateChanged(int state);
     // player: hand the current track to the media player and start it.
