@@ -1,0 +1,81 @@
+#include "coverthumbnails.h"
+
+#include "core/coverloader.h"
+
+#include <QBuffer>
+#include <QCryptographicHash>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QImageWriter>
+#include <QSaveFile>
+
+namespace lumetra {
+
+namespace {
+constexpr int kQuality = 80;
+
+// The name of a thumbnail: the picture's path, its size and modification time, and the thumbnail's size.
+QByteArray keyOf(const QFileInfo &info, int size)
+{
+    QCryptographicHash hash(QCryptographicHash::Sha1);
+    hash.addData(QFile::encodeName(info.absoluteFilePath()));
+    hash.addData(QByteArray::number(info.size()) + '\n');
+    hash.addData(QByteArray::number(info.lastModified().toMSecsSinceEpoch()) + '\n');
+    hash.addData(QByteArray::number(size));
+    return hash.result().toHex();
+}
+} // namespace
+
+CoverThumbnails::CoverThumbnails(QString root)
+    : m_root(std::move(root))
+{
+}
+
+QString CoverThumbnails::fileFor(const QString &picture, int size) const
+{
+    const QFileInfo info(picture);
+    if (!info.isFile())
+        return {};
+    return QStringLiteral("%1/%2/%3.jpg").arg(m_root).arg(size).arg(QString::fromLatin1(keyOf(info, size)));
+}
+
+std::optional<CoverThumbnails::Thumbnail> CoverThumbnails::thumbnail(const QString &picture, int size,
+                                                                     const QByteArray &clientEtag) const
+{
+    const QFileInfo info(picture);
+    if (!info.isFile())
+        return std::nullopt;
+    const QByteArray key = keyOf(info, size);
+    Thumbnail thumbnail{'"' + key + '"', {}};
+    if (clientEtag == thumbnail.etag)
+        return thumbnail;
+
+    const QString folder = QStringLiteral("%1/%2").arg(m_root).arg(size);
+    const QString file = folder + QLatin1Char('/') + QString::fromLatin1(key) + QStringLiteral(".jpg");
+    QFile cached(file);
+    if (cached.open(QIODevice::ReadOnly)) {
+        thumbnail.jpeg = cached.readAll();
+        if (!thumbnail.jpeg.isEmpty())
+            return thumbnail;
+    }
+
+    const QImage image = loadCover(picture, QSize(size, size));
+    if (image.isNull())
+        return std::nullopt;
+    QBuffer buffer(&thumbnail.jpeg);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, "jpeg");
+    writer.setQuality(kQuality);
+    if (!writer.write(image.convertToFormat(QImage::Format_RGB32)))
+        return std::nullopt;
+    // Written whole or not at all; a cache that cannot be written only costs the next request a decode.
+    if (QDir().mkpath(folder)) {
+        QSaveFile out(file);
+        if (out.open(QIODevice::WriteOnly) && out.write(thumbnail.jpeg) == thumbnail.jpeg.size())
+            out.commit();
+    }
+    return thumbnail;
+}
+
+} // namespace lumetra

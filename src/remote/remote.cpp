@@ -1,0 +1,156 @@
+#include "remote.h"
+
+#include "addressrule.h"
+#include "remoteserver.h"
+#include "secret.h"
+
+#include <QNetworkInterface>
+
+namespace lumetra {
+
+Remote::Remote(RemoteHost &host, Options options, QObject *parent)
+    : QObject(parent)
+    , m_options(std::move(options))
+    , m_service(host, {m_options.cataloguePath, m_options.noCoverPicture, m_options.thumbnailRoot, {}})
+{
+}
+
+Remote::~Remote() = default;
+
+QString Remote::start()
+{
+    m_settings = RemoteSettings::load(m_options.settingsFile);
+    m_service.setToken(m_settings.token);
+    if (!m_settings.on)
+        return {};
+    QString error;
+    if (listen(m_settings.port, &error))
+        return {};
+    return tr("The phone remote could not be started: %1").arg(error);
+}
+
+quint16 Remote::port() const
+{
+    return m_server ? m_server->port() : m_settings.port;
+}
+
+bool Remote::listen(quint16 port, QString *error)
+{
+    auto server = std::make_unique<RemoteServer>(m_service);
+    if (!server->listen(port, error))
+        return false;
+    m_server = std::move(server);
+    // Pages are told what plays from their first moment.
+    m_service.refreshState();
+    return true;
+}
+
+bool Remote::store(const RemoteSettings &next, QString *error)
+{
+    QString why;
+    if (!next.save(m_options.settingsFile, &why)) {
+        if (error)
+            *error = tr("The settings could not be saved: %1").arg(why);
+        return false;
+    }
+    m_settings = next;
+    Q_EMIT changed();
+    return true;
+}
+
+bool Remote::setOn(bool on, QString *error)
+{
+    RemoteSettings next = m_settings;
+    next.on = on;
+    if (!on) {
+        if (!store(next, error))
+            return false;
+        m_server.reset();
+        return true;
+    }
+    if (!m_server && !listen(next.port, error))
+        return false;
+    if (!store(next, error)) {
+        m_server.reset();
+        return false;
+    }
+    return true;
+}
+
+bool Remote::setPort(quint16 port, QString *error)
+{
+    if (port < RemoteSettings::kLowestPort) {
+        if (error)
+            *error = tr("Choose a port from %1 to 65535.").arg(RemoteSettings::kLowestPort);
+        return false;
+    }
+    RemoteSettings next = m_settings;
+    next.port = port;
+    if (m_server && m_server->port() != port) {
+        // The new port is taken before the old one is let go, so a port in use leaves the remote as it was.
+        auto old = std::move(m_server);
+        if (!listen(port, error)) {
+            m_server = std::move(old);
+            return false;
+        }
+        if (!store(next, error)) {
+            m_server = std::move(old);
+            return false;
+        }
+        return true;
+    }
+    return store(next, error);
+}
+
+bool Remote::drawToken(QString *error)
+{
+    RemoteSettings next = m_settings;
+    next.token = newSecret();
+    if (!store(next, error))
+        return false;
+    m_service.setToken(next.token);
+    if (m_server)
+        m_server->closeSockets();
+    return true;
+}
+
+QStringList Remote::addresses() const
+{
+    QStringList hosts;
+    for (const QHostAddress &address : QNetworkInterface::allAddresses()) {
+        if (address.isLoopback() || !isLocalClient(address))
+            continue;
+        // A link-local IPv6 address needs its interface named, which a phone cannot do.
+        if (address.protocol() == QAbstractSocket::IPv6Protocol && !address.scopeId().isEmpty())
+            continue;
+        const QString host = address.protocol() == QAbstractSocket::IPv6Protocol
+                                 ? QLatin1Char('[') + address.toString() + QLatin1Char(']')
+                                 : address.toString();
+        if (address.protocol() == QAbstractSocket::IPv4Protocol)
+            hosts.prepend(host);
+        else
+            hosts.append(host);
+    }
+    if (hosts.isEmpty())
+        hosts.append(QStringLiteral("127.0.0.1"));
+    QStringList addresses;
+    for (const QString &host : std::as_const(hosts))
+        addresses.append(QStringLiteral("http://%1:%2/?t=%3")
+                             .arg(host)
+                             .arg(port())
+                             .arg(QString::fromLatin1(m_settings.token)));
+    return addresses;
+}
+
+void Remote::stateMayHaveChanged()
+{
+    if (m_server)
+        m_service.refreshState();
+}
+
+void Remote::catalogueChanged()
+{
+    m_service.catalogueChanged();
+}
+
+} // namespace lumetra

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QByteArray>
+#include <QByteArrayView>
+
+namespace lumetra {
+
+// Watches the bytes a client sends on one connection before the HTTP server buffers and parses them, so an
+// oversized request is stopped before it is held whole. Stops a request whose head (request line and
+// headers) or body is larger than allowed, whose body comes in chunks (no length given), or which is not
+// HTTP/1.0 or 1.1, with the status to answer. Requests follow one another on a connection (keep-alive); after
+// a WebSocket upgrade request the bytes are no longer HTTP and pass unwatched.
+class RequestGuard
+{
+public:
+    struct Limits {
+        qsizetype head = 8 * 1024;
+        qint64 body = 4 * 1024;
+    };
+    explicit RequestGuard(Limits limits);
+    RequestGuard()
+        : RequestGuard(Limits{})
+    {
+    }
+
+    // The next bytes of the connection. Returns 0 while they may pass, else the HTTP status to answer with
+    // (400, 411, 413 or 431); once refused, the guard stays refused.
+    int feed(QByteArrayView bytes);
+    int status() const { return m_status; }
+    // The last complete head asked for a WebSocket.
+    bool upgraded() const { return m_state == State::Upgraded; }
+    // Part of a request has arrived, not all of it.
+    bool midRequest() const { return m_state == State::Body || !m_head.isEmpty(); }
+
+private:
+    enum class State { Head, Body, Upgraded, Refused };
+    // Checks a complete head; sets the state for what follows it.
+    void examineHead();
+    void refuse(int status);
+
+    Limits m_limits;
+    State m_state = State::Head;
+    int m_status = 0;
+    QByteArray m_head;
+    qint64 m_bodyLeft = 0;
+};
+
+} // namespace lumetra
