@@ -11,6 +11,8 @@
 #include "helpwindow.h"
 #include "newalbumwindow.h"
 #include "playback/playback.h"
+#include "remote/remote.h"
+#include "remotedialog.h"
 #include "searchwindow.h"
 #include "settingswindow.h"
 #include "wall/albumcommands.h"
@@ -107,6 +109,52 @@ void ChildWindows::openHelp()
     if (!m_help)
         m_help = new HelpWindow(m_context.app, m_context.browser, m_window);
     bringForward(m_help);
+}
+
+void ChildWindows::openRemote()
+{
+    if (m_remote) {
+        bringForward(m_remote);
+        return;
+    }
+    Remote &remote = m_context.remote;
+    m_remote = new RemoteDialog(m_window);
+    m_remote->setAttribute(Qt::WA_DeleteOnClose);
+    const QPointer<RemoteDialog> dialog = m_remote;
+    const auto show = [&remote, dialog] {
+        dialog->setOn(remote.isListening());
+        dialog->setPort(remote.port());
+        dialog->setAddresses(remote.isListening() ? remote.addresses() : QStringList());
+    };
+    const auto apply = [dialog, show](bool done, const QString &error) {
+        dialog->setProblem(done ? QString() : error);
+        show();
+    };
+    connect(m_remote, &RemoteDialog::onWanted, m_remote, [&remote, apply](bool on) {
+        QString error;
+        const bool done = remote.setOn(on, &error);
+        apply(done, error);
+    });
+    connect(m_remote, &RemoteDialog::portWanted, m_remote, [&remote, apply](quint16 port) {
+        if (port == remote.port())
+            return;
+        QString error;
+        const bool done = remote.setPort(port, &error);
+        apply(done, error);
+    });
+    connect(m_remote, &RemoteDialog::newAddressWanted, m_remote, [&remote, apply] {
+        QString error;
+        const bool done = remote.drawToken(&error);
+        apply(done, error);
+    });
+    show();
+    dialog->setProblem({});
+    bringForward(m_remote);
+}
+
+RemoteDialog *ChildWindows::remoteDialog() const
+{
+    return m_remote;
 }
 
 void ChildWindows::listSongs()

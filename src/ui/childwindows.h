@@ -23,6 +23,8 @@ class NewAlbumWindow;
 class Playback;
 class Prompter;
 class RecordView;
+class Remote;
+class RemoteDialog;
 class SearchWindow;
 class SettingsWindow;
 class Shell;
@@ -49,6 +51,7 @@ public:
         Prompter &prompter;
         Dialogs &dialogs;
         Shell &shell;
+        Remote &remote;
         BrowserFactory browser;
         // Moves the wall to the first album of that exact title; false when there is none.
         std::function<bool(const QString &)> jumpToAlbum;
@@ -64,6 +67,8 @@ public:
     // Options > List Albums in Browser: writes albums.htm and opens it.
     void listAlbumsInBrowser();
     void openHelp();
+    // Options > Phone remote….
+    void openRemote();
     // The cover menu's album commands, for the slot in Playback::overCover().
     void listSongs();
     void exploreAlbum();
@@ -77,6 +82,7 @@ public:
     SearchWindow *searchWindow() const;
     HelpWindow *helpWindow() const;
     CoverArtWindow *coverArtWindow() const;
+    RemoteDialog *remoteDialog() const;
 
 Q_SIGNALS:
     // Albums or jb.ini changed: the album list and the wall are due anew.
@@ -97,6 +103,7 @@ private:
     QPointer<SearchWindow> m_search;
     QPointer<HelpWindow> m_help;
     QPointer<CoverArtWindow> m_coverArt;
+    QPointer<RemoteDialog> m_remote;
 };
 
 } // namespace lumetra

@@ -77,6 +77,8 @@ MainMenus::MainMenus(QWidget *window)
     // Unlocking asks for the PIN itself.
     m_unlock =
         addCommand(m_options, QStringLiteral("mnuunlock"), tr("Unlock"), &MainMenus::unlock, std::nullopt);
+    command(m_options, QStringLiteral("mnuremote"), tr("Phone remote…"), &MainMenus::phoneRemote,
+            C::PartyMode);
 
     command(m_cover, QStringLiteral("mnuplsh"), tr("Play this album shuffled"), &MainMenus::playShuffled,
             C::ChangeMode);

@@ -58,6 +58,7 @@ Q_SIGNALS:
     void unlock();
     // Mode > Albums skipped in shuffle...
     void skippedAlbums();
+    void phoneRemote();
     // F11 and Options > Full Screen
     void fullScreen();
     // F1

@@ -13,6 +13,7 @@
 #include "partycontrols.h"
 #include "picturebutton.h"
 #include "playback/mediaplayer.h"
+#include "remote/remote.h"
 #include "rightpanel.h"
 #include "settingswindow.h"
 #include "wall/slotlayout.h"
@@ -29,6 +30,7 @@
 #include <QLoggingCategory>
 #include <QMenu>
 #include <QScreen>
+#include <QStandardPaths>
 
 namespace lumetra {
 
@@ -82,6 +84,7 @@ MainWindow::MainWindow(const AppFolder &app, Seams seams, QRect screen, QWidget 
                            m_wall.setSlotTitle(slot, title);
                            m_wallView->setSlotTitle(slot, title);
                        }})
+    , m_remoteHost(m_playback, seams.player, [this](const QString &mode) { chooseMode(mode); })
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Lumetra Jukebox"));
@@ -103,11 +106,17 @@ MainWindow::MainWindow(const AppFolder &app, Seams seams, QRect screen, QWidget 
     connect(m_sizer, &WindowSizer::resized, this, &MainWindow::placeWall);
     connect(m_sizer, &WindowSizer::settled, this, &MainWindow::relayout);
 
-    m_windows =
-        new ChildWindows({m_app, m_catalogue, m_songs, m_albums, m_wall, m_playback, m_albumCommands,
-                          m_settings, seams.prompter, seams.dialogs, seams.shell, std::move(seams.browser),
-                          [this](const QString &title) { return jumpToAlbum(title); }},
-                         this);
+    m_remote = new Remote(
+        m_remoteHost,
+        {m_app.file(QStringLiteral("party.ini")), m_app.file(QStringLiteral("tracks.lum")),
+         m_app.noCoverPicture(),
+         QStandardPaths::writableLocation(QStandardPaths::CacheLocation) + QStringLiteral("/remote-covers")},
+        this);
+    m_windows = new ChildWindows({m_app, m_catalogue, m_songs, m_albums, m_wall, m_playback, m_albumCommands,
+                                  m_settings, seams.prompter, seams.dialogs, seams.shell, *m_remote,
+                                  std::move(seams.browser),
+                                  [this](const QString &title) { return jumpToAlbum(title); }},
+                                 this);
     m_wallView = new WallView(m_wall, m_albums, m_app.noCoverPicture(), m_dpi, this);
     m_strip = new ButtonStrip(m_app, m_dpi, this);
     m_rightPanel = new RightPanel(m_player, m_dpi, this);
@@ -210,6 +219,11 @@ void MainWindow::load()
     display();
     m_party->load();
     qCInfo(lcMainWindow).noquote() << windowTitle();
+    const QString remoteProblem = m_remote->start();
+    if (!remoteProblem.isEmpty()) {
+        qCWarning(lcMainWindow).noquote() << remoteProblem;
+        showNotice(remoteProblem);
+    }
 }
 
 void MainWindow::endProgram()
@@ -227,6 +241,7 @@ void MainWindow::readSettings()
 void MainWindow::populate()
 {
     m_albums.populate(m_songs);
+    m_remote->catalogueChanged();
 }
 
 void MainWindow::clearSlots()
@@ -340,6 +355,19 @@ void MainWindow::relayout()
         << QStringLiteral("wall laid out for %1x%2: %3 slots").arg(width()).arg(height()).arg(slotCount());
 }
 
+void MainWindow::chooseMode(const QString &mode)
+{
+    if (mode == u"normal") {
+        m_playback.mnunormal();
+    } else if (mode == u"shuffle") {
+        m_playback.mnurandom();
+    } else if (mode == u"jukebox") {
+        m_playback.setAlbumShuffle(false);
+        m_playback.jukeboxmode();
+    }
+    showMode();
+}
+
 void MainWindow::showMode()
 {
     using Mode = MainMenus::Mode;
@@ -354,6 +382,7 @@ void MainWindow::showMode()
     else if (m_playback.albumShuffle())
         mode = Mode::None;
     m_menus->setMode(mode);
+    m_remote->stateMayHaveChanged();
 }
 
 PictureButton *MainWindow::button(const QString &objectName) const
@@ -444,6 +473,7 @@ void MainWindow::trackListChanged()
 void MainWindow::queueChanged()
 {
     m_jukeboxArea->setQueueLines(m_playback.queueLines(), m_playback.selectedQueueEntry());
+    m_remote->stateMayHaveChanged();
 }
 
 void MainWindow::upNextChanged()

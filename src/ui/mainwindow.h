@@ -9,6 +9,7 @@
 #include "playback/collections.h"
 #include "playback/playback.h"
 #include "playback/playbackview.h"
+#include "remote/jukeboxhost.h"
 #include "wall/albumcommands.h"
 #include "wall/albumlist.h"
 #include "wall/wall.h"
@@ -36,6 +37,7 @@ class MediaPlayer;
 class PictureButton;
 class Prompter;
 class RandomSource;
+class Remote;
 class RightPanel;
 class WallView;
 class WindowSizer;
@@ -85,6 +87,8 @@ public:
     void openHelp() { m_windows->openHelp(); }
     HelpWindow *helpWindow() const { return m_windows->helpWindow(); }
     CoverArtWindow *coverArtWindow() const { return m_windows->coverArtWindow(); }
+    void openRemote() { m_windows->openRemote(); }
+    Remote &remote() const { return *m_remote; }
     AlbumCommands &albumCommands() { return m_albumCommands; }
     // Moves the wall to the first album of that exact title; false when there is none.
     bool jumpToAlbum(const QString &title);
@@ -147,6 +151,8 @@ private:
     void relayout();
     // The Mode menu's check mark from playback's flags.
     void showMode();
+    // The Mode menu's commands, for the menu and the phone remote's host: "normal", "shuffle", "jukebox".
+    void chooseMode(const QString &mode);
     void applyLook();
     void clearSlots();
     // jb.ini over the current settings; a cover size giving covers under 16 pixels keeps the one before.
@@ -170,6 +176,8 @@ private:
     Playback m_playback;
     Collections m_collections;
     AlbumCommands m_albumCommands;
+    JukeboxHost m_remoteHost;
+    Remote *m_remote = nullptr;
 
     QSize m_wallTwips;
     int m_wallShortening = 0; // twips taken from the wall's height by Jukebox mode

@@ -12,6 +12,7 @@
 #include "mainmenus.h"
 #include "partycontrols.h"
 #include "playback/mediaplayer.h"
+#include "remote/remote.h"
 #include "rightpanel.h"
 #include "wallview.h"
 #include "windowsizer.h"
@@ -89,12 +90,9 @@ void MainWindow::connectWall()
 void MainWindow::connectMenus()
 {
     MainMenus *menus = m_menus;
-    connect(menus, &MainMenus::normalPlay, this, [this] { m_playback.mnunormal(); });
-    connect(menus, &MainMenus::shuffleAll, this, [this] { m_playback.mnurandom(); });
-    connect(menus, &MainMenus::jukebox, this, [this] {
-        m_playback.setAlbumShuffle(false);
-        m_playback.jukeboxmode();
-    });
+    connect(menus, &MainMenus::normalPlay, this, [this] { chooseMode(QStringLiteral("normal")); });
+    connect(menus, &MainMenus::shuffleAll, this, [this] { chooseMode(QStringLiteral("shuffle")); });
+    connect(menus, &MainMenus::jukebox, this, [this] { chooseMode(QStringLiteral("jukebox")); });
     connect(menus, &MainMenus::collections, this, [this] { m_collections.mnucoll(); });
     connect(menus, &MainMenus::modeMenuAboutToShow, this, &MainWindow::showMode);
     connect(menus, &MainMenus::fullScreen, m_sizer, &WindowSizer::toggleFullScreen);
@@ -105,6 +103,7 @@ void MainWindow::connectMenus()
     connect(menus, &MainMenus::addNewAlbum, this, &MainWindow::openNewAlbum);
     connect(menus, &MainMenus::settings, this, &MainWindow::openSettings);
     connect(menus, &MainMenus::listAlbumsInBrowser, this, &MainWindow::listAlbumsInBrowser);
+    connect(menus, &MainMenus::phoneRemote, this, &MainWindow::openRemote);
     connect(menus, &MainMenus::importPlaylist, this, [this] {
         if (const auto file = m_dialogs.openFile(
                 tr("Playlists (*.m3u;*.m3u8)") + QStringLiteral("|*.m3u;*.m3u8|"), QDir::homePath()))
@@ -113,8 +112,7 @@ void MainWindow::connectMenus()
 
     connect(menus, &MainMenus::playShuffled, this, [this] { m_playback.mnuplsh(); });
     // After the command above, which has changed the mode.
-    for (auto command : {&MainMenus::normalPlay, &MainMenus::shuffleAll, &MainMenus::jukebox,
-                         &MainMenus::collections, &MainMenus::playShuffled})
+    for (auto command : {&MainMenus::collections, &MainMenus::playShuffled})
         connect(menus, command, this, &MainWindow::showMode);
     connect(menus, &MainMenus::listSongs, m_windows, &ChildWindows::listSongs);
     connect(menus, &MainMenus::getCoverArt, m_windows, &ChildWindows::openCoverArt);
@@ -138,6 +136,11 @@ void MainWindow::connectMenus()
 
 void MainWindow::connectPlayback()
 {
+    // Phones show what plays and how loud.
+    connect(&m_player, &MediaPlayer::loaded, m_remote, &Remote::stateMayHaveChanged);
+    connect(&m_player, &MediaPlayer::failed, m_remote, &Remote::stateMayHaveChanged);
+    connect(&m_player, &MediaPlayer::playStateChanged, m_remote, &Remote::stateMayHaveChanged);
+    connect(&m_player, &MediaPlayer::volumeChanged, m_remote, &Remote::stateMayHaveChanged);
     connect(&m_player, &MediaPlayer::playStateChanged, this,
             [this](int state) { m_playback.playStateChanged(state); });
     connect(m_rightPanel, &RightPanel::trackClicked, this, [this](int row) {
