@@ -1,0 +1,297 @@
+#include "remote/coverthumbnails.h"
+#include "remotetesting.h"
+#include "support/testlibrary.h"
+
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QJsonArray>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QThread>
+#include <QUrl>
+
+#include <gtest/gtest.h>
+
+using namespace Qt::StringLiterals;
+using namespace lumetra;
+using namespace lumetra::test;
+
+namespace {
+
+const QByteArray kToken = "abcdefghijklmnopqrstuvwx";
+const QString kMarkup = u"<script>alert(1)</script> & \"Q\""_s;
+
+// The service over a real catalogue of four albums (IDs 1 to 4) and a host that records, on a clock the test
+// moves.
+class RemoteServiceTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(writeCatalogue(m_dir.path(), {{u"zed"_s, true, {u"b.ogg"_s, u"A.mp3"_s, u"notes.txt"_s}},
+                                                  {kMarkup, false, {u"x.wav"_s}},
+                                                  {u"Abbey"_s, true, {u"dawn song.mp3"_s}},
+                                                  {u"Zebra"_s, true, {}}}));
+        QImage noCover(32, 32, QImage::Format_RGB32);
+        noCover.fill(Qt::gray);
+        ASSERT_TRUE(noCover.save(m_dir.filePath(u"nocover.jpg"_s), "JPG"));
+        makeService({});
+    }
+
+    void makeService(RemoteService::Limits limits)
+    {
+        m_service.reset();
+        m_service = std::make_unique<RemoteService>(
+            m_host,
+            RemoteService::Options{m_dir.filePath(u"tracks.lum"_s), m_dir.filePath(u"nocover.jpg"_s),
+                                   m_dir.filePath(u"cache"_s), kToken},
+            limits, [this] { return m_now; });
+    }
+
+    RemoteRequest get(const QString &target, const QByteArray &token = kToken) const
+    {
+        const QUrl url(target);
+        RemoteRequest request{
+            "GET", url.path(QUrl::FullyDecoded), QUrlQuery(url), {}, {}, {}, {}, "phone:1", u"10.0.0.9"_s};
+        if (!token.isNull())
+            request.query.addQueryItem(u"t"_s, QString::fromLatin1(token));
+        return request;
+    }
+    RemoteRequest post(const QString &target, const QByteArray &json, const QByteArray &token = kToken) const
+    {
+        RemoteRequest request = get(target, token);
+        request.method = "POST";
+        request.body = json;
+        request.contentType = "application/json";
+        return request;
+    }
+    RemoteResponse answer(const RemoteRequest &request)
+    {
+        const auto response = ask(*m_service, request);
+        EXPECT_TRUE(response.has_value()) << request.path.toStdString();
+        return response.value_or(RemoteResponse{});
+    }
+    int status(const RemoteRequest &request) { return answer(request).status; }
+
+    QTemporaryDir m_dir;
+    FakeHost m_host;
+    qint64 m_now = 0;
+    std::unique_ptr<RemoteService> m_service;
+};
+
+TEST_F(RemoteServiceTest, EveryPathNeedsTheToken)
+{
+    makeService({.burst = 1000});
+    const QList<RemoteRequest> requests{get(u"/"_s, {}), get(u"/api/state"_s, {}),
+                                        get(u"/cover?id=1&size=160"_s, {}), get(u"/nothing"_s, {}),
+                                        post(u"/api/queue"_s, "{}", {})};
+    const QList<QByteArray> wrong{QByteArray(),    "",           "abcdefghijklmnopqrstuvwy",
+                                  kToken.left(23), kToken + 'x', kToken.toUpper()};
+    for (RemoteRequest request : requests) {
+        for (const QByteArray &token : wrong) {
+            request.query.removeAllQueryItems(u"t"_s);
+            if (!token.isNull())
+                request.query.addQueryItem(u"t"_s, QString::fromLatin1(token));
+            EXPECT_EQ(status(request), 403) << request.path.toStdString() << " " << token.data();
+        }
+        request.query.removeAllQueryItems(u"t"_s);
+        request.query.addQueryItem(u"t"_s, QString::fromLatin1(kToken));
+        EXPECT_NE(status(request), 403) << request.path.toStdString();
+    }
+    // A page of another site, in a browser that knows the address, is turned away too.
+    RemoteRequest foreign = post(u"/api/queue"_s, R"({"album":1,"track":0,"name":"A"})");
+    foreign.origin = "http://evil.example";
+    EXPECT_EQ(status(foreign), 403);
+    foreign.origin = "http://phone:1";
+    EXPECT_EQ(status(foreign), 200);
+}
+
+TEST_F(RemoteServiceTest, ThePageCarriesTheTokenToItsFiles)
+{
+    const RemoteResponse page = answer(get(u"/"_s));
+    EXPECT_EQ(page.status, 200);
+    EXPECT_TRUE(page.contentType.startsWith("text/html"));
+    EXPECT_TRUE(page.body.contains("remote.js?t=" + kToken));
+    EXPECT_FALSE(page.body.contains("{{TOKEN}}"));
+    const RemoteResponse script = answer(get(u"/remote.js"_s));
+    EXPECT_TRUE(script.contentType.startsWith("text/javascript"));
+    EXPECT_TRUE(script.body.contains("textContent"));
+    EXPECT_FALSE(script.body.contains("innerHTML"));
+}
+
+TEST_F(RemoteServiceTest, AlbumsComeInTheWallsOrderAndUnknownIdsAreNotFound)
+{
+    const QJsonObject page = jsonOf(answer(get(u"/api/albums?from=1&count=2"_s)));
+    EXPECT_EQ(page[u"total"].toInt(), 4);
+    const QJsonArray albums = page[u"albums"].toArray();
+    ASSERT_EQ(albums.size(), 2);
+    EXPECT_EQ(albums[0][u"title"].toString(), u"Abbey"_s); // after the markup title, which sorts first
+    EXPECT_EQ(albums[0][u"id"].toInteger(), 3);
+    EXPECT_EQ(albums[1][u"title"].toString(), u"Zebra"_s); // then zed: case aside
+    const QJsonArray letters = page[u"letters"].toArray();
+    EXPECT_EQ(letters[0].toInt(), 1);  // A
+    EXPECT_EQ(letters[1].toInt(), -1); // B
+    EXPECT_EQ(letters[25].toInt(), 2); // Z: zed and Zebra, case aside
+    EXPECT_TRUE(jsonOf(answer(get(u"/api/albums?from=50&count=60"_s)))[u"albums"].toArray().isEmpty());
+
+    const QJsonObject zed = jsonOf(answer(get(u"/api/album?id=1"_s)));
+    EXPECT_EQ(zed[u"tracks"].toArray(), QJsonArray({u"A"_s, u"b"_s})); // music files only, as listed
+    EXPECT_EQ(jsonOf(answer(get(u"/api/album?id=2"_s)))[u"title"].toString(), kMarkup); // data, not markup
+    EXPECT_EQ(status(get(u"/api/album?id=5"_s)), 404);
+    EXPECT_EQ(status(get(u"/cover?id=5&size=160"_s)), 404);
+    EXPECT_EQ(status(get(u"/api/album?id=-1"_s)), 400);
+}
+
+TEST_F(RemoteServiceTest, CoversAreCachedJpegsRevalidatedByTheirTag)
+{
+    const RemoteResponse first = answer(get(u"/cover?id=1&size=160"_s));
+    ASSERT_EQ(first.status, 200);
+    EXPECT_EQ(first.contentType, "image/jpeg");
+    EXPECT_EQ(QImage::fromData(first.body).size(), QSize(160, 160));
+    EXPECT_TRUE(first.revalidate);
+    const QStringList cached = QDir(m_dir.filePath(u"cache/160"_s)).entryList(QDir::Files);
+    EXPECT_EQ(cached.size(), 1);
+
+    RemoteRequest again = get(u"/cover?id=1&size=160"_s);
+    again.ifNoneMatch = first.etag;
+    const RemoteResponse same = answer(again);
+    EXPECT_EQ(same.status, 304);
+    EXPECT_TRUE(same.body.isEmpty());
+
+    // A new cover: a new tag, and the old copy no longer answers.
+    const QString cover = m_dir.filePath(u"Music/album0/cover.jpg"_s);
+    QImage red(64, 64, QImage::Format_RGB32);
+    red.fill(Qt::red);
+    QThread::msleep(20);
+    ASSERT_TRUE(red.save(cover, "JPG"));
+    const RemoteResponse changed = answer(again);
+    EXPECT_EQ(changed.status, 200);
+    EXPECT_NE(changed.etag, first.etag);
+    EXPECT_GT(qRed(QImage::fromData(changed.body).pixel(80, 80)), 200);
+
+    // An album without a cover shows the no-cover picture; only the fixed sizes are made.
+    EXPECT_EQ(answer(get(u"/cover?id=2&size=320"_s)).status, 200);
+    EXPECT_EQ(status(get(u"/cover?id=1&size=4000"_s)), 400);
+}
+
+TEST_F(RemoteServiceTest, APickGoesToTheHostAndItsOutcomeIsAnswered)
+{
+    struct Case {
+        RemoteHost::Outcome outcome;
+        int status;
+        bool queued;
+    };
+    for (const Case &c :
+         {Case{RemoteHost::Outcome::Queued, 200, true}, Case{RemoteHost::Outcome::Refused, 200, false},
+          Case{RemoteHost::Outcome::NoAlbum, 404, false}, Case{RemoteHost::Outcome::NoTrack, 404, false},
+          Case{RemoteHost::Outcome::Changed, 409, false}}) {
+        m_now += 1000;
+        m_host.answer = {c.outcome, u"why"_s};
+        const RemoteResponse response = answer(post(u"/api/queue"_s, R"({"album":1,"track":1,"name":"b"})"));
+        EXPECT_EQ(response.status, c.status);
+        EXPECT_EQ(jsonOf(response)[u"queued"].toBool(), c.queued);
+        EXPECT_FALSE(jsonOf(response)[u"notice"].toString().isEmpty());
+    }
+    EXPECT_EQ(m_host.picks.size(), 5);
+    EXPECT_EQ(m_host.picks.front(), u"1/1/b"_s);
+    EXPECT_EQ(status(post(u"/api/queue"_s, R"({"album":1,"track":100000,"name":"b"})")), 400);
+    EXPECT_EQ(m_host.picks.size(), 5);
+}
+
+TEST_F(RemoteServiceTest, HostActionsNeedASessionFromThePin)
+{
+    const auto pin = [this](const char *given) {
+        m_now += 400;
+        return answer(post(u"/api/pin"_s, QByteArray(R"({"pin":")") + given + R"("})"));
+    };
+    const auto skip = [this](const QString &session) {
+        m_now += 400;
+        return status(post(u"/api/host"_s,
+                           QStringLiteral(R"({"session":"%1","action":"skip"})").arg(session).toUtf8()));
+    };
+    EXPECT_EQ(pin("1234").status, 403); // no PIN set: no host on the phone
+    m_host.pin = u"2468"_s;
+    EXPECT_EQ(pin("1111").status, 403);
+    EXPECT_EQ(pin("1112").status, 403);
+    EXPECT_EQ(pin("1113").status, 403);
+    EXPECT_EQ(pin("2468").status, 429); // three wrong: a pause, even for the right one
+    m_now += 60000;
+    const QString session = jsonOf(pin("2468"))[u"session"].toString();
+    ASSERT_EQ(session.size(), 24);
+
+    EXPECT_EQ(skip(u"nonsense"_s), 403);
+    EXPECT_EQ(skip(session), 200);
+    EXPECT_EQ(m_host.skips, 1);
+    m_now += 400;
+    EXPECT_EQ(status(post(u"/api/host"_s,
+                          R"({"session":")" + session.toLatin1() + R"(","action":"volume","value":30})")),
+              200);
+    EXPECT_EQ(m_host.volume, 30);
+    m_now += 400;
+    EXPECT_EQ(status(post(u"/api/host"_s, R"({"session":")" + session.toLatin1() +
+                                              R"(","action":"mode","value":"shuffle"})")),
+              200);
+    EXPECT_EQ(m_host.modes, QStringList{u"shuffle"_s});
+
+    m_host.stamp = "second"; // the PIN was changed at the jukebox
+    EXPECT_EQ(skip(session), 403);
+    const QString next = jsonOf(pin("2468"))[u"session"].toString();
+    EXPECT_EQ(skip(next), 200);
+    m_service->setToken("zyxwvutsrqponmlkjihgfedc"); // a new address ends every session
+    RemoteRequest request =
+        post(u"/api/host"_s, R"({"session":")" + next.toLatin1() + R"(","action":"skip"})",
+             "zyxwvutsrqponmlkjihgfedc");
+    EXPECT_EQ(status(request), 403);
+    EXPECT_EQ(m_host.skips, 2);
+}
+
+TEST_F(RemoteServiceTest, AClientIsHeldToAFewRequestsASecond)
+{
+    makeService({.perSecond = 2, .burst = 3, .coversPerSecond = 1, .coverBurst = 2});
+    for (int i = 0; i < 3; ++i)
+        EXPECT_EQ(status(get(u"/api/state"_s)), 200) << i;
+    EXPECT_EQ(status(get(u"/api/state"_s)), 429);
+    EXPECT_EQ(status(get(u"/api/state"_s, "wrong")), 429);  // guessing tokens is slowed down as well
+    EXPECT_EQ(status(get(u"/cover?id=1&size=160"_s)), 200); // covers have a bucket of their own
+    RemoteRequest other = get(u"/api/state"_s);
+    other.client = u"10.0.0.10"_s;
+    EXPECT_EQ(status(other), 200);
+    m_now += 500;
+    EXPECT_EQ(status(get(u"/api/state"_s)), 200);
+}
+
+TEST_F(RemoteServiceTest, SearchFindsAlbumsAndTracksAsTheSearchWindowDoes)
+{
+    const QJsonArray found = jsonOf(answer(get(u"/api/search?q=DAWN"_s)))[u"results"].toArray();
+    ASSERT_EQ(found.size(), 1);
+    EXPECT_EQ(found[0][u"line"].toString(), u"dawn song --- Abbey"_s);
+    EXPECT_EQ(found[0][u"album"].toInteger(), 3);
+
+    makeService({.searchResults = 2});
+    const QJsonObject capped = jsonOf(answer(get(u"/api/search?q=album"_s))); // every folder is .../albumN/
+    EXPECT_EQ(capped[u"results"].toArray().size(), 2);
+    EXPECT_TRUE(capped[u"more"].toBool());
+}
+
+TEST_F(RemoteServiceTest, TheStateIsToldOnceAfterTheEventAndOnlyWhenItChanged)
+{
+    QSignalSpy told(m_service.get(), &RemoteService::stateChanged);
+    m_host.current.queue = QStringList{u"one  -  zed"_s};
+    m_host.current.file = m_dir.filePath(u"Music/album2/dawn song.mp3"_s);
+    m_service->refreshState();
+    m_service->refreshState();
+    EXPECT_EQ(told.size(), 0);
+    answer(get(u"/api/albums?from=0&count=1"_s)); // reads the shelf; the events run meanwhile
+    QCoreApplication::processEvents();
+    ASSERT_GE(told.size(), 1);
+    const QJsonObject state = QJsonDocument::fromJson(told.last().at(0).toByteArray()).object();
+    EXPECT_EQ(state[u"queue"].toArray(), QJsonArray({u"one  -  zed"_s}));
+    EXPECT_EQ(state[u"nowPlaying"][u"cover"].toInteger(), 3); // the album of the playing file
+    const auto before = told.size();
+    m_service->refreshState();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(told.size(), before);
+}
+
+} // namespace
