@@ -23,6 +23,8 @@ constexpr int kSweepMs = 2000;
 constexpr int kSocketMessageBytes = 1024;
 constexpr qint64 kReadBuffer = 64 * 1024;
 constexpr int kMaxHostHeader = 262;
+constexpr int kLingerMs = 250;
+constexpr int kAbortMs = 5000;
 
 QByteArray reason(int status)
 {
@@ -88,6 +90,20 @@ QString guardReason(int status)
     }
 }
 
+// Answers and closes a connection a little later. What the client sends meanwhile is read and dropped, so
+// that closing does not reset the connection and lose the answer before the client has read it.
+void refuse(QTcpSocket *socket, const QByteArray &answer)
+{
+    socket->write(answer);
+    socket->readAll();
+    QObject::connect(socket, &QTcpSocket::readyRead, socket, [socket] { socket->readAll(); });
+    QTimer::singleShot(kLingerMs, socket, [socket] {
+        socket->readAll();
+        socket->disconnectFromHost();
+    });
+    QTimer::singleShot(kLingerMs + kAbortMs, socket, &QTcpSocket::abort);
+}
+
 qint64 now()
 {
     static QElapsedTimer clock;
@@ -99,8 +115,8 @@ qint64 now()
 // One connection's watch: its bytes through a RequestGuard, when its request began, when it last sent.
 class ConnectionWatch : public QObject
 {
-public:
-    ConnectionWatch(QTcpSocket *socket, QObject *http, QString client)
+    Q_OBJECT // findChildren() tells watches from the sockets' other children by their meta-object
+        public : ConnectionWatch(QTcpSocket *socket, QObject *http, QString client)
         : QObject(socket)
         , m_socket(socket)
         , m_http(http)
@@ -125,7 +141,7 @@ private:
     void read()
     {
         if (m_guard.status() != 0)
-            return;
+            return; // refuse() drops them
         // Only the bytes that came since the server last read (it reads all it has, inside a transaction).
         const QByteArray fresh = m_socket->peek(m_socket->bytesAvailable());
         if (fresh.isEmpty())
@@ -137,10 +153,9 @@ private:
         if (status == 0)
             return;
         qCInfo(lcRemote) << "refused a request of" << m_client << "with" << status;
-        // The server reads no more of it; the answer goes out and the connection closes.
+        // The server reads no more of it.
         QObject::disconnect(m_socket, &QTcpSocket::readyRead, m_http, nullptr);
-        m_socket->write(responseBytes(RemoteResponse::text(status, guardReason(status)), {}, false, true));
-        m_socket->disconnectFromHost();
+        refuse(m_socket, responseBytes(RemoteResponse::text(status, guardReason(status)), {}, false, true));
     }
 
     QTcpSocket *m_socket;
@@ -223,7 +238,7 @@ GuardedTcpServer::GuardedTcpServer(QObject *http, Limits limits, QObject *parent
     , m_http(http)
     , m_limits(limits)
 {
-    m_sweep.setInterval(kSweepMs);
+    m_sweep.setInterval(std::min(kSweepMs, m_limits.requestMs / 2));
     connect(&m_sweep, &QTimer::timeout, this, &GuardedTcpServer::sweep);
     m_sweep.start();
 }
@@ -251,16 +266,13 @@ void GuardedTcpServer::incomingConnection(qintptr descriptor)
             QCoreApplication::translate("RemoteServer", "Too many connections; please try again later."));
     }
     if (refusal) {
-        // Answered without reading a byte of the request.
+        // Answered without the request being looked at.
         connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
-        QTimer::singleShot(m_limits.requestMs, socket, &QTcpSocket::abort);
-        socket->write(responseBytes(*refusal, {}, false, true));
-        socket->disconnectFromHost();
+        refuse(socket, responseBytes(*refusal, {}, false, true));
         return;
     }
     new ConnectionWatch(socket, m_http, client);
     addPendingConnection(socket);
-    Q_EMIT newConnection();
 }
 
 void GuardedTcpServer::sweep()
@@ -401,3 +413,5 @@ void RemoteServer::closeSockets()
 }
 
 } // namespace lumetra
+
+#include "remoteserver.moc"

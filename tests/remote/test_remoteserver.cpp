@@ -1,0 +1,269 @@
+#include "remote/remote.h"
+#include "remote/remoteserver.h"
+#include "remotetesting.h"
+#include "support/testlibrary.h"
+
+#include <QFile>
+#include <QSettings>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QTemporaryDir>
+#include <QWebSocket>
+
+#include <gtest/gtest.h>
+
+using namespace Qt::StringLiterals;
+using namespace lumetra;
+using namespace lumetra::test;
+
+namespace {
+
+const QByteArray kToken = "abcdefghijklmnopqrstuvwx";
+
+bool waitFor(const std::function<bool()> &done, int ms = 5000)
+{
+    QElapsedTimer clock;
+    clock.start();
+    while (!done() && clock.elapsed() < ms)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    return done();
+}
+
+// What the server sends back to raw bytes on one connection, until it closes or `ms` pass.
+QByteArray exchange(quint16 port, const QByteArray &bytes, int ms = 3000)
+{
+    QTcpSocket socket;
+    socket.connectToHost(QHostAddress::LocalHost, port);
+    socket.write(bytes); // sent once connected
+    QByteArray got;
+    waitFor(
+        [&] {
+            got += socket.readAll();
+            return socket.state() == QAbstractSocket::UnconnectedState;
+        },
+        ms);
+    return got + socket.readAll();
+}
+
+// The server on a free loopback port over a one-album catalogue and a recording host.
+class RemoteServerTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(writeCatalogue(m_dir.path(), {{u"Alpha"_s, true, {u"a.ogg"_s}}}));
+        m_service = std::make_unique<RemoteService>(
+            m_host,
+            RemoteService::Options{m_dir.filePath(u"tracks.lum"_s), {}, m_dir.filePath(u"cache"_s), kToken});
+        RemoteServer::Limits limits;
+        limits.connections.perClient = 3;
+        limits.connections.requestMs = 300;
+        m_server = std::make_unique<RemoteServer>(*m_service, limits);
+        ASSERT_TRUE(m_server->listen(0));
+        m_port = m_server->port();
+    }
+
+    QByteArray get(const QString &target, const QByteArray &extra = {})
+    {
+        return "GET " + target.toUtf8() + " HTTP/1.1\r\nHost: 127.0.0.1:" + QByteArray::number(m_port) +
+               "\r\nConnection: close\r\n" + extra + "\r\n";
+    }
+
+    QTemporaryDir m_dir;
+    FakeHost m_host;
+    std::unique_ptr<RemoteService> m_service;
+    std::unique_ptr<RemoteServer> m_server;
+    quint16 m_port = 0;
+};
+
+TEST_F(RemoteServerTest, AnswersCarryTheSecurityHeadersAndErrorsAShortText)
+{
+    const QByteArray state = exchange(m_port, get(u"/api/state?t="_s + QString::fromLatin1(kToken)));
+    EXPECT_TRUE(state.startsWith("HTTP/1.1 200 OK\r\n")) << state.data();
+    for (const char *header :
+         {"Content-Security-Policy: default-src 'none'; script-src 'self';",
+          "connect-src 'self' ws://127.0.0.1:", "X-Content-Type-Options: nosniff",
+          "Referrer-Policy: no-referrer", "Cache-Control: no-store", "Content-Type: application/json"})
+        EXPECT_TRUE(state.contains(header)) << header;
+    EXPECT_TRUE(state.contains("\"mode\""));
+
+    const QByteArray refused = exchange(m_port, get(u"/api/state?t=wrong"_s));
+    EXPECT_TRUE(refused.startsWith("HTTP/1.1 403 Forbidden\r\n")) << refused.data();
+    EXPECT_TRUE(refused.contains("Content-Security-Policy"));
+    EXPECT_TRUE(refused.endsWith("Forbidden.\n"));
+}
+
+TEST_F(RemoteServerTest, OversizedOrUnframedRequestsAreStoppedBeforeTheyAreHeld)
+{
+    const QByteArray post =
+        "POST /api/pin?t=" + kToken + " HTTP/1.1\r\nHost: x\r\nContent-Type: application/json\r\n";
+    struct Case {
+        QByteArray bytes;
+        const char *status;
+    };
+    for (const Case &c :
+         {Case{get(u"/?t=x"_s, "X-Big: " + QByteArray(9000, 'a') + "\r\n"), "HTTP/1.1 431 "},
+          Case{post + "Content-Length: 5000\r\n\r\n", "HTTP/1.1 413 "},
+          Case{post + "Content-Length: 99999999999\r\n\r\n", "HTTP/1.1 413 "},
+          Case{post + "Transfer-Encoding: chunked\r\n\r\n5\r\nhello\r\n0\r\n\r\n", "HTTP/1.1 411 "},
+          Case{"BREW /pot HTCPCP/1.0\r\n\r\n", "HTTP/1.1 400 "}}) {
+        const QByteArray answer = exchange(m_port, c.bytes);
+        EXPECT_TRUE(answer.startsWith(c.status)) << c.status << " got " << answer.left(40).data();
+    }
+    // The server is still there for the next phone.
+    EXPECT_TRUE(
+        exchange(m_port, get(u"/api/state?t="_s + QString::fromLatin1(kToken))).startsWith("HTTP/1.1 200"));
+}
+
+TEST_F(RemoteServerTest, AKeptConnectionServesRequestsInTurnAndASlowOneIsClosed)
+{
+    const QByteArray twice =
+        get(u"/api/state?t="_s + QString::fromLatin1(kToken)).replace("Connection: close\r\n", "") +
+        get(u"/api/state?t="_s + QString::fromLatin1(kToken));
+    EXPECT_EQ(exchange(m_port, twice).count("HTTP/1.1 200 OK"), 2);
+
+    QTcpSocket slow;
+    slow.connectToHost(QHostAddress::LocalHost, m_port);
+    ASSERT_TRUE(waitFor([&] { return slow.state() == QAbstractSocket::ConnectedState; }));
+    slow.write("GET /api/state HTTP/1.1\r\nHost: x\r\n"); // and never the end of it
+    EXPECT_TRUE(waitFor([&] { return slow.state() == QAbstractSocket::UnconnectedState; }, 3000));
+}
+
+TEST_F(RemoteServerTest, TooManyConnectionsFromOneClientAreTurnedAway)
+{
+    std::vector<std::unique_ptr<QTcpSocket>> open;
+    for (int i = 0; i < 3; ++i) {
+        open.push_back(std::make_unique<QTcpSocket>());
+        open.back()->connectToHost(QHostAddress::LocalHost, m_port);
+        ASSERT_TRUE(waitFor([&] { return open.back()->state() == QAbstractSocket::ConnectedState; }));
+    }
+    waitFor([] { return false; }, 100); // the server takes them in
+    const QByteArray answer = exchange(m_port, get(u"/api/state?t="_s + QString::fromLatin1(kToken)));
+    EXPECT_TRUE(answer.startsWith("HTTP/1.1 503")) << answer.data();
+}
+
+TEST_F(RemoteServerTest, PagesHearOfEachChangeOverTheirWebSocket)
+{
+    QWebSocket refused;
+    bool refusedOpened = false;
+    QObject::connect(&refused, &QWebSocket::connected, [&] { refusedOpened = true; });
+    refused.open(QUrl(u"ws://127.0.0.1:%1/socket?t=wrong"_s.arg(m_port)));
+    waitFor([&] { return refused.state() == QAbstractSocket::UnconnectedState && !refusedOpened; }, 2000);
+    EXPECT_FALSE(refusedOpened);
+
+    QWebSocket page;
+    QStringList heard;
+    QObject::connect(&page, &QWebSocket::textMessageReceived,
+                     [&](const QString &text) { heard.append(text); });
+    page.open(QUrl(u"ws://127.0.0.1:%1/socket?t=%2"_s.arg(m_port).arg(QString::fromLatin1(kToken))));
+    ASSERT_TRUE(waitFor([&] { return heard.size() == 1; }));
+    EXPECT_EQ(m_server->socketCount(), 1);
+
+    m_host.current.queue = QStringList{u"x  -  Alpha"_s};
+    m_service->refreshState();
+    ASSERT_TRUE(waitFor([&] { return heard.size() == 2; }));
+    EXPECT_TRUE(heard.last().contains(u"x  -  Alpha"_s));
+
+    int closeCode = 0;
+    QObject::connect(&page, &QWebSocket::disconnected, [&] { closeCode = page.closeCode(); });
+    m_server->closeSockets();
+    ASSERT_TRUE(waitFor([&] { return closeCode != 0; }));
+    EXPECT_EQ(closeCode, QWebSocketProtocol::CloseCodePolicyViolated);
+}
+
+// The remote as the window owns it: off unless turned on, its settings in party.ini.
+class RemoteTest : public ::testing::Test
+{
+protected:
+    void SetUp() override { ASSERT_TRUE(writeCatalogue(m_dir.path(), {{u"Alpha"_s}})); }
+
+    Remote::Options options() const
+    {
+        return {
+            m_dir.filePath(u"party.ini"_s), m_dir.filePath(u"tracks.lum"_s), {}, m_dir.filePath(u"cache"_s)};
+    }
+    static quint16 freePort()
+    {
+        QTcpServer probe;
+        probe.listen(QHostAddress::Any, 0);
+        return probe.serverPort();
+    }
+    static bool answers(quint16 port)
+    {
+        QTcpSocket socket;
+        socket.connectToHost(QHostAddress::LocalHost, port);
+        return socket.waitForConnected(2000);
+    }
+
+    QTemporaryDir m_dir;
+    FakeHost m_host;
+};
+
+TEST_F(RemoteTest, NothingListensUntilItIsTurnedOnAndNothingAfterItIsTurnedOff)
+{
+    ASSERT_TRUE(writeFile(m_dir.filePath(u"party.ini"_s), "[party]\nmode=true\n"));
+    Remote remote(m_host, options());
+    EXPECT_TRUE(remote.start().isEmpty());
+    EXPECT_FALSE(remote.isListening());
+
+    const quint16 port = freePort();
+    ASSERT_TRUE(remote.setPort(port));
+    ASSERT_TRUE(remote.setOn(true));
+    EXPECT_TRUE(answers(port));
+    QSettings ini(m_dir.filePath(u"party.ini"_s), QSettings::IniFormat);
+    EXPECT_EQ(ini.value(u"remote/on"_s).toString(), u"true"_s);
+    EXPECT_EQ(ini.value(u"remote/port"_s).toInt(), port);
+    EXPECT_EQ(ini.value(u"party/mode"_s).toString(), u"true"_s); // party mode's own keys stay
+    EXPECT_EQ(QFile::permissions(m_dir.filePath(u"party.ini"_s)) & (QFile::ReadOther | QFile::ReadGroup), 0);
+    EXPECT_TRUE(
+        remote.addresses().front().endsWith(u"/?t="_s + QString::fromLatin1(remote.settings().token)));
+
+    Remote again(m_host, options()); // the next start listens at once
+    EXPECT_TRUE(remote.setOn(false));
+    EXPECT_FALSE(answers(port));
+    EXPECT_TRUE(again.start().isEmpty());
+    EXPECT_FALSE(again.isListening());
+}
+
+TEST_F(RemoteTest, APortInUseLeavesTheRemoteOffAndSaysSo)
+{
+    QTcpServer taken;
+    ASSERT_TRUE(taken.listen(QHostAddress::Any, 0));
+    Remote remote(m_host, options());
+    remote.start();
+    ASSERT_TRUE(remote.setPort(taken.serverPort()));
+    QString error;
+    EXPECT_FALSE(remote.setOn(true, &error));
+    EXPECT_TRUE(error.contains(QString::number(taken.serverPort()))) << error.toStdString();
+    EXPECT_FALSE(remote.isListening());
+    EXPECT_FALSE(remote.settings().on);
+
+    // Moving a running remote to a taken port keeps it where it was.
+    const quint16 free = freePort();
+    ASSERT_TRUE(remote.setPort(free));
+    ASSERT_TRUE(remote.setOn(true));
+    EXPECT_FALSE(remote.setPort(taken.serverPort(), &error));
+    EXPECT_EQ(remote.port(), free);
+    EXPECT_TRUE(answers(free));
+}
+
+TEST_F(RemoteTest, ANewTokenLocksTheOldAddressOut)
+{
+    Remote remote(m_host, options());
+    remote.start();
+    ASSERT_TRUE(remote.setPort(freePort()));
+    ASSERT_TRUE(remote.setOn(true));
+    const QByteArray old = remote.settings().token;
+    ASSERT_TRUE(remote.drawToken());
+    EXPECT_NE(remote.settings().token, old);
+    const auto status = [&](const QByteArray &token) {
+        return exchange(remote.port(),
+                        "GET /api/state?t=" + token + " HTTP/1.1\r\nHost: x\r\nConnection: close\r\n\r\n")
+            .left(12);
+    };
+    EXPECT_EQ(status(old), "HTTP/1.1 403");
+    EXPECT_EQ(status(remote.settings().token), "HTTP/1.1 200");
+    EXPECT_EQ(RemoteSettings::load(m_dir.filePath(u"party.ini"_s)).token, remote.settings().token);
+}
+
+} // namespace
