@@ -1,3 +1,4 @@
+#include "remotebench.h"
 #include "scanbench.h"
 #include "searchbench.h"
 #include "wallbench.h"
@@ -17,6 +18,9 @@ void usage()
         "memory\n"
         "       lumetra-bench scan   [--albums N] [--library DIR]   the folder scanner against find\n"
         "       lumetra-bench search [--albums N] [--library DIR]   the search window against find -iname\n"
+        "       lumetra-bench remote [--albums N] [--library DIR]   the phone remote: a page of covers, a "
+        "queue\n"
+        "                                                           change at 50 pages\n"
         "  N albums (10,000 unless given); generated libraries are kept in DIR/wall-N, DIR/tree-N for the\n"
         "  next run (a temporary folder, removed at the end, unless given). Each figure is printed as\n"
         "  \"name: value floor: value ratio: R\" beside what it is measured against, in the same run.");
@@ -62,6 +66,8 @@ int main(int argc, char *argv[])
         return lumetra::bench::scanBench(options);
     if (command == "search")
         return lumetra::bench::searchBench(options);
+    if (command == "remote")
+        return lumetra::bench::remoteBench(options);
     usage();
     return 2;
 }
