@@ -261,7 +261,7 @@ function showState(now) {
   list.replaceChildren(...now.queue.map((line) => element('li', line)));
   $('up-next').textContent = now.upNext;
   $('up-next').hidden = !now.upNext;
-  if (now.picksOpen && now.queue.length === 0) list.append(element('li', TEXT.empty, { class: 'quiet' }));
+  $('queue-empty').hidden = !(now.picksOpen && now.queue.length === 0);
   $('host-open').hidden = !now.pin;
   if (document.activeElement !== $('volume')) $('volume').value = String(now.volume);
   if (document.activeElement !== $('mode')) $('mode').value = now.mode;
