@@ -10,7 +10,7 @@ if ! [[ $seconds =~ ^[1-9][0-9]*$ ]]; then
     echo "usage: $0 [SECONDS]" >&2
     exit 2
 fi
-targets=(criteria settings collection cover scannames newalbum)
+targets=(criteria settings collection cover scannames newalbum remote)
 
 tools/install-deps.sh
 missing=()
