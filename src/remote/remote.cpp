@@ -116,21 +116,19 @@ bool Remote::drawToken(QString *error)
 
 QStringList Remote::addresses() const
 {
-    QStringList hosts;
+    // IPv4 first: that is what phones on a home network use.
+    QStringList v4;
+    QStringList v6;
     for (const QHostAddress &address : QNetworkInterface::allAddresses()) {
         if (address.isLoopback() || !isLocalClient(address))
             continue;
-        // A link-local IPv6 address needs its interface named, which a phone cannot do.
-        if (address.protocol() == QAbstractSocket::IPv6Protocol && !address.scopeId().isEmpty())
-            continue;
-        const QString host = address.protocol() == QAbstractSocket::IPv6Protocol
-                                 ? QLatin1Char('[') + address.toString() + QLatin1Char(']')
-                                 : address.toString();
         if (address.protocol() == QAbstractSocket::IPv4Protocol)
-            hosts.prepend(host);
-        else
-            hosts.append(host);
+            v4.append(address.toString());
+        // A link-local IPv6 address needs its interface named, which a phone cannot do.
+        else if (address.scopeId().isEmpty())
+            v6.append(QLatin1Char('[') + address.toString() + QLatin1Char(']'));
     }
+    QStringList hosts = v4 + v6;
     if (hosts.isEmpty())
         hosts.append(QStringLiteral("127.0.0.1"));
     QStringList addresses;

@@ -38,6 +38,7 @@ RemoteDialog::RemoteDialog(QWidget *parent)
     m_port->setAccessibleName(tr("Port"));
     m_address->setObjectName(QStringLiteral("remoteAddress"));
     m_address->setAccessibleName(tr("Page address"));
+    m_address->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     m_code->setObjectName(QStringLiteral("remoteCode"));
     m_code->setAccessibleName(tr("QR code of the page address"));
     m_code->setAlignment(Qt::AlignCenter);
