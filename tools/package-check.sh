@@ -32,7 +32,7 @@ for path in ./usr/bin/lumetra "$desktop" "./usr/share/metainfo/$id.metainfo.xml"
 done
 depends=$(dpkg-deb -f "$deb" Depends)
 for dep in libqt6core6 libqt6widgets6 libqt6sql6-sqlite libqt6multimedia6 libqt6webenginewidgets6 \
-           gstreamer1.0-plugins-good gstreamer1.0-libav; do
+           libqt6httpserver6 libqt6websockets6 libqrencode4 gstreamer1.0-plugins-good gstreamer1.0-libav; do
     grep -q "$dep" <<<"$depends" || fail "the package does not depend on $dep"
 done
 twice=$(tr ',' '\n' <<<"$depends" | awk '{ print $1 }' | sort | uniq -d)
