@@ -275,6 +275,11 @@ def main():
         check(text('wall-status') == f'Albums 1 to {run.albums} of {run.albums}', f'status {text("wall-status")!r}')
         driver.find_element(By.CSS_SELECTOR, '#letters button[aria-label="Albums starting with E"]').click()
         poll(15, lambda: len(tiles()) and tiles()[0].text.upper().startswith('E'), 'the wall from the letter E')
+        poll(15, lambda: text('wall-status').endswith(f'of {run.albums}'), 'the status from the letter E')
+        last = int(text('wall-status').split()[3])
+        driver.find_element(By.ID, 'earlier').click()
+        poll(15, lambda: text('wall-status') == f'Albums 1 to {last} of {run.albums}', 'the albums before E')
+        check(len(tiles()) == last, f'{len(tiles())} covers shown for albums 1 to {last}')
         print(f'ok  {step}')
 
         step = 'a title with markup shows literally'

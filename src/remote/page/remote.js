@@ -58,10 +58,9 @@ const state = {
   total: 0,
   letters: [],
   loading: false,
+  wall: 0,       // counts the times the wall was started afresh; a page asked for before is dropped
   picksOpen: false,
   session: '',
-  album: null,
-  socketGone: false,
 };
 
 function url(path, params = {}) {
@@ -141,10 +140,12 @@ function showWallStatus() {
     : TEXT.albumsShown(state.start + 1, state.end, state.total);
 }
 
-async function loadPage(from, atEnd) {
-  if (state.loading) return;
+async function loadPage(from, count, atEnd) {
+  if (state.loading || count <= 0) return;
+  const wall = state.wall;
   state.loading = true;
-  const page = await call('api/albums', { from: String(from), count: String(PAGE) });
+  const page = await call('api/albums', { from: String(from), count: String(count) });
+  if (wall !== state.wall) return;
   state.loading = false;
   if (!page) return;
   state.total = page.total;
@@ -162,10 +163,12 @@ async function loadPage(from, atEnd) {
 }
 
 function showWallFrom(place) {
+  state.wall += 1;
+  state.loading = false;
   $('wall').replaceChildren();
   state.start = place;
   state.end = place;
-  loadPage(place, true);
+  loadPage(place, PAGE, true);
   window.scrollTo(0, $('letters').offsetTop);
 }
 
@@ -187,7 +190,6 @@ function showLetters(letters) {
 async function openAlbum(id) {
   const album = await call('api/album', { id: String(id) });
   if (!album) return;
-  state.album = album;
   $('album-title').textContent = album.title;
   $('album-artist').textContent = album.artist;
   $('album-cover').src = coverUrl(album.id, 320);
@@ -290,7 +292,6 @@ function listen() {
   socket.addEventListener('close', (event) => {
     // 1008: a new address was drawn on the jukebox; this one will not work again.
     if (event.code === 1008) {
-      state.socketGone = true;
       notice(TEXT.gone);
       return;
     }
@@ -325,8 +326,11 @@ function wire() {
   });
   $('results-close').addEventListener('click', closePanels);
   $('album-close').addEventListener('click', closePanels);
-  $('later').addEventListener('click', () => loadPage(state.end, true));
-  $('earlier').addEventListener('click', () => loadPage(Math.max(0, state.start - PAGE), false));
+  $('later').addEventListener('click', () => loadPage(state.end, PAGE, true));
+  $('earlier').addEventListener('click', () => {
+    const from = Math.max(0, state.start - PAGE);
+    loadPage(from, state.start - from, false);
+  });
   $('host-open').addEventListener('click', () => {
     const box = $('host');
     box.hidden = !box.hidden;
@@ -349,7 +353,7 @@ function wire() {
   if ('IntersectionObserver' in window) {
     new IntersectionObserver((entries) => {
       if (entries.some((entry) => entry.isIntersecting) && state.end < state.total && !$('wall-box').hidden) {
-        loadPage(state.end, true);
+        loadPage(state.end, PAGE, true);
       }
     }, { rootMargin: '400px' }).observe($('later'));
   }
