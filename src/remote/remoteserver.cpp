@@ -113,10 +113,12 @@ qint64 now()
 }
 
 // One connection's watch: its bytes through a RequestGuard, when its request began, when it last sent.
+// Q_OBJECT: findChildren() tells watches from the sockets' other children by their meta-object.
 class ConnectionWatch : public QObject
 {
-    Q_OBJECT // findChildren() tells watches from the sockets' other children by their meta-object
-        public : ConnectionWatch(QTcpSocket *socket, QObject *http, QString client)
+    Q_OBJECT
+public:
+    ConnectionWatch(QTcpSocket *socket, QObject *http, QString client)
         : QObject(socket)
         , m_socket(socket)
         , m_http(http)
