@@ -21,7 +21,7 @@ namespace {
 
 constexpr int kSweepMs = 2000;
 constexpr int kSocketMessageBytes = 1024;
-constexpr qint64 kReadBuffer = 64 * 1024;
+constexpr qint64 kReadBuffer = qint64(64) * 1024;
 constexpr int kMaxHostHeader = 262;
 constexpr int kLingerMs = 250;
 constexpr int kAbortMs = 5000;
@@ -112,11 +112,47 @@ qint64 now()
     return clock.elapsed();
 }
 
+QByteArray methodName(QHttpServerRequest::Method method)
+{
+    switch (method) {
+    case QHttpServerRequest::Method::Get:
+        return "GET";
+    case QHttpServerRequest::Method::Post:
+        return "POST";
+    case QHttpServerRequest::Method::Head:
+        return "HEAD";
+    case QHttpServerRequest::Method::Put:
+        return "PUT";
+    case QHttpServerRequest::Method::Delete:
+        return "DELETE";
+    case QHttpServerRequest::Method::Options:
+        return "OPTIONS";
+    default:
+        return "OTHER";
+    }
+}
+
+RemoteRequest toRemote(const QHttpServerRequest &request)
+{
+    RemoteRequest remote;
+    remote.method = methodName(request.method());
+    remote.path = request.url().path(QUrl::FullyDecoded);
+    remote.query = request.query();
+    remote.body = request.body();
+    remote.contentType = request.value("content-type");
+    remote.ifNoneMatch = request.value("if-none-match");
+    remote.origin = request.value("origin");
+    // The server keeps the Host header in the request's address.
+    remote.host = request.url().authority(QUrl::FullyEncoded).toLatin1();
+    remote.client = clientName(request.remoteAddress());
+    return remote;
+}
+
+} // namespace
+
 // One connection's watch: its bytes through a RequestGuard, when its request began, when it last sent.
-// Q_OBJECT: findChildren() tells watches from the sockets' other children by their meta-object.
 class ConnectionWatch : public QObject
 {
-    Q_OBJECT
 public:
     ConnectionWatch(QTcpSocket *socket, QObject *http, QString client)
         : QObject(socket)
@@ -168,44 +204,6 @@ private:
     qint64 m_requestStarted = 0;
 };
 
-QByteArray methodName(QHttpServerRequest::Method method)
-{
-    switch (method) {
-    case QHttpServerRequest::Method::Get:
-        return "GET";
-    case QHttpServerRequest::Method::Post:
-        return "POST";
-    case QHttpServerRequest::Method::Head:
-        return "HEAD";
-    case QHttpServerRequest::Method::Put:
-        return "PUT";
-    case QHttpServerRequest::Method::Delete:
-        return "DELETE";
-    case QHttpServerRequest::Method::Options:
-        return "OPTIONS";
-    default:
-        return "OTHER";
-    }
-}
-
-RemoteRequest toRemote(const QHttpServerRequest &request)
-{
-    RemoteRequest remote;
-    remote.method = methodName(request.method());
-    remote.path = request.url().path(QUrl::FullyDecoded);
-    remote.query = request.query();
-    remote.body = request.body();
-    remote.contentType = request.value("content-type");
-    remote.ifNoneMatch = request.value("if-none-match");
-    remote.origin = request.value("origin");
-    // The server keeps the Host header in the request's address.
-    remote.host = request.url().authority(QUrl::FullyEncoded).toLatin1();
-    remote.client = clientName(request.remoteAddress());
-    return remote;
-}
-
-} // namespace
-
 QByteArray responseBytes(const RemoteResponse &response, const QByteArray &host, bool head, bool close)
 {
     const bool bodyless = response.status == 304 || response.status < 200;
@@ -254,15 +252,16 @@ void GuardedTcpServer::incomingConnection(qintptr descriptor)
     }
     socket->setReadBufferSize(kReadBuffer);
     const QString client = clientName(socket->peerAddress());
-    const auto watches = findChildren<ConnectionWatch *>();
-    const auto fromClient = std::count_if(watches.begin(), watches.end(), [&](const ConnectionWatch *watch) {
-        return !watch->upgraded() && watch->client() == client;
-    });
+    m_watches.removeAll(nullptr);
+    const auto fromClient =
+        std::count_if(m_watches.begin(), m_watches.end(), [&](const QPointer<ConnectionWatch> &watch) {
+            return !watch->upgraded() && watch->client() == client;
+        });
     std::optional<RemoteResponse> refusal;
     if (!isLocalClient(socket->peerAddress())) {
         qCInfo(lcRemote) << "refused a client outside the local network:" << client;
         refusal = RemoteResponse::text(403, QCoreApplication::translate("RemoteService", "Forbidden."));
-    } else if (fromClient >= m_limits.perClient || watches.size() >= m_limits.total) {
+    } else if (fromClient >= m_limits.perClient || m_watches.size() >= m_limits.total) {
         refusal = RemoteResponse::text(
             503,
             QCoreApplication::translate("RemoteServer", "Too many connections; please try again later."));
@@ -273,14 +272,15 @@ void GuardedTcpServer::incomingConnection(qintptr descriptor)
         refuse(socket, responseBytes(*refusal, {}, false, true));
         return;
     }
-    new ConnectionWatch(socket, m_http, client);
+    m_watches.append(new ConnectionWatch(socket, m_http, client));
     addPendingConnection(socket);
 }
 
 void GuardedTcpServer::sweep()
 {
     const qint64 at = now();
-    for (ConnectionWatch *watch : findChildren<ConnectionWatch *>()) {
+    m_watches.removeAll(nullptr);
+    for (const QPointer<ConnectionWatch> &watch : std::as_const(m_watches)) {
         if (watch->overdue(at, m_limits))
             watch->close();
     }
@@ -415,5 +415,3 @@ void RemoteServer::closeSockets()
 }
 
 } // namespace lumetra
-
-#include "remoteserver.moc"

@@ -12,6 +12,7 @@ class QWebSocket;
 
 namespace lumetra {
 
+class ConnectionWatch;
 class RemoteService;
 
 // The listening socket: refuses clients from outside the local network with a 403 before any of their bytes
@@ -39,6 +40,7 @@ private:
     QObject *m_http;
     Limits m_limits;
     QTimer m_sweep;
+    QList<QPointer<ConnectionWatch>> m_watches;
 };
 
 // The phone remote's HTTP and WebSocket server on every interface of one port: hands each request to the
@@ -53,7 +55,8 @@ public:
         GuardedTcpServer::Limits connections;
         int socketsPerClient = 64;
         int sockets = 256;
-        qint64 socketBacklog = 1024 * 1024; // unsent bytes before a page that reads nothing is dropped
+        qint64 socketBacklog =
+            qint64(1024) * 1024; // unsent bytes before a page that reads nothing is dropped
     };
     explicit RemoteServer(RemoteService &service, QObject *parent = nullptr);
     RemoteServer(RemoteService &service, Limits limits, QObject *parent = nullptr);

@@ -58,8 +58,8 @@ RemoteService::RemoteService(RemoteHost &host, Options options, QObject *parent)
 {
 }
 
-RemoteService::RemoteService(RemoteHost &host, Options options, Limits limits, RateLimiter::Clock clock,
-                             QObject *parent)
+RemoteService::RemoteService(RemoteHost &host, Options options, Limits limits,
+                             const RateLimiter::Clock &clock, QObject *parent)
     : QObject(parent)
     , m_host(host)
     , m_options(std::move(options))

@@ -73,7 +73,7 @@ public:
     };
 
     RemoteService(RemoteHost &host, Options options, QObject *parent = nullptr);
-    RemoteService(RemoteHost &host, Options options, Limits limits, RateLimiter::Clock clock = {},
+    RemoteService(RemoteHost &host, Options options, Limits limits, const RateLimiter::Clock &clock = {},
                   QObject *parent = nullptr);
     ~RemoteService() override;
 

@@ -14,8 +14,8 @@ class RequestGuard
 {
 public:
     struct Limits {
-        qsizetype head = 8 * 1024;
-        qint64 body = 4 * 1024;
+        qsizetype head = qsizetype(8) * 1024;
+        qint64 body = qint64(4) * 1024;
     };
     explicit RequestGuard(Limits limits);
     RequestGuard()
