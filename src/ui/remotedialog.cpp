@@ -62,6 +62,8 @@ RemoteDialog::RemoteDialog(QWidget *parent)
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
     auto *layout = new QVBoxLayout(this);
+    // The dialog grows with the address, which must be readable whole to be typed on a phone.
+    layout->setSizeConstraint(QLayout::SetMinimumSize);
     layout->addWidget(about);
     layout->addWidget(m_on);
     layout->addLayout(form);
@@ -93,6 +95,7 @@ void RemoteDialog::setAddresses(const QStringList &addresses)
     const QString kept = m_address->currentText();
     m_address->clear();
     m_address->addItems(addresses);
+    m_address->setMinimumWidth(m_address->sizeHint().width());
     // The same network as before, when it is still one of them.
     const int again = int(addresses.indexOf(kept));
     if (again >= 0)

@@ -3,6 +3,7 @@
 #include "ui/remotedialog.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QMenu>
 #include <QProcess>
 #include <QPushButton>
@@ -73,6 +74,10 @@ TEST_F(MainWindowTest, OptionsPhoneRemoteTurnsTheRemoteOnAndShowsItsAddressAsACo
     const QString address = dialog->address();
     EXPECT_TRUE(address.contains(u":%1/?t="_s.arg(chosen))) << address.toStdString();
     EXPECT_TRUE(address.endsWith(QString::fromLatin1(window.remote().settings().token)));
+    // Readable whole, to be typed on a phone without a camera.
+    QCoreApplication::processEvents();
+    auto *box = dialog->findChild<QComboBox *>(u"remoteAddress"_s);
+    EXPECT_GE(box->width(), box->sizeHint().width());
     const QImage code = dialog->code();
     ASSERT_FALSE(code.isNull());
     if (const auto read = scanned(code, m_dir.path())) {
