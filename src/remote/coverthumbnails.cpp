@@ -1,7 +1,5 @@
 #include "coverthumbnails.h"
 
-#include "core/coverloader.h"
-
 #include <QBuffer>
 #include <QCryptographicHash>
 #include <QDir>
@@ -27,8 +25,9 @@ QByteArray keyOf(const QFileInfo &info, int size)
 }
 } // namespace
 
-CoverThumbnails::CoverThumbnails(QString root)
+CoverThumbnails::CoverThumbnails(QString root, ThumbnailCache desktop)
     : m_root(std::move(root))
+    , m_desktop(std::move(desktop))
 {
 }
 
@@ -60,7 +59,7 @@ std::optional<CoverThumbnails::Thumbnail> CoverThumbnails::thumbnail(const QStri
             return thumbnail;
     }
 
-    const QImage image = loadCover(picture, QSize(size, size));
+    const QImage image = m_desktop.load(picture, QSize(size, size));
     if (image.isNull())
         return std::nullopt;
     QBuffer buffer(&thumbnail.jpeg);

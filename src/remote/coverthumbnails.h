@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/thumbnailcache.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -8,12 +10,13 @@
 namespace lumetra {
 
 // Covers as small JPEG files for the phone remote, kept under `root` (in the user's cache folder): one file
-// per picture, size and modification time, made once from the picture and read from then on. A picture that
-// changes gets a new file; its ETag changes with it. Safe to use from several threads at once.
+// per picture, size and modification time, made once and read from then on. The picture comes through the
+// desktop's thumbnail cache (`desktop`), which the wall shares. A picture that changes gets a new file; its
+// ETag changes with it. Safe to use from several threads at once.
 class CoverThumbnails
 {
 public:
-    explicit CoverThumbnails(QString root);
+    explicit CoverThumbnails(QString root, ThumbnailCache desktop = ThumbnailCache());
     QString root() const { return m_root; }
 
     struct Thumbnail {
@@ -31,6 +34,7 @@ public:
 
 private:
     QString m_root;
+    ThumbnailCache m_desktop;
 };
 
 } // namespace lumetra

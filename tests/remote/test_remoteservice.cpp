@@ -1,9 +1,11 @@
+#include "core/thumbnailcache.h"
 #include "remote/coverthumbnails.h"
 #include "remotetesting.h"
 #include "support/testlibrary.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QJsonArray>
 #include <QSignalSpy>
@@ -159,9 +161,10 @@ TEST_F(RemoteServiceTest, CoversAreCachedJpegsRevalidatedByTheirTag)
     EXPECT_EQ(same.status, 304);
     EXPECT_TRUE(same.body.isEmpty());
 
-    // A new cover: a new tag, and the old copy no longer answers.
+    // A new cover: a new tag, and the old copy no longer answers. A large one is decoded once for the wall
+    // and the phones alike, through the desktop's thumbnail cache.
     const QString cover = m_dir.filePath(u"Music/album0/cover.jpg"_s);
-    QImage red(64, 64, QImage::Format_RGB32);
+    QImage red(600, 600, QImage::Format_RGB32);
     red.fill(Qt::red);
     QThread::msleep(20);
     ASSERT_TRUE(red.save(cover, "JPG"));
@@ -169,6 +172,7 @@ TEST_F(RemoteServiceTest, CoversAreCachedJpegsRevalidatedByTheirTag)
     EXPECT_EQ(changed.status, 200);
     EXPECT_NE(changed.etag, first.etag);
     EXPECT_GT(qRed(QImage::fromData(changed.body).pixel(80, 80)), 200);
+    EXPECT_TRUE(QFileInfo::exists(ThumbnailCache().thumbnailPath(cover, QSize(160, 160))));
 
     // An album without a cover shows the no-cover picture; only the fixed sizes are made.
     EXPECT_EQ(answer(get(u"/cover?id=2&size=320"_s)).status, 200);
