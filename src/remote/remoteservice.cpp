@@ -11,6 +11,8 @@
 #include <QLoggingCategory>
 #include <QTimer>
 
+#include <atomic>
+
 namespace lumetra {
 
 Q_LOGGING_CATEGORY(lcRemote, "lumetra.remote", QtInfoMsg)
@@ -276,15 +278,27 @@ void RemoteService::search(const RemoteCall &call, const Reply &reply)
             [shelf, text = call.text, most = m_limits.searchResults] {
                 TrackSearch search;
                 search.setAlbums(shelf->searchFolders(), shelf->searchTitles());
-                const TrackSearch::Results found = search.find(text);
                 QJsonArray results;
-                for (qsizetype i = 0; i < found.lines.size() && i < most; ++i) {
-                    results.append(
-                        QJsonObject{{QStringLiteral("line"), found.lines[i]},
-                                    {QStringLiteral("album"), shelf->inCatalogueOrder(found.albums[i]).id}});
-                }
-                return RemoteResponse::json({{QStringLiteral("results"), results},
-                                             {QStringLiteral("more"), found.lines.size() > most}});
+                bool more = false;
+                // Folders are listed only until one result more than the phone is shown has come.
+                std::atomic<bool> enough{false};
+                search.find(
+                    text,
+                    [&](TrackSearch::Results &&found) {
+                        for (qsizetype i = 0; i < found.lines.size() && !more; ++i) {
+                            if (results.size() == most) {
+                                more = true;
+                                enough = true;
+                                break;
+                            }
+                            results.append(QJsonObject{
+                                {QStringLiteral("line"), found.lines[i]},
+                                {QStringLiteral("album"), shelf->inCatalogueOrder(found.albums[i]).id}});
+                        }
+                    },
+                    enough);
+                return RemoteResponse::json(
+                    {{QStringLiteral("results"), results}, {QStringLiteral("more"), more}});
             },
             [this, reply](RemoteResponse response) {
                 --m_searches;
