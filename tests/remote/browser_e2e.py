@@ -119,7 +119,7 @@ class Run:
         env = dict(os.environ, DISPLAY=self.display, HOME=self.home, XDG_CONFIG_HOME=os.path.join(self.home, 'config'),
                    XDG_CACHE_HOME=os.path.join(self.home, 'cache'), XDG_DATA_HOME=os.path.join(self.home, 'data'),
                    XDG_RUNTIME_DIR=os.path.join(self.home, 'runtime'), QT_LOGGING_RULES='lumetra.*.debug=true',
-                   QT_QPA_PLATFORM='xcb')
+                   QT_QPA_PLATFORM='xcb', LC_ALL='C.UTF-8', LANGUAGE='en')
         env.pop('DBUS_SESSION_BUS_ADDRESS', None)
         os.makedirs(env['XDG_RUNTIME_DIR'], mode=0o700, exist_ok=True)
         self.log = open(self.log_path, 'ab')
