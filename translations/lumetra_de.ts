@@ -437,6 +437,51 @@ Das Album behält sein Cover.</translation>
     </message>
 </context>
 <context>
+    <name>RemoteCall</name>
+    <message>
+        <source>Bad request.</source>
+        <translation>Ungültige Anfrage.</translation>
+    </message>
+    <message>
+        <source>The body must be JSON.</source>
+        <translation>Der Inhalt muss JSON sein.</translation>
+    </message>
+    <message>
+        <source>Not found.</source>
+        <translation>Nicht gefunden.</translation>
+    </message>
+    <message>
+        <source>Method not allowed.</source>
+        <translation>Methode nicht erlaubt.</translation>
+    </message>
+</context>
+<context>
+    <name>RemoteServer</name>
+    <message>
+        <source>A request body needs its length.</source>
+        <translation>Der Inhalt einer Anfrage braucht seine Länge.</translation>
+    </message>
+    <message>
+        <source>The request is too large.</source>
+        <translation>Die Anfrage ist zu groß.</translation>
+    </message>
+    <message>
+        <source>The request&apos;s headers are too large.</source>
+        <translation>Die Kopfzeilen der Anfrage sind zu groß.</translation>
+    </message>
+    <message>
+        <source>Too many connections; please try again later.</source>
+        <translation>Zu viele Verbindungen; bitte später noch einmal versuchen.</translation>
+    </message>
+</context>
+<context>
+    <name>RemoteService</name>
+    <message>
+        <source>Forbidden.</source>
+        <translation>Verboten.</translation>
+    </message>
+</context>
+<context>
     <name>Scanner</name>
     <message>
         <source>Left out: %1</source>
@@ -807,6 +852,17 @@ Das Album behält sein Cover.</translation>
     </message>
 </context>
 <context>
+    <name>lumetra::JukeboxHost</name>
+    <message>
+        <source>Picks are closed: the jukebox is not in Jukebox mode.</source>
+        <translation>Keine Wünsche möglich: Die Jukebox ist nicht im Jukebox-Modus.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was the last track queued.</source>
+        <translation>„%1“ wurde gerade als Letztes eingereiht.</translation>
+    </message>
+</context>
+<context>
     <name>lumetra::LetterBar</name>
     <message>
         <source>Letter bar</source>
@@ -1005,6 +1061,10 @@ Das Album behält sein Cover.</translation>
     <message>
         <source>Unlock</source>
         <translation>Entsperren</translation>
+    </message>
+    <message>
+        <source>Phone remote…</source>
+        <translation>Handy-Fernbedienung…</translation>
     </message>
 </context>
 <context>
@@ -1222,6 +1282,145 @@ Die Datei wurde genau so belassen, wie sie war.</translation>
     <message>
         <source>Play</source>
         <translation>Abspielen</translation>
+    </message>
+</context>
+<context>
+    <name>lumetra::Remote</name>
+    <message>
+        <source>The phone remote could not be started: %1</source>
+        <translation>Die Handy-Fernbedienung konnte nicht gestartet werden: %1</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved: %1</source>
+        <translation>Die Einstellungen konnten nicht gespeichert werden: %1</translation>
+    </message>
+    <message>
+        <source>Choose a port from %1 to 65535.</source>
+        <translation>Wählen Sie einen Port von %1 bis 65535.</translation>
+    </message>
+</context>
+<context>
+    <name>lumetra::RemoteDialog</name>
+    <message>
+        <source>Let phones on this network use the remote</source>
+        <translation>Handys in diesem Netzwerk die Fernbedienung nutzen lassen</translation>
+    </message>
+    <message>
+        <source>Draw a new address</source>
+        <translation>Neue Adresse ziehen</translation>
+    </message>
+    <message>
+        <source>Phone remote</source>
+        <translation>Handy-Fernbedienung</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <source>Page address</source>
+        <translation>Adresse der Seite</translation>
+    </message>
+    <message>
+        <source>QR code of the page address</source>
+        <translation>QR-Code der Adresse der Seite</translation>
+    </message>
+    <message>
+        <source>Phones that use the old address are disconnected.</source>
+        <translation>Handys mit der alten Adresse werden getrennt.</translation>
+    </message>
+    <message>
+        <source>Why the last change could not be made</source>
+        <translation>Warum die letzte Änderung nicht möglich war</translation>
+    </message>
+    <message>
+        <source>Guests open this address on a phone on the same network, or scan the code, to browse the albums and queue tracks in Jukebox mode.</source>
+        <translation>Gäste öffnen diese Adresse auf einem Handy im selben Netzwerk oder scannen den Code, um die Alben zu durchsuchen und im Jukebox-Modus Titel einzureihen.</translation>
+    </message>
+    <message>
+        <source>Port:</source>
+        <translation>Port:</translation>
+    </message>
+    <message>
+        <source>Address:</source>
+        <translation>Adresse:</translation>
+    </message>
+    <message>
+        <source>The remote is off.</source>
+        <translation>Die Fernbedienung ist aus.</translation>
+    </message>
+</context>
+<context>
+    <name>lumetra::RemoteServer</name>
+    <message>
+        <source>Port %1 is already in use by another program.</source>
+        <translation>Port %1 wird schon von einem anderen Programm benutzt.</translation>
+    </message>
+    <message>
+        <source>Too many pages are open; please try again later.</source>
+        <translation>Zu viele Seiten sind offen; bitte später noch einmal versuchen.</translation>
+    </message>
+    <message>
+        <source>Not found.</source>
+        <translation>Nicht gefunden.</translation>
+    </message>
+</context>
+<context>
+    <name>lumetra::RemoteService</name>
+    <message>
+        <source>Too many requests; please slow down.</source>
+        <translation>Zu viele Anfragen; bitte etwas langsamer.</translation>
+    </message>
+    <message>
+        <source>This address is for the page&apos;s live updates.</source>
+        <translation>Diese Adresse ist für die Live-Aktualisierung der Seite.</translation>
+    </message>
+    <message>
+        <source>There is no such album.</source>
+        <translation>Dieses Album gibt es nicht.</translation>
+    </message>
+    <message>
+        <source>The jukebox is busy searching; please try again in a moment.</source>
+        <translation>Die Jukebox sucht gerade; bitte gleich noch einmal versuchen.</translation>
+    </message>
+    <message>
+        <source>This album has no cover.</source>
+        <translation>Dieses Album hat kein Cover.</translation>
+    </message>
+    <message>
+        <source>That album has no such track.</source>
+        <translation>Dieses Album hat keinen solchen Titel.</translation>
+    </message>
+    <message>
+        <source>This album has changed; please open it again.</source>
+        <translation>Dieses Album hat sich geändert; bitte noch einmal öffnen.</translation>
+    </message>
+    <message>
+        <source>Something went wrong.</source>
+        <translation>Etwas ist schiefgegangen.</translation>
+    </message>
+    <message>
+        <source>No PIN has been set on the jukebox.</source>
+        <translation>Auf der Jukebox ist keine PIN festgelegt.</translation>
+    </message>
+    <message>
+        <source>Too many wrong PINs; please try again in %1 seconds.</source>
+        <translation>Zu viele falsche PINs; bitte in %1 Sekunden noch einmal versuchen.</translation>
+    </message>
+    <message>
+        <source>That PIN is not right.</source>
+        <translation>Diese PIN stimmt nicht.</translation>
+    </message>
+    <message>
+        <source>Please enter the PIN again.</source>
+        <translation>Bitte die PIN noch einmal eingeben.</translation>
+    </message>
+</context>
+<context>
+    <name>lumetra::RemoteSettings</name>
+    <message>
+        <source>the settings could not be written</source>
+        <translation>die Einstellungen konnten nicht geschrieben werden</translation>
     </message>
 </context>
 <context>

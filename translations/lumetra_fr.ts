@@ -437,6 +437,51 @@ L&apos;album garde sa pochette.</translation>
     </message>
 </context>
 <context>
+    <name>RemoteCall</name>
+    <message>
+        <source>Bad request.</source>
+        <translation>Requête invalide.</translation>
+    </message>
+    <message>
+        <source>The body must be JSON.</source>
+        <translation>Le contenu doit être du JSON.</translation>
+    </message>
+    <message>
+        <source>Not found.</source>
+        <translation>Introuvable.</translation>
+    </message>
+    <message>
+        <source>Method not allowed.</source>
+        <translation>Méthode non autorisée.</translation>
+    </message>
+</context>
+<context>
+    <name>RemoteServer</name>
+    <message>
+        <source>A request body needs its length.</source>
+        <translation>Le contenu d&apos;une requête doit indiquer sa longueur.</translation>
+    </message>
+    <message>
+        <source>The request is too large.</source>
+        <translation>La requête est trop grande.</translation>
+    </message>
+    <message>
+        <source>The request&apos;s headers are too large.</source>
+        <translation>Les en-têtes de la requête sont trop grands.</translation>
+    </message>
+    <message>
+        <source>Too many connections; please try again later.</source>
+        <translation>Trop de connexions ; veuillez réessayer plus tard.</translation>
+    </message>
+</context>
+<context>
+    <name>RemoteService</name>
+    <message>
+        <source>Forbidden.</source>
+        <translation>Interdit.</translation>
+    </message>
+</context>
+<context>
     <name>Scanner</name>
     <message>
         <source>Left out: %1</source>
@@ -807,6 +852,17 @@ L&apos;album garde sa pochette.</translation>
     </message>
 </context>
 <context>
+    <name>lumetra::JukeboxHost</name>
+    <message>
+        <source>Picks are closed: the jukebox is not in Jukebox mode.</source>
+        <translation>Les choix sont fermés : le jukebox n&apos;est pas en mode Jukebox.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was the last track queued.</source>
+        <translation>« %1 » est le dernier titre ajouté à la file.</translation>
+    </message>
+</context>
+<context>
     <name>lumetra::LetterBar</name>
     <message>
         <source>Letter bar</source>
@@ -1005,6 +1061,10 @@ L&apos;album garde sa pochette.</translation>
     <message>
         <source>Unlock</source>
         <translation>Déverrouiller</translation>
+    </message>
+    <message>
+        <source>Phone remote…</source>
+        <translation>Télécommande par téléphone…</translation>
     </message>
 </context>
 <context>
@@ -1222,6 +1282,145 @@ Le fichier a été laissé exactement tel quel.</translation>
     <message>
         <source>Play</source>
         <translation>Lecture</translation>
+    </message>
+</context>
+<context>
+    <name>lumetra::Remote</name>
+    <message>
+        <source>The phone remote could not be started: %1</source>
+        <translation>La télécommande par téléphone n&apos;a pas pu démarrer : %1</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved: %1</source>
+        <translation>Les réglages n&apos;ont pas pu être enregistrés : %1</translation>
+    </message>
+    <message>
+        <source>Choose a port from %1 to 65535.</source>
+        <translation>Choisissez un port de %1 à 65535.</translation>
+    </message>
+</context>
+<context>
+    <name>lumetra::RemoteDialog</name>
+    <message>
+        <source>Let phones on this network use the remote</source>
+        <translation>Permettre aux téléphones de ce réseau d&apos;utiliser la télécommande</translation>
+    </message>
+    <message>
+        <source>Draw a new address</source>
+        <translation>Tirer une nouvelle adresse</translation>
+    </message>
+    <message>
+        <source>Phone remote</source>
+        <translation>Télécommande par téléphone</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <source>Page address</source>
+        <translation>Adresse de la page</translation>
+    </message>
+    <message>
+        <source>QR code of the page address</source>
+        <translation>Code QR de l&apos;adresse de la page</translation>
+    </message>
+    <message>
+        <source>Phones that use the old address are disconnected.</source>
+        <translation>Les téléphones qui utilisent l&apos;ancienne adresse sont déconnectés.</translation>
+    </message>
+    <message>
+        <source>Why the last change could not be made</source>
+        <translation>Pourquoi la dernière modification n&apos;a pas pu être faite</translation>
+    </message>
+    <message>
+        <source>Guests open this address on a phone on the same network, or scan the code, to browse the albums and queue tracks in Jukebox mode.</source>
+        <translation>Les invités ouvrent cette adresse sur un téléphone du même réseau, ou scannent le code, pour parcourir les albums et ajouter des titres à la file en mode Jukebox.</translation>
+    </message>
+    <message>
+        <source>Port:</source>
+        <translation>Port :</translation>
+    </message>
+    <message>
+        <source>Address:</source>
+        <translation>Adresse :</translation>
+    </message>
+    <message>
+        <source>The remote is off.</source>
+        <translation>La télécommande est désactivée.</translation>
+    </message>
+</context>
+<context>
+    <name>lumetra::RemoteServer</name>
+    <message>
+        <source>Port %1 is already in use by another program.</source>
+        <translation>Le port %1 est déjà utilisé par un autre programme.</translation>
+    </message>
+    <message>
+        <source>Too many pages are open; please try again later.</source>
+        <translation>Trop de pages sont ouvertes ; veuillez réessayer plus tard.</translation>
+    </message>
+    <message>
+        <source>Not found.</source>
+        <translation>Introuvable.</translation>
+    </message>
+</context>
+<context>
+    <name>lumetra::RemoteService</name>
+    <message>
+        <source>Too many requests; please slow down.</source>
+        <translation>Trop de requêtes ; veuillez ralentir.</translation>
+    </message>
+    <message>
+        <source>This address is for the page&apos;s live updates.</source>
+        <translation>Cette adresse sert aux mises à jour en direct de la page.</translation>
+    </message>
+    <message>
+        <source>There is no such album.</source>
+        <translation>Cet album n&apos;existe pas.</translation>
+    </message>
+    <message>
+        <source>The jukebox is busy searching; please try again in a moment.</source>
+        <translation>Le jukebox est occupé à chercher ; veuillez réessayer dans un instant.</translation>
+    </message>
+    <message>
+        <source>This album has no cover.</source>
+        <translation>Cet album n&apos;a pas de pochette.</translation>
+    </message>
+    <message>
+        <source>That album has no such track.</source>
+        <translation>Cet album n&apos;a pas ce titre.</translation>
+    </message>
+    <message>
+        <source>This album has changed; please open it again.</source>
+        <translation>Cet album a changé ; veuillez le rouvrir.</translation>
+    </message>
+    <message>
+        <source>Something went wrong.</source>
+        <translation>Une erreur s&apos;est produite.</translation>
+    </message>
+    <message>
+        <source>No PIN has been set on the jukebox.</source>
+        <translation>Aucun code PIN n&apos;a été défini sur le jukebox.</translation>
+    </message>
+    <message>
+        <source>Too many wrong PINs; please try again in %1 seconds.</source>
+        <translation>Trop de codes PIN erronés ; veuillez réessayer dans %1 secondes.</translation>
+    </message>
+    <message>
+        <source>That PIN is not right.</source>
+        <translation>Ce code PIN n&apos;est pas le bon.</translation>
+    </message>
+    <message>
+        <source>Please enter the PIN again.</source>
+        <translation>Veuillez saisir à nouveau le code PIN.</translation>
+    </message>
+</context>
+<context>
+    <name>lumetra::RemoteSettings</name>
+    <message>
+        <source>the settings could not be written</source>
+        <translation>les réglages n&apos;ont pas pu être écrits</translation>
     </message>
 </context>
 <context>
