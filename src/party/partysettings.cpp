@@ -27,10 +27,13 @@ const QString kAlbumsKey = QStringLiteral("party/historyAlbums");
 const QString kMaxWaitingKey = QStringLiteral("guests/maxWaiting");
 const QString kMaySkipKey = QStringLiteral("guests/maySkip");
 const QString kMaxVolumeKey = QStringLiteral("guests/maxVolume");
+const QString kRemoteOnKey = QStringLiteral("remote/on");
+const QString kRemotePortKey = QStringLiteral("remote/port");
+const QString kRemoteTokenKey = QStringLiteral("remote/token");
 
-const QStringList kKnownKeys{kFormatKey,     kModeKey,          kLockedKey,   kPinKeyKey,
-                             kPinSaltKey,    kPinIterationsKey, kTracksKey,   kAlbumsKey,
-                             kMaxWaitingKey, kMaySkipKey,       kMaxVolumeKey};
+const QStringList kKnownKeys{kFormatKey,        kModeKey,     kLockedKey,     kPinKeyKey,     kPinSaltKey,
+                             kPinIterationsKey, kTracksKey,   kAlbumsKey,     kMaxWaitingKey, kMaySkipKey,
+                             kMaxVolumeKey,     kRemoteOnKey, kRemotePortKey, kRemoteTokenKey};
 
 // Reads values strictly: a key that is missing or does not hold what it should makes the file damaged.
 class Reader
@@ -89,6 +92,18 @@ private:
     std::optional<QString> m_failure;
 };
 
+PartySettings::Remote readRemote(const QSettings &ini)
+{
+    PartySettings::Remote remote;
+    remote.on = ini.value(kRemoteOnKey).toString() == u"true";
+    bool ok = false;
+    const int port = ini.value(kRemotePortKey).toString().toInt(&ok);
+    if (ok && port >= PartySettings::Remote::kLowestPort && port <= 65535)
+        remote.port = quint16(port);
+    remote.token = ini.value(kRemoteTokenKey).toString().toLatin1();
+    return remote;
+}
+
 } // namespace
 
 PartySettings::Loaded PartySettings::load(const QString &path)
@@ -118,6 +133,7 @@ PartySettings::Loaded PartySettings::load(const QString &path)
     s.guests.maxWaiting = read.number(kMaxWaitingKey, 1, kMaxHistory);
     s.guests.maySkip = read.flag(kMaySkipKey);
     s.guests.maxVolume = read.number(kMaxVolumeKey, 0, GuestRules::kMaxVolume);
+    loaded.settings.remote = s.remote = readRemote(ini);
 
     std::optional<QString> failure = read.failure();
     if (!failure && ini.status() != QSettings::NoError)
@@ -166,6 +182,9 @@ bool PartySettings::save(const QString &path, QString *error) const
         ini.setValue(kMaxWaitingKey, guests.maxWaiting);
         ini.setValue(kMaySkipKey, guests.maySkip);
         ini.setValue(kMaxVolumeKey, guests.maxVolume);
+        ini.setValue(kRemoteOnKey, remote.on);
+        ini.setValue(kRemotePortKey, remote.port);
+        ini.setValue(kRemoteTokenKey, QString::fromLatin1(remote.token));
         ini.sync();
         if (ini.status() != QSettings::NoError) {
             if (error)
@@ -180,7 +199,9 @@ bool PartySettings::save(const QString &path, QString *error) const
         return false;
     }
     QSaveFile out(path);
-    if (!out.open(QIODevice::WriteOnly) || out.write(made.readAll()) < 0 || !out.commit()) {
+    // The remote's token opens the jukebox to phones: the file is for its owner's eyes only.
+    if (!out.open(QIODevice::WriteOnly) || out.write(made.readAll()) < 0 ||
+        !out.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner) || !out.commit()) {
         if (error)
             *error = out.errorString();
         return false;

@@ -25,6 +25,18 @@ public:
     int historyTracks = PlayHistory::kDefaultTracks;
     int historyAlbums = PlayHistory::kDefaultAlbums;
 
+    // The phone remote ([remote]): on or off, its port, the access token in the page's address. Read even
+    // from a file whose party values are damaged; a missing or invalid value gives its default.
+    struct Remote {
+        static constexpr quint16 kDefaultPort = 8765;
+        static constexpr quint16 kLowestPort = 1024;
+        bool on = false;
+        quint16 port = kDefaultPort;
+        QByteArray token;
+        bool operator==(const Remote &) const = default;
+    };
+    Remote remote;
+
     enum class Status { Read, Missing, Damaged };
     struct Loaded;
     // A missing file gives the defaults (party mode off). A damaged one gives them too, with the reason.

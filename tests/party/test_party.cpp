@@ -120,12 +120,12 @@ TEST_F(PartyFile, AWriteKeepsWhatOthersStoreAndAFailedOneChangesNothing)
 {
     {
         QSettings others(path(), QSettings::IniFormat);
-        others.setValue(u"remote/port"_s, 8642);
+        others.setValue(u"elsewhere/value"_s, 8642);
     }
     Party party(path());
     party.load();
     ASSERT_TRUE(party.setOn(true));
-    EXPECT_EQ(QSettings(path(), QSettings::IniFormat).value(u"remote/port"_s).toInt(), 8642);
+    EXPECT_EQ(QSettings(path(), QSettings::IniFormat).value(u"elsewhere/value"_s).toInt(), 8642);
     PartySettings shorter = party.settings();
     shorter.historyTracks = 7;
     ASSERT_TRUE(party.change(shorter));
@@ -140,6 +140,28 @@ TEST_F(PartyFile, AWriteKeepsWhatOthersStoreAndAFailedOneChangesNothing)
     EXPECT_FALSE(nowhere.isOn());
     EXPECT_FALSE(nowhere.lockWith(kPin, {}, &error));
     EXPECT_FALSE(nowhere.isLocked());
+}
+
+// The phone remote's keys came later than party mode's: a file without them is whole, and damaged party
+// values leave the remote as it was set.
+TEST_F(PartyFile, TheRemotesKeysAreReadOnTheirOwn)
+{
+    PartySettings written;
+    written.partyMode = true;
+    ASSERT_TRUE(written.save(path()));
+    write(contents().replace("[remote]", "[old]"));
+    PartySettings::Loaded older = PartySettings::load(path());
+    EXPECT_EQ(older.status, PartySettings::Status::Read);
+    EXPECT_EQ(older.settings.remote, PartySettings::Remote{});
+
+    written.remote = {true, 9000, "abcdefghijklmnopqrstuvwx"};
+    ASSERT_TRUE(written.save(path()));
+    EXPECT_EQ(PartySettings::load(path()).settings, written);
+    write(contents().replace("mode=true", "mode=yes"));
+    const PartySettings::Loaded damaged = PartySettings::load(path());
+    EXPECT_EQ(damaged.status, PartySettings::Status::Damaged);
+    EXPECT_FALSE(damaged.settings.partyMode);
+    EXPECT_EQ(damaged.settings.remote, written.remote);
 }
 
 TEST(PartyLock, PinsAreFourToEightDigits)
