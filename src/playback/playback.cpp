@@ -101,7 +101,8 @@ void Playback::trackListClicked()
     m_queue.add(m_trackNames[i], m_albumTitle, path, m_songs.value(kPath) + m_songs.value(kPicture));
 }
 
-Playback::RemotePick Playback::queueCatalogueTrack(qint64 id, int track, const QString &name)
+Playback::RemotePick Playback::queueCatalogueTrack(qint64 id, int track, const QString &name,
+                                                   QString *refusal)
 {
     if (!m_jukeMode)
         return RemotePick::NotJukebox;
@@ -118,8 +119,13 @@ Playback::RemotePick Playback::queueCatalogueTrack(qint64 id, int track, const Q
     if (listed == m_queue.lastQueued())
         return RemotePick::JustQueued;
     // The line and the file as a click in the album's track list gives them.
-    m_queue.add(listed, m_songs.valueWhere(QStringLiteral("ID"), idText, QStringLiteral("Album")),
-                QDir::cleanPath(folder) + QDir::separator() + files[track],
+    const QString path = QDir::cleanPath(folder) + QDir::separator() + files[track];
+    if (const QString why = guestRefusal(path, listed); !why.isEmpty()) {
+        if (refusal)
+            *refusal = why;
+        return RemotePick::Refused;
+    }
+    m_queue.add(listed, m_songs.valueWhere(QStringLiteral("ID"), idText, QStringLiteral("Album")), path,
                 folder + m_songs.valueWhere(QStringLiteral("ID"), idText, kPicture));
     return RemotePick::Queued;
 }

@@ -96,9 +96,10 @@ public:
 
     // A pick from afar (the phone remote): track `track` of the album with catalogue ID `id`, queued as a
     // click on it in the track list would queue it, without opening the album on the screen. `name` is the
-    // track's name as it was listed to the guest; another name there now means the album has changed.
-    enum class RemotePick { Queued, NotJukebox, NoAlbum, NoTrack, Changed, JustQueued };
-    RemotePick queueCatalogueTrack(qint64 id, int track, const QString &name);
+    // track's name as it was listed to the guest; another name there now means the album has changed. A
+    // phone is a guest: the guest rules apply, and `refusal` says why they refused.
+    enum class RemotePick { Queued, NotJukebox, NoAlbum, NoTrack, Changed, JustQueued, Refused };
+    RemotePick queueCatalogueTrack(qint64 id, int track, const QString &name, QString *refusal = nullptr);
 
     // The player's play-state report: acts on a media-ended report followed by a transitioning one.
     void playStateChanged(int state);

@@ -1,5 +1,6 @@
 #include "jukeboxhost.h"
 
+#include "party/party.h"
 #include "playback/mediaplayer.h"
 #include "playback/playback.h"
 
@@ -34,15 +35,19 @@ RemoteHost::State JukeboxHost::state() const
     state.file = now.path;
     if (m_playback.jukeMode())
         state.queue = m_playback.queueLines();
+    state.upNext = m_playback.upNextLine();
     state.volume = m_player.volume();
     return state;
 }
 
 RemoteHost::Pick JukeboxHost::queue(qint64 album, int track, const QString &name)
 {
-    switch (m_playback.queueCatalogueTrack(album, track, name)) {
+    QString refusal;
+    switch (m_playback.queueCatalogueTrack(album, track, name, &refusal)) {
     case Playback::RemotePick::Queued:
         return {Outcome::Queued, {}};
+    case Playback::RemotePick::Refused:
+        return {Outcome::Refused, refusal};
     case Playback::RemotePick::NotJukebox:
         return {Outcome::Refused, tr("Picks are closed: the jukebox is not in Jukebox mode.")};
     case Playback::RemotePick::JustQueued:
@@ -59,7 +64,10 @@ RemoteHost::Pick JukeboxHost::queue(qint64 album, int track, const QString &name
 
 RemoteHost::PinCheck JukeboxHost::pinCheck() const
 {
-    return {};
+    if (!m_party || m_party->lock().key().isNull())
+        return {};
+    const PinKey key = m_party->lock().key();
+    return {key.salt + key.key, [key](const QString &pin) { return PartyLock::matches(key, pin); }};
 }
 
 void JukeboxHost::skip()

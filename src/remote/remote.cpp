@@ -1,6 +1,7 @@
 #include "remote.h"
 
 #include "addressrule.h"
+#include "party/party.h"
 #include "remoteserver.h"
 #include "secret.h"
 
@@ -8,30 +9,43 @@
 
 namespace lumetra {
 
-Remote::Remote(RemoteHost &host, Options options, QObject *parent)
+Remote::Remote(RemoteHost &host, Party &party, Options options, QObject *parent)
     : QObject(parent)
+    , m_party(party)
     , m_options(std::move(options))
+    , m_freshToken(newSecret())
     , m_service(host, {m_options.cataloguePath, m_options.noCoverPicture, m_options.thumbnailRoot, {}})
 {
 }
 
 Remote::~Remote() = default;
 
+PartySettings::Remote Remote::settings() const
+{
+    PartySettings::Remote settings = m_party.settings().remote;
+    if (!isSecretShaped(settings.token))
+        settings.token = m_freshToken;
+    return settings;
+}
+
 QString Remote::start()
 {
-    m_settings = RemoteSettings::load(m_options.settingsFile);
-    m_service.setToken(m_settings.token);
-    if (!m_settings.on)
+    const PartySettings::Remote settings = this->settings();
+    m_service.setToken(settings.token);
+    if (!settings.on)
         return {};
+    // A token made now is kept, so that the address shown stays good after a restart.
+    if (settings.token != m_party.settings().remote.token)
+        store(settings, nullptr);
     QString error;
-    if (listen(m_settings.port, &error))
+    if (listen(settings.port, &error))
         return {};
     return tr("The phone remote could not be started: %1").arg(error);
 }
 
 quint16 Remote::port() const
 {
-    return m_server ? m_server->port() : m_settings.port;
+    return m_server ? m_server->port() : settings().port;
 }
 
 bool Remote::listen(quint16 port, QString *error)
@@ -45,22 +59,23 @@ bool Remote::listen(quint16 port, QString *error)
     return true;
 }
 
-bool Remote::store(const RemoteSettings &next, QString *error)
+bool Remote::store(const PartySettings::Remote &next, QString *error)
 {
+    PartySettings all = m_party.settings();
+    all.remote = next;
     QString why;
-    if (!next.save(m_options.settingsFile, &why)) {
+    if (!m_party.change(all, &why)) {
         if (error)
             *error = tr("The settings could not be saved: %1").arg(why);
         return false;
     }
-    m_settings = next;
     Q_EMIT changed();
     return true;
 }
 
 bool Remote::setOn(bool on, QString *error)
 {
-    RemoteSettings next = m_settings;
+    PartySettings::Remote next = settings();
     next.on = on;
     if (!on) {
         if (!store(next, error))
@@ -79,12 +94,12 @@ bool Remote::setOn(bool on, QString *error)
 
 bool Remote::setPort(quint16 port, QString *error)
 {
-    if (port < RemoteSettings::kLowestPort) {
+    if (port < PartySettings::Remote::kLowestPort) {
         if (error)
-            *error = tr("Choose a port from %1 to 65535.").arg(RemoteSettings::kLowestPort);
+            *error = tr("Choose a port from %1 to 65535.").arg(PartySettings::Remote::kLowestPort);
         return false;
     }
-    RemoteSettings next = m_settings;
+    PartySettings::Remote next = settings();
     next.port = port;
     if (m_server && m_server->port() != port) {
         // The new port is taken before the old one is let go, so a port in use leaves the remote as it was.
@@ -104,7 +119,7 @@ bool Remote::setPort(quint16 port, QString *error)
 
 bool Remote::drawToken(QString *error)
 {
-    RemoteSettings next = m_settings;
+    PartySettings::Remote next = settings();
     next.token = newSecret();
     if (!store(next, error))
         return false;
@@ -136,7 +151,7 @@ QStringList Remote::addresses() const
         addresses.append(QStringLiteral("http://%1:%2/?t=%3")
                              .arg(host)
                              .arg(port())
-                             .arg(QString::fromLatin1(m_settings.token)));
+                             .arg(QString::fromLatin1(settings().token)));
     return addresses;
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "party/partysettings.h"
 #include "remoteservice.h"
-#include "remotesettings.h"
 
 #include <QObject>
 #include <QString>
@@ -11,29 +11,30 @@
 
 namespace lumetra {
 
+class Party;
 class RemoteHost;
 class RemoteServer;
 
-// The phone remote as the window owns it: its settings in party.ini, the server while it is on (with it off
-// nothing listens), and the page's address. Every change is written to party.ini first; a change that
-// cannot be written is not made.
+// The phone remote as the window owns it: its settings in party.ini (through party mode's own), the server
+// while it is on (with it off nothing listens), and the page's address. Every change is written to party.ini
+// first; a change that cannot be written is not made.
 class Remote : public QObject
 {
     Q_OBJECT
 public:
     struct Options {
-        QString settingsFile; // party.ini
         QString cataloguePath;
         QString noCoverPicture;
         QString thumbnailRoot;
     };
-    Remote(RemoteHost &host, Options options, QObject *parent = nullptr);
+    Remote(RemoteHost &host, Party &party, Options options, QObject *parent = nullptr);
     ~Remote() override;
 
     // Reads the settings and, when the remote is on, listens. Returns what to tell the user when it cannot.
     QString start();
 
-    const RemoteSettings &settings() const { return m_settings; }
+    // As stored, with a fresh token while party.ini holds none that is valid.
+    PartySettings::Remote settings() const;
     bool isListening() const { return m_server != nullptr; }
     quint16 port() const;
     bool setOn(bool on, QString *error = nullptr);
@@ -60,10 +61,11 @@ Q_SIGNALS:
 
 private:
     bool listen(quint16 port, QString *error);
-    bool store(const RemoteSettings &next, QString *error);
+    bool store(const PartySettings::Remote &next, QString *error);
 
+    Party &m_party;
     Options m_options;
-    RemoteSettings m_settings;
+    QByteArray m_freshToken;
     RemoteService m_service;
     std::unique_ptr<RemoteServer> m_server;
 };

@@ -106,17 +106,6 @@ MainWindow::MainWindow(const AppFolder &app, Seams seams, QRect screen, QWidget 
     connect(m_sizer, &WindowSizer::resized, this, &MainWindow::placeWall);
     connect(m_sizer, &WindowSizer::settled, this, &MainWindow::relayout);
 
-    m_remote = new Remote(
-        m_remoteHost,
-        {m_app.file(QStringLiteral("party.ini")), m_app.file(QStringLiteral("tracks.lum")),
-         m_app.noCoverPicture(),
-         QStandardPaths::writableLocation(QStandardPaths::CacheLocation) + QStringLiteral("/remote-covers")},
-        this);
-    m_windows = new ChildWindows({m_app, m_catalogue, m_songs, m_albums, m_wall, m_playback, m_albumCommands,
-                                  m_settings, seams.prompter, seams.dialogs, seams.shell, *m_remote,
-                                  std::move(seams.browser),
-                                  [this](const QString &title) { return jumpToAlbum(title); }},
-                                 this);
     m_wallView = new WallView(m_wall, m_albums, m_app.noCoverPicture(), m_dpi, this);
     m_strip = new ButtonStrip(m_app, m_dpi, this);
     m_rightPanel = new RightPanel(m_player, m_dpi, this);
@@ -126,6 +115,17 @@ MainWindow::MainWindow(const AppFolder &app, Seams seams, QRect screen, QWidget 
                                  [this](const QString &text) { showNotice(text); }},
                                 this);
     m_sizer->setLeaveGate([this] { return m_party->permitLeavingFullScreen(); });
+    m_remoteHost.setParty(&m_party->party());
+    m_remote = new Remote(
+        m_remoteHost, m_party->party(),
+        {m_app.file(QStringLiteral("tracks.lum")), m_app.noCoverPicture(),
+         QStandardPaths::writableLocation(QStandardPaths::CacheLocation) + QStringLiteral("/remote-covers")},
+        this);
+    m_windows = new ChildWindows({m_app, m_catalogue, m_songs, m_albums, m_wall, m_playback, m_albumCommands,
+                                  m_settings, seams.prompter, seams.dialogs, seams.shell, *m_remote,
+                                  std::move(seams.browser),
+                                  [this](const QString &title) { return jumpToAlbum(title); }},
+                                 this);
     placeWall();
     m_collectionsPanel = new CollectionsPanel(m_rightPanel, m_collections, m_app,
                                               [this](int twips) { return twipsToPixels(twips, m_dpi); });
@@ -483,6 +483,7 @@ void MainWindow::upNextChanged()
     const QString line = m_playback.upNextLine();
     m_jukeboxArea->setUpNext(queue ? line : QString(), m_playback.upNextCover());
     m_rightPanel->setUpNext(queue ? QString() : line, m_playback.upNextCover());
+    m_remote->stateMayHaveChanged();
 }
 
 void MainWindow::popupCoverMenu()

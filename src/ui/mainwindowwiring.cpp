@@ -182,6 +182,8 @@ void MainWindow::connectPlayback()
     connect(m_rightPanel, &RightPanel::upNextClicked, this, [this] { m_playback.repickUpNext(); });
     connect(m_party, &PartyControls::badgesChanged, this,
             [this] { m_wallView->setBadgesShown(m_party->party().isOn()); });
+    // Party mode on or off, or a new PIN: whether phones offer the host's controls.
+    connect(m_party, &PartyControls::badgesChanged, m_remote, &Remote::stateMayHaveChanged);
 }
 
 Playback::Key MainWindow::keyOf(int key, Qt::KeyboardModifiers modifiers)

@@ -1,7 +1,7 @@
 #include "remotedialog.h"
 
+#include "party/partysettings.h"
 #include "remote/qrcode.h"
-#include "remote/remotesettings.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -34,7 +34,7 @@ RemoteDialog::RemoteDialog(QWidget *parent)
 
     m_on->setObjectName(QStringLiteral("remoteOn"));
     m_port->setObjectName(QStringLiteral("remotePort"));
-    m_port->setRange(RemoteSettings::kLowestPort, 65535);
+    m_port->setRange(PartySettings::Remote::kLowestPort, 65535);
     m_port->setAccessibleName(tr("Port"));
     m_address->setObjectName(QStringLiteral("remoteAddress"));
     m_address->setAccessibleName(tr("Page address"));

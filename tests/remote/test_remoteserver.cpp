@@ -1,3 +1,4 @@
+#include "party/party.h"
 #include "remote/remote.h"
 #include "remote/remoteserver.h"
 #include "remotetesting.h"
@@ -179,8 +180,14 @@ protected:
 
     Remote::Options options() const
     {
-        return {
-            m_dir.filePath(u"party.ini"_s), m_dir.filePath(u"tracks.lum"_s), {}, m_dir.filePath(u"cache"_s)};
+        return {m_dir.filePath(u"tracks.lum"_s), {}, m_dir.filePath(u"cache"_s)};
+    }
+    // Party mode's settings, read as the window reads them at start.
+    std::unique_ptr<Party> readParty()
+    {
+        auto party = std::make_unique<Party>(m_dir.filePath(u"party.ini"_s));
+        party->load();
+        return party;
     }
     static quint16 freePort()
     {
@@ -201,8 +208,9 @@ protected:
 
 TEST_F(RemoteTest, NothingListensUntilItIsTurnedOnAndNothingAfterItIsTurnedOff)
 {
-    ASSERT_TRUE(writeFile(m_dir.filePath(u"party.ini"_s), "[party]\nmode=true\n"));
-    Remote remote(m_host, options());
+    const auto party = readParty();
+    ASSERT_TRUE(party->setOn(true));
+    Remote remote(m_host, *party, options());
     EXPECT_TRUE(remote.start().isEmpty());
     EXPECT_FALSE(remote.isListening());
 
@@ -217,10 +225,15 @@ TEST_F(RemoteTest, NothingListensUntilItIsTurnedOnAndNothingAfterItIsTurnedOff)
     EXPECT_EQ(QFile::permissions(m_dir.filePath(u"party.ini"_s)) & (QFile::ReadOther | QFile::ReadGroup), 0);
     EXPECT_TRUE(
         remote.addresses().front().endsWith(u"/?t="_s + QString::fromLatin1(remote.settings().token)));
+    // The next start reads the same: on, the port and the token of the address given out.
+    EXPECT_EQ(readParty()->settings().remote, remote.settings());
+    ASSERT_TRUE(party->setOn(false)); // party mode's own changes leave the remote as it is
+    EXPECT_EQ(readParty()->settings().remote, remote.settings());
 
-    Remote again(m_host, options()); // the next start listens at once
     EXPECT_TRUE(remote.setOn(false));
     EXPECT_FALSE(answers(port));
+    const auto next = readParty();
+    Remote again(m_host, *next, options());
     EXPECT_TRUE(again.start().isEmpty());
     EXPECT_FALSE(again.isListening());
 }
@@ -229,7 +242,8 @@ TEST_F(RemoteTest, APortInUseLeavesTheRemoteOffAndSaysSo)
 {
     QTcpServer taken;
     ASSERT_TRUE(taken.listen(QHostAddress::Any, 0));
-    Remote remote(m_host, options());
+    const auto party = readParty();
+    Remote remote(m_host, *party, options());
     remote.start();
     ASSERT_TRUE(remote.setPort(taken.serverPort()));
     QString error;
@@ -249,7 +263,8 @@ TEST_F(RemoteTest, APortInUseLeavesTheRemoteOffAndSaysSo)
 
 TEST_F(RemoteTest, ANewTokenLocksTheOldAddressOut)
 {
-    Remote remote(m_host, options());
+    const auto party = readParty();
+    Remote remote(m_host, *party, options());
     remote.start();
     ASSERT_TRUE(remote.setPort(freePort()));
     ASSERT_TRUE(remote.setOn(true));
@@ -263,7 +278,7 @@ TEST_F(RemoteTest, ANewTokenLocksTheOldAddressOut)
     };
     EXPECT_EQ(status(old), "HTTP/1.1 403");
     EXPECT_EQ(status(remote.settings().token), "HTTP/1.1 200");
-    EXPECT_EQ(RemoteSettings::load(m_dir.filePath(u"party.ini"_s)).token, remote.settings().token);
+    EXPECT_EQ(readParty()->settings().remote.token, remote.settings().token);
 }
 
 } // namespace
