@@ -8,6 +8,7 @@ LUMETRA_KEEP_E2E=1 keeps the library, the log and the screenshots of a run that 
 Exit status: 0 passed, 1 failed, 77 skipped (Chromium cannot start here).
 """
 
+import hashlib
 import os
 import re
 import secrets
@@ -25,6 +26,8 @@ import urllib.request
 SKIPPED = 77
 MARKUP = '<script>window.pwned = 1</script> & "Quotes" \'n\' <b>bold</b>'
 EXTRA_ALBUMS = 100
+PIN = '2468'
+PIN_ROUNDS = 1000
 
 
 class Failure(Exception):
@@ -182,6 +185,18 @@ class Run:
             print(f'log, screenshots and library kept in {self.work}', file=sys.stderr)
 
 
+def write_party_ini(path, port, token):
+    """Party mode off with a PIN set (as party mode's PBKDF2 key), and the remote on."""
+    salt = secrets.token_bytes(16)
+    key = hashlib.pbkdf2_hmac('sha256', PIN.encode(), salt, PIN_ROUNDS, 32)
+    with open(path, 'w') as ini:
+        ini.write('[party]\nformat=1\nmode=false\nlocked=false\n'
+                  f'pinKey={key.hex()}\npinSalt={salt.hex()}\npinIterations={PIN_ROUNDS}\n'
+                  'historyTracks=50\nhistoryAlbums=3\n'
+                  '[guests]\nmaxWaiting=10\nmaySkip=false\nmaxVolume=100\n'
+                  f'[remote]\non=true\nport={port}\ntoken={token}\n')
+
+
 def check(condition, what):
     if not condition:
         raise Failure(what)
@@ -208,8 +223,7 @@ def main():
         step = 'the remote on'
         port = free_port()
         token = secrets.token_urlsafe(18)
-        with open(os.path.join(run.app, 'party.ini'), 'w') as ini:
-            ini.write(f'[remote]\non=true\nport={port}\ntoken={token}\n')
+        write_party_ini(os.path.join(run.app, 'party.ini'), port, token)
         run.start_program()
         poll(10, lambda: f'listening on port {port}' in run.new_log(), 'the remote to listen')
         check(port in listening_ports(run.program.pid), 'the remote is not among the listening ports')
@@ -326,6 +340,32 @@ def main():
         poll(10, lambda: len(driver.find_elements(By.CSS_SELECTOR, '#queue li')) == 2, 'the second queued line')
         check(driver.execute_script('return window.loadedOnce') == 1, 'the page was loaded again')
         shot('phone-queue')
+        print(f'ok  {step}')
+
+        step = 'the host after the PIN'
+        from selenium.webdriver.support.ui import Select
+        host_button = driver.find_element(By.ID, 'host-open')
+        check(host_button.is_displayed(), 'no host button with a PIN set')
+        check(not driver.find_element(By.ID, 'host-actions').is_displayed(), 'host actions before the PIN')
+        host_button.click()
+        pin = driver.find_element(By.ID, 'pin')
+        pin.send_keys('0000', Keys.ENTER)
+        poll(10, lambda: text('notice') == 'That PIN is not right.', 'the wrong PIN refused')
+        check(not driver.find_element(By.ID, 'host-actions').is_displayed(), 'host actions after a wrong PIN')
+        pin.send_keys(PIN, Keys.ENTER)
+        poll(10, lambda: driver.find_element(By.ID, 'host-actions').is_displayed(), 'the host actions')
+        run.log_mark = os.path.getsize(run.log_path)
+        driver.find_element(By.ID, 'skip').click()
+        poll(15, lambda: re.search(r'lumetra\.playback: playing .*' + re.escape(other), run.new_log()),
+             'the jukebox to skip to the next queued track')
+        poll(10, lambda: text('now-title') == 'Playing: ' + other, 'the page to show the skip')
+        Select(driver.find_element(By.ID, 'mode')).select_by_value('normal')
+        poll(10, lambda: driver.find_element(By.ID, 'closed').is_displayed(), 'picks closed in Normal Play')
+        buttons = driver.find_elements(By.CSS_SELECTOR, '#tracks button')
+        buttons[0].click()
+        poll(10, lambda: text('notice') == 'Picks are closed: the jukebox is not in Jukebox mode.',
+             'the refusal of a pick in Normal Play')
+        shot('phone-host')
         print(f'ok  {step}')
 
         step = 'the same page on a desktop'
