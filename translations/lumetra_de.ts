@@ -1417,13 +1417,6 @@ Die Datei wurde genau so belassen, wie sie war.</translation>
     </message>
 </context>
 <context>
-    <name>lumetra::RemoteSettings</name>
-    <message>
-        <source>the settings could not be written</source>
-        <translation>die Einstellungen konnten nicht geschrieben werden</translation>
-    </message>
-</context>
-<context>
     <name>lumetra::RightPanel</name>
     <message>
         <source>Now playing</source>

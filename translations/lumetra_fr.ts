@@ -1417,13 +1417,6 @@ Le fichier a été laissé exactement tel quel.</translation>
     </message>
 </context>
 <context>
-    <name>lumetra::RemoteSettings</name>
-    <message>
-        <source>the settings could not be written</source>
-        <translation>les réglages n&apos;ont pas pu être écrits</translation>
-    </message>
-</context>
-<context>
     <name>lumetra::RightPanel</name>
     <message>
         <source>Now playing</source>
