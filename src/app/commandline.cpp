@@ -12,6 +12,7 @@
 #include <QFileInfo>
 #include <QLocale>
 
+#include <algorithm>
 #include <cstdio>
 
 namespace lumetra {
@@ -52,13 +53,37 @@ CommandLine::CommandLine()
                                    QStringLiteral("[playlist]"));
 }
 
+namespace {
+
+// The options QGuiApplication and QApplication take from the command line themselves.
+bool isQtOption(const QString &name)
+{
+    static const QStringList names{QStringLiteral("platform"),      QStringLiteral("platformpluginpath"),
+                                   QStringLiteral("platformtheme"), QStringLiteral("plugin"),
+                                   QStringLiteral("qmljsdebugger"), QStringLiteral("qwindowgeometry"),
+                                   QStringLiteral("qwindowicon"),   QStringLiteral("qwindowtitle"),
+                                   QStringLiteral("reverse"),       QStringLiteral("session"),
+                                   QStringLiteral("display"),       QStringLiteral("geometry"),
+                                   QStringLiteral("style"),         QStringLiteral("stylesheet"),
+                                   QStringLiteral("widgetcount"),   QStringLiteral("name"),
+                                   QStringLiteral("title"),         QStringLiteral("visual"),
+                                   QStringLiteral("ncols"),         QStringLiteral("cmap"),
+                                   QStringLiteral("nograb"),        QStringLiteral("dograb"),
+                                   QStringLiteral("sync"),          QStringLiteral("testability")};
+    return names.contains(name);
+}
+
+} // namespace
+
 bool CommandLine::parse(const QStringList &arguments)
 {
     m_error.clear();
     m_playlist.clear();
     if (!m_parser.parse(arguments)) {
         m_error = m_parser.errorText();
-        m_leftForQt = !m_parser.unknownOptionNames().isEmpty();
+        // Only names QApplication knows wait for it; anything else is refused now, display or not.
+        const QStringList unknown = m_parser.unknownOptionNames();
+        m_leftForQt = !unknown.isEmpty() && std::all_of(unknown.cbegin(), unknown.cend(), isQtOption);
         return false;
     }
     // Before QApplication has taken its own options, a value of one of them may look like a playlist.

@@ -123,7 +123,7 @@ TEST(Program, ArgumentsThatDoNotFitAreRefusedWithTheUsage)
         {{u"--inventory"_s, dir.filePath(u"song.mp3"_s)}, u"none"_s, u"not an .m3u or .m3u8 playlist"_s},
         {{dir.filePath(u"song.mp3"_s)}, u"offscreen"_s, u"not an .m3u or .m3u8 playlist"_s},
         {{dir.filePath(u"gone.m3u8"_s)}, u"offscreen"_s, u"cannot be read"_s},
-        {{u"--bogus"_s}, u"offscreen"_s, u"Unknown option 'bogus'"_s},
+        {{u"--bogus"_s}, u"none"_s, u"Unknown option 'bogus'"_s},
     };
     for (const auto &c : cases) {
         const Finished run =
