@@ -1,3 +1,5 @@
+#include "support/hangguard.h"
+
 #include <QApplication>
 #include <QTemporaryDir>
 
@@ -14,5 +16,8 @@ int main(int argc, char **argv)
     qputenv("LANGUAGE", "en");
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
+    // No test takes more than a few seconds; one that hangs ends the program with its stacks.
+    ::testing::UnitTest::GetInstance()->listeners().Append(
+        new lumetra::test::HangGuard(lumetra::test::hangBound(std::chrono::seconds(90))));
     return RUN_ALL_TESTS();
 }

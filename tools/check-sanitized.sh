@@ -9,4 +9,6 @@ cmake --build build-asan -j2
 export LSAN_OPTIONS="suppressions=$PWD/tools/lsan.supp:print_suppressions=0"
 export ASAN_OPTIONS="detect_leaks=1:abort_on_error=0:strict_string_checks=1"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
+# A test that hangs ends with its stacks; the bound allows for the sanitizers' slowness.
+export LUMETRA_TEST_HANG_S=240
 QT_QPA_PLATFORM=offscreen ctest --test-dir build-asan -j2 --output-on-failure --timeout 600
