@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs the Debian 12 packages the jukebox needs to build, test and run. Skips what is already there.
+# Installs the Debian 12 packages the jukebox needs to build, test and run, or the packages named as
+# arguments (for a check that needs more). Skips what is already there.
 set -euo pipefail
 
 packages=(
@@ -13,6 +14,7 @@ packages=(
     libvorbis-dev libmp3lame-dev
     fonts-dejavu-core
 )
+[ $# -eq 0 ] || packages=("$@")
 
 missing=()
 for p in "${packages[@]}"; do

@@ -5,17 +5,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 packages=(xvfb xdotool openbox x11-utils dbus-daemon dbus-bin imagemagick sqlite3)
-missing=()
-for p in "${packages[@]}"; do
-    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
-done
-if [ ${#missing[@]} -gt 0 ]; then
-    sudo=""
-    [ "$(id -u)" -eq 0 ] || sudo="sudo"
-    echo "Installing: ${missing[*]}"
-    $sudo apt-get update -q
-    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -q --no-install-recommends "${missing[@]}"
-fi
+tools/install-deps.sh "${packages[@]}"
 
 build="${LUMETRA_BUILD_DIR:-build}"
 if [ ! -f "$build/CMakeCache.txt" ]; then
