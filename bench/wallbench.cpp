@@ -6,7 +6,7 @@
 #include "core/catalogue.h"
 #include "core/randomsource.h"
 #include "core/recordview.h"
-#include "playback/qtmediaplayer.h"
+#include "playback/soundplayer.h"
 #include "ui/coverslot.h"
 #include "ui/mainwindow.h"
 #include "ui/picturebutton.h"
@@ -55,7 +55,7 @@ struct Program {
         folder.prepare(QStringLiteral(":/files"));
     }
     AppFolder folder;
-    QtMediaPlayer player;
+    SoundPlayer player;
     SilentPrompter prompter;
     std::unique_ptr<RandomSource> random = RandomSource::clockSeeded();
     QtDialogs dialogs;

@@ -3,7 +3,7 @@
 #include "core/randomsource.h"
 #include "core/translations.h"
 #include "desktop/mpris.h"
-#include "playback/qtmediaplayer.h"
+#include "playback/soundplayer.h"
 #include "ui/mainwindow.h"
 #include "ui/partycontrols.h"
 #include "ui/qtdialogs.h"
@@ -96,7 +96,7 @@ int main(int argc, char *argv[])
     }
 
     const auto random = RandomSource::clockSeeded();
-    QtMediaPlayer player;
+    SoundPlayer player;
     QtPrompter prompter;
     QtDialogs dialogs;
     QtShell shell;

@@ -4,7 +4,7 @@
 #include "audiofile.h"
 #include "core/appfolder.h"
 #include "desktop/mpris.h"
-#include "playback/qtmediaplayer.h"
+#include "playback/soundplayer.h"
 #include "support/fakebrowser.h"
 #include "support/fakes.h"
 #include "support/privatebus.h"
@@ -192,7 +192,7 @@ protected:
     QTemporaryDir m_dir;
     QString m_savedCwd;
     AppFolder m_app{m_dir.path()};
-    QtMediaPlayer m_player;
+    SoundPlayer m_player;
     FakePrompter m_prompter;
     ScriptedRandom m_random;
     FakeDialogs m_dialogs;
