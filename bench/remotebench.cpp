@@ -61,6 +61,7 @@ public:
     void setPosition(qint64) override {}
     void setGain(double) override {}
     void setNext(const QString &, Join, double) override {}
+    void setCrossfade(int) override {}
 
 private:
     QString m_url;

@@ -46,6 +46,8 @@ public:
     virtual void setGain(double db) = 0;
     // The file that follows the playing one at its end, joined as `join`, at `gainDb`; empty: none.
     virtual void setNext(const QString &path, Join join, double gainDb) = 0;
+    // How long a crossfade lasts, in milliseconds.
+    virtual void setCrossfade(int ms) = 0;
 
 Q_SIGNALS:
     void playStateChanged(int state);

@@ -40,9 +40,8 @@ public:
     void setPosition(qint64 ms) override;
     void setGain(double db) override { m_gain = db; }
     void setNext(const QString &path, Join join, double gainDb) override;
+    void setCrossfade(int ms) override;
 
-    // Between albums, in milliseconds (0: none).
-    void setCrossfade(int ms);
     // Engines replaced so far.
     int replacements() const { return m_replacements; }
     qint64 enginePid() const;

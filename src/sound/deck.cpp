@@ -3,12 +3,14 @@
 #include <gst/app/gstappsink.h>
 
 #include <algorithm>
+#include <cmath>
 
 namespace lumetra::sound {
 
 namespace {
 
 constexpr qint64 kFrameBytes = kChannels * sizeof(float);
+constexpr qint64 kEndSlack = kRate / 500; // 2 ms
 // playbin's flags: sound only, so covers inside files and subtitles are never decoded.
 constexpr guint kPlayAudio = 0x2;
 
@@ -119,8 +121,11 @@ bool Deck::poll()
                 gst_element_set_state(m_pipeline, GST_STATE_PLAYING);
                 break;
             }
-            if (gint64 duration = 0; gst_element_query_duration(m_pipeline, GST_FORMAT_TIME, &duration))
+            if (gint64 duration = 0; gst_element_query_duration(m_pipeline, GST_FORMAT_TIME, &duration)) {
                 m_durationMs = duration / GST_MSECOND;
+                if (m_fromMs == 0)
+                    m_frames = std::llround(duration * double(kRate) / GST_SECOND);
+            }
             m_status = Status::Loaded;
             break;
         default:
@@ -140,17 +145,24 @@ void Deck::fill(qint64 frames)
         GstSample *sample = gst_app_sink_try_pull_sample(m_sink, 0);
         if (!sample) {
             m_decoded = m_broken || gst_app_sink_is_eos(m_sink);
+            // Decoders that cut a file's end by time may keep a frame or two past it: the length the
+            // file gives counts, where it is that close.
+            if (m_decoded && m_frames > 0 && m_pulled > m_frames && m_pulled - m_frames <= kEndSlack)
+                m_limit = m_frames;
             return;
         }
         GstBuffer *buffer = gst_buffer_ref(gst_sample_get_buffer(sample));
         gst_sample_unref(sample);
         m_buffers.push_back(buffer);
-        m_buffered += static_cast<qint64>(gst_buffer_get_size(buffer)) / kFrameBytes;
+        const qint64 frames = static_cast<qint64>(gst_buffer_get_size(buffer)) / kFrameBytes;
+        m_buffered += frames;
+        m_pulled += frames;
     }
 }
 
 qint64 Deck::read(float *out, qint64 frames)
 {
+    frames = std::min(frames, buffered());
     qint64 done = 0;
     while (done < frames && !m_buffers.empty()) {
         GstBuffer *front = m_buffers.front();
@@ -166,6 +178,7 @@ qint64 Deck::read(float *out, qint64 frames)
         }
     }
     m_buffered -= done;
+    m_read += done;
     return done;
 }
 

@@ -5,7 +5,9 @@
 
 #include <gst/gst.h>
 
+#include <algorithm>
 #include <atomic>
+#include <cstdint>
 #include <deque>
 #include <functional>
 
@@ -48,10 +50,10 @@ public:
 
     // The mixer's thread: takes what has been decoded until `frames` wait; never blocks.
     void fill(qint64 frames);
-    qint64 buffered() const { return m_buffered; }
+    qint64 buffered() const { return std::min(m_buffered, m_limit - m_read); }
     // Everything there is of the file waits in the buffer (the file ended, or broke off after it loaded).
     bool decoded() const { return m_decoded; }
-    bool finished() const { return m_status == Status::Failed || (m_decoded && m_buffered == 0); }
+    bool finished() const { return m_status == Status::Failed || (m_decoded && buffered() == 0); }
     // Interleaved frames; returns how many were there.
     qint64 read(float *out, qint64 frames);
 
@@ -70,10 +72,14 @@ private:
     std::atomic<bool> m_broken{false}; // an error after loading: what was decoded still plays
     QString m_reason;
     std::atomic<qint64> m_durationMs{0};
+    std::atomic<qint64> m_frames{0}; // the file's length in frames, 0 when not known
 
     std::deque<GstBuffer *> m_buffers;
     qint64 m_frontOffset = 0; // frames of the first buffer already read
     qint64 m_buffered = 0;
+    qint64 m_pulled = 0;             // frames taken from the decoder
+    qint64 m_read = 0;               // frames read out
+    qint64 m_limit = INT64_MAX;      // frames that may be read out
     bool m_decoded = false;
 };
 

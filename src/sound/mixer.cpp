@@ -148,6 +148,8 @@ void Mixer::mixCurrent(float *mix, qint64 frames)
             Voice in = std::move(*m_next);
             in.fade = Ramp(0, 1, deck.buffered(), Ramp::Curve::EqualPower);
             tell(News::Kind::Joined, out.deck->id(), in.deck->id());
+            // The outgoing files were mixed for this block before the crossfade began: this one's rest now.
+            mixVoice(out, mix + at * kChannels, frames - at);
             m_outgoing.push_back(std::move(out));
             m_current = std::move(in);
             m_next.reset();

@@ -13,6 +13,7 @@
 #include "partycontrols.h"
 #include "picturebutton.h"
 #include "playback/mediaplayer.h"
+#include "playback/soundsettings.h"
 #include "remote/remote.h"
 #include "rightpanel.h"
 #include "settingswindow.h"
@@ -213,6 +214,7 @@ void MainWindow::load()
     m_state = StateRecord::read(m_opts);
     // Only here: a rebuild keeps the volume the user has set since.
     m_player.setVolume(m_state.volume());
+    applySound();
     m_playback.setStartMode(m_state.formcolor);
     populate();
     thumb();
@@ -224,6 +226,12 @@ void MainWindow::load()
         qCWarning(lcMainWindow).noquote() << remoteProblem;
         showNotice(remoteProblem);
     }
+}
+
+void MainWindow::applySound()
+{
+    const SoundSettings sound = SoundSettings::load(m_app.file(SoundSettings::fileName()));
+    m_playback.setSound(sound.crossfade * 1000, sound.levelling);
 }
 
 void MainWindow::endProgram()

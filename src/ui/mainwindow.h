@@ -67,6 +67,8 @@ public:
     void load();
     // Closes as the system asks (SIGTERM at logout): the party lock does not ask for its PIN.
     void endProgram();
+    // sound.ini read again and given to playback.
+    void applySound();
 
     void populate();
     void thumb();

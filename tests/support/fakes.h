@@ -92,6 +92,7 @@ public:
         next = path;
         nextJoin = join;
     }
+    void setCrossfade(int ms) override { crossfadeMs = ms; }
 
     int plays = 0;
     int stops = 0;
@@ -101,6 +102,7 @@ public:
     QList<double> gains; // one per file handed
     QString next;
     Join nextJoin = Join::Gapless;
+    int crossfadeMs = 0;
 
 private:
     QString m_url;
