@@ -94,7 +94,7 @@ void SoundPlayer::startEngine()
 void SoundPlayer::replaceEngine(const QString &reason)
 {
     ++m_replacements;
-    qCWarning(lcPlayback).noquote() << "sound engine replaced (" << m_replacements << "so far):" << reason;
+    qCWarning(lcPlayback).noquote() << QStringLiteral("sound engine replaced (%1 so far): %2").arg(m_replacements).arg(reason);
     m_loadWatch.stop();
     if (m_engine) {
         QProcess *old = m_engine;
@@ -148,7 +148,11 @@ void SoundPlayer::heard(const QList<QByteArray> &words)
     const QByteArray &verb = words[0];
     const quint64 id = words.value(1).toULongLong();
     if (verb == "pong") {
-        m_started = true;
+        if (!m_started) {
+            // A file handed before the engine first answered had to wait for GStreamer's start.
+            m_started = true;
+            watchLoad();
+        }
         const quint64 blocks = words.value(2).toULongLong();
         if (blocks != m_blocks) {
             m_blocks = blocks;
@@ -318,7 +322,7 @@ void SoundPlayer::setNext(const QString &path, Join join, double gainDb)
 
 void SoundPlayer::watchLoad()
 {
-    if (m_state == Playing && !m_loaded && !m_loadWatch.isActive())
+    if (m_started && m_state == Playing && !m_loaded && !m_loadWatch.isActive())
         m_loadWatch.start(m_watchdogMs * 4 / 5);
 }
 

@@ -74,6 +74,7 @@ void MainWindow::connectWall()
     });
 
     connect(m_windows, &ChildWindows::wallChanged, this, &MainWindow::rebuildWall);
+    connect(m_windows, &ChildWindows::soundChanged, this, &MainWindow::applySound);
     connect(m_windows, &ChildWindows::restoreWanted, this, &MainWindow::restoreWindow);
     connect(m_windows, &ChildWindows::scanFinished, this, [this] {
         if (m_closeAfterScan)

@@ -8,6 +8,7 @@
 #include "core/textfile.h"
 #include "core/vbcolor.h"
 #include "pointerwidgets.h"
+#include "soundbox.h"
 #include "wall/twips.h"
 #include "widgethelpers.h"
 
@@ -50,6 +51,8 @@ SettingsWindow::SettingsWindow(const AppFolder &app, Catalogue &catalogue, Recor
     top->addWidget(m_preview, 0, Qt::AlignTop);
     top->addLayout(buildControls(), 1);
     layout->addLayout(top);
+    m_sound = new SoundBox(m_app.file(SoundSettings::fileName()), this);
+    layout->addWidget(m_sound);
     layout->addSpacing(8);
 
     auto *bottom = new QHBoxLayout;
@@ -429,6 +432,10 @@ void SettingsWindow::okay()
     // A relative folder meant the application folder, the working directory; stored, it means that for good.
     if (m_form.musicFolder != QStringLiteral("(Lumetra default)"))
         m_form.musicFolder = Scanner::resolveRoot(m_form.musicFolder, m_app, m_app.dir());
+    if (!m_sound->save()) {
+        m_prompter.message(tr("The sound settings could not be saved to sound.ini, so nothing was changed."));
+        return;
+    }
     QString error;
     if (!writeTextLines(m_app.file(QStringLiteral("jb.ini")), m_form.lines(), &error)) {
         m_prompter.message(

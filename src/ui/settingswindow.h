@@ -25,6 +25,8 @@ class RecordView;
 
 // The "Settings" window: edits jb.ini with a live preview and hosts the disk-scan panel. Okay writes jb.ini
 // and reports saved(); Cancel discards. Each opening starts from jb.ini again.
+class SoundBox;
+
 class SettingsWindow : public QWidget
 {
     Q_OBJECT
@@ -33,6 +35,7 @@ public:
                    Dialogs &dialogs, QWidget *parent = nullptr);
 
     const SettingsForm &form() const { return m_form; }
+    SoundBox &sound() const { return *m_sound; }
     bool isScanning() const { return m_scanning; }
     // Stops a running scan; the catalogue stays as it was.
     void cancelScan() { m_cancelScan = true; }
@@ -97,6 +100,7 @@ private:
     QPushButton *m_okay = nullptr;         // Command1
     QPushButton *m_cancel = nullptr;       // Command2
 
+    SoundBox *m_sound = nullptr;
     QFrame *m_scanPanel = nullptr;       // Picture2
     QLineEdit *m_musicFolder = nullptr;  // Text5
     QPushButton *m_browse = nullptr;     // Command9
