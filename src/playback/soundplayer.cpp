@@ -147,12 +147,12 @@ void SoundPlayer::heard(const QList<QByteArray> &words)
 {
     const QByteArray &verb = words[0];
     const quint64 id = words.value(1).toULongLong();
+    if (!m_started) {
+        // A file handed before the engine first answered had to wait for GStreamer's start.
+        m_started = true;
+        watchLoad();
+    }
     if (verb == "pong") {
-        if (!m_started) {
-            // A file handed before the engine first answered had to wait for GStreamer's start.
-            m_started = true;
-            watchLoad();
-        }
         const quint64 blocks = words.value(2).toULongLong();
         if (blocks != m_blocks) {
             m_blocks = blocks;
