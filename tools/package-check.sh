@@ -55,7 +55,9 @@ cleanup() {
     rm -rf "$work"
 }
 trap cleanup EXIT
-desktop-file-validate "/usr/share/applications/$id.desktop" || fail "the desktop entry does not validate"
+# Debian 12's validator predates SingleMainWindow (desktop entry 1.5), the one key it is left to not know.
+desktop=$(desktop-file-validate "/usr/share/applications/$id.desktop" 2>&1 | grep -v 'key "SingleMainWindow"' || true)
+[ -z "$desktop" ] || { echo "$desktop" >&2; fail "the desktop entry does not validate"; }
 metainfo="/usr/share/metainfo/$id.metainfo.xml"
 # No network here, so the screenshots' addresses are not fetched. The one note left under --strict is the
 # id's top-level domain: the project has none yet and uses the reserved .invalid (see the metainfo).

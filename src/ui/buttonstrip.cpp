@@ -33,6 +33,12 @@ ButtonStrip::ButtonStrip(const AppFolder &app, qreal dpi, QWidget *parent)
     m_previous->setToolTip(letterTip);
     m_help->setToolTip(tr("Help"));
 
+    // Tab in reading order: Mode, Options, Help, then the page buttons at the right.
+    setTabOrder(m_mode, m_options);
+    setTabOrder(m_options, m_help);
+    setTabOrder(m_help, m_previous);
+    setTabOrder(m_previous, m_next);
+
     connect(m_next, &PictureButton::clicked, this, &ButtonStrip::nextPage);
     connect(m_previous, &PictureButton::clicked, this, &ButtonStrip::previousPage);
     connect(m_mode, &PictureButton::clicked, this,

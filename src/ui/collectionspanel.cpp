@@ -1,10 +1,12 @@
 #include "collectionspanel.h"
 
 #include "core/appfolder.h"
+#include "look.h"
 #include "playback/collections.h"
 #include "pointerwidgets.h"
 #include "widgethelpers.h"
 
+#include <QEvent>
 #include <QMenu>
 #include <QPushButton>
 #include <QScrollBar>
@@ -61,6 +63,7 @@ CollectionsPanel::CollectionsPanel(QWidget *rightPanel, Collections &collections
     background->setScaledContents(true);
     background->setGeometry(rect(QRect(-15, -15, 4125, 3405)));
     background->setPixmap(QPixmap(app.ownFile(QStringLiteral("collframe.jpg"))));
+    setDecorative(background);
 
     m_myColls = button(QStringLiteral("Command1"), tr("My Colls."), tr("View all the collections"),
                        QRect(240, 210, 855, 375));
@@ -85,6 +88,7 @@ CollectionsPanel::CollectionsPanel(QWidget *rightPanel, Collections &collections
     m_cover->setToolTip(tr("Click here to skip current track..."));
     m_cover->setScaledContents(true);
     m_cover->setCursor(Qt::PointingHandCursor);
+    m_cover->setFocusPolicy(Qt::TabFocus);
     m_cover->setGeometry(rect(QRect(1275, 195, 2430, 2385)));
     connect(m_cover, &PointerLabel::pressed, this, [this](Qt::MouseButton b) {
         if (b == Qt::LeftButton)
@@ -118,6 +122,20 @@ CollectionsPanel::CollectionsPanel(QWidget *rightPanel, Collections &collections
     connect(m_scroll, &QScrollBar::valueChanged, this, [this](int v) { m_inner->move(-2, -v); });
 
     setShown(false);
+}
+
+bool CollectionsPanel::eventFilter(QObject *watched, QEvent *event)
+{
+    // A row that takes the focus is scrolled into sight.
+    if (event->type() == QEvent::FocusIn && watched->parent() == m_inner && m_scroll->isEnabled()) {
+        const QRect row = static_cast<QWidget *>(watched)->geometry();
+        const int top = m_scroll->value();
+        if (row.top() < top)
+            m_scroll->setValue(row.top());
+        else if (row.bottom() > top + m_viewport->height())
+            m_scroll->setValue(row.bottom() - m_viewport->height());
+    }
+    return QObject::eventFilter(watched, event);
 }
 
 QWidget *CollectionsPanel::frame() const
@@ -198,6 +216,10 @@ void CollectionsPanel::render()
             row.label->setCursor(Qt::PointingHandCursor);
             row.label->setStyleSheet(
                 QStringLiteral("color: rgb(20, 30, 40); font-weight: bold; font-size: 9.75pt;"));
+            // A row is reached by Tab and chosen by Enter or Space as by a click.
+            row.label->setFocusPolicy(Qt::TabFocus);
+            row.label->installEventFilter(this);
+            row.label->ensurePolished();
             for (PointerLabel *part : {row.picture, row.label}) {
                 connect(part, &PointerLabel::pressed, this, [this, i](Qt::MouseButton button) {
                     if (button == Qt::LeftButton)
@@ -209,7 +231,11 @@ void CollectionsPanel::render()
         Row &row = m_rows[i];
         row.picture->setGeometry(kRowPicture.translated(0, layout.pictureTops[i]));
         row.label->setGeometry(kRowLabel.translated(0, layout.labelTops[i]));
-        row.label->setText(titles[i]);
+        // A title longer than the row ends in an ellipsis, and its tooltip holds it whole.
+        const QString shown =
+            row.label->fontMetrics().elidedText(titles[i], Qt::ElideRight, row.label->contentsRect().width());
+        row.label->setText(shown);
+        row.label->setToolTip(shown == titles[i] ? QString() : plainToolTip(titles[i]));
         row.picture->setAccessibleName(tr("Collection %1").arg(titles[i]));
         row.label->setAccessibleName(titles[i]);
         row.picture->show();

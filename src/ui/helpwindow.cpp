@@ -1,6 +1,7 @@
 #include "helpwindow.h"
 
 #include "core/appfolder.h"
+#include "look.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -26,6 +27,7 @@ HelpWindow::HelpWindow(const AppFolder &app, const BrowserFactory &browser, QWid
     strip->setPixmap(
         QPixmap(app.ownFile(QStringLiteral("vista.jpg"))).scaledToHeight(760, Qt::SmoothTransformation));
     strip->setAlignment(Qt::AlignRight | Qt::AlignTop);
+    setDecorative(strip);
     layout->addWidget(strip);
     m_browser->setObjectName(QStringLiteral("wb2"));
     m_browser->setAccessibleName(tr("Help page"));

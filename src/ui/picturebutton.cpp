@@ -1,5 +1,7 @@
 #include "picturebutton.h"
 
+#include "pointerwidgets.h"
+
 #include <QPainter>
 
 namespace lumetra {
@@ -36,6 +38,9 @@ void PictureButton::paintEvent(QPaintEvent *)
     const bool lit = (m_highlighted || hasFocus()) && isEnabled();
     const QPixmap &picture = lit ? m_highlight : m_normal;
     painter.drawPixmap(rect(), picture);
+    painter.end();
+    if (hasFocus())
+        paintFocusMark(this);
 }
 
 } // namespace lumetra
