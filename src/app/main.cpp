@@ -5,6 +5,7 @@
 #include "desktop/mpris.h"
 #include "desktop/singleinstance.h"
 #include "playback/qtmediaplayer.h"
+#include "ui/look.h"
 #include "ui/mainwindow.h"
 #include "ui/partycontrols.h"
 #include "ui/qtdialogs.h"
@@ -85,6 +86,7 @@ int main(int argc, char *argv[])
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/lumetra.png")));
     QGuiApplication::setDesktopFileName(QStringLiteral(LUMETRA_APP_ID));
     installTranslations(app, QLocale().uiLanguages());
+    applyApplicationLook(app);
 
     CommandLine command;
     if (!command.parse(QApplication::arguments()))

@@ -19,6 +19,7 @@
 #include "wall/albumlist.h"
 #include "wall/wall.h"
 
+#include <QLayout>
 #include <QScreen>
 #include <QShortcut>
 #include <QWindow>
@@ -58,7 +59,9 @@ void ChildWindows::present(QWidget *window)
         handle->setTransientParent(m_window->window()->windowHandle());
     const QRect room = m_window->screen()->availableGeometry();
     const QSize most = (room.size() - kFrameAllowance).expandedTo(QSize(1, 1));
-    window->resize(window->size().boundedTo(most).expandedTo(window->minimumSize().boundedTo(most)));
+    if (QLayout *layout = window->layout())
+        layout->activate();
+    window->resize(window->size().expandedTo(window->minimumSizeHint()).boundedTo(most));
     QRect placed(QPoint(), window->size());
     placed.moveCenter(m_window->window()->geometry().center());
     placed.moveLeft(std::clamp(placed.left(), room.left(), std::max(room.left(), room.right() - placed.width() - kFrameAllowance.width())));

@@ -54,6 +54,7 @@ SettingsWindow::SettingsWindow(const AppFolder &app, Catalogue &catalogue, Recor
     m_scroll->setObjectName(QStringLiteral("settingsScroll"));
     m_scroll->setWidgetResizable(true);
     m_scroll->setFrameShape(QFrame::NoFrame);
+    m_scroll->setFocusPolicy(Qt::NoFocus);
     m_content = new QWidget(m_scroll);
     auto *layout = new QVBoxLayout(m_content);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -77,6 +78,13 @@ SettingsWindow::SettingsWindow(const AppFolder &app, Catalogue &catalogue, Recor
     bottom->addWidget(m_okay);
     bottom->addWidget(m_cancel);
     outer->addLayout(bottom);
+
+    // Tab from the top down: the preview's title, the fields beside it, the scan panel, then the buttons.
+    QList<QWidget *> order{m_sampleTitle, m_links[0], m_picturePath, m_links[1], m_links[2], m_coverSize, m_gap,
+                           m_bounce,      m_autoplay, m_noWrap,      m_links[3], m_browse,   m_musicFolder,
+                           m_scanNested,  m_scanFlat, m_closePanel,  m_scanDisk, m_okay,     m_cancel};
+    for (qsizetype i = 1; i < order.size(); ++i)
+        setTabOrder(order[i - 1], order[i]);
 
     m_form.load(m_app.file(QStringLiteral("jb.ini")));
     showForm();
@@ -117,6 +125,7 @@ void SettingsWindow::buildPreview()
     m_sampleTitle->setText(tr("Click to change text..."));
     m_sampleTitle->setAccessibleName(tr("Sample title: click to change the text colour and font"));
     m_sampleTitle->setCursor(Qt::PointingHandCursor);
+    m_sampleTitle->setFocusPolicy(Qt::TabFocus);
     connect(m_sampleTitle, &PointerLabel::pressed, this, [this](Qt::MouseButton b) {
         if (b == Qt::LeftButton)
             chooseTitleText();
@@ -484,6 +493,9 @@ void SettingsWindow::growToFit()
     const int h = std::min(std::max(height(), contentHeight + others + 2 * m_scroll->frameWidth()),
                            room.height() - kFrameRoom.height());
     resize(w, h);
+    // Grown while shown: kept on the screen.
+    move(std::clamp(x(), room.left(), std::max(room.left(), room.right() - w - kFrameRoom.width())),
+         std::clamp(y(), room.top(), std::max(room.top(), room.bottom() - h - kFrameRoom.height())));
 }
 
 void SettingsWindow::closeScanPanel()

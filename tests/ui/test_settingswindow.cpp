@@ -17,6 +17,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
+#include <QScrollArea>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -208,19 +209,39 @@ TEST_F(SettingsScanTest, ScanThenOkayBringsTheNewAlbumsOntoTheWall)
     settings->scan(Scanner::Layout::Flat); // "(Lumetra default)" is the application folder's Music
     EXPECT_EQ(settings->findChild<QLabel *>(u"lbltime"_s)->text(),
               u"Done! Time taken: 0 seconds.    Music folders found: 3"_s);
-    // Nothing was left out, and the lists and the Close button each have their own place.
+    // Nothing was left out, and the lists and the Close button each have their own place, within what
+    // scrolls.
     EXPECT_FALSE(settings->findChild<QWidget *>(u"lstleftout"_s)->isVisible());
-    auto place = [settings](const char *name) {
-        const QWidget *w = settings->findChild<QWidget *>(QString::fromLatin1(name));
-        return QRect(w->mapTo(settings, QPoint(0, 0)), w->size());
+    QWidget *content = settings->findChild<QScrollArea *>()->widget();
+    auto place = [content](const char *name) {
+        const QWidget *w = content->findChild<QWidget *>(QString::fromLatin1(name));
+        return QRect(w->mapTo(content, QPoint(0, 0)), w->size());
     };
     EXPECT_FALSE(place("Command10").intersects(place("ScanFrame")));
-    EXPECT_TRUE(settings->rect().contains(place("Command10")));
+    EXPECT_TRUE(content->rect().contains(place("Command10")));
     settings->okay();
     EXPECT_EQ(m_window->windowTitle(), u"Lumetra Jukebox: 3 albums loaded."_s);
     EXPECT_EQ(m_window->slotCount(), 3);
     EXPECT_TRUE(readAll(m_app.file(u"jb.ini"_s))
                     .startsWith(QDir::toNativeSeparators(m_dir.filePath(u"Music"_s)).toUtf8() + "\r\n"));
+}
+
+// A first run: after the empty catalogue's message, the scan panel on the user's music folder.
+TEST_F(SettingsScanTest, AFirstRunOpensTheScanPanelOnTheUsersMusicFolder)
+{
+    const QString music = m_dir.filePath(u"My Music"_s);
+    ASSERT_TRUE(writeFile(music + u"/Band/Album/01.ogg"_s, {}));
+    ASSERT_TRUE(writeFile(m_dir.filePath(u"config/user-dirs.dirs"_s), "XDG_MUSIC_DIR=\"" + music.toUtf8() + "\"\n"));
+    const QByteArray config = qgetenv("XDG_CONFIG_HOME");
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_dir.filePath(u"config"_s)));
+    start();
+    config.isNull() ? qunsetenv("XDG_CONFIG_HOME") : qputenv("XDG_CONFIG_HOME", config);
+    ASSERT_EQ(m_prompter.messages.size(), 1);
+    EXPECT_TRUE(m_prompter.messages.first().startsWith(u"Lumetra doesn't yet contain any albums"_s));
+    SettingsWindow *settings = m_window->settingsWindow();
+    ASSERT_NE(settings, nullptr);
+    EXPECT_TRUE(settings->findChild<QWidget *>(u"Picture2"_s)->isVisibleTo(settings));
+    EXPECT_EQ(settings->findChild<QLineEdit *>(u"Text5"_s)->text(), music);
 }
 
 TEST_F(SettingsScanTest, ClosingTheProgramDuringAScanKeepsTheOldCatalogue)
