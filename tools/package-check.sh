@@ -26,7 +26,7 @@ desktop=$(grep -o '\./usr/share/applications/[^ ]*\.desktop$' <<<"$contents") ||
 id=$(basename "$desktop" .desktop)
 for path in ./usr/bin/lumetra "$desktop" "./usr/share/metainfo/$id.metainfo.xml" ./usr/share/man/man1/lumetra.1.gz \
             ./usr/share/doc/lumetra/copyright ./usr/share/doc/lumetra/changelog.gz \
-            ./usr/share/lumetra/files/nocover.jpg ./usr/share/lumetra/files/lumetra.htm \
+            ./usr/share/lumetra/files/blankcover.jpg ./usr/share/lumetra/files/lumetra.htm \
             ./usr/share/icons/hicolor/48x48/apps/lumetra.png ./usr/share/icons/hicolor/scalable/apps/lumetra.svg; do
     grep -qF " $path" <<<"$contents" || fail "missing from the package: $path"
 done

@@ -646,6 +646,14 @@ Das Album behält sein Cover.</translation>
         <source>Hover mouse at top of screen to jump to a letter..</source>
         <translation>Maus an den oberen Bildschirmrand führen, um zu einem Buchstaben zu springen..</translation>
     </message>
+    <message>
+        <source>Next</source>
+        <translation>Weiter</translation>
+    </message>
+    <message>
+        <source>Prev</source>
+        <translation>Zurück</translation>
+    </message>
 </context>
 <context>
     <name>lumetra::ChildWindows</name>
@@ -813,6 +821,10 @@ Das Album behält sein Cover.</translation>
     <message>
         <source>Shuffle All leaves this album out</source>
         <translation>„Alles zufällig“ lässt dieses Album aus</translation>
+    </message>
+    <message>
+        <source>No cover</source>
+        <translation>Kein Cover</translation>
     </message>
 </context>
 <context>

@@ -646,6 +646,14 @@ L&apos;album garde sa pochette.</translation>
         <source>Hover mouse at top of screen to jump to a letter..</source>
         <translation>Placez la souris en haut de l&apos;écran pour sauter à une lettre..</translation>
     </message>
+    <message>
+        <source>Next</source>
+        <translation>Suivant</translation>
+    </message>
+    <message>
+        <source>Prev</source>
+        <translation>Précédent</translation>
+    </message>
 </context>
 <context>
     <name>lumetra::ChildWindows</name>
@@ -678,7 +686,7 @@ L&apos;album garde sa pochette.</translation>
     </message>
     <message>
         <source>My Colls.</source>
-        <translation>Mes collections</translation>
+        <translation>Toutes</translation>
     </message>
     <message>
         <source>View all the collections</source>
@@ -813,6 +821,10 @@ L&apos;album garde sa pochette.</translation>
     <message>
         <source>Shuffle All leaves this album out</source>
         <translation>Tout aléatoire laisse cet album de côté</translation>
+    </message>
+    <message>
+        <source>No cover</source>
+        <translation>Pas de pochette</translation>
     </message>
 </context>
 <context>

@@ -66,14 +66,14 @@ CollectionsPanel::CollectionsPanel(QWidget *rightPanel, Collections &collections
     setDecorative(background);
 
     m_myColls = button(QStringLiteral("Command1"), tr("My Colls."), tr("View all the collections"),
-                       QRect(240, 210, 855, 375));
+                       QRect(120, 210, 1245, 375));
     m_new = button(QStringLiteral("NewColl"), tr("New"), tr("Create a new collection"),
-                   QRect(240, 570, 855, 375));
-    m_saveNew = button(QStringLiteral("CollSave"), tr("Save"), QString(), QRect(240, 930, 855, 375));
+                   QRect(120, 570, 1245, 375));
+    m_saveNew = button(QStringLiteral("CollSave"), tr("Save"), QString(), QRect(120, 930, 1245, 375));
     m_saveNew->setAccessibleName(tr("Save the new collection"));
-    m_delete = button(QStringLiteral("Command2"), tr("Delete"), QString(), QRect(240, 1290, 855, 375));
-    m_edit = button(QStringLiteral("CollEdit"), tr("Edit"), QString(), QRect(240, 1650, 855, 375));
-    m_saveEdit = button(QStringLiteral("Command3"), tr("Save"), QString(), QRect(240, 1650, 855, 375));
+    m_delete = button(QStringLiteral("Command2"), tr("Delete"), QString(), QRect(120, 1290, 1245, 375));
+    m_edit = button(QStringLiteral("CollEdit"), tr("Edit"), QString(), QRect(120, 1650, 1245, 375));
+    m_saveEdit = button(QStringLiteral("Command3"), tr("Save"), QString(), QRect(120, 1650, 1245, 375));
     m_saveEdit->setAccessibleName(tr("Save the edited collection"));
     connect(m_myColls, &QPushButton::clicked, this, [this] { m_collections.myColls(); });
     connect(m_new, &QPushButton::clicked, this, [this] { m_collections.newColl(); });
@@ -89,7 +89,7 @@ CollectionsPanel::CollectionsPanel(QWidget *rightPanel, Collections &collections
     m_cover->setScaledContents(true);
     m_cover->setCursor(Qt::PointingHandCursor);
     m_cover->setFocusPolicy(Qt::TabFocus);
-    m_cover->setGeometry(rect(QRect(1275, 195, 2430, 2385)));
+    m_cover->setGeometry(rect(QRect(1455, 195, 2250, 2250)));
     connect(m_cover, &PointerLabel::pressed, this, [this](Qt::MouseButton b) {
         if (b == Qt::LeftButton)
             Q_EMIT coverClicked();
@@ -149,6 +149,20 @@ QPushButton *CollectionsPanel::button(const QString &name, const QString &text, 
     b->setObjectName(name);
     b->setToolTip(tip);
     b->setGeometry(m_px(t.x()), m_px(t.y()), m_px(t.width()), m_px(t.height()));
+    // A word longer than the button (as a translation may be) is set a little smaller, then cut with an
+    // ellipsis; its tooltip and accessible name keep it whole.
+    b->ensurePolished();
+    const int room = b->width() - 2 * b->fontMetrics().averageCharWidth();
+    if (b->fontMetrics().horizontalAdvance(text) > room) {
+        QFont smaller = b->font();
+        smaller.setPointSizeF(smaller.pointSizeF() * 0.85);
+        b->setFont(smaller);
+        const QString shown = QFontMetrics(smaller).elidedText(text, Qt::ElideRight, room);
+        b->setText(shown);
+        b->setAccessibleName(text);
+        if (tip.isEmpty() && shown != text)
+            b->setToolTip(plainToolTip(text));
+    }
     return b;
 }
 

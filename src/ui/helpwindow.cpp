@@ -12,7 +12,7 @@ HelpWindow::HelpWindow(const AppFolder &app, const BrowserFactory &browser, QWid
     : QWidget(parent, Qt::Window)
     , m_browser(browser(this))
 {
-    setObjectName(tr("Help"));
+    setObjectName(QStringLiteral("Help"));
     setWindowTitle(tr("Help -[Lumetra %1]").arg(QStringLiteral("1.5.0")));
     setAccessibleName(tr("Help"));
     setAttribute(Qt::WA_DeleteOnClose);

@@ -53,11 +53,11 @@ QPalette wallPalette()
 
 // The amber mark on the dark colours stands off them by about 9:1.
 const char *const kStyleSheet = R"(
-QPushButton { padding: 4px 12px; border: 1px solid #4a4f5c; border-radius: 4px; background: #2e323d; }
+QPushButton { padding: 3px 8px; border: 1px solid #4a4f5c; border-radius: 4px; background: #2e323d; }
 QPushButton:hover { background: #3a3f4b; }
 QPushButton:pressed { background: #23262e; }
 QPushButton:disabled { color: #8a8f9c; border-color: #353945; }
-QPushButton:focus { border: 2px solid #ffb347; padding: 3px 11px; }
+QPushButton:focus { border: 2px solid #ffb347; padding: 2px 7px; }
 QLineEdit { border: 1px solid #4a4f5c; border-radius: 3px; padding: 2px; }
 QLineEdit:focus { border: 2px solid #ffb347; padding: 1px; }
 QAbstractItemView:focus, QAbstractScrollArea:focus { border: 2px solid #ffb347; }

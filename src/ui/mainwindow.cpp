@@ -269,8 +269,9 @@ void MainWindow::thumb()
         return;
     }
 
-    const auto layout = layoutSlots(m_wallTwips.width(), m_wallTwips.height(), m_settings.coverSize,
-                                    m_settings.coverGap, m_albums.size());
+    auto layout = layoutSlots(m_wallTwips.width(), m_wallTwips.height(), m_settings.coverSize,
+                              m_settings.coverGap, m_albums.size());
+    spreadAcrossWidth(layout, m_wallTwips.width(), m_settings.coverGap);
     m_wallView->setBounceCovers(m_settings.bounceCovers);
     m_wallView->layOut(layout);
     const int count = m_wallView->slotCount();

@@ -354,7 +354,7 @@ void SettingsWindow::showForm()
     font.setPointSizeF(m_form.fontSize);
     font.setBold(m_form.fontBold);
     m_sampleTitle->setFont(font);
-    m_sampleTitle->setStyleSheet(QStringLiteral("color: %1;").arg(cssColor(text)));
+    m_sampleTitle->setStyleSheet(QStringLiteral("color: %1; %2").arg(cssColor(text), cssFont(font)));
     m_previewPicture->setPixmap(QPixmap::fromImage(
         m_form.backgroundPicture.isEmpty() ? QImage()
                                            : loadCover(m_form.backgroundPicture, m_preview->size())));

@@ -240,9 +240,11 @@ void WallView::showPage()
     for (size_t k = 0; k < page.size() && k < m_slots.size(); ++k) {
         QImage &picture = pictures[static_cast<qsizetype>(k)];
         // A cover that cannot be read must not leave the previous album's picture in the slot.
-        if (picture.isNull()) {
-            if (noCoverPicture.isNull())
+        if (picture.isNull() || files[static_cast<qsizetype>(k)] == m_noCover) {
+            if (noCoverPicture.isNull()) {
                 noCoverPicture = decode(m_noCover, coverSize());
+                captionNoCover(noCoverPicture);
+            }
             picture = noCoverPicture;
         }
         if (picture.hasAlphaChannel())
@@ -365,7 +367,8 @@ void WallView::styleSlot(CoverSlot &slot) const
     slot.cover()->setAttribute(Qt::WA_TransparentForMouseEvents, !m_slotsEnabled);
     slot.titleLabel()->setAttribute(Qt::WA_TransparentForMouseEvents, !m_slotsEnabled);
     slot.titleLabel()->setFont(m_look.titleFont);
-    slot.titleLabel()->setStyleSheet(QStringLiteral("color: %1;").arg(cssColor(m_look.text)));
+    slot.titleLabel()->setStyleSheet(
+        QStringLiteral("color: %1; %2").arg(cssColor(m_look.text), cssFont(m_look.titleFont)));
     slot.cover()->setStyleSheet(
         QStringLiteral("QLabel { color: %1; }").arg(cssColor(m_look.text.darker(160))));
 }

@@ -248,7 +248,7 @@ TEST_P(ProgramEnd, EndsWhenAskedAndStoresTheState)
         EXPECT_EQ(querySql(catalogue, u"SELECT folders, formcolor FROM opts"_s), QStringList{u"44|"_s});
     else
         EXPECT_EQ(readAll(catalogue), before);
-    for (const char *own : {"nocover.jpg", "lumetra2.jpg", "vista.jpg", "next.png", "help-hi.png"})
+    for (const char *own : {"blankcover.jpg", "lumetra2.jpg", "vista.jpg", "next-page.png", "help-hi.png"})
         EXPECT_TRUE(QFile::exists(dir.filePath(u"files/"_s + QString::fromLatin1(own)))) << own;
     EXPECT_EQ(lumetra::PartySettings::load(party).settings.locked, GetParam().locked);
 }

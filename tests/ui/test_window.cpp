@@ -126,10 +126,14 @@ TEST_P(WindowGeometry, EveryControlIsInsideTheWindowAndNoneOverlaps)
 
     const QRect wall = rects.front();
     ASSERT_GT(window.slotCount(), 0);
+    int right = 0;
     for (int k = 0; k < window.slotCount(); ++k) {
         EXPECT_TRUE(wall.contains(inWindow(window.slot(k)->cover(), &window))) << "cover " << k;
         EXPECT_TRUE(wall.contains(inWindow(window.slot(k)->titleLabel(), &window))) << "title " << k;
+        right = std::max(right, inWindow(window.slot(k)->cover(), &window).right());
     }
+    // The columns use the wall's width: no cover's worth of it is left empty at the right.
+    EXPECT_LT(wall.right() - right, window.slot(0)->cover()->width() / 2);
     pointAt(window.findChild<QWidget *>(u"Label6"_s));
     LetterBar *bar = window.letterBar();
     ASSERT_TRUE(bar->isVisible());
@@ -245,6 +249,14 @@ TEST_P(WallKeysTest, KeysAndTheWheelPageFocusAndAct)
     albums.append({u"zebra crossing"_s, false, {u"t.mp3"_s}});
     ASSERT_TRUE(writeCatalogue(m_dir.path(), albums));
     writeIni("(Lumetra default)\r\n2400\r\n150\r\n0\r\n16777215\r\n010\r\nDejaVu Sans+9.75&False\r\n\r\n");
+    // What a screen reader hears of the focus frame: the cover it is on.
+    static QObject *announced = nullptr;
+    announced = nullptr;
+    const auto handler = QAccessible::installUpdateHandler([](QAccessibleEvent *event) {
+        if (event->type() == QAccessible::Focus)
+            announced = event->object();
+    });
+    const auto restore = qScopeGuard([handler] { QAccessible::installUpdateHandler(handler); });
     MainWindow &window = start();
     showActive(window);
     QWidget *wall = window.findChild<QWidget *>(u"albumframe"_s);
@@ -275,6 +287,7 @@ TEST_P(WallKeysTest, KeysAndTheWheelPageFocusAndAct)
     if (QApplication::focusWidget() == wall) {
         ASSERT_TRUE(frame->isVisible());
         EXPECT_EQ(frame->geometry().center(), window.slot(c.focus)->cover()->geometry().center());
+        EXPECT_EQ(announced, window.slot(c.focus)->cover());
     }
 
     QMenu *coverMenu = window.menu(u"mnurt"_s);
