@@ -218,8 +218,9 @@ int runWithoutWindow(int argc, char *argv[])
                      qPrintable(QCoreApplication::translate("Scanner", "Left out: %1").arg(leftOut)));
     const int leftOut = static_cast<int>(result.leftOut.size());
     if (leftOut > 0)
-        std::fprintf(stderr, "%s\n",
-                     qPrintable(QCoreApplication::translate("Scanner", "Folders left out: %n", nullptr, leftOut)));
+        std::fprintf(
+            stderr, "%s\n",
+            qPrintable(QCoreApplication::translate("Scanner", "Folders left out: %n", nullptr, leftOut)));
     std::printf("%s\n", qPrintable(Scanner::doneText(result.elapsedMs / 1000, result.found.size())));
     return 0;
 }

@@ -14,8 +14,8 @@
 #include "web/webbrowser.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QDBusConnection>
+#include <QDir>
 #include <QIcon>
 #include <QLocale>
 #include <QSocketNotifier>

@@ -17,9 +17,11 @@ constexpr int kAnswerMs = 25000;
 QString SingleInstance::serviceName(const QString &appId, const QString &dir)
 {
     const QFileInfo folder(dir);
-    const QString path = folder.canonicalFilePath().isEmpty() ? folder.absoluteFilePath() : folder.canonicalFilePath();
+    const QString path =
+        folder.canonicalFilePath().isEmpty() ? folder.absoluteFilePath() : folder.canonicalFilePath();
     // A bus name's elements are letters, digits and "_", and may not start with a digit.
-    const QByteArray hash = QCryptographicHash::hash(path.toUtf8(), QCryptographicHash::Sha1).toHex().left(16);
+    const QByteArray hash =
+        QCryptographicHash::hash(path.toUtf8(), QCryptographicHash::Sha1).toHex().left(16);
     return appId + QStringLiteral(".f") + QString::fromLatin1(hash);
 }
 
@@ -60,7 +62,8 @@ bool SingleInstance::isTaken() const
 
 bool SingleInstance::handOver(const QString &playlist)
 {
-    QDBusMessage call = QDBusMessage::createMethodCall(m_service, kObjectPath, kInterface, QStringLiteral("Activate"));
+    QDBusMessage call =
+        QDBusMessage::createMethodCall(m_service, kObjectPath, kInterface, QStringLiteral("Activate"));
     call << playlist;
     return m_bus.call(call, QDBus::Block, kAnswerMs).type() == QDBusMessage::ReplyMessage;
 }

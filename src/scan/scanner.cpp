@@ -240,7 +240,8 @@ bool Scanner::isMusicFile(const QString &name)
 bool Scanner::holdsMusic(const QString &folder)
 {
     constexpr int kMostEntries = 5000;
-    QDirIterator entries(folder, QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
+    QDirIterator entries(folder, QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot,
+                         QDirIterator::Subdirectories);
     for (int seen = 0; entries.hasNext() && seen < kMostEntries; ++seen) {
         entries.next();
         if (entries.fileInfo().isFile() && isMusicFile(entries.fileName()))

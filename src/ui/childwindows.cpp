@@ -64,8 +64,12 @@ void ChildWindows::present(QWidget *window)
     window->resize(window->size().expandedTo(window->minimumSizeHint()).boundedTo(most));
     QRect placed(QPoint(), window->size());
     placed.moveCenter(m_window->window()->geometry().center());
-    placed.moveLeft(std::clamp(placed.left(), room.left(), std::max(room.left(), room.right() - placed.width() - kFrameAllowance.width())));
-    placed.moveTop(std::clamp(placed.top(), room.top(), std::max(room.top(), room.bottom() - placed.height() - kFrameAllowance.height())));
+    placed.moveLeft(
+        std::clamp(placed.left(), room.left(),
+                   std::max(room.left(), room.right() - placed.width() - kFrameAllowance.width())));
+    placed.moveTop(
+        std::clamp(placed.top(), room.top(),
+                   std::max(room.top(), room.bottom() - placed.height() - kFrameAllowance.height())));
     window->move(placed.topLeft());
     bringForward(window);
 }

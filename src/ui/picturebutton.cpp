@@ -68,7 +68,8 @@ void PictureButton::paintEvent(QPaintEvent *)
     } else {
         // The pill's ends keep their shape at any width; its plain middle stretches under the caption.
         const qreal scale = qreal(height()) / picture.height();
-        const int iconEnd = qRound(kIconEnd * picture.height()), plainEnd = qRound(kPlainEnd * picture.height());
+        const int iconEnd = qRound(kIconEnd * picture.height()),
+                  plainEnd = qRound(kPlainEnd * picture.height());
         const int left = m_iconAt == Qt::LeftEdge ? iconEnd : plainEnd;
         const int right = m_iconAt == Qt::LeftEdge ? plainEnd : iconEnd;
         const int leftShown = qRound(left * scale), rightShown = qRound(right * scale);
@@ -80,7 +81,8 @@ void PictureButton::paintEvent(QPaintEvent *)
         const QRect room = rect().adjusted(leftShown, 0, -rightShown, 0);
         painter.setFont(captionFont());
         painter.setPen(lit ? QColor(0xff, 0xff, 0xff) : QColor(0xe8, 0xea, 0xf0));
-        painter.drawText(room, Qt::AlignCenter, painter.fontMetrics().elidedText(m_caption, Qt::ElideRight, room.width()));
+        painter.drawText(room, Qt::AlignCenter,
+                         painter.fontMetrics().elidedText(m_caption, Qt::ElideRight, room.width()));
     }
     painter.end();
     if (hasFocus())

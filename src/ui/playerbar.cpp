@@ -28,8 +28,9 @@ QIcon inked(const QIcon &icon, const QPalette &palette)
         QPixmap picture = icon.pixmap(QSize(32, 32));
         QPainter painter(&picture);
         painter.setCompositionMode(QPainter::CompositionMode_SourceIn);
-        painter.fillRect(picture.rect(), palette.color(mode == QIcon::Disabled ? QPalette::Disabled : QPalette::Active,
-                                                       QPalette::ButtonText));
+        painter.fillRect(picture.rect(),
+                         palette.color(mode == QIcon::Disabled ? QPalette::Disabled : QPalette::Active,
+                                       QPalette::ButtonText));
         painter.end();
         out.addPixmap(picture, mode);
     }

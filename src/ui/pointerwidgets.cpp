@@ -5,8 +5,8 @@
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QKeyEvent>
-#include <QPainter>
 #include <QMouseEvent>
+#include <QPainter>
 
 namespace lumetra {
 

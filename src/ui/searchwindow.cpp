@@ -1,17 +1,17 @@
 #include "searchwindow.h"
 
 #include "core/prompter.h"
-#include "search/searchrunner.h"
 #include "look.h"
+#include "search/searchrunner.h"
 #include "widgethelpers.h"
 
 #include <QAbstractListModel>
 #include <QCloseEvent>
 #include <QGridLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
-#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QtMath>

@@ -80,9 +80,10 @@ SettingsWindow::SettingsWindow(const AppFolder &app, Catalogue &catalogue, Recor
     outer->addLayout(bottom);
 
     // Tab from the top down: the preview's title, the fields beside it, the scan panel, then the buttons.
-    QList<QWidget *> order{m_sampleTitle, m_links[0], m_picturePath, m_links[1], m_links[2], m_coverSize, m_gap,
-                           m_bounce,      m_autoplay, m_noWrap,      m_links[3], m_browse,   m_musicFolder,
-                           m_scanNested,  m_scanFlat, m_closePanel,  m_scanDisk, m_okay,     m_cancel};
+    QList<QWidget *> order{m_sampleTitle, m_links[0], m_picturePath, m_links[1],   m_links[2],
+                           m_coverSize,   m_gap,      m_bounce,      m_autoplay,   m_noWrap,
+                           m_links[3],    m_browse,   m_musicFolder, m_scanNested, m_scanFlat,
+                           m_closePanel,  m_scanDisk, m_okay,        m_cancel};
     for (qsizetype i = 1; i < order.size(); ++i)
         setTabOrder(order[i - 1], order[i]);
 
@@ -567,7 +568,8 @@ void SettingsWindow::scan(Scanner::Layout layout)
         m_foundList->show();
         m_leftOutList->clear();
         m_leftOutList->addItems(result.leftOut);
-        m_leftOutCaption->setText(tr("Folders left out: %n", nullptr, static_cast<int>(result.leftOut.size())));
+        m_leftOutCaption->setText(
+            tr("Folders left out: %n", nullptr, static_cast<int>(result.leftOut.size())));
         m_leftOutCaption->setVisible(!result.leftOut.isEmpty());
         m_leftOutList->setVisible(!result.leftOut.isEmpty());
         m_time->setText(Scanner::doneText(result.elapsedMs / 1000, result.found.size()));

@@ -2,8 +2,8 @@
 
 #include "core/coverloader.h"
 #include "coverslot.h"
-#include "look.h"
 #include "letterbar.h"
+#include "look.h"
 #include "wall/albumlist.h"
 #include "wall/twips.h"
 #include "widgethelpers.h"
@@ -272,7 +272,8 @@ bool WallView::eventFilter(QObject *watched, QEvent *event)
         } else {
             showLetterBar();
             m_letterBarByKeys = true;
-            m_letterBar->letter(back ? LetterBar::kLetters - 1 : 0)->setFocus(static_cast<QFocusEvent *>(event)->reason());
+            m_letterBar->letter(back ? LetterBar::kLetters - 1 : 0)
+                ->setFocus(static_cast<QFocusEvent *>(event)->reason());
         }
         return false;
     }
@@ -433,8 +434,8 @@ void WallView::showFocusFrame()
     const int k = m_keys.focus();
     const bool shown = hasFocus() && m_keys.slots() > 0 && k < static_cast<int>(m_coverRects.size());
     if (shown) {
-        const QRect frame = m_coverRects[k].adjusted(-kFocusFramePixels, -kFocusFramePixels, kFocusFramePixels,
-                                                     kFocusFramePixels);
+        const QRect frame = m_coverRects[k].adjusted(-kFocusFramePixels, -kFocusFramePixels,
+                                                     kFocusFramePixels, kFocusFramePixels);
         const bool moved = !m_focusFrame->isVisible() || m_focusFrame->geometry() != frame;
         m_focusFrame->setGeometry(frame);
         m_focusFrame->raise();

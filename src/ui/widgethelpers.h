@@ -92,7 +92,8 @@ inline void captionNoCover(QImage &picture)
     painter.setFont(face);
     painter.setPen(QColor(0xee, 0xf0, 0xf4, 225));
     const QRect room(qRound(20 * unit), qRound(325 * unit), qRound(360 * unit), qRound(50 * unit));
-    painter.drawText(room, Qt::AlignCenter, QFontMetrics(face).elidedText(caption, Qt::ElideRight, room.width()));
+    painter.drawText(room, Qt::AlignCenter,
+                     QFontMetrics(face).elidedText(caption, Qt::ElideRight, room.width()));
 }
 
 // A picture file decoded to fill `target` at the screen's own pixels, so it stays sharp on a scaled

@@ -48,7 +48,8 @@ void spreadAcrossWidth(std::vector<SlotGeometry> &slots, int wallWidth, int cove
     if (columns < 2 || spare <= 0 || spare >= coverSize + 2 * coverGap)
         return;
     for (SlotGeometry &slot : slots) {
-        const auto column = static_cast<int>(std::find(lefts.begin(), lefts.end(), slot.cover.left()) - lefts.begin());
+        const auto column =
+            static_cast<int>(std::find(lefts.begin(), lefts.end(), slot.cover.left()) - lefts.begin());
         const int shift = spare * column / (columns - 1);
         slot.cover.translate(shift, 0);
         slot.shadow.translate(shift, 0);

@@ -175,8 +175,9 @@ TEST(Program, APlaylistGivenAsTheArgumentBecomesACollectionAlsoInTheJukeboxThatR
         runProgram(kProgram, {u"--app-dir"_s, dir.path(), lists + u"/Later.m3u"_s}, u"offscreen"_s, onBus);
     EXPECT_EQ(second.exitCode, 0) << second.err.toStdString();
     EXPECT_TRUE(QTest::qWaitFor([&] { return QFile::exists(dir.filePath(u"Later.ply"_s)); }, 10000));
-    const Finished scan = runProgram(
-        kProgram, {u"--app-dir"_s, dir.path(), u"--scan"_s, dir.path(), u"--layout"_s, u"flat"_s}, u"none"_s, onBus);
+    const Finished scan =
+        runProgram(kProgram, {u"--app-dir"_s, dir.path(), u"--scan"_s, dir.path(), u"--layout"_s, u"flat"_s},
+                   u"none"_s, onBus);
     EXPECT_EQ(scan.exitCode, 1);
     EXPECT_TRUE(scan.err.contains(u"Close it first"_s)) << scan.err.toStdString();
 

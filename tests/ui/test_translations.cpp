@@ -16,8 +16,8 @@ struct LanguageCase {
     QStringList languages; // the user's, most wanted first, as QLocale::uiLanguages gives them
     QString installed;     // what installTranslations reports
     QStringList modeMenu;
-    QString title;  // with three albums
-    QString cancel; // Qt's own standard button
+    QString title;       // with three albums
+    QString cancel;      // Qt's own standard button
     QString shuffleMenu; // the cover menu's Shuffle items: leave out, take back
 };
 
@@ -31,7 +31,8 @@ const QString kEnglishTitle = u"Lumetra Jukebox: 3 albums loaded."_s;
 const QStringList kGermanMenu = {u"Normale Wiedergabe"_s, u"Alles zufällig"_s, u"Jukebox"_s, u"Sammlungen"_s};
 const QString kGermanTitle = u"Lumetra Jukebox: 3 Alben geladen."_s;
 const QStringList kFrenchMenu = {u"Lecture normale"_s, u"Tout aléatoire"_s, u"Jukebox"_s, u"Collections"_s};
-const QString kEnglishShuffle = u"Skip this album when in shuffle mode / Play this album when in Shuffle mode"_s;
+const QString kEnglishShuffle =
+    u"Skip this album when in shuffle mode / Play this album when in Shuffle mode"_s;
 const QString kGermanShuffle =
     u"Dieses Album im Zufallsmodus überspringen / Dieses Album im Zufallsmodus wieder berücksichtigen"_s;
 const QString kFrenchShuffle =
@@ -79,10 +80,11 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         LanguageCase{{u"de"_s}, u"de"_s, kGermanMenu, kGermanTitle, u"Abbrechen"_s, kGermanShuffle},
         LanguageCase{{u"fr-CA"_s, u"de"_s}, u"fr"_s, kFrenchMenu, kFrenchTitle, u"Annuler"_s, kFrenchShuffle},
-        LanguageCase{{u"es"_s, u"de_AT.UTF-8"_s}, u"de"_s, kGermanMenu, kGermanTitle, u"Abbrechen"_s,
-                     kGermanShuffle},
+        LanguageCase{
+            {u"es"_s, u"de_AT.UTF-8"_s}, u"de"_s, kGermanMenu, kGermanTitle, u"Abbrechen"_s, kGermanShuffle},
         // English is the program's own language: a user who puts it first reads it.
-        LanguageCase{{u"en-GB"_s, u"de"_s}, QString(), kEnglishMenu, kEnglishTitle, u"Cancel"_s, kEnglishShuffle},
+        LanguageCase{
+            {u"en-GB"_s, u"de"_s}, QString(), kEnglishMenu, kEnglishTitle, u"Cancel"_s, kEnglishShuffle},
         LanguageCase{{u"C"_s}, QString(), kEnglishMenu, kEnglishTitle, u"Cancel"_s, kEnglishShuffle},
         LanguageCase{{u"es"_s}, QString(), kEnglishMenu, kEnglishTitle, u"Cancel"_s, kEnglishShuffle}));
 

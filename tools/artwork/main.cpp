@@ -56,8 +56,9 @@ QImage preview(const std::map<QString, QImage> &all)
     const auto shown = [](const QImage &image, QSize size) {
         return image.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     };
-    const QStringList strip = {QStringLiteral("prev-page"), QStringLiteral("next-page"), QStringLiteral("mode-menu"),
-                               QStringLiteral("options-menu"), QStringLiteral("help")};
+    const QStringList strip = {QStringLiteral("prev-page"), QStringLiteral("next-page"),
+                               QStringLiteral("mode-menu"), QStringLiteral("options-menu"),
+                               QStringLiteral("help")};
     const int panelWidth = 760;
     QImage sheet(2 * panelWidth, 1310, QImage::Format_ARGB32_Premultiplied);
     QPainter p(&sheet);
@@ -84,9 +85,9 @@ QImage preview(const std::map<QString, QImage> &all)
             }
         }
         int x = left + 20;
-        for (const QString &name : {QStringLiteral("next-page"), QStringLiteral("next-page-hi"),
-                                    QStringLiteral("mode-menu"), QStringLiteral("mode-menu-hi"),
-                                    QStringLiteral("help-hi")}) {
+        for (const QString &name :
+             {QStringLiteral("next-page"), QStringLiteral("next-page-hi"), QStringLiteral("mode-menu"),
+              QStringLiteral("mode-menu-hi"), QStringLiteral("help-hi")}) {
             const QImage &b = all.at(name + QStringLiteral(".png"));
             p.drawImage(x, 320, b);
             x += b.width() + 8;
