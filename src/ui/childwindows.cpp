@@ -53,7 +53,11 @@ void closeOnEscape(QWidget *window, std::function<void()> close)
 
 void ChildWindows::present(QWidget *window)
 {
-    // Above the main window whatever is clicked there, and never larger than the screen it is on.
+    // Above the main window whatever is clicked there (the window system keeps a dialog over the window it
+    // belongs to, not a plain window), and never larger than the screen it is on.
+    if (window->windowType() == Qt::Window)
+        window->setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                               Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint);
     window->winId();
     if (QWindow *handle = window->windowHandle())
         handle->setTransientParent(m_window->window()->windowHandle());

@@ -465,6 +465,8 @@ TEST_P(ChildWindowsFit, EveryWindowLiesInsideTheScreenAboveTheMainWindow)
             continue;
         seen.append(top->objectName());
         EXPECT_TRUE(screen.contains(top->frameGeometry())) << top->objectName().toStdString();
+        // A dialog's transient parent is what the window system keeps it above.
+        EXPECT_EQ(top->windowType(), Qt::Dialog) << top->objectName().toStdString();
         EXPECT_EQ(top->windowHandle()->transientParent(), window.windowHandle())
             << top->objectName().toStdString();
     }
