@@ -3,13 +3,9 @@
 #include "core/randomsource.h"
 #include "core/translations.h"
 #include "desktop/mpris.h"
-<<<<<<< HEAD
-#include "playback/soundplayer.h"
-=======
 #include "desktop/singleinstance.h"
-#include "playback/qtmediaplayer.h"
+#include "playback/soundplayer.h"
 #include "ui/look.h"
->>>>>>> main
 #include "ui/mainwindow.h"
 #include "ui/partycontrols.h"
 #include "ui/qtdialogs.h"
