@@ -3,7 +3,6 @@
 #include <QFile>
 #include <QHash>
 
-#include <taglib/asffile.h>
 #include <taglib/fileref.h>
 #include <taglib/mp4file.h>
 #include <taglib/tpropertymap.h>
@@ -24,8 +23,7 @@ std::optional<double> leadingNumber(QString text)
     return ok ? std::optional(value) : std::nullopt;
 }
 
-// Every key upper-cased with its first value: TagLib's own map, plus the free-form MP4 atoms and ASF
-// attributes that map leaves out.
+// Every key upper-cased with its first value: TagLib's own map, plus the free-form MP4 atoms it leaves out.
 QHash<QString, QString> gainFields(TagLib::File *file)
 {
     QHash<QString, QString> fields;
@@ -43,11 +41,6 @@ QHash<QString, QString> gainFields(TagLib::File *file)
         for (const auto &[key, item] : mp4->tag()->itemMap())
             if (key.startsWith(kFreeForm) && !item.toStringList().isEmpty())
                 add(key.substr(kFreeForm.size()), item.toStringList().front());
-    }
-    if (auto *asf = dynamic_cast<TagLib::ASF::File *>(file); asf && asf->tag()) {
-        for (const auto &[key, attributes] : asf->tag()->attributeListMap())
-            if (!attributes.isEmpty())
-                add(key, attributes.front().toString());
     }
     return fields;
 }

@@ -6,8 +6,8 @@
 
 namespace lumetra {
 
-// A file's own loudness tags, read with TagLib: ReplayGain (ID3v2 TXXX, Vorbis comments, APE, MP4 and ASF
-// attributes) or R128 (Q7.8 dB relative to -23 LUFS). Gains are in dB towards -18 LUFS, peaks linear.
+// A file's own loudness tags, read with TagLib: ReplayGain (ID3v2 TXXX, Vorbis comments, APE, MP4 free-form
+// atoms) or R128 (Q7.8 dB relative to -23 LUFS). Gains are in dB towards -18 LUFS, peaks linear.
 struct GainTags {
     std::optional<double> trackGain;
     std::optional<double> trackPeak;

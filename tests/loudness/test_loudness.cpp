@@ -1,4 +1,5 @@
 #include "loudness/loudness.h"
+#include "loudness/truepeak.h"
 
 #include "audiofile.h"
 #include "synth.h"
@@ -206,12 +207,13 @@ TEST(Loudness, CacheSurvivesARestartForTheLibraryAndMeasuresChangedFilesAnew)
     EXPECT_NEAR(run(u"b"_s, 1)->gainDb(file, false), 8, 0.5);
 }
 
-TEST(Loudness, PausedDoesNothingAndTheFileAskedForNeedNotBeInTheLibrary)
+TEST(Loudness, PausedDoesNothingAndTheFileAskedForComesWithItsAlbum)
 {
     const QTemporaryDir dir;
     write(dir.filePath(QStringLiteral("a/tone.wav")), tone(0.1));
     const QString next = dir.filePath(QStringLiteral("b/next.wav"));
     write(next, tone(0.05));
+    write(dir.filePath(QStringLiteral("b/other.wav")), tone(0.2));
     Loudness loudness(dir.filePath(QStringLiteral("cache")));
     loudness.setPaused(true);
     loudness.setLibrary({dir.filePath(QStringLiteral("a"))});
@@ -221,5 +223,20 @@ TEST(Loudness, PausedDoesNothingAndTheFileAskedForNeedNotBeInTheLibrary)
     EXPECT_EQ(loudness.gainDb(next, false), 0);
     loudness.setPaused(false);
     settle(loudness, 1);
-    EXPECT_NEAR(loudness.gainDb(next, false), 8, 0.5);
+    expectGains(loudness, dir.path(), {{u"b/next.wav"_s, false, 8, 0.5}, {u"b/other.wav"_s, false, -4, 0.5}});
+}
+
+// A quarter of the rate at 45 degrees, faded in: every sample 3 dB under the peak between them.
+TEST(Loudness, TruePeakIsFoundBetweenSamplesWhateverTheBuffers)
+{
+    std::vector<float> frames;
+    for (int i = 0; i < 4410; ++i)
+        frames.insert(frames.end(), 2,
+                      float(0.5 * std::min(i / 441.0, 1.0) * std::sin(std::numbers::pi * (i / 2.0 + 0.25))));
+    for (const size_t piece : {7, 1000, 4410}) {
+        TruePeak peak(2);
+        for (size_t at = 0; at < 4410; at += piece)
+            peak.add(frames.data() + 2 * at, std::min(piece, 4410 - at));
+        EXPECT_NEAR(peak.peak(), 0.5, 0.002) << piece << " frames at a time";
+    }
 }
