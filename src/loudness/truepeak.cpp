@@ -81,7 +81,6 @@ void TruePeak::interpolate(const float *samples, std::size_t count)
         if (loudest * f.gainBound <= m_peak)
             continue;
         std::copy(from, from + span, window.begin());
-        std::fill(window.begin() + span, window.end(), 0.0f);
         std::array<float, kChunk> loudestOut{};
         for (const auto &taps : f.taps) {
             std::array<float, kChunk> out{};
