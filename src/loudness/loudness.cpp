@@ -20,6 +20,7 @@
 #include <atomic>
 #include <cmath>
 #include <deque>
+#include <tuple>
 
 namespace lumetra {
 
@@ -276,12 +277,14 @@ void Loudness::Worker::process(const QString &path)
     const GainTags tags = readGainTags(path);
     TrackLoudness track;
     track.seconds = float(tags.seconds);
-    if (tags.trackGain) {
-        track.loudness = float(LoudnessTable::kReferenceLufs - *tags.trackGain);
-        track.peak = tags.trackPeak ? float(*tags.trackPeak) : TrackLoudness::kUnknown;
-        track.albumGain = tags.albumGain ? float(*tags.albumGain) : TrackLoudness::kUnknown;
-        track.albumPeak = tags.albumPeak ? float(*tags.albumPeak) : TrackLoudness::kUnknown;
-    }
+    auto known = [](const std::optional<double> &value) {
+        return value ? float(*value) : TrackLoudness::kUnknown;
+    };
+    track.loudness =
+        tags.trackGain ? float(LoudnessTable::kReferenceLufs - *tags.trackGain) : TrackLoudness::kUnknown;
+    track.peak = known(tags.trackPeak);
+    track.albumGain = known(tags.albumGain);
+    track.albumPeak = known(tags.albumPeak);
     if (!tags.trackGain || !tags.trackPeak) {
         if (tags.trackGain)
             store(path, track); // its gain counts while its peak is measured; not current until then
@@ -295,7 +298,8 @@ void Loudness::Worker::process(const QString &path)
         else if (tags.trackGain)
             track.peak = float(result->truePeak);
         else if (std::isfinite(result->loudness))
-            track = {0, 0, float(result->loudness), float(result->truePeak), float(result->seconds)};
+            std::tie(track.loudness, track.peak, track.seconds) =
+                std::tuple(float(result->loudness), float(result->truePeak), float(result->seconds));
     }
     track.size = size;
     track.modified = modified;
