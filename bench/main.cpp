@@ -1,3 +1,4 @@
+#include "loudnessbench.h"
 #include "remotebench.h"
 #include "scanbench.h"
 #include "searchbench.h"
@@ -23,8 +24,9 @@ void usage()
         "       lumetra-bench remote [--albums N] [--library DIR]   the phone remote: a page of covers, a "
         "queue\n"
         "                                                           change at 50 pages\n"
-        "       lumetra-bench sound  [--changes N] [--library DIR]  album joins, skips, and the soak of N\n"
-        "                                                           changes of short files (20,000)\n"
+        "       lumetra-bench sound  [--changes N] [--library DIR]  the background loudness measurement, album\n"
+        "                                                           joins, skips, loudness spread, and the soak\n"
+        "                                                           of N changes of short files (20,000)\n"
         "  N albums (10,000 unless given); generated libraries are kept in DIR/wall-N, DIR/tree-N for the\n"
         "  next run (a temporary folder, removed at the end, unless given). Each figure is printed as\n"
         "  \"name: value floor: value ratio: R\" beside what it is measured against, in the same run.");
@@ -80,8 +82,10 @@ int main(int argc, char *argv[])
         return lumetra::bench::searchBench(options);
     if (command == "remote")
         return lumetra::bench::remoteBench(options);
-    if (command == "sound")
-        return lumetra::bench::soundBench(options, changes);
+    if (command == "sound") {
+        const int loudness = lumetra::bench::loudnessBench(options);
+        return lumetra::bench::soundBench(options, changes) | loudness;
+    }
     usage();
     return 2;
 }

@@ -32,7 +32,8 @@ for path in ./usr/bin/lumetra ./usr/libexec/lumetra/lumetra-sound "$desktop" "./
 done
 depends=$(dpkg-deb -f "$deb" Depends)
 for dep in libqt6core6 libqt6widgets6 libqt6sql6-sqlite libgstreamer1.0-0 libqt6webenginewidgets6 \
-           libqt6httpserver6 libqt6websockets6 libqrencode4 gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-libav; do
+           libqt6httpserver6 libqt6websockets6 libqrencode4 libtag1v5 libebur128-1 \
+           gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-libav; do
     grep -q "$dep" <<<"$depends" || fail "the package does not depend on $dep"
 done
 twice=$(tr ',' '\n' <<<"$depends" | awk '{ print $1 }' | sort | uniq -d)
