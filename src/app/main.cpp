@@ -4,6 +4,7 @@
 #include "core/translations.h"
 #include "desktop/mpris.h"
 #include "desktop/singleinstance.h"
+#include "loudness/loudness.h"
 #include "playback/soundplayer.h"
 #include "ui/look.h"
 #include "ui/mainwindow.h"
@@ -112,11 +113,12 @@ int main(int argc, char *argv[])
 
     const auto random = RandomSource::clockSeeded();
     SoundPlayer player;
+    Loudness loudness;
     QtPrompter prompter;
     QtDialogs dialogs;
     QtShell shell;
     MainWindow window(folder, Seams{player, prompter, *random, dialogs, shell,
-                                    [](QWidget *parent) -> Browser * { return new WebBrowser(parent); }});
+                                    [](QWidget *parent) -> Browser * { return new WebBrowser(parent); }, &loudness});
     prompter.setParent(&window);
     const auto raise = [&window] {
         window.setWindowState(window.windowState() & ~Qt::WindowMinimized);

@@ -19,6 +19,7 @@ class Catalogue;
 class CoverArtWindow;
 class Dialogs;
 class HelpWindow;
+class Loudness;
 class NewAlbumWindow;
 class Playback;
 class Prompter;
@@ -53,6 +54,7 @@ public:
         Shell &shell;
         Remote &remote;
         BrowserFactory browser;
+        Loudness *loudness; // may be null
         // Moves the wall to the first album of that exact title; false when there is none.
         std::function<bool(const QString &)> jumpToAlbum;
     };
@@ -92,6 +94,7 @@ Q_SIGNALS:
     void wallChanged();
     // sound.ini was written.
     void soundChanged();
+    void scanStarted();
     void scanFinished();
     // Another window's work is done; the main window comes back to the front.
     void restoreWanted();

@@ -75,8 +75,10 @@ void MainWindow::connectWall()
 
     connect(m_windows, &ChildWindows::wallChanged, this, &MainWindow::rebuildWall);
     connect(m_windows, &ChildWindows::soundChanged, this, &MainWindow::applySound);
+    connect(m_windows, &ChildWindows::scanStarted, this, &MainWindow::applySound);
     connect(m_windows, &ChildWindows::restoreWanted, this, &MainWindow::restoreWindow);
     connect(m_windows, &ChildWindows::scanFinished, this, [this] {
+        applySound();
         if (m_closeAfterScan)
             close();
     });

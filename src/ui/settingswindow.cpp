@@ -557,6 +557,7 @@ void SettingsWindow::scan(Scanner::Layout layout)
         return !m_cancelScan;
     });
     m_scanning = true;
+    Q_EMIT scanStarted();
     m_cancelScan = false;
     m_closePanel->setEnabled(false);
     const Scanner::Result result = scanner.scan(m_form.musicFolder, layout);

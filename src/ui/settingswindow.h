@@ -62,6 +62,7 @@ Q_SIGNALS:
     void saved();
     // The window closed after a scan without Okay: the catalogue is new, the settings are not.
     void catalogueReplaced();
+    void scanStarted();
     void scanFinished();
 
 protected:

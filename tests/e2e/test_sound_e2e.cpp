@@ -3,6 +3,7 @@
 #include "audiofile.h"
 #include "core/appfolder.h"
 #include "listening.h"
+#include "loudness/loudness.h"
 #include "playback/soundplayer.h"
 #include "playback/soundsettings.h"
 #include "support/fakebrowser.h"
@@ -89,14 +90,15 @@ protected:
     {
         m_window.reset();
         m_player.reset();
+        m_loudness.reset();
         qunsetenv("LUMETRA_AUDIO_OUT");
         QDir::setCurrent(m_savedCwd);
     }
 
     QString folder(int album) const { return m_dir.filePath(u"Music/album%1/"_s.arg(album)); }
     // The window over albums of these titles (in wall order), autoplay off, crossfading `crossfade`
-    // seconds between albums; their folders exist and wait for music.
-    void open(const QStringList &titles, int crossfade)
+    // seconds between albums, loudness levelled or not; their folders exist and wait for music.
+    void open(const QStringList &titles, int crossfade, bool levelling = false)
     {
         QList<TestAlbum> albums;
         for (const QString &title : titles)
@@ -105,10 +107,12 @@ protected:
         ASSERT_TRUE(writeFile(
             m_app.file(u"jb.ini"_s),
             "(Lumetra default)\r\n2400\r\n150\r\n0\r\n16777215\r\n000\r\nDejaVu Sans+9&False\r\n\r\n"));
-        ASSERT_TRUE((SoundSettings{crossfade, false}.save(m_app.file(SoundSettings::fileName()))));
+        ASSERT_TRUE((SoundSettings{crossfade, levelling}.save(m_app.file(SoundSettings::fileName()))));
         m_player = std::make_unique<SoundPlayer>();
+        m_loudness = std::make_unique<Loudness>(m_dir.filePath(u"loudness.cache"_s));
         m_window = std::make_unique<MainWindow>(
-            m_app, Seams{*m_player, m_prompter, m_random, m_dialogs, m_shell, FakeBrowser::factory()},
+            m_app,
+            Seams{*m_player, m_prompter, m_random, m_dialogs, m_shell, FakeBrowser::factory(), m_loudness.get()},
             QRect(0, 0, 1920, 1080));
         m_window->show();
         m_window->load();
@@ -136,6 +140,7 @@ protected:
     QString m_savedCwd;
     AppFolder m_app{m_dir.path()};
     std::unique_ptr<SoundPlayer> m_player;
+    std::unique_ptr<Loudness> m_loudness;
     FakePrompter m_prompter;
     ScriptedRandom m_random;
     FakeDialogs m_dialogs;
@@ -259,5 +264,33 @@ INSTANTIATE_TEST_SUITE_P(Sound, Transitions,
                                            Transition{"NoneWithinAnAlbum", false, 4, false, 2, 0},
                                            Transition{"SkipFadesOut", false, 0, true, 2, 0}),
                          transitionName);
+
+// Two albums 10 LU apart, untagged, measured in the background once the catalogue is read, then queued in
+// Jukebox mode: each is heard at the same loudness.
+TEST_F(Listening, AlbumsOfDifferentLoudnessSoundEvenInJukeboxMode)
+{
+    const qint64 length = 2 * kRate;
+    demo::Audio quiet = sine(kLow, 0, length);
+    for (float &v : quiet.left)
+        v /= std::sqrt(10.0f);
+    quiet.right = quiet.left;
+    ASSERT_TRUE(QDir().mkpath(folder(0)) && QDir().mkpath(folder(1)));
+    ASSERT_TRUE(write(folder(0) + u"01 loud.ogg"_s, sine(kLow, 0, length)));
+    ASSERT_TRUE(write(folder(1) + u"01 quiet.mp3"_s, quiet));
+    open({u"A"_s, u"B"_s}, 0, true);
+    ASSERT_TRUE(waitFor([this] { return m_loudness->measured() == 2; }, 10000)) << m_loudness->measured();
+    m_window->playback().jukeboxmode();
+    openAlbum(u"A"_s, true);
+    openAlbum(u"B"_s, true);
+    ASSERT_TRUE(waitFor(
+        [this] { return m_player->url().endsWith(u"quiet.mp3"_s) && m_player->position() >= 1500; }, 10000));
+    const demo::Recording heard = demo::Recording::read(m_dir.filePath(u"heard.wav"_s));
+    const qint64 start = heard.firstAbove(0.01f);
+    ASSERT_GT(start, 0) << "nothing heard";
+    const double loud = heard.level(kLow, start + kRate / 2, kRate / 2);
+    const double quietHeard = heard.level(kLow, start + length + kRate / 2, kRate / 2);
+    ASSERT_GT(quietHeard, 0);
+    EXPECT_NEAR(20 * std::log10(loud / quietHeard), 0, 1);
+}
 
 } // namespace
