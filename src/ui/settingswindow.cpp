@@ -22,6 +22,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
+#include <QSpinBox>
 #include <QStyle>
 
 namespace lumetra {
@@ -82,11 +83,29 @@ SettingsWindow::SettingsWindow(const AppFolder &app, Catalogue &catalogue, Recor
     bottom->addWidget(m_cancel);
     outer->addLayout(bottom);
 
-    // Tab from the top down: the preview's title, the fields beside it, the scan panel, then the buttons.
-    QList<QWidget *> order{m_sampleTitle, m_links[0], m_picturePath, m_links[1],   m_links[2],
-                           m_coverSize,   m_gap,      m_bounce,      m_autoplay,   m_noWrap,
-                           m_links[3],    m_browse,   m_musicFolder, m_scanNested, m_scanFlat,
-                           m_closePanel,  m_scanDisk, m_okay,        m_cancel};
+    // Tab from the top down: the preview's title, the fields beside it, the sound, the scan panel, then the
+    // buttons.
+    QList<QWidget *> order{m_sampleTitle,
+                           m_links[0],
+                           m_picturePath,
+                           m_links[1],
+                           m_links[2],
+                           m_coverSize,
+                           m_gap,
+                           m_bounce,
+                           m_autoplay,
+                           m_noWrap,
+                           m_links[3],
+                           m_sound->crossfade(),
+                           m_sound->levelling(),
+                           m_browse,
+                           m_musicFolder,
+                           m_scanNested,
+                           m_scanFlat,
+                           m_closePanel,
+                           m_scanDisk,
+                           m_okay,
+                           m_cancel};
     for (qsizetype i = 1; i < order.size(); ++i)
         setTabOrder(order[i - 1], order[i]);
 

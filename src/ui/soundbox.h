@@ -22,6 +22,8 @@ public:
     // Writes sound.ini; false when it could not.
     bool save() const;
     void setMeasured(int measured, int total);
+    QSpinBox *crossfade() const { return m_crossfade; }
+    QCheckBox *levelling() const { return m_levelling; }
 
 private:
     QString m_file;
