@@ -104,6 +104,7 @@ void ChildWindows::openSettings()
     if (c.loudness) {
         SoundBox &sound = m_settings->sound();
         sound.setMeasured(c.loudness->measured(), c.loudness->total());
+        m_settings->growToFit();
         connect(c.loudness, &Loudness::progressChanged, &sound, &SoundBox::setMeasured);
     }
     closeOnEscape(m_settings, [settings = m_settings.data()] { settings->escape(); });

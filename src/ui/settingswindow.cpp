@@ -515,7 +515,9 @@ void SettingsWindow::growToFit()
                       layout()->contentsMargins().right() + style()->pixelMetric(QStyle::PM_ScrollBarExtent);
     const int wantedWidth = std::max(width(), m_content->sizeHint().width() + frame);
     const int w = std::min(wantedWidth, room.width() - kFrameRoom.width());
-    const int contentHeight = m_content->layout()->totalHeightForWidth(w - frame);
+    // A layout without a wrapped label in sight has no height for a width (-1): then its hint is the height.
+    const int contentHeight =
+        std::max(m_content->layout()->totalHeightForWidth(w - frame), m_content->sizeHint().height());
     const int others = layout()->totalSizeHint().height() - m_scroll->sizeHint().height();
     const int h = std::min(std::max(height(), contentHeight + others + 2 * m_scroll->frameWidth()),
                            room.height() - kFrameRoom.height());

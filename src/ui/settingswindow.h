@@ -56,6 +56,8 @@ public:
     void backimage();
     void noImage();
     void resetDefaults();
+    // As large as its content wants, up to the screen.
+    void growToFit();
 
 Q_SIGNALS:
     // jb.ini has been written: the main window applies it and rebuilds the wall.
@@ -75,7 +77,6 @@ private:
     void showForm();
     void showPreview();
     void takeFields();
-    void growToFit();
     QPushButton *link(const QString &name, const QString &text);
 
     AppFolder m_app;
