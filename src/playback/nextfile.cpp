@@ -18,13 +18,16 @@ QString folderOf(const QString &path)
 Playback::Next Playback::upcoming()
 {
     Next next;
-    if (m_shuffleMode || m_collMode || m_albumShuffle) {
+    if (m_albumShuffle)
         return next;
-    } else if (m_jukeMode) {
+    if (m_jukeMode)
         next.path = m_queue.paths().value(1);
-    } else if (m_selectedTrack + 1 < m_albumFiles.size()) {
+    else if (!m_shuffleMode && !m_collMode && m_selectedTrack + 1 < m_albumFiles.size())
         next.path = m_albumFolder + m_albumFiles[m_selectedTrack + 1];
-    }
+    // Shuffle All, Collections and the refill play party mode's pick drawn ahead: the one shown.
+    const std::optional<UpNext::Pick> &pick = m_upNext.pick();
+    if (next.path.isEmpty() && (m_shuffleMode || m_collMode || m_jukeMode) && partyOn() && pick)
+        next.path = pick->folder + pick->file;
     if (next.path.isEmpty())
         return next;
     // Files of one album always follow each other straight on; another album's may crossfade.

@@ -164,6 +164,7 @@ protected:
 TEST_P(PartyPicks, PlayWhatWasShownWithoutRepeatsAndLeaveNoAlbumOut)
 {
     m_playback.setCollections(&m_collections);
+    m_playback.setSound(4000, false);
     start();
     QStringList played{QDir::cleanPath(m_player.url())};
     QHash<QString, int> albumPlays;
@@ -171,6 +172,13 @@ TEST_P(PartyPicks, PlayWhatWasShownWithoutRepeatsAndLeaveNoAlbumOut)
     for (int i = 0; i < kPicks; ++i) {
         ASSERT_TRUE(m_playback.upNext().has_value()) << "pick " << i;
         const QString shown = QDir::cleanPath(m_playback.upNext()->folder + m_playback.upNext()->file);
+        if (i < 3) {
+            // Asked ahead, the player is told that pick, crossfading into another album.
+            Q_EMIT m_player.nextWanted();
+            QCoreApplication::processEvents();
+            ASSERT_EQ(QDir::cleanPath(m_player.next), shown) << "pick " << i;
+            EXPECT_EQ(m_player.nextJoin, MediaPlayer::Join::Crossfade);
+        }
         endTrack();
         const QString now = QDir::cleanPath(m_player.url());
         ASSERT_EQ(now, shown) << "pick " << i;
