@@ -24,8 +24,10 @@ void usage()
         "       lumetra-bench remote [--albums N] [--library DIR]   the phone remote: a page of covers, a "
         "queue\n"
         "                                                           change at 50 pages\n"
-        "       lumetra-bench sound  [--changes N] [--library DIR]  the background loudness measurement, album\n"
-        "                                                           joins, skips, loudness spread, and the soak\n"
+        "       lumetra-bench sound  [--changes N] [--library DIR]  the background loudness measurement, "
+        "album\n"
+        "                                                           joins, skips, loudness spread, and the "
+        "soak\n"
         "                                                           of N changes of short files (20,000)\n"
         "  N albums (10,000 unless given); generated libraries are kept in DIR/wall-N, DIR/tree-N for the\n"
         "  next run (a temporary folder, removed at the end, unless given). Each figure is printed as\n"
@@ -68,8 +70,9 @@ int main(int argc, char *argv[])
         }
     }
     // GStreamer's list of plugins is kept where the next run finds it, apart from the user's own.
-    qputenv("GST_REGISTRY", QFile::encodeName(QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation) +
-                                              QStringLiteral("/lumetra-bench-gstreamer-registry.bin")));
+    qputenv("GST_REGISTRY",
+            QFile::encodeName(QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation) +
+                              QStringLiteral("/lumetra-bench-gstreamer-registry.bin")));
     // Thumbnails the benchmark makes stay out of the user's own cache.
     const QTemporaryDir cache;
     qputenv("XDG_CACHE_HOME", QFile::encodeName(cache.path()));

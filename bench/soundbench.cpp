@@ -6,10 +6,12 @@
 #include "core/randomsource.h"
 #include "core/recordview.h"
 #include "listening.h"
+#include "loudness/loudness.h"
 #include "playback/playback.h"
 #include "playback/soundplayer.h"
 #include "synth.h"
 #include "ui/browser.h"
+#include "ui/coverslot.h"
 #include "ui/mainwindow.h"
 #include "ui/qtdialogs.h"
 #include "ui/qtshell.h"
@@ -78,7 +80,8 @@ bool makeLibrary(const QString &dir, int albums)
     catalogue.commit();
     QFile ini(dir + QStringLiteral("/jb.ini"));
     return ini.open(QIODevice::WriteOnly) &&
-           ini.write("(Lumetra default)\r\n2400\r\n150\r\n0\r\n16777215\r\n010\r\nDejaVu Sans+9&False\r\n\r\n") > 0;
+           ini.write(
+               "(Lumetra default)\r\n2400\r\n150\r\n0\r\n16777215\r\n010\r\nDejaVu Sans+9&False\r\n\r\n") > 0;
 }
 
 QString albumFolder(const QString &dir, int album)
@@ -105,7 +108,7 @@ bool runUntil(const std::function<bool()> &done, int ms)
 
 // The program as main makes it, its sound written to `wav` when one is named.
 struct Program {
-    Program(const QString &dir, const QString &wav)
+    Program(const QString &dir, const QString &wav, Loudness *loudness = nullptr)
         : folder(dir)
     {
         if (!wav.isEmpty())
@@ -114,7 +117,7 @@ struct Program {
         qunsetenv("LUMETRA_AUDIO_OUT");
         folder.prepare(QStringLiteral(":/files"));
         window = std::make_unique<MainWindow>(
-            folder, Seams{*player, prompter, *random, dialogs, shell, BrowserFactory()}, kScreen);
+            folder, Seams{*player, prompter, *random, dialogs, shell, BrowserFactory(), loudness}, kScreen);
         window->load();
     }
     AppFolder folder;
@@ -160,9 +163,10 @@ void measureJoins(const QString &dir)
         const double missingMs = heard.ms(first + second - (heard.lastAbove(0.05f) + 1 - start));
         const double gapMs = std::max(quietMs, missingMs);
         worst = std::max(worst, gapMs);
-        printLine(qPrintable(QStringLiteral("join silence %1").arg(formats[i])), gapMs, 0, "ms",
-                  QStringLiteral("(target < 2 ms; the waveform %1 frames off after the join)")
-                      .arg(heard.sineShift(441, start + 441, join - 2205, join + 2205, join + 20000), 0, 'f', 2));
+        printLine(
+            qPrintable(QStringLiteral("join silence %1").arg(formats[i])), gapMs, 0, "ms",
+            QStringLiteral("(target < 2 ms; the waveform %1 frames off after the join)")
+                .arg(heard.sineShift(441, start + 441, join - 2205, join + 2205, join + 20000), 0, 'f', 2));
     }
     printLine("join silence", worst, 0, "ms", QStringLiteral("worst of the formats (target < 2 ms)"));
 }
@@ -212,6 +216,58 @@ void measureSkips(const QString &dir)
               QStringLiteral("median of %1 skips, slowest %2 ms (target <= 300 ms, with a fade of 150 ms)")
                   .arg(latencies.size())
                   .arg(slowest(latencies), 0, 'f', 0));
+}
+
+// Ten albums of one untagged file each, from 27 dB below full scale to full scale in three formats, measured
+// in the background, then queued in Jukebox mode: the spread of the loudness heard.
+void measureLoudnessSpread(const QString &dir)
+{
+    constexpr int kAlbums = 10;
+    constexpr qint64 kLength = 2 * kRate;
+    const QStringList formats{QStringLiteral("ogg"), QStringLiteral("mp3"), QStringLiteral("wav")};
+    const QString app = dir + QStringLiteral("/spread");
+    makeLibrary(app, kAlbums);
+    for (int a = 0; a < kAlbums; ++a) {
+        write(albumFolder(app, a) + QStringLiteral("track %1.").arg(a) + formats[a % 3],
+              sine(441, 0, kLength, 0.9f * std::pow(10.0f, -3.0f * a / 20)));
+    }
+    const QString wav = dir + QStringLiteral("/spread.wav");
+    {
+        QFile::remove(app + QStringLiteral("/loudness.cache"));
+        Loudness loudness(app + QStringLiteral("/loudness.cache"));
+        Program program(app, wav, &loudness);
+        if (!runUntil([&] { return loudness.measured() == kAlbums; }, 60000))
+            std::fprintf(stderr, "only %d of %d files measured\n", loudness.measured(), kAlbums);
+        Playback &playback = program.window->playback();
+        playback.setAutoplay(false);
+        playback.jukeboxmode();
+        for (int a = 0; a < kAlbums; ++a) {
+            // Jukebox mode shows fewer covers: the wall is moved to each album first.
+            const QString title = QStringLiteral("Album %1").arg(a, 3, 10, QLatin1Char('0'));
+            program.window->jumpToAlbum(title);
+            for (int k = 0; k < program.window->slotCount(); ++k) {
+                if (program.window->slot(k)->title() == title)
+                    openAlbum(*program.window, k);
+            }
+            playback.selectTrack(0);
+        }
+        runUntil([&] { return playback.queuePaths().size() <= 1 && program.player->position() > 1500; },
+                 kAlbums * 3000 + 5000);
+        program.player->stop();
+        runFor(300);
+    }
+    const demo::Recording heard = demo::Recording::read(wav);
+    const qint64 start = heard.firstAbove(0.005f);
+    double loudest = -1000, quietest = 1000;
+    for (int a = 0; a < kAlbums; ++a) {
+        const double db =
+            20 * std::log10(std::max(1e-9, heard.level(441, start + a * kLength + kRate / 2, kRate)));
+        loudest = std::max(loudest, db);
+        quietest = std::min(quietest, db);
+    }
+    printLine("loudness spread", loudest - quietest, 1, "LU",
+              QStringLiteral("across %1 albums 27 LU apart as made, in Jukebox mode (target <= 1 LU)")
+                  .arg(kAlbums));
 }
 
 // Short files of three formats, a third of the OGG files cut after their headers, broken and vanishing files
@@ -276,7 +332,8 @@ void soak(const QString &dir, int changes)
         changed();
         // Half of the files are skipped early, as impatient guests do.
         if (random.bounded(2) == 0)
-            QTimer::singleShot(20 + random.bounded(180), program.window.get(), [&playback] { playback.skip(); });
+            QTimer::singleShot(20 + random.bounded(180), program.window.get(),
+                               [&playback] { playback.skip(); });
     });
     QObject::connect(&player, &MediaPlayer::failed, [&] {
         ++failed;
@@ -325,7 +382,8 @@ void soak(const QString &dir, int changes)
     std::printf("soak: %d changes (%d files played, %d could not be played) in %.0f s, under a second "
                 "process's load\n",
                 loaded + failed, loaded, failed, run.elapsed() / 1000.0);
-    printLine("soak longest window stall", longestStall, 1000, "ms", QStringLiteral("(target under 1000 ms)"));
+    printLine("soak longest window stall", longestStall, 1000, "ms",
+              QStringLiteral("(target under 1000 ms)"));
     printLine("soak longest without a change", longestWithoutChange, 5000, "ms",
               QStringLiteral("(a hang would last for ever; the engine's watchdog answers within 5000 ms)"));
     std::printf("soak engine replacements: %d\nsoak stops after ten failures in a row: %d\n",
@@ -356,6 +414,7 @@ int soundBench(const Options &options, int changes)
     const QString dir = options.library.isEmpty() ? work.path() : options.library;
     measureJoins(dir);
     measureSkips(dir);
+    measureLoudnessSpread(dir);
     soak(dir, changes);
     return 0;
 }
