@@ -117,8 +117,9 @@ int main(int argc, char *argv[])
     QtPrompter prompter;
     QtDialogs dialogs;
     QtShell shell;
-    MainWindow window(folder, Seams{player, prompter, *random, dialogs, shell,
-                                    [](QWidget *parent) -> Browser * { return new WebBrowser(parent); }, &loudness});
+    MainWindow window(folder,
+                      Seams{player, prompter, *random, dialogs, shell,
+                            [](QWidget *parent) -> Browser * { return new WebBrowser(parent); }, &loudness});
     prompter.setParent(&window);
     const auto raise = [&window] {
         window.setWindowState(window.windowState() & ~Qt::WindowMinimized);

@@ -94,7 +94,8 @@ void SoundPlayer::startEngine()
 void SoundPlayer::replaceEngine(const QString &reason)
 {
     ++m_replacements;
-    qCWarning(lcPlayback).noquote() << QStringLiteral("sound engine replaced (%1 so far): %2").arg(m_replacements).arg(reason);
+    qCWarning(lcPlayback).noquote()
+        << QStringLiteral("sound engine replaced (%1 so far): %2").arg(m_replacements).arg(reason);
     m_loadWatch.stop();
     if (m_engine) {
         QProcess *old = m_engine;
@@ -176,7 +177,8 @@ void SoundPlayer::heard(const QList<QByteArray> &words)
         Q_EMIT positionChanged(m_position);
     } else if (verb == "ask" && id == m_currentId) {
         Q_EMIT nextWanted();
-    } else if (verb == "joined" && id == m_currentId && m_next && m_next->id == words.value(2).toULongLong()) {
+    } else if (verb == "joined" && id == m_currentId && m_next &&
+               m_next->id == words.value(2).toULongLong()) {
         // The next file is heard: the end of this one is told as always, and the end-of-track step hands
         // the same file again, which is then taken as playing already.
         m_next->joined = true;

@@ -77,9 +77,9 @@ private:
     std::deque<GstBuffer *> m_buffers;
     qint64 m_frontOffset = 0; // frames of the first buffer already read
     qint64 m_buffered = 0;
-    qint64 m_pulled = 0;             // frames taken from the decoder
-    qint64 m_read = 0;               // frames read out
-    qint64 m_limit = INT64_MAX;      // frames that may be read out
+    qint64 m_pulled = 0;        // frames taken from the decoder
+    qint64 m_read = 0;          // frames read out
+    qint64 m_limit = INT64_MAX; // frames that may be read out
     bool m_decoded = false;
 };
 

@@ -81,7 +81,8 @@ std::shared_ptr<Deck> Engine::open(quint64 id, const QByteArray &path, qint64 fr
 {
     const quint64 key = ++m_keys;
     auto deck = std::make_shared<Deck>(id, key, path, fromMs, [this](quint64 key) {
-        QMetaObject::invokeMethod(this, [this, key] { deckNews(key); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this, [this, key] { deckNews(key); }, Qt::QueuedConnection);
     });
     m_decks.emplace(key, deck);
     if (!deck->start())
@@ -147,7 +148,8 @@ void Engine::quit()
     m_quitting = true;
     m_input.setEnabled(false);
     m_mixer.stop();
-    // The sound fades out; GStreamer's pipelines are left to the end of the process, which cannot hang on them.
+    // The sound fades out; GStreamer's pipelines are left to the end of the process, which cannot hang on
+    // them.
     auto *wait = new QTimer(this);
     int turns = 0;
     connect(wait, &QTimer::timeout, this, [this, turns]() mutable {

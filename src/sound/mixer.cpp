@@ -141,8 +141,8 @@ void Mixer::mixCurrent(float *mix, qint64 frames)
         }
         const bool nextReady = m_next && m_next->deck->status() != Deck::Status::Loading &&
                                (m_next->deck->buffered() > 0 || m_next->deck->finished());
-        if (m_next && m_next->crossfade && nextReady && deck.decoded() && deck.buffered() <= m_crossfadeFrames &&
-            deck.buffered() > 0) {
+        if (m_next && m_next->crossfade && nextReady && deck.decoded() &&
+            deck.buffered() <= m_crossfadeFrames && deck.buffered() > 0) {
             Voice out = std::move(current);
             out.fade = Ramp(out.fade.value(), 0, deck.buffered(), Ramp::Curve::EqualPower);
             Voice in = std::move(*m_next);
@@ -184,7 +184,7 @@ void Mixer::mixCurrent(float *mix, qint64 frames)
             current.told = current.heard;
             tell(News::Kind::Position, deck.id(), 0, heardMs);
         }
-        const qint64 left = deck.decoded() ? deck.buffered()
+        const qint64 left = deck.decoded()          ? deck.buffered()
                             : deck.durationMs() > 0 ? (deck.durationMs() - heardMs) * kRate / 1000
                                                     : kAskAheadFrames + lookahead() + 1;
         if (!current.asked && left <= kAskAheadFrames + lookahead()) {

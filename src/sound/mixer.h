@@ -2,7 +2,6 @@
 
 #include "deck.h"
 
-
 #include <atomic>
 #include <memory>
 #include <mutex>

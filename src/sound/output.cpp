@@ -24,11 +24,11 @@ public:
     bool open(QString *error)
     {
         GError *failure = nullptr;
-        m_pipeline = gst_parse_launch(
-            "appsrc name=src format=time block=true max-bytes=7056 "
-            "caps=audio/x-raw,format=S16LE,layout=interleaved,rate=44100,channels=2 ! "
-            "audioconvert ! audioresample ! autoaudiosink name=sink",
-            &failure);
+        m_pipeline =
+            gst_parse_launch("appsrc name=src format=time block=true max-bytes=7056 "
+                             "caps=audio/x-raw,format=S16LE,layout=interleaved,rate=44100,channels=2 ! "
+                             "audioconvert ! audioresample ! autoaudiosink name=sink",
+                             &failure);
         if (!m_pipeline) {
             *error = failure ? QString::fromUtf8(failure->message) : QString();
             g_clear_error(&failure);
@@ -115,9 +115,9 @@ private:
     bool writeHeader()
     {
         const quint32 data = static_cast<quint32>(m_frames * kFrameBytes);
-        char header[44] = {'R', 'I', 'F', 'F', 0, 0, 0, 0, 'W', 'A', 'V', 'E', 'f', 'm', 't', ' ',
-                           16,  0,   0,   0,   1, 0, 0, 0, 0,   0,   0,   0,   0,   0,   0,   0,
-                           0,   0,   16,  0,   'd', 'a', 't', 'a', 0, 0, 0, 0};
+        char header[44] = {'R', 'I', 'F', 'F', 0,  0, 0,   0,   'W', 'A', 'V', 'E', 'f', 'm', 't',
+                           ' ', 16,  0,   0,   0,  1, 0,   0,   0,   0,   0,   0,   0,   0,   0,
+                           0,   0,   0,   0,   16, 0, 'd', 'a', 't', 'a', 0,   0,   0,   0};
         qToLittleEndian<quint32>(36 + data, header + 4);
         qToLittleEndian<quint16>(kChannels, header + 22);
         qToLittleEndian<quint32>(kRate, header + 24);

@@ -363,7 +363,8 @@ TEST_F(NeverSilent, AnEngineThatStopsAnsweringIsReplacedAndTheMusicGoesOn)
     clickRow(u"List1"_s, 0);
     ASSERT_GT(m_player.enginePid(), 0);
     ::kill(static_cast<pid_t>(m_player.enginePid()), SIGSTOP);
-    EXPECT_TRUE(waitFor([this] { return m_heard.size() == 2; }, 3 * kBound)) << m_heard.join(u',').toStdString();
+    EXPECT_TRUE(waitFor([this] { return m_heard.size() == 2; }, 3 * kBound))
+        << m_heard.join(u',').toStdString();
     EXPECT_EQ(m_heard.value(1), u"01 a.wav"_s);
     EXPECT_EQ(m_player.replacements(), 1);
     EXPECT_EQ(m_window->windowTitle(), u"Could not play \"01 long.wav\""_s);

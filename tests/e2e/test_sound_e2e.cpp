@@ -110,10 +110,10 @@ protected:
         ASSERT_TRUE((SoundSettings{crossfade, levelling}.save(m_app.file(SoundSettings::fileName()))));
         m_player = std::make_unique<SoundPlayer>();
         m_loudness = std::make_unique<Loudness>(m_dir.filePath(u"loudness.cache"_s));
-        m_window = std::make_unique<MainWindow>(
-            m_app,
-            Seams{*m_player, m_prompter, m_random, m_dialogs, m_shell, FakeBrowser::factory(), m_loudness.get()},
-            QRect(0, 0, 1920, 1080));
+        m_window = std::make_unique<MainWindow>(m_app,
+                                                Seams{*m_player, m_prompter, m_random, m_dialogs, m_shell,
+                                                      FakeBrowser::factory(), m_loudness.get()},
+                                                QRect(0, 0, 1920, 1080));
         m_window->show();
         m_window->load();
     }
@@ -188,10 +188,10 @@ INSTANTIATE_TEST_SUITE_P(Formats, GaplessFormats,
 
 struct Transition {
     const char *name;
-    bool twoAlbums;  // the second track is another album's
-    int crossfade;   // seconds
-    bool skip;       // the first track is skipped after a second
-    qint64 seconds;  // each sine's length
+    bool twoAlbums;   // the second track is another album's
+    int crossfade;    // seconds
+    bool skip;        // the first track is skipped after a second
+    qint64 seconds;   // each sine's length
     double overlapMs; // how long both sound at once
 };
 
@@ -246,7 +246,8 @@ TEST_P(Transitions, TheTwoTracksMeetAsTheSettingsSay)
         }
     }
     if (c.skip) {
-        const auto fading = std::count_if(low.begin(), low.end(), [](double v) { return v > 0.05 && v < 0.95; });
+        const auto fading =
+            std::count_if(low.begin(), low.end(), [](double v) { return v > 0.05 && v < 0.95; });
         EXPECT_GE(fading * 10, 100 - 20);
         EXPECT_LE(fading * 10, 200 + 20);
     }
