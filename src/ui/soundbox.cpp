@@ -36,7 +36,7 @@ SoundBox::SoundBox(const QString &file, QWidget *parent)
     grid->addWidget(caption, 0, 0);
     grid->addWidget(m_crossfade, 0, 1);
     grid->addWidget(m_levelling, 1, 0, 1, 2);
-    grid->addWidget(m_measured, 2, 0, 1, 2);
+    grid->addWidget(m_measured, 2, 0, 1, 3);
     grid->setColumnStretch(2, 1);
     m_measured->hide();
 }
@@ -56,7 +56,11 @@ void SoundBox::setMeasured(int measured, int total)
     const QLocale locale;
     m_measured->setText(
         tr("Loudness measured: %1 of %2 tracks").arg(locale.toString(measured), locale.toString(total)));
-    m_measured->show();
+    if (m_measured->isHidden()) {
+        m_measured->show();
+        // Its line counts in the window's size at once, not after the next layout pass.
+        layout()->activate();
+    }
 }
 
 } // namespace lumetra
