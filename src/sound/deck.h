@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QString>
 
+#include <gst/app/gstappsink.h>
 #include <gst/gst.h>
 
 #include <algorithm>
@@ -10,8 +11,6 @@
 #include <cstdint>
 #include <deque>
 #include <functional>
-
-typedef struct _GstAppSink GstAppSink;
 
 namespace lumetra::sound {
 

@@ -10,7 +10,7 @@ namespace lumetra::sound {
 namespace {
 
 // Seconds before a file's end at which the window is asked what follows, beyond the crossfade.
-constexpr qint64 kAskAheadFrames = kRate * 3;
+constexpr qint64 kAskAheadFrames = qint64{kRate} * 3;
 constexpr qint64 kPositionEveryFrames = kRate / 4;
 // A gain or volume change glides over about 50 ms instead of stepping.
 const float kGlide = 1.0f - std::exp(-1.0f / (0.05f * kRate));

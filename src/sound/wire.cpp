@@ -13,7 +13,7 @@ QByteArray line(std::initializer_list<QByteArray> words)
     return out + '\n';
 }
 
-QList<QByteArray> words(QByteArray line)
+QList<QByteArray> words(const QByteArray &line)
 {
     QList<QByteArray> out;
     for (const QByteArray &word : line.trimmed().split(' ')) {

@@ -24,6 +24,6 @@
 namespace lumetra::wire {
 
 QByteArray line(std::initializer_list<QByteArray> words);
-QList<QByteArray> words(QByteArray line);
+QList<QByteArray> words(const QByteArray &line);
 
 } // namespace lumetra::wire
