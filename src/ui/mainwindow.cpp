@@ -455,6 +455,12 @@ void MainWindow::showNotice(const QString &text)
         m_wallView->showNotice(text, kNoticeMs);
 }
 
+void MainWindow::trackSkipped(const QString &notice)
+{
+    showNotice(notice);
+    m_remote->service().tell(notice);
+}
+
 void MainWindow::showNowPlayingPicture(const QString &path)
 {
     m_rightPanel->showNowPlayingPicture(path);
