@@ -5,6 +5,7 @@
 #include "support/fakebrowser.h"
 #include "support/fakes.h"
 #include "support/testlibrary.h"
+#include "ui/coverslot.h"
 #include "ui/mainwindow.h"
 #include "ui/mainwindowfixture.h"
 #include "ui/qtdialogs.h"
@@ -192,20 +193,34 @@ INSTANTIATE_TEST_SUITE_P(Cases, SettingsRefusedSave,
                                                        "Cover size: the value holds a line break"}),
                          [](const auto &info) { return std::string(info.param.name); });
 
-// The main window on an empty catalogue; a scan through the settings window fills the wall at once.
+// A scan through the settings window: the jukebox plays on from the old catalogue while it runs, and the
+// wall and the pickers take the new one as soon as it has landed, with the settings window still open.
 using SettingsScanTest = MainWindowTest;
 
-TEST_F(SettingsScanTest, ScanThenOkayBringsTheNewAlbumsOntoTheWall)
+TEST_F(SettingsScanTest, TheNewCatalogueReachesTheWallAndTheJukeboxAtOnceWhichNeverFallsSilent)
 {
+    ASSERT_TRUE(writeCatalogue(m_dir.path(),
+                               {{u"Old One"_s, true, {u"o1.mp3"_s}}, {u"Old Two"_s, true, {u"o2.mp3"_s}}}));
     for (const char *album : {"Abbey Lane", "Blue Train", "Kind of Teal"})
-        writeFile(m_dir.filePath(u"Music/"_s + QString::fromLatin1(album) + u"/01.mp3"_s), {});
+        writeFile(m_dir.filePath(u"New/"_s + QString::fromLatin1(album) + u"/01.mp3"_s), {});
     start();
-    ASSERT_EQ(m_window->slotCount(), 0);
+    m_window->playback().jukeboxmode();
+    m_window->playback().play(); // the refill: one of the old albums
     m_window->openSettings();
     SettingsWindow *settings = m_window->settingsWindow();
     settings->show();
     settings->scanDisk();
-    settings->scan(Scanner::Layout::Flat); // "(Lumetra default)" is the application folder's Music
+    settings->findChild<QLineEdit *>(u"Text5"_s)->setText(m_dir.filePath(u"New"_s));
+    auto endTrack = [this] {
+        Q_EMIT m_player.playStateChanged(MediaPlayer::MediaEnded);
+        Q_EMIT m_player.playStateChanged(MediaPlayer::Transitioning);
+    };
+    // A track ends while the scan runs: the refill draws from the catalogue the wall still shows.
+    QTimer::singleShot(0, m_window.get(), endTrack);
+    const int plays = m_player.plays;
+    settings->scan(Scanner::Layout::Flat);
+    EXPECT_EQ(m_player.plays, plays + 1);
+    EXPECT_TRUE(m_player.url().contains(u"/Music/album"_s)) << m_player.url().toStdString();
     EXPECT_EQ(settings->findChild<QLabel *>(u"lbltime"_s)->text(),
               u"Done! Time taken: 0 seconds.    Music folders found: 3"_s);
     // Nothing was left out, and the lists and the Close button each have their own place.
@@ -216,11 +231,17 @@ TEST_F(SettingsScanTest, ScanThenOkayBringsTheNewAlbumsOntoTheWall)
     };
     EXPECT_FALSE(place("Command10").intersects(place("ScanFrame")));
     EXPECT_TRUE(settings->rect().contains(place("Command10")));
-    settings->okay();
+
     EXPECT_EQ(m_window->windowTitle(), u"Lumetra Jukebox: 3 albums loaded."_s);
+    EXPECT_EQ(m_window->slot(2)->title(), u"Kind of Teal"_s);
+    endTrack();
+    EXPECT_TRUE(m_player.url().contains(u"/New/"_s)) << m_player.url().toStdString();
+    EXPECT_TRUE(m_prompter.messages.isEmpty()) << m_prompter.messages.join(u'|').toStdString();
+
+    settings->okay();
     EXPECT_EQ(m_window->slotCount(), 3);
     EXPECT_TRUE(readAll(m_app.file(u"jb.ini"_s))
-                    .startsWith(QDir::toNativeSeparators(m_dir.filePath(u"Music"_s)).toUtf8() + "\r\n"));
+                    .startsWith(QDir::toNativeSeparators(m_dir.filePath(u"New"_s)).toUtf8() + "\r\n"));
 }
 
 TEST_F(SettingsScanTest, ClosingTheProgramDuringAScanKeepsTheOldCatalogue)
