@@ -21,6 +21,8 @@ void usage()
         "       lumetra-bench remote [--albums N] [--library DIR]   the phone remote: a page of covers, a "
         "queue\n"
         "                                                           change at 50 pages\n"
+        "       lumetra-bench import [--albums N] [--library DIR]   a playlist of N tracks made a "
+        "collection\n"
         "  N albums (10,000 unless given); generated libraries are kept in DIR/wall-N, DIR/tree-N for the\n"
         "  next run (a temporary folder, removed at the end, unless given). Each figure is printed as\n"
         "  \"name: value floor: value ratio: R\" beside what it is measured against, in the same run.");
@@ -68,6 +70,8 @@ int main(int argc, char *argv[])
         return lumetra::bench::searchBench(options);
     if (command == "remote")
         return lumetra::bench::remoteBench(options);
+    if (command == "import")
+        return lumetra::bench::importBench(options);
     usage();
     return 2;
 }
