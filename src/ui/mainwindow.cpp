@@ -65,6 +65,16 @@ QAccessibleInterface *accessibleFrame(const QString &className, QObject *object)
     return nullptr;
 }
 
+// A right click on a control with a menu of its own (the collections frame) opens that menu alone.
+bool hasOwnMenu(const QWidget *widget)
+{
+    for (; widget; widget = widget->parentWidget()) {
+        if (widget->contextMenuPolicy() == Qt::CustomContextMenu)
+            return true;
+    }
+    return false;
+}
+
 } // namespace
 
 MainWindow::MainWindow(const AppFolder &app, Seams seams, QRect screen, QWidget *parent)
@@ -397,7 +407,7 @@ QMenu *MainWindow::menu(const QString &objectName) const
 
 void MainWindow::mousePressEvent(QMouseEvent *event)
 {
-    if (event->button() == Qt::RightButton)
+    if (event->button() == Qt::RightButton && !hasOwnMenu(childAt(event->position().toPoint())))
         m_menus->popupOptions(event->globalPosition().toPoint());
     QWidget::mousePressEvent(event);
 }
