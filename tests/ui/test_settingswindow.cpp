@@ -11,6 +11,7 @@
 #include "ui/qtdialogs.h"
 #include "ui/settingswindow.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QDir>
@@ -204,6 +205,7 @@ TEST_F(SettingsScanTest, TheNewCatalogueReachesTheWallAndTheJukeboxAtOnceWhichNe
     for (const char *album : {"Abbey Lane", "Blue Train", "Kind of Teal"})
         writeFile(m_dir.filePath(u"New/"_s + QString::fromLatin1(album) + u"/01.mp3"_s), {});
     start();
+    m_window->findChild<QAction *>(u"mnuparty"_s)->trigger(); // party mode: the next pick is shown ahead
     m_window->playback().jukeboxmode();
     m_window->playback().play(); // the refill: one of the old albums
     m_window->openSettings();
@@ -234,6 +236,8 @@ TEST_F(SettingsScanTest, TheNewCatalogueReachesTheWallAndTheJukeboxAtOnceWhichNe
 
     EXPECT_EQ(m_window->windowTitle(), u"Lumetra Jukebox: 3 albums loaded."_s);
     EXPECT_EQ(m_window->slot(2)->title(), u"Kind of Teal"_s);
+    ASSERT_TRUE(m_window->playback().upNext());
+    EXPECT_TRUE(m_window->playback().upNext()->folder.contains(u"/New/"_s));
     endTrack();
     EXPECT_TRUE(m_player.url().contains(u"/New/"_s)) << m_player.url().toStdString();
     EXPECT_TRUE(m_prompter.messages.isEmpty()) << m_prompter.messages.join(u'|').toStdString();
