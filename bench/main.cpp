@@ -1,3 +1,4 @@
+#include "loudnessbench.h"
 #include "remotebench.h"
 #include "scanbench.h"
 #include "searchbench.h"
@@ -23,6 +24,8 @@ void usage()
         "                                                           change at 50 pages\n"
         "       lumetra-bench import [--albums N] [--library DIR]   a playlist of N tracks made a "
         "collection\n"
+        "       lumetra-bench sound  [--library DIR]                the sound: the background loudness "
+        "measurement\n"
         "  N albums (10,000 unless given); generated libraries are kept in DIR/wall-N, DIR/tree-N for the\n"
         "  next run (a temporary folder, removed at the end, unless given). Each figure is printed as\n"
         "  \"name: value floor: value ratio: R\" beside what it is measured against, in the same run.");
@@ -72,6 +75,8 @@ int main(int argc, char *argv[])
         return lumetra::bench::remoteBench(options);
     if (command == "import")
         return lumetra::bench::importBench(options);
+    if (command == "sound")
+        return lumetra::bench::loudnessBench(options);
     usage();
     return 2;
 }
