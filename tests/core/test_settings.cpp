@@ -67,7 +67,7 @@ TEST(SettingsLines, FontLinePartsAreReadOneByOne)
         float size;
         bool bold;
     } cases[] = {{"Verdana+12&True", "Verdana", 12, true},
-                 {"Verdana+9,75&True", "Verdana", 9.75f, true},
+                 {"Verdana+12,5&True", "Verdana", 12.5f, true},
                  {"DejaVu Serif+abc&True", "DejaVu Serif", 9.75f, true},
                  {"DejaVu Serif+12&maybe", "DejaVu Serif", 12, false},
                  {"Verdana 12 True", "DejaVu Sans", 9.75f, false},
