@@ -247,7 +247,7 @@ INSTANTIATE_TEST_SUITE_P(Pickers, PickersE2E,
                          ::testing::Values(Picker::ShuffleAll, Picker::Refill, Picker::Collection),
                          pickerName);
 
-enum class Mode { Normal, AlbumShuffle, ShuffleAll, JukeboxHead };
+enum class Mode { Normal, AlbumShuffle, ShuffleAll, JukeboxHead, Collection };
 
 class BrokenFilesE2E : public NeverSilent, public ::testing::WithParamInterface<Mode>
 {
@@ -280,6 +280,14 @@ TEST_P(BrokenFilesE2E, EachIsSkippedWithANoticeAndTheGoodFilePlays)
                            draw(1, 3),          album(u"B Mixed"_s), draw(2, 3)};
         trigger(u"mnuMode"_s, u"mnurandom"_s);
         break;
+    case Mode::Collection: // as Shuffle All, from a collection of the one album
+        bad.removeLast();
+        ASSERT_TRUE(QFile::remove(mixed + u"03 gone.mp3"_s));
+        ASSERT_TRUE(writeFile(m_app.file(u"Mix.ply"_s), "B Mixed\r\n"));
+        trigger(u"mnuMode"_s, u"mnucoll"_s);
+        m_random.script = {0.0, draw(0, 3), 0.0, draw(1, 3), 0.0, draw(2, 3)};
+        m_window->collections().collpicclick(0);
+        break;
     case Mode::JukeboxHead:
         trigger(u"mnuMode"_s, u"mnuplaylist"_s);
         open(u"B Mixed"_s);
@@ -304,13 +312,13 @@ TEST_P(BrokenFilesE2E, EachIsSkippedWithANoticeAndTheGoodFilePlays)
 
 std::string modeName(const ::testing::TestParamInfo<Mode> &info)
 {
-    static const char *const names[] = {"Normal", "AlbumShuffle", "ShuffleAll", "JukeboxHead"};
+    static const char *const names[] = {"Normal", "AlbumShuffle", "ShuffleAll", "JukeboxHead", "Collection"};
     return names[static_cast<int>(info.param)];
 }
 
 INSTANTIATE_TEST_SUITE_P(Modes, BrokenFilesE2E,
                          ::testing::Values(Mode::Normal, Mode::AlbumShuffle, Mode::ShuffleAll,
-                                           Mode::JukeboxHead),
+                                           Mode::JukeboxHead, Mode::Collection),
                          modeName);
 
 TEST_F(NeverSilent, TenBrokenFilesInARowStopWithOneMessageNamingTheirFolder)
