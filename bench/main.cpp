@@ -24,6 +24,8 @@ void usage()
         "       lumetra-bench remote [--albums N] [--library DIR]   the phone remote: a page of covers, a "
         "queue\n"
         "                                                           change at 50 pages\n"
+        "       lumetra-bench import [--albums N] [--library DIR]   a playlist of N tracks made a "
+        "collection\n"
         "       lumetra-bench sound  [--changes N] [--library DIR]  the background loudness measurement, "
         "album\n"
         "                                                           joins, skips, loudness spread, and the "
@@ -85,6 +87,8 @@ int main(int argc, char *argv[])
         return lumetra::bench::searchBench(options);
     if (command == "remote")
         return lumetra::bench::remoteBench(options);
+    if (command == "import")
+        return lumetra::bench::importBench(options);
     if (command == "sound") {
         const int loudness = lumetra::bench::loudnessBench(options);
         return lumetra::bench::soundBench(options, changes) | loudness;

@@ -98,7 +98,7 @@ void ChildWindows::openSettings()
     m_settings = new SettingsWindow(c.app, c.catalogue, c.songs, c.prompter, c.dialogs, m_window);
     connect(m_settings, &SettingsWindow::saved, this, &ChildWindows::wallChanged);
     connect(m_settings, &SettingsWindow::saved, this, &ChildWindows::soundChanged);
-    connect(m_settings, &SettingsWindow::catalogueReplaced, this, &ChildWindows::wallChanged);
+    connect(m_settings, &SettingsWindow::catalogueReplaced, this, &ChildWindows::catalogueReplaced);
     connect(m_settings, &SettingsWindow::scanStarted, this, &ChildWindows::scanStarted);
     connect(m_settings, &SettingsWindow::scanFinished, this, &ChildWindows::scanFinished);
     if (c.loudness) {

@@ -95,6 +95,8 @@ Q_SIGNALS:
     // sound.ini was written.
     void soundChanged();
     void scanStarted();
+    // A scan replaced the catalogue: the window reads it anew.
+    void catalogueReplaced();
     void scanFinished();
     // Another window's work is done; the main window comes back to the front.
     void restoreWanted();

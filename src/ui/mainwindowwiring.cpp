@@ -76,6 +76,12 @@ void MainWindow::connectWall()
     connect(m_windows, &ChildWindows::wallChanged, this, &MainWindow::rebuildWall);
     connect(m_windows, &ChildWindows::soundChanged, this, &MainWindow::applySound);
     connect(m_windows, &ChildWindows::scanStarted, this, &MainWindow::applySound);
+    connect(m_windows, &ChildWindows::catalogueReplaced, this, [this] {
+        // The album list, the wall and the pickers' source change together, between two events.
+        m_songs.refresh({QStringLiteral("Album")});
+        rebuildWall();
+        m_playback.catalogueChanged();
+    });
     connect(m_windows, &ChildWindows::restoreWanted, this, &MainWindow::restoreWindow);
     connect(m_windows, &ChildWindows::scanFinished, this, [this] {
         applySound();
