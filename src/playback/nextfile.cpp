@@ -2,6 +2,9 @@
 // without a gap, or by a crossfade between albums.
 #include "playback.h"
 
+#include "collections.h"
+#include "wall/albumlist.h"
+
 #include <QDir>
 
 namespace lumetra {
@@ -17,24 +20,59 @@ QString folderOf(const QString &path)
 
 Playback::Next Playback::upcoming()
 {
+    // In the end-of-track step's order of the modes.
     Next next;
-    if (m_albumShuffle)
-        return next;
-    if (m_jukeMode)
+    if (m_shuffleMode || (m_jukeMode && m_queue.paths().size() == 1) || m_collMode) {
+        // Party mode plays the pick it shows; otherwise one is drawn now, as the end would draw it.
+        const std::optional<UpNext::Pick> &pick = partyOn() ? m_upNext.pick() : drawAhead();
+        if (pick)
+            next.path = pick->folder + pick->file;
+    } else if (m_jukeMode) {
         next.path = m_queue.paths().value(1);
-    else if (!m_shuffleMode && !m_collMode && m_selectedTrack + 1 < m_albumFiles.size())
+    } else if (m_albumShuffle) {
+        if (!m_drewAhead && !m_albumFiles.isEmpty()) {
+            m_drewAhead = true;
+            ShuffleDraw draw{0, m_playedTracks};
+            draw.track = drawAlbumShuffleTrack(draw.played);
+            m_shuffleAhead = draw;
+        }
+        if (m_shuffleAhead)
+            next.path = m_albumFolder + m_albumFiles.value(m_shuffleAhead->track);
+    } else if (m_selectedTrack + 1 < m_albumFiles.size()) {
         next.path = m_albumFolder + m_albumFiles[m_selectedTrack + 1];
-    // Shuffle All, Collections and the refill play party mode's pick drawn ahead: the one shown.
-    const std::optional<UpNext::Pick> &pick = m_upNext.pick();
-    if (next.path.isEmpty() && (m_shuffleMode || m_collMode || m_jukeMode) && partyOn() && pick)
-        next.path = pick->folder + pick->file;
-    if (next.path.isEmpty())
-        return next;
+    }
+    if (next.path.isEmpty() || next.path == m_albumFolder)
+        return {};
     // Files of one album always follow each other straight on; another album's may crossfade.
     if (m_crossfade && folderOf(next.path) != folderOf(m_player.url()))
         next.join = MediaPlayer::Join::Crossfade;
     next.gain = gainFor(next.path);
     return next;
+}
+
+const std::optional<UpNext::Pick> &Playback::drawAhead()
+{
+    if (!m_drewAhead) {
+        m_drewAhead = true;
+        // Only a pick the end would make without a refusal: refusals keep their notices, made at the end.
+        if (!collectionPicks()) {
+            m_drawnAhead.choose(
+                m_albums.size(), [this](int i) { return m_albums.at(i); }, nullptr, true, 1);
+        } else if (!m_collEdit && m_collections && m_collections->chosen()) {
+            const QStringList albums = m_trackNames;
+            m_drawnAhead.choose(
+                static_cast<int>(albums.size()), [&albums](int i) { return albums.at(i); }, nullptr, false,
+                1);
+        }
+    }
+    return m_drawnAhead.pick();
+}
+
+void Playback::forgetAhead()
+{
+    m_drawnAhead.clear();
+    m_shuffleAhead.reset();
+    m_drewAhead = false;
 }
 
 void Playback::tellNext()

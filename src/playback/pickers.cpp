@@ -119,7 +119,8 @@ QString Playback::upNextCover() const
 
 std::optional<UpNext::Pick> Playback::takeUpNext()
 {
-    std::optional<UpNext::Pick> next = partyOn() ? m_upNext.pick() : std::nullopt;
+    // Outside party mode, the pick drawn ahead when the player asked what follows.
+    std::optional<UpNext::Pick> next = partyOn() ? m_upNext.pick() : m_drawnAhead.pick();
     dropUpNext();
     return next;
 }
@@ -167,10 +168,10 @@ bool Playback::chooseUpNext()
         const QStringList albums = m_trackNames; // the collection's albums
         // A collection plays the albums it lists, marked "No" or not.
         return m_upNext.choose(
-            static_cast<int>(albums.size()), [&albums](int i) { return albums.at(i); }, history, false);
+            static_cast<int>(albums.size()), [&albums](int i) { return albums.at(i); }, &history, false);
     }
     return m_upNext.choose(
-        m_albums.size(), [this](int i) { return m_albums.at(i); }, history, true);
+        m_albums.size(), [this](int i) { return m_albums.at(i); }, &history, true);
 }
 
 void Playback::queuedByPerson(const QString &path)
@@ -188,11 +189,13 @@ void Playback::queuedByPerson(const QString &path)
 
 void Playback::catalogueChanged()
 {
+    forgetAhead();
     repickUpNext();
 }
 
 void Playback::dropUpNext()
 {
+    forgetAhead();
     if (!m_upNext.pick())
         return;
     m_upNext.clear();
@@ -209,6 +212,7 @@ void Playback::repickUpNext()
 
 void Playback::partyChanged()
 {
+    forgetAhead();
     if (!partyOn())
         dropUpNext();
     else if (m_player.isPlaying())

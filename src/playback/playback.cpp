@@ -51,6 +51,7 @@ Playback::Playback(RecordView &songs, Wall &wall, const AlbumList &albums, const
     , m_upNext(songs, random)
     , m_queue(*this, player, view, prompter, app)
     , m_watch(player, [this](const QString &path) { trackFailed(path); })
+    , m_drawnAhead(songs, random)
 {
     m_nextPoll.setInterval(kNextPollMs);
     QObject::connect(&m_nextPoll, &QTimer::timeout, [this] { tellNext(); });
@@ -279,18 +280,31 @@ bool Playback::endOfTrack()
 
 bool Playback::pickAlbumShuffleTrack()
 {
+    int r = 0;
+    if (m_shuffleAhead) {
+        // The draw the player was told of.
+        r = m_shuffleAhead->track;
+        m_playedTracks = m_shuffleAhead->played;
+    } else {
+        r = drawAlbumShuffleTrack(m_playedTracks);
+    }
+    if (!selectTrack(r))
+        return false;
+    m_playedTracks += QString::number(m_selectedTrack) + u',';
+    return true;
+}
+
+int Playback::drawAlbumShuffleTrack(QString &played) const
+{
     const int n = static_cast<int>(m_albumFiles.size());
     int attempts = 0;
     int r = 0;
     do {
         if (++attempts == kAlbumShuffleResetAttempt)
-            m_playedTracks = QStringLiteral(",");
+            played = QStringLiteral(",");
         r = m_random.pick(n);
-    } while (m_playedTracks.contains(u',' + QString::number(r) + u','));
-    if (!selectTrack(r))
-        return false;
-    m_playedTracks += QString::number(m_selectedTrack) + u',';
-    return true;
+    } while (played.contains(u',' + QString::number(r) + u','));
+    return r;
 }
 
 void Playback::player()
@@ -317,6 +331,7 @@ void Playback::hand(const QString &path)
 {
     qCDebug(lcPlayback).noquote() << "playing" << path;
     m_nextPoll.stop();
+    forgetAhead();
     m_watch.watch(path);
     m_player.setGain(gainFor(path));
     m_player.setUrl(path);
@@ -563,9 +578,14 @@ void Playback::setProbability(const QString &value)
     m_songs.setValue(kProbability, value);
     m_songs.update();
     // The announced pick may not be an album marked "No", unless a collection plays it.
-    const auto &next = m_upNext.pick();
-    if (value == u"No" && next && next->folder == m_songs.value(kPath) && !collectionPicks())
-        repickUpNext();
+    const auto &shown = m_upNext.pick();
+    const auto &ahead = m_drawnAhead.pick();
+    if (value == u"No" && !collectionPicks()) {
+        if (shown && shown->folder == m_songs.value(kPath))
+            repickUpNext();
+        if (ahead && ahead->folder == m_songs.value(kPath))
+            forgetAhead();
+    }
     m_songs.moveLast();
 }
 

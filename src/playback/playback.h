@@ -218,6 +218,12 @@ private:
     };
     // What the end-of-track step would hand now; an empty path when it would stop.
     Next upcoming();
+    // Outside party mode, the automatic pick drawn when the player asks what follows, once per file; none
+    // when that draw met a refusal (the end then draws as always).
+    const std::optional<UpNext::Pick> &drawAhead();
+    void forgetAhead();
+    // Album shuffle's draw of a track not in `played` (which starts again once every track has played).
+    int drawAlbumShuffleTrack(QString &played) const;
     void tellNext();
     double gainFor(const QString &path) const;
     // The watch found that `path` cannot be played: skipped like a track that ended.
@@ -273,6 +279,15 @@ private:
     static constexpr int kNextPollMs = 200;
     QTimer m_nextPoll;
     std::optional<Next> m_nextTold;
+    // What the end of the playing file hands, drawn when the player asked: the automatic pick outside
+    // party mode, album shuffle's track with the played list it leaves.
+    UpNext m_drawnAhead;
+    struct ShuffleDraw {
+        int track;
+        QString played;
+    };
+    std::optional<ShuffleDraw> m_shuffleAhead;
+    bool m_drewAhead = false;
 
     int m_overCover = 0;
     int m_clickedCover = 0;

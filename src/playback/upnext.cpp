@@ -9,9 +9,6 @@ namespace lumetra {
 
 namespace {
 
-// The pickers give up after this many refused albums in a row.
-constexpr int kRefusalLimit = 10;
-
 const QString kAlbum = QStringLiteral("Album");
 const QString kPath = QStringLiteral("Path");
 
@@ -23,8 +20,8 @@ UpNext::UpNext(RecordView &songs, RandomSource &random)
 {
 }
 
-bool UpNext::choose(int count, const std::function<QString(int)> &titleAt, PlayHistory &history,
-                    bool refuseSkipped)
+bool UpNext::choose(int count, const std::function<QString(int)> &titleAt, PlayHistory *history,
+                    bool refuseSkipped, int refusalLimit)
 {
     m_pick.reset();
     if (count <= 0)
@@ -34,17 +31,17 @@ bool UpNext::choose(int count, const std::function<QString(int)> &titleAt, PlayH
                m_songs.valueWhere(kAlbum, titleAt(i), QStringLiteral("Probability")) != u"No";
     };
     NoRepeatPick draw(
-        &history, m_random, count, [&](int i) { return m_songs.valueWhere(kAlbum, titleAt(i), kPath); },
+        history, m_random, count, [&](int i) { return m_songs.valueWhere(kAlbum, titleAt(i), kPath); },
         playable);
-    for (int refusals = 0; refusals < kRefusalLimit;) {
+    for (int refusals = 0; refusals < refusalLimit;) {
         Pick pick;
         pick.entry = draw.drawAlbum();
         pick.album = titleAt(pick.entry);
         pick.folder = m_songs.valueWhere(kAlbum, pick.album, kPath);
         const QStringList files =
             pick.folder.isEmpty() ? QStringList() : listFiles(pick.folder, kMusicPatterns);
-        if (files.isEmpty())
-            history.noteAlbumSize(pick.folder, 0);
+        if (files.isEmpty() && history)
+            history->noteAlbumSize(pick.folder, 0);
         if (files.isEmpty() || !playable(pick.entry)) {
             draw.refuse(pick.entry);
             ++refusals;

@@ -12,8 +12,8 @@ class PlayHistory;
 class RandomSource;
 class RecordView;
 
-// Party mode's next automatic pick, drawn ahead of time so that it can be shown before it plays: the Jukebox
-// refill, the next Shuffle All track, the next Collections track.
+// The next automatic pick (the Jukebox refill, the next Shuffle All track, the next Collections track) drawn
+// ahead of time: party mode's, shown before it plays, and the one the player is told of ahead of the end.
 class UpNext
 {
     Q_DECLARE_TR_FUNCTIONS(lumetra::UpNext)
@@ -29,13 +29,16 @@ public:
 
     UpNext(RecordView &songs, RandomSource &random);
 
+    // The pickers give up after this many refused albums in a row.
+    static constexpr int kRefusalLimit = 10;
+
     // Draws like the pickers, quietly: an entry of the `count` album titles `titleAt` gives, whose album is
     // in the catalogue and holds music (and is not marked "No" when `refuseSkipped`: Shuffle All and the
-    // refill, not a collection), then one of its tracks, both under the history's no-repeat rule. Gives up,
-    // keeping no pick, after as many refusals as the pickers allow. Neither the catalogue's cursor nor
-    // anything shown changes.
-    bool choose(int count, const std::function<QString(int)> &titleAt, PlayHistory &history,
-                bool refuseSkipped);
+    // refill, not a collection), then one of its tracks, both under the history's no-repeat rule (none
+    // without a history: the pickers' plain draws). Gives up, keeping no pick, after `refusalLimit`
+    // refusals. Neither the catalogue's cursor nor anything shown changes.
+    bool choose(int count, const std::function<QString(int)> &titleAt, PlayHistory *history,
+                bool refuseSkipped, int refusalLimit = kRefusalLimit);
     const std::optional<Pick> &pick() const { return m_pick; }
     void clear() { m_pick.reset(); }
 

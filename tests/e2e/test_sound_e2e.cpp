@@ -186,11 +186,15 @@ INSTANTIATE_TEST_SUITE_P(Formats, GaplessFormats,
                              return std::string(info.param.extension);
                          });
 
+// Shuffled: in Shuffle All, party mode off, stopped once B sounds alone; Skip, Stop: the first track
+// after a second.
+enum Act { Plays, Shuffled, Skip, Stop };
+
 struct Transition {
     const char *name;
     bool twoAlbums;   // the second track is another album's
     int crossfade;    // seconds
-    bool skip;        // the first track is skipped after a second
+    Act act;          // how it is played
     qint64 seconds;   // each sine's length
     double overlapMs; // how long both sound at once
 };
@@ -207,12 +211,21 @@ TEST_P(Transitions, TheTwoTracksMeetAsTheSettingsSay)
     open(c.twoAlbums ? QStringList{u"A"_s, u"B"_s} : QStringList{u"A"_s}, c.crossfade);
     ASSERT_TRUE(write(folder(0) + u"01 low.wav"_s, sine(kLow, 0, c.seconds * kRate)));
     ASSERT_TRUE(write(folder(c.twoAlbums ? 1 : 0) + u"02 high.wav"_s, sine(kHigh, 0, c.seconds * kRate)));
-    openAlbum(u"A"_s, true);
-    if (c.twoAlbums)
-        openAlbum(u"B"_s, false); // opened while A plays: its first track follows
-    if (c.skip) {
+    if (c.act == Shuffled) {
+        m_random.script = {0, 0, 0.9, 0}; // A, then B drawn ahead
+        m_window->playback().mnurandom();
+        ASSERT_TRUE(waitFor(
+            [this] { return m_player->url().endsWith(u"high.wav"_s) && m_player->position() >= 4500; },
+            12000));
+        m_player->stop();
+    } else {
+        openAlbum(u"A"_s, true);
+        if (c.twoAlbums)
+            openAlbum(u"B"_s, false); // opened while A plays: its first track follows
+    }
+    if (c.act >= Skip) {
         ASSERT_TRUE(waitFor([this] { return m_player->position() >= 1000; }, 5000));
-        m_window->playback().skip();
+        c.act == Skip ? m_window->playback().skip() : m_player->stop();
     }
     const demo::Recording heard = this->heard(15000);
     const qint64 start = heard.firstAbove(0.05f);
@@ -245,7 +258,7 @@ TEST_P(Transitions, TheTwoTracksMeetAsTheSettingsSay)
             EXPECT_GT(high[i], high[i - 1] - 0.02) << i;
         }
     }
-    if (c.skip) {
+    if (c.act >= Skip) {
         const auto fading =
             std::count_if(low.begin(), low.end(), [](double v) { return v > 0.05 && v < 0.95; });
         EXPECT_GE(fading * 10, 100 - 20);
@@ -261,9 +274,11 @@ std::string transitionName(const ::testing::TestParamInfo<Transition> &info)
 }
 
 INSTANTIATE_TEST_SUITE_P(Sound, Transitions,
-                         ::testing::Values(Transition{"CrossfadeBetweenAlbums", true, 4, false, 5, 4000},
-                                           Transition{"NoneWithinAnAlbum", false, 4, false, 2, 0},
-                                           Transition{"SkipFadesOut", false, 0, true, 2, 0}),
+                         ::testing::Values(Transition{"CrossfadeBetweenAlbums", true, 4, Plays, 5, 4000},
+                                           Transition{"CrossfadeInShuffleAll", true, 4, Shuffled, 5, 4000},
+                                           Transition{"NoneWithinAnAlbum", false, 4, Plays, 2, 0},
+                                           Transition{"SkipFadesOut", false, 0, Skip, 2, 0},
+                                           Transition{"StopFadesOut", false, 0, Stop, 2, 0}),
                          transitionName);
 
 // Two albums 10 LU apart, untagged, measured in the background once the catalogue is read, then queued in
