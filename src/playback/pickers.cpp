@@ -212,7 +212,6 @@ void Playback::repickUpNext()
 
 void Playback::partyChanged()
 {
-    forgetAhead();
     if (!partyOn())
         dropUpNext();
     else if (m_player.isPlaying())
