@@ -7,6 +7,7 @@
 #include <QDirIterator>
 #include <QElapsedTimer>
 #include <QEventLoop>
+#include <QInputDevice>
 #include <QKeyEvent>
 #include <QTimer>
 
@@ -64,6 +65,7 @@ HeldKey holdPageDown(WallView &wall, int presses, int busyCores)
         });
     }
     std::atomic<double> releasedMs{-1};
+    QInputDevice::primaryKeyboard(); // made here, on the window's thread, before the keyboard's thread uses it
     clock.start();
     std::jthread keyboard([&] {
         const auto start = std::chrono::steady_clock::now();

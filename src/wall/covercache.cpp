@@ -10,16 +10,17 @@
 namespace lumetra {
 
 namespace {
-// Thumbnails due beyond this many are left for the next time their cover is decoded, which also bounds the
-// wait at exit.
-constexpr qsizetype kMaxThumbnailsDue = 64;
+// Thumbnails still due at exit beyond this many are left for a later run, which bounds the wait.
+constexpr qsizetype kMaxThumbnailsDueAtExit = 64;
 } // namespace
 
 CoverCache::CoverCache(const ThumbnailCache &thumbnails, qsizetype capacityBytes)
     : m_thumbnails(thumbnails)
     , m_capacity(capacityBytes)
-    // A core stays free for the window, which paints the pages these threads decode.
-    , m_maxWorkers(std::max(1, QThread::idealThreadCount() - 1))
+    // The page shown, which the user waits for, takes every core; a core stays with the window while the
+    // workers decode ahead or write thumbnails.
+    , m_maxWorkers(std::max(1, QThread::idealThreadCount()))
+    , m_maxWorkersAhead(std::max(1, m_maxWorkers - 1))
 {
     m_workers.setMaxThreadCount(m_maxWorkers);
 }
@@ -30,6 +31,8 @@ CoverCache::~CoverCache()
         const QMutexLocker lock(&m_mutex);
         m_wanted.clear();
         m_arrived = nullptr;
+        if (qsizetype(m_thumbnailsDue.size()) > kMaxThumbnailsDueAtExit)
+            m_thumbnailsDue.resize(kMaxThumbnailsDueAtExit); // the first shown: the next start shows them
     }
     m_workers.waitForDone(); // the thumbnails due are written: the next start needs them
 }
@@ -85,9 +88,14 @@ void CoverCache::insertLocked(const QString &key, Entry entry)
 
 void CoverCache::writeThumbnailLocked(Entry &entry)
 {
-    if (entry.thumbnail.cacheSize >= 0 && qsizetype(m_thumbnailsDue.size()) < kMaxThumbnailsDue)
+    if (entry.thumbnail.cacheSize >= 0)
         m_thumbnailsDue.push_back(entry.thumbnail);
     entry.thumbnail = {};
+}
+
+bool CoverCache::shownWantedLocked() const
+{
+    return !m_wanted.empty() && m_shown.contains(keyOf(m_wanted.front().file, m_wanted.front().size));
 }
 
 std::vector<std::optional<QImage>> CoverCache::show(const QStringList &files, QSize size)
@@ -140,7 +148,8 @@ void CoverCache::prefetch(const QList<QStringList> &pages, QSize size)
 void CoverCache::startWorkersLocked()
 {
     const auto waiting = qsizetype(m_wanted.size() + m_thumbnailsDue.size());
-    while (m_running < m_maxWorkers && m_running < waiting) {
+    const int most = shownWantedLocked() ? m_maxWorkers : m_maxWorkersAhead;
+    while (m_running < most && m_running < waiting) {
         ++m_running;
         m_workers.start([this] { work(); });
     }
@@ -151,7 +160,9 @@ void CoverCache::work()
 {
     QMutexLocker lock(&m_mutex);
     for (;;) {
-        if (!m_wanted.empty()) {
+        // The core the page shown borrowed goes back to the window.
+        const bool spare = m_running > m_maxWorkersAhead && !shownWantedLocked();
+        if (!spare && !m_wanted.empty()) {
             const Wanted wanted = m_wanted.front();
             m_wanted.pop_front();
             const QString key = keyOf(wanted.file, wanted.size);
@@ -178,7 +189,7 @@ void CoverCache::work()
             insertLocked(key, std::move(entry));
             if (shown && m_arrived)
                 m_arrived();
-        } else if (!m_thumbnailsDue.empty()) {
+        } else if (!spare && !m_thumbnailsDue.empty()) {
             const ThumbnailCache::Unwritten thumbnail = m_thumbnailsDue.front();
             m_thumbnailsDue.pop_front();
             lock.unlock();

@@ -20,7 +20,7 @@ namespace lumetra {
 
 // Covers at the size the wall shows them, in device pixels, kept in memory within a bound in bytes and
 // decoded on worker threads, so that the window's thread only paints. The covers of the page shown are
-// decoded first, then the pages ahead; a page flipped past before its covers were begun is dropped. A cover
+// decoded first, on every core, then the pages ahead, leaving a core to the window; a page flipped past before its covers were begun is dropped. A cover
 // file changed on disk since it was decoded (time or size) is decoded again. Covers are decoded straight at
 // their size; the thumbnails they lack are written by the same workers when no picture is waiting, and only
 // for covers that were shown.
@@ -74,6 +74,7 @@ private:
     static Stamp stampOf(const QString &file);
     void work();
     void startWorkersLocked();
+    bool shownWantedLocked() const;
     void insertLocked(const QString &key, Entry entry);
     void writeThumbnailLocked(Entry &entry);
 
@@ -91,6 +92,7 @@ private:
     std::function<void()> m_arrived;
     int m_running = 0;
     int m_maxWorkers;
+    int m_maxWorkersAhead;
     Counts m_counts;
     QThreadPool m_workers;
 };
