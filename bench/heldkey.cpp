@@ -52,8 +52,8 @@ HeldKey holdPageDown(WallView &wall, int presses, int busyCores)
     for (int k = 0; k < wall.slotCount(); ++k)
         wall.slot(k)->cover()->installEventFilter(&paints);
     std::vector<double> flips;
-    const auto connection = QObject::connect(&wall, &WallView::pageShown,
-                                             [&] { flips.push_back(clock.nsecsElapsed() / 1e6); });
+    const auto connection =
+        QObject::connect(&wall, &WallView::pageShown, [&] { flips.push_back(clock.nsecsElapsed() / 1e6); });
 
     std::atomic<bool> stop{false};
     std::vector<std::jthread> busy;
@@ -65,7 +65,8 @@ HeldKey holdPageDown(WallView &wall, int presses, int busyCores)
         });
     }
     std::atomic<double> releasedMs{-1};
-    QInputDevice::primaryKeyboard(); // made here, on the window's thread, before the keyboard's thread uses it
+    // Made here, on the window's thread, before the keyboard's thread needs it.
+    QInputDevice::primaryKeyboard();
     clock.start();
     std::jthread keyboard([&] {
         const auto start = std::chrono::steady_clock::now();

@@ -76,8 +76,9 @@ int scanBench(const Options &options)
     }
     printLine("scan", median(scans), median(finds), "ms",
               QStringLiteral("(find over the same tree, warm; target <= 1.2)"));
-    printLine("scan-cpu", median(scanCpu), median(findCpu), "ms",
-              QStringLiteral("(the same in processor time, which a busy machine disturbs less; target <= 1.2)"));
+    printLine(
+        "scan-cpu", median(scanCpu), median(findCpu), "ms",
+        QStringLiteral("(the same in processor time, which a busy machine disturbs less; target <= 1.2)"));
     printLine("scan-user", median(scanUser), median(findUser), "ms",
               QStringLiteral("(of that, the time outside the kernel: listing, records, the catalogue)"));
     printLine("scan-stall", double(longestGap), 50, "ms",

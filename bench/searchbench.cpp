@@ -154,11 +154,12 @@ int searchBench(const Options &options)
         printLine(name.constData(), median(searches), median(finds), "ms",
                   QStringLiteral("(%1: key press to painted results; floor: find -iname over the same tree)")
                       .arg(what));
-        printLine((name + "-stall").constData(), worst.ms, 50, "ms",
-                  QStringLiteral("(%1: longest wait of the window's event loop while searching, %2 ms of it the "
-                                 "window's own work; target <= 1)")
-                      .arg(what)
-                      .arg(worst.workMs, 0, 'f', 1));
+        printLine(
+            (name + "-stall").constData(), worst.ms, 50, "ms",
+            QStringLiteral("(%1: longest wait of the window's event loop while searching, %2 ms of it the "
+                           "window's own work; target <= 1)")
+                .arg(what)
+                .arg(worst.workMs, 0, 'f', 1));
         printLine((name + "-memory").constData(), slowest(growths), 100, "MB",
                   QStringLiteral("(%1: what the window's memory grew by; target <= 1)").arg(what));
         if (needle == QStringLiteral("mp3"))

@@ -186,12 +186,13 @@ void measurePages(const QString &dir, int albums)
                                     ? double(written.bytes - thumbnailsBefore.bytes) /
                                           (written.files - thumbnailsBefore.files)
                                     : 0;
-            printLine("thumbnails-20-flips", (written.bytes - thumbnailsBefore.bytes) / 1e6,
-                      shown * mean / 1e6, "MB",
-                      QStringLiteral("(%1 thumbnails written for %2 covers shown; floor: one per cover shown; "
-                                     "target <= 1)")
-                          .arg(written.files - thumbnailsBefore.files)
-                          .arg(shown));
+            printLine(
+                "thumbnails-20-flips", (written.bytes - thumbnailsBefore.bytes) / 1e6, shown * mean / 1e6,
+                "MB",
+                QStringLiteral("(%1 thumbnails written for %2 covers shown; floor: one per cover shown; "
+                               "target <= 1)")
+                    .arg(written.files - thumbnailsBefore.files)
+                    .arg(shown));
         }
     }
     const CoverCache::Counts after = covers.counts();
@@ -210,14 +211,15 @@ void measurePages(const QString &dir, int albums)
     for (const int busy : {0, QThread::idealThreadCount()}) {
         covers.waitForPrefetch();
         const HeldKey held = holdPageDown(*wallView, kHeldPresses, busy);
-        const QString load = busy == 0 ? QStringLiteral("") : QStringLiteral(", %1 cores kept busy").arg(busy);
-        printLine(busy == 0 ? "held-key-gap" : "held-key-gap-busy", held.longestGapMs, kFrameMs + pageFloor,
-                  "ms",
-                  QStringLiteral("(Page Down held, %1 presses at 30/s%2: the longest time without a paint, %3 "
-                                 "pages turned; floor: a frame and a page's decode; target <= 1)")
-                      .arg(held.presses)
-                      .arg(load)
-                      .arg(held.flips));
+        const QString load =
+            busy == 0 ? QStringLiteral("") : QStringLiteral(", %1 cores kept busy").arg(busy);
+        printLine(
+            busy == 0 ? "held-key-gap" : "held-key-gap-busy", held.longestGapMs, kFrameMs + pageFloor, "ms",
+            QStringLiteral("(Page Down held, %1 presses at 30/s%2: the longest time without a paint, %3 "
+                           "pages turned; floor: a frame and a page's decode; target <= 1)")
+                .arg(held.presses)
+                .arg(load)
+                .arg(held.flips));
         printLine(busy == 0 ? "held-key-stop" : "held-key-stop-busy", held.stopMs, kFrameMs, "ms",
                   QStringLiteral("(from the release to the last page turned; floor: a frame; target <= 1)"));
     }
@@ -420,12 +422,13 @@ int wallBench(const Options &options)
     printLine("startup-cold", median(coldMs), median(floorMs), "ms",
               QStringLiteral("(the same without thumbnails)"));
     const double files = median(coldThumbnailFiles);
-    printLine("thumbnails-start", median(coldThumbnailBytes) / 1e6,
-              files > 0 ? median(coldThumbnailBytes) / files * double(page.size()) / 1e6 : 0, "MB",
-              QStringLiteral("(a start without thumbnails writes %1 for the %2 covers of its page; floor: one per "
-                             "cover shown; target <= 1)")
-                  .arg(files)
-                  .arg(page.size()));
+    printLine(
+        "thumbnails-start", median(coldThumbnailBytes) / 1e6,
+        files > 0 ? median(coldThumbnailBytes) / files * double(page.size()) / 1e6 : 0, "MB",
+        QStringLiteral("(a start without thumbnails writes %1 for the %2 covers of its page; floor: one per "
+                       "cover shown; target <= 1)")
+            .arg(files)
+            .arg(page.size()));
     printLine("startup-growth", median(growth), median(floorGrowth), "ms",
               QStringLiteral("(what %1 albums add to %2 in time passed; target <= 1.5)")
                   .arg(options.albums)

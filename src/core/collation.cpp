@@ -22,13 +22,15 @@ public:
     KeyMaker()
     {
         UErrorCode status = U_ZERO_ERROR;
-        m_collator = ucol_open(collationLocale().bcp47Name().replace(u'-', u'_').toLatin1().constData(), &status);
+        m_collator =
+            ucol_open(collationLocale().bcp47Name().replace(u'-', u'_').toLatin1().constData(), &status);
         if (U_FAILURE(status)) {
             m_collator = nullptr; // every key empty: the names keep their order
             return;
         }
         ucol_setAttribute(m_collator, UCOL_NORMALIZATION_MODE, UCOL_ON, &status);
-        ucol_setAttribute(m_collator, UCOL_STRENGTH, UCOL_SECONDARY, &status); // case is a tertiary difference
+        // Case is a difference of the third level.
+        ucol_setAttribute(m_collator, UCOL_STRENGTH, UCOL_SECONDARY, &status);
         ucol_setAttribute(m_collator, UCOL_NUMERIC_COLLATION, UCOL_OFF, &status);
         ucol_setAttribute(m_collator, UCOL_ALTERNATE_HANDLING, UCOL_NON_IGNORABLE, &status);
     }

@@ -22,8 +22,8 @@ class ThumbnailLedger;
 class ThumbnailCache
 {
 public:
-    // `root` is the cache folder (empty: the desktop's); `ledger` lists what this program wrote there (empty: a
-    // file in the program's own cache folder), within `budget` bytes (ThumbnailLedger::kDefaultBudget).
+    // `root` is the cache folder (empty: the desktop's); `ledger` lists what this program wrote there (empty:
+    // a file in the program's own cache folder), within `budget` bytes (ThumbnailLedger::kDefaultBudget).
     explicit ThumbnailCache(QString root = {}, qint64 budget = -1, const QString &ledger = {});
     QString root() const { return m_root; }
 

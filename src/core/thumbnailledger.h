@@ -25,12 +25,12 @@ public:
     ThumbnailLedger(const ThumbnailLedger &) = delete;
     ThumbnailLedger &operator=(const ThumbnailLedger &) = delete;
 
-    // Whether thumbnails may be written: `cacheReady` makes the cache's folder, and the ledger can be written.
-    // Found out once; false from the first failure on.
+    // Whether thumbnails may be written: `cacheReady` makes the cache's folder, and the ledger can be
+    // written. Found out once; false from the first failure on.
     bool writable(const std::function<bool()> &cacheReady);
     void setUnwritable() { m_writable = 0; }
-    // Lists the thumbnail just written at `path` (a full path), `bytes` long, and removes the oldest while the
-    // thumbnails listed take more than the bound.
+    // Lists the thumbnail just written at `path` (a full path), `bytes` long, and removes the oldest while
+    // the thumbnails listed take more than the bound.
     void add(const QString &path, qint64 bytes);
     qint64 bytes();
 

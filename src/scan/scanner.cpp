@@ -16,9 +16,9 @@
 #include <deque>
 #include <filesystem>
 #include <set>
-#include <unordered_set>
 #include <string_view>
 #include <system_error>
+#include <unordered_set>
 
 #ifdef Q_OS_UNIX
 #include <dirent.h>
@@ -133,8 +133,8 @@ struct FolderIdHash {
 using Visited = std::unordered_set<FolderId, FolderIdHash>;
 
 // The entries of a folder opened for listing, which this closes. On Linux they come straight from getdents64
-// into a buffer of our own: fdopendir would stat the folder a second time and set its flags twice, three calls
-// into the kernel for each of a tree's folders.
+// into a buffer of our own: fdopendir would stat the folder a second time and set its flags twice, three
+// calls into the kernel for each of a tree's folders.
 class FolderEntries
 {
 public:
@@ -164,7 +164,6 @@ public:
     }
     FolderEntries(const FolderEntries &) = delete;
     FolderEntries &operator=(const FolderEntries &) = delete;
-    int fd() const { return m_fd; }
 
     // The next entry; nullptr after the last.
     const Entry *next()

@@ -43,7 +43,8 @@ TrackSearch::Results TrackSearch::find(const QString &text) const
 {
     Results all;
     const std::atomic<bool> never{false};
-    find(text, [&all](Results &&batch) { all.append(batch); }, never);
+    find(
+        text, [&all](Results &&batch) { all.append(batch); }, never);
     return all;
 }
 

@@ -228,7 +228,8 @@ void SearchWindow::showCount()
     const int shown = m_results->rowCount();
     const QLocale locale;
     if (found > shown)
-        m_count->setText(tr("%1 results; showing the first %2").arg(locale.toString(found), locale.toString(shown)));
+        m_count->setText(
+            tr("%1 results; showing the first %2").arg(locale.toString(found), locale.toString(shown)));
     else
         m_count->setText(found == 1 ? tr("1 result") : tr("%1 results").arg(locale.toString(found)));
     m_count->setVisible(found > 0);

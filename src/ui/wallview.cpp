@@ -246,10 +246,9 @@ void WallView::showCovers()
     const QSize size = devicePixels(coverSize());
     if (m_placeholder.size() != size) {
         m_placeholder = QImage(size, QImage::Format_RGB32);
-        m_placeholder.fill(
-            QColor::fromRgbF(m_look.back.redF() * 0.8f + m_look.text.redF() * 0.2f,
-                             m_look.back.greenF() * 0.8f + m_look.text.greenF() * 0.2f,
-                             m_look.back.blueF() * 0.8f + m_look.text.blueF() * 0.2f));
+        m_placeholder.fill(QColor::fromRgbF(m_look.back.redF() * 0.8f + m_look.text.redF() * 0.2f,
+                                            m_look.back.greenF() * 0.8f + m_look.text.greenF() * 0.2f,
+                                            m_look.back.blueF() * 0.8f + m_look.text.blueF() * 0.2f));
         m_placeholder.setDevicePixelRatio(devicePixelRatioF());
     }
     // The no-cover picture comes from the workers too, for covers that cannot be read.
@@ -302,8 +301,8 @@ void WallView::fillArrivedCovers()
 
 int WallView::coversAwaited() const
 {
-    return static_cast<int>(
-        std::count_if(m_awaited.begin(), m_awaited.end(), [](const QString &file) { return !file.isEmpty(); }));
+    return static_cast<int>(std::count_if(m_awaited.begin(), m_awaited.end(),
+                                          [](const QString &file) { return !file.isEmpty(); }));
 }
 
 bool WallView::event(QEvent *event)

@@ -145,9 +145,9 @@ private:
     std::vector<std::unique_ptr<CoverSlot>> m_slots;
     ThumbnailCache m_thumbnails;
     CoverCache m_covers{m_thumbnails};
-    QStringList m_pageFiles;    // the cover file of each slot
+    QStringList m_pageFiles;        // the cover file of each slot
     std::vector<QString> m_awaited; // per slot, the file whose picture it waits for; empty when none
-    QImage m_placeholder;       // a cover not yet decoded
+    QImage m_placeholder;           // a cover not yet decoded
     static constexpr auto kDecodeAhead = static_cast<QEvent::Type>(QEvent::User + 1);
     static constexpr auto kCoversArrived = static_cast<QEvent::Type>(QEvent::User + 2);
     bool m_decodeAheadQueued = false;

@@ -129,9 +129,11 @@ std::vector<std::optional<QImage>> CoverCache::show(const QStringList &files, QS
 std::optional<QImage> CoverCache::picture(const QString &file, QSize size)
 {
     const QMutexLocker lock(&m_mutex);
-    const auto it = m_entries.constFind(keyOf(file, size));
-    if (it == m_entries.cend())
+    const auto it = m_entries.find(keyOf(file, size));
+    if (it == m_entries.end())
         return std::nullopt;
+    writeThumbnailLocked(*it);
+    startWorkersLocked();
     return it->picture;
 }
 
@@ -183,11 +185,8 @@ void CoverCache::work()
                 entry.picture = m_thumbnails.load(wanted.file, wanted.size, &entry.thumbnail);
             lock.relock();
             m_decoding.remove(key);
-            const bool shown = m_shown.contains(key);
-            if (shown)
-                writeThumbnailLocked(entry);
             insertLocked(key, std::move(entry));
-            if (shown && m_arrived)
+            if (m_arrived && m_shown.contains(key))
                 m_arrived();
         } else if (!spare && !m_thumbnailsDue.empty()) {
             const ThumbnailCache::Unwritten thumbnail = m_thumbnailsDue.front();

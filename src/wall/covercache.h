@@ -20,10 +20,10 @@ namespace lumetra {
 
 // Covers at the size the wall shows them, in device pixels, kept in memory within a bound in bytes and
 // decoded on worker threads, so that the window's thread only paints. The covers of the page shown are
-// decoded first, on every core, then the pages ahead, leaving a core to the window; a page flipped past before its covers were begun is dropped. A cover
-// file changed on disk since it was decoded (time or size) is decoded again. Covers are decoded straight at
-// their size; the thumbnails they lack are written by the same workers when no picture is waiting, and only
-// for covers that were shown.
+// decoded first, on every core, then the pages ahead, leaving a core to the window; a page flipped past
+// before its covers were begun is dropped. A cover file changed on disk since it was decoded (time or size)
+// is decoded again. Covers are decoded straight at their size; the thumbnails they lack are written by the
+// same workers when no picture is waiting, and only for pictures handed out to be shown.
 class CoverCache
 {
 public:
@@ -40,7 +40,7 @@ public:
     // the others, which are decoded before anything else and arrive later. A null picture where a file is
     // missing or is no picture. What was wanted for other pages and has not begun is dropped.
     std::vector<std::optional<QImage>> show(const QStringList &files, QSize size);
-    // The picture of `file` at `size` if it is in memory.
+    // The picture of `file` at `size` if it is in memory, to be shown.
     std::optional<QImage> picture(const QString &file, QSize size);
     // Decodes `pages` at `size` in the background after the page shown, the first page first, unless they
     // are in memory.
@@ -64,7 +64,7 @@ private:
         QImage picture;
         Stamp stamp;
         quint64 used = 0;
-        ThumbnailCache::Unwritten thumbnail; // due once the cover is shown
+        ThumbnailCache::Unwritten thumbnail; // due once the picture is handed out
     };
     struct Wanted {
         QString file;
@@ -85,9 +85,9 @@ private:
     qsizetype m_capacity;
     qsizetype m_bytes = 0;
     quint64 m_clock = 0;
-    std::deque<Wanted> m_wanted;  // the page shown first, then the pages ahead
-    QSet<QString> m_shown;        // the keys of the page shown
-    QSet<QString> m_decoding;     // keys a worker is decoding
+    std::deque<Wanted> m_wanted; // the page shown first, then the pages ahead
+    QSet<QString> m_shown;       // the keys of the page shown
+    QSet<QString> m_decoding;    // keys a worker is decoding
     std::deque<ThumbnailCache::Unwritten> m_thumbnailsDue;
     std::function<void()> m_arrived;
     int m_running = 0;
