@@ -151,7 +151,9 @@ TEST_F(ThumbnailCacheTest, PastTheBoundTheOldestOfOurThumbnailsGo)
     const QSize size(160, 160);
     const QString root = m_dir.filePath(u"bounded"_s);
     const QString ledger = m_dir.filePath(u"ledger"_s);
-    auto exists = [&](int i) { return QFileInfo::exists(ThumbnailCache(root).thumbnailPath(covers[i], size)); };
+    auto exists = [&](int i) {
+        return QFileInfo::exists(ThumbnailCache(root).thumbnailPath(covers[i], size));
+    };
     ThumbnailCache probe(m_dir.filePath(u"probe"_s), -1, m_dir.filePath(u"probe-ledger"_s));
     probe.load(covers[0], size);
     const qint64 one = QFileInfo(probe.thumbnailPath(covers[0], size)).size();
@@ -171,7 +173,8 @@ TEST_F(ThumbnailCacheTest, PastTheBoundTheOldestOfOurThumbnailsGo)
     }
     ThumbnailCache nextRun(root, 2 * one + one / 2, ledger);
     nextRun.load(covers[0], size);
-    EXPECT_EQ((QList<bool>{exists(0), exists(1), exists(2), exists(3)}), (QList<bool>{true, true, false, true}));
+    EXPECT_EQ((QList<bool>{exists(0), exists(1), exists(2), exists(3)}),
+              (QList<bool>{true, true, false, true}));
 }
 
 TEST_F(ThumbnailCacheTest, NoThumbnailIsMadeForACacheThatCannotBeWritten)

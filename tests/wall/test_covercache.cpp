@@ -39,7 +39,9 @@ protected:
         m_cache.waitForPrefetch();
         QStringList names;
         for (const auto &picture : m_cache.show(files, m_size))
-            names.append(!picture ? u"-"_s : picture->isNull() ? u"none"_s : picture->pixelColor(10, 10).name());
+            names.append(!picture            ? u"-"_s
+                         : picture->isNull() ? u"none"_s
+                                             : picture->pixelColor(10, 10).name());
         return names;
     }
 
