@@ -9,6 +9,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QScopeGuard>
+#include <QSet>
 
 #include <algorithm>
 #include <cctype>
@@ -18,7 +19,6 @@
 #include <set>
 #include <string_view>
 #include <system_error>
-#include <unordered_set>
 
 #ifdef Q_OS_UNIX
 #include <dirent.h>
@@ -127,10 +127,11 @@ struct FolderId {
     ino_t inode;
     bool operator==(const FolderId &) const = default;
 };
-struct FolderIdHash {
-    size_t operator()(const FolderId &id) const { return qHashMulti(0, id.device, id.inode); }
-};
-using Visited = std::unordered_set<FolderId, FolderIdHash>;
+size_t qHash(const FolderId &id, size_t seed)
+{
+    return qHashMulti(seed, id.device, id.inode);
+}
+using Visited = QSet<FolderId>;
 
 // The entries of a folder opened for listing, which this closes. On Linux they come straight from getdents64
 // into a buffer of our own: fdopendir would stat the folder a second time and set its flags twice, three
@@ -206,7 +207,11 @@ FolderContents listFolder(int rootFd, QStringView relative, Visited &visited)
         return contents;
     FolderEntries entries(fd);
     struct stat self;
-    if (::fstat(fd, &self) != 0 || !visited.insert({self.st_dev, self.st_ino}).second)
+    if (::fstat(fd, &self) != 0)
+        return contents;
+    const qsizetype seen = visited.size();
+    visited.insert({self.st_dev, self.st_ino});
+    if (visited.size() == seen)
         return contents;
     QByteArray music;
     QByteArray picture;
