@@ -149,9 +149,9 @@ void CoverCache::prefetch(const QList<QStringList> &pages, QSize size)
 
 void CoverCache::startWorkersLocked()
 {
-    const auto waiting = qsizetype(m_wanted.size() + m_thumbnailsDue.size());
+    const size_t waiting = m_wanted.size() + m_thumbnailsDue.size();
     const int most = shownWantedLocked() ? m_maxWorkers : m_maxWorkersAhead;
-    while (m_running < most && m_running < waiting) {
+    while (m_running < most && size_t(m_running) < waiting) {
         ++m_running;
         m_workers.start([this] { work(); });
     }
