@@ -3,11 +3,13 @@
 #include "core/coverloader.h"
 #include "coverslot.h"
 #include "letterbar.h"
+#include "look.h"
 #include "wall/albumlist.h"
 #include "wall/twips.h"
 #include "widgethelpers.h"
 
-#include <QCoreApplication>
+#include <QAccessible>
+#include <QApplication>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QWheelEvent>
@@ -54,6 +56,7 @@ WallView::WallView(Wall &wall, const AlbumList &albums, const QString &noCover, 
 
     m_background->setObjectName(QStringLiteral("Image13"));
     m_background->setAccessibleName(tr("Wall background"));
+    setDecorative(m_background);
     m_background->setScaledContents(true);
     connect(m_background, &PointerLabel::pointed, this, [this] {
         hideLetterBar();
@@ -64,12 +67,21 @@ WallView::WallView(Wall &wall, const AlbumList &albums, const QString &noCover, 
     m_hoverStrip->setObjectName(QStringLiteral("Label6"));
     m_hoverStrip->setAccessibleName(tr("Show letter bar"));
     connect(m_hoverStrip, &PointerLabel::pointed, this, &WallView::showLetterBar);
+    // The keyboard reaches the letters through the strip: Tab after the wall opens the bar on A, Shift+Tab
+    // from what follows the bar opens it on Z.
+    m_hoverStrip->setFocusPolicy(Qt::TabFocus);
+    m_hoverStrip->installEventFilter(this);
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) {
+        if (m_letterBarByKeys && now != m_hoverStrip && !m_letterBar->isAncestorOf(now))
+            hideLetterBar();
+    });
 
     m_letterBar->hide();
     connect(m_letterBar, &LetterBar::letterClicked, this, &WallView::jumpToLetter);
 
     m_focusFrame->setObjectName(QStringLiteral("focusframe"));
     m_focusFrame->setAttribute(Qt::WA_TransparentForMouseEvents);
+    setDecorative(m_focusFrame);
     m_focusFrame->hide();
 
     m_notice->setObjectName(QStringLiteral("wallnotice"));
@@ -267,8 +279,8 @@ void WallView::showCovers()
 void WallView::showCover(int k, QImage picture)
 {
     // A cover that cannot be read must not leave the previous album's picture in the slot.
-    if (picture.isNull()) {
-        const std::optional<QImage> noCover = m_covers.picture(m_noCover, devicePixels(coverSize()));
+    if (picture.isNull() || m_pageFiles[k] == m_noCover) {
+        const std::optional<QImage> noCover = noCoverPicture();
         if (!noCover || noCover->isNull()) {
             m_awaited[k] = noCover ? QString() : m_noCover;
             m_slots[k]->setPicture(m_placeholder);
@@ -280,6 +292,19 @@ void WallView::showCover(int k, QImage picture)
         picture = opaque(picture, m_look.back);
     picture.setDevicePixelRatio(devicePixelRatioF());
     m_slots[k]->setPicture(picture);
+}
+
+std::optional<QImage> WallView::noCoverPicture()
+{
+    const QSize size = devicePixels(coverSize());
+    if (!m_noCoverPicture || m_noCoverPicture->size() != size) {
+        m_noCoverPicture = m_covers.picture(m_noCover, size);
+        if (m_noCoverPicture && !m_noCoverPicture->isNull()) {
+            m_noCoverPicture->setDevicePixelRatio(devicePixelRatioF());
+            captionNoCover(*m_noCoverPicture);
+        }
+    }
+    return m_noCoverPicture;
 }
 
 void WallView::fillArrivedCovers()
@@ -303,6 +328,25 @@ int WallView::coversAwaited() const
 {
     return static_cast<int>(std::count_if(m_awaited.begin(), m_awaited.end(),
                                           [](const QString &file) { return !file.isEmpty(); }));
+}
+
+bool WallView::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_hoverStrip && event->type() == QEvent::FocusIn) {
+        const bool back = static_cast<QFocusEvent *>(event)->reason() == Qt::BacktabFocusReason;
+        if (back && m_letterBar->isVisible()) {
+            // Shift+Tab from A: back to the wall.
+            hideLetterBar();
+            setFocus(Qt::BacktabFocusReason);
+        } else {
+            showLetterBar();
+            m_letterBarByKeys = true;
+            m_letterBar->letter(back ? LetterBar::kLetters - 1 : 0)
+                ->setFocus(static_cast<QFocusEvent *>(event)->reason());
+        }
+        return false;
+    }
+    return PointerFrame::eventFilter(watched, event);
 }
 
 bool WallView::event(QEvent *event)
@@ -397,7 +441,8 @@ void WallView::styleSlot(CoverSlot &slot) const
     slot.cover()->setAttribute(Qt::WA_TransparentForMouseEvents, !m_slotsEnabled);
     slot.titleLabel()->setAttribute(Qt::WA_TransparentForMouseEvents, !m_slotsEnabled);
     slot.titleLabel()->setFont(m_look.titleFont);
-    slot.titleLabel()->setStyleSheet(QStringLiteral("color: %1;").arg(cssColor(m_look.text)));
+    slot.titleLabel()->setStyleSheet(
+        QStringLiteral("color: %1; %2").arg(cssColor(m_look.text), cssFont(m_look.titleFont)));
     slot.cover()->setStyleSheet(
         QStringLiteral("QLabel { color: %1; }").arg(cssColor(m_look.text.darker(160))));
 }
@@ -432,6 +477,7 @@ void WallView::showLetterBar()
 
 void WallView::hideLetterBar()
 {
+    m_letterBarByKeys = false;
     m_letterBar->hide();
 }
 
@@ -462,11 +508,20 @@ void WallView::showFocusFrame()
     const int k = m_keys.focus();
     const bool shown = hasFocus() && m_keys.slots() > 0 && k < static_cast<int>(m_coverRects.size());
     if (shown) {
-        m_focusFrame->setGeometry(m_coverRects[k].adjusted(-kFocusFramePixels, -kFocusFramePixels,
-                                                           kFocusFramePixels, kFocusFramePixels));
+        const QRect frame = m_coverRects[k].adjusted(-kFocusFramePixels, -kFocusFramePixels,
+                                                     kFocusFramePixels, kFocusFramePixels);
+        const bool moved = !m_focusFrame->isVisible() || m_focusFrame->geometry() != frame;
+        m_focusFrame->setGeometry(frame);
         m_focusFrame->raise();
+        m_focusFrame->setVisible(true);
+        // A screen reader reads the cover the frame is on, by its title.
+        if (moved && k < slotCount()) {
+            QAccessibleEvent focus(m_slots[k]->cover(), QAccessible::Focus);
+            QAccessible::updateAccessibility(&focus);
+        }
+        return;
     }
-    m_focusFrame->setVisible(shown);
+    m_focusFrame->setVisible(false);
 }
 
 void WallView::keyPressEvent(QKeyEvent *event)

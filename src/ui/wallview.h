@@ -15,6 +15,7 @@
 
 #include <atomic>
 #include <memory>
+#include <optional>
 #include <vector>
 
 namespace lumetra {
@@ -105,6 +106,7 @@ Q_SIGNALS:
 
 protected:
     bool event(QEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void wheelEvent(QWheelEvent *event) override;
     void focusInEvent(QFocusEvent *event) override;
@@ -121,6 +123,8 @@ private:
     void showCovers();
     void fillArrivedCovers();
     void showCover(int k, QImage picture);
+    // The no-cover picture with its caption, once the workers have decoded it at the covers' size.
+    std::optional<QImage> noCoverPicture();
     void showFocusFrame();
     void act(const WallKeys::Result &key);
     void styleSlot(CoverSlot &slot) const;
@@ -134,6 +138,7 @@ private:
     bool m_slotsEnabled = true;
     bool m_bounceCovers = false;
     bool m_badgesShown = false;
+    bool m_letterBarByKeys = false; // opened by Tab, so it closes when the focus leaves it
     PointerLabel *m_background;
     PointerLabel *m_hoverStrip;
     LetterBar *m_letterBar;
@@ -148,6 +153,7 @@ private:
     QStringList m_pageFiles;        // the cover file of each slot
     std::vector<QString> m_awaited; // per slot, the file whose picture it waits for; empty when none
     QImage m_placeholder;           // a cover not yet decoded
+    std::optional<QImage> m_noCoverPicture;
     static constexpr auto kDecodeAhead = static_cast<QEvent::Type>(QEvent::User + 1);
     static constexpr auto kCoversArrived = static_cast<QEvent::Type>(QEvent::User + 2);
     bool m_decodeAheadQueued = false;
