@@ -12,6 +12,7 @@ packages=(
     gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-plugins-ugly gstreamer1.0-libav
     libgtest-dev gstreamer1.0-plugins-base-apps dbus-daemon dbus-bin playerctl
     libvorbis-dev libmp3lame-dev
+    libtag1-dev libebur128-dev libgstreamer1.0-dev libgstreamer-plugins-base1.0-dev
     fonts-dejavu-core
 )
 [ $# -eq 0 ] || packages=("$@")
