@@ -14,6 +14,7 @@
 #include <QUrl>
 
 #include <filesystem>
+#include <tuple>
 
 namespace lumetra {
 
@@ -25,6 +26,15 @@ struct CacheSize {
 };
 constexpr CacheSize kSizes[] = {{128, "normal"}, {256, "large"}, {512, "x-large"}, {1024, "xx-large"}};
 constexpr int kSizeCount = static_cast<int>(std::size(kSizes));
+// The shared keys know only the modification time and size, which a copy that keeps times (cp -p, rsync -a)
+// keeps as well; the time of the file's last change, which nothing sets back, is kept under our own.
+const QString kChangedKey = QStringLiteral("X-Lumetra::CTime");
+
+qint64 changedAt(const QFileInfo &file)
+{
+    return file.metadataChangeTime().toMSecsSinceEpoch();
+}
+
 constexpr QFileDevice::Permissions kOwnerOnlyFolder =
     QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner;
 
@@ -96,8 +106,8 @@ QString ThumbnailCache::thumbnailPath(const QString &file, QSize size) const
     return m_root + u'/' + QLatin1StringView(kSizes[k].folder) + u'/' + fileName(uriOf(file));
 }
 
-QImage ThumbnailCache::readThumbnail(const QString &path, const QByteArray &uri, qint64 mtime,
-                                     qint64 bytes) const
+QImage ThumbnailCache::readThumbnail(const QString &path, const QByteArray &uri, qint64 mtime, qint64 bytes,
+                                     qint64 changed) const
 {
     // QImageReader::text() splits keys at their first colon, so the keys are read from the picture.
     QImageReader reader(path, "png");
@@ -109,6 +119,9 @@ QImage ThumbnailCache::readThumbnail(const QString &path, const QByteArray &uri,
     const QString size = thumbnail.text(QStringLiteral("Thumb::Size"));
     if (!size.isEmpty() && size != QString::number(bytes))
         return {};
+    const QString ours = thumbnail.text(kChangedKey);
+    if (!ours.isEmpty() && ours != QString::number(changed))
+        return {};
     return thumbnail;
 }
 
@@ -117,16 +130,16 @@ QImage ThumbnailCache::decodeAndWrite(QImageReader &reader, int cacheSize, const
 {
     auto stamp = [&file] {
         const QFileInfo info(file);
-        return std::pair(info.lastModified().toSecsSinceEpoch(), info.size());
+        return std::tuple(info.lastModified().toSecsSinceEpoch(), info.size(), changedAt(info));
     };
-    const auto [mtime, bytes] = stamp();
+    const auto [mtime, bytes, changed] = stamp();
     const int edge = kSizes[cacheSize].edge;
     const QSize thumbnailSize = reader.size().scaled(edge, edge, Qt::KeepAspectRatio);
     reader.setScaledSize(thumbnailSize);
     QImage thumbnail = stretched(reader.read(), thumbnailSize);
     const QString folder = m_root + u'/' + QLatin1StringView(kSizes[cacheSize].folder);
     // A file rewritten while it was read would get a thumbnail of the old picture under the new time.
-    if (thumbnail.isNull() || stamp() != std::pair(mtime, bytes))
+    if (thumbnail.isNull() || stamp() != std::tuple(mtime, bytes, changed))
         return thumbnail;
     const QByteArray uri = uriOf(file);
     const QString name = fileName(uri);
@@ -144,6 +157,7 @@ QImage ThumbnailCache::decodeAndWrite(QImageReader &reader, int cacheSize, const
     tagged.setText(QStringLiteral("Thumb::URI"), QString::fromUtf8(uri));
     tagged.setText(QStringLiteral("Thumb::MTime"), QString::number(mtime));
     tagged.setText(QStringLiteral("Thumb::Size"), QString::number(bytes));
+    tagged.setText(kChangedKey, QString::number(changed));
     tagged.setText(QStringLiteral("Software"), ThumbnailLedger::software());
     if (!writer.write(tagged) || !temporary.flush()) {
         m_ledger->setUnwritable(); // a full disk: no more thumbnails this run
@@ -185,8 +199,9 @@ QImage ThumbnailCache::load(const QString &file, QSize size, Unwritten *unwritte
     const qint64 bytes = info.size();
     const QString name = fileName(uri);
     for (int larger = k; larger < kSizeCount; ++larger) {
-        const QImage thumbnail = readThumbnail(
-            m_root + u'/' + QLatin1StringView(kSizes[larger].folder) + u'/' + name, uri, mtime, bytes);
+        const QImage thumbnail =
+            readThumbnail(m_root + u'/' + QLatin1StringView(kSizes[larger].folder) + u'/' + name, uri, mtime,
+                          bytes, changedAt(info));
         if (!thumbnail.isNull())
             return stretched(thumbnail, size);
     }

@@ -65,7 +65,8 @@ CoverCache::Stamp CoverCache::stampOf(const QString &file)
     const QFileInfo info(file);
     if (!info.exists())
         return {};
-    return {info.lastModified().toMSecsSinceEpoch(), info.size()};
+    return {info.lastModified().toMSecsSinceEpoch(), info.size(),
+            info.metadataChangeTime().toMSecsSinceEpoch()};
 }
 
 void CoverCache::insertLocked(const QString &key, Entry entry)

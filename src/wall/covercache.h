@@ -21,9 +21,9 @@ namespace lumetra {
 // Covers at the size the wall shows them, in device pixels, kept in memory within a bound in bytes and
 // decoded on worker threads, so that the window's thread only paints. The covers of the page shown are
 // decoded first, on every core, then the pages ahead, leaving a core to the window; a page flipped past
-// before its covers were begun is dropped. A cover file changed on disk since it was decoded (time or size)
-// is decoded again. Covers are decoded straight at their size; the thumbnails they lack are written by the
-// same workers when no picture is waiting, and only for pictures handed out to be shown.
+// before its covers were begun is dropped. A cover file changed on disk since it was decoded (time, size or
+// change time) is decoded again. Covers are decoded straight at their size; the thumbnails they lack are
+// written by the same workers when no picture is waiting, and only for pictures handed out to be shown.
 class CoverCache
 {
 public:
@@ -58,6 +58,7 @@ private:
     struct Stamp {
         qint64 modified = -1;
         qint64 bytes = -1;
+        qint64 changed = -1; // ctime: a copy that keeps the time and size still changes it
         bool operator==(const Stamp &) const = default;
     };
     struct Entry {

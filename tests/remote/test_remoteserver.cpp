@@ -5,6 +5,7 @@
 #include "support/testlibrary.h"
 
 #include <QFile>
+#include <QLoggingCategory>
 #include <QSettings>
 #include <QTcpServer>
 #include <QTcpSocket>
@@ -92,12 +93,17 @@ TEST_F(RemoteServerTest, AnswersCarryTheSecurityHeadersAndErrorsAShortText)
     EXPECT_TRUE(refused.startsWith("HTTP/1.1 403 Forbidden\r\n")) << refused.data();
     EXPECT_TRUE(refused.contains("Content-Security-Policy"));
     EXPECT_TRUE(refused.endsWith("Forbidden.\n"));
+    // Browsers ask for the icon without the token.
+    const QByteArray icon = exchange(m_port, get(u"/favicon.ico"_s));
+    EXPECT_TRUE(icon.startsWith("HTTP/1.1 200 OK\r\n") && icon.contains("Content-Type: image/png\r\n"));
 }
 
 TEST_F(RemoteServerTest, OversizedOrUnframedRequestsAreStoppedBeforeTheyAreHeld)
 {
     const QByteArray post =
         "POST /api/pin?t=" + kToken + " HTTP/1.1\r\nHost: x\r\nContent-Type: application/json\r\n";
+    const QString socket = u"/socket?t="_s + QString::fromLatin1(kToken);
+    const QByteArray key = "Sec-WebSocket-Key: dGhlIHNhbXBsZSBub25jZQ==\r\n";
     struct Case {
         QByteArray bytes;
         const char *status;
@@ -107,10 +113,16 @@ TEST_F(RemoteServerTest, OversizedOrUnframedRequestsAreStoppedBeforeTheyAreHeld)
           Case{post + "Content-Length: 5000\r\n\r\n", "HTTP/1.1 413 "},
           Case{post + "Content-Length: 99999999999\r\n\r\n", "HTTP/1.1 413 "},
           Case{post + "Transfer-Encoding: chunked\r\n\r\n5\r\nhello\r\n0\r\n\r\n", "HTTP/1.1 411 "},
-          Case{"BREW /pot HTCPCP/1.0\r\n\r\n", "HTTP/1.1 400 "}}) {
+          Case{"BREW /pot HTCPCP/1.0\r\n\r\n", "HTTP/1.1 400 "},
+          // Asking for a WebSocket without the handshake's key and version; without its Connection.
+          Case{get(socket, "Upgrade: websocket\r\nConnection: Upgrade\r\n"), "HTTP/1.1 400 "},
+          Case{get(socket, "Upgrade: websocket\r\nSec-WebSocket-Version: 13\r\n" + key), "HTTP/1.1 400 "}}) {
         const QByteArray answer = exchange(m_port, c.bytes);
         EXPECT_TRUE(answer.startsWith(c.status)) << c.status << " got " << answer.left(40).data();
     }
+    // Counted once each, and without Qt's warning of each in the log.
+    EXPECT_EQ(m_server->refusedSockets(), 2);
+    EXPECT_FALSE(QLoggingCategory("qt.httpserver").isWarningEnabled());
     // The server is still there for the next phone.
     EXPECT_TRUE(
         exchange(m_port, get(u"/api/state?t="_s + QString::fromLatin1(kToken))).startsWith("HTTP/1.1 200"));
@@ -164,6 +176,9 @@ TEST_F(RemoteServerTest, PagesHearOfEachChangeOverTheirWebSocket)
     m_service->refreshState();
     ASSERT_TRUE(waitFor([&] { return heard.size() == 2; }));
     EXPECT_TRUE(heard.last().contains(u"x  -  Alpha"_s));
+    m_service->tell(u"Could not play \"x.ogg\""_s); // a file skipped, as the screen says it
+    ASSERT_TRUE(waitFor([&] { return heard.size() == 3; }));
+    EXPECT_EQ(heard.last(), uR"({"notice":"Could not play \"x.ogg\""})"_s);
 
     int closeCode = 0;
     QObject::connect(&page, &QWebSocket::disconnected, [&] { closeCode = page.closeCode(); });
