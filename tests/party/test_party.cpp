@@ -1,11 +1,17 @@
 #include "party/guestrules.h"
 #include "party/party.h"
 #include "party/partyguard.h"
+#include "remote/remote.h"
+#include "remote/remotetesting.h"
 #include "support/fakes.h"
 
+#include <QDir>
 #include <QFile>
 #include <QSettings>
+#include <QTcpServer>
 #include <QTemporaryDir>
+
+#include <sys/stat.h>
 
 #include <gtest/gtest.h>
 
@@ -72,48 +78,146 @@ TEST_F(PartyFile, ALockSurvivesARestartAndKeepsThePinOnlyAsASaltedKey)
     EXPECT_NE(again.settings().pin.key, first.key);
 }
 
-struct Damage {
+void writeBytes(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(bytes);
+}
+
+QByteArray bytesOf(const QString &path)
+{
+    QFile file(path);
+    return !path.isEmpty() && file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+struct Hostile {
     const char *name;
-    QByteArray (*spoil)(QByteArray valid);
+    void (*plant)(const QString &path, QByteArray valid); // party.ini from a valid locked one
+    const char *said;                                      // the message begins so; "" for none
+    bool usable;                                           // the lock holds
 };
 
-class DamagedPartyFile : public PartyFile, public ::testing::WithParamInterface<Damage>
+void PrintTo(const Hostile &c, std::ostream *os)
 {
+    *os << c.name;
+}
+
+class HostilePartyFile : public PartyFile, public ::testing::WithParamInterface<Hostile>
+{
+protected:
+    void SetUp() override { qputenv("TMPDIR", QFile::encodeName(m_scratch.path())); }
+    void TearDown() override { qputenv("TMPDIR", m_tmp); }
+
+    QByteArray m_tmp = qgetenv("TMPDIR");
+    QTemporaryDir m_scratch;
 };
 
-// Whatever happened to the file, the host is never locked out: party mode is off and the user is told once.
-TEST_P(DamagedPartyFile, MeansPartyModeOffAndSaysSo)
+// Whatever party.ini holds or is, a start reads it without blocking, never locks the host out, says what it
+// did once and writes nothing, not even a token for the remote: a lock it cannot read stays for the host to
+// mend. The user's next change writes a regular file in its place, in its own folder only.
+TEST_P(HostilePartyFile, IsLeftAsItIsUntilTheUserChangesPartyMode)
 {
+    const Hostile &c = GetParam();
     PartySettings locked;
     locked.partyMode = true;
     locked.locked = true;
     locked.pin = PartyLock::makeKey(kPin, kFastIterations);
+    QTcpServer probe;
+    ASSERT_TRUE(probe.listen(QHostAddress::LocalHost));
+    locked.remote = {false, probe.serverPort(), "abcdefghijklmnopqrstuvwx"};
+    probe.close();
     ASSERT_TRUE(locked.save(path()));
-    write(GetParam().spoil(contents()));
+    c.plant(path(), contents());
+    const QString leftover = path() + u".Xk3q9Z"_s; // a write cut short by a kill, with the token in it
+    writeBytes(leftover, "[remote]\ntoken=abcdefghijklmnopqrstuvwx\n");
+    const QByteArray before = QFileInfo(path()).isFile() ? contents() : QByteArray();
 
     Party party(path());
-    const QString message = party.load();
-    EXPECT_TRUE(message.startsWith(u"The party settings in party.ini could not be used: "_s))
-        << qPrintable(message);
-    EXPECT_FALSE(party.isOn());
-    EXPECT_FALSE(party.isLocked());
-    EXPECT_FALSE(party.lock().needsPin(PartyCommand::CloseWindow, party.guests()));
+    const QString said = party.load();
+    FakeHost host;
+    Remote remote(host, party, {m_dir.filePath(u"tracks.lum"_s), {}, m_dir.filePath(u"cache"_s)});
+    remote.start();
+    EXPECT_EQ(said.left(int(qstrlen(c.said))), QString::fromUtf8(c.said));
+    EXPECT_EQ(said.isEmpty(), !*c.said) << qPrintable(said);
+    EXPECT_EQ(party.isLocked(), c.usable);
+    EXPECT_EQ(party.isOn(), c.usable);
+    if (QFileInfo(path()).isFile()) {
+        EXPECT_EQ(contents(), before);
+        EXPECT_EQ(QFile::permissions(path()) & (QFile::ReadOther | QFile::WriteOther | QFile::ReadGroup), 0);
+    }
+    EXPECT_FALSE(QFileInfo::exists(leftover));
+
+    const QString target = QFileInfo(path()).symLinkTarget();
+    const QByteArray targetBefore = bytesOf(target);
+    ASSERT_TRUE(party.setOn(true));
+    EXPECT_TRUE(QFileInfo(path()).isFile() && !QFileInfo(path()).isSymLink());
+    EXPECT_EQ(bytesOf(target), targetBefore);
+    EXPECT_EQ(QDir(m_dir.path()).entryList({u"party.ini.*"_s}, QDir::Files | QDir::Hidden | QDir::System),
+              QStringList());
+    EXPECT_TRUE(QDir(m_scratch.path()).isEmpty());
 }
 
+const char *const kUnusable = "The party settings in party.ini could not be used: ";
+
 INSTANTIATE_TEST_SUITE_P(
-    Files, DamagedPartyFile,
+    Files, HostilePartyFile,
     ::testing::Values(
-        Damage{"TruncatedInHalf", [](QByteArray valid) { return valid.left(valid.size() / 2); }},
-        Damage{"Garbage", [](QByteArray) { return QByteArray("\x00\xff[[=\x01\nlocked=maybe\n", 20); }},
-        Damage{"Empty", [](QByteArray) { return QByteArray(); }},
-        Damage{"LockedWithoutKey",
-               [](QByteArray valid) {
-                   const qsizetype at = valid.indexOf("pinKey=");
-                   return valid.left(at + 7) + valid.mid(valid.indexOf('\n', at));
-               }},
-        Damage{"ModeNotABoolean", [](QByteArray valid) { return valid.replace("mode=true", "mode=yes"); }},
-        Damage{"VolumeOutOfRange",
-               [](QByteArray valid) { return valid.replace("maxVolume=100", "maxVolume=250"); }}),
+        Hostile{"ReadableByOthers",
+                [](const QString &path, QByteArray) {
+                    ASSERT_TRUE(QFile::setPermissions(path, QFile::permissions(path) | QFile::ReadOther |
+                                                                QFile::WriteOther | QFile::ReadGroup));
+                },
+                "Other users of this computer could read party.ini; now only you can.", true},
+        Hostile{"AFifo",
+                [](const QString &path, QByteArray) {
+                    QFile::remove(path);
+                    ASSERT_EQ(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+                },
+                "The party settings in party.ini could not be used: it is not a regular file.", false},
+        Hostile{"ThroughALink",
+                [](const QString &path, QByteArray valid) {
+                    const QString elsewhere = QFileInfo(path).dir().filePath(u"elsewhere"_s);
+                    writeBytes(elsewhere, valid);
+                    QFile::setPermissions(elsewhere, QFile::ReadOwner | QFile::WriteOwner);
+                    QFile::remove(path);
+                    ASSERT_TRUE(QFile::link(elsewhere, path));
+                },
+                "", true},
+        Hostile{"ARemoteTokenTooShort",
+                [](const QString &path, QByteArray valid) {
+                    writeBytes(path, valid.replace("on=false", "on=true").replace("token=abcdefghijklmnopq",
+                                                                                  "token="));
+                },
+                "", true},
+        Hostile{"TruncatedInHalf",
+                [](const QString &path, QByteArray valid) { writeBytes(path, valid.left(valid.size() / 2)); },
+                kUnusable, false},
+        Hostile{"Garbage",
+                [](const QString &path, QByteArray) {
+                    writeBytes(path, QByteArray("\x00\xff[[=\x01\nlocked=maybe\n", 20));
+                },
+                kUnusable, false},
+        Hostile{"Empty", [](const QString &path, QByteArray) { writeBytes(path, {}); }, kUnusable, false},
+        Hostile{"LockedWithoutKey",
+                [](const QString &path, QByteArray valid) {
+                    const qsizetype at = valid.indexOf("pinKey=");
+                    writeBytes(path, valid.left(at + 7) + valid.mid(valid.indexOf('\n', at)));
+                },
+                kUnusable, false},
+        Hostile{"ModeNotABoolean",
+                [](const QString &path, QByteArray valid) { writeBytes(path, valid.replace("mode=true", "mode=yes")); },
+                kUnusable, false},
+        Hostile{"VolumeOutOfRange",
+                [](const QString &path, QByteArray valid) {
+                    writeBytes(path, valid.replace("maxVolume=100", "maxVolume=250"));
+                },
+                kUnusable, false},
+        Hostile{"RoundsEnoughToStallEveryCheck",
+                [](const QString &path, QByteArray valid) {
+                    writeBytes(path, valid.replace("pinIterations=1000", "pinIterations=1000001"));
+                },
+                kUnusable, false}),
     [](const auto &info) { return std::string(info.param.name); });
 
 TEST_F(PartyFile, AWriteKeepsWhatOthersStoreAndAFailedOneChangesNothing)
@@ -142,17 +246,20 @@ TEST_F(PartyFile, AWriteKeepsWhatOthersStoreAndAFailedOneChangesNothing)
     EXPECT_FALSE(nowhere.isLocked());
 }
 
-// The phone remote's keys came later than party mode's: a file without them is whole, and damaged party
-// values leave the remote as it was set.
+// The phone remote's keys and the quietest volume came later than party mode's: a file without them is
+// whole, and damaged party values leave the remote as it was set.
 TEST_F(PartyFile, TheRemotesKeysAreReadOnTheirOwn)
 {
     PartySettings written;
     written.partyMode = true;
+    written.guests.maxVolume = 15;
     ASSERT_TRUE(written.save(path()));
-    write(contents().replace("[remote]", "[old]"));
+    write(contents().replace("[remote]", "[old]").replace("minVolume", "oldMinVolume"));
     PartySettings::Loaded older = PartySettings::load(path());
     EXPECT_EQ(older.status, PartySettings::Status::Read);
     EXPECT_EQ(older.settings.remote, PartySettings::Remote{});
+    EXPECT_EQ(older.settings.guests.minVolume, 15) << "never above the loudest";
+    written.guests = {};
 
     written.remote = {true, 9000, "abcdefghijklmnopqrstuvwx"};
     ASSERT_TRUE(written.save(path()));
