@@ -4,7 +4,38 @@
 #include "picturebutton.h"
 #include "wall/twips.h"
 
+#include <QLabel>
+#include <QPainter>
+
 namespace lumetra {
+
+namespace {
+
+// A padlock in the strip's text colour, drawn at any size.
+class LockMark : public QLabel
+{
+public:
+    using QLabel::QLabel;
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter painter(this);
+        painter.setRenderHint(QPainter::Antialiasing);
+        const QColor ink = palette().color(QPalette::WindowText);
+        const qreal side = std::min(width(), height());
+        const QRectF box((width() - side) / 2, (height() - side) / 2, side, side);
+        const QRectF body(box.left() + side * 0.18, box.top() + side * 0.45, side * 0.64, side * 0.5);
+        painter.setPen(QPen(ink, side * 0.11));
+        painter.drawArc(QRectF(body.left() + side * 0.1, box.top() + side * 0.08, side * 0.44, side * 0.7), 0,
+                        180 * 16);
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(ink);
+        painter.drawRoundedRect(body, side * 0.06, side * 0.06);
+    }
+};
+
+} // namespace
 
 ButtonStrip::ButtonStrip(const AppFolder &app, qreal dpi, QWidget *parent)
     : PointerFrame(parent)
@@ -32,6 +63,11 @@ ButtonStrip::ButtonStrip(const AppFolder &app, qreal dpi, QWidget *parent)
     m_next->setToolTip(letterTip);
     m_previous->setToolTip(letterTip);
     m_help->setToolTip(tr("Help"));
+    m_lock = new LockMark(this);
+    m_lock->setObjectName(QStringLiteral("lockMark"));
+    m_lock->setAccessibleName(tr("Locked for guests"));
+    m_lock->setToolTip(m_lock->accessibleName());
+    m_lock->hide();
 
     connect(m_next, &PictureButton::clicked, this, &ButtonStrip::nextPage);
     connect(m_previous, &PictureButton::clicked, this, &ButtonStrip::previousPage);
@@ -51,6 +87,12 @@ void ButtonStrip::place(const QRect &twips)
     m_mode->setGeometry(twipsToPixels(QRect(120, 240, 2250, 450), m_dpi));
     m_options->setGeometry(twipsToPixels(QRect(2520, 240, 2250, 450), m_dpi));
     m_help->setGeometry(twipsToPixels(QRect(4920, 240, 450, 450), m_dpi));
+    m_lock->setGeometry(twipsToPixels(QRect(5520, 240, 450, 450), m_dpi));
+}
+
+void ButtonStrip::setLocked(bool locked)
+{
+    m_lock->setVisible(locked);
 }
 
 void ButtonStrip::highlight(PictureButton *button)

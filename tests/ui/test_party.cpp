@@ -144,10 +144,12 @@ TEST_P(LockTable, EachCommandAsksForThePinOnlyWhileLockedAndOnlyWhenGuestsMayNot
     run();
     EXPECT_EQ(pinPrompts(), GetParam().guestsMay ? 0 : 1);
     EXPECT_LE(m_player.volume(), 60);
+    EXPECT_GE(m_player.volume(), GuestRules::kDefaultMinVolume);
     EXPECT_TRUE(window.party().party().isLocked());
     EXPECT_TRUE(window.isVisible());
     QTest::qWait(10);
     EXPECT_TRUE(window.isFullScreen());
+    EXPECT_FALSE(window.isMinimized());
 
     m_prompter.inputs = {kPin};
     window.party().unlock();
@@ -169,6 +171,10 @@ INSTANTIATE_TEST_SUITE_P(
                 [](PartyWindowTest &, MainWindow &w) { press(w.slot(1)->cover(), Qt::RightButton); }, true},
         Command{"ListSongs", menuItem("mnulist"), true},
         Command{"QueueTrack", [](PartyWindowTest &t, MainWindow &) { t.clickRow(u"List1"_s, 1); }, true},
+        // The window manager's iconify asks nothing: it is undone.
+        Command{"Iconify",
+                [](PartyWindowTest &, MainWindow &w) { w.setWindowState(w.windowState() | Qt::WindowMinimized); },
+                true},
         // What asks for the PIN.
         Command{"NormalPlay", menuItem("mnunormal"), false},
         Command{"ShuffleAll", menuItem("mnurandom"), false},
@@ -197,6 +203,9 @@ INSTANTIATE_TEST_SUITE_P(
                 [](PartyWindowTest &, MainWindow &w) {
                     w.findChild<QSlider *>(u"volume"_s)->setValue(GuestRules::kMaxVolume);
                 },
+                false},
+        Command{"Silent",
+                [](PartyWindowTest &, MainWindow &w) { w.findChild<QSlider *>(u"volume"_s)->setValue(0); },
                 false}),
     [](const auto &info) { return std::string(info.param.name); });
 
@@ -215,10 +224,25 @@ TEST_F(PartyWindowTest, ThePinIsAskedTwiceAndARestartComesBackLockedUntilThePinU
     dialog->setPins(kPin, u"20250615"_s);
     dialog->lock();
     EXPECT_EQ(dialog->problem(), u"The two PINs differ; type the same PIN twice."_s);
+    // A ninth digit is refused as it is typed, as the PIN box refuses it, and the dialog says why.
+    auto *field = dialog->findChild<QLineEdit *>(u"lockPin"_s);
+    field->clear();
+    QTest::keyClicks(field, u"123456789"_s);
+    EXPECT_EQ(field->text(), u"12345678"_s);
+    EXPECT_EQ(dialog->problem(), u"The PIN must be 4 to 8 digits."_s);
     EXPECT_FALSE(m_window->party().party().isLocked());
+    // The volume is brought within the guests' at once.
+    m_player.setVolume(100);
+    GuestRules rules;
+    rules.maxVolume = 30;
+    dialog->setRules(rules);
     dialog->setPins(kPin, kPin);
     dialog->lock();
     ASSERT_TRUE(m_window->party().party().isLocked());
+    EXPECT_EQ(m_player.volume(), 30);
+    auto *mark = m_window->findChild<QWidget *>(u"lockMark"_s);
+    EXPECT_TRUE(mark->isVisible());
+    EXPECT_EQ(accessibleName(mark), u"Locked for guests"_s);
     EXPECT_TRUE(action("mnuparty")->isChecked());
     EXPECT_FALSE(action("mnulock")->isVisible());
     EXPECT_TRUE(action("mnuunlock")->isVisible());
@@ -241,12 +265,34 @@ TEST_F(PartyWindowTest, ThePinIsAskedTwiceAndARestartComesBackLockedUntilThePinU
     again.show();
     EXPECT_TRUE(again.party().party().isLocked());
     EXPECT_TRUE(again.isFullScreen());
+    EXPECT_EQ(m_player.volume(), 30) << "the stored volume is the guests' again";
     m_prompter.inputs = {kPin};
     action("mnuunlock")->trigger();
     EXPECT_FALSE(again.party().party().isLocked());
+    EXPECT_FALSE(again.findChild<QWidget *>(u"lockMark"_s)->isVisible());
     EXPECT_TRUE(again.party().party().isOn()) << "unlocking leaves party mode on";
     again.close();
     EXPECT_FALSE(again.isVisible());
+}
+
+// Windows opened before locking would stay in guests' hands: locking closes each as Cancel would.
+TEST_F(PartyWindowTest, LockingClosesEveryWindowOpenedBefore)
+{
+    MainWindow &window = startParty();
+    action("mnuparty")->trigger();
+    const auto others = [&window] {
+        QStringList open;
+        for (QWidget *top : QApplication::topLevelWidgets()) {
+            if (top != &window && top->isVisible())
+                open.append(top->objectName());
+        }
+        return open;
+    };
+    for (const char *name : {"mnuopt", "mnuorg", "mnuskipped", "mnuremote", "mnuaddsongs", "mnuart", "mnuhelp"})
+        action(name)->trigger();
+    ASSERT_EQ(others().size(), 7) << others().join(u' ').toStdString();
+    lock();
+    EXPECT_EQ(others(), QStringList());
 }
 
 TEST_F(PartyWindowTest, LogoutClosesALockedJukeboxWithoutThePinAndStoresItsState)
@@ -276,14 +322,17 @@ TEST_F(PartyWindowTest, ADamagedPartyFileIsSaidOnceAndLeavesPartyModeOff)
     EXPECT_EQ(m_prompter.messages.size(), 1);
 }
 
-// The PIN box shows dots, and logout closes it like any other box, so that the program ends at once.
+// The PIN box shows dots, takes no more digits than a PIN has, and logout closes it like any other box, so that the program ends at once.
 TEST(PinBox, HidesTheDigitsAndGoesWhenTheProgramEnds)
 {
     QtPrompter prompter;
     bool hidden = false;
+    QString typed;
     QTimer::singleShot(0, [&] {
         auto *field = QApplication::activeModalWidget()->findChild<QLineEdit *>();
         hidden = field && field->echoMode() == QLineEdit::Password;
+        QTest::keyClicks(field, u"123456789"_s);
+        typed = field->text();
         prompter.dismiss();
     });
     bool stuck = false;
@@ -296,6 +345,7 @@ TEST(PinBox, HidesTheDigitsAndGoesWhenTheProgramEnds)
     rescue.start(2000);
     EXPECT_FALSE(prompter.secret(kAskPin));
     EXPECT_TRUE(hidden);
+    EXPECT_EQ(typed, u"12345678"_s) << "the lock dialog's PINs, no longer";
     EXPECT_FALSE(stuck);
 }
 
