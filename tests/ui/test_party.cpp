@@ -235,10 +235,12 @@ TEST_F(PartyWindowTest, ThePinIsAskedTwiceAndARestartComesBackLockedUntilThePinU
     m_player.setVolume(100);
     GuestRules rules;
     rules.maxVolume = 30;
+    rules.minVolume = 25;
     dialog->setRules(rules);
     dialog->setPins(kPin, kPin);
     dialog->lock();
     ASSERT_TRUE(m_window->party().party().isLocked());
+    EXPECT_EQ(m_window->party().party().guests(), rules);
     EXPECT_EQ(m_player.volume(), 30);
     auto *mark = m_window->findChild<QWidget *>(u"lockMark"_s);
     EXPECT_TRUE(mark->isVisible());
