@@ -144,11 +144,20 @@ class AttackTest : public RemoteServerTest, public ::testing::WithParamInterface
 };
 
 // One device's connections, answered as the row says (or not at all) and closed soon after, while a phone
-// with the token is served within a second.
+// with the token is served within a second, and one that came before keeps its connection.
 TEST_P(AttackTest, LeavesAPhoneWithTheTokenServed)
 {
     const Attack &c = GetParam();
     serve({.perSecond = 1000, .burst = 1000}, {.perClient = 100, .total = 8, .requestMs = 300});
+    const QByteArray state = get(u"/api/state?t="_s + QString::fromLatin1(kToken)).replace("Connection: close", "");
+    QTcpSocket before;
+    QByteArray heard;
+    const auto answered = [&](int times) {
+        return waitFor([&] { return (heard += before.readAll()).count("HTTP/1.1 200") == times; });
+    };
+    before.connectToHost(QHostAddress::LocalHost, m_port);
+    before.write(state);
+    ASSERT_TRUE(answered(1));
     std::vector<std::unique_ptr<QTcpSocket>> attackers;
     for (int i = 0; i < c.connections; ++i) {
         attackers.push_back(std::make_unique<QTcpSocket>());
@@ -175,6 +184,8 @@ TEST_P(AttackTest, LeavesAPhoneWithTheTokenServed)
         EXPECT_TRUE(answer.isEmpty() || (*c.answer && answer.startsWith(c.answer))) << answer.left(40).data();
     EXPECT_EQ(std::any_of(answers.begin(), answers.end(), [](const QByteArray &a) { return !a.isEmpty(); }),
               *c.answer != 0);
+    before.write(state);
+    EXPECT_TRUE(answered(2));
 }
 
 const QByteArray kUpgrade = "GET /socket?t=TOKEN HTTP/1.1\r\nHost: x\r\nUpgrade: websocket\r\n";
@@ -208,6 +219,7 @@ TEST_F(RemoteServerTest, TooManyConnectionsFromOneClientAreTurnedAway)
 
 TEST_F(RemoteServerTest, PagesHearOfEachChangeOverTheirWebSocket)
 {
+    serve({}, {.perClient = 3, .total = 256, .requestMs = 300, .idleMs = 300}); // pages are not requests
     QWebSocket refused;
     bool refusedOpened = false;
     QObject::connect(&refused, &QWebSocket::connected, [&] { refusedOpened = true; });
@@ -222,6 +234,7 @@ TEST_F(RemoteServerTest, PagesHearOfEachChangeOverTheirWebSocket)
     page.open(QUrl(u"ws://127.0.0.1:%1/socket?t=%2"_s.arg(m_port).arg(QString::fromLatin1(kToken))));
     ASSERT_TRUE(waitFor([&] { return heard.size() == 1; }));
     EXPECT_EQ(m_server->socketCount(), 1);
+    waitFor([] { return false; }, 800);
 
     m_host.current.queue = QStringList{u"x  -  Alpha"_s};
     m_service->refreshState();
