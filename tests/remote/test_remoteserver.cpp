@@ -97,54 +97,20 @@ TEST_F(RemoteServerTest, AnswersCarryTheSecurityHeadersAndErrorsAShortText)
     EXPECT_TRUE(refused.endsWith("Forbidden.\n"));
 }
 
-TEST_F(RemoteServerTest, OversizedOrUnframedRequestsAreStoppedBeforeTheyAreHeld)
-{
-    const QByteArray post =
-        "POST /api/pin?t=" + kToken + " HTTP/1.1\r\nHost: x\r\nContent-Type: application/json\r\n";
-    struct Case {
-        QByteArray bytes;
-        const char *status;
-    };
-    for (const Case &c :
-         {Case{get(u"/?t=x"_s, "X-Big: " + QByteArray(9000, 'a') + "\r\n"), "HTTP/1.1 431 "},
-          Case{post + "Content-Length: 5000\r\n\r\n", "HTTP/1.1 413 "},
-          Case{post + "Content-Length: 99999999999\r\n\r\n", "HTTP/1.1 413 "},
-          Case{post + "Transfer-Encoding: chunked\r\n\r\n5\r\nhello\r\n0\r\n\r\n", "HTTP/1.1 411 "},
-          Case{"BREW /pot HTCPCP/1.0\r\n\r\n", "HTTP/1.1 400 "}}) {
-        const QByteArray answer = exchange(m_port, c.bytes);
-        EXPECT_TRUE(answer.startsWith(c.status)) << c.status << " got " << answer.left(40).data();
-    }
-    // The server is still there for the next phone.
-    EXPECT_TRUE(
-        exchange(m_port, get(u"/api/state?t="_s + QString::fromLatin1(kToken))).startsWith("HTTP/1.1 200"));
-}
-
-TEST_F(RemoteServerTest, AKeptConnectionServesRequestsInTurn)
-{
-    const QByteArray twice =
-        get(u"/api/state?t="_s + QString::fromLatin1(kToken)).replace("Connection: close\r\n", "") +
-        get(u"/api/state?t="_s + QString::fromLatin1(kToken));
-    EXPECT_EQ(exchange(m_port, twice).count("HTTP/1.1 200 OK"), 2);
-}
-
 struct Attack {
     const char *name;
-    QByteArray bytes; // what each connection sends; TOKEN is the token
-    int connections;  // of a server with 8 places
-    const char *answer;
+    QByteArray bytes;   // what each connection sends; TOKEN is the token
+    int connections;    // of a server with 8 places
+    const char *answer; // how each answer begins; "" when there is none
 };
-
-void PrintTo(const Attack &attack, std::ostream *os)
-{
-    *os << attack.name;
-}
 
 class AttackTest : public RemoteServerTest, public ::testing::WithParamInterface<Attack>
 {
 };
 
-// One device's connections, answered as the row says (or not at all) and closed soon after, while a phone
-// with the token is served within a second, and one that came before keeps its connection.
+// One device's connections, answered as the row says (or not at all) and closed soon after, before anything
+// oversized is held whole (the request guard's table has the other refusals), while a phone with the token is served within a second, and one that came before
+// keeps its connection for its next request.
 TEST_P(AttackTest, LeavesAPhoneWithTheTokenServed)
 {
     const Attack &c = GetParam();
@@ -165,25 +131,20 @@ TEST_P(AttackTest, LeavesAPhoneWithTheTokenServed)
         attackers.back()->write(QByteArray(c.bytes).replace("TOKEN", kToken));
     }
     waitFor([] { return false; }, 100); // the server takes them in
-    QElapsedTimer clock;
-    clock.start();
     const QByteArray served = exchange(m_port, get(u"/api/state?t="_s + QString::fromLatin1(kToken)), 1000);
     EXPECT_TRUE(served.startsWith("HTTP/1.1 200")) << served.left(40).data();
-    EXPECT_LT(clock.elapsed(), 1000);
 
-    std::vector<QByteArray> answers(attackers.size());
+    QByteArray answers;
     EXPECT_TRUE(waitFor([&] {
-        bool open = false;
-        for (size_t i = 0; i < attackers.size(); ++i) {
-            answers[i] += attackers[i]->readAll();
-            open = open || attackers[i]->state() != QAbstractSocket::UnconnectedState;
+        int open = 0;
+        for (const auto &attacker : attackers) {
+            answers += attacker->readAll();
+            open += attacker->state() != QAbstractSocket::UnconnectedState ? 1 : 0;
         }
-        return !open;
+        return open == 0;
     }));
-    for (const QByteArray &answer : answers)
-        EXPECT_TRUE(answer.isEmpty() || (*c.answer && answer.startsWith(c.answer))) << answer.left(40).data();
-    EXPECT_EQ(std::any_of(answers.begin(), answers.end(), [](const QByteArray &a) { return !a.isEmpty(); }),
-              *c.answer != 0);
+    EXPECT_EQ(answers.isEmpty(), !*c.answer);
+    EXPECT_EQ(answers.count("HTTP/1.1 "), *c.answer ? answers.count(c.answer) : 0) << answers.left(80).data();
     before.write(state);
     EXPECT_TRUE(answered(2));
 }
@@ -194,7 +155,9 @@ const QByteArray kHandshake = "Connection: Upgrade\r\nSec-WebSocket-Key: dGhlIHN
 
 INSTANTIATE_TEST_SUITE_P(
     Attacks, AttackTest,
-    ::testing::Values(Attack{"UpgradeHeaderAlone", kUpgrade + "\r\n", 6, "HTTP/1.1 426 "},
+    ::testing::Values(Attack{"HeadTooLarge", "GET / HTTP/1.1\r\nX: " + QByteArray(9000, 'a') + "\r\n\r\n", 1,
+                             "HTTP/1.1 431 "},
+                      Attack{"UpgradeHeaderAlone", kUpgrade + "\r\n", 6, "HTTP/1.1 426 "},
                       Attack{"UpgradeHeaderAloneWithoutTheToken",
                              QByteArray(kUpgrade).replace("TOKEN", "wrong") + "\r\n", 6, "HTTP/1.1 403 "},
                       Attack{"WebSocketWithoutTheToken",
@@ -314,6 +277,7 @@ TEST_F(RemoteTest, NothingListensUntilItIsTurnedOnAndNothingAfterItIsTurnedOff)
     EXPECT_FALSE(again.isListening());
 }
 
+// Moving a running remote to a taken port is the remote dialog's test.
 TEST_F(RemoteTest, APortInUseLeavesTheRemoteOffAndSaysSo)
 {
     QTcpServer taken;
@@ -327,14 +291,6 @@ TEST_F(RemoteTest, APortInUseLeavesTheRemoteOffAndSaysSo)
     EXPECT_TRUE(error.contains(QString::number(taken.serverPort()))) << error.toStdString();
     EXPECT_FALSE(remote.isListening());
     EXPECT_FALSE(remote.settings().on);
-
-    // Moving a running remote to a taken port keeps it where it was.
-    const quint16 free = freePort();
-    ASSERT_TRUE(remote.setPort(free));
-    ASSERT_TRUE(remote.setOn(true));
-    EXPECT_FALSE(remote.setPort(taken.serverPort(), &error));
-    EXPECT_EQ(remote.port(), free);
-    EXPECT_TRUE(answers(free));
 }
 
 TEST_F(RemoteTest, ANewTokenLocksTheOldAddressOut)
