@@ -12,10 +12,13 @@
 #include <QApplication>
 #include <QDialog>
 #include <QEvent>
+#include <QLoggingCategory>
 #include <QTimer>
 #include <QWidget>
 
 namespace lumetra {
+
+Q_DECLARE_LOGGING_CATEGORY(lcMainWindow)
 
 namespace {
 constexpr int kKeepFullScreenMs = 500;
@@ -236,6 +239,7 @@ void PartyControls::keepFullScreen()
     // Locked, the jukebox stays full screen and in front unless the PIN let it go.
     if (m_released)
         return;
+    qCInfo(lcMainWindow) << "locked: full screen again";
     m_window->showFullScreen();
     m_window->raise();
     m_window->activateWindow();
