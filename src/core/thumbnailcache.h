@@ -41,7 +41,8 @@ public:
     static QByteArray uriOf(const QString &file);
 
 private:
-    QImage readThumbnail(const QString &path, int edge, const QByteArray &uri, qint64 mtime, qint64 bytes) const;
+    QImage readThumbnail(const QString &path, int edge, const QByteArray &uri, qint64 mtime,
+                         qint64 bytes) const;
     QImage decodeAndWrite(QImageReader &reader, int cacheSize, const QString &file) const;
 
     QString m_root;

@@ -25,7 +25,10 @@ public:
     int minVolume = kDefaultMinVolume; // the quietest, 0 to maxVolume
 
     // `volume` brought within what guests may set.
-    int guestVolume(int volume) const { return std::clamp(volume, std::min(minVolume, maxVolume), maxVolume); }
+    int guestVolume(int volume) const
+    {
+        return std::clamp(volume, std::min(minVolume, maxVolume), maxVolume);
+    }
 
     // Why a guest may not queue `path` now, or empty when they may: the queue already holds maxWaiting
     // people's picks (`waiting`, the entries after the playing one), the track is waiting already, or it is

@@ -20,9 +20,10 @@ QString Party::load()
     m_lock.setLocked(m_settings.locked);
     QStringList said;
     if (loaded.status == PartySettings::Status::Damaged)
-        said.append(tr("The party settings in %1 could not be used: %2. Party mode is off; the file is left as "
-                       "it is until party mode is changed.")
-                        .arg(PartySettings::fileName(), loaded.error));
+        said.append(
+            tr("The party settings in %1 could not be used: %2. Party mode is off; the file is left as "
+               "it is until party mode is changed.")
+                .arg(PartySettings::fileName(), loaded.error));
     if (loaded.madePrivate)
         said.append(tr("Other users of this computer could read %1; now only you can.")
                         .arg(PartySettings::fileName()));

@@ -33,9 +33,9 @@ const QString kRemoteOnKey = QStringLiteral("remote/on");
 const QString kRemotePortKey = QStringLiteral("remote/port");
 const QString kRemoteTokenKey = QStringLiteral("remote/token");
 
-const QStringList kKnownKeys{kFormatKey,        kModeKey,     kLockedKey,     kPinKeyKey,     kPinSaltKey,
-                             kPinIterationsKey, kTracksKey,   kAlbumsKey,     kMaxWaitingKey, kMaySkipKey,
-                             kMaxVolumeKey,     kMinVolumeKey, kRemoteOnKey,  kRemotePortKey, kRemoteTokenKey};
+const QStringList kKnownKeys{kFormatKey,        kModeKey,      kLockedKey,   kPinKeyKey,     kPinSaltKey,
+                             kPinIterationsKey, kTracksKey,    kAlbumsKey,   kMaxWaitingKey, kMaySkipKey,
+                             kMaxVolumeKey,     kMinVolumeKey, kRemoteOnKey, kRemotePortKey, kRemoteTokenKey};
 constexpr QFileDevice::Permissions kOwnerOnly = QFileDevice::ReadOwner | QFileDevice::WriteOwner;
 constexpr QFileDevice::Permissions kGroupOrOthers = QFileDevice::ReadGroup | QFileDevice::WriteGroup |
                                                     QFileDevice::ExeGroup | QFileDevice::ReadOther |
@@ -181,9 +181,9 @@ bool PartySettings::save(const QString &path, QString *error) const
             *error = why;
         return false;
     };
-    // QSettings writes in place, so the text is made in a temporary file beside this one, which then takes its
-    // place: a kill leaves the old file or the new one, and nothing outside this folder. A symbolic link is
-    // replaced, never written through.
+    // QSettings writes in place, so the text is made in a temporary file beside this one, which then takes
+    // its place: a kill leaves the old file or the new one, and nothing outside this folder. A symbolic link
+    // is replaced, never written through.
     QTemporaryFile draft(QFileInfo(path).absoluteFilePath() + QStringLiteral(".XXXXXX"));
     if (!draft.open())
         return fail(draft.errorString());
@@ -232,8 +232,9 @@ void PartySettings::removeLeftovers(const QString &path)
 {
     const QFileInfo info(path);
     QDir folder = info.absoluteDir();
-    const QStringList names = folder.entryList({info.fileName() + QStringLiteral(".*")},
-                                               QDir::Files | QDir::Hidden | QDir::System | QDir::CaseSensitive);
+    const QStringList names =
+        folder.entryList({info.fileName() + QStringLiteral(".*")},
+                         QDir::Files | QDir::Hidden | QDir::System | QDir::CaseSensitive);
     for (const QString &name : names)
         folder.remove(name);
 }

@@ -296,8 +296,9 @@ bool GuardedTcpServer::makeRoom()
         return true;
     // The longest-held connection that never showed the token goes: idle ones from a few devices cannot
     // keep the party's phones out.
-    const auto stranger = std::find_if(m_watches.begin(), m_watches.end(),
-                                       [](const QPointer<ConnectionWatch> &watch) { return !watch->trusted(); });
+    const auto stranger =
+        std::find_if(m_watches.begin(), m_watches.end(),
+                     [](const QPointer<ConnectionWatch> &watch) { return !watch->trusted(); });
     if (stranger == m_watches.end())
         return false;
     qCInfo(lcRemote) << "closed a connection without the token of" << (*stranger)->client() << "to make room";

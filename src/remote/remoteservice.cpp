@@ -377,7 +377,8 @@ void RemoteService::pin(const RemoteCall &call, const QString &client, const Rep
     if (tries.checking || now < tries.pausedUntil) {
         const qint64 seconds = std::max<qint64>(1, (tries.pausedUntil - now + 999) / 1000);
         reply(RemoteResponse::json(
-            notice(tr("Too many wrong PINs; please try again in %1 seconds.").arg(tries.checking ? 1 : seconds)),
+            notice(
+                tr("Too many wrong PINs; please try again in %1 seconds.").arg(tries.checking ? 1 : seconds)),
             429));
         return;
     }

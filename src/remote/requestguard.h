@@ -8,8 +8,8 @@ namespace lumetra {
 // Watches the bytes a client sends on one connection before the HTTP server buffers and parses them, so an
 // oversized request is stopped before it is held whole. Stops a request whose head (request line and
 // headers) or body is larger than allowed, whose body comes in chunks (no length given), or which is not
-// HTTP/1.0 or 1.1, with the status to answer. Requests follow one another on a connection (keep-alive). Whether
-// a request became a WebSocket is not for it to say: the server stops feeding it once one has.
+// HTTP/1.0 or 1.1, with the status to answer. Requests follow one another on a connection (keep-alive).
+// Whether a request became a WebSocket is not for it to say: the server stops feeding it once one has.
 class RequestGuard
 {
 public:

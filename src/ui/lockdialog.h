@@ -11,8 +11,8 @@ class QSpinBox;
 
 namespace lumetra {
 
-// "Lock for guests": the PIN twice and the guests' rules (the volume between a quietest and a loudest). Okay with a valid PIN typed twice reports them;
-// otherwise the dialog says what is wrong and stays.
+// "Lock for guests": the PIN twice and the guests' rules (the volume between a quietest and a loudest). Okay
+// with a valid PIN typed twice reports them; otherwise the dialog says what is wrong and stays.
 class LockDialog : public QDialog
 {
     Q_OBJECT

@@ -92,13 +92,15 @@ TEST_F(ThumbnailCacheTest, WritesTheSharedThumbnailAndReadsItBack)
 
     // A valid thumbnail is taken instead of the file, also one another program left in a larger size; one
     // larger than its size is not decoded, but made anew.
-    for (const auto &[folder, edge, taken] : {std::tuple("large", 1000, false), std::tuple("large", 256, true),
-                                              std::tuple("x-large", 512, true)}) {
+    for (const auto &[folder, edge, taken] :
+         {std::tuple("large", 1000, false), std::tuple("large", 256, true),
+          std::tuple("x-large", 512, true)}) {
         QImage other(edge, edge, QImage::Format_RGB32);
         other.fill(Qt::red);
         other.setText(u"Thumb::URI"_s, QString::fromLatin1(uri));
         other.setText(u"Thumb::MTime"_s, u"1700000000"_s);
-        const QString planted = root + u'/' + QLatin1StringView(folder) + u'/' + QFileInfo(thumbnail).fileName();
+        const QString planted =
+            root + u'/' + QLatin1StringView(folder) + u'/' + QFileInfo(thumbnail).fileName();
         QDir().mkpath(QFileInfo(planted).path());
         QFile::remove(thumbnail);
         ASSERT_TRUE(other.save(planted));

@@ -60,10 +60,10 @@ TEST_F(PartyFile, ThePinIsKeptOnlyAsAKeyUnderAFreshSalt)
 
 struct Hostile {
     const char *name;
-    QByteArray from, to;                   // replaced in a valid locked file with the remote on
-    void (*plant)(const QString &path);    // then done to it
-    const char *said;                      // the message begins so; "" for none
-    bool usable;                           // the lock holds
+    QByteArray from, to;                          // replaced in a valid locked file with the remote on
+    const char *said;                             // the message begins so; "" for none
+    bool usable;                                  // the lock holds
+    void (*plant)(const QString &path) = nullptr; // then done to it
 };
 
 class HostilePartyFile : public PartyFile, public ::testing::WithParamInterface<Hostile>
@@ -113,36 +113,37 @@ TEST_P(HostilePartyFile, IsLeftAsItIsUntilTheUserChangesPartyMode)
 }
 
 const char *const kUnusable = "The party settings in party.ini could not be used: ";
+using Plant = void (*)(const QString &path);
+const Plant kLoosened = [](const QString &path) {
+    QFile::setPermissions(path, QFile::ReadOwner | QFile::ReadOther);
+};
+const Plant kFifo = [](const QString &path) {
+    QFile::remove(path);
+    mkfifo(QFile::encodeName(path).constData(), 0600);
+};
+const Plant kLinked = [](const QString &path) {
+    QFile::rename(path, path + u"-elsewhere"_s);
+    QFile::link(path + u"-elsewhere"_s, path);
+};
+const Plant kHalved = [](const QString &path) { QFile(path).resize(QFile(path).size() / 2); };
+const Plant kGarbage = [](const QString &path) {
+    writeFile(path, QByteArray("\x00\xff[[=\x01\nlocked=maybe\n", 20));
+};
 
 INSTANTIATE_TEST_SUITE_P(
     Files, HostilePartyFile,
-    ::testing::Values(
-        Hostile{"ReadableByOthers", {}, {},
-                [](const QString &path) { QFile::setPermissions(path, QFile::permissions(path) | QFile::ReadOther); },
-                "Other users of this computer could read party.ini; now only you can.", true},
-        Hostile{"AFifo", {}, {},
-                [](const QString &path) {
-                    QFile::remove(path);
-                    mkfifo(QFile::encodeName(path).constData(), 0600);
-                },
-                "The party settings in party.ini could not be used: it is not a regular file.", false},
-        Hostile{"ThroughALink", {}, {},
-                [](const QString &path) {
-                    QFile::rename(path, path + u"-elsewhere"_s);
-                    QFile::link(path + u"-elsewhere"_s, path);
-                },
-                "", true},
-        Hostile{"ARemoteTokenTooShort", "token=abcdefghijklmnopq", "token=", nullptr, "", true},
-        Hostile{"TruncatedInHalf", {}, {}, [](const QString &path) { QFile(path).resize(QFile(path).size() / 2); },
-                kUnusable, false},
-        Hostile{"Garbage", {}, {},
-                [](const QString &path) { writeFile(path, QByteArray("\x00\xff[[=\x01\nlocked=maybe\n", 20)); },
-                kUnusable, false},
-        Hostile{"LockedWithoutRounds", "pinIterations=1000", "pinIterations=0", nullptr, kUnusable, false},
-        Hostile{"RoundsEnoughToStallEveryCheck", "pinIterations=1000", "pinIterations=1000001", nullptr,
-                kUnusable, false},
-        Hostile{"ModeNotABoolean", "mode=true", "mode=yes", nullptr, kUnusable, false},
-        Hostile{"VolumeOutOfRange", "maxVolume=100", "maxVolume=250", nullptr, kUnusable, false}),
+    ::testing::Values(Hostile{"ReadableByOthers", {}, {}, "Other users of this computer", true, kLoosened},
+                      Hostile{"AFifo", {}, {}, kUnusable, false, kFifo},
+                      Hostile{"ThroughALink", {}, {}, "", true, kLinked},
+                      Hostile{"ARemoteTokenTooShort", "token=abcdefghijklmnopq", "token=", "", true},
+                      Hostile{"TruncatedInHalf", {}, {}, kUnusable, false, kHalved},
+                      Hostile{"Garbage", {}, {}, kUnusable, false, kGarbage},
+                      Hostile{"LockedWithoutRounds", "pinIterations=1000", "pinIterations=0", kUnusable,
+                              false},
+                      Hostile{"RoundsEnoughToStallEveryCheck", "pinIterations=1000", "pinIterations=1000001",
+                              kUnusable, false},
+                      Hostile{"ModeNotABoolean", "mode=true", "mode=yes", kUnusable, false},
+                      Hostile{"VolumeOutOfRange", "maxVolume=100", "maxVolume=250", kUnusable, false}),
     [](const auto &info) { return std::string(info.param.name); });
 
 TEST_F(PartyFile, AWriteKeepsWhatOthersStoreAndAFailedOneChangesNothing)

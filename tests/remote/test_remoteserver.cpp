@@ -109,13 +109,14 @@ class AttackTest : public RemoteServerTest, public ::testing::WithParamInterface
 };
 
 // One device's connections, answered as the row says (or not at all) and closed soon after, before anything
-// oversized is held whole (the request guard's table has the other refusals), while a phone with the token is served within a second, and one that came before
-// keeps its connection for its next request.
+// oversized is held whole (the request guard's table has the other refusals), while a phone with the token is
+// served within a second, and one that came before keeps its connection for its next request.
 TEST_P(AttackTest, LeavesAPhoneWithTheTokenServed)
 {
     const Attack &c = GetParam();
     serve({.perSecond = 1000, .burst = 1000}, {.perClient = 100, .total = 8, .requestMs = 300});
-    const QByteArray state = get(u"/api/state?t="_s + QString::fromLatin1(kToken)).replace("Connection: close", "");
+    const QByteArray state =
+        get(u"/api/state?t="_s + QString::fromLatin1(kToken)).replace("Connection: close", "");
     QTcpSocket before;
     QByteArray heard;
     const auto answered = [&](int times) {

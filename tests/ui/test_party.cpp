@@ -171,9 +171,10 @@ INSTANTIATE_TEST_SUITE_P(
         Command{"ListSongs", menuItem("mnulist"), true},
         Command{"QueueTrack", [](PartyWindowTest &t, MainWindow &) { t.clickRow(u"List1"_s, 1); }, true},
         // The window manager's iconify asks nothing: it is undone.
-        Command{"Iconify",
-                [](PartyWindowTest &, MainWindow &w) { w.setWindowState(w.windowState() | Qt::WindowMinimized); },
-                true},
+        Command{
+            "Iconify",
+            [](PartyWindowTest &, MainWindow &w) { w.setWindowState(w.windowState() | Qt::WindowMinimized); },
+            true},
         // What asks for the PIN.
         Command{"NormalPlay", menuItem("mnunormal"), false},
         Command{"ShuffleAll", menuItem("mnurandom"), false},
@@ -293,7 +294,8 @@ TEST_F(PartyWindowTest, ADamagedPartyFileIsSaidOnceAndLeavesPartyModeOff)
     EXPECT_FALSE(action("mnuparty")->isChecked());
 }
 
-// The PIN box shows dots, takes no more digits than a PIN has, and logout closes it like any other box, so that the program ends at once.
+// The PIN box shows dots, takes no more digits than a PIN has, and logout closes it like any other box, so
+// that the program ends at once.
 TEST(PinBox, HidesTheDigitsAndGoesWhenTheProgramEnds)
 {
     QtPrompter prompter;
