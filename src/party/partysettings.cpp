@@ -224,7 +224,6 @@ bool PartySettings::save(const QString &path, QString *error) const
                             QFile::encodeName(path).toStdString(), failed);
     if (failed)
         return fail(QString::fromStdString(failed.message()));
-    draft.setAutoRemove(false);
     return true;
 }
 

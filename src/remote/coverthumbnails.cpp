@@ -81,10 +81,9 @@ std::optional<CoverThumbnails::Thumbnail> CoverThumbnails::thumbnail(const QStri
     QTemporaryFile out(file + QStringLiteral(".XXXXXX"));
     if (QDir().mkpath(folder) && out.open() && out.write(thumbnail.jpeg) == thumbnail.jpeg.size() &&
         out.flush()) {
-        std::error_code failed;
+        std::error_code failed; // the temporary file goes with `out` then
         std::filesystem::rename(QFile::encodeName(out.fileName()).toStdString(),
                                 QFile::encodeName(file).toStdString(), failed);
-        out.setAutoRemove(bool(failed));
     }
     return thumbnail;
 }

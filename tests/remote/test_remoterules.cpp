@@ -146,6 +146,8 @@ INSTANTIATE_TEST_SUITE_P(
         GuardCase{"lengths that differ",
                   request("POST / HTTP/1.1\r\nContent-Length: 1\r\nContent-Length: 2", "ab"), 400},
         GuardCase{"a length with a sign", request("POST / HTTP/1.1\r\nContent-Length: +5", "12345"), 400},
+        GuardCase{"blanks around a length", request("POST / HTTP/1.1\r\nContent-Length: \t9 ", "123456789"),
+                  0},
         GuardCase{"chunked", request("POST / HTTP/1.1\r\nTransfer-Encoding: chunked", "5\r\nhello\r\n0"),
                   411},
         GuardCase{"not HTTP", request("HELLO"), 400}, GuardCase{"HTTP/2", request("GET / HTTP/2.0"), 400},
