@@ -81,7 +81,7 @@ std::optional<CoverThumbnails::Thumbnail> CoverThumbnails::thumbnail(const QStri
     QTemporaryFile out(file + QStringLiteral(".XXXXXX"));
     if (QDir().mkpath(folder) && out.open() && out.write(thumbnail.jpeg) == thumbnail.jpeg.size() &&
         out.flush()) {
-        std::error_code failed; // the temporary file goes with `out` then
+        std::error_code failed; // a temporary file a failed rename leaves goes with `out`
         std::filesystem::rename(QFile::encodeName(out.fileName()).toStdString(),
                                 QFile::encodeName(file).toStdString(), failed);
     }
