@@ -62,7 +62,7 @@ struct Hostile {
     QByteArray from, to;                          // replaced in a valid locked file with the remote on
     const char *said;                             // the message begins so; "" for none
     bool usable;                                  // the lock holds
-    void (*plant)(const QString &path) = nullptr; // then done to it
+    bool (*plant)(const QString &path) = nullptr; // then done to it
 };
 
 class HostilePartyFile : public PartyFile, public ::testing::WithParamInterface<Hostile>
@@ -83,8 +83,7 @@ TEST_P(HostilePartyFile, IsLeftAsItIsUntilTheUserChangesPartyMode)
     ASSERT_TRUE(locked.save(path()));
     if (!c.from.isEmpty())
         write(contents().replace(c.from, c.to));
-    if (c.plant)
-        c.plant(path());
+    ASSERT_TRUE(!c.plant || c.plant(path()));
     const QString leftover = path() + u".Xk3q9Z"_s;
     ASSERT_TRUE(writeFile(leftover, "[remote]\ntoken=abcdefghijklmnopqrstuvwx\n"));
     const QByteArray before = QFileInfo(path()).isFile() ? contents() : QByteArray();
@@ -109,22 +108,17 @@ TEST_P(HostilePartyFile, IsLeftAsItIsUntilTheUserChangesPartyMode)
 }
 
 const char *const kUnusable = "The party settings in party.ini could not be used: ";
-using Plant = void (*)(const QString &path);
-const Plant kLoosened = [](const QString &path) {
-    QFile::setPermissions(path, QFile::ReadOwner | QFile::ReadOther);
+using Plant = bool (*)(const QString &path);
+const Plant kLoosened = [](const QString &p) {
+    return QFile::setPermissions(p, QFile::ReadOwner | QFile::ReadOther);
 };
-const Plant kFifo = [](const QString &path) {
-    QFile::remove(path);
-    mkfifo(QFile::encodeName(path).constData(), 0600);
+const Plant kFifo = [](const QString &p) {
+    return QFile::remove(p) && mkfifo(QFile::encodeName(p).constData(), 0600) == 0;
 };
-const Plant kLinked = [](const QString &path) {
-    QFile::rename(path, path + u"-elsewhere"_s);
-    QFile::link(path + u"-elsewhere"_s, path);
+const Plant kLinked = [](const QString &p) {
+    return QFile::rename(p, p + u"~"_s) && QFile::link(p + u"~"_s, p);
 };
-const Plant kHalved = [](const QString &path) { QFile(path).resize(QFile(path).size() / 2); };
-const Plant kGarbage = [](const QString &path) {
-    writeFile(path, QByteArray("\x00\xff[[=\x01\nlocked=maybe\n", 20));
-};
+const Plant kHalved = [](const QString &p) { return QFile(p).resize(QFile(p).size() / 2); };
 
 INSTANTIATE_TEST_SUITE_P(
     Files, HostilePartyFile,
@@ -133,7 +127,7 @@ INSTANTIATE_TEST_SUITE_P(
                       Hostile{"ThroughALink", {}, {}, "", true, kLinked},
                       Hostile{"ARemoteTokenTooShort", "token=abcdefghijklmnopq", "token=", "", true},
                       Hostile{"TruncatedInHalf", {}, {}, kUnusable, false, kHalved},
-                      Hostile{"Garbage", {}, {}, kUnusable, false, kGarbage},
+                      Hostile{"Garbage", "[party]", QByteArray("\x00\xff[[=", 5), kUnusable, false},
                       Hostile{"LockedWithoutRounds", "pinIterations=1000", "pinIterations=0", kUnusable,
                               false},
                       Hostile{"RoundsEnoughToStallEveryCheck", "pinIterations=1000", "pinIterations=1000001",
