@@ -1,3 +1,4 @@
+#include "loudnessbench.h"
 #include "remotebench.h"
 #include "scanbench.h"
 #include "searchbench.h"
@@ -21,6 +22,8 @@ void usage()
         "       lumetra-bench remote [--albums N] [--library DIR]   the phone remote: a page of covers, a "
         "queue\n"
         "                                                           change at 50 pages\n"
+        "       lumetra-bench sound  [--library DIR]                the sound: the background loudness "
+        "measurement\n"
         "  N albums (10,000 unless given); generated libraries are kept in DIR/wall-N, DIR/tree-N for the\n"
         "  next run (a temporary folder, removed at the end, unless given). Each figure is printed as\n"
         "  \"name: value floor: value ratio: R\" beside what it is measured against, in the same run.");
@@ -68,6 +71,8 @@ int main(int argc, char *argv[])
         return lumetra::bench::searchBench(options);
     if (command == "remote")
         return lumetra::bench::remoteBench(options);
+    if (command == "sound")
+        return lumetra::bench::loudnessBench(options);
     usage();
     return 2;
 }

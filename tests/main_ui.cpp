@@ -1,4 +1,5 @@
 #include "support/hangguard.h"
+#include "ui/look.h"
 
 #include <QApplication>
 #include <QTemporaryDir>
@@ -15,6 +16,8 @@ int main(int argc, char **argv)
     // English whatever the desktop speaks, in here and in the programs the tests start.
     qputenv("LANGUAGE", "en");
     QApplication app(argc, argv);
+    // The windows as the program shows them.
+    lumetra::applyApplicationLook(app);
     ::testing::InitGoogleTest(&argc, argv);
     // No test takes more than a few seconds; one that hangs ends the program with its stacks.
     ::testing::UnitTest::GetInstance()->listeners().Append(

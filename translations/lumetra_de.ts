@@ -22,7 +22,7 @@
     </message>
     <message>
         <source>Are you sure?  This will remove the album: %1 from Lumetra (but not delete it from your disk) - you must type &quot;%2&quot; to confirm...</source>
-        <translation>Sind Sie sicher?  Damit wird das Album %1 aus Lumetra entfernt (aber nicht von Ihrer Festplatte gelöscht) - geben Sie zur Bestätigung &quot;%2&quot; ein...</translation>
+        <translation>Sind Sie sicher?  Damit wird das Album %1 aus Lumetra entfernt (aber nicht von Ihrer Festplatte gelöscht) - geben Sie zur Bestätigung „%2“ ein...</translation>
     </message>
     <message>
         <source>The album could not be removed: %1</source>
@@ -106,7 +106,7 @@
     <name>CollectionFile</name>
     <message>
         <source>&quot;%1&quot; cannot be used as the title of a collection: %2 Please type another title.</source>
-        <translation>&quot;%1&quot; kann nicht als Titel einer Sammlung verwendet werden: %2 Bitte geben Sie einen anderen Titel ein.</translation>
+        <translation>„%1“ kann nicht als Titel einer Sammlung verwendet werden: %2 Bitte geben Sie einen anderen Titel ein.</translation>
     </message>
     <message>
         <source>it is empty.</source>
@@ -288,6 +288,10 @@ Ohne --app-dir verwendet dieses Programm %1</translation>
         <source>albums.htm could not be written: %1</source>
         <translation>albums.htm konnte nicht geschrieben werden: %1</translation>
     </message>
+    <message>
+        <source>Lumetra Jukebox is open on %1. Close it first: --scan and --inventory write what its window holds.</source>
+        <translation>Lumetra Jukebox ist für %1 geöffnet. Schließen Sie es zuerst: --scan und --inventory schreiben, was sein Fenster zeigt.</translation>
+    </message>
 </context>
 <context>
     <name>CopyProgress</name>
@@ -339,7 +343,7 @@ Das Album behält sein Cover.</translation>
     <name>NewAlbumForm</name>
     <message>
         <source>&quot;%1&quot; cannot be the name of an album folder - please choose a different name.</source>
-        <translation>&quot;%1&quot; kann nicht der Name eines Albumordners sein - bitte wählen Sie einen anderen Namen.</translation>
+        <translation>„%1“ kann nicht der Name eines Albumordners sein - bitte wählen Sie einen anderen Namen.</translation>
     </message>
     <message>
         <source>A folder with this name already exists in this location!  Please choose a different name or re-scan your folders</source>
@@ -355,7 +359,7 @@ Das Album behält sein Cover.</translation>
     </message>
     <message>
         <source>No tracks have yet been added - please drag music tracks to the left hand pain or use the Copy from Folder button</source>
-        <translation>Noch keine Titel hinzugefügt - bitte ziehen Sie Musiktitel in den linken Bereich oder verwenden Sie die Schaltfläche &quot;Aus Ordner kopieren&quot;</translation>
+        <translation>Noch keine Titel hinzugefügt - bitte ziehen Sie Musiktitel in den linken Bereich oder verwenden Sie die Schaltfläche „Aus Ordner kopieren“</translation>
     </message>
     <message>
         <source>Please enter a title.</source>
@@ -382,11 +386,11 @@ Das Album behält sein Cover.</translation>
     <name>Playback</name>
     <message>
         <source>Could not play &quot;%1&quot;</source>
-        <translation>&quot;%1&quot; konnte nicht abgespielt werden</translation>
+        <translation>„%1“ konnte nicht abgespielt werden</translation>
     </message>
     <message>
         <source>Playback has stopped: %1 files in a row could not be played. The last one was in the folder &quot;%2&quot;.</source>
-        <translation>Die Wiedergabe wurde angehalten: %1 Dateien hintereinander konnten nicht abgespielt werden. Die letzte lag im Ordner &quot;%2&quot;.</translation>
+        <translation>Die Wiedergabe wurde angehalten: %1 Dateien hintereinander konnten nicht abgespielt werden. Die letzte lag im Ordner „%2“.</translation>
     </message>
     <message>
         <source>%1 was skipped because its folder holds nothing to play.</source>
@@ -394,11 +398,11 @@ Das Album behält sein Cover.</translation>
     </message>
     <message>
         <source>You cannot select albums in Shuffle All mode</source>
-        <translation>Im Modus &quot;Alles zufällig&quot; können Sie keine Alben auswählen</translation>
+        <translation>Im Modus „Alles zufällig“ können Sie keine Alben auswählen</translation>
     </message>
     <message>
         <source>*Shuffle Mode: &quot;%1&quot; [hit album picture to skip].</source>
-        <translation>*Zufallsmodus: &quot;%1&quot; [Cover anklicken zum Überspringen].</translation>
+        <translation>*Zufallsmodus: „%1“ [Cover anklicken zum Überspringen].</translation>
     </message>
     <message>
         <source>Cannot skip tracks when editing collections...</source>
@@ -413,12 +417,15 @@ Das Album behält sein Cover.</translation>
         <translation>Es gibt nicht genug Alben, die in diesem Modus gespielt werden können.  Bitte achten Sie darauf, dass nicht alle im Zufallsmodus übersprungen werden!</translation>
     </message>
     <message>
-        <source>%1 albums loaded.</source>
-        <translation>%1 Alben geladen.</translation>
-    </message>
-    <message>
         <source>This can&apos;t be used in Jukebox mode</source>
         <translation>Das ist im Jukebox-Modus nicht möglich</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n albums loaded.</source>
+        <translation>
+            <numerusform>%n Album geladen.</numerusform>
+            <numerusform>%n Alben geladen.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -488,12 +495,8 @@ Das Album behält sein Cover.</translation>
         <translation>Ausgelassen: %1</translation>
     </message>
     <message>
-        <source>Folders left out: %1</source>
-        <translation>Ausgelassene Ordner: %1</translation>
-    </message>
-    <message>
         <source>The music folder &quot;%1&quot; is not a full path, so the catalogue was left as it was.</source>
-        <translation>Der Musikordner &quot;%1&quot; ist kein vollständiger Pfad, daher blieb der Katalog unverändert.</translation>
+        <translation>Der Musikordner „%1“ ist kein vollständiger Pfad, daher blieb der Katalog unverändert.</translation>
     </message>
     <message>
         <source>Done! Time taken: %1 seconds.    Music folders found: %2</source>
@@ -501,7 +504,7 @@ Das Album behält sein Cover.</translation>
     </message>
     <message>
         <source>The music folder &quot;%1&quot; cannot be read (%2), so the catalogue was left as it was.</source>
-        <translation>Der Musikordner &quot;%1&quot; kann nicht gelesen werden (%2), daher blieb der Katalog unverändert.</translation>
+        <translation>Der Musikordner „%1“ kann nicht gelesen werden (%2), daher blieb der Katalog unverändert.</translation>
     </message>
     <message>
         <source>no folder given</source>
@@ -525,11 +528,18 @@ Das Album behält sein Cover.</translation>
     </message>
     <message>
         <source>The scan was stopped; the catalogue was left as it was.</source>
-        <translation>Die Suche wurde abgebrochen; der Katalog blieb unverändert.</translation>
+        <translation>Das Einlesen wurde abgebrochen; der Katalog blieb unverändert.</translation>
     </message>
     <message>
         <source>The new catalogue could not be saved; the old one was kept.</source>
         <translation>Der neue Katalog konnte nicht gespeichert werden; der alte wurde behalten.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Folders left out: %n</source>
+        <translation>
+            <numerusform>Ausgelassener Ordner: %n</numerusform>
+            <numerusform>Ausgelassene Ordner: %n</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -575,9 +585,12 @@ Das Album behält sein Cover.</translation>
 </context>
 <context>
     <name>Wall</name>
-    <message>
-        <source>Lumetra Jukebox: %1 albums loaded.</source>
-        <translation>Lumetra Jukebox: %1 Alben geladen.</translation>
+    <message numerus="yes">
+        <source>Lumetra Jukebox: %n albums loaded.</source>
+        <translation>
+            <numerusform>Lumetra Jukebox: %n Album geladen.</numerusform>
+            <numerusform>Lumetra Jukebox: %n Alben geladen.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -634,6 +647,14 @@ Das Album behält sein Cover.</translation>
         <translation>Maus an den oberen Bildschirmrand führen, um zu einem Buchstaben zu springen..</translation>
     </message>
     <message>
+        <source>Next</source>
+        <translation>Weiter</translation>
+    </message>
+    <message>
+        <source>Prev</source>
+        <translation>Zurück</translation>
+    </message>
+    <message>
         <source>Locked for guests</source>
         <translation>Für Gäste gesperrt</translation>
     </message>
@@ -685,7 +706,7 @@ Das Album behält sein Cover.</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation>Sichern</translation>
+        <translation>Speichern</translation>
     </message>
     <message>
         <source>Save the new collection</source>
@@ -697,11 +718,11 @@ Das Album behält sein Cover.</translation>
     </message>
     <message>
         <source>Edit</source>
-        <translation>Ändern</translation>
+        <translation>Bearbeiten</translation>
     </message>
     <message>
         <source>Save the edited collection</source>
-        <translation>Die geänderte Sammlung speichern</translation>
+        <translation>Die bearbeitete Sammlung speichern</translation>
     </message>
     <message>
         <source>Collection cover: skip the current track</source>
@@ -795,7 +816,7 @@ Das Album behält sein Cover.</translation>
     <name>lumetra::CoverSlot</name>
     <message>
         <source>No shuffle</source>
-        <translation>Kein Zufall</translation>
+        <translation>Zufall aus</translation>
     </message>
     <message>
         <source>Skipped in shuffle</source>
@@ -803,7 +824,11 @@ Das Album behält sein Cover.</translation>
     </message>
     <message>
         <source>Shuffle All leaves this album out</source>
-        <translation>&quot;Alles zufällig&quot; lässt dieses Album aus</translation>
+        <translation>„Alles zufällig“ lässt dieses Album aus</translation>
+    </message>
+    <message>
+        <source>No cover</source>
+        <translation>Kein Cover</translation>
     </message>
 </context>
 <context>
@@ -814,11 +839,11 @@ Das Album behält sein Cover.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is already waiting in the queue.</source>
-        <translation>&quot;%1&quot; wartet bereits in der Warteschlange.</translation>
+        <translation>„%1“ wartet bereits in der Warteschlange.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; played a short while ago; please choose another track.</source>
-        <translation>&quot;%1&quot; lief vor kurzem; bitte wählen Sie einen anderen Titel.</translation>
+        <translation>„%1“ lief vor kurzem; bitte wählen Sie einen anderen Titel.</translation>
     </message>
 </context>
 <context>
@@ -881,7 +906,7 @@ Das Album behält sein Cover.</translation>
     </message>
     <message>
         <source>PIN again</source>
-        <translation>PIN wiederholen</translation>
+        <translation>PIN bestätigen</translation>
     </message>
     <message>
         <source>Guests may skip tracks</source>
@@ -893,11 +918,11 @@ Das Album behält sein Cover.</translation>
     </message>
     <message>
         <source>Picks that may wait in the queue</source>
-        <translation>Wünsche, die in der Warteschlange warten dürfen</translation>
+        <translation>Höchstzahl wartender Wünsche</translation>
     </message>
     <message>
         <source>Loudest volume for guests</source>
-        <translation>Größte Lautstärke für Gäste</translation>
+        <translation>Höchste Lautstärke für Gäste</translation>
     </message>
     <message>
         <source>Problem</source>
@@ -917,15 +942,15 @@ Das Album behält sein Cover.</translation>
     </message>
     <message>
         <source>PIN again:</source>
-        <translation>PIN wiederholen:</translation>
+        <translation>PIN bestätigen:</translation>
     </message>
     <message>
         <source>Picks that may wait in the queue:</source>
-        <translation>Wünsche, die in der Warteschlange warten dürfen:</translation>
+        <translation>Höchstzahl wartender Wünsche:</translation>
     </message>
     <message>
         <source>Loudest volume for guests:</source>
-        <translation>Größte Lautstärke für Gäste:</translation>
+        <translation>Höchste Lautstärke für Gäste:</translation>
     </message>
     <message>
         <source>Lock</source>
@@ -1032,7 +1057,7 @@ Das Album behält sein Cover.</translation>
     </message>
     <message>
         <source>Play this album when in Shuffle mode</source>
-        <translation>Dieses Album im Zufallsmodus spielen</translation>
+        <translation>Dieses Album im Zufallsmodus wieder berücksichtigen</translation>
     </message>
     <message>
         <source>Add songs to this album</source>
@@ -1099,7 +1124,7 @@ Die Datei wurde genau so belassen, wie sie war.</translation>
     </message>
     <message>
         <source>Lumetra doesn&apos;t yet contain any albums - click on Options &gt; Add New Album to start building your collection, or use the options screen where Lumetra can scan your hard disk for you..   Once done, you MUST restart Lumetra before these first albums are added to teh collection.</source>
-        <translation>Lumetra enthält noch keine Alben - klicken Sie auf Optionen &gt; Neues Album hinzufügen, um Ihre Sammlung aufzubauen, oder lassen Sie Lumetra in den Einstellungen Ihre Festplatte durchsuchen.   Danach MÜSSEN Sie Lumetra neu starten, bevor diese ersten Alben in die Sammlung aufgenommen werden.</translation>
+        <translation>Lumetra enthält noch keine Alben - klicken Sie auf Optionen &gt; Neues Album hinzufügen, um Ihre Sammlung aufzubauen, oder lassen Sie Lumetra in den Einstellungen Ihre Musik von der Festplatte einlesen.   Danach MÜSSEN Sie Lumetra neu starten, bevor diese ersten Alben in die Sammlung aufgenommen werden.</translation>
     </message>
     <message>
         <source>Playlists (*.m3u8)</source>
@@ -1126,7 +1151,7 @@ Die Datei wurde genau so belassen, wie sie war.</translation>
     </message>
     <message>
         <source>IMPORTANT:  Don&apos;t forget that if you haven&apos;t done before,  you can always go to the Settings screen and ask Lumetra to scan for music files for you.</source>
-        <translation>WICHTIG:  Falls noch nicht geschehen, können Sie Lumetra jederzeit in den Einstellungen Ihre Musikdateien suchen lassen.</translation>
+        <translation>WICHTIG:  Falls noch nicht geschehen, können Sie Lumetra jederzeit in den Einstellungen Ihre Musikdateien einlesen lassen.</translation>
     </message>
     <message>
         <source>[Click here]</source>
@@ -1134,7 +1159,7 @@ Die Datei wurde genau so belassen, wie sie war.</translation>
     </message>
     <message>
         <source>Open the settings to scan for music</source>
-        <translation>Die Einstellungen öffnen, um nach Musik zu suchen</translation>
+        <translation>Die Einstellungen öffnen, um Musik einzulesen</translation>
     </message>
     <message>
         <source>Tracks of the new album</source>
@@ -1146,7 +1171,7 @@ Die Datei wurde genau so belassen, wie sie war.</translation>
     </message>
     <message>
         <source>Advice: Now click on &quot;Locate New Album&quot; and browse to where the album resides on your hard disk.  Once you have located it, you will be given the chance to rename it should you wish to.  You cannot use a nane that is the same as one that Lumetra is already using.  Finally you should click on &quot;Add to database&quot;.</source>
-        <translation>Tipp: Klicken Sie jetzt auf &quot;Neues Album suchen&quot; und wechseln Sie zu dem Ordner, in dem das Album auf Ihrer Festplatte liegt.  Danach können Sie es auf Wunsch umbenennen.  Ein Name, den Lumetra schon verwendet, ist nicht möglich.  Klicken Sie zum Schluss auf &quot;In Datenbank aufnehmen&quot;.</translation>
+        <translation>Tipp: Klicken Sie jetzt auf „Neues Album suchen“ und wechseln Sie zu dem Ordner, in dem das Album auf Ihrer Festplatte liegt.  Danach können Sie es auf Wunsch umbenennen.  Ein Name, den Lumetra schon verwendet, ist nicht möglich.  Klicken Sie zum Schluss auf „In Datenbank aufnehmen“.</translation>
     </message>
     <message>
         <source>Enter a name for the new album:</source>
@@ -1327,7 +1352,7 @@ Die Datei wurde genau so belassen, wie sie war.</translation>
     </message>
     <message>
         <source>Draw a new address</source>
-        <translation>Neue Adresse ziehen</translation>
+        <translation>Neue Adresse erzeugen</translation>
     </message>
     <message>
         <source>Phone remote</source>
@@ -1479,7 +1504,7 @@ Die Datei wurde genau so belassen, wie sie war.</translation>
     </message>
     <message>
         <source>Type in a track-name search string, e.g. &quot;Jude&quot; or &quot;last night&quot;...</source>
-        <translation>Geben Sie einen Suchbegriff für Titelnamen ein, z. B. &quot;Jude&quot; oder &quot;last night&quot;...</translation>
+        <translation>Geben Sie einen Suchbegriff für Titelnamen ein, z. B. „Jude“ oder „last night“...</translation>
     </message>
     <message>
         <source>Searching...</source>
@@ -1502,15 +1527,11 @@ Die Datei wurde genau so belassen, wie sie war.</translation>
     <name>lumetra::SettingsWindow</name>
     <message>
         <source>Scan progress</source>
-        <translation>Fortschritt der Suche</translation>
+        <translation>Fortschritt des Einlesens</translation>
     </message>
     <message>
         <source>Folders left out of the scan</source>
-        <translation>Bei der Suche ausgelassene Ordner</translation>
-    </message>
-    <message>
-        <source>Folders left out: %1</source>
-        <translation>Ausgelassene Ordner: %1</translation>
+        <translation>Beim Einlesen ausgelassene Ordner</translation>
     </message>
     <message>
         <source>Settings</source>
@@ -1518,7 +1539,7 @@ Die Datei wurde genau so belassen, wie sie war.</translation>
     </message>
     <message>
         <source>Scan disk for songs and build database:</source>
-        <translation>Festplatte nach Titeln durchsuchen und Datenbank aufbauen:</translation>
+        <translation>Titel von der Festplatte einlesen und Datenbank aufbauen:</translation>
     </message>
     <message>
         <source>* = Recommend restart</source>
@@ -1606,11 +1627,11 @@ Die Datei wurde genau so belassen, wie sie war.</translation>
     </message>
     <message>
         <source>Scan disk</source>
-        <translation>Durchsuchen</translation>
+        <translation>Einlesen</translation>
     </message>
     <message>
         <source>Use to scan for songs if NOT using the default folder</source>
-        <translation>Zum Durchsuchen nach Titeln, wenn Sie NICHT den Standardordner verwenden</translation>
+        <translation>Zum Einlesen von Titeln, wenn Sie NICHT den Standardordner verwenden</translation>
     </message>
     <message>
         <source>Okay</source>
@@ -1622,7 +1643,7 @@ Die Datei wurde genau so belassen, wie sie war.</translation>
     </message>
     <message>
         <source>Scan panel</source>
-        <translation>Suchbereich</translation>
+        <translation>Einlesen</translation>
     </message>
     <message>
         <source>Warning!  This will overwrite your existing Lumetra database.</source>
@@ -1630,11 +1651,11 @@ Die Datei wurde genau so belassen, wie sie war.</translation>
     </message>
     <message>
         <source>If you already have an MP3 collection, please use &quot;Browse to Songs&quot; to locate the area on your disk and then use the relevant &quot;Scan&quot; button to add them to Lumetra.  See the Help files about which option to use if you are unsure.</source>
-        <translation>Wenn Sie schon eine MP3-Sammlung haben, wählen Sie mit &quot;Zu den Titeln&quot; den Ort auf Ihrer Festplatte und fügen Sie sie dann mit der passenden &quot;Durchsuchen&quot;-Schaltfläche zu Lumetra hinzu.  Welche Möglichkeit die richtige ist, steht in der Hilfe.</translation>
+        <translation>Wenn Sie schon eine MP3-Sammlung haben, wählen Sie mit „Zu den Titeln“ den Ort auf Ihrer Festplatte und fügen Sie sie dann mit der passenden „Einlesen“-Schaltfläche zu Lumetra hinzu.  Welche Möglichkeit die richtige ist, steht in der Hilfe.</translation>
     </message>
     <message>
         <source>If you are using the default Lumetra settings and manually building a new collection you do not need to change this option - hit Close to go back to the Options screen.</source>
-        <translation>Wenn Sie die Standardeinstellungen von Lumetra verwenden und eine neue Sammlung von Hand aufbauen, brauchen Sie hier nichts zu ändern - mit &quot;Schließen&quot; kommen Sie zurück zu den Einstellungen.</translation>
+        <translation>Wenn Sie die Standardeinstellungen von Lumetra verwenden und eine neue Sammlung von Hand aufbauen, brauchen Sie hier nichts zu ändern - mit „Schließen“ kommen Sie zurück zu den Einstellungen.</translation>
     </message>
     <message>
         <source>Browse to Songs</source>
@@ -1646,23 +1667,23 @@ Die Datei wurde genau so belassen, wie sie war.</translation>
     </message>
     <message>
         <source>Scan</source>
-        <translation>Durchsuchen</translation>
+        <translation>Einlesen</translation>
     </message>
     <message>
         <source>Scan: albums inside artist folders</source>
-        <translation>Durchsuchen: Alben in Interpretenordnern</translation>
+        <translation>Einlesen: Alben in Interpretenordnern</translation>
     </message>
     <message>
         <source>Scan: one folder per album</source>
-        <translation>Durchsuchen: ein Ordner pro Album</translation>
+        <translation>Einlesen: ein Ordner pro Album</translation>
     </message>
     <message>
         <source>If albums are sub-folders of the artist, e.g. &quot;D:\Music\Travis\The Best Of&quot; then click here to add them to the database...</source>
-        <translation>Wenn Alben Unterordner des Interpreten sind, z. B. &quot;D:\Music\Travis\The Best Of&quot;, klicken Sie hier, um sie in die Datenbank aufzunehmen...</translation>
+        <translation>Wenn Alben Unterordner des Interpreten sind, z. B. „D:\Music\Travis\The Best Of“, klicken Sie hier, um sie in die Datenbank aufzunehmen...</translation>
     </message>
     <message>
         <source>If your songs are stored in a flat folder structure, e.g. &quot;D:\Music\Travis - The Best Of&quot; then click here to add them to the database...</source>
-        <translation>Wenn Ihre Titel in einer flachen Ordnerstruktur liegen, z. B. &quot;D:\Music\Travis - The Best Of&quot;, klicken Sie hier, um sie in die Datenbank aufzunehmen...</translation>
+        <translation>Wenn Ihre Titel in einer flachen Ordnerstruktur liegen, z. B. „D:\Music\Travis - The Best Of“, klicken Sie hier, um sie in die Datenbank aufzunehmen...</translation>
     </message>
     <message>
         <source>Time taken: 0 second(s)</source>
@@ -1670,7 +1691,7 @@ Die Datei wurde genau so belassen, wie sie war.</translation>
     </message>
     <message>
         <source>SCan for MP3s</source>
-        <translation>Nach MP3s suchen</translation>
+        <translation>MP3s einlesen</translation>
     </message>
     <message>
         <source>Folders waiting to be searched</source>
@@ -1700,16 +1721,23 @@ Die Datei wurde genau so belassen, wie sie war.</translation>
         <source>Locate the area that contains your music files</source>
         <translation>Wählen Sie den Ort, an dem Ihre Musikdateien liegen</translation>
     </message>
+    <message numerus="yes">
+        <source>Folders left out: %n</source>
+        <translation>
+            <numerusform>Ausgelassener Ordner: %n</numerusform>
+            <numerusform>Ausgelassene Ordner: %n</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>lumetra::SkippedAlbumsWindow</name>
     <message>
         <source>Play in Shuffle Again</source>
-        <translation>Wieder im Zufallsmodus spielen</translation>
+        <translation>Im Zufallsmodus wieder berücksichtigen</translation>
     </message>
     <message>
         <source>Shuffle All may pick the selected album again</source>
-        <translation>&quot;Alles zufällig&quot; darf das gewählte Album wieder wählen</translation>
+        <translation>„Alles zufällig“ darf das gewählte Album wieder wählen</translation>
     </message>
     <message>
         <source>Albums skipped in shuffle</source>
@@ -1725,11 +1753,11 @@ Die Datei wurde genau so belassen, wie sie war.</translation>
     </message>
     <message>
         <source>No album is skipped: Shuffle All may pick every album.</source>
-        <translation>Kein Album wird übersprungen: &quot;Alles zufällig&quot; darf jedes Album wählen.</translation>
+        <translation>Kein Album wird übersprungen: „Alles zufällig“ darf jedes Album wählen.</translation>
     </message>
     <message>
         <source>Shuffle All leaves out the albums below (%1).</source>
-        <translation>&quot;Alles zufällig&quot; lässt die folgenden Alben aus (%1).</translation>
+        <translation>„Alles zufällig“ lässt die folgenden Alben aus (%1).</translation>
     </message>
 </context>
 <context>
@@ -1778,6 +1806,13 @@ Die Datei wurde genau so belassen, wie sie war.</translation>
     <message>
         <source>Web page</source>
         <translation>Webseite</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>Lumetra Jukebox already runs for %1 but does not answer.</source>
+        <translation>Lumetra Jukebox läuft bereits für %1, antwortet aber nicht.</translation>
     </message>
 </context>
 </TS>

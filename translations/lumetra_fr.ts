@@ -9,11 +9,11 @@
     </message>
     <message>
         <source>The album could not be renamed: %1</source>
-        <translation>L&apos;album n&apos;a pas pu être renommé : %1</translation>
+        <translation>L&apos;album n&apos;a pas pu être renommé&#xa0;: %1</translation>
     </message>
     <message>
         <source>Lumetra needs at least two albums present!  Please create some new ones before deleting these ones.</source>
-        <translation>Lumetra a besoin d&apos;au moins deux albums !  Veuillez en créer de nouveaux avant de supprimer ceux-ci.</translation>
+        <translation>Lumetra a besoin d&apos;au moins deux albums&#xa0;!  Veuillez en créer de nouveaux avant de supprimer ceux-ci.</translation>
     </message>
     <message>
         <source>yes</source>
@@ -22,11 +22,11 @@
     </message>
     <message>
         <source>Are you sure?  This will remove the album: %1 from Lumetra (but not delete it from your disk) - you must type &quot;%2&quot; to confirm...</source>
-        <translation>Êtes-vous sûr ?  L&apos;album %1 sera retiré de Lumetra (mais pas effacé de votre disque) - tapez « %2 » pour confirmer...</translation>
+        <translation>Êtes-vous sûr&#xa0;?  L&apos;album %1 sera retiré de Lumetra (mais pas effacé de votre disque) - tapez «&#xa0;%2&#xa0;» pour confirmer...</translation>
     </message>
     <message>
         <source>The album could not be removed: %1</source>
-        <translation>L&apos;album n&apos;a pas pu être retiré : %1</translation>
+        <translation>L&apos;album n&apos;a pas pu être retiré&#xa0;: %1</translation>
     </message>
     <message>
         <source>Please add individual tracks, not albums.  Folder will not be added.</source>
@@ -41,7 +41,7 @@
     </message>
     <message>
         <source>%1 cannot be written: %2</source>
-        <translation>%1 ne peut pas être écrit : %2</translation>
+        <translation>%1 ne peut pas être écrit&#xa0;: %2</translation>
     </message>
 </context>
 <context>
@@ -71,15 +71,15 @@
     </message>
     <message>
         <source>%1 cannot be opened: %2</source>
-        <translation>%1 ne peut pas être ouvert : %2</translation>
+        <translation>%1 ne peut pas être ouvert&#xa0;: %2</translation>
     </message>
     <message>
         <source>%1 cannot be created: %2</source>
-        <translation>%1 ne peut pas être créé : %2</translation>
+        <translation>%1 ne peut pas être créé&#xa0;: %2</translation>
     </message>
     <message>
         <source>%1 is damaged: %2</source>
-        <translation>%1 est endommagé : %2</translation>
+        <translation>%1 est endommagé&#xa0;: %2</translation>
     </message>
     <message>
         <source>%1 has no table of albums (songs).</source>
@@ -87,26 +87,26 @@
     </message>
     <message>
         <source>%1: the table of albums lacks some of the fields %2.</source>
-        <translation>%1 : il manque à la table des albums certains des champs %2.</translation>
+        <translation>%1&#xa0;: il manque à la table des albums certains des champs %2.</translation>
     </message>
     <message>
         <source>%1: the field ID of the table of albums is not an automatic number.</source>
-        <translation>%1 : le champ ID de la table des albums n&apos;est pas un numéro automatique.</translation>
+        <translation>%1&#xa0;: le champ ID de la table des albums n&apos;est pas un numéro automatique.</translation>
     </message>
     <message>
         <source>%1 cannot be completed: %2</source>
-        <translation>%1 ne peut pas être complété : %2</translation>
+        <translation>%1 ne peut pas être complété&#xa0;: %2</translation>
     </message>
     <message>
         <source>%1: the table of settings (opts) lacks some of the fields %2.</source>
-        <translation>%1 : il manque à la table des réglages (opts) certains des champs %2.</translation>
+        <translation>%1&#xa0;: il manque à la table des réglages (opts) certains des champs %2.</translation>
     </message>
 </context>
 <context>
     <name>CollectionFile</name>
     <message>
         <source>&quot;%1&quot; cannot be used as the title of a collection: %2 Please type another title.</source>
-        <translation>« %1 » ne peut pas servir de titre de collection : %2 Veuillez saisir un autre titre.</translation>
+        <translation>«&#xa0;%1&#xa0;» ne peut pas servir de titre de collection&#xa0;: %2 Veuillez saisir un autre titre.</translation>
     </message>
     <message>
         <source>it is empty.</source>
@@ -126,7 +126,7 @@
     </message>
     <message>
         <source>it holds one of the characters / \ : * ? &quot; &lt; &gt; | that a file name cannot hold.</source>
-        <translation>il contient l&apos;un des caractères / \ : * ? &quot; &lt; &gt; | interdits dans un nom de fichier.</translation>
+        <translation>il contient l&apos;un des caractères / \&#xa0;: *&#xa0;? &quot; &lt; &gt; | interdits dans un nom de fichier.</translation>
     </message>
     <message>
         <source>it is too long for a file name.</source>
@@ -149,11 +149,11 @@
     </message>
     <message>
         <source>Collection: %1</source>
-        <translation>Collection : %1</translation>
+        <translation>Collection&#xa0;: %1</translation>
     </message>
     <message>
         <source>File not found!  This album has been moved or changed</source>
-        <translation>Fichier introuvable !  Cet album a été déplacé ou modifié</translation>
+        <translation>Fichier introuvable&#xa0;!  Cet album a été déplacé ou modifié</translation>
     </message>
     <message>
         <source>Please enter a title for this collection</source>
@@ -165,11 +165,11 @@
     </message>
     <message>
         <source>Click on an album cover to add it to your collection: %1</source>
-        <translation>Cliquez sur une pochette pour ajouter l&apos;album à votre collection : %1</translation>
+        <translation>Cliquez sur une pochette pour ajouter l&apos;album à votre collection&#xa0;: %1</translation>
     </message>
     <message>
         <source>Collection %1 could not be saved: %2</source>
-        <translation>La collection %1 n&apos;a pas pu être enregistrée : %2</translation>
+        <translation>La collection %1 n&apos;a pas pu être enregistrée&#xa0;: %2</translation>
     </message>
     <message>
         <source>Please click on album covers to add them to this collection</source>
@@ -185,7 +185,7 @@
     </message>
     <message>
         <source>Are you sure you want to delete this collection?</source>
-        <translation>Voulez-vous vraiment supprimer cette collection ?</translation>
+        <translation>Voulez-vous vraiment supprimer cette collection&#xa0;?</translation>
     </message>
     <message>
         <source>%1 has been deleted</source>
@@ -197,7 +197,7 @@
     </message>
     <message>
         <source>The playlist could not be written: %1</source>
-        <translation>La liste de lecture n&apos;a pas pu être écrite : %1</translation>
+        <translation>La liste de lecture n&apos;a pas pu être écrite&#xa0;: %1</translation>
     </message>
     <message>
         <source>Collection %1 exported to %2</source>
@@ -209,7 +209,7 @@
     </message>
     <message>
         <source>None of the tracks of %1 belongs to an album of Lumetra, so no collection was made.</source>
-        <translation>Aucun des morceaux de %1 n&apos;appartient à un album de Lumetra : aucune collection n&apos;a été créée.</translation>
+        <translation>Aucun des morceaux de %1 n&apos;appartient à un album de Lumetra&#xa0;: aucune collection n&apos;a été créée.</translation>
     </message>
     <message>
         <source>Collection %1 made from %2</source>
@@ -228,7 +228,7 @@
     </message>
     <message>
         <source>With --scan: nested (albums inside artist folders) or flat.</source>
-        <translation>Avec --scan : nested (albums dans des dossiers d&apos;artiste) ou flat.</translation>
+        <translation>Avec --scan&#xa0;: nested (albums dans des dossiers d&apos;artiste) ou flat.</translation>
     </message>
     <message>
         <source>Write albums.htm in the application folder without a window.</source>
@@ -259,12 +259,12 @@ given with --app-dir; else, for an installed program, the user&apos;s data folde
 ($XDG_DATA_HOME/Lumetra, by default ~/.local/share/Lumetra); a copy run from the folder
 it was built or unpacked in uses that folder when it may write there.
 Without --app-dir this program uses %1</source>
-        <translation>Lumetra Jukebox : un mur de pochettes d&apos;albums qui joue votre dossier de musique.
+        <translation>Lumetra Jukebox&#xa0;: un mur de pochettes d&apos;albums qui joue votre dossier de musique.
 
 Le dossier de l&apos;application contient le catalogue tracks.lum, les réglages jb.ini, les
 collections (*.ply), albums.htm et les images du programme dans files/. C&apos;est le dossier
-indiqué par --app-dir ; sinon, pour un programme installé, le dossier de données de
-l&apos;utilisateur ($XDG_DATA_HOME/Lumetra, par défaut ~/.local/share/Lumetra) ; une copie lancée
+indiqué par --app-dir&#xa0;; sinon, pour un programme installé, le dossier de données de
+l&apos;utilisateur ($XDG_DATA_HOME/Lumetra, par défaut ~/.local/share/Lumetra)&#xa0;; une copie lancée
 depuis le dossier où elle a été compilée ou décompressée utilise ce dossier si elle peut y écrire.
 Sans --app-dir, ce programme utilise %1</translation>
     </message>
@@ -282,11 +282,15 @@ Sans --app-dir, ce programme utilise %1</translation>
     </message>
     <message>
         <source>The catalogue holds no albums, so albums.htm was not written.</source>
-        <translation>Le catalogue ne contient aucun album : albums.htm n&apos;a pas été écrit.</translation>
+        <translation>Le catalogue ne contient aucun album&#xa0;: albums.htm n&apos;a pas été écrit.</translation>
     </message>
     <message>
         <source>albums.htm could not be written: %1</source>
-        <translation>albums.htm n&apos;a pas pu être écrit : %1</translation>
+        <translation>albums.htm n&apos;a pas pu être écrit&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Lumetra Jukebox is open on %1. Close it first: --scan and --inventory write what its window holds.</source>
+        <translation>Lumetra Jukebox est ouvert sur %1. Fermez-le d&apos;abord&#xa0;: --scan et --inventory écrivent ce que sa fenêtre contient.</translation>
     </message>
 </context>
 <context>
@@ -305,7 +309,7 @@ Sans --app-dir, ce programme utilise %1</translation>
     <message>
         <source>The cover could not be saved as %1: %2
 The album keeps its cover.</source>
-        <translation>La pochette n&apos;a pas pu être enregistrée sous %1 : %2
+        <translation>La pochette n&apos;a pas pu être enregistrée sous %1&#xa0;: %2
 L&apos;album garde sa pochette.</translation>
     </message>
 </context>
@@ -328,7 +332,7 @@ L&apos;album garde sa pochette.</translation>
     </message>
     <message>
         <source>*Playlist Mode: (click album art in playlist area to skip track...)</source>
-        <translation>*Mode Liste de lecture : (cliquez sur la pochette dans la zone de la liste pour passer le morceau...)</translation>
+        <translation>*Mode Liste de lecture&#xa0;: (cliquez sur la pochette dans la zone de la liste pour passer le morceau...)</translation>
     </message>
     <message>
         <source>Cannot delete a playing track - click on the album cover art to right if you want to skip this track</source>
@@ -339,11 +343,11 @@ L&apos;album garde sa pochette.</translation>
     <name>NewAlbumForm</name>
     <message>
         <source>&quot;%1&quot; cannot be the name of an album folder - please choose a different name.</source>
-        <translation>« %1 » ne peut pas être le nom d&apos;un dossier d&apos;album - veuillez choisir un autre nom.</translation>
+        <translation>«&#xa0;%1&#xa0;» ne peut pas être le nom d&apos;un dossier d&apos;album - veuillez choisir un autre nom.</translation>
     </message>
     <message>
         <source>A folder with this name already exists in this location!  Please choose a different name or re-scan your folders</source>
-        <translation>Un dossier de ce nom existe déjà à cet endroit !  Veuillez choisir un autre nom ou analyser à nouveau vos dossiers</translation>
+        <translation>Un dossier de ce nom existe déjà à cet endroit&#xa0;!  Veuillez choisir un autre nom ou analyser à nouveau vos dossiers</translation>
     </message>
     <message>
         <source>Please Select a Track first</source>
@@ -355,7 +359,7 @@ L&apos;album garde sa pochette.</translation>
     </message>
     <message>
         <source>No tracks have yet been added - please drag music tracks to the left hand pain or use the Copy from Folder button</source>
-        <translation>Aucun morceau ajouté pour le moment - faites glisser des morceaux dans le volet de gauche ou utilisez le bouton « Copier depuis un dossier »</translation>
+        <translation>Aucun morceau ajouté pour le moment - faites glisser des morceaux dans le volet de gauche ou utilisez le bouton «&#xa0;Copier depuis un dossier&#xa0;»</translation>
     </message>
     <message>
         <source>Please enter a title.</source>
@@ -363,7 +367,7 @@ L&apos;album garde sa pochette.</translation>
     </message>
     <message>
         <source>Lumetra already has an album with this name listed!  Please choose a different name.</source>
-        <translation>Lumetra contient déjà un album de ce nom !  Veuillez choisir un autre nom.</translation>
+        <translation>Lumetra contient déjà un album de ce nom&#xa0;!  Veuillez choisir un autre nom.</translation>
     </message>
     <message>
         <source>If you have less than 2 albums in Lumetra, you must restart the program before they can be added.  This is not needed once you have more than two albums.</source>
@@ -371,22 +375,22 @@ L&apos;album garde sa pochette.</translation>
     </message>
     <message>
         <source>The album could not be added to the catalogue: %1</source>
-        <translation>L&apos;album n&apos;a pas pu être ajouté au catalogue : %1</translation>
+        <translation>L&apos;album n&apos;a pas pu être ajouté au catalogue&#xa0;: %1</translation>
     </message>
     <message>
         <source>New album created!</source>
-        <translation>Nouvel album créé !</translation>
+        <translation>Nouvel album créé&#xa0;!</translation>
     </message>
 </context>
 <context>
     <name>Playback</name>
     <message>
         <source>Could not play &quot;%1&quot;</source>
-        <translation>Impossible de lire « %1 »</translation>
+        <translation>Impossible de lire «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>Playback has stopped: %1 files in a row could not be played. The last one was in the folder &quot;%2&quot;.</source>
-        <translation>La lecture s&apos;est arrêtée : %1 fichiers de suite n&apos;ont pas pu être lus. Le dernier se trouvait dans le dossier « %2 ».</translation>
+        <translation>La lecture s&apos;est arrêtée&#xa0;: %1 fichiers de suite n&apos;ont pas pu être lus. Le dernier se trouvait dans le dossier «&#xa0;%2&#xa0;».</translation>
     </message>
     <message>
         <source>%1 was skipped because its folder holds nothing to play.</source>
@@ -398,7 +402,7 @@ L&apos;album garde sa pochette.</translation>
     </message>
     <message>
         <source>*Shuffle Mode: &quot;%1&quot; [hit album picture to skip].</source>
-        <translation>*Mode aléatoire : « %1 » [cliquez sur la pochette pour passer].</translation>
+        <translation>*Mode aléatoire&#xa0;: «&#xa0;%1&#xa0;» [cliquez sur la pochette pour passer].</translation>
     </message>
     <message>
         <source>Cannot skip tracks when editing collections...</source>
@@ -406,19 +410,22 @@ L&apos;album garde sa pochette.</translation>
     </message>
     <message>
         <source>%1 was skipped because it is set not to play in Random mode.</source>
-        <translation>%1 a été passé car il ne doit pas être joué en mode aléatoire.</translation>
+        <translation>%1 a été passé car il est exclu de la lecture aléatoire.</translation>
     </message>
     <message>
         <source>Cannot find enough albums to play in this mode.  Please ensure that they are not all set to skip in shuffle mode!</source>
-        <translation>Pas assez d&apos;albums à jouer dans ce mode.  Vérifiez qu&apos;ils ne sont pas tous exclus du mode aléatoire !</translation>
-    </message>
-    <message>
-        <source>%1 albums loaded.</source>
-        <translation>%1 albums chargés.</translation>
+        <translation>Pas assez d&apos;albums à jouer dans ce mode.  Vérifiez qu&apos;ils ne sont pas tous exclus du mode aléatoire&#xa0;!</translation>
     </message>
     <message>
         <source>This can&apos;t be used in Jukebox mode</source>
-        <translation>Ceci n&apos;est pas disponible en mode Juke-box</translation>
+        <translation>Ceci n&apos;est pas disponible en mode Jukebox</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n albums loaded.</source>
+        <translation>
+            <numerusform>%n album chargé.</numerusform>
+            <numerusform>%n albums chargés.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -471,7 +478,7 @@ L&apos;album garde sa pochette.</translation>
     </message>
     <message>
         <source>Too many connections; please try again later.</source>
-        <translation>Trop de connexions ; veuillez réessayer plus tard.</translation>
+        <translation>Trop de connexions&#xa0;; veuillez réessayer plus tard.</translation>
     </message>
 </context>
 <context>
@@ -485,23 +492,19 @@ L&apos;album garde sa pochette.</translation>
     <name>Scanner</name>
     <message>
         <source>Left out: %1</source>
-        <translation>Ignoré : %1</translation>
-    </message>
-    <message>
-        <source>Folders left out: %1</source>
-        <translation>Dossiers ignorés : %1</translation>
+        <translation>Ignoré&#xa0;: %1</translation>
     </message>
     <message>
         <source>The music folder &quot;%1&quot; is not a full path, so the catalogue was left as it was.</source>
-        <translation>Le dossier de musique « %1 » n&apos;est pas un chemin complet : le catalogue est resté tel quel.</translation>
+        <translation>Le dossier de musique «&#xa0;%1&#xa0;» n&apos;est pas un chemin complet&#xa0;: le catalogue est resté tel quel.</translation>
     </message>
     <message>
         <source>Done! Time taken: %1 seconds.    Music folders found: %2</source>
-        <translation>Terminé ! Durée : %1 secondes.    Dossiers de musique trouvés : %2</translation>
+        <translation>Terminé&#xa0;! Durée&#xa0;: %1 secondes.    Dossiers de musique trouvés&#xa0;: %2</translation>
     </message>
     <message>
         <source>The music folder &quot;%1&quot; cannot be read (%2), so the catalogue was left as it was.</source>
-        <translation>Le dossier de musique « %1 » ne peut pas être lu (%2) : le catalogue est resté tel quel.</translation>
+        <translation>Le dossier de musique «&#xa0;%1&#xa0;» ne peut pas être lu (%2)&#xa0;: le catalogue est resté tel quel.</translation>
     </message>
     <message>
         <source>no folder given</source>
@@ -509,11 +512,11 @@ L&apos;album garde sa pochette.</translation>
     </message>
     <message>
         <source>The catalogue cannot be written, so it was left as it was.</source>
-        <translation>Le catalogue ne peut pas être écrit : il est resté tel quel.</translation>
+        <translation>Le catalogue ne peut pas être écrit&#xa0;: il est resté tel quel.</translation>
     </message>
     <message>
         <source>The catalogue cannot be written: %1</source>
-        <translation>Le catalogue ne peut pas être écrit : %1</translation>
+        <translation>Le catalogue ne peut pas être écrit&#xa0;: %1</translation>
     </message>
     <message>
         <source>Searching for music files . . . %1</source>
@@ -521,15 +524,22 @@ L&apos;album garde sa pochette.</translation>
     </message>
     <message>
         <source>%1: the name is not valid UTF-8</source>
-        <translation>%1 : le nom n&apos;est pas de l&apos;UTF-8 valide</translation>
+        <translation>%1&#xa0;: le nom n&apos;est pas de l&apos;UTF-8 valide</translation>
     </message>
     <message>
         <source>The scan was stopped; the catalogue was left as it was.</source>
-        <translation>L&apos;analyse a été arrêtée ; le catalogue est resté tel quel.</translation>
+        <translation>L&apos;analyse a été arrêtée&#xa0;; le catalogue est resté tel quel.</translation>
     </message>
     <message>
         <source>The new catalogue could not be saved; the old one was kept.</source>
-        <translation>Le nouveau catalogue n&apos;a pas pu être enregistré ; l&apos;ancien a été conservé.</translation>
+        <translation>Le nouveau catalogue n&apos;a pas pu être enregistré&#xa0;; l&apos;ancien a été conservé.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Folders left out: %n</source>
+        <translation>
+            <numerusform>Dossier ignoré&#xa0;: %n</numerusform>
+            <numerusform>Dossiers ignorés&#xa0;: %n</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -556,7 +566,7 @@ L&apos;album garde sa pochette.</translation>
     </message>
     <message>
         <source>%1: the value holds a line break, and jb.ini keeps each value on one line. Please correct it; nothing has been saved.</source>
-        <translation>%1 : la valeur contient un saut de ligne, or jb.ini garde chaque valeur sur une ligne. Veuillez la corriger ; rien n&apos;a été enregistré.</translation>
+        <translation>%1&#xa0;: la valeur contient un saut de ligne, or jb.ini garde chaque valeur sur une ligne. Veuillez la corriger&#xa0;; rien n&apos;a été enregistré.</translation>
     </message>
 </context>
 <context>
@@ -575,9 +585,12 @@ L&apos;album garde sa pochette.</translation>
 </context>
 <context>
     <name>Wall</name>
-    <message>
-        <source>Lumetra Jukebox: %1 albums loaded.</source>
-        <translation>Lumetra Jukebox : %1 albums chargés.</translation>
+    <message numerus="yes">
+        <source>Lumetra Jukebox: %n albums loaded.</source>
+        <translation>
+            <numerusform>Lumetra Jukebox&#xa0;: %n album chargé.</numerusform>
+            <numerusform>Lumetra Jukebox&#xa0;: %n albums chargés.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -588,11 +601,11 @@ L&apos;album garde sa pochette.</translation>
     </message>
     <message>
         <source>Tracks to add: drop music files here</source>
-        <translation>Morceaux à ajouter : déposez les fichiers de musique ici</translation>
+        <translation>Morceaux à ajouter&#xa0;: déposez les fichiers de musique ici</translation>
     </message>
     <message>
         <source>Alternatively, you can simply just drop any music file on top of any album cover to add it to that album - use right-click and explore to find files...</source>
-        <translation>Vous pouvez aussi déposer un fichier de musique sur une pochette pour l&apos;ajouter à l&apos;album - clic droit, « Explorer » pour le trouver...</translation>
+        <translation>Vous pouvez aussi déposer un fichier de musique sur une pochette pour l&apos;ajouter à l&apos;album - clic droit, «&#xa0;Explorer&#xa0;» pour le trouver...</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -634,6 +647,14 @@ L&apos;album garde sa pochette.</translation>
         <translation>Placez la souris en haut de l&apos;écran pour sauter à une lettre..</translation>
     </message>
     <message>
+        <source>Next</source>
+        <translation>Suivant</translation>
+    </message>
+    <message>
+        <source>Prev</source>
+        <translation>Précédent</translation>
+    </message>
+    <message>
         <source>Locked for guests</source>
         <translation>Verrouillé pour les invités</translation>
     </message>
@@ -642,7 +663,7 @@ L&apos;album garde sa pochette.</translation>
     <name>lumetra::ChildWindows</name>
     <message>
         <source>The album list could not be written: %1</source>
-        <translation>La liste des albums n&apos;a pas pu être écrite : %1</translation>
+        <translation>La liste des albums n&apos;a pas pu être écrite&#xa0;: %1</translation>
     </message>
     <message>
         <source>The folder %1 could not be opened.</source>
@@ -669,7 +690,7 @@ L&apos;album garde sa pochette.</translation>
     </message>
     <message>
         <source>My Colls.</source>
-        <translation>Mes coll.</translation>
+        <translation>Toutes</translation>
     </message>
     <message>
         <source>View all the collections</source>
@@ -677,7 +698,7 @@ L&apos;album garde sa pochette.</translation>
     </message>
     <message>
         <source>New</source>
-        <translation>Nouv.</translation>
+        <translation>Nouvelle</translation>
     </message>
     <message>
         <source>Create a new collection</source>
@@ -685,7 +706,7 @@ L&apos;album garde sa pochette.</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation>Enreg.</translation>
+        <translation>Enregistrer</translation>
     </message>
     <message>
         <source>Save the new collection</source>
@@ -693,7 +714,7 @@ L&apos;album garde sa pochette.</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation>Suppr.</translation>
+        <translation>Supprimer</translation>
     </message>
     <message>
         <source>Edit</source>
@@ -705,7 +726,7 @@ L&apos;album garde sa pochette.</translation>
     </message>
     <message>
         <source>Collection cover: skip the current track</source>
-        <translation>Pochette de la collection : passer le morceau en cours</translation>
+        <translation>Pochette de la collection&#xa0;: passer le morceau en cours</translation>
     </message>
     <message>
         <source>Click here to skip current track...</source>
@@ -728,7 +749,7 @@ L&apos;album garde sa pochette.</translation>
     <name>lumetra::CoverArtWindow</name>
     <message>
         <source>Click here to search for cover on Google!</source>
-        <translation>Cliquez ici pour chercher la pochette sur Google !</translation>
+        <translation>Cliquez ici pour chercher la pochette sur Google&#xa0;!</translation>
     </message>
     <message>
         <source>All image files (*.bmp,*.jpg,*.gif)</source>
@@ -756,7 +777,7 @@ L&apos;album garde sa pochette.</translation>
     </message>
     <message>
         <source>Cover Art: %1</source>
-        <translation>Pochette : %1</translation>
+        <translation>Pochette&#xa0;: %1</translation>
     </message>
     <message>
         <source>Browse PC</source>
@@ -795,30 +816,34 @@ L&apos;album garde sa pochette.</translation>
     <name>lumetra::CoverSlot</name>
     <message>
         <source>No shuffle</source>
-        <translation>Pas d&apos;aléatoire</translation>
+        <translation>Hors aléatoire</translation>
     </message>
     <message>
         <source>Skipped in shuffle</source>
-        <translation>Passé en mode aléatoire</translation>
+        <translation>Exclu de la lecture aléatoire</translation>
     </message>
     <message>
         <source>Shuffle All leaves this album out</source>
         <translation>Tout aléatoire laisse cet album de côté</translation>
+    </message>
+    <message>
+        <source>No cover</source>
+        <translation>Pas de pochette</translation>
     </message>
 </context>
 <context>
     <name>lumetra::GuestRules</name>
     <message>
         <source>The queue is full for now (at most %1 picks may wait); please wait until one has played.</source>
-        <translation>La file est pleine pour l&apos;instant (au plus %1 choix peuvent attendre) ; attendez qu&apos;un morceau ait été joué.</translation>
+        <translation>La file est pleine pour l&apos;instant (au plus %1 demandes peuvent attendre)&#xa0;; attendez qu&apos;un morceau ait été joué.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is already waiting in the queue.</source>
-        <translation>« %1 » attend déjà dans la file.</translation>
+        <translation>«&#xa0;%1&#xa0;» attend déjà dans la file.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; played a short while ago; please choose another track.</source>
-        <translation>« %1 » a été joué il y a peu ; choisissez un autre morceau.</translation>
+        <translation>«&#xa0;%1&#xa0;» a été joué il y a peu&#xa0;; choisissez un autre morceau.</translation>
     </message>
 </context>
 <context>
@@ -840,15 +865,15 @@ L&apos;album garde sa pochette.</translation>
     <name>lumetra::JukeboxArea</name>
     <message>
         <source>Jukebox queue</source>
-        <translation>File d&apos;attente du juke-box</translation>
+        <translation>File d&apos;attente du jukebox</translation>
     </message>
     <message>
         <source>Jukebox playlist area</source>
-        <translation>Zone de la liste de lecture du juke-box</translation>
+        <translation>Zone de la liste de lecture du jukebox</translation>
     </message>
     <message>
         <source>Queue cover: skip the current track</source>
-        <translation>Pochette de la file : passer le morceau en cours</translation>
+        <translation>Pochette de la file&#xa0;: passer le morceau en cours</translation>
     </message>
     <message>
         <source>Click here to skip the current track</source>
@@ -859,11 +884,11 @@ L&apos;album garde sa pochette.</translation>
     <name>lumetra::JukeboxHost</name>
     <message>
         <source>Picks are closed: the jukebox is not in Jukebox mode.</source>
-        <translation>Les choix sont fermés : le jukebox n&apos;est pas en mode Jukebox.</translation>
+        <translation>Les demandes sont fermées&#xa0;: le jukebox n&apos;est pas en mode Jukebox.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; was the last track queued.</source>
-        <translation>« %1 » est le dernier titre ajouté à la file.</translation>
+        <translation>«&#xa0;%1&#xa0;» est le dernier morceau ajouté à la file.</translation>
     </message>
 </context>
 <context>
@@ -881,7 +906,7 @@ L&apos;album garde sa pochette.</translation>
     </message>
     <message>
         <source>PIN again</source>
-        <translation>Code PIN à nouveau</translation>
+        <translation>Confirmer le code PIN</translation>
     </message>
     <message>
         <source>Guests may skip tracks</source>
@@ -893,7 +918,7 @@ L&apos;album garde sa pochette.</translation>
     </message>
     <message>
         <source>Picks that may wait in the queue</source>
-        <translation>Choix pouvant attendre dans la file</translation>
+        <translation>Demandes pouvant attendre dans la file</translation>
     </message>
     <message>
         <source>Loudest volume for guests</source>
@@ -905,7 +930,7 @@ L&apos;album garde sa pochette.</translation>
     </message>
     <message>
         <source>Guests can page, search, open albums and queue tracks. Everything else, leaving full screen and closing the jukebox ask for this PIN.</source>
-        <translation>Les invités peuvent feuilleter, chercher, ouvrir des albums et ajouter des morceaux à la file. Tout le reste, quitter le plein écran et fermer le juke-box demandent ce code PIN.</translation>
+        <translation>Les invités peuvent feuilleter, chercher, ouvrir des albums et ajouter des morceaux à la file. Tout le reste, quitter le plein écran et fermer le jukebox demandent ce code PIN.</translation>
     </message>
     <message>
         <source>About the lock</source>
@@ -913,19 +938,19 @@ L&apos;album garde sa pochette.</translation>
     </message>
     <message>
         <source>PIN (%1 to %2 digits):</source>
-        <translation>Code PIN (%1 à %2 chiffres) :</translation>
+        <translation>Code PIN (%1 à %2 chiffres)&#xa0;:</translation>
     </message>
     <message>
         <source>PIN again:</source>
-        <translation>Code PIN à nouveau :</translation>
+        <translation>Confirmer le code PIN&#xa0;:</translation>
     </message>
     <message>
         <source>Picks that may wait in the queue:</source>
-        <translation>Choix pouvant attendre dans la file :</translation>
+        <translation>Demandes pouvant attendre dans la file&#xa0;:</translation>
     </message>
     <message>
         <source>Loudest volume for guests:</source>
-        <translation>Volume maximal pour les invités :</translation>
+        <translation>Volume maximal pour les invités&#xa0;:</translation>
     </message>
     <message>
         <source>Lock</source>
@@ -941,7 +966,7 @@ L&apos;album garde sa pochette.</translation>
     </message>
     <message>
         <source>The two PINs differ; type the same PIN twice.</source>
-        <translation>Les deux codes PIN diffèrent ; tapez deux fois le même code.</translation>
+        <translation>Les deux codes PIN diffèrent&#xa0;; tapez deux fois le même code.</translation>
     </message>
     <message>
         <source>Quietest volume for guests</source>
@@ -949,7 +974,7 @@ L&apos;album garde sa pochette.</translation>
     </message>
     <message>
         <source>Quietest volume for guests:</source>
-        <translation>Volume minimal pour les invités :</translation>
+        <translation>Volume minimal pour les invités&#xa0;:</translation>
     </message>
 </context>
 <context>
@@ -984,7 +1009,7 @@ L&apos;album garde sa pochette.</translation>
     </message>
     <message>
         <source>Jukebox</source>
-        <translation>Juke-box</translation>
+        <translation>Jukebox</translation>
     </message>
     <message>
         <source>Collections</source>
@@ -1028,11 +1053,11 @@ L&apos;album garde sa pochette.</translation>
     </message>
     <message>
         <source>Skip this album when in shuffle mode</source>
-        <translation>Passer cet album en mode aléatoire</translation>
+        <translation>Exclure cet album de la lecture aléatoire</translation>
     </message>
     <message>
         <source>Play this album when in Shuffle mode</source>
-        <translation>Jouer cet album en mode aléatoire</translation>
+        <translation>Réintégrer cet album à la lecture aléatoire</translation>
     </message>
     <message>
         <source>Add songs to this album</source>
@@ -1060,7 +1085,7 @@ L&apos;album garde sa pochette.</translation>
     </message>
     <message>
         <source>Albums skipped in shuffle…</source>
-        <translation>Albums passés en mode aléatoire…</translation>
+        <translation>Albums exclus de la lecture aléatoire…</translation>
     </message>
     <message>
         <source>Party Mode</source>
@@ -1091,7 +1116,7 @@ L&apos;album garde sa pochette.</translation>
 %1
 
 The file has been left exactly as it was.</source>
-        <translation>Le catalogue des albums n&apos;a pas pu être ouvert : Lumetra démarre avec un mur vide.
+        <translation>Le catalogue des albums n&apos;a pas pu être ouvert&#xa0;: Lumetra démarre avec un mur vide.
 
 %1
 
@@ -1114,7 +1139,7 @@ Le fichier a été laissé exactement tel quel.</translation>
     </message>
     <message>
         <source>Please select an option:</source>
-        <translation>Veuillez choisir une option :</translation>
+        <translation>Veuillez choisir une option&#xa0;:</translation>
     </message>
     <message>
         <source>Add the songs to the database and leave them where they are on disk</source>
@@ -1126,7 +1151,7 @@ Le fichier a été laissé exactement tel quel.</translation>
     </message>
     <message>
         <source>IMPORTANT:  Don&apos;t forget that if you haven&apos;t done before,  you can always go to the Settings screen and ask Lumetra to scan for music files for you.</source>
-        <translation>IMPORTANT :  si ce n&apos;est pas déjà fait, vous pouvez toujours demander à Lumetra, dans l&apos;écran des réglages, de rechercher vos fichiers de musique.</translation>
+        <translation>IMPORTANT&#xa0;:  si ce n&apos;est pas déjà fait, vous pouvez toujours demander à Lumetra, dans l&apos;écran des réglages, de rechercher vos fichiers de musique.</translation>
     </message>
     <message>
         <source>[Click here]</source>
@@ -1142,15 +1167,15 @@ Le fichier a été laissé exactement tel quel.</translation>
     </message>
     <message>
         <source>HINT: Drop mp3, ogg and wma tracks onto the window to the left to add them to the new album...</source>
-        <translation>ASTUCE : déposez des morceaux mp3, ogg et wma dans la fenêtre de gauche pour les ajouter au nouvel album...</translation>
+        <translation>ASTUCE&#xa0;: déposez des morceaux mp3, ogg et wma dans la fenêtre de gauche pour les ajouter au nouvel album...</translation>
     </message>
     <message>
         <source>Advice: Now click on &quot;Locate New Album&quot; and browse to where the album resides on your hard disk.  Once you have located it, you will be given the chance to rename it should you wish to.  You cannot use a nane that is the same as one that Lumetra is already using.  Finally you should click on &quot;Add to database&quot;.</source>
-        <translation>Conseil : cliquez maintenant sur « Localiser un album » et allez jusqu&apos;au dossier de l&apos;album sur votre disque.  Vous pourrez ensuite le renommer si vous le souhaitez.  Un nom déjà utilisé par Lumetra n&apos;est pas possible.  Cliquez enfin sur « Ajouter à la base ».</translation>
+        <translation>Conseil&#xa0;: cliquez maintenant sur «&#xa0;Localiser un album&#xa0;» et allez jusqu&apos;au dossier de l&apos;album sur votre disque.  Vous pourrez ensuite le renommer si vous le souhaitez.  Un nom déjà utilisé par Lumetra n&apos;est pas possible.  Cliquez enfin sur «&#xa0;Ajouter à la base&#xa0;».</translation>
     </message>
     <message>
         <source>Enter a name for the new album:</source>
-        <translation>Nom du nouvel album :</translation>
+        <translation>Nom du nouvel album&#xa0;:</translation>
     </message>
     <message>
         <source>Name of the new album</source>
@@ -1158,7 +1183,7 @@ Le fichier a été laissé exactement tel quel.</translation>
     </message>
     <message>
         <source>Format should be:  Artist Name, Album Name</source>
-        <translation>Format :  Nom de l&apos;artiste, Nom de l&apos;album</translation>
+        <translation>Format&#xa0;:  Nom de l&apos;artiste, Nom de l&apos;album</translation>
     </message>
     <message>
         <source>Copy from Folder</source>
@@ -1205,7 +1230,7 @@ Le fichier a été laissé exactement tel quel.</translation>
     <name>lumetra::Party</name>
     <message>
         <source>The party settings in %1 could not be used: %2. Party mode is off; the file is left as it is until party mode is changed.</source>
-        <translation>Les réglages de fête de %1 n&apos;ont pas pu être utilisés : %2. Le mode fête est désactivé ; le fichier reste tel quel jusqu&apos;au prochain changement du mode fête.</translation>
+        <translation>Les réglages de fête de %1 n&apos;ont pas pu être utilisés&#xa0;: %2. Le mode fête est désactivé&#xa0;; le fichier reste tel quel jusqu&apos;au prochain changement du mode fête.</translation>
     </message>
     <message>
         <source>The PIN must be %1 to %2 digits.</source>
@@ -1213,29 +1238,29 @@ Le fichier a été laissé exactement tel quel.</translation>
     </message>
     <message>
         <source>Other users of this computer could read %1; now only you can.</source>
-        <translation>D&apos;autres utilisateurs de cet ordinateur pouvaient lire %1 ; désormais, vous seul pouvez le lire.</translation>
+        <translation>D&apos;autres utilisateurs de cet ordinateur pouvaient lire %1&#xa0;; désormais, vous seul pouvez le lire.</translation>
     </message>
 </context>
 <context>
     <name>lumetra::PartyControls</name>
     <message>
         <source>Party mode stays as it was: %1 could not be written (%2).</source>
-        <translation>Le mode fête reste tel quel : %1 n&apos;a pas pu être écrit (%2).</translation>
+        <translation>Le mode fête reste tel quel&#xa0;: %1 n&apos;a pas pu être écrit (%2).</translation>
     </message>
     <message>
         <source>The jukebox is not locked: %1 could not be written (%2).</source>
-        <translation>Le juke-box n&apos;est pas verrouillé : %1 n&apos;a pas pu être écrit (%2).</translation>
+        <translation>Le jukebox n&apos;est pas verrouillé&#xa0;: %1 n&apos;a pas pu être écrit (%2).</translation>
     </message>
 </context>
 <context>
     <name>lumetra::PartyGuard</name>
     <message>
         <source>Too many wrong PINs: try again in %1 seconds.</source>
-        <translation>Trop de codes PIN erronés : réessayez dans %1 secondes.</translation>
+        <translation>Trop de codes PIN erronés&#xa0;: réessayez dans %1 secondes.</translation>
     </message>
     <message>
         <source>The jukebox is locked. Enter the PIN:</source>
-        <translation>Le juke-box est verrouillé. Entrez le code PIN :</translation>
+        <translation>Le jukebox est verrouillé. Entrez le code PIN&#xa0;:</translation>
     </message>
     <message>
         <source>Wrong PIN.</source>
@@ -1243,7 +1268,7 @@ Le fichier a été laissé exactement tel quel.</translation>
     </message>
     <message>
         <source>The jukebox stays locked: %1 could not be written (%2).</source>
-        <translation>Le juke-box reste verrouillé : %1 n&apos;a pas pu être écrit (%2).</translation>
+        <translation>Le jukebox reste verrouillé&#xa0;: %1 n&apos;a pas pu être écrit (%2).</translation>
     </message>
 </context>
 <context>
@@ -1308,11 +1333,11 @@ Le fichier a été laissé exactement tel quel.</translation>
     <name>lumetra::Remote</name>
     <message>
         <source>The phone remote could not be started: %1</source>
-        <translation>La télécommande par téléphone n&apos;a pas pu démarrer : %1</translation>
+        <translation>La télécommande par téléphone n&apos;a pas pu démarrer&#xa0;: %1</translation>
     </message>
     <message>
         <source>The settings could not be saved: %1</source>
-        <translation>Les réglages n&apos;ont pas pu être enregistrés : %1</translation>
+        <translation>Les réglages n&apos;ont pas pu être enregistrés&#xa0;: %1</translation>
     </message>
     <message>
         <source>Choose a port from %1 to 65535.</source>
@@ -1327,7 +1352,7 @@ Le fichier a été laissé exactement tel quel.</translation>
     </message>
     <message>
         <source>Draw a new address</source>
-        <translation>Tirer une nouvelle adresse</translation>
+        <translation>Générer une nouvelle adresse</translation>
     </message>
     <message>
         <source>Phone remote</source>
@@ -1355,15 +1380,15 @@ Le fichier a été laissé exactement tel quel.</translation>
     </message>
     <message>
         <source>Guests open this address on a phone on the same network, or scan the code, to browse the albums and queue tracks in Jukebox mode.</source>
-        <translation>Les invités ouvrent cette adresse sur un téléphone du même réseau, ou scannent le code, pour parcourir les albums et ajouter des titres à la file en mode Jukebox.</translation>
+        <translation>Les invités ouvrent cette adresse sur un téléphone du même réseau, ou scannent le code, pour parcourir les albums et ajouter des morceaux à la file en mode Jukebox.</translation>
     </message>
     <message>
         <source>Port:</source>
-        <translation>Port :</translation>
+        <translation>Port&#xa0;:</translation>
     </message>
     <message>
         <source>Address:</source>
-        <translation>Adresse :</translation>
+        <translation>Adresse&#xa0;:</translation>
     </message>
     <message>
         <source>The remote is off.</source>
@@ -1378,7 +1403,7 @@ Le fichier a été laissé exactement tel quel.</translation>
     </message>
     <message>
         <source>Too many pages are open; please try again later.</source>
-        <translation>Trop de pages sont ouvertes ; veuillez réessayer plus tard.</translation>
+        <translation>Trop de pages sont ouvertes&#xa0;; veuillez réessayer plus tard.</translation>
     </message>
     <message>
         <source>Not found.</source>
@@ -1389,7 +1414,7 @@ Le fichier a été laissé exactement tel quel.</translation>
     <name>lumetra::RemoteService</name>
     <message>
         <source>Too many requests; please slow down.</source>
-        <translation>Trop de requêtes ; veuillez ralentir.</translation>
+        <translation>Trop de requêtes&#xa0;; veuillez ralentir.</translation>
     </message>
     <message>
         <source>This address is for the page&apos;s live updates.</source>
@@ -1401,7 +1426,7 @@ Le fichier a été laissé exactement tel quel.</translation>
     </message>
     <message>
         <source>The jukebox is busy searching; please try again in a moment.</source>
-        <translation>Le jukebox est occupé à chercher ; veuillez réessayer dans un instant.</translation>
+        <translation>Le jukebox est occupé à chercher&#xa0;; veuillez réessayer dans un instant.</translation>
     </message>
     <message>
         <source>This album has no cover.</source>
@@ -1409,11 +1434,11 @@ Le fichier a été laissé exactement tel quel.</translation>
     </message>
     <message>
         <source>That album has no such track.</source>
-        <translation>Cet album n&apos;a pas ce titre.</translation>
+        <translation>Cet album n&apos;a pas ce morceau.</translation>
     </message>
     <message>
         <source>This album has changed; please open it again.</source>
-        <translation>Cet album a changé ; veuillez le rouvrir.</translation>
+        <translation>Cet album a changé&#xa0;; veuillez le rouvrir.</translation>
     </message>
     <message>
         <source>Something went wrong.</source>
@@ -1425,7 +1450,7 @@ Le fichier a été laissé exactement tel quel.</translation>
     </message>
     <message>
         <source>Too many wrong PINs; please try again in %1 seconds.</source>
-        <translation>Trop de codes PIN erronés ; veuillez réessayer dans %1 secondes.</translation>
+        <translation>Trop de codes PIN erronés&#xa0;; veuillez réessayer dans %1 secondes.</translation>
     </message>
     <message>
         <source>That PIN is not right.</source>
@@ -1479,7 +1504,7 @@ Le fichier a été laissé exactement tel quel.</translation>
     </message>
     <message>
         <source>Type in a track-name search string, e.g. &quot;Jude&quot; or &quot;last night&quot;...</source>
-        <translation>Tapez un texte à chercher dans les noms de morceaux, par ex. « Jude » ou « last night »...</translation>
+        <translation>Tapez un texte à chercher dans les noms de morceaux, par ex. «&#xa0;Jude&#xa0;» ou «&#xa0;last night&#xa0;»...</translation>
     </message>
     <message>
         <source>Searching...</source>
@@ -1487,7 +1512,7 @@ Le fichier a été laissé exactement tel quel.</translation>
     </message>
     <message>
         <source>No matches found! Try a simpler search perhaps?</source>
-        <translation>Aucun résultat ! Essayez peut-être une recherche plus simple ?</translation>
+        <translation>Aucun résultat&#xa0;! Essayez peut-être une recherche plus simple&#xa0;?</translation>
     </message>
     <message>
         <source>Double-click on any result to move to that album...</source>
@@ -1495,7 +1520,7 @@ Le fichier a été laissé exactement tel quel.</translation>
     </message>
     <message>
         <source>Error - not found!</source>
-        <translation>Erreur - introuvable !</translation>
+        <translation>Erreur - introuvable&#xa0;!</translation>
     </message>
 </context>
 <context>
@@ -1509,16 +1534,12 @@ Le fichier a été laissé exactement tel quel.</translation>
         <translation>Dossiers ignorés par l&apos;analyse</translation>
     </message>
     <message>
-        <source>Folders left out: %1</source>
-        <translation>Dossiers ignorés : %1</translation>
-    </message>
-    <message>
         <source>Settings</source>
         <translation>Réglages</translation>
     </message>
     <message>
         <source>Scan disk for songs and build database:</source>
-        <translation>Analyser le disque et construire la base :</translation>
+        <translation>Analyser le disque et construire la base&#xa0;:</translation>
     </message>
     <message>
         <source>* = Recommend restart</source>
@@ -1530,7 +1551,7 @@ Le fichier a été laissé exactement tel quel.</translation>
     </message>
     <message>
         <source>Background picture: click to change</source>
-        <translation>Image d&apos;arrière-plan : cliquez pour changer</translation>
+        <translation>Image d&apos;arrière-plan&#xa0;: cliquez pour changer</translation>
     </message>
     <message>
         <source>Sample cover</source>
@@ -1542,11 +1563,11 @@ Le fichier a été laissé exactement tel quel.</translation>
     </message>
     <message>
         <source>Sample title: click to change the text colour and font</source>
-        <translation>Titre exemple : cliquez pour changer la couleur et la police du texte</translation>
+        <translation>Titre exemple&#xa0;: cliquez pour changer la couleur et la police du texte</translation>
     </message>
     <message>
         <source>Background colour: click to change</source>
-        <translation>Couleur d&apos;arrière-plan : cliquez pour changer</translation>
+        <translation>Couleur d&apos;arrière-plan&#xa0;: cliquez pour changer</translation>
     </message>
     <message>
         <source>Click here to change colour</source>
@@ -1590,11 +1611,11 @@ Le fichier a été laissé exactement tel quel.</translation>
     </message>
     <message>
         <source>Background colour:</source>
-        <translation>Couleur d&apos;arrière-plan :</translation>
+        <translation>Couleur d&apos;arrière-plan&#xa0;:</translation>
     </message>
     <message>
         <source>Background picture:</source>
-        <translation>Image d&apos;arrière-plan :</translation>
+        <translation>Image d&apos;arrière-plan&#xa0;:</translation>
     </message>
     <message>
         <source>Cover size (twips) *</source>
@@ -1626,15 +1647,15 @@ Le fichier a été laissé exactement tel quel.</translation>
     </message>
     <message>
         <source>Warning!  This will overwrite your existing Lumetra database.</source>
-        <translation>Attention !  Cela remplace votre base Lumetra actuelle.</translation>
+        <translation>Attention&#xa0;!  Cela remplace votre base Lumetra actuelle.</translation>
     </message>
     <message>
         <source>If you already have an MP3 collection, please use &quot;Browse to Songs&quot; to locate the area on your disk and then use the relevant &quot;Scan&quot; button to add them to Lumetra.  See the Help files about which option to use if you are unsure.</source>
-        <translation>Si vous avez déjà une collection MP3, choisissez son emplacement sur le disque avec « Aller aux morceaux », puis ajoutez-la à Lumetra avec le bouton « Analyser » qui convient.  En cas de doute, l&apos;aide explique quelle option choisir.</translation>
+        <translation>Si vous avez déjà une collection MP3, choisissez son emplacement sur le disque avec «&#xa0;Aller aux morceaux&#xa0;», puis ajoutez-la à Lumetra avec le bouton «&#xa0;Analyser&#xa0;» qui convient.  En cas de doute, l&apos;aide explique quelle option choisir.</translation>
     </message>
     <message>
         <source>If you are using the default Lumetra settings and manually building a new collection you do not need to change this option - hit Close to go back to the Options screen.</source>
-        <translation>Si vous utilisez les réglages par défaut de Lumetra et construisez une collection à la main, inutile de changer cette option - cliquez sur « Fermer » pour revenir aux réglages.</translation>
+        <translation>Si vous utilisez les réglages par défaut de Lumetra et construisez une collection à la main, inutile de changer cette option - cliquez sur «&#xa0;Fermer&#xa0;» pour revenir aux réglages.</translation>
     </message>
     <message>
         <source>Browse to Songs</source>
@@ -1650,23 +1671,23 @@ Le fichier a été laissé exactement tel quel.</translation>
     </message>
     <message>
         <source>Scan: albums inside artist folders</source>
-        <translation>Analyser : albums dans des dossiers d&apos;artiste</translation>
+        <translation>Analyser&#xa0;: albums dans des dossiers d&apos;artiste</translation>
     </message>
     <message>
         <source>Scan: one folder per album</source>
-        <translation>Analyser : un dossier par album</translation>
+        <translation>Analyser&#xa0;: un dossier par album</translation>
     </message>
     <message>
         <source>If albums are sub-folders of the artist, e.g. &quot;D:\Music\Travis\The Best Of&quot; then click here to add them to the database...</source>
-        <translation>Si les albums sont des sous-dossiers de l&apos;artiste, par ex. « D:\Music\Travis\The Best Of », cliquez ici pour les ajouter à la base...</translation>
+        <translation>Si les albums sont des sous-dossiers de l&apos;artiste, par ex. «&#xa0;D:\Music\Travis\The Best Of&#xa0;», cliquez ici pour les ajouter à la base...</translation>
     </message>
     <message>
         <source>If your songs are stored in a flat folder structure, e.g. &quot;D:\Music\Travis - The Best Of&quot; then click here to add them to the database...</source>
-        <translation>Si vos morceaux sont rangés dans des dossiers à plat, par ex. « D:\Music\Travis - The Best Of », cliquez ici pour les ajouter à la base...</translation>
+        <translation>Si vos morceaux sont rangés dans des dossiers à plat, par ex. «&#xa0;D:\Music\Travis - The Best Of&#xa0;», cliquez ici pour les ajouter à la base...</translation>
     </message>
     <message>
         <source>Time taken: 0 second(s)</source>
-        <translation>Durée : 0 seconde(s)</translation>
+        <translation>Durée&#xa0;: 0 seconde(s)</translation>
     </message>
     <message>
         <source>SCan for MP3s</source>
@@ -1692,7 +1713,7 @@ Le fichier a été laissé exactement tel quel.</translation>
         <source>The settings could not be saved to jb.ini, so nothing was changed.
 
 %1</source>
-        <translation>Les réglages n&apos;ont pas pu être enregistrés dans jb.ini : rien n&apos;a été modifié.
+        <translation>Les réglages n&apos;ont pas pu être enregistrés dans jb.ini&#xa0;: rien n&apos;a été modifié.
 
 %1</translation>
     </message>
@@ -1700,12 +1721,19 @@ Le fichier a été laissé exactement tel quel.</translation>
         <source>Locate the area that contains your music files</source>
         <translation>Choisissez l&apos;emplacement de vos fichiers de musique</translation>
     </message>
+    <message numerus="yes">
+        <source>Folders left out: %n</source>
+        <translation>
+            <numerusform>Dossier ignoré&#xa0;: %n</numerusform>
+            <numerusform>Dossiers ignorés&#xa0;: %n</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>lumetra::SkippedAlbumsWindow</name>
     <message>
         <source>Play in Shuffle Again</source>
-        <translation>Rejouer en mode aléatoire</translation>
+        <translation>Réintégrer à la lecture aléatoire</translation>
     </message>
     <message>
         <source>Shuffle All may pick the selected album again</source>
@@ -1713,11 +1741,11 @@ Le fichier a été laissé exactement tel quel.</translation>
     </message>
     <message>
         <source>Albums skipped in shuffle</source>
-        <translation>Albums passés en mode aléatoire</translation>
+        <translation>Albums exclus de la lecture aléatoire</translation>
     </message>
     <message>
         <source>Skipped albums</source>
-        <translation>Albums passés</translation>
+        <translation>Albums exclus</translation>
     </message>
     <message>
         <source>Close</source>
@@ -1725,7 +1753,7 @@ Le fichier a été laissé exactement tel quel.</translation>
     </message>
     <message>
         <source>No album is skipped: Shuffle All may pick every album.</source>
-        <translation>Aucun album n&apos;est passé : Tout aléatoire peut choisir chaque album.</translation>
+        <translation>Aucun album n&apos;est exclu&#xa0;: Tout aléatoire peut choisir chaque album.</translation>
     </message>
     <message>
         <source>Shuffle All leaves out the albums below (%1).</source>
@@ -1747,7 +1775,7 @@ Le fichier a été laissé exactement tel quel.</translation>
     <name>lumetra::UpNext</name>
     <message>
         <source>Up next (random): %1  -  %2</source>
-        <translation>À suivre (aléatoire) : %1  -  %2</translation>
+        <translation>À suivre (aléatoire)&#xa0;: %1  -  %2</translation>
     </message>
 </context>
 <context>
@@ -1778,6 +1806,13 @@ Le fichier a été laissé exactement tel quel.</translation>
     <message>
         <source>Web page</source>
         <translation>Page web</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>Lumetra Jukebox already runs for %1 but does not answer.</source>
+        <translation>Lumetra Jukebox tourne déjà pour %1 mais ne répond pas.</translation>
     </message>
 </context>
 </TS>

@@ -4,6 +4,7 @@
 #include "core/catalogue.h"
 #include "core/recordview.h"
 #include "core/translations.h"
+#include "desktop/singleinstance.h"
 #include "export/inventory.h"
 #include "scan/scanner.h"
 #include "wall/albumlist.h"
@@ -177,6 +178,13 @@ int runWithoutWindow(int argc, char *argv[])
         return command.usageError(CommandLine::tr("--scan needs --layout nested or --layout flat."));
 
     const AppFolder folder(AppFolder::choose(command.appDir()));
+    // Both write what an open window holds (the catalogue, the inventory page).
+    if (SingleInstance(QDBusConnection::sessionBus(),
+                       SingleInstance::serviceName(QStringLiteral(LUMETRA_APP_ID), folder.dir()))
+            .isTaken())
+        return fail(CommandLine::tr("Lumetra Jukebox is open on %1. Close it first: --scan and --inventory "
+                                    "write what its window holds.")
+                        .arg(QDir::toNativeSeparators(folder.dir())));
     // A relative root means the folder the command was given in, which prepare() leaves.
     const QString root = Scanner::resolveRoot(command.scanRoot(), folder, QDir::currentPath());
     QString error;
@@ -208,11 +216,11 @@ int runWithoutWindow(int argc, char *argv[])
     for (const QString &leftOut : result.leftOut)
         std::fprintf(stderr, "%s\n",
                      qPrintable(QCoreApplication::translate("Scanner", "Left out: %1").arg(leftOut)));
-    if (!result.leftOut.isEmpty())
+    const int leftOut = static_cast<int>(result.leftOut.size());
+    if (leftOut > 0)
         std::fprintf(
             stderr, "%s\n",
-            qPrintable(
-                QCoreApplication::translate("Scanner", "Folders left out: %1").arg(result.leftOut.size())));
+            qPrintable(QCoreApplication::translate("Scanner", "Folders left out: %n", nullptr, leftOut)));
     std::printf("%s\n", qPrintable(Scanner::doneText(result.elapsedMs / 1000, result.found.size())));
     return 0;
 }

@@ -3,7 +3,9 @@
 #include "core/randomsource.h"
 #include "core/translations.h"
 #include "desktop/mpris.h"
+#include "desktop/singleinstance.h"
 #include "playback/qtmediaplayer.h"
+#include "ui/look.h"
 #include "ui/mainwindow.h"
 #include "ui/partycontrols.h"
 #include "ui/qtdialogs.h"
@@ -13,6 +15,7 @@
 
 #include <QApplication>
 #include <QDBusConnection>
+#include <QDir>
 #include <QIcon>
 #include <QLocale>
 #include <QSocketNotifier>
@@ -83,12 +86,24 @@ int main(int argc, char *argv[])
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/lumetra.png")));
     QGuiApplication::setDesktopFileName(QStringLiteral(LUMETRA_APP_ID));
     installTranslations(app, QLocale().uiLanguages());
+    applyApplicationLook(app);
 
     CommandLine command;
     if (!command.parse(QApplication::arguments()))
         return command.usageError();
 
     const AppFolder folder(AppFolder::choose(command.appDir()));
+    // A second start for the same folder hands its playlist to the jukebox that runs and ends.
+    SingleInstance instance(QDBusConnection::sessionBus(),
+                            SingleInstance::serviceName(QStringLiteral(LUMETRA_APP_ID), folder.dir()));
+    if (instance.claim() == SingleInstance::Claim::Taken) {
+        if (instance.handOver(command.playlist()))
+            return 0;
+        QtPrompter().message(
+            QCoreApplication::translate("main", "Lumetra Jukebox already runs for %1 but does not answer.")
+                .arg(QDir::toNativeSeparators(folder.dir())));
+        return 1;
+    }
     QString error;
     if (!folder.prepare(QStringLiteral(":/files"), &error)) {
         QtPrompter().message(error);
@@ -103,23 +118,39 @@ int main(int argc, char *argv[])
     MainWindow window(folder, Seams{player, prompter, *random, dialogs, shell,
                                     [](QWidget *parent) -> Browser * { return new WebBrowser(parent); }});
     prompter.setParent(&window);
+    const auto raise = [&window] {
+        window.setWindowState(window.windowState() & ~Qt::WindowMinimized);
+        window.raise();
+        window.activateWindow();
+    };
     // Media keys and the desktop's player controls; without a session bus the jukebox simply goes without.
     Mpris mpris(QDBusConnection::sessionBus(), window.playback(), player,
-                {[&window] {
-                     window.setWindowState(window.windowState() & ~Qt::WindowMinimized);
-                     window.raise();
-                     window.activateWindow();
-                 },
-                 [&window] { window.close(); },
+                {raise, [&window] { window.close(); },
                  [&window](PartyCommand command) { return window.party().permit(command); }});
     mpris.publish();
-    QObject::connect(&window, &MainWindow::closed, &app, &QApplication::quit, Qt::QueuedConnection);
+    // Playlists handed over before the wall is up wait for it, as the command line's own does.
+    QStringList handedOver;
     Ending ending;
+    QObject::connect(&instance, &SingleInstance::activated, &window,
+                     [&window, &handedOver, &ending, raise](const QString &playlist) {
+                         raise();
+                         if (playlist.isEmpty())
+                             return;
+                         if (ending.loaded)
+                             window.collections().openPlaylist(playlist);
+                         else
+                             handedOver.append(playlist);
+                     });
+    QObject::connect(&window, &MainWindow::closed, &app, &QApplication::quit, Qt::QueuedConnection);
     endOnTerminate(window, prompter, ending);
     window.showFullScreen();
     window.load();
-    if (!ending.requested && !command.playlist().isEmpty())
-        window.collections().openPlaylist(command.playlist());
+    if (!command.playlist().isEmpty())
+        handedOver.prepend(command.playlist());
+    for (const QString &playlist : std::as_const(handedOver)) {
+        if (!ending.requested)
+            window.collections().openPlaylist(playlist);
+    }
     ending.loaded = true;
     if (ending.requested) {
         window.endProgram();

@@ -28,8 +28,8 @@ public:
     QString file(const QString &name) const;
     // One of the program's own pictures or pages in files/.
     QString ownFile(const QString &name) const;
-    // Where an album without a cover picture takes its picture from.
-    QString noCoverPicture() const { return ownFile(QStringLiteral("nocover.jpg")); }
+    // Where an album without a cover picture takes its picture from; the program writes its caption.
+    QString noCoverPicture() const { return ownFile(QStringLiteral("blankcover.jpg")); }
     QString defaultPicture() const { return ownFile(QStringLiteral("lumetra2.jpg")); }
     // "(Lumetra default)" as a music folder.
     QString defaultMusicFolder() const { return file(QStringLiteral("Music")); }

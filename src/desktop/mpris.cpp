@@ -116,8 +116,8 @@ QVariantMap Mpris::metadata() const
         {QStringLiteral("mpris:trackid"),
          QVariant::fromValue(QDBusObjectPath(QStringLiteral("/org/lumetra/track/%1").arg(m_track)))},
         {QStringLiteral("xesam:title"), now.title},
-        {QStringLiteral("xesam:url"), QUrl::fromLocalFile(now.path).toString()},
-        {QStringLiteral("mpris:artUrl"), QUrl::fromLocalFile(now.cover).toString()},
+        {QStringLiteral("xesam:url"), QString::fromUtf8(QUrl::fromLocalFile(now.path).toEncoded())},
+        {QStringLiteral("mpris:artUrl"), QString::fromUtf8(QUrl::fromLocalFile(now.cover).toEncoded())},
     };
     if (!now.album.isEmpty())
         data.insert(QStringLiteral("xesam:album"), now.album);

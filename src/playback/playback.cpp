@@ -495,7 +495,7 @@ void Playback::mnunormal()
     leaveCollections();
     m_view.setSlotsEnabled(true);
     m_player.stop();
-    m_view.setStatus(tr("%1 albums loaded.").arg(m_albums.size()));
+    m_view.setStatus(tr("%n albums loaded.", nullptr, static_cast<int>(m_albums.size())));
 }
 
 void Playback::mnurandom()

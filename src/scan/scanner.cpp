@@ -6,6 +6,7 @@
 #include "core/recordview.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QScopeGuard>
@@ -234,6 +235,19 @@ bool Scanner::isMusicFile(const QString &name)
     const QString last4 = name.right(4);
     return last4.toLower() == QStringLiteral(".mp3") || last4 == QStringLiteral(".wma") ||
            last4 == QStringLiteral(".ogg") || last4 == QStringLiteral(".m4a");
+}
+
+bool Scanner::holdsMusic(const QString &folder)
+{
+    constexpr int kMostEntries = 5000;
+    QDirIterator entries(folder, QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot,
+                         QDirIterator::Subdirectories);
+    for (int seen = 0; entries.hasNext() && seen < kMostEntries; ++seen) {
+        entries.next();
+        if (entries.fileInfo().isFile() && isMusicFile(entries.fileName()))
+            return true;
+    }
+    return false;
 }
 
 Scanner::Record Scanner::recordFor(const QString &folder, Layout layout)

@@ -53,6 +53,9 @@ public:
     static QString resolveRoot(const QString &text, const AppFolder &app, const QString &base);
     // A name ending in .mp3 in any case, or in .wma, .ogg or .m4a in lower case.
     static bool isMusicFile(const QString &name);
+    // Whether a music file lies in `folder` or below it (hidden entries left out); looks at no more than
+    // a few thousand entries, so a huge tree without music answers quickly too.
+    static bool holdsMusic(const QString &folder);
     // Path, title and artist of the album recorded for `folder` (which ends with the separator).
     static Record recordFor(const QString &folder, Layout layout);
     // "Done! Time taken: 12 seconds.    Music folders found: 140"

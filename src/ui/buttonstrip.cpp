@@ -7,6 +7,8 @@
 #include <QLabel>
 #include <QPainter>
 
+#include <algorithm>
+
 namespace lumetra {
 
 namespace {
@@ -54,10 +56,10 @@ ButtonStrip::ButtonStrip(const AppFolder &app, qreal dpi, QWidget *parent)
         connect(button, &PictureButton::pointed, this, [this, button] { highlight(button); });
         return button;
     };
-    m_next = make(QStringLiteral("Image4"), QStringLiteral("next"), tr("Next page"));
-    m_previous = make(QStringLiteral("Image6"), QStringLiteral("prev"), tr("Previous page"));
-    m_mode = make(QStringLiteral("Image8"), QStringLiteral("mode"), tr("Mode"));
-    m_options = make(QStringLiteral("Image10"), QStringLiteral("options"), tr("Options"));
+    m_next = make(QStringLiteral("Image4"), QStringLiteral("next-page"), tr("Next page"));
+    m_previous = make(QStringLiteral("Image6"), QStringLiteral("prev-page"), tr("Previous page"));
+    m_mode = make(QStringLiteral("Image8"), QStringLiteral("mode-menu"), tr("Mode"));
+    m_options = make(QStringLiteral("Image10"), QStringLiteral("options-menu"), tr("Options"));
     m_help = make(QStringLiteral("Image12"), QStringLiteral("help"), tr("Help"));
     const QString letterTip = tr("Hover mouse at top of screen to jump to a letter..");
     m_next->setToolTip(letterTip);
@@ -68,6 +70,16 @@ ButtonStrip::ButtonStrip(const AppFolder &app, qreal dpi, QWidget *parent)
     m_lock->setAccessibleName(tr("Locked for guests"));
     m_lock->setToolTip(m_lock->accessibleName());
     m_lock->hide();
+    m_next->setCaption(tr("Next"), Qt::RightEdge);
+    m_previous->setCaption(tr("Prev"), Qt::LeftEdge);
+    m_mode->setCaption(tr("Mode"), Qt::LeftEdge);
+    m_options->setCaption(tr("Options"), Qt::LeftEdge);
+
+    // Tab in reading order: Mode, Options, Help, then the page buttons at the right.
+    setTabOrder(m_mode, m_options);
+    setTabOrder(m_options, m_help);
+    setTabOrder(m_help, m_previous);
+    setTabOrder(m_previous, m_next);
 
     connect(m_next, &PictureButton::clicked, this, &ButtonStrip::nextPage);
     connect(m_previous, &PictureButton::clicked, this, &ButtonStrip::previousPage);
@@ -82,12 +94,26 @@ void ButtonStrip::place(const QRect &twips)
 {
     const int w = twips.width();
     setGeometry(twipsToPixels(twips, m_dpi));
-    m_next->setGeometry(twipsToPixels(QRect(w - 1300, 240, 1125, 450), m_dpi));
-    m_previous->setGeometry(twipsToPixels(QRect(w - 2600, 240, 1125, 450), m_dpi));
-    m_mode->setGeometry(twipsToPixels(QRect(120, 240, 2250, 450), m_dpi));
-    m_options->setGeometry(twipsToPixels(QRect(2520, 240, 2250, 450), m_dpi));
-    m_help->setGeometry(twipsToPixels(QRect(4920, 240, 450, 450), m_dpi));
-    m_lock->setGeometry(twipsToPixels(QRect(5520, 240, 450, 450), m_dpi));
+    // The design's widths, wider where a caption in the user's language needs it; the gaps stay.
+    constexpr int kTop = 240, kHeight = 450, kGap = 150;
+    const int shownHeight = twipsToPixels(kHeight, m_dpi);
+    const auto wide = [&](PictureButton *button, int design) {
+        return std::max(design, pixelsToTwips(button->widthFor(shownHeight), m_dpi));
+    };
+    const int nextWidth = wide(m_next, 1125);
+    const int nextLeft = w - 175 - nextWidth;
+    const int previousWidth = wide(m_previous, 1125);
+    const int modeWidth = wide(m_mode, 2250);
+    const int optionsLeft = 120 + modeWidth + kGap;
+    const int optionsWidth = wide(m_options, 2250);
+    m_next->setGeometry(twipsToPixels(QRect(nextLeft, kTop, nextWidth, kHeight), m_dpi));
+    m_previous->setGeometry(
+        twipsToPixels(QRect(nextLeft - 175 - previousWidth, kTop, previousWidth, kHeight), m_dpi));
+    m_mode->setGeometry(twipsToPixels(QRect(120, kTop, modeWidth, kHeight), m_dpi));
+    m_options->setGeometry(twipsToPixels(QRect(optionsLeft, kTop, optionsWidth, kHeight), m_dpi));
+    const int helpLeft = optionsLeft + optionsWidth + kGap;
+    m_help->setGeometry(twipsToPixels(QRect(helpLeft, kTop, 450, kHeight), m_dpi));
+    m_lock->setGeometry(twipsToPixels(QRect(helpLeft + 450 + kGap, kTop, 450, kHeight), m_dpi));
 }
 
 void ButtonStrip::setLocked(bool locked)

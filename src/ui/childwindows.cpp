@@ -19,6 +19,13 @@
 #include "wall/albumlist.h"
 #include "wall/wall.h"
 
+#include <QLayout>
+#include <QScreen>
+#include <QShortcut>
+#include <QWindow>
+
+#include <algorithm>
+
 namespace lumetra {
 
 namespace {
@@ -31,7 +38,45 @@ void bringForward(QWidget *window)
     window->activateWindow();
 }
 
+// Room the window manager's frame takes around a window, which is not known before it shows.
+constexpr QSize kFrameAllowance(16, 48);
+
+// Escape closes `window` as its Cancel or close box would.
+void closeOnEscape(QWidget *window, std::function<void()> close)
+{
+    auto *escape = new QShortcut(QKeySequence(Qt::Key_Escape), window);
+    escape->setContext(Qt::WindowShortcut);
+    QObject::connect(escape, &QShortcut::activated, window, std::move(close));
+}
+
 } // namespace
+
+void ChildWindows::present(QWidget *window)
+{
+    // Above the main window whatever is clicked there (the window system keeps a dialog over the window it
+    // belongs to, not a plain window), and never larger than the screen it is on.
+    if (window->windowType() == Qt::Window)
+        window->setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                               Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint);
+    window->winId();
+    if (QWindow *handle = window->windowHandle())
+        handle->setTransientParent(m_window->window()->windowHandle());
+    const QRect room = m_window->screen()->availableGeometry();
+    const QSize most = (room.size() - kFrameAllowance).expandedTo(QSize(1, 1));
+    if (QLayout *layout = window->layout())
+        layout->activate();
+    window->resize(window->size().expandedTo(window->minimumSizeHint()).boundedTo(most));
+    QRect placed(QPoint(), window->size());
+    placed.moveCenter(m_window->window()->geometry().center());
+    placed.moveLeft(
+        std::clamp(placed.left(), room.left(),
+                   std::max(room.left(), room.right() - placed.width() - kFrameAllowance.width())));
+    placed.moveTop(
+        std::clamp(placed.top(), room.top(),
+                   std::max(room.top(), room.bottom() - placed.height() - kFrameAllowance.height())));
+    window->move(placed.topLeft());
+    bringForward(window);
+}
 
 ChildWindows::ChildWindows(Context context, QWidget *window)
     : QObject(window)
@@ -52,7 +97,15 @@ void ChildWindows::openSettings()
     connect(m_settings, &SettingsWindow::saved, this, &ChildWindows::wallChanged);
     connect(m_settings, &SettingsWindow::catalogueReplaced, this, &ChildWindows::wallChanged);
     connect(m_settings, &SettingsWindow::scanFinished, this, &ChildWindows::scanFinished);
-    m_settings->show();
+    closeOnEscape(m_settings, [settings = m_settings.data()] { settings->escape(); });
+    present(m_settings);
+}
+
+void ChildWindows::openScanPanel(const QString &root)
+{
+    openSettings();
+    if (m_settings)
+        m_settings->scanFrom(root);
 }
 
 void ChildWindows::openNewAlbum()
@@ -70,7 +123,7 @@ void ChildWindows::openNewAlbum()
     connect(m_newAlbum, &NewAlbumWindow::closed, this, &ChildWindows::restoreWanted);
     connect(m_newAlbum, &NewAlbumWindow::settingsWanted, this, &ChildWindows::openSettings,
             Qt::QueuedConnection);
-    m_newAlbum->show();
+    present(m_newAlbum);
 }
 
 void ChildWindows::openSearch()
@@ -85,7 +138,8 @@ void ChildWindows::openSearch()
                                   colorFromStored(c.settings.textColor), c.settings.backgroundPicture};
     m_search =
         new SearchWindow(c.app.file(QStringLiteral("tracks.lum")), c.prompter, c.jumpToAlbum, look, m_window);
-    m_search->show();
+    closeOnEscape(m_search, [search = m_search.data()] { search->close(); });
+    present(m_search);
 }
 
 void ChildWindows::listAlbumsInBrowser()
@@ -106,9 +160,13 @@ void ChildWindows::openHelp()
 {
     if (!m_context.browser)
         return;
-    if (!m_help)
-        m_help = new HelpWindow(m_context.app, m_context.browser, m_window);
-    bringForward(m_help);
+    if (m_help) {
+        bringForward(m_help);
+        return;
+    }
+    m_help = new HelpWindow(m_context.app, m_context.browser, m_window);
+    closeOnEscape(m_help, [help = m_help.data()] { help->close(); });
+    present(m_help);
 }
 
 void ChildWindows::openRemote()
@@ -149,7 +207,7 @@ void ChildWindows::openRemote()
     });
     show();
     dialog->setProblem({});
-    bringForward(m_remote);
+    present(m_remote);
 }
 
 RemoteDialog *ChildWindows::remoteDialog() const
@@ -166,7 +224,7 @@ void ChildWindows::listSongs()
     const auto &page = m_context.wall.page();
     const QString title = slot >= 0 && slot < static_cast<int>(page.size()) ? page[slot].title : QString();
     m_trackListing = new TrackListingWindow(title, tracks, m_window);
-    m_trackListing->show();
+    present(m_trackListing);
 }
 
 void ChildWindows::exploreAlbum()
@@ -191,7 +249,7 @@ void ChildWindows::addSongs()
         });
     }
     m_addTracks->setTarget(album->path);
-    bringForward(m_addTracks);
+    present(m_addTracks);
 }
 
 void ChildWindows::openCoverArt()
@@ -206,7 +264,7 @@ void ChildWindows::openCoverArt()
     const CoverArtWindow::Album chosen{c.wall.page()[slot].id, album->title, album->path, slot};
     m_coverArt = new CoverArtWindow(chosen, c.songs, c.app, c.prompter, c.dialogs, c.browser, m_window);
     connect(m_coverArt, &CoverArtWindow::saved, this, &ChildWindows::coverSaved);
-    m_coverArt->show();
+    present(m_coverArt);
 }
 
 SettingsWindow *ChildWindows::settingsWindow() const

@@ -60,6 +60,9 @@ public:
 
     // Options > Settings.
     void openSettings();
+    // Settings with its scan panel open on `root` (empty: the music folder jb.ini names), as a first run
+    // offers it.
+    void openScanPanel(const QString &root);
     // Options > Add New Album: Normal Play, then the "Create a New Album" window.
     void openNewAlbum();
     // Options > Search.
@@ -94,6 +97,9 @@ Q_SIGNALS:
     void coverSaved(int k, const QString &id, const QString &cover);
 
 private:
+    // Shows a new child window: transient for the main window, within the screen, over the main window.
+    void present(QWidget *window);
+
     Context m_context;
     QWidget *m_window;
     QPointer<SettingsWindow> m_settings;

@@ -1,10 +1,12 @@
 #include "collectionspanel.h"
 
 #include "core/appfolder.h"
+#include "look.h"
 #include "playback/collections.h"
 #include "pointerwidgets.h"
 #include "widgethelpers.h"
 
+#include <QEvent>
 #include <QMenu>
 #include <QPushButton>
 #include <QScrollBar>
@@ -61,16 +63,17 @@ CollectionsPanel::CollectionsPanel(QWidget *rightPanel, Collections &collections
     background->setScaledContents(true);
     background->setGeometry(rect(QRect(-15, -15, 4125, 3405)));
     background->setPixmap(QPixmap(app.ownFile(QStringLiteral("collframe.jpg"))));
+    setDecorative(background);
 
     m_myColls = button(QStringLiteral("Command1"), tr("My Colls."), tr("View all the collections"),
-                       QRect(240, 210, 855, 375));
+                       QRect(120, 210, 1245, 375));
     m_new = button(QStringLiteral("NewColl"), tr("New"), tr("Create a new collection"),
-                   QRect(240, 570, 855, 375));
-    m_saveNew = button(QStringLiteral("CollSave"), tr("Save"), QString(), QRect(240, 930, 855, 375));
+                   QRect(120, 570, 1245, 375));
+    m_saveNew = button(QStringLiteral("CollSave"), tr("Save"), QString(), QRect(120, 930, 1245, 375));
     m_saveNew->setAccessibleName(tr("Save the new collection"));
-    m_delete = button(QStringLiteral("Command2"), tr("Delete"), QString(), QRect(240, 1290, 855, 375));
-    m_edit = button(QStringLiteral("CollEdit"), tr("Edit"), QString(), QRect(240, 1650, 855, 375));
-    m_saveEdit = button(QStringLiteral("Command3"), tr("Save"), QString(), QRect(240, 1650, 855, 375));
+    m_delete = button(QStringLiteral("Command2"), tr("Delete"), QString(), QRect(120, 1290, 1245, 375));
+    m_edit = button(QStringLiteral("CollEdit"), tr("Edit"), QString(), QRect(120, 1650, 1245, 375));
+    m_saveEdit = button(QStringLiteral("Command3"), tr("Save"), QString(), QRect(120, 1650, 1245, 375));
     m_saveEdit->setAccessibleName(tr("Save the edited collection"));
     connect(m_myColls, &QPushButton::clicked, this, [this] { m_collections.myColls(); });
     connect(m_new, &QPushButton::clicked, this, [this] { m_collections.newColl(); });
@@ -85,7 +88,8 @@ CollectionsPanel::CollectionsPanel(QWidget *rightPanel, Collections &collections
     m_cover->setToolTip(tr("Click here to skip current track..."));
     m_cover->setScaledContents(true);
     m_cover->setCursor(Qt::PointingHandCursor);
-    m_cover->setGeometry(rect(QRect(1275, 195, 2430, 2385)));
+    m_cover->setFocusPolicy(Qt::TabFocus);
+    m_cover->setGeometry(rect(QRect(1455, 195, 2250, 2250)));
     connect(m_cover, &PointerLabel::pressed, this, [this](Qt::MouseButton b) {
         if (b == Qt::LeftButton)
             Q_EMIT coverClicked();
@@ -120,6 +124,20 @@ CollectionsPanel::CollectionsPanel(QWidget *rightPanel, Collections &collections
     setShown(false);
 }
 
+bool CollectionsPanel::eventFilter(QObject *watched, QEvent *event)
+{
+    // A row that takes the focus is scrolled into sight.
+    if (event->type() == QEvent::FocusIn && watched->parent() == m_inner && m_scroll->isEnabled()) {
+        const QRect row = static_cast<QWidget *>(watched)->geometry();
+        const int top = m_scroll->value();
+        if (row.top() < top)
+            m_scroll->setValue(row.top());
+        else if (row.bottom() > top + m_viewport->height())
+            m_scroll->setValue(row.bottom() - m_viewport->height());
+    }
+    return QObject::eventFilter(watched, event);
+}
+
 QWidget *CollectionsPanel::frame() const
 {
     return m_frame;
@@ -131,6 +149,20 @@ QPushButton *CollectionsPanel::button(const QString &name, const QString &text, 
     b->setObjectName(name);
     b->setToolTip(tip);
     b->setGeometry(m_px(t.x()), m_px(t.y()), m_px(t.width()), m_px(t.height()));
+    // A word longer than the button (as a translation may be) is set a little smaller, then cut with an
+    // ellipsis; its tooltip and accessible name keep it whole.
+    b->ensurePolished();
+    const int room = b->width() - 2 * b->fontMetrics().averageCharWidth();
+    if (b->fontMetrics().horizontalAdvance(text) > room) {
+        QFont smaller = b->font();
+        smaller.setPointSizeF(smaller.pointSizeF() * 0.85);
+        b->setFont(smaller);
+        const QString shown = QFontMetrics(smaller).elidedText(text, Qt::ElideRight, room);
+        b->setText(shown);
+        b->setAccessibleName(text);
+        if (tip.isEmpty() && shown != text)
+            b->setToolTip(plainToolTip(text));
+    }
     return b;
 }
 
@@ -198,6 +230,10 @@ void CollectionsPanel::render()
             row.label->setCursor(Qt::PointingHandCursor);
             row.label->setStyleSheet(
                 QStringLiteral("color: rgb(20, 30, 40); font-weight: bold; font-size: 9.75pt;"));
+            // A row is reached by Tab and chosen by Enter or Space as by a click.
+            row.label->setFocusPolicy(Qt::TabFocus);
+            row.label->installEventFilter(this);
+            row.label->ensurePolished();
             for (PointerLabel *part : {row.picture, row.label}) {
                 connect(part, &PointerLabel::pressed, this, [this, i](Qt::MouseButton button) {
                     if (button == Qt::LeftButton)
@@ -209,7 +245,11 @@ void CollectionsPanel::render()
         Row &row = m_rows[i];
         row.picture->setGeometry(kRowPicture.translated(0, layout.pictureTops[i]));
         row.label->setGeometry(kRowLabel.translated(0, layout.labelTops[i]));
-        row.label->setText(titles[i]);
+        // A title longer than the row ends in an ellipsis, and its tooltip holds it whole.
+        const QString shown =
+            row.label->fontMetrics().elidedText(titles[i], Qt::ElideRight, row.label->contentsRect().width());
+        row.label->setText(shown);
+        row.label->setToolTip(shown == titles[i] ? QString() : plainToolTip(titles[i]));
         row.picture->setAccessibleName(tr("Collection %1").arg(titles[i]));
         row.label->setAccessibleName(titles[i]);
         row.picture->show();

@@ -46,6 +46,9 @@ Q_SIGNALS:
     // The frame's menu: the loaded collection as an .m3u8 playlist.
     void exportWanted();
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
     struct Row {
         PointerLabel *picture;

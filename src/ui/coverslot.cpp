@@ -1,5 +1,6 @@
 #include "coverslot.h"
 
+#include "look.h"
 #include "widgethelpers.h"
 
 #include <QCoreApplication>
@@ -90,6 +91,7 @@ CoverSlot::CoverSlot(int index, QWidget *wall)
     m_cover->setAlignment(Qt::AlignCenter);
     m_cover->setAccessibleName(tr("Empty slot"));
     m_shadow->setAccessibleName(tr("Cover shadow"));
+    setDecorative(m_shadow);
     m_shadow->setStyleSheet(QStringLiteral("background-color: rgba(0, 0, 0, 110); border-radius: 2px;"));
     m_shadow->setAttribute(Qt::WA_TransparentForMouseEvents);
     setBounced(false);

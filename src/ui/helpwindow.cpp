@@ -1,6 +1,7 @@
 #include "helpwindow.h"
 
 #include "core/appfolder.h"
+#include "look.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -11,7 +12,7 @@ HelpWindow::HelpWindow(const AppFolder &app, const BrowserFactory &browser, QWid
     : QWidget(parent, Qt::Window)
     , m_browser(browser(this))
 {
-    setObjectName(tr("Help"));
+    setObjectName(QStringLiteral("Help"));
     setWindowTitle(tr("Help -[Lumetra %1]").arg(QStringLiteral("1.5.0")));
     setAccessibleName(tr("Help"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -26,6 +27,7 @@ HelpWindow::HelpWindow(const AppFolder &app, const BrowserFactory &browser, QWid
     strip->setPixmap(
         QPixmap(app.ownFile(QStringLiteral("vista.jpg"))).scaledToHeight(760, Qt::SmoothTransformation));
     strip->setAlignment(Qt::AlignRight | Qt::AlignTop);
+    setDecorative(strip);
     layout->addWidget(strip);
     m_browser->setObjectName(QStringLiteral("wb2"));
     m_browser->setAccessibleName(tr("Help page"));

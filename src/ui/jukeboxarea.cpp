@@ -27,6 +27,7 @@ JukeboxArea::JukeboxArea(qreal dpi, QWidget *parent)
     m_queueCover->setToolTip(tr("Click here to skip the current track"));
     m_queueCover->setScaledContents(true);
     m_queueCover->setCursor(Qt::PointingHandCursor);
+    m_queueCover->setFocusPolicy(Qt::TabFocus);
     connect(m_queueCover, &PointerLabel::pressed, this,
             [this](Qt::MouseButton button) { Q_EMIT coverPressed(button); });
     hide();

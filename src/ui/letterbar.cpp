@@ -2,6 +2,10 @@
 
 #include "pointerwidgets.h"
 
+#include <QEvent>
+
+#include <algorithm>
+
 namespace lumetra {
 
 LetterBar::LetterBar(QWidget *parent)
@@ -17,6 +21,9 @@ LetterBar::LetterBar(QWidget *parent)
         label->setAccessibleName(QString(caption(j)));
         label->setAlignment(Qt::AlignCenter);
         label->setCursor(Qt::PointingHandCursor);
+        // Tab and Shift+Tab walk the letters, Enter or Space jumps, as a click does.
+        label->setFocusPolicy(Qt::TabFocus);
+        label->installEventFilter(this);
         connect(label, &PointerLabel::pointed, this, [this, j] { highlight(j); });
         connect(label, &PointerLabel::pressed, this, [this, j](Qt::MouseButton button) {
             if (button == Qt::LeftButton)
@@ -25,6 +32,16 @@ LetterBar::LetterBar(QWidget *parent)
         m_letters.push_back(label);
     }
     restyle();
+}
+
+bool LetterBar::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::FocusIn) {
+        const auto at = std::find(m_letters.begin(), m_letters.end(), watched);
+        if (at != m_letters.end())
+            highlight(static_cast<int>(at - m_letters.begin()));
+    }
+    return QFrame::eventFilter(watched, event);
 }
 
 void LetterBar::setColors(const QColor &text, const QColor &background)

@@ -28,6 +28,9 @@ public:
 Q_SIGNALS:
     void letterClicked(int j);
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
     void restyle();
 

@@ -1,5 +1,6 @@
 #include "mainmenus.h"
 
+#include <QApplication>
 #include <QMenu>
 
 namespace lumetra {
@@ -141,29 +142,39 @@ void MainMenus::setFullScreen(bool on)
     m_fullScreen->setChecked(on);
 }
 
+void MainMenus::popup(QMenu *menu, const QPoint &globalPos)
+{
+    // One pop-up menu at a time: the one that is up closes before another opens.
+    while (QWidget *open = QApplication::activePopupWidget()) {
+        if (open == menu || !open->close())
+            break;
+    }
+    menu->popup(globalPos);
+}
+
 void MainMenus::popupMode(const QPoint &globalPos)
 {
-    m_mode->popup(globalPos);
+    popup(m_mode, globalPos);
 }
 
 void MainMenus::popupOptions(const QPoint &globalPos)
 {
-    m_options->popup(globalPos);
+    popup(m_options, globalPos);
 }
 
 void MainMenus::popupCover(const QPoint &globalPos)
 {
-    m_cover->popup(globalPos);
+    popup(m_cover, globalPos);
 }
 
 void MainMenus::popupQueue(const QPoint &globalPos)
 {
-    m_queue->popup(globalPos);
+    popup(m_queue, globalPos);
 }
 
 void MainMenus::popupCollEdit(const QPoint &globalPos)
 {
-    m_collEdit->popup(globalPos);
+    popup(m_collEdit, globalPos);
 }
 
 } // namespace lumetra

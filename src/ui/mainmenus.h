@@ -40,6 +40,8 @@ public:
     void popupCover(const QPoint &globalPos);
     void popupQueue(const QPoint &globalPos);
     void popupCollEdit(const QPoint &globalPos);
+    // Opens `menu` at `globalPos` after closing any other pop-up that is up.
+    static void popup(QMenu *menu, const QPoint &globalPos);
 
 Q_SIGNALS:
     // Mode

@@ -9,12 +9,14 @@
 #include "core/vbcolor.h"
 #include "coverslot.h"
 #include "jukeboxarea.h"
+#include "look.h"
 #include "mainmenus.h"
 #include "partycontrols.h"
 #include "picturebutton.h"
 #include "playback/mediaplayer.h"
 #include "remote/remote.h"
 #include "rightpanel.h"
+#include "scan/scanner.h"
 #include "settingswindow.h"
 #include "wall/slotlayout.h"
 #include "wall/twips.h"
@@ -57,14 +59,6 @@ constexpr int kNoticeMs = 4000;
 // Smaller covers would lay out thousands of slots on a page, and nobody can see them.
 constexpr int kMinCoverPixels = 16;
 
-// The program's window is a frame to screen readers, named by its title.
-QAccessibleInterface *accessibleFrame(const QString &className, QObject *object)
-{
-    if (className == QLatin1StringView(MainWindow::staticMetaObject.className()) && object->isWidgetType())
-        return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Window);
-    return nullptr;
-}
-
 } // namespace
 
 MainWindow::MainWindow(const AppFolder &app, Seams seams, QRect screen, QWidget *parent)
@@ -89,7 +83,7 @@ MainWindow::MainWindow(const AppFolder &app, Seams seams, QRect screen, QWidget 
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Lumetra Jukebox"));
     // Without a name of its own the window reads as its title, which is the program's status line.
-    QAccessible::installFactory(accessibleFrame);
+    installAccessibleRoles();
     m_notice.setSingleShot(true);
     m_notice.setInterval(kNoticeMs);
     connect(&m_notice, &QTimer::timeout, this, [this] { setWindowTitle(m_status); });
@@ -217,6 +211,11 @@ void MainWindow::load()
     populate();
     thumb();
     display();
+    // A first run: after the message, the scan panel, on the user's music folder when it holds music.
+    if (m_catalogue.isOpen() && m_albums.isEmpty()) {
+        const QString music = QStandardPaths::writableLocation(QStandardPaths::MusicLocation);
+        m_windows->openScanPanel(!music.isEmpty() && Scanner::holdsMusic(music) ? music : QString());
+    }
     m_party->load();
     qCInfo(lcMainWindow).noquote() << windowTitle();
     const QString remoteProblem = m_remote->start();
@@ -270,8 +269,9 @@ void MainWindow::thumb()
         return;
     }
 
-    const auto layout = layoutSlots(m_wallTwips.width(), m_wallTwips.height(), m_settings.coverSize,
-                                    m_settings.coverGap, m_albums.size());
+    auto layout = layoutSlots(m_wallTwips.width(), m_wallTwips.height(), m_settings.coverSize,
+                              m_settings.coverGap, m_albums.size());
+    spreadAcrossWidth(layout, m_wallTwips.width(), m_settings.coverGap);
     m_wallView->setBounceCovers(m_settings.bounceCovers);
     m_wallView->layOut(layout);
     const int count = m_wallView->slotCount();

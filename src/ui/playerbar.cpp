@@ -4,6 +4,7 @@
 
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QPainter>
 #include <QSlider>
 #include <QStyle>
 #include <QToolButton>
@@ -17,6 +18,23 @@ QString clock(qint64 ms)
 {
     const qint64 s = ms / 1000;
     return QStringLiteral("%1:%2").arg(s / 60).arg(s % 60, 2, 10, QLatin1Char('0'));
+}
+
+// The style's media icons are black; they take the buttons' text colour so they show on any palette.
+QIcon inked(const QIcon &icon, const QPalette &palette)
+{
+    QIcon out;
+    for (const auto mode : {QIcon::Normal, QIcon::Disabled}) {
+        QPixmap picture = icon.pixmap(QSize(32, 32));
+        QPainter painter(&picture);
+        painter.setCompositionMode(QPainter::CompositionMode_SourceIn);
+        painter.fillRect(picture.rect(),
+                         palette.color(mode == QIcon::Disabled ? QPalette::Disabled : QPalette::Active,
+                                       QPalette::ButtonText));
+        painter.end();
+        out.addPixmap(picture, mode);
+    }
+    return out;
 }
 
 } // namespace
@@ -36,7 +54,7 @@ PlayerBar::PlayerBar(MediaPlayer &player, QWidget *parent)
     m_playPause->setAccessibleName(tr("Play or pause"));
     m_stop->setObjectName(QStringLiteral("stop"));
     m_stop->setAccessibleName(tr("Stop"));
-    m_stop->setIcon(style()->standardIcon(QStyle::SP_MediaStop));
+    m_stop->setIcon(inked(style()->standardIcon(QStyle::SP_MediaStop), palette()));
     m_position->setObjectName(QStringLiteral("position"));
     m_position->setAccessibleName(tr("Position"));
     m_volume->setObjectName(QStringLiteral("volume"));
@@ -98,7 +116,8 @@ void PlayerBar::refresh()
     m_stop->setEnabled(loaded);
     m_position->setEnabled(loaded);
     const bool playing = m_player.isPlaying();
-    m_playPause->setIcon(style()->standardIcon(playing ? QStyle::SP_MediaPause : QStyle::SP_MediaPlay));
+    m_playPause->setIcon(
+        inked(style()->standardIcon(playing ? QStyle::SP_MediaPause : QStyle::SP_MediaPlay), palette()));
     m_playPause->setToolTip(playing ? tr("Pause") : tr("Play"));
     const qint64 duration = m_player.duration();
     m_position->setRange(0, static_cast<int>(duration));

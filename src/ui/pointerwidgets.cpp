@@ -4,7 +4,9 @@
 
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
 
 namespace lumetra {
 
@@ -30,6 +32,41 @@ void PointerLabel::mousePressEvent(QMouseEvent *event)
 {
     Q_EMIT pressed(event->button(), event->globalPosition().toPoint());
     event->accept();
+}
+
+void PointerLabel::keyPressEvent(QKeyEvent *event)
+{
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+        if (event->modifiers() == Qt::NoModifier || event->modifiers() == Qt::KeypadModifier) {
+            Q_EMIT pressed(Qt::LeftButton, mapToGlobal(rect().center()));
+            event->accept();
+            return;
+        }
+        break;
+    default:
+        break;
+    }
+    QLabel::keyPressEvent(event);
+}
+
+void PointerLabel::paintEvent(QPaintEvent *event)
+{
+    QLabel::paintEvent(event);
+    if (hasFocus())
+        paintFocusMark(this);
+}
+
+void paintFocusMark(QWidget *widget)
+{
+    QPainter painter(widget);
+    const QRect r = widget->rect();
+    painter.setPen(QPen(Qt::white, 2));
+    painter.drawRect(r.adjusted(1, 1, -1, -1));
+    painter.setPen(QPen(Qt::black, 1));
+    painter.drawRect(r.adjusted(2, 2, -3, -3));
 }
 
 void PointerLabel::dragEnterEvent(QDragEnterEvent *event)

@@ -30,6 +30,7 @@ RightPanel::RightPanel(MediaPlayer &player, qreal dpi, QWidget *parent)
     m_nowPlayingCover->setAccessibleName(tr("Now playing cover"));
     m_nowPlayingCover->setToolTip(tr("Click here to skip current track"));
     m_nowPlayingCover->setScaledContents(true);
+    m_nowPlayingCover->setFocusPolicy(Qt::TabFocus);
     connect(m_nowPlayingCover, &PointerLabel::pressed, this,
             [this](Qt::MouseButton button) { Q_EMIT nowPlayingPressed(button); });
 

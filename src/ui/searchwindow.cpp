@@ -1,12 +1,14 @@
 #include "searchwindow.h"
 
 #include "core/prompter.h"
+#include "look.h"
 #include "search/searchrunner.h"
 #include "widgethelpers.h"
 
 #include <QAbstractListModel>
 #include <QCloseEvent>
 #include <QGridLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
@@ -108,6 +110,7 @@ SearchWindow::SearchWindow(const QString &cataloguePath, Prompter &prompter,
     background->setObjectName(QStringLiteral("Image1"));
     background->setScaledContents(true);
     background->setPixmap(QPixmap(look.picture));
+    setDecorative(background);
 
     // The status line's text is its accessible name; what it is for, its description.
     m_status->setObjectName(QStringLiteral("Label1"));
@@ -141,6 +144,11 @@ SearchWindow::SearchWindow(const QString &cataloguePath, Prompter &prompter,
     layout->addWidget(m_list, 2, 0, 1, 2);
     layout->setRowStretch(2, 1);
     background->lower();
+
+    setTabOrder(m_text, find);
+    setTabOrder(find, m_list);
+    // Enter on a result is a double-click on it.
+    m_list->installEventFilter(this);
 
     connect(find, &QPushButton::clicked, this, &SearchWindow::finder);
     connect(m_text, &QLineEdit::returnPressed, this, &SearchWindow::finder);
@@ -203,6 +211,13 @@ bool SearchWindow::eventFilter(QObject *watched, QEvent *event)
         const QModelIndexList selected = m_list->selectionModel()->selectedIndexes();
         jumpTo(selected.isEmpty() ? -1 : selected.first().row());
         return true;
+    }
+    if (watched == m_list && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            jumpTo(m_list->currentIndex().isValid() ? m_list->currentIndex().row() : -1);
+            return true;
+        }
     }
     return QWidget::eventFilter(watched, event);
 }

@@ -20,6 +20,8 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollArea>
+#include <QStyle>
 
 namespace lumetra {
 
@@ -27,6 +29,8 @@ namespace {
 
 constexpr QSize kPreviewTwips(7400, 4700);
 constexpr int kTitleWidthTwips = 2400;
+// Room the window manager's frame takes around the window.
+constexpr QSize kFrameRoom(16, 48);
 
 } // namespace
 
@@ -44,13 +48,26 @@ SettingsWindow::SettingsWindow(const AppFolder &app, Catalogue &catalogue, Recor
     setAccessibleName(tr("Settings"));
     setAttribute(Qt::WA_DeleteOnClose);
 
-    auto *layout = new QVBoxLayout(this);
+    // The fields and the scan panel scroll on a small screen; Okay and Cancel stay in sight below them.
+    auto *outer = new QVBoxLayout(this);
+    m_scroll = new QScrollArea(this);
+    m_scroll->setObjectName(QStringLiteral("settingsScroll"));
+    m_scroll->setWidgetResizable(true);
+    m_scroll->setFrameShape(QFrame::NoFrame);
+    m_scroll->setFocusPolicy(Qt::NoFocus);
+    m_content = new QWidget(m_scroll);
+    auto *layout = new QVBoxLayout(m_content);
+    layout->setContentsMargins(0, 0, 0, 0);
     auto *top = new QHBoxLayout;
     buildPreview();
     top->addWidget(m_preview, 0, Qt::AlignTop);
     top->addLayout(buildControls(), 1);
     layout->addLayout(top);
     layout->addSpacing(8);
+    buildScanPanel();
+    layout->addWidget(m_scanPanel);
+    m_scroll->setWidget(m_content);
+    outer->addWidget(m_scroll, 1);
 
     auto *bottom = new QHBoxLayout;
     bottom->addWidget(
@@ -60,12 +77,19 @@ SettingsWindow::SettingsWindow(const AppFolder &app, Catalogue &catalogue, Recor
     bottom->addWidget(new QLabel(tr("* = Recommend restart"), this));
     bottom->addWidget(m_okay);
     bottom->addWidget(m_cancel);
-    layout->addLayout(bottom);
-    buildScanPanel();
-    layout->addWidget(m_scanPanel);
+    outer->addLayout(bottom);
+
+    // Tab from the top down: the preview's title, the fields beside it, the scan panel, then the buttons.
+    QList<QWidget *> order{m_sampleTitle, m_links[0], m_picturePath, m_links[1],   m_links[2],
+                           m_coverSize,   m_gap,      m_bounce,      m_autoplay,   m_noWrap,
+                           m_links[3],    m_browse,   m_musicFolder, m_scanNested, m_scanFlat,
+                           m_closePanel,  m_scanDisk, m_okay,        m_cancel};
+    for (qsizetype i = 1; i < order.size(); ++i)
+        setTabOrder(order[i - 1], order[i]);
 
     m_form.load(m_app.file(QStringLiteral("jb.ini")));
     showForm();
+    growToFit();
 }
 
 void SettingsWindow::buildPreview()
@@ -102,6 +126,7 @@ void SettingsWindow::buildPreview()
     m_sampleTitle->setText(tr("Click to change text..."));
     m_sampleTitle->setAccessibleName(tr("Sample title: click to change the text colour and font"));
     m_sampleTitle->setCursor(Qt::PointingHandCursor);
+    m_sampleTitle->setFocusPolicy(Qt::TabFocus);
     connect(m_sampleTitle, &PointerLabel::pressed, this, [this](Qt::MouseButton b) {
         if (b == Qt::LeftButton)
             chooseTitleText();
@@ -330,7 +355,7 @@ void SettingsWindow::showForm()
     font.setPointSizeF(m_form.fontSize);
     font.setBold(m_form.fontBold);
     m_sampleTitle->setFont(font);
-    m_sampleTitle->setStyleSheet(QStringLiteral("color: %1;").arg(cssColor(text)));
+    m_sampleTitle->setStyleSheet(QStringLiteral("color: %1; %2").arg(cssColor(text), cssFont(font)));
     m_previewPicture->setPixmap(QPixmap::fromImage(
         m_form.backgroundPicture.isEmpty() ? QImage()
                                            : loadCover(m_form.backgroundPicture, m_preview->size())));
@@ -456,12 +481,22 @@ void SettingsWindow::scanDisk()
 
 void SettingsWindow::growToFit()
 {
-    // The layout's minimum ignores how many lines the wrapped labels take at this width; held to it, the
-    // lists and the Close button would be drawn over each other.
-    layout()->activate();
-    const int needed = layout()->totalHeightForWidth(width());
-    if (height() < needed)
-        resize(width(), needed);
+    // As large as the fields want, up to the screen; the rest scrolls. The content's minimum ignores how
+    // many lines the wrapped labels take at a width, so its height is asked for at the width it gets.
+    m_content->layout()->activate();
+    const QRect room = screen() ? screen()->availableGeometry() : QRect(0, 0, 1024, 768);
+    const int frame = 2 * m_scroll->frameWidth() + layout()->contentsMargins().left() +
+                      layout()->contentsMargins().right() + style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    const int wantedWidth = std::max(width(), m_content->sizeHint().width() + frame);
+    const int w = std::min(wantedWidth, room.width() - kFrameRoom.width());
+    const int contentHeight = m_content->layout()->totalHeightForWidth(w - frame);
+    const int others = layout()->totalSizeHint().height() - m_scroll->sizeHint().height();
+    const int h = std::min(std::max(height(), contentHeight + others + 2 * m_scroll->frameWidth()),
+                           room.height() - kFrameRoom.height());
+    resize(w, h);
+    // Grown while shown: kept on the screen.
+    move(std::clamp(x(), room.left(), std::max(room.left(), room.right() - w - kFrameRoom.width())),
+         std::clamp(y(), room.top(), std::max(room.top(), room.bottom() - h - kFrameRoom.height())));
 }
 
 void SettingsWindow::closeScanPanel()
@@ -469,7 +504,27 @@ void SettingsWindow::closeScanPanel()
     m_okay->setEnabled(true);
     m_cancel->setEnabled(true);
     m_scanPanel->hide();
-    adjustSize();
+    resize(width(), 0);
+    growToFit();
+}
+
+void SettingsWindow::scanFrom(const QString &root)
+{
+    scanDisk();
+    if (!root.isEmpty()) {
+        m_form.musicFolder = root;
+        m_musicFolder->setText(root);
+    }
+    m_scanNested->setFocus();
+}
+
+void SettingsWindow::escape()
+{
+    // As Cancel; with the scan panel open, Cancel waits for its Close.
+    if (m_cancel->isEnabled())
+        cancel();
+    else if (m_closePanel->isEnabled())
+        closeScanPanel();
 }
 
 void SettingsWindow::browseToSongs()
@@ -513,7 +568,8 @@ void SettingsWindow::scan(Scanner::Layout layout)
         m_foundList->show();
         m_leftOutList->clear();
         m_leftOutList->addItems(result.leftOut);
-        m_leftOutCaption->setText(tr("Folders left out: %1").arg(result.leftOut.size()));
+        m_leftOutCaption->setText(
+            tr("Folders left out: %n", nullptr, static_cast<int>(result.leftOut.size())));
         m_leftOutCaption->setVisible(!result.leftOut.isEmpty());
         m_leftOutList->setVisible(!result.leftOut.isEmpty());
         m_time->setText(Scanner::doneText(result.elapsedMs / 1000, result.found.size()));

@@ -14,6 +14,7 @@ class QLabel;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
+class QScrollArea;
 
 namespace lumetra {
 
@@ -41,6 +42,10 @@ public:
     void cancel();
     void scanDisk();
     void closeScanPanel();
+    // The scan panel open with `root` as the music folder (empty: as jb.ini has it).
+    void scanFrom(const QString &root);
+    // Escape: Cancel, or the scan panel's Close while it is open.
+    void escape();
     void browseToSongs();
     void scan(Scanner::Layout layout);
     void chooseBackColor();
@@ -81,6 +86,8 @@ private:
     bool m_closeAfterScan = false;
     bool m_done = false;
 
+    QScrollArea *m_scroll = nullptr;
+    QWidget *m_content = nullptr;
     QFrame *m_preview = nullptr;           // Picture1
     QLabel *m_previewPicture = nullptr;    // Image2
     QLabel *m_sampleCover = nullptr;       // Image1

@@ -3,11 +3,13 @@
 #include "core/coverloader.h"
 #include "coverslot.h"
 #include "letterbar.h"
+#include "look.h"
 #include "wall/albumlist.h"
 #include "wall/twips.h"
 #include "widgethelpers.h"
 
-#include <QCoreApplication>
+#include <QAccessible>
+#include <QApplication>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QWheelEvent>
@@ -54,6 +56,7 @@ WallView::WallView(Wall &wall, const AlbumList &albums, const QString &noCover, 
 
     m_background->setObjectName(QStringLiteral("Image13"));
     m_background->setAccessibleName(tr("Wall background"));
+    setDecorative(m_background);
     m_background->setScaledContents(true);
     connect(m_background, &PointerLabel::pointed, this, [this] {
         hideLetterBar();
@@ -64,12 +67,21 @@ WallView::WallView(Wall &wall, const AlbumList &albums, const QString &noCover, 
     m_hoverStrip->setObjectName(QStringLiteral("Label6"));
     m_hoverStrip->setAccessibleName(tr("Show letter bar"));
     connect(m_hoverStrip, &PointerLabel::pointed, this, &WallView::showLetterBar);
+    // The keyboard reaches the letters through the strip: Tab after the wall opens the bar on A, Shift+Tab
+    // from what follows the bar opens it on Z.
+    m_hoverStrip->setFocusPolicy(Qt::TabFocus);
+    m_hoverStrip->installEventFilter(this);
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) {
+        if (m_letterBarByKeys && now != m_hoverStrip && !m_letterBar->isAncestorOf(now))
+            hideLetterBar();
+    });
 
     m_letterBar->hide();
     connect(m_letterBar, &LetterBar::letterClicked, this, &WallView::jumpToLetter);
 
     m_focusFrame->setObjectName(QStringLiteral("focusframe"));
     m_focusFrame->setAttribute(Qt::WA_TransparentForMouseEvents);
+    setDecorative(m_focusFrame);
     m_focusFrame->hide();
 
     m_notice->setObjectName(QStringLiteral("wallnotice"));
@@ -228,9 +240,11 @@ void WallView::showPage()
     for (size_t k = 0; k < page.size() && k < m_slots.size(); ++k) {
         QImage &picture = pictures[static_cast<qsizetype>(k)];
         // A cover that cannot be read must not leave the previous album's picture in the slot.
-        if (picture.isNull()) {
-            if (noCoverPicture.isNull())
+        if (picture.isNull() || files[static_cast<qsizetype>(k)] == m_noCover) {
+            if (noCoverPicture.isNull()) {
                 noCoverPicture = decode(m_noCover, coverSize());
+                captionNoCover(noCoverPicture);
+            }
             picture = noCoverPicture;
         }
         if (picture.hasAlphaChannel())
@@ -245,6 +259,25 @@ void WallView::showPage()
         QCoreApplication::postEvent(this, new QEvent(kDecodeAhead), Qt::LowEventPriority - 1);
     }
     Q_EMIT pageShown();
+}
+
+bool WallView::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_hoverStrip && event->type() == QEvent::FocusIn) {
+        const bool back = static_cast<QFocusEvent *>(event)->reason() == Qt::BacktabFocusReason;
+        if (back && m_letterBar->isVisible()) {
+            // Shift+Tab from A: back to the wall.
+            hideLetterBar();
+            setFocus(Qt::BacktabFocusReason);
+        } else {
+            showLetterBar();
+            m_letterBarByKeys = true;
+            m_letterBar->letter(back ? LetterBar::kLetters - 1 : 0)
+                ->setFocus(static_cast<QFocusEvent *>(event)->reason());
+        }
+        return false;
+    }
+    return PointerFrame::eventFilter(watched, event);
 }
 
 bool WallView::event(QEvent *event)
@@ -335,7 +368,8 @@ void WallView::styleSlot(CoverSlot &slot) const
     slot.cover()->setAttribute(Qt::WA_TransparentForMouseEvents, !m_slotsEnabled);
     slot.titleLabel()->setAttribute(Qt::WA_TransparentForMouseEvents, !m_slotsEnabled);
     slot.titleLabel()->setFont(m_look.titleFont);
-    slot.titleLabel()->setStyleSheet(QStringLiteral("color: %1;").arg(cssColor(m_look.text)));
+    slot.titleLabel()->setStyleSheet(
+        QStringLiteral("color: %1; %2").arg(cssColor(m_look.text), cssFont(m_look.titleFont)));
     slot.cover()->setStyleSheet(
         QStringLiteral("QLabel { color: %1; }").arg(cssColor(m_look.text.darker(160))));
 }
@@ -369,6 +403,7 @@ void WallView::showLetterBar()
 
 void WallView::hideLetterBar()
 {
+    m_letterBarByKeys = false;
     m_letterBar->hide();
 }
 
@@ -399,11 +434,20 @@ void WallView::showFocusFrame()
     const int k = m_keys.focus();
     const bool shown = hasFocus() && m_keys.slots() > 0 && k < static_cast<int>(m_coverRects.size());
     if (shown) {
-        m_focusFrame->setGeometry(m_coverRects[k].adjusted(-kFocusFramePixels, -kFocusFramePixels,
-                                                           kFocusFramePixels, kFocusFramePixels));
+        const QRect frame = m_coverRects[k].adjusted(-kFocusFramePixels, -kFocusFramePixels,
+                                                     kFocusFramePixels, kFocusFramePixels);
+        const bool moved = !m_focusFrame->isVisible() || m_focusFrame->geometry() != frame;
+        m_focusFrame->setGeometry(frame);
         m_focusFrame->raise();
+        m_focusFrame->setVisible(true);
+        // A screen reader reads the cover the frame is on, by its title.
+        if (moved && k < slotCount()) {
+            QAccessibleEvent focus(m_slots[k]->cover(), QAccessible::Focus);
+            QAccessible::updateAccessibility(&focus);
+        }
+        return;
     }
-    m_focusFrame->setVisible(shown);
+    m_focusFrame->setVisible(false);
 }
 
 void WallView::keyPressEvent(QKeyEvent *event)

@@ -102,6 +102,7 @@ Q_SIGNALS:
 
 protected:
     bool event(QEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void wheelEvent(QWheelEvent *event) override;
     void focusInEvent(QFocusEvent *event) override;
@@ -127,6 +128,7 @@ private:
     bool m_slotsEnabled = true;
     bool m_bounceCovers = false;
     bool m_badgesShown = false;
+    bool m_letterBarByKeys = false; // opened by Tab, so it closes when the focus leaves it
     PointerLabel *m_background;
     PointerLabel *m_hoverStrip;
     LetterBar *m_letterBar;

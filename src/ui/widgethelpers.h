@@ -3,12 +3,18 @@
 #include "core/coverloader.h"
 
 #include <QColor>
+#include <QCoreApplication>
+#include <QFont>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPixmap>
 #include <QPushButton>
 #include <QRegularExpressionValidator>
 #include <QTextDocument>
+
+#include <algorithm>
 
 namespace lumetra {
 
@@ -59,10 +65,44 @@ inline QPushButton *namedButton(const QString &name, const QString &text, QWidge
     return button;
 }
 
+// A font as a style sheet writes it: a widget with a style sheet of its own takes its font from there.
+inline QString cssFont(const QFont &font)
+{
+    return QStringLiteral("font-family: '%1'; font-size: %2pt; font-weight: %3; font-style: %4;")
+        .arg(font.family())
+        .arg(font.pointSizeF())
+        .arg(font.bold() ? QStringLiteral("bold") : QStringLiteral("normal"))
+        .arg(font.italic() ? QStringLiteral("italic") : QStringLiteral("normal"));
+}
+
 // A colour as a style sheet writes it.
 inline QString cssColor(const QColor &color)
 {
     return QStringLiteral("rgb(%1, %2, %3)").arg(color.red()).arg(color.green()).arg(color.blue());
+}
+
+// The program's own picture for an album without a cover (files/blankcover.jpg), which leaves its caption to
+// the program.
+inline bool isNoCoverPicture(const QString &path)
+{
+    return path.endsWith(QStringLiteral("/files/blankcover.jpg"));
+}
+
+// "No cover" in the user's language, in the room the picture leaves for it under the record.
+inline void captionNoCover(QImage &picture)
+{
+    const QString caption = QCoreApplication::translate("lumetra::CoverSlot", "No cover");
+    const qreal unit = picture.deviceIndependentSize().width() / 400.0; // designed 400 pixels square
+    QPainter painter(&picture);
+    painter.setRenderHint(QPainter::Antialiasing);
+    QFont face(QStringLiteral("DejaVu Sans"));
+    face.setPixelSize(std::max(1, qRound(30 * unit)));
+    face.setBold(true);
+    painter.setFont(face);
+    painter.setPen(QColor(0xee, 0xf0, 0xf4, 225));
+    const QRect room(qRound(20 * unit), qRound(325 * unit), qRound(360 * unit), qRound(50 * unit));
+    painter.drawText(room, Qt::AlignCenter,
+                     QFontMetrics(face).elidedText(caption, Qt::ElideRight, room.width()));
 }
 
 // A picture file decoded to fill `target` at the screen's own pixels, so it stays sharp on a scaled
@@ -71,6 +111,8 @@ inline QPixmap coverPixmap(const QString &path, const QWidget *target)
 {
     const qreal ratio = target->devicePixelRatioF();
     QImage picture = loadCover(path, target->size() * ratio);
+    if (!picture.isNull() && isNoCoverPicture(path))
+        captionNoCover(picture);
     picture.setDevicePixelRatio(ratio);
     return QPixmap::fromImage(picture);
 }

@@ -1,5 +1,7 @@
 #include "slotlayout.h"
 
+#include <algorithm>
+
 namespace lumetra {
 
 std::vector<SlotGeometry> layoutSlots(int wallWidth, int wallHeight, int coverSize, int coverGap,
@@ -27,6 +29,32 @@ std::vector<SlotGeometry> layoutSlots(int wallWidth, int wallHeight, int coverSi
         }
     }
     return slots;
+}
+
+void spreadAcrossWidth(std::vector<SlotGeometry> &slots, int wallWidth, int coverGap)
+{
+    if (slots.empty())
+        return;
+    std::vector<int> lefts;
+    for (const SlotGeometry &slot : slots) {
+        if (std::find(lefts.begin(), lefts.end(), slot.cover.left()) == lefts.end())
+            lefts.push_back(slot.cover.left());
+    }
+    std::sort(lefts.begin(), lefts.end());
+    const int columns = static_cast<int>(lefts.size());
+    const int coverSize = slots.front().cover.width();
+    const int spare = wallWidth - coverGap - (coverSize + lefts.back());
+    // A row that is not full (fewer albums than a row holds) stays at the left.
+    if (columns < 2 || spare <= 0 || spare >= coverSize + 2 * coverGap)
+        return;
+    for (SlotGeometry &slot : slots) {
+        const auto column =
+            static_cast<int>(std::find(lefts.begin(), lefts.end(), slot.cover.left()) - lefts.begin());
+        const int shift = spare * column / (columns - 1);
+        slot.cover.translate(shift, 0);
+        slot.shadow.translate(shift, 0);
+        slot.title.translate(shift, 0);
+    }
 }
 
 } // namespace lumetra

@@ -23,4 +23,9 @@ inline constexpr int kShadowOffsetTwips = 60;
 std::vector<SlotGeometry> layoutSlots(int wallWidth, int wallHeight, int coverSize, int coverGap,
                                       int albumCount);
 
+// The same grid with its columns spread over the wall's width, so the room a column too few leaves at the
+// right (up to a quarter of a narrow wall) falls between the columns; the last column keeps the margin G.
+// A row that is not full keeps its place.
+void spreadAcrossWidth(std::vector<SlotGeometry> &slots, int wallWidth, int coverGap);
+
 } // namespace lumetra

@@ -153,7 +153,8 @@ bool Wall::jumpToLetter(QChar letter)
 
 QString Wall::windowTitle() const
 {
-    return QCoreApplication::translate("Wall", "Lumetra Jukebox: %1 albums loaded.").arg(m_albums.size());
+    const int count = static_cast<int>(m_albums.size());
+    return QCoreApplication::translate("Wall", "Lumetra Jukebox: %n albums loaded.", nullptr, count);
 }
 
 QList<QStringList> Wall::pagesAhead()

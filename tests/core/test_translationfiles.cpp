@@ -24,24 +24,32 @@ QList<Message> readMessages(const QString &path)
     QList<Message> messages;
     QXmlStreamReader xml(&file);
     QString context;
+    bool numerus = false;
     while (!xml.atEnd()) {
         if (xml.readNext() != QXmlStreamReader::StartElement)
             continue;
-        if (xml.name() == u"name"_s)
+        if (xml.name() == u"name"_s) {
             context = xml.readElementText();
-        else if (xml.name() == u"message"_s)
+        } else if (xml.name() == u"message"_s) {
+            numerus = xml.attributes().value(u"numerus"_s) == u"yes"_s;
             messages.append({context, {}, {}});
-        else if (xml.name() == u"source"_s && !messages.isEmpty())
+        } else if (xml.name() == u"source"_s && !messages.isEmpty()) {
             messages.last().source = xml.readElementText();
-        else if (xml.name() == u"translation"_s && !messages.isEmpty())
+        } else if (xml.name() == u"translation"_s && !messages.isEmpty() && !numerus) {
             messages.last().translation = xml.readElementText();
+        } else if (xml.name() == u"numerusform"_s && !messages.isEmpty()) {
+            // Each plural form is checked as a translation of its own.
+            if (!messages.last().translation.isEmpty())
+                messages.append(messages.last());
+            messages.last().translation = xml.readElementText();
+        }
     }
     return messages;
 }
 
 QStringList placeholders(const QString &text)
 {
-    static const QRegularExpression marker(u"%[0-9]+"_s);
+    static const QRegularExpression marker(u"%(?:[0-9]+|n)"_s);
     QStringList found;
     for (const auto &match : marker.globalMatch(text))
         found.append(match.captured());

@@ -1,4 +1,5 @@
 #include "party/partysettings.h"
+#include "support/privatebus.h"
 #include "support/testlibrary.h"
 
 #include <QDir>
@@ -7,6 +8,7 @@
 #include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -137,8 +139,9 @@ TEST(Program, ArgumentsThatDoNotFitAreRefusedWithTheUsage)
 
 // A playlist opened with the program (as a file manager does) becomes a collection of the albums its tracks
 // belong to; a path relative to where the command was given is taken from there. Qt's own options still
-// reach the window.
-TEST(Program, APlaylistGivenAsTheArgumentBecomesACollection)
+// reach the window. A second start for the same folder hands its playlist to the jukebox that runs and ends;
+// a scan beside that window is refused.
+TEST(Program, APlaylistGivenAsTheArgumentBecomesACollectionAlsoInTheJukeboxThatRuns)
 {
     QTemporaryDir dir;
     ASSERT_TRUE(
@@ -146,11 +149,17 @@ TEST(Program, APlaylistGivenAsTheArgumentBecomesACollection)
     const QString lists = dir.filePath(u"lists"_s);
     ASSERT_TRUE(writeFile(lists + u"/Party.m3u8"_s, "#EXTM3U\n../Music/album1/b.mp3\n" +
                                                         dir.filePath(u"Music/album0/a.mp3"_s).toUtf8()));
+    ASSERT_TRUE(writeFile(lists + u"/Later.m3u"_s, "../Music/album0/a.mp3\n"));
+    const PrivateBus bus;
+    ASSERT_FALSE(bus.address.isEmpty()) << "no dbus-daemon";
+    QProcessEnvironment onBus;
+    onBus.insert(u"DBUS_SESSION_BUS_ADDRESS"_s, bus.address);
 
     QProcess process;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.remove(u"QT_QPA_PLATFORM"_s);
     env.insert(u"QT_LOGGING_RULES"_s, u"lumetra.*.debug=true"_s);
+    env.insert(onBus);
     process.setProcessEnvironment(env);
     process.setWorkingDirectory(lists);
     process.start(kProgram, {u"-platform"_s, u"offscreen"_s, u"-reverse"_s, u"--app-dir"_s, dir.path(),
@@ -160,11 +169,22 @@ TEST(Program, APlaylistGivenAsTheArgumentBecomesACollection)
     QByteArray log;
     while (!log.contains("mode collections") && process.waitForReadyRead(20000))
         log += process.readAllStandardError();
+    EXPECT_EQ(readAll(dir.filePath(u"Party.ply"_s)), "Two\r\nOne\r\n");
+
+    const Finished second =
+        runProgram(kProgram, {u"--app-dir"_s, dir.path(), lists + u"/Later.m3u"_s}, u"offscreen"_s, onBus);
+    EXPECT_EQ(second.exitCode, 0) << second.err.toStdString();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return QFile::exists(dir.filePath(u"Later.ply"_s)); }, 10000));
+    const Finished scan =
+        runProgram(kProgram, {u"--app-dir"_s, dir.path(), u"--scan"_s, dir.path(), u"--layout"_s, u"flat"_s},
+                   u"none"_s, onBus);
+    EXPECT_EQ(scan.exitCode, 1);
+    EXPECT_TRUE(scan.err.contains(u"Close it first"_s)) << scan.err.toStdString();
+
     signalChild(process, SIGTERM);
     ASSERT_TRUE(process.waitForFinished(20000));
     EXPECT_EQ(process.exitCode(), 0) << log.toStdString();
-    EXPECT_TRUE(log.contains("mode collections")) << log.toStdString();
-    EXPECT_EQ(readAll(dir.filePath(u"Party.ply"_s)), "Two\r\nOne\r\n");
+    EXPECT_EQ(readAll(dir.filePath(u"Later.ply"_s)), "One\r\n");
 }
 
 // Asked to end (as at logout) the program goes at once, whatever box is up, and stores the player's state
@@ -229,7 +249,7 @@ TEST_P(ProgramEnd, EndsWhenAskedAndStoresTheState)
         EXPECT_EQ(querySql(catalogue, u"SELECT folders, formcolor FROM opts"_s), QStringList{u"44|"_s});
     else
         EXPECT_EQ(readAll(catalogue), before);
-    for (const char *own : {"nocover.jpg", "lumetra2.jpg", "vista.jpg", "next.png", "help-hi.png"})
+    for (const char *own : {"blankcover.jpg", "lumetra2.jpg", "vista.jpg", "next-page.png", "help-hi.png"})
         EXPECT_TRUE(QFile::exists(dir.filePath(u"files/"_s + QString::fromLatin1(own)))) << own;
     EXPECT_EQ(lumetra::PartySettings::load(party).settings.locked, GetParam().locked);
 }

@@ -158,20 +158,6 @@ TEST_F(MainWindowTest, ControlsHaveAccessibleNames)
             << object;
 }
 
-TEST_F(MainWindowTest, EmptyCatalogueSaysSoAndShowsNoSlot)
-{
-    MainWindow &window = start();
-    ASSERT_EQ(m_prompter.messages.size(), 1);
-    EXPECT_EQ(
-        m_prompter.messages[0],
-        QStringLiteral("Lumetra doesn't yet contain any albums - click on Options > Add New Album to start "
-                       "building your collection, or use the options screen where Lumetra can scan your hard "
-                       "disk for you..   Once done, you MUST restart Lumetra before these first albums are "
-                       "added to teh collection."));
-    EXPECT_EQ(window.slotCount(), 0);
-    EXPECT_EQ(window.windowTitle(), u"Lumetra Jukebox: 0 albums loaded."_s);
-}
-
 TEST_F(MainWindowTest, UnusableCatalogueIsReportedOnceAndNeverWritten)
 {
     const QByteArray text("this is not a catalogue\r\n");

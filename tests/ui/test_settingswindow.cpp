@@ -17,6 +17,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
+#include <QScrollArea>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -195,32 +196,49 @@ INSTANTIATE_TEST_SUITE_P(Cases, SettingsRefusedSave,
 // The main window on an empty catalogue; a scan through the settings window fills the wall at once.
 using SettingsScanTest = MainWindowTest;
 
-TEST_F(SettingsScanTest, ScanThenOkayBringsTheNewAlbumsOntoTheWall)
+// A first run says the catalogue is empty, then opens the scan panel on the user's music folder, and one
+// scan fills the wall.
+TEST_F(SettingsScanTest, AFirstRunScansTheUsersMusicFolderOntoTheWall)
 {
+    const QString music = m_dir.filePath(u"My Music"_s);
     for (const char *album : {"Abbey Lane", "Blue Train", "Kind of Teal"})
-        writeFile(m_dir.filePath(u"Music/"_s + QString::fromLatin1(album) + u"/01.mp3"_s), {});
+        writeFile(music + u'/' + QString::fromLatin1(album) + u"/01.mp3"_s, {});
+    ASSERT_TRUE(
+        writeFile(m_dir.filePath(u"config/user-dirs.dirs"_s), "XDG_MUSIC_DIR=\"" + music.toUtf8() + "\"\n"));
+    const QByteArray config = qgetenv("XDG_CONFIG_HOME");
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_dir.filePath(u"config"_s)));
     start();
+    config.isNull() ? qunsetenv("XDG_CONFIG_HOME") : qputenv("XDG_CONFIG_HOME", config);
+    EXPECT_EQ(
+        m_prompter.messages,
+        QStringList{u"Lumetra doesn't yet contain any albums - click on Options > Add New Album to start "
+                    "building your collection, or use the options screen where Lumetra can scan your hard "
+                    "disk for you..   Once done, you MUST restart Lumetra before these first albums are "
+                    "added to teh collection."_s});
+    EXPECT_EQ(m_window->windowTitle(), u"Lumetra Jukebox: 0 albums loaded."_s);
     ASSERT_EQ(m_window->slotCount(), 0);
-    m_window->openSettings();
     SettingsWindow *settings = m_window->settingsWindow();
-    settings->show();
-    settings->scanDisk();
-    settings->scan(Scanner::Layout::Flat); // "(Lumetra default)" is the application folder's Music
+    ASSERT_NE(settings, nullptr);
+    EXPECT_TRUE(settings->findChild<QWidget *>(u"Picture2"_s)->isVisibleTo(settings));
+    EXPECT_EQ(settings->findChild<QLineEdit *>(u"Text5"_s)->text(), music);
+    settings->scan(Scanner::Layout::Flat);
     EXPECT_EQ(settings->findChild<QLabel *>(u"lbltime"_s)->text(),
               u"Done! Time taken: 0 seconds.    Music folders found: 3"_s);
-    // Nothing was left out, and the lists and the Close button each have their own place.
+    // Nothing was left out, and the lists and the Close button each have their own place, within what
+    // scrolls.
     EXPECT_FALSE(settings->findChild<QWidget *>(u"lstleftout"_s)->isVisible());
-    auto place = [settings](const char *name) {
-        const QWidget *w = settings->findChild<QWidget *>(QString::fromLatin1(name));
-        return QRect(w->mapTo(settings, QPoint(0, 0)), w->size());
+    QWidget *content = settings->findChild<QScrollArea *>()->widget();
+    auto place = [content](const char *name) {
+        const QWidget *w = content->findChild<QWidget *>(QString::fromLatin1(name));
+        return QRect(w->mapTo(content, QPoint(0, 0)), w->size());
     };
     EXPECT_FALSE(place("Command10").intersects(place("ScanFrame")));
-    EXPECT_TRUE(settings->rect().contains(place("Command10")));
+    EXPECT_TRUE(content->rect().contains(place("Command10")));
     settings->okay();
     EXPECT_EQ(m_window->windowTitle(), u"Lumetra Jukebox: 3 albums loaded."_s);
     EXPECT_EQ(m_window->slotCount(), 3);
-    EXPECT_TRUE(readAll(m_app.file(u"jb.ini"_s))
-                    .startsWith(QDir::toNativeSeparators(m_dir.filePath(u"Music"_s)).toUtf8() + "\r\n"));
+    EXPECT_TRUE(
+        readAll(m_app.file(u"jb.ini"_s)).startsWith(QDir::toNativeSeparators(music).toUtf8() + "\r\n"));
 }
 
 TEST_F(SettingsScanTest, ClosingTheProgramDuringAScanKeepsTheOldCatalogue)

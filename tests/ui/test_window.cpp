@@ -1,11 +1,13 @@
 // The window as a desktop meets it: its layout at every size, the keyboard and the wheel on the wall, full
 // screen, the Mode menu's check mark and pictures at the screen's own pixels.
+#include "ui/childwindows.h"
 #include "ui/coverslot.h"
 #include "ui/helpwindow.h"
 #include "ui/letterbar.h"
 #include "ui/mainwindowfixture.h"
 #include "ui/pointerwidgets.h"
 #include "ui/searchwindow.h"
+#include "ui/settingswindow.h"
 #include "ui/widgethelpers.h"
 #include "wall/slotlayout.h"
 
@@ -13,8 +15,11 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QProcess>
+#include <QScopeGuard>
+#include <QScreen>
 #include <QTest>
 #include <QWheelEvent>
+#include <qpa/qwindowsysteminterface.h>
 
 #include <iostream>
 
@@ -121,10 +126,14 @@ TEST_P(WindowGeometry, EveryControlIsInsideTheWindowAndNoneOverlaps)
 
     const QRect wall = rects.front();
     ASSERT_GT(window.slotCount(), 0);
+    int right = 0;
     for (int k = 0; k < window.slotCount(); ++k) {
         EXPECT_TRUE(wall.contains(inWindow(window.slot(k)->cover(), &window))) << "cover " << k;
         EXPECT_TRUE(wall.contains(inWindow(window.slot(k)->titleLabel(), &window))) << "title " << k;
+        right = std::max(right, inWindow(window.slot(k)->cover(), &window).right());
     }
+    // The columns use the wall's width: no cover's worth of it is left empty at the right.
+    EXPECT_LT(wall.right() - right, window.slot(0)->cover()->width() / 2);
     pointAt(window.findChild<QWidget *>(u"Label6"_s));
     LetterBar *bar = window.letterBar();
     ASSERT_TRUE(bar->isVisible());
@@ -419,3 +428,124 @@ TEST(HiDpi, PicturesAreDecodedAtTwiceTheirSizeAtScaleTwo)
 }
 
 } // namespace
+
+// --- Child windows and the keyboard ----------------------------------------------------------------------
+
+// Every window the menus and the cover menu open lies inside the screen and stays above the main window;
+// Escape closes Search, Help and Settings (the scan panel's Close first, as Cancel waits for it).
+class ChildWindowsFit : public WindowTest, public ::testing::WithParamInterface<QSize>
+{
+};
+
+TEST_P(ChildWindowsFit, EveryWindowLiesInsideTheScreenAboveTheMainWindow)
+{
+    ASSERT_TRUE(writeCatalogue(m_dir.path(), withTracks(3)));
+    QScreen *display = QGuiApplication::primaryScreen();
+    const QRect before = display->geometry();
+    const QRect screen(QPoint(), GetParam());
+    QWindowSystemInterface::handleScreenGeometryChange(display, screen, screen);
+    QWindowSystemInterface::flushWindowSystemEvents();
+    const auto restore = qScopeGuard([&] {
+        QWindowSystemInterface::handleScreenGeometryChange(display, before, before);
+        QWindowSystemInterface::flushWindowSystemEvents();
+    });
+    MainWindow &window = start(GetParam());
+    showActive(window);
+    ChildWindows &children = window.windows();
+    children.openSettings();
+    window.settingsWindow()->scanDisk();
+    for (void (ChildWindows::*open)() :
+         {&ChildWindows::openSearch, &ChildWindows::openHelp, &ChildWindows::openNewAlbum,
+          &ChildWindows::openRemote, &ChildWindows::listSongs, &ChildWindows::addSongs,
+          &ChildWindows::openCoverArt})
+        (children.*open)();
+    QStringList seen;
+    for (QWidget *top : QApplication::topLevelWidgets()) {
+        if (top == &window || !top->isVisible() || qobject_cast<QMenu *>(top))
+            continue;
+        seen.append(top->objectName());
+        EXPECT_TRUE(screen.contains(top->frameGeometry())) << top->objectName().toStdString();
+        // A dialog's transient parent is what the window system keeps it above.
+        EXPECT_EQ(top->windowType(), Qt::Dialog) << top->objectName().toStdString();
+        EXPECT_EQ(top->windowHandle()->transientParent(), window.windowHandle())
+            << top->objectName().toStdString();
+    }
+    seen.sort();
+    EXPECT_EQ(seen, (QStringList{u"Collection"_s, u"Form2"_s, u"Form3"_s, u"Form4"_s, u"Help"_s, u"Options"_s,
+                                 u"PhoneRemote"_s, u"Search"_s}));
+
+    for (QWidget *child :
+         {static_cast<QWidget *>(window.searchWindow()), static_cast<QWidget *>(window.helpWindow()),
+          static_cast<QWidget *>(window.settingsWindow()), static_cast<QWidget *>(window.settingsWindow())}) {
+        ASSERT_NE(child, nullptr);
+        QApplication::setActiveWindow(child);
+        QTest::keyClick(child, Qt::Key_Escape);
+    }
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] { return !window.searchWindow() && !window.helpWindow() && !window.settingsWindow(); }));
+}
+
+INSTANTIATE_TEST_SUITE_P(Screens, ChildWindowsFit, ::testing::Values(QSize(1024, 768), QSize(1920, 1080)),
+                         [](const auto &info) {
+                             return "Screen" + std::to_string(info.param.width()) + "x" +
+                                    std::to_string(info.param.height());
+                         });
+
+// Tab walks each window in reading order; the wall's letters open behind it.
+struct TabCase {
+    const char *name;
+    void (*open)(MainWindow &);
+    QWidget *(*window)(MainWindow &);
+    QStringList order; // from the first control Tab reaches
+};
+
+void PrintTo(const TabCase &c, std::ostream *os)
+{
+    *os << c.name;
+}
+
+QStringList mainOrder()
+{
+    QStringList order{u"albumframe"_s};
+    for (int j = 0; j < LetterBar::kLetters; ++j)
+        order.append(u"Charlabel_%1"_s.arg(j));
+    return order + QStringList{u"Image8"_s, u"Image10"_s, u"Image12"_s, u"Image6"_s, u"Image4"_s};
+}
+
+class TabOrder : public WindowTest, public ::testing::WithParamInterface<TabCase>
+{
+};
+
+TEST_P(TabOrder, TabReachesEveryControlInReadingOrder)
+{
+    ASSERT_TRUE(writeCatalogue(m_dir.path(), withTracks(3)));
+    MainWindow &window = start();
+    showActive(window);
+    GetParam().open(window);
+    QWidget *shown = GetParam().window(window);
+    QApplication::setActiveWindow(shown);
+    if (!shown->isAncestorOf(QApplication::focusWidget()) && shown != QApplication::focusWidget())
+        QTest::keyClick(shown, Qt::Key_Tab);
+    QStringList order{QApplication::focusWidget()->objectName()};
+    while (order.size() < GetParam().order.size()) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        order.append(QApplication::focusWidget()->objectName());
+    }
+    EXPECT_EQ(order, GetParam().order);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Windows, TabOrder,
+    ::testing::Values(TabCase{"Main", [](MainWindow &) {}, [](MainWindow &w) -> QWidget * { return &w; },
+                              mainOrder()},
+                      TabCase{"Settings",
+                              [](MainWindow &w) { w.openSettings(); },
+                              [](MainWindow &w) -> QWidget * { return w.settingsWindow(); },
+                              {u"Label3"_s, u"Label2"_s, u"Text4"_s, u"Label1"_s, u"Label4"_s, u"Text1"_s,
+                               u"Text2"_s, u"Check2"_s, u"Check3"_s, u"Check4"_s, u"Label10"_s, u"Command5"_s,
+                               u"Command1"_s, u"Command2"_s, u"Label3"_s}},
+                      TabCase{"Search",
+                              [](MainWindow &w) { w.openSearch(); },
+                              [](MainWindow &w) -> QWidget * { return w.searchWindow(); },
+                              {u"Text3"_s, u"Command1"_s, u"List3"_s, u"Text3"_s}}),
+    [](const auto &info) { return std::string(info.param.name); });

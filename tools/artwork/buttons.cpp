@@ -142,6 +142,14 @@ QImage drawButton(QSize size, bool hi, const QString &label, Icon icon, bool ico
     p.setPen(QPen(style.border, 2));
     p.drawPath(shape);
 
+    // A button without a label keeps its icon at one end: the program writes the caption, translated,
+    // beside it (PictureButton).
+    if (label.isEmpty()) {
+        const qreal inset = pill.height() * 0.3;
+        const qreal cx = iconFirst ? pill.left() + inset + IconBox / 2 : pill.right() - inset - IconBox / 2;
+        drawIcon(p, icon, QPointF(cx, pill.center().y()), style.iconInk);
+        return image;
+    }
     const QFont face = font(label.size() == 1 ? 32 : 23, QFont::Bold);
     const QFontMetricsF metrics(face);
     const qreal textWidth = label.isEmpty() ? 0 : metrics.horizontalAdvance(label);
@@ -185,10 +193,10 @@ std::vector<ButtonPicture> buttons()
         bool iconFirst;
     };
     const Layout layouts[] = {
-        {QStringLiteral("next"), QSize(150, 60), QStringLiteral("Next"), Icon::Next, false},
-        {QStringLiteral("prev"), QSize(150, 60), QStringLiteral("Prev"), Icon::Prev, true},
-        {QStringLiteral("mode"), QSize(300, 60), QStringLiteral("Mode"), Icon::Cycle, true},
-        {QStringLiteral("options"), QSize(300, 60), QStringLiteral("Options"), Icon::Sliders, true},
+        {QStringLiteral("next-page"), QSize(150, 60), QString(), Icon::Next, false},
+        {QStringLiteral("prev-page"), QSize(150, 60), QString(), Icon::Prev, true},
+        {QStringLiteral("mode-menu"), QSize(300, 60), QString(), Icon::Cycle, true},
+        {QStringLiteral("options-menu"), QSize(300, 60), QString(), Icon::Sliders, true},
         {QStringLiteral("help"), QSize(60, 60), QStringLiteral("?"), Icon::None, true},
     };
     std::vector<ButtonPicture> out;

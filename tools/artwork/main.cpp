@@ -40,7 +40,7 @@ bool save(const QImage &image, const QString &path)
 std::map<QString, QImage> drawAll()
 {
     std::map<QString, QImage> all;
-    all[QStringLiteral("nocover.jpg")] = art::noCover();
+    all[QStringLiteral("blankcover.jpg")] = art::noCover();
     all[QStringLiteral("lumetra2.jpg")] = art::logo();
     all[QStringLiteral("vista.jpg")] = art::backdrop();
     all[QStringLiteral("collrow.png")] = art::collectionRow();
@@ -56,8 +56,9 @@ QImage preview(const std::map<QString, QImage> &all)
     const auto shown = [](const QImage &image, QSize size) {
         return image.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     };
-    const QStringList strip = {QStringLiteral("prev"), QStringLiteral("next"), QStringLiteral("mode"),
-                               QStringLiteral("options"), QStringLiteral("help")};
+    const QStringList strip = {QStringLiteral("prev-page"), QStringLiteral("next-page"),
+                               QStringLiteral("mode-menu"), QStringLiteral("options-menu"),
+                               QStringLiteral("help")};
     const int panelWidth = 760;
     QImage sheet(2 * panelWidth, 1310, QImage::Format_ARGB32_Premultiplied);
     QPainter p(&sheet);
@@ -67,7 +68,7 @@ QImage preview(const std::map<QString, QImage> &all)
     for (int side = 0; side < 2; ++side) {
         const int left = side * panelWidth;
         p.fillRect(QRect(left, 0, panelWidth, sheet.height()), walls[side]);
-        const QImage &cover = all.at(QStringLiteral("nocover.jpg"));
+        const QImage &cover = all.at(QStringLiteral("blankcover.jpg"));
         const QImage &mark = all.at(QStringLiteral("lumetra2.jpg"));
         p.drawImage(left + 20, 20, shown(cover, {160, 160}));
         p.drawImage(left + 200, 20, shown(mark, {160, 160}));
@@ -84,8 +85,9 @@ QImage preview(const std::map<QString, QImage> &all)
             }
         }
         int x = left + 20;
-        for (const QString &name : {QStringLiteral("next"), QStringLiteral("next-hi"), QStringLiteral("mode"),
-                                    QStringLiteral("mode-hi"), QStringLiteral("help-hi")}) {
+        for (const QString &name :
+             {QStringLiteral("next-page"), QStringLiteral("next-page-hi"), QStringLiteral("mode-menu"),
+              QStringLiteral("mode-menu-hi"), QStringLiteral("help-hi")}) {
             const QImage &b = all.at(name + QStringLiteral(".png"));
             p.drawImage(x, 320, b);
             x += b.width() + 8;

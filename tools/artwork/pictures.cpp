@@ -121,8 +121,7 @@ QImage noCover()
     p.setBrush(QColor(0x52, 0x58, 0x64));
     p.drawEllipse(c, 6.0, 6.0);
 
-    const QFont captionFont = font(30, QFont::Bold);
-    p.fillPath(centredText(QStringLiteral("No cover"), captionFont, 200, 362), QColor(0xee, 0xf0, 0xf4, 225));
+    // The caption "No cover" is drawn by the program, in the user's language, in the room left below.
 
     drawVignette(p, image.rect(), 40);
     p.end();
