@@ -93,7 +93,11 @@ WallView::WallView(Wall &wall, const AlbumList &albums, const QString &noCover, 
     connect(&m_noticeTimer, &QTimer::timeout, m_notice, &QWidget::hide);
 }
 
-WallView::~WallView() = default;
+WallView::~WallView()
+{
+    // Focus moves while QWidget tears the children down, after this part of the object is gone.
+    disconnect(qApp, &QApplication::focusChanged, this, nullptr);
+}
 
 int WallView::px(int twips) const
 {
