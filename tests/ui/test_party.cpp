@@ -276,7 +276,8 @@ TEST_F(PartyWindowTest, ThePinIsAskedTwiceAndARestartComesBackLockedUntilThePinU
 TEST_F(PartyWindowTest, LockingClosesEveryWindowOpenedBefore)
 {
     startParty();
-    for (const char *name : {"mnuopt", "mnuorg", "mnuremote", "mnuaddsongs", "mnuart", "mnuhelp", "mnuskipped"})
+    for (const char *name :
+         {"mnuopt", "mnuorg", "mnuremote", "mnuaddsongs", "mnuart", "mnuhelp", "mnuskipped"})
         action(name)->trigger();
     lock();
     for (QWidget *top : QApplication::topLevelWidgets())
