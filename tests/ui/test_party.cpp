@@ -261,6 +261,7 @@ TEST_F(PartyWindowTest, ThePinIsAskedTwiceAndARestartComesBackLockedUntilThePinU
     MainWindow &again = start();
     again.show();
     EXPECT_TRUE(again.party().party().isLocked());
+    EXPECT_EQ(again.party().party().guests(), rules);
     EXPECT_TRUE(again.isFullScreen());
     EXPECT_EQ(m_player.volume(), 30) << "the stored volume is the guests' again";
     m_prompter.inputs = {kPin};
