@@ -22,6 +22,8 @@ void usage()
         "       lumetra-bench remote [--albums N] [--library DIR]   the phone remote: a page of covers, a "
         "queue\n"
         "                                                           change at 50 pages\n"
+        "       lumetra-bench import [--albums N] [--library DIR]   a playlist of N tracks made a "
+        "collection\n"
         "       lumetra-bench sound  [--library DIR]                the sound: the background loudness "
         "measurement\n"
         "  N albums (10,000 unless given); generated libraries are kept in DIR/wall-N, DIR/tree-N for the\n"
@@ -71,6 +73,8 @@ int main(int argc, char *argv[])
         return lumetra::bench::searchBench(options);
     if (command == "remote")
         return lumetra::bench::remoteBench(options);
+    if (command == "import")
+        return lumetra::bench::importBench(options);
     if (command == "sound")
         return lumetra::bench::loudnessBench(options);
     usage();

@@ -6,6 +6,8 @@
 #include "core/catalogue.h"
 #include "core/randomsource.h"
 #include "core/recordview.h"
+#include "core/textfile.h"
+#include "playback/collections.h"
 #include "playback/qtmediaplayer.h"
 #include "ui/coverslot.h"
 #include "ui/mainwindow.h"
@@ -369,6 +371,70 @@ int wallBench(const Options &options)
               double(diskBytes(large) - diskBytes(small)) / albumsAdded, "B",
               QStringLiteral("(peak memory per album added; floor: the catalogue's bytes per album on disk; "
                              "target <= 2)"));
+    return 0;
+}
+
+int importBench(const Options &options)
+{
+    QTemporaryDir work;
+    const QString base = options.library.isEmpty() ? work.path() : options.library;
+    const QString dir = base + QStringLiteral("/wall-%1").arg(options.albums);
+    QString error;
+    if (!makeSynthLibrary(dir, options.albums, kDistinctCovers, &error)) {
+        std::fprintf(stderr, "cannot build the library: %s\n", qPrintable(error));
+        return 1;
+    }
+    // One track of every album, in an order unlike the catalogue's, and a track of no album.
+    QStringList lines{QStringLiteral("#EXTM3U")};
+    QDir music(dir + QStringLiteral("/Music"));
+    const QStringList folders = music.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Unsorted);
+    for (const QString &folder : folders)
+        lines.append(music.filePath(folder) + QStringLiteral("/01 Track.mp3"));
+    lines.append(QStringLiteral("/elsewhere/song.mp3"));
+    const QString list = work.filePath(QStringLiteral("Long party.m3u8"));
+    if (!writeTextLines(list, lines, &error, LineEnd::Lf)) {
+        std::fprintf(stderr, "cannot write the playlist: %s\n", qPrintable(error));
+        return 1;
+    }
+
+    Program program(dir);
+    MainWindow &window = program.window;
+    window.load();
+    window.findChild<WallView *>()->coverCache().waitForPrefetch(); // the wall's own work done first
+    std::vector<double> imports, reads, stalls;
+    for (int run = 0; run <= kRuns; ++run) {
+        QElapsedTimer clock;
+        clock.start();
+        const auto read = readTextLines(list);
+        const double readMs = clock.nsecsElapsed() / 1e6;
+        // The window's thread turns every few milliseconds while the playlist is imported.
+        QElapsedTimer sinceTurn;
+        qint64 longest = 0;
+        QTimer turns;
+        turns.setInterval(1);
+        QObject::connect(&turns, &QTimer::timeout, [&] { longest = std::max(longest, sinceTurn.restart()); });
+        bool done = false;
+        clock.restart();
+        sinceTurn.start();
+        turns.start();
+        window.collections().importPlaylist(list, [&done](bool) { done = true; });
+        while (!done)
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+        const double importMs = clock.nsecsElapsed() / 1e6;
+        longest = std::max(longest, sinceTurn.elapsed());
+        if (!read || run == 0) // the first run warms the caches and the catalogue's folder index
+            continue;
+        imports.push_back(importMs);
+        reads.push_back(readMs);
+        stalls.push_back(double(longest));
+    }
+    printLine(
+        "import", median(imports), median(reads), "ms",
+        QStringLiteral("(a playlist of %1 tracks of as many albums made a collection; floor: reading its "
+                       "lines; target: under 1 s)")
+            .arg(folders.size()));
+    printLine("import-stall", median(stalls), 50, "ms",
+              QStringLiteral("(longest time without the window's event loop; floor: the allowed stall)"));
     return 0;
 }
 

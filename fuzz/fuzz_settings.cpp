@@ -52,10 +52,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     }
 
     for (const QString &text : fuzz::texts(data, size)) {
-        if (const auto font = SettingsFile::decodeFont(text)) {
-            fuzz::check(!font->name.contains(u'+'), "font name holds its separator", text);
-            fuzz::check(std::isfinite(font->size) && font->size > 0, "font size not a usable size", text);
-        }
+        SettingsFile::Font font{QStringLiteral("Sans"), 9, false};
+        SettingsFile::decodeFont(text, font);
+        fuzz::check(!font.name.isEmpty() && !font.name.contains(u'+'), "font name holds its separator", text);
+        fuzz::check(std::isfinite(font.size) && font.size > 0, "font size not a usable size", text);
         Settings s;
         for (int n = 0; n <= SettingsFile::kLines + 1; ++n)
             SettingsFile::applyLine(s, n, text);

@@ -1409,6 +1409,10 @@ Die Datei wurde genau so belassen, wie sie war.</translation>
         <source>Not found.</source>
         <translation>Nicht gefunden.</translation>
     </message>
+    <message>
+        <source>This is not a WebSocket request.</source>
+        <translation>Dies ist keine WebSocket-Anfrage.</translation>
+    </message>
 </context>
 <context>
     <name>lumetra::RemoteService</name>

@@ -1409,6 +1409,10 @@ Le fichier a été laissé exactement tel quel.</translation>
         <source>Not found.</source>
         <translation>Introuvable.</translation>
     </message>
+    <message>
+        <source>This is not a WebSocket request.</source>
+        <translation>Ceci n&apos;est pas une requête WebSocket.</translation>
+    </message>
 </context>
 <context>
     <name>lumetra::RemoteService</name>

@@ -83,7 +83,9 @@ bool NewAlbumForm::create(int albumCount, const AlbumFiles::Progress &progress)
     }
     const QString music = musicFolder();
     const QString folder = music + QDir::separator() + m_title;
-    if (QDir::cleanPath(folder + QStringLiteral("/..")) != QDir::cleanPath(music)) {
+    // A folder whose name begins with a dot is hidden, and the next scan would leave the album out.
+    if (QDir::cleanPath(folder + QStringLiteral("/..")) != QDir::cleanPath(music) ||
+        m_title.startsWith(u'.')) {
         m_prompter.message(
             tr("\"%1\" cannot be the name of an album folder - please choose a different name.")
                 .arg(m_title));

@@ -572,6 +572,14 @@ bool RecordView::forEachValue(const QString &field, const std::function<void(QAn
     return true;
 }
 
+std::optional<PackedStrings> RecordView::column(const QString &field)
+{
+    const int c = columnIndex(field);
+    if (c < 0 || c == m_keyColumn || !ensureLoaded(c))
+        return std::nullopt;
+    return m_data[c].values;
+}
+
 bool RecordView::deleteAll()
 {
     m_readAhead.clear();

@@ -11,6 +11,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 namespace lumetra {
@@ -66,6 +67,13 @@ public:
     // A hint that the records whose `field` equals one of `values` are read next: their fields are read from
     // the file in one go. Finds and moves behave the same with it or without.
     void readAhead(const QString &field, const QStringList &values);
+    // Reads every field of every record into the snapshot: until the next refresh the view then reads
+    // nothing from the file, and shows what it held while others rewrite the table.
+    bool readAll() { return ensureAllLoaded(); }
+    // A copy of one field of every record, in record order, for a worker thread to read: it shares the
+    // snapshot's text until either changes. nullopt when there is no such field (or it is the row id) or it
+    // cannot be read.
+    std::optional<PackedStrings> column(const QString &field);
     // Calls `visit` with every record's `field` in record order, without moving the cursor; false when
     // there is no such field or it cannot be read.
     bool forEachValue(const QString &field, const std::function<void(QAnyStringView)> &visit);

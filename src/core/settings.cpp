@@ -39,10 +39,10 @@ std::optional<bool> parseBool(const QString &text)
 
 std::optional<float> parseLocaleFloat(const QString &text)
 {
+    // Either separator: a file written in a German session holds "9,75", one written in English "9.75".
     QString t = text.trimmed();
-    const QString point = QLocale().decimalPoint();
-    if (point != QStringLiteral("."))
-        t.replace(point, QStringLiteral("."));
+    t.replace(QLocale().decimalPoint(), QStringLiteral("."));
+    t.replace(u',', u'.');
     bool ok = false;
     const float value = QLocale::c().toFloat(t, &ok);
     if (!ok)
@@ -61,18 +61,22 @@ QString formatLocaleFloat(float value)
     return text;
 }
 
-std::optional<Font> decodeFont(const QString &line)
+void decodeFont(const QString &line, Font &font)
 {
     const qsizetype plus = line.indexOf(u'+');
     const qsizetype amp = line.indexOf(u'&');
-    if (plus < 0 || amp < plus)
-        return std::nullopt;
-    const auto size = parseLocaleFloat(line.mid(plus + 1, amp - plus - 1));
-    const auto bold = parseBool(line.mid(amp + 1));
-    // "inf" and "nan" parse as floats but are no font size, and no title is a thousand points high.
-    if (!size || !bold || !std::isfinite(*size) || *size <= 0 || *size > kMaxFontSize)
-        return std::nullopt;
-    return Font{line.left(plus), *size, *bold};
+    if (plus > 0)
+        font.name = line.left(plus);
+    if (plus >= 0 && amp > plus) {
+        const auto size = parseLocaleFloat(line.mid(plus + 1, amp - plus - 1));
+        // "inf" and "nan" parse as floats but are no font size, and no title is a thousand points high.
+        if (size && std::isfinite(*size) && *size > 0 && *size <= kMaxFontSize)
+            font.size = *size;
+    }
+    if (amp >= 0) {
+        if (const auto bold = parseBool(line.mid(amp + 1)))
+            font.bold = *bold;
+    }
 }
 
 QString encodeFont(const QString &name, float size, bool bold)
@@ -109,13 +113,14 @@ void applyLine(Settings &settings, int lineNumber, const QString &text, int minC
         settings.autoplay = text.size() >= 2 && text[1] == u'1';
         settings.noWrap = !text.isEmpty() && text.back() == u'1';
         break;
-    case 7:
-        if (const auto font = decodeFont(text)) {
-            settings.fontName = font->name;
-            settings.fontSize = font->size;
-            settings.fontBold = font->bold;
-        }
+    case 7: {
+        Font font{settings.fontName, settings.fontSize, settings.fontBold};
+        decodeFont(text, font);
+        settings.fontName = font.name;
+        settings.fontSize = font.size;
+        settings.fontBold = font.bold;
         break;
+    }
     case 8:
         settings.backgroundPicture = text;
         break;

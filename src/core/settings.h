@@ -44,17 +44,19 @@ std::optional<QStringList> readLines(const QString &path);
 QStringList encode(const Settings &settings);
 bool write(const QString &path, const Settings &settings, QString *error = nullptr);
 
-// Line 7's parts; nullopt without "+" before "&", or with a size or bold state that does not convert.
+// Line 7's parts, each read on its own: the name before the first "+", the size between it and the first
+// "&" (either decimal separator), the bold state after it. A part that is missing or does not convert leaves
+// `font`'s value as it was.
 struct Font {
     QString name;
     float size = 0;
     bool bold = false;
 };
 inline constexpr float kMaxFontSize = 1000;
-std::optional<Font> decodeFont(const QString &line);
+void decodeFont(const QString &line, Font &font);
 QString encodeFont(const QString &name, float size, bool bold);
 
-// A number in the user's locale, or with "." as the decimal separator.
+// A number whose decimal separator is ".", "," or the user's own.
 std::optional<float> parseLocaleFloat(const QString &text);
 QString formatLocaleFloat(float value);
 

@@ -40,11 +40,11 @@ void SettingsForm::load(const QString &iniPath)
         noWrap = !l->isEmpty() && l->back() == u'1';
     }
     if (auto l = line(7)) {
-        if (const auto font = SettingsFile::decodeFont(*l)) {
-            fontName = font->name;
-            fontSize = font->size;
-            fontBold = font->bold;
-        }
+        SettingsFile::Font font{fontName, fontSize, fontBold};
+        SettingsFile::decodeFont(*l, font);
+        fontName = font.name;
+        fontSize = font.size;
+        fontBold = font.bold;
     }
     if (auto l = line(8))
         backgroundPicture = *l;

@@ -13,6 +13,7 @@
 #include <QUrl>
 
 #include <filesystem>
+#include <tuple>
 
 namespace lumetra {
 
@@ -24,6 +25,15 @@ struct CacheSize {
 };
 constexpr CacheSize kSizes[] = {{128, "normal"}, {256, "large"}, {512, "x-large"}, {1024, "xx-large"}};
 constexpr int kSizeCount = static_cast<int>(std::size(kSizes));
+// The shared keys know only the modification time and size, which a copy that keeps times (cp -p, rsync -a)
+// keeps as well; the time of the file's last change, which nothing sets back, is kept under our own.
+const QString kChangedKey = QStringLiteral("X-Lumetra::CTime");
+
+qint64 changedAt(const QFileInfo &file)
+{
+    return file.metadataChangeTime().toMSecsSinceEpoch();
+}
+
 constexpr QFileDevice::Permissions kOwnerOnlyFolder =
     QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner;
 
@@ -86,7 +96,7 @@ QString ThumbnailCache::thumbnailPath(const QString &file, QSize size) const
 }
 
 QImage ThumbnailCache::readThumbnail(const QString &path, int edge, const QByteArray &uri, qint64 mtime,
-                                     qint64 bytes) const
+                                     qint64 bytes, qint64 changed) const
 {
     // QImageReader::text() splits keys at their first colon, so the keys are read from the picture.
     QImageReader reader(path, "png");
@@ -102,6 +112,9 @@ QImage ThumbnailCache::readThumbnail(const QString &path, int edge, const QByteA
     const QString size = thumbnail.text(QStringLiteral("Thumb::Size"));
     if (!size.isEmpty() && size != QString::number(bytes))
         return {};
+    const QString ours = thumbnail.text(kChangedKey);
+    if (!ours.isEmpty() && ours != QString::number(changed))
+        return {};
     return thumbnail;
 }
 
@@ -110,16 +123,17 @@ QImage ThumbnailCache::decodeAndWrite(QImageReader &reader, int cacheSize, const
 {
     auto stamp = [&file] {
         const QFileInfo info(file);
-        return std::pair(info.lastModified().toSecsSinceEpoch(), info.size());
+        return std::tuple(info.lastModified().toSecsSinceEpoch(), info.size(), changedAt(info));
     };
-    const auto [mtime, bytes] = stamp();
+    const auto [mtime, bytes, changed] = stamp();
     const int edge = kSizes[cacheSize].edge;
     const QSize thumbnailSize = reader.size().scaled(edge, edge, Qt::KeepAspectRatio);
     reader.setScaledSize(thumbnailSize);
     QImage thumbnail = stretched(reader.read(), thumbnailSize);
     const QString folder = m_root + u'/' + QLatin1StringView(kSizes[cacheSize].folder);
     // A file rewritten while it was read would get a thumbnail of the old picture under the new time.
-    if (thumbnail.isNull() || stamp() != std::pair(mtime, bytes) || !makePrivateFolder(m_root, folder))
+    if (thumbnail.isNull() || stamp() != std::tuple(mtime, bytes, changed) ||
+        !makePrivateFolder(m_root, folder))
         return thumbnail;
     const QByteArray uri = uriOf(file);
     const QString name = fileName(uri);
@@ -135,6 +149,7 @@ QImage ThumbnailCache::decodeAndWrite(QImageReader &reader, int cacheSize, const
     tagged.setText(QStringLiteral("Thumb::URI"), QString::fromUtf8(uri));
     tagged.setText(QStringLiteral("Thumb::MTime"), QString::number(mtime));
     tagged.setText(QStringLiteral("Thumb::Size"), QString::number(bytes));
+    tagged.setText(kChangedKey, QString::number(changed));
     tagged.setText(QStringLiteral("Software"), QStringLiteral("Lumetra Jukebox"));
     if (!writer.write(tagged) || !temporary.flush())
         return thumbnail;
@@ -173,7 +188,7 @@ QImage ThumbnailCache::load(const QString &file, QSize size, Unwritten *unwritte
     for (int larger = k; larger < kSizeCount; ++larger) {
         const QImage thumbnail =
             readThumbnail(m_root + u'/' + QLatin1StringView(kSizes[larger].folder) + u'/' + name,
-                          kSizes[larger].edge, uri, mtime, bytes);
+                          kSizes[larger].edge, uri, mtime, bytes, changedAt(info));
         if (!thumbnail.isNull())
             return stretched(thumbnail, size);
     }

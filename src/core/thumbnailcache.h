@@ -10,9 +10,10 @@ namespace lumetra {
 // Pictures of image files at the size they are shown, through the desktop's shared thumbnail cache
 // (`$XDG_CACHE_HOME/thumbnails`, else `~/.cache/thumbnails`): a thumbnail in the smallest of the cache's
 // sizes (128, 256, 512, 1024 pixels) that holds the shown size, named by the MD5 of the file's URI, carrying
-// the file's URI, modification time and size. Thumbnails that other programs made are used as well; one
-// whose file has changed since is decoded afresh and replaced. Thumbnails are written whole (a temporary file
-// renamed), readable by the user only. Safe to use from several threads at once.
+// the file's URI, modification time and size, and under a key of our own its change time (ctime). Thumbnails
+// that other programs made are used as well; one whose file has changed since is decoded afresh and
+// replaced. Thumbnails are written whole (a temporary file renamed), readable by the user only. Safe to use
+// from several threads at once.
 class ThumbnailCache
 {
 public:
@@ -41,8 +42,8 @@ public:
     static QByteArray uriOf(const QString &file);
 
 private:
-    QImage readThumbnail(const QString &path, int edge, const QByteArray &uri, qint64 mtime,
-                         qint64 bytes) const;
+    QImage readThumbnail(const QString &path, int edge, const QByteArray &uri, qint64 mtime, qint64 bytes,
+                         qint64 changed) const;
     QImage decodeAndWrite(QImageReader &reader, int cacheSize, const QString &file) const;
 
     QString m_root;

@@ -5,6 +5,8 @@
 
 #include <QList>
 
+#include <algorithm>
+
 namespace lumetra {
 
 namespace {
@@ -15,18 +17,44 @@ constexpr int kRejectionDraws = 16;
 } // namespace
 
 NoRepeatPick::NoRepeatPick(PlayHistory *history, RandomSource &random, int count,
-                           std::function<QString(int)> albumAt)
+                           std::function<QString(int)> albumAt, std::function<bool(int)> playable)
     : m_history(history)
     , m_random(random)
     , m_count(count)
     , m_albumAt(std::move(albumAt))
+    , m_playable(std::move(playable))
 {
+}
+
+int NoRepeatPick::available() const
+{
+    if (m_available >= 0 || !m_history)
+        return std::max(m_available, 0);
+    // The windows reach their limits at twice the larger one (an album holds a track at least), so the
+    // count stops there: a large library is not walked on every pick.
+    const int enough = 2 * std::max(m_history->trackLimit(), m_history->albumLimit()) + 2;
+    m_available = 0;
+    for (int i = 0; i < m_count && m_available < enough; ++i) {
+        if ((!m_playable || m_playable(i)) && !m_history->knownEmpty(m_albumAt(i)))
+            ++m_available;
+    }
+    return m_available;
+}
+
+int NoRepeatPick::trackWindow() const
+{
+    return m_history ? m_history->trackWindow(m_history->estimatedTracks(available())) : 0;
+}
+
+int NoRepeatPick::albumWindow() const
+{
+    return m_history ? m_history->albumWindow(available()) : 0;
 }
 
 bool NoRepeatPick::allowed(int i) const
 {
     const QString album = PlayHistory::trackKey(m_albumAt(i));
-    return !m_passed.contains(album) && !m_history->albumWithin(album, m_history->albumWindow(m_count));
+    return !m_passed.contains(album) && !m_history->albumWithin(album, albumWindow());
 }
 
 int NoRepeatPick::drawAlbum()
@@ -56,7 +84,7 @@ int NoRepeatPick::drawTrack(const QString &album, const QStringList &tracks)
     if (!filtering() || m == 0)
         return m_random.pick(m);
     m_history->noteAlbumSize(album, m);
-    const int window = m_history->trackWindow(m_history->estimatedTracks(m_count));
+    const int window = trackWindow();
     QList<int> fresh;
     for (int t = 0; t < m; ++t) {
         if (!m_history->playedWithin(tracks.at(t), window))
@@ -66,6 +94,12 @@ int NoRepeatPick::drawTrack(const QString &album, const QStringList &tracks)
         return fresh.at(m_random.pick(static_cast<int>(fresh.size())));
     m_passed.insert(PlayHistory::trackKey(album));
     return -1;
+}
+
+void NoRepeatPick::refuse(int i)
+{
+    if (filtering() && i >= 0 && i < m_count)
+        m_passed.insert(PlayHistory::trackKey(m_albumAt(i)));
 }
 
 } // namespace lumetra

@@ -30,7 +30,7 @@ QString PlayHistory::albumOf(const QString &path)
 
 void PlayHistory::record(const QString &path)
 {
-    if (path.isEmpty())
+    if (path.isEmpty() || (!m_tracks.empty() && m_tracks.front() == trackKey(path)))
         return;
     if (m_trackLimit > 0) {
         m_tracks.push_front(trackKey(path));
@@ -82,8 +82,15 @@ void PlayHistory::noteAlbumSize(const QString &album, int tracks)
 {
     const QString key = trackKey(album);
     const auto known = m_albumSizes.constFind(key);
-    if (known != m_albumSizes.constEnd())
+    if (known != m_albumSizes.constEnd()) {
         m_sizeSum -= *known;
+        m_albumSizes.erase(known);
+    }
+    if (tracks <= 0) {
+        m_empty.insert(key);
+        return;
+    }
+    m_empty.remove(key);
     m_albumSizes.insert(key, tracks);
     m_sizeSum += tracks;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QHash>
+#include <QSet>
 #include <QString>
 
 #include <deque>
@@ -21,7 +22,7 @@ public:
     int trackLimit() const { return m_trackLimit; }
     int albumLimit() const { return m_albumLimit; }
 
-    // A track started playing.
+    // A track started playing; the newest one started again (a restart) is the same play.
     void record(const QString &path);
     void clear();
 
@@ -34,9 +35,11 @@ public:
     bool albumWithin(const QString &album, int window) const;
 
     // An album folder's number of tracks, learned when it is listed; estimatedTracks() scales the average
-    // of the albums seen so far to `albumCount` albums (0 before any album has been listed).
+    // of the albums with music seen so far to `albumCount` albums (0 before any has been listed).
     void noteAlbumSize(const QString &album, int tracks);
     int estimatedTracks(int albumCount) const;
+    // The album folder was found to hold no music when it was last listed.
+    bool knownEmpty(const QString &album) const { return m_empty.contains(trackKey(album)); }
 
     // The folder of a track, as the history names albums.
     static QString albumOf(const QString &path);
@@ -48,6 +51,7 @@ private:
     std::deque<QString> m_tracks; // newest first
     std::deque<QString> m_albums; // newest first, each once
     QHash<QString, int> m_albumSizes;
+    QSet<QString> m_empty;
     qint64 m_sizeSum = 0;
 };
 

@@ -4,6 +4,7 @@
 #include "core/collectionfile.h"
 #include "core/criteria.h"
 #include "core/folderlisting.h"
+#include "core/packedstrings.h"
 #include "core/playlistfile.h"
 #include "core/prompter.h"
 #include "core/randomsource.h"
@@ -17,6 +18,11 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QFutureWatcher>
+#include <QtConcurrent>
+
+#include <algorithm>
+#include <vector>
 
 namespace lumetra {
 
@@ -391,17 +397,47 @@ QString Collections::freeTitle(QString title) const
     return free;
 }
 
-bool Collections::importPlaylist(const QString &file)
+namespace {
+
+// The titles of the albums whose folders (`paths`, ending with the separator) hold the playlist's tracks,
+// each once, in the order they first come; `titles` are the same albums' titles. Runs on a worker thread.
+QStringList playlistAlbums(const QString &file, const PackedStrings &paths, const PackedStrings &titles)
 {
     QStringList albums;
+    std::vector<bool> taken(titles.size()); // by the first album of each title
     for (const QString &track : PlaylistFile::paths(file)) {
-        const QString folder = QDir::toNativeSeparators(QFileInfo(track).absolutePath()) + QDir::separator();
-        if (m_songs.findFirst(QStringLiteral("Path = '") + quoteDoubled(folder) + u'\'')) {
-            const QString title = m_songs.value(QStringLiteral("Album"));
-            if (!albums.contains(title))
-                albums.append(title);
+        // The paths are clean, with "/" between folders.
+        const qsizetype cut = std::max<qsizetype>(track.lastIndexOf(u'/'), 1);
+        const qsizetype row = paths.indexOf(QDir::toNativeSeparators(track.left(cut)) + QDir::separator());
+        const qsizetype first = row < 0 ? -1 : titles.indexOf(titles.at(row));
+        if (first >= 0 && !taken[first] && !titles.isEmptyAt(first)) {
+            taken[first] = true;
+            albums.append(titles.at(first));
         }
     }
+    return albums;
+}
+
+} // namespace
+
+void Collections::importPlaylist(const QString &file, const std::function<void(bool)> &done)
+{
+    // A long playlist is read and looked up on a worker thread, so neither the window nor the music waits
+    // for it. The worker reads copies of the catalogue's folders and titles, which share the snapshot's text.
+    const PackedStrings paths = m_songs.column(QStringLiteral("Path")).value_or(PackedStrings());
+    const PackedStrings titles = m_songs.column(QStringLiteral("Album")).value_or(PackedStrings());
+    auto *reading = new QFutureWatcher<QStringList>(&m_imports);
+    QObject::connect(reading, &QFutureWatcherBase::finished, &m_imports, [this, reading, file, done] {
+        reading->deleteLater();
+        const bool made = makeCollection(file, reading->result());
+        if (done)
+            done(made);
+    });
+    reading->setFuture(QtConcurrent::run(playlistAlbums, file, paths, titles));
+}
+
+bool Collections::makeCollection(const QString &file, const QStringList &albums)
+{
     if (albums.isEmpty()) {
         m_prompter.message(
             tr("None of the tracks of %1 belongs to an album of Lumetra, so no collection was made.")
@@ -425,13 +461,14 @@ bool Collections::importPlaylist(const QString &file)
     return true;
 }
 
-bool Collections::openPlaylist(const QString &file)
+void Collections::openPlaylist(const QString &file, const std::function<void(bool)> &done)
 {
-    if (!importPlaylist(file))
-        return false;
-    if (!m_playback.collMode())
-        mnucoll();
-    return true;
+    importPlaylist(file, [this, done](bool made) {
+        if (made && !m_playback.collMode())
+            mnucoll();
+        if (done)
+            done(made);
+    });
 }
 
 } // namespace lumetra

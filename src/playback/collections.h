@@ -1,9 +1,11 @@
 #pragma once
 
 #include <QCoreApplication>
+#include <QObject>
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <vector>
 
 namespace lumetra {
@@ -73,11 +75,13 @@ public:
     // is loaded or the file cannot be written (which is said).
     bool exportPlaylist(const QString &file);
     // A collection of the albums whose folders hold the playlist's tracks, named after the playlist (a
-    // free name: an existing collection is never replaced). False when no track belongs to an album.
-    bool importPlaylist(const QString &file);
+    // free name: an existing collection is never replaced). The playlist is read on a worker thread; the
+    // collection is made on this one afterwards, and `done` hears whether it was (not when no track belongs
+    // to an album, which is said).
+    void importPlaylist(const QString &file, const std::function<void(bool)> &done = {});
     // A playlist the user opened (command line, menu): imported, then shown in Collections mode, which is
     // entered unless it is on already.
-    bool openPlaylist(const QString &file);
+    void openPlaylist(const QString &file, const std::function<void(bool)> &done = {});
 
 private:
     // Party mode's pick shown as up next; false when there is none or it can no longer be played.
@@ -88,6 +92,8 @@ private:
     void showList();
     void noCollections();
     void setTitle(const QString &title);
+    // The collection of `albums` (titles), named after the playlist `file`.
+    bool makeCollection(const QString &file, const QStringList &albums);
     bool writeCollection(const QString &title);
     QString freeTitle(QString title) const;
 
@@ -108,6 +114,7 @@ private:
     QString m_cover;
     QString m_name;     // the loaded collection, as the window title shows it
     QString m_newTitle; // newcolltitle
+    QObject m_imports;  // playlists being read; last, so that none is taken in after the rest has gone
 };
 
 } // namespace lumetra

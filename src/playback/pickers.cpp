@@ -9,6 +9,7 @@
 #include "mediaplayer.h"
 #include "party/norepeat.h"
 #include "party/party.h"
+#include "party/playhistory.h"
 #include "playbackview.h"
 #include "wall/albumlist.h"
 
@@ -36,9 +37,7 @@ bool Playback::pickRandomAlbum(Pick pick)
 {
     if (playUpNext(pick))
         return true;
-    NoRepeatPick draw(noRepeatHistory(), m_random, m_albums.size(), [this](int i) {
-        return m_songs.valueWhere(QStringLiteral("Album"), m_albums.at(i), kPath);
-    });
+    NoRepeatPick draw = shuffleDraw(noRepeatHistory());
     // A refused album is retried up to the limit; a loop, so retries never deepen the stack. An album with
     // nothing to play (folder empty, gone or without music) is refused like one marked "No".
     for (;;) {
@@ -50,7 +49,8 @@ bool Playback::pickRandomAlbum(Pick pick)
         clearTrackList();
         if (m_albums.isEmpty())
             return false;
-        const QString name = m_albums.at(draw.drawAlbum());
+        const int entry = draw.drawAlbum();
+        const QString name = m_albums.at(entry);
         const bool found = m_songs.findFirst(albumCriteria(name));
         QString refusal;
         if (found && m_songs.value(kProbability) == kNo) {
@@ -62,6 +62,7 @@ bool Playback::pickRandomAlbum(Pick pick)
                 refusal = tr("%1 was skipped because its folder holds nothing to play.").arg(name);
         }
         if (!refusal.isEmpty()) {
+            draw.refuse(entry);
             // In party mode the notice stays readable although a track starts at once.
             if (partyOn())
                 m_view.showNotice(refusal);
@@ -89,6 +90,16 @@ bool Playback::pickRandomAlbum(Pick pick)
         // Selecting the track starts or queues it through the track-list handling.
         return selectTrack(t) || pick == Pick::ShuffleAll;
     }
+}
+
+NoRepeatPick Playback::shuffleDraw(PlayHistory *history) const
+{
+    return NoRepeatPick(
+        history, m_random, m_albums.size(),
+        [this](int i) { return m_songs.valueWhere(QStringLiteral("Album"), m_albums.at(i), kPath); },
+        [this](int i) {
+            return m_songs.valueWhere(QStringLiteral("Album"), m_albums.at(i), kProbability) != kNo;
+        });
 }
 
 bool Playback::partyOn() const
@@ -142,15 +153,42 @@ void Playback::offerUpNext()
 
 bool Playback::chooseUpNext()
 {
-    if (!m_shuffleMode && !m_jukeMode && m_collMode) {
+    // The pick plays after the people's picks waiting in the queue: drawn as if they had played (on a copy
+    // of the history, which learns nothing from this draw).
+    const QStringList waiting = m_jukeMode ? m_queue.paths().mid(1) : QStringList();
+    std::optional<PlayHistory> ahead;
+    if (!waiting.isEmpty()) {
+        ahead = m_party->history();
+        for (const QString &path : waiting)
+            ahead->record(path);
+    }
+    PlayHistory &history = ahead ? *ahead : m_party->history();
+    if (collectionPicks()) {
         const QStringList albums = m_trackNames; // the collection's albums
         // A collection plays the albums it lists, marked "No" or not.
         return m_upNext.choose(
-            static_cast<int>(albums.size()), [&albums](int i) { return albums.at(i); }, m_party->history(),
-            false);
+            static_cast<int>(albums.size()), [&albums](int i) { return albums.at(i); }, history, false);
     }
     return m_upNext.choose(
-        m_albums.size(), [this](int i) { return m_albums.at(i); }, m_party->history(), true);
+        m_albums.size(), [this](int i) { return m_albums.at(i); }, history, true);
+}
+
+void Playback::queuedByPerson(const QString &path)
+{
+    if (!partyOn() || !m_upNext.pick())
+        return;
+    // Played after this pick, the announced track would be a repeat: the track itself, or its album where
+    // the album rule holds.
+    const QString shown = m_upNext.pick()->folder + m_upNext.pick()->file;
+    if (PlayHistory::trackKey(path) == PlayHistory::trackKey(shown) ||
+        (PlayHistory::albumOf(path) == PlayHistory::albumOf(shown) &&
+         shuffleDraw(&m_party->history()).albumWindow() > 0))
+        repickUpNext();
+}
+
+void Playback::catalogueChanged()
+{
+    repickUpNext();
 }
 
 void Playback::dropUpNext()
@@ -181,9 +219,9 @@ QString Playback::guestRefusal(const QString &path, const QString &name) const
 {
     if (!m_party)
         return {};
-    const PlayHistory &history = m_party->history();
+    PlayHistory &history = m_party->history();
     return m_party->guests().refusal(path, name, m_queue.paths().mid(1), history,
-                                     history.trackWindow(history.estimatedTracks(m_albums.size())));
+                                     shuffleDraw(&history).trackWindow());
 }
 
 bool Playback::guestMayQueue(const QString &path, const QString &name)

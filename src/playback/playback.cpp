@@ -96,9 +96,12 @@ void Playback::trackListClicked()
     const QString file = m_albumFiles.value(i);
     const QString path =
         m_queue.refilling() ? m_albumFolder + file : m_folderAsListed + QDir::separator() + file;
-    if (!m_queue.refilling() && !guestMayQueue(path, m_trackNames[i]))
+    const bool person = !m_queue.refilling();
+    if (person && !guestMayQueue(path, m_trackNames[i]))
         return;
     m_queue.add(m_trackNames[i], m_albumTitle, path, m_songs.value(kPath) + m_songs.value(kPicture));
+    if (person)
+        queuedByPerson(path);
 }
 
 Playback::RemotePick Playback::queueCatalogueTrack(qint64 id, int track, const QString &name,
@@ -127,6 +130,7 @@ Playback::RemotePick Playback::queueCatalogueTrack(qint64 id, int track, const Q
     }
     m_queue.add(listed, m_songs.valueWhere(QStringLiteral("ID"), idText, QStringLiteral("Album")), path,
                 folder + m_songs.valueWhere(QStringLiteral("ID"), idText, kPicture));
+    queuedByPerson(path);
     return RemotePick::Queued;
 }
 
@@ -316,7 +320,7 @@ void Playback::hand(const QString &path)
 void Playback::trackFailed(const QString &path)
 {
     const QFileInfo file(path);
-    m_view.showNotice(tr("Could not play \"%1\"").arg(file.fileName()));
+    m_view.trackSkipped(tr("Could not play \"%1\"").arg(file.fileName()));
     if (m_watch.failuresInRow() >= kFailureLimit) {
         // A dead disk or a folder of broken files must not spin for ever.
         m_watch.resetFailures();
@@ -549,6 +553,10 @@ void Playback::setProbability(const QString &value)
         return;
     m_songs.setValue(kProbability, value);
     m_songs.update();
+    // The announced pick may not be an album marked "No", unless a collection plays it.
+    const auto &next = m_upNext.pick();
+    if (value == u"No" && next && next->folder == m_songs.value(kPath) && !collectionPicks())
+        repickUpNext();
     m_songs.moveLast();
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "jukeboxqueue.h"
+#include "party/norepeat.h"
 #include "playerwatch.h"
 #include "upnext.h"
 
@@ -148,6 +149,8 @@ public:
     void repickUpNext();
     // Party mode was switched on or off: the up-next pick appears or goes.
     void partyChanged();
+    // A scan replaced the catalogue: the up-next pick is drawn from the new one.
+    void catalogueChanged();
     // Why a guest may not queue the track at `path` now (the guest rules against the queue and the history),
     // empty when they may or there is no party. `name` is the track as the reason names it.
     QString guestRefusal(const QString &path, const QString &name) const;
@@ -184,6 +187,13 @@ private:
     void offerUpNext();
     bool chooseUpNext();
     void dropUpNext();
+    // A person queued `path`; the up-next pick is drawn again when that made it a repeat.
+    void queuedByPerson(const QString &path);
+    // Collections mode picks from the loaded collection (neither Shuffle All nor Jukebox is on).
+    bool collectionPicks() const { return !m_shuffleMode && !m_jukeMode && m_collMode; }
+    // The no-repeat draw over the album list for Shuffle All and the refill: albums marked "No" are not
+    // playable. Without a history, the plain draw.
+    NoRepeatPick shuffleDraw(PlayHistory *history) const;
     // A locked jukebox: a guest's pick may be refused (with a notice saying why).
     bool guestMayQueue(const QString &path, const QString &name);
     // The one place a file goes to the player.

@@ -23,6 +23,8 @@ public:
     virtual void setStatus(const QString &text) = 0;
     // A passing notice in the status line; the status comes back after a few seconds.
     virtual void showNotice(const QString &text) = 0;
+    // A file that could not be played was skipped: its notice, which a phone that queued it hears too.
+    virtual void trackSkipped(const QString &notice) { showNotice(notice); }
     virtual void showNowPlayingPicture(const QString &path) = 0; // Image2
     virtual void showQueuePicture(const QString &path) = 0;      // Image15
     // The track list or the queue changed: show the state's entries and selection again.

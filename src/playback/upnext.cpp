@@ -29,8 +29,13 @@ bool UpNext::choose(int count, const std::function<QString(int)> &titleAt, PlayH
     m_pick.reset();
     if (count <= 0)
         return false;
-    NoRepeatPick draw(&history, m_random, count,
-                      [&](int i) { return m_songs.valueWhere(kAlbum, titleAt(i), kPath); });
+    auto playable = [&](int i) {
+        return !refuseSkipped ||
+               m_songs.valueWhere(kAlbum, titleAt(i), QStringLiteral("Probability")) != u"No";
+    };
+    NoRepeatPick draw(
+        &history, m_random, count, [&](int i) { return m_songs.valueWhere(kAlbum, titleAt(i), kPath); },
+        playable);
     for (int refusals = 0; refusals < kRefusalLimit;) {
         Pick pick;
         pick.entry = draw.drawAlbum();
@@ -38,9 +43,10 @@ bool UpNext::choose(int count, const std::function<QString(int)> &titleAt, PlayH
         pick.folder = m_songs.valueWhere(kAlbum, pick.album, kPath);
         const QStringList files =
             pick.folder.isEmpty() ? QStringList() : listFiles(pick.folder, kMusicPatterns);
-        if (files.isEmpty() ||
-            (refuseSkipped &&
-             m_songs.valueWhere(kAlbum, pick.album, QStringLiteral("Probability")) == u"No")) {
+        if (files.isEmpty())
+            history.noteAlbumSize(pick.folder, 0);
+        if (files.isEmpty() || !playable(pick.entry)) {
+            draw.refuse(pick.entry);
             ++refusals;
             continue;
         }

@@ -47,13 +47,14 @@ ParsedCall failed(int status, const QString &error)
     return {std::nullopt, status, error};
 }
 
-// One query item as text; nullopt when it is missing or given twice.
+// One query item as text, read as a form writes it ("+" for a blank, as the page's URLSearchParams does);
+// nullopt when it is missing or given twice.
 std::optional<QString> item(const QUrlQuery &query, const QString &key)
 {
-    const QStringList values = query.allQueryItemValues(key, QUrl::FullyDecoded);
+    const QStringList values = query.allQueryItemValues(key, QUrl::FullyEncoded);
     if (values.size() != 1)
         return std::nullopt;
-    return values.front();
+    return QUrl::fromPercentEncoding(values.front().toUtf8().replace('+', ' '));
 }
 
 // Decimal digits only, no sign or blanks, within [low, high].

@@ -132,6 +132,31 @@ QByteArray methodName(QHttpServerRequest::Method method)
     }
 }
 
+// A WebSocket handshake as browsers send it. Qt's own handshake closes any other without an answer and
+// writes a warning to the log for each.
+bool isHandshake(const QHttpServerRequest &request)
+{
+    bool upgrade = false;
+    for (const QByteArray &token : request.value("connection").split(','))
+        upgrade = upgrade || token.trimmed().compare("upgrade", Qt::CaseInsensitive) == 0;
+    const auto key = QByteArray::fromBase64Encoding(request.value("sec-websocket-key"),
+                                                    QByteArray::AbortOnBase64DecodingErrors);
+    return upgrade && request.method() == QHttpServerRequest::Method::Get &&
+           request.value("upgrade") == "websocket" && request.value("sec-websocket-version") == "13" && key &&
+           key.decoded.size() == 16;
+}
+
+QLoggingCategory::CategoryFilter previousFilter = nullptr;
+
+// Qt's server warns of every WebSocket request it is told to turn down; the remote counts them itself.
+void quietHttpServer(QLoggingCategory *category)
+{
+    if (previousFilter)
+        previousFilter(category);
+    if (qstrcmp(category->categoryName(), "qt.httpserver") == 0)
+        category->setEnabled(QtWarningMsg, false);
+}
+
 RemoteRequest toRemote(const QHttpServerRequest &request)
 {
     RemoteRequest remote;
@@ -348,12 +373,20 @@ RemoteServer::RemoteServer(RemoteService &service, Limits limits, QObject *paren
     , m_service(service)
     , m_limits(limits)
 {
+    static const bool quiet = [] {
+        previousFilter = QLoggingCategory::installFilter(quietHttpServer);
+        return true;
+    }();
+    Q_UNUSED(quiet)
     connect(this, &QAbstractHttpServer::newWebSocketConnection, this, &RemoteServer::admitSockets);
     connect(&m_service, &RemoteService::stateChanged, this, &RemoteServer::broadcast);
+    connect(&m_service, &RemoteService::noticeSent, this, &RemoteServer::broadcast);
 }
 
 RemoteServer::~RemoteServer()
 {
+    if (m_refusedSockets > 1)
+        qCInfo(lcRemote) << m_refusedSockets << "WebSocket requests were refused";
     closeSockets();
 }
 
@@ -390,6 +423,8 @@ bool RemoteServer::handleRequest(const QHttpServerRequest &request, QTcpSocket *
     // socket; every other request comes read, whatever its headers say.
     if (socket->isTransactionStarted()) {
         std::optional<RemoteResponse> refusal = m_service.admitSocket(remote);
+        if (!refusal && !isHandshake(request))
+            refusal = RemoteResponse::text(400, tr("This is not a WebSocket request."));
         if (!refusal &&
             (socketCount() >= m_limits.sockets || socketsOf(remote.client) >= m_limits.socketsPerClient))
             refusal = RemoteResponse::text(503, tr("Too many pages are open; please try again later."));
@@ -397,7 +432,12 @@ bool RemoteServer::handleRequest(const QHttpServerRequest &request, QTcpSocket *
             m_tcp->markUpgraded(socket);
             return true;
         }
-        // Qt answers it through missingHandler() and closes.
+        // Qt answers it through missingHandler() and closes. Qt's warning of each is kept out of the log
+        // (quietHttpServer); they are counted here, each once, the first logged and the rest summed up at the
+        // end, so that a stream of them cannot flood the log.
+        if (m_refusedSockets++ == 0)
+            qCInfo(lcRemote).noquote()
+                << "refused a WebSocket request of" << remote.client << "with" << refusal->status;
         m_refusal = responseBytes(*refusal, host, false, true);
         return false;
     }

@@ -74,6 +74,8 @@ public:
     bool listen(quint16 port, QString *error = nullptr);
     quint16 port() const;
     int socketCount() const { return int(m_sockets.size()); }
+    // WebSocket requests refused (a wrong token, not a handshake, too many pages), each counted once.
+    int refusedSockets() const { return m_refusedSockets; }
     // Every page's WebSocket is closed: a new token was drawn.
     void closeSockets();
 
@@ -91,6 +93,7 @@ private:
     GuardedTcpServer *m_tcp = nullptr;
     QList<QPointer<QWebSocket>> m_sockets;
     QByteArray m_refusal; // the answer to a WebSocket request handleRequest() turned down
+    int m_refusedSockets = 0;
 };
 
 // The raw bytes of an answer: status line, headers (the security headers among them) and body.

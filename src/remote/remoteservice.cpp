@@ -128,6 +128,11 @@ std::optional<RemoteResponse> RemoteService::admitSocket(const RemoteRequest &re
 
 void RemoteService::handle(const RemoteRequest &request, const Reply &reply)
 {
+    // Browsers ask for the icon by themselves, without the page's token; it is no secret.
+    if (request.path == u"/favicon.ico") {
+        reply(asset(QStringLiteral("lumetra.png"), "image/png"));
+        return;
+    }
     if (auto refusal = gate(request)) {
         reply(*refusal);
         return;
@@ -448,6 +453,11 @@ QByteArray RemoteService::stateMessage() const
                               {QStringLiteral("volume"), state.volume},
                               {QStringLiteral("pin"), bool(m_host.pinCheck().matches)}};
     return QJsonDocument(message).toJson(QJsonDocument::Compact);
+}
+
+void RemoteService::tell(const QString &text)
+{
+    Q_EMIT noticeSent(QJsonDocument(notice(text)).toJson(QJsonDocument::Compact));
 }
 
 void RemoteService::refreshState()

@@ -98,8 +98,12 @@ public:
     // The window has read the catalogue again: the shelf is read anew before the next answer from it.
     void catalogueChanged();
 
+    // A notice of the jukebox's own for every page: noticeSent() with it.
+    void tell(const QString &text);
+
 Q_SIGNALS:
     void stateChanged(const QByteArray &message);
+    void noticeSent(const QByteArray &message);
 
 private:
     // Refusals common to every request: rate limits, token, origin; nullopt when it may go on.

@@ -95,7 +95,7 @@ void ChildWindows::openSettings()
     const Context &c = m_context;
     m_settings = new SettingsWindow(c.app, c.catalogue, c.songs, c.prompter, c.dialogs, m_window);
     connect(m_settings, &SettingsWindow::saved, this, &ChildWindows::wallChanged);
-    connect(m_settings, &SettingsWindow::catalogueReplaced, this, &ChildWindows::wallChanged);
+    connect(m_settings, &SettingsWindow::catalogueReplaced, this, &ChildWindows::catalogueReplaced);
     connect(m_settings, &SettingsWindow::scanFinished, this, &ChildWindows::scanFinished);
     closeOnEscape(m_settings, [settings = m_settings.data()] { settings->escape(); });
     present(m_settings);

@@ -90,6 +90,8 @@ public:
 Q_SIGNALS:
     // Albums or jb.ini changed: the album list and the wall are due anew.
     void wallChanged();
+    // A scan replaced the catalogue: the window reads it anew.
+    void catalogueReplaced();
     void scanFinished();
     // Another window's work is done; the main window comes back to the front.
     void restoreWanted();

@@ -8,6 +8,7 @@ namespace lumetra {
 namespace {
 constexpr qint64 kShowAfterMs = 1000;
 constexpr qint64 kTurnEveryMs = 50;
+CopyProgress *s_current = nullptr;
 } // namespace
 
 CopyProgress::CopyProgress(QWidget *owner)
@@ -16,12 +17,21 @@ CopyProgress::CopyProgress(QWidget *owner)
     QApplication::setOverrideCursor(Qt::WaitCursor);
     m_started.start();
     m_lastTurn.start();
+    s_current = this;
 }
 
 CopyProgress::~CopyProgress()
 {
     delete m_dialog;
     QApplication::restoreOverrideCursor();
+    if (s_current == this)
+        s_current = nullptr;
+}
+
+void CopyProgress::closeDialog()
+{
+    if (s_current)
+        delete s_current->m_dialog;
 }
 
 AlbumFiles::Progress CopyProgress::callback()

@@ -1,15 +1,42 @@
 #include "listbox.h"
 
+#include "widgethelpers.h"
+
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QUrl>
 
 namespace lumetra {
 
+namespace {
+
+// `text` dimmed towards `back`, half way at most, as far as it stays readable as small text (4.5:1).
+QColor readableDim(const QColor &text, const QColor &back)
+{
+    constexpr double kReadable = 4.5;
+    constexpr int kSteps = 10;
+    QColor dim = text;
+    for (int step = 1; step <= kSteps; ++step) {
+        const double t = 0.5 * step / kSteps;
+        const QColor next = QColor::fromRgbF(float(text.redF() + (back.redF() - text.redF()) * t),
+                                             float(text.greenF() + (back.greenF() - text.greenF()) * t),
+                                             float(text.blueF() + (back.blueF() - text.blueF()) * t));
+        if (contrastRatio(next, back) < kReadable)
+            break;
+        dim = next;
+    }
+    return dim;
+}
+
+} // namespace
+
 ListBox::ListBox(QWidget *parent)
     : QListWidget(parent)
 {
     setSelectionMode(QAbstractItemView::SingleSelection);
+    // A line too long for the list ends with an ellipsis rather than scrolling it sideways.
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setTextElideMode(Qt::ElideRight);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setFrameShape(QFrame::NoFrame);
     setViewportMargins(6, 4, 6, 4);
@@ -51,12 +78,8 @@ void ListBox::render(int selected)
             auto *last = new QListWidgetItem(m_trailing, this);
             last->setFlags(Qt::ItemIsEnabled);
             last->setData(Qt::UserRole, m_trailingPicture);
-            QColor dim = palette().color(QPalette::Text);
-            dim.setAlphaF(0.5);
-            last->setForeground(dim);
-            QFont italic = font();
-            italic.setItalic(true);
-            last->setFont(italic);
+            last->setForeground(
+                readableDim(palette().color(QPalette::Text), palette().color(QPalette::Base)));
             // The tooltip is rich text for the cover; the line itself is escaped, so it stays plain text.
             QString tip = QStringLiteral("<p>%1</p>").arg(m_trailing.toHtmlEscaped());
             if (!m_trailingPicture.isEmpty())

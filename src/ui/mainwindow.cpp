@@ -59,6 +59,16 @@ constexpr int kNoticeMs = 4000;
 // Smaller covers would lay out thousands of slots on a page, and nobody can see them.
 constexpr int kMinCoverPixels = 16;
 
+// A right click on a control with a menu of its own (the collections frame) opens that menu alone.
+bool hasOwnMenu(const QWidget *widget)
+{
+    for (; widget; widget = widget->parentWidget()) {
+        if (widget->contextMenuPolicy() == Qt::CustomContextMenu)
+            return true;
+    }
+    return false;
+}
+
 } // namespace
 
 MainWindow::MainWindow(const AppFolder &app, Seams seams, QRect screen, QWidget *parent)
@@ -397,7 +407,7 @@ QMenu *MainWindow::menu(const QString &objectName) const
 
 void MainWindow::mousePressEvent(QMouseEvent *event)
 {
-    if (event->button() == Qt::RightButton)
+    if (event->button() == Qt::RightButton && !hasOwnMenu(childAt(event->position().toPoint())))
         m_menus->popupOptions(event->globalPosition().toPoint());
     QWidget::mousePressEvent(event);
 }
@@ -453,6 +463,12 @@ void MainWindow::showNotice(const QString &text)
     // A party runs full screen, where no title bar shows: the notice goes on the wall as well.
     if (m_party && m_party->party().isOn())
         m_wallView->showNotice(text, kNoticeMs);
+}
+
+void MainWindow::trackSkipped(const QString &notice)
+{
+    showNotice(notice);
+    m_remote->service().tell(notice);
 }
 
 void MainWindow::showNowPlayingPicture(const QString &path)

@@ -129,6 +129,7 @@ private:
     void setSlotsEnabled(bool enabled) override;
     void setStatus(const QString &text) override;
     void showNotice(const QString &text) override;
+    void trackSkipped(const QString &notice) override;
     void showNowPlayingPicture(const QString &path) override;
     void showQueuePicture(const QString &path) override;
     void trackListChanged() override;

@@ -74,6 +74,12 @@ void MainWindow::connectWall()
     });
 
     connect(m_windows, &ChildWindows::wallChanged, this, &MainWindow::rebuildWall);
+    connect(m_windows, &ChildWindows::catalogueReplaced, this, [this] {
+        // The album list, the wall and the pickers' source change together, between two events.
+        m_songs.refresh({QStringLiteral("Album")});
+        rebuildWall();
+        m_playback.catalogueChanged();
+    });
     connect(m_windows, &ChildWindows::restoreWanted, this, &MainWindow::restoreWindow);
     connect(m_windows, &ChildWindows::scanFinished, this, [this] {
         if (m_closeAfterScan)

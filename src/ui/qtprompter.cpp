@@ -1,5 +1,6 @@
 #include "qtprompter.h"
 
+#include "copyprogress.h"
 #include "party/partylock.h"
 #include "widgethelpers.h"
 
@@ -17,11 +18,16 @@ namespace {
 
 const QString kTitle = QStringLiteral("Lumetra");
 
-// A question shows the normal pointer even while the program is busy around it.
+// A question shows the normal pointer, and no copy's progress dialog, even while the program is busy around
+// it.
 class ArrowWhileAsking
 {
 public:
-    ArrowWhileAsking() { QApplication::setOverrideCursor(Qt::ArrowCursor); }
+    ArrowWhileAsking()
+    {
+        CopyProgress::closeDialog();
+        QApplication::setOverrideCursor(Qt::ArrowCursor);
+    }
     ~ArrowWhileAsking() { QApplication::restoreOverrideCursor(); }
     ArrowWhileAsking(const ArrowWhileAsking &) = delete;
     ArrowWhileAsking &operator=(const ArrowWhileAsking &) = delete;

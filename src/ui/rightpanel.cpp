@@ -38,7 +38,12 @@ RightPanel::RightPanel(MediaPlayer &player, qreal dpi, QWidget *parent)
     m_trackList->setAccessibleName(tr("Track list"));
     connect(m_trackList, &ListBox::rowClicked, this, &RightPanel::trackClicked);
     connect(m_trackList, &ListBox::trailingLineClicked, this, &RightPanel::upNextClicked);
-    connect(m_trackList, &ListBox::keyPressed, this, &RightPanel::trackKey);
+    connect(m_trackList, &ListBox::keyPressed, this, [this](int key, Qt::KeyboardModifiers modifiers) {
+        // Enter on a track chooses it, as a click does, and is no skip (locked, it asks for no PIN).
+        const bool enter = key == Qt::Key_Return || key == Qt::Key_Enter;
+        if (!enter || m_trackList->currentRow() < 0)
+            Q_EMIT trackKey(key, modifiers);
+    });
 }
 
 void RightPanel::place(const QRect &twips, int trackListHeight)

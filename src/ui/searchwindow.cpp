@@ -63,28 +63,15 @@ private:
 
 namespace {
 
-double luminance(const QColor &c)
-{
-    auto channel = [](double v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
-    return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) + 0.0722 * channel(c.blueF());
-}
-
-double contrast(const QColor &a, const QColor &b)
-{
-    const double la = luminance(a);
-    const double lb = luminance(b);
-    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
-}
-
 // The status line sits on the colour of the search box and the list beside it, unless text and that colour
 // are too alike to read; then on black or white, whichever stands off the text more.
 QColor statusBackground(const SearchWindow::Look &look)
 {
     constexpr double kReadable = 3.0;
-    if (contrast(look.text, look.background) >= kReadable)
+    if (contrastRatio(look.text, look.background) >= kReadable)
         return look.background;
-    return contrast(look.text, Qt::black) > contrast(look.text, Qt::white) ? QColor(Qt::black)
-                                                                           : QColor(Qt::white);
+    return contrastRatio(look.text, Qt::black) > contrastRatio(look.text, Qt::white) ? QColor(Qt::black)
+                                                                                     : QColor(Qt::white);
 }
 
 } // namespace

@@ -460,7 +460,6 @@ void SettingsWindow::okay()
             tr("The settings could not be saved to jb.ini, so nothing was changed.\n\n%1").arg(error));
         return;
     }
-    m_done = true;
     hide();
     Q_EMIT saved();
     close();
@@ -543,7 +542,12 @@ void SettingsWindow::scan(Scanner::Layout layout)
     m_form.musicFolder = Scanner::resolveRoot(m_musicFolder->text(), m_app, m_app.dir());
     m_musicFolder->setText(m_form.musicFolder);
 
-    Scanner scanner(m_catalogue, m_songs);
+    // The scan fills a view of its own; the window's, read whole first, goes on showing the old catalogue
+    // to the wall and the pickers until the new one has landed, and never a half-built one.
+    m_songs.readAll();
+    RecordView scanned(m_catalogue, QStringLiteral("songs"));
+    scanned.refresh();
+    Scanner scanner(m_catalogue, scanned);
     scanner.setProgress([this](const QString &text) { m_time->setText(text); });
     scanner.setYield([this] {
         QApplication::processEvents();
@@ -561,7 +565,6 @@ void SettingsWindow::scan(Scanner::Layout layout)
         if (!result.cancelled)
             m_prompter.message(result.error);
     } else {
-        m_scanned = true;
         m_foundList->clear();
         m_foundList->addItems(result.found);
         m_queueList->show();
@@ -575,6 +578,7 @@ void SettingsWindow::scan(Scanner::Layout layout)
         m_time->setText(Scanner::doneText(result.elapsedMs / 1000, result.found.size()));
         m_okay->setEnabled(true);
         growToFit();
+        Q_EMIT catalogueReplaced();
     }
     Q_EMIT scanFinished();
     if (m_closeAfterScan)
@@ -589,10 +593,6 @@ void SettingsWindow::closeEvent(QCloseEvent *event)
         m_closeAfterScan = true;
         event->ignore();
         return;
-    }
-    if (m_scanned && !m_done) {
-        m_done = true;
-        Q_EMIT catalogueReplaced();
     }
     event->accept();
 }

@@ -57,7 +57,7 @@ public:
 Q_SIGNALS:
     // jb.ini has been written: the main window applies it and rebuilds the wall.
     void saved();
-    // The window closed after a scan without Okay: the catalogue is new, the settings are not.
+    // A scan has put a new catalogue in place: the main window reads it and rebuilds the wall at once.
     void catalogueReplaced();
     void scanFinished();
 
@@ -82,9 +82,7 @@ private:
     SettingsForm m_form;
     bool m_scanning = false;
     bool m_cancelScan = false;
-    bool m_scanned = false;
     bool m_closeAfterScan = false;
-    bool m_done = false;
 
     QScrollArea *m_scroll = nullptr;
     QWidget *m_content = nullptr;

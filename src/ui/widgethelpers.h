@@ -15,6 +15,7 @@
 #include <QTextDocument>
 
 #include <algorithm>
+#include <cmath>
 
 namespace lumetra {
 
@@ -115,6 +116,19 @@ inline QPixmap coverPixmap(const QString &path, const QWidget *target)
         captionNoCover(picture);
     picture.setDevicePixelRatio(ratio);
     return QPixmap::fromImage(picture);
+}
+
+// How well two colours read against each other, as the web's accessibility rules measure it: from 1 (the
+// same) to 21 (black on white).
+inline double contrastRatio(const QColor &a, const QColor &b)
+{
+    auto luminance = [](const QColor &c) {
+        auto channel = [](double v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+        return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) + 0.0722 * channel(c.blueF());
+    };
+    const double la = luminance(a);
+    const double lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }
 
 // A panel's background and text in the wall's colours.

@@ -49,7 +49,8 @@ CoverCache::Stamp CoverCache::stampOf(const QString &file)
     const QFileInfo info(file);
     if (!info.exists())
         return {};
-    return {info.lastModified().toMSecsSinceEpoch(), info.size()};
+    return {info.lastModified().toMSecsSinceEpoch(), info.size(),
+            info.metadataChangeTime().toMSecsSinceEpoch()};
 }
 
 bool CoverCache::lookup(const QString &key, const Stamp &stamp, QImage *picture)

@@ -46,6 +46,7 @@ private:
     struct Stamp {
         qint64 modified = -1;
         qint64 bytes = -1;
+        qint64 changed = -1; // ctime: a copy that keeps the time and size still changes it
         bool operator==(const Stamp &) const = default;
     };
     struct Entry {

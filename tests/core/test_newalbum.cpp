@@ -181,7 +181,12 @@ TEST_P(NewAlbumTitle, NamesOneFolderOfTheMusicFolder)
 INSTANTIATE_TEST_SUITE_P(
     Titles, NewAlbumTitle,
     ::testing::Values(
-        TitleCase{"../Escaped", "..-Escaped", "New album created!"},
+        TitleCase{"../Escaped", "",
+                  "\"..-Escaped\" cannot be the name of an album folder - please choose a "
+                  "different name."},
+        TitleCase{".Hidden Gems", "",
+                  "\".Hidden Gems\" cannot be the name of an album folder - please choose "
+                  "a different name."},
         TitleCase{"Gravel/Hymns II", "Gravel-Hymns II", "New album created!"},
         TitleCase{"Back\\Slash", "Back-Slash", "New album created!"},
         TitleCase{"Two\nLines", "Two Lines", "New album created!"},

@@ -55,30 +55,35 @@ TEST(SettingsLines, NumbersIgnoreBlanksAndBadValuesKeepTheSetting)
     EXPECT_EQ(s.coverSize, 3100);
 }
 
-// Line 7: name, "+", size in the user's decimal notation or with a point, "&", bold.
-TEST(SettingsLines, FontLineSplitsAtFirstPlusAndAmpersand)
+// Line 7: name, "+", size with either decimal separator, "&", bold; each part is read on its own and one
+// that does not convert keeps what was there (DejaVu Sans, 9.75, not bold).
+TEST(SettingsLines, FontLinePartsAreReadOneByOne)
 {
     const QLocale saved;
-    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
     const struct {
         const char *line;
-        float size; // 0: refused
+        const char *name;
+        float size;
         bool bold;
-    } cases[] = {{"Verdana+12&True", 12, true},      {"Verdana+9.75&False", 9.75f, false},
-                 {"Verdana+9,75&True", 9.75f, true}, {"Verdana 12 True", 0, false},
-                 {"Verdana&True+12", 0, false},      {"Verdana+big&True", 0, false},
-                 {"Arial+inf&True", 0, false},       {"Arial+nan&True", 0, false},
-                 {"Arial+1e30&True", 0, false},      {"Arial+-3&True", 0, false},
-                 {"Arial+0&True", 0, false}};
+    } cases[] = {{"Verdana+12&True", "Verdana", 12, true},
+                 {"Verdana+12,5&True", "Verdana", 12.5f, true},
+                 {"DejaVu Serif+abc&True", "DejaVu Serif", 9.75f, true},
+                 {"DejaVu Serif+12&maybe", "DejaVu Serif", 12, false},
+                 {"Verdana 12 True", "DejaVu Sans", 9.75f, false},
+                 {"Verdana&True+12", "Verdana&True", 9.75f, false},
+                 {"+8&True", "DejaVu Sans", 8, true},
+                 {"Arial+inf&1", "Arial", 9.75f, true},
+                 {"Arial+1e30&0", "Arial", 9.75f, false},
+                 {"Arial+-3&x", "Arial", 9.75f, false}};
     for (const auto &c : cases) {
-        const auto font = SettingsFile::decodeFont(QString::fromLatin1(c.line));
-        ASSERT_EQ(font.has_value(), c.size > 0) << c.line;
-        if (font) {
-            EXPECT_EQ(font->name, u"Verdana"_s);
-            EXPECT_FLOAT_EQ(font->size, c.size) << c.line;
-            EXPECT_EQ(font->bold, c.bold) << c.line;
-        }
+        Settings s;
+        SettingsFile::applyLine(s, 7, QString::fromLatin1(c.line));
+        EXPECT_EQ(s.fontName, QString::fromLatin1(c.name)) << c.line;
+        EXPECT_FLOAT_EQ(s.fontSize, c.size) << c.line;
+        EXPECT_EQ(s.fontBold, c.bold) << c.line;
     }
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
     EXPECT_EQ(SettingsFile::encodeFont(u"Arial"_s, 9.75f, true), u"Arial+9,75&True"_s);
     QLocale::setDefault(QLocale::c());
     EXPECT_EQ(SettingsFile::encodeFont(u"Arial"_s, 9.8f, false), u"Arial+9.8&False"_s);

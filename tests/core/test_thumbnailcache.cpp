@@ -113,6 +113,7 @@ struct Change {
     const char *name;
     int edge;      // a different edge changes the file's size
     int addedSecs; // to the modification time
+    const char *format = "JPG";
 };
 
 void PrintTo(const Change &change, std::ostream *os)
@@ -126,11 +127,11 @@ class ThumbnailOfChangedFile : public ThumbnailCacheTest, public ::testing::With
 
 TEST_P(ThumbnailOfChangedFile, IsDecodedAfreshAndReplaced)
 {
-    writeCover(Qt::green, 600, m_stamp);
+    writeCover(Qt::green, 600, m_stamp, GetParam().format);
     ThumbnailCache cache;
     ASSERT_TRUE(shows(cache.load(m_cover, QSize(160, 160)), Qt::green));
 
-    writeCover(Qt::blue, GetParam().edge, m_stamp.addSecs(GetParam().addedSecs));
+    writeCover(Qt::blue, GetParam().edge, m_stamp.addSecs(GetParam().addedSecs), GetParam().format);
     EXPECT_TRUE(shows(cache.load(m_cover, QSize(160, 160)), Qt::blue));
     const QImage stored(cache.thumbnailPath(m_cover, QSize(160, 160)), "png");
     EXPECT_EQ(stored.text(u"Thumb::MTime"_s),
@@ -138,10 +139,12 @@ TEST_P(ThumbnailOfChangedFile, IsDecodedAfreshAndReplaced)
     EXPECT_TRUE(shows(stored, Qt::blue));
 }
 
-INSTANTIATE_TEST_SUITE_P(Changes, ThumbnailOfChangedFile,
-                         ::testing::Values(Change{"NewerSameSize", 600, 5},
-                                           Change{"SameSecondOtherSize", 700, 0}),
-                         [](const auto &info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    Changes, ThumbnailOfChangedFile,
+    ::testing::Values(Change{"NewerSameSize", 600, 5}, Change{"SameSecondOtherSize", 700, 0},
+                      // A copy that keeps the time (cp -p): only the change time differs.
+                      Change{"SameTimeAndSize", 600, 0, "BMP"}),
+    [](const auto &info) { return std::string(info.param.name); });
 
 TEST_F(ThumbnailCacheTest, SmallPicturesLargeSizesAndMissingFilesBypassTheCache)
 {

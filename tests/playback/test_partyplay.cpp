@@ -58,12 +58,17 @@ TEST_F(PartyJukeboxTest, UpNextIsChosenWhenTheLastEntryStartsAndPlaysWhenThePeop
     EXPECT_EQ(m_player.url(), folderOf(u"Gamma"_s) + u"g1.wav"_s);
     // The next one is chosen at once: Gamma and Alpha's two tracks just played, so Alpha's third.
     EXPECT_EQ(m_playback.upNextLine(), u"Up next (random): 03 Three  -  Alpha"_s);
+    // Alpha marked "No": the line may not name it; Gamma just played, so Beta.
+    m_playback.setOverCover(slotOf(u"Alpha"_s));
+    m_playback.mnuskip();
+    EXPECT_EQ(m_playback.upNextLine(), u"Up next (random): b1  -  Beta"_s);
 
     ASSERT_TRUE(m_party.setOn(false));
     m_playback.partyChanged();
     EXPECT_TRUE(m_playback.upNextLine().isEmpty());
+    m_random.script = {0.5, 0.99};
     endTrack();
-    EXPECT_EQ(m_playback.queueLines(), QStringList{u"01 One"_s + kRefillNote}) << "a plain draw again";
+    EXPECT_EQ(m_playback.queueLines(), QStringList{u"B2"_s + kRefillNote}) << "a plain draw again";
 }
 
 TEST_F(PartyJukeboxTest, LockedGuestsMayNotFloodTheQueueNorQueueWhatWaitsOrJustPlayed)
@@ -90,31 +95,18 @@ TEST_F(PartyJukeboxTest, LockedGuestsMayNotFloodTheQueueNorQueueWhatWaitsOrJustP
     EXPECT_EQ(m_playback.queueLines().size(), 5) << "the host queues freely";
 }
 
-TEST_F(PlaybackTest, InPartyModeTheSkipNoticeStaysReadableOverTheNextTracksStatus)
-{
-    mark(u"Alpha"_s, u"No"_s);
-    Party party(m_app.file(u"party.ini"_s));
-    m_playback.setParty(&party);
-    m_random.script = {0.1, 0.5, 0.0};
-    m_playback.mnurandom();
-    const QString notice = u"Alpha was skipped because it is set not to play in Random mode."_s;
-    EXPECT_TRUE(m_view.statuses.contains(notice)) << "party mode off: the status line, as ever";
-    EXPECT_TRUE(m_view.notices.isEmpty());
-
-    ASSERT_TRUE(party.setOn(true));
-    m_playback.partyChanged();
-    m_view.statuses.clear();
-    m_random.script = {0.1, 0.99, 0.0}; // Beta played last, so Gamma
-    m_playback.mnunormal();
-    m_playback.mnurandom();
-    EXPECT_EQ(m_view.notices, QStringList{notice});
-    EXPECT_FALSE(m_view.statuses.contains(notice));
-}
-
 enum class Picker { ShuffleAll, Refill, Collections };
 
+struct PartyRun {
+    const char *name;
+    Picker picker;
+    int markedNo = 0; // of the twenty albums, the first ones are marked "No"
+    // Half way Jukebox, where every seventh pick a person queues the announced track or another of its album.
+    bool thenJukebox = false;
+};
+
 // Twenty albums of five tracks, party mode on, a fixed random sequence.
-class PartyPicks : public PlaybackTest, public ::testing::WithParamInterface<Picker>
+class PartyPicks : public PlaybackTest, public ::testing::WithParamInterface<PartyRun>
 {
 protected:
     void SetUp() override
@@ -123,10 +115,12 @@ protected:
         for (int a = 0; a < 20; ++a) {
             QStringList tracks;
             for (int t = 1; t <= 5; ++t)
-                tracks.append(u"%1 Track.wav"_s.arg(t));
+                tracks.append(u"%1 Track %2.wav"_s.arg(t).arg(a)); // names differ, as a click compares them
             albums.append({u"Album %1"_s.arg(a, 2, 10, QChar(u'0')), true, tracks});
         }
         load(albums);
+        for (int a = 0; a < GetParam().markedNo; ++a)
+            mark(albums[a].title, u"No"_s);
         std::mt19937_64 engine(19);
         std::uniform_real_distribution<double> uniform(0.0, 1.0);
         for (int i = 0; i < 50000; ++i)
@@ -138,7 +132,7 @@ protected:
 
     void start()
     {
-        switch (GetParam()) {
+        switch (GetParam().picker) {
         case Picker::ShuffleAll:
             m_playback.mnurandom();
             break;
@@ -155,55 +149,84 @@ protected:
         }
     }
 
+    // A person's pick, from its album's track list, of the announced track or another of its album.
+    QString queueAnnounced(bool sameTrack)
+    {
+        const UpNext::Pick shown = *m_playback.upNext();
+        m_playback.coverPressed(slotOf(shown.album), true);
+        const int announced = static_cast<int>(m_playback.albumFiles().indexOf(shown.file));
+        const int chosen = sameTrack ? announced : (announced + 1) % 5;
+        m_playback.selectTrack(chosen);
+        return QDir::cleanPath(shown.folder + m_playback.albumFiles().at(chosen));
+    }
+
     Party m_party{m_app.file(u"party.ini"_s)};
     Collections m_collections{m_playback, m_songs, m_app, m_player, m_prompter, m_random, m_view};
 };
 
-// Each pick is the one shown as up next; no track comes back within 50 plays, no album within 3 albums,
-// and every album gets its turn.
+// Each pick is the one shown as up next; no track comes back within N plays, no album within K albums (both
+// bounded by half of the albums that may play), and every album that may play gets its turn.
 TEST_P(PartyPicks, PlayWhatWasShownWithoutRepeatsAndLeaveNoAlbumOut)
 {
+    const int playable = 20 - GetParam().markedNo;
+    const int n = std::min(50, playable * 5 / 2);
+    const int k = std::min(3, playable / 2);
     m_playback.setCollections(&m_collections);
     start();
-    QStringList played{QDir::cleanPath(m_player.url())};
+    QStringList played;
     QHash<QString, int> albumPlays;
-    constexpr int kPicks = 300;
-    for (int i = 0; i < kPicks; ++i) {
-        ASSERT_TRUE(m_playback.upNext().has_value()) << "pick " << i;
-        const QString shown = QDir::cleanPath(m_playback.upNext()->folder + m_playback.upNext()->file);
-        endTrack();
+    // `picked`: a person's own pick, which may repeat what played.
+    auto check = [&](int pick, bool picked = false) {
         const QString now = QDir::cleanPath(m_player.url());
-        ASSERT_EQ(now, shown) << "pick " << i;
         const qsizetype last = played.lastIndexOf(now);
-        if (last >= 0) {
-            ASSERT_GT(played.size() - last, 50) << qPrintable(now);
+        if (last >= 0 && !picked) {
+            ASSERT_GT(played.size() - last, n) << qPrintable(now) << " at pick " << pick;
         }
         const QString album = now.section(u'/', -2, -2);
         QStringList recentAlbums;
-        for (qsizetype j = played.size() - 1; j >= 0 && recentAlbums.size() < 3; --j) {
+        for (qsizetype j = played.size() - 1; j >= 0 && recentAlbums.size() < k; --j) {
             const QString before = played[j].section(u'/', -2, -2);
             if (!recentAlbums.contains(before))
                 recentAlbums.append(before);
         }
-        ASSERT_FALSE(recentAlbums.contains(album)) << qPrintable(now);
+        ASSERT_TRUE(picked || !recentAlbums.contains(album)) << qPrintable(now) << " at pick " << pick;
         played.append(now);
         ++albumPlays[album];
+    };
+    check(-1);
+    constexpr int kPicks = 300;
+    for (int i = 0; i < kPicks; ++i) {
+        if (GetParam().thenJukebox && i == kPicks / 2) {
+            m_playback.jukeboxmode();
+            m_playback.play();
+            ASSERT_NO_FATAL_FAILURE(check(i));
+        }
+        ASSERT_TRUE(m_playback.upNext().has_value()) << "pick " << i;
+        QString shown = QDir::cleanPath(m_playback.upNext()->folder + m_playback.upNext()->file);
+        if (m_playback.jukeMode() && GetParam().thenJukebox && i % 7 == 0) {
+            const bool announced = i % 14 == 0;
+            const QString queued = queueAnnounced(announced);
+            endTrack();
+            ASSERT_EQ(QDir::cleanPath(m_player.url()), queued) << "the person's pick";
+            ASSERT_NO_FATAL_FAILURE(check(i, !announced));
+            ASSERT_TRUE(m_playback.upNext().has_value()) << "pick " << i;
+            shown = QDir::cleanPath(m_playback.upNext()->folder + m_playback.upNext()->file);
+        }
+        endTrack();
+        ASSERT_EQ(QDir::cleanPath(m_player.url()), shown) << "pick " << i;
+        ASSERT_NO_FATAL_FAILURE(check(i));
     }
-    EXPECT_EQ(albumPlays.size(), 20);
+    EXPECT_EQ(albumPlays.size(), playable);
     EXPECT_TRUE(m_prompter.messages.isEmpty());
 }
 
 INSTANTIATE_TEST_SUITE_P(Pickers, PartyPicks,
-                         ::testing::Values(Picker::ShuffleAll, Picker::Refill, Picker::Collections),
-                         [](const auto &info) {
-                             switch (info.param) {
-                             case Picker::ShuffleAll:
-                                 return "ShuffleAll";
-                             case Picker::Refill:
-                                 return "Refill";
-                             default:
-                                 return "Collections";
-                             }
-                         });
+                         ::testing::Values(PartyRun{"ShuffleAll", Picker::ShuffleAll},
+                                           PartyRun{"Refill", Picker::Refill},
+                                           PartyRun{"Collections", Picker::Collections},
+                                           PartyRun{"ShuffleAllHalfMarkedNo", Picker::ShuffleAll, 10},
+                                           PartyRun{"RefillHalfMarkedNo", Picker::Refill, 10},
+                                           PartyRun{"ShuffleAllThenJukebox", Picker::ShuffleAll, 0, true}),
+                         [](const auto &info) { return std::string(info.param.name); });
 
 } // namespace

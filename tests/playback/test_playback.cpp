@@ -1,4 +1,3 @@
-#include "playback/collections.h"
 #include "playbackfixture.h"
 
 #include <QDir>
@@ -265,73 +264,6 @@ TEST_F(PlaybackTest, KeypadPlusAndMinusPageTheWall)
     m_playback.trackListKey(Playback::Key::KeypadMinus); // from the first page: the last albums, wrapping
     EXPECT_EQ(m_wall.page()[0].title, u"T11"_s);
 }
-
-// A file the player cannot play is skipped like a track that ended, whatever the mode.
-enum class Mode { Normal, AlbumShuffle, ShuffleAll, JukeboxHead, Collection };
-
-class UnplayableFile : public PlaybackTest, public ::testing::WithParamInterface<Mode>
-{
-protected:
-    Collections m_collections{m_playback, m_songs, m_app, m_player, m_prompter, m_random, m_view};
-};
-
-TEST_P(UnplayableFile, IsSkippedWithANoticeAndTheNextFilePlays)
-{
-    const QString alpha = folderOf(u"Alpha"_s);
-    m_player.broken = {alpha + u"01 One.wav"_s, folderOf(u"Gamma"_s) + u"g1.wav"_s};
-    QString next = alpha + u"02 Two.ogg"_s;
-    switch (GetParam()) {
-    case Mode::Normal:
-        m_playback.setAutoplay(true);
-        m_playback.coverPressed(slotOf(u"Alpha"_s), true);
-        break;
-    case Mode::AlbumShuffle:
-        m_playback.setOverCover(slotOf(u"Gamma"_s));
-        m_random.script = {0.0, 0.6};
-        m_playback.mnuplsh();
-        next = folderOf(u"Gamma"_s) + u"g3.wav"_s;
-        break;
-    case Mode::ShuffleAll:
-        m_random.script = {0.1, 0.0, 0.4, 0.0};
-        m_playback.mnurandom();
-        next = folderOf(u"Beta"_s) + u"b1.mp3"_s;
-        break;
-    case Mode::JukeboxHead:
-        m_playback.jukeboxmode();
-        m_playback.coverPressed(slotOf(u"Alpha"_s), true);
-        m_playback.selectTrack(0);
-        m_playback.selectTrack(1);
-        break;
-    case Mode::Collection:
-        ASSERT_TRUE(writeFile(m_app.file(u"Mix.ply"_s), "Alpha\r\nBeta\r\n"));
-        m_collections.mnucoll();
-        m_random.script = {0.0, 0.0, 0.9, 0.0};
-        m_collections.collpicclick(0);
-        next = folderOf(u"Beta"_s) + u"b1.mp3"_s;
-        break;
-    }
-    EXPECT_NE(m_player.url(), next);
-    settle(20);
-    EXPECT_EQ(m_player.url(), next);
-    EXPECT_TRUE(m_player.isPlaying());
-    const QString failed = GetParam() == Mode::AlbumShuffle ? u"g1.wav"_s : u"01 One.wav"_s;
-    EXPECT_EQ(m_view.notices, QStringList{u"Could not play \"%1\""_s.arg(failed)});
-    EXPECT_TRUE(m_prompter.messages.isEmpty());
-    if (GetParam() == Mode::JukeboxHead) {
-        EXPECT_EQ(m_playback.queueLines(), QStringList{u"02 Two  -  Alpha"_s});
-    }
-}
-
-std::string modeName(const ::testing::TestParamInfo<Mode> &info)
-{
-    static const char *const names[] = {"Normal", "AlbumShuffle", "ShuffleAll", "JukeboxHead", "Collection"};
-    return names[static_cast<int>(info.param)];
-}
-
-INSTANTIATE_TEST_SUITE_P(Modes, UnplayableFile,
-                         ::testing::Values(Mode::Normal, Mode::AlbumShuffle, Mode::ShuffleAll,
-                                           Mode::JukeboxHead, Mode::Collection),
-                         modeName);
 
 TEST_F(PlaybackTest, TenUnplayableFilesInARowStopWithOneMessageAndAGoodFileEndsTheRun)
 {

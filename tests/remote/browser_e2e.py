@@ -24,7 +24,10 @@ import urllib.error
 import urllib.request
 
 SKIPPED = 77
-MARKUP = '<script>window.pwned = 1</script> & "Quotes" \'n\' <b>bold</b>'
+# Markup, a word longer than a phone is wide and a right-to-left override, all shown as plain text.
+MARKUP = ('<script>window.pwned = 1</script> & "Quotes" \'n\' <b>bold</b> ' + 'Unbroken' * 12 +
+          ' \u202eturned')
+SHOWN = MARKUP.replace('\u202e', '')  # the page leaves the override out
 EXTRA_ALBUMS = 100
 PIN = '2468'
 PIN_ROUNDS = 1000
@@ -94,8 +97,9 @@ class Run:
             os.makedirs(folder)
             os.link(os.path.join(path, picture), os.path.join(folder, picture))
             os.link(os.path.join(path, tracks[0]), os.path.join(folder, f'01 Extra Track {n:03}.ogg'))
-            db.execute("INSERT INTO songs (Album, Path, Picture, Artist, Probability) VALUES (?, ?, ?, 'Extra', '')",
-                       (title, folder, picture))
+            artist = 'Unbroken' * 12 if n == EXTRA_ALBUMS else 'Extra'
+            db.execute("INSERT INTO songs (Album, Path, Picture, Artist, Probability) VALUES (?, ?, ?, ?, '')",
+                       (title, folder, picture, artist))
         # The last run ended in Jukebox mode, so this one starts in it.
         db.execute("DELETE FROM opts")
         db.execute("INSERT INTO opts (folders, formcolor) VALUES ('20', 'jukebox')")
@@ -301,10 +305,12 @@ def main():
         driver.find_element(By.ID, 'search').send_keys('Markup', Keys.ENTER)
         poll(30, lambda: driver.find_elements(By.CSS_SELECTOR, '#results button'), 'the search results')
         result = driver.find_elements(By.CSS_SELECTOR, '#results button')[0]
-        check(result.get_attribute('textContent') == '[Album]    - ' + MARKUP,
+        check(result.get_attribute('textContent') == '[Album]    - ' + SHOWN,
               f'result {result.get_attribute("textContent")!r}')
         result.click()
-        poll(15, lambda: text('album-title') == MARKUP, 'the album with markup in its title')
+        poll(15, lambda: text('album-title') == SHOWN, 'the album with markup in its title')
+        widths = driver.execute_script('return [window.innerWidth, document.documentElement.scrollWidth]')
+        check(widths == [360, 360], f'a long title widened the page (viewport, page): {widths}')
         check(driver.execute_script('return window.pwned === undefined'), 'a script in a title ran')
         check(not driver.find_elements(By.CSS_SELECTOR, '#browse script, #browse b'), 'a title became markup')
         shot('phone-markup')
@@ -377,6 +383,24 @@ def main():
             "const l = document.querySelectorAll('#wall li'); return l.length > 1 && "
             "l[0].getBoundingClientRect().top === l[5].getBoundingClientRect().top"), 'six covers in a row')
         shot('desktop')
+        print(f'ok  {step}')
+
+        step = 'a two-word search, and a queued track that cannot play'
+        with open(os.path.join(run.app, 'Music', 'Markup', '02 Broken Track.ogg'), 'wb') as broken:
+            broken.write(b'not music')
+        Select(driver.find_element(By.ID, 'mode')).select_by_value('jukebox')
+        poll(10, lambda: not driver.find_element(By.ID, 'closed').is_displayed(), 'picks open in Jukebox mode')
+        search = driver.find_element(By.ID, 'search')
+        search.clear()
+        search.send_keys('Broken Track', Keys.ENTER)
+        found = lambda: [b for b in driver.find_elements(By.CSS_SELECTOR, '#results button')
+                         if b.get_attribute('textContent').startswith('02 Broken Track --- ')]
+        poll(30, found, 'the track found')
+        found()[0].click()
+        poll(15, lambda: text('album-title') == SHOWN, 'its album')
+        [b for b in driver.find_elements(By.CSS_SELECTOR, '#tracks button')
+         if b.get_attribute('textContent') == '02 Broken Track'][0].click()
+        poll(15, lambda: text('notice') == 'Could not play "02 Broken Track.ogg"', 'the phone told of the skip')
         print(f'ok  {step}')
 
         passed = True

@@ -242,6 +242,10 @@ TEST(Calls, BodiesMustBeJsonAndTheTokenIsOneItem)
     EXPECT_EQ(tokenOf(QUrlQuery(u"t=abc&x=1"_s)), "abc");
     EXPECT_EQ(tokenOf(QUrlQuery(u"t=abc&t=abc"_s)), QByteArray());
     EXPECT_EQ(tokenOf(QUrlQuery(u"x=1"_s)), QByteArray());
+    // The page writes its queries as forms are written: "+" is a blank.
+    for (const auto &[query, text] :
+         {std::pair{u"q=Tin+Garden"_s, u"Tin Garden"_s}, std::pair{u"q=1%2B1%20%C3%A9"_s, u"1+1 é"_s}})
+        EXPECT_EQ(parseCall("GET", u"/api/search"_s, QUrlQuery(query), {}, {}).call->text, text);
 }
 
 } // namespace

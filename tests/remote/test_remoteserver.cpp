@@ -5,6 +5,7 @@
 #include "support/testlibrary.h"
 
 #include <QFile>
+#include <QLoggingCategory>
 #include <QSettings>
 #include <QTcpServer>
 #include <QTcpSocket>
@@ -95,6 +96,9 @@ TEST_F(RemoteServerTest, AnswersCarryTheSecurityHeadersAndErrorsAShortText)
     EXPECT_TRUE(refused.startsWith("HTTP/1.1 403 Forbidden\r\n")) << refused.data();
     EXPECT_TRUE(refused.contains("Content-Security-Policy"));
     EXPECT_TRUE(refused.endsWith("Forbidden.\n"));
+    // Browsers ask for the icon without the token.
+    const QByteArray icon = exchange(m_port, get(u"/favicon.ico"_s));
+    EXPECT_TRUE(icon.startsWith("HTTP/1.1 200 OK\r\n") && icon.contains("Content-Type: image/png\r\n"));
 }
 
 struct Attack {
@@ -102,6 +106,7 @@ struct Attack {
     QByteArray bytes;   // what each connection sends; TOKEN is the token
     int connections;    // of a server with 8 places
     const char *answer; // how each answer begins; "" when there is none
+    int sockets = 0;    // of them refused as WebSocket requests, counted without a warning from Qt each
 };
 
 class AttackTest : public RemoteServerTest, public ::testing::WithParamInterface<Attack>
@@ -146,6 +151,8 @@ TEST_P(AttackTest, LeavesAPhoneWithTheTokenServed)
     }));
     EXPECT_EQ(answers.isEmpty(), !*c.answer);
     EXPECT_EQ(answers.count("HTTP/1.1 "), *c.answer ? answers.count(c.answer) : 0) << answers.left(80).data();
+    EXPECT_EQ(m_server->refusedSockets(), c.sockets);
+    EXPECT_FALSE(QLoggingCategory("qt.httpserver").isWarningEnabled());
     before.write(state);
     EXPECT_TRUE(answered(2));
 }
@@ -156,14 +163,17 @@ const QByteArray kHandshake = "Connection: Upgrade\r\nSec-WebSocket-Key: dGhlIHN
 
 INSTANTIATE_TEST_SUITE_P(
     Attacks, AttackTest,
-    ::testing::Values(Attack{"HeadTooLarge", "GET / HTTP/1.1\r\nX: " + QByteArray(9000, 'a') + "\r\n\r\n", 1,
-                             "HTTP/1.1 431 "},
-                      Attack{"UpgradeHeaderAlone", kUpgrade + "\r\n", 6, "HTTP/1.1 426 "},
-                      Attack{"WebSocketWithoutTheToken",
-                             QByteArray(kUpgrade).replace("TOKEN", "wrong") + kHandshake + "\r\n", 6,
-                             "HTTP/1.1 403 "},
-                      Attack{"IdleConnections", {}, 12, ""},
-                      Attack{"RequestsNeverFinished", "GET /api/state HTTP/1.1\r\nHost: x\r\n", 12, ""}),
+    ::testing::Values(
+        Attack{"HeadTooLarge", "GET / HTTP/1.1\r\nX: " + QByteArray(9000, 'a') + "\r\n\r\n", 1,
+               "HTTP/1.1 431 "},
+        Attack{"UpgradeWithoutConnection",
+               kUpgrade + QByteArray(kHandshake).replace("Connection: Upgrade\r\n", "") + "\r\n", 6,
+               "HTTP/1.1 426 "},
+        Attack{"HandshakeWithoutKey", kUpgrade + "Connection: Upgrade\r\n\r\n", 6, "HTTP/1.1 400 ", 6},
+        Attack{"WebSocketWithoutTheToken",
+               QByteArray(kUpgrade).replace("TOKEN", "wrong") + kHandshake + "\r\n", 6, "HTTP/1.1 403 ", 6},
+        Attack{"IdleConnections", {}, 12, ""},
+        Attack{"RequestsNeverFinished", "GET /api/state HTTP/1.1\r\nHost: x\r\n", 12, ""}),
     [](const auto &info) { return std::string(info.param.name); });
 
 TEST_F(RemoteServerTest, TooManyConnectionsFromOneClientAreTurnedAway)
@@ -202,6 +212,9 @@ TEST_F(RemoteServerTest, PagesHearOfEachChangeOverTheirWebSocket)
     m_service->refreshState();
     ASSERT_TRUE(waitFor([&] { return heard.size() == 2; }));
     EXPECT_TRUE(heard.last().contains(u"x  -  Alpha"_s));
+    m_service->tell(u"Could not play \"x.ogg\""_s); // a file skipped, as the screen says it
+    ASSERT_TRUE(waitFor([&] { return heard.size() == 3; }));
+    EXPECT_EQ(heard.last(), uR"({"notice":"Could not play \"x.ogg\""})"_s);
 
     int closeCode = 0;
     QObject::connect(&page, &QWebSocket::disconnected, [&] { closeCode = page.closeCode(); });

@@ -1,7 +1,9 @@
 #include "ui/listbox.h"
+#include "ui/widgethelpers.h"
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QScrollBar>
 
 #include <gtest/gtest.h>
 
@@ -50,5 +52,23 @@ INSTANTIATE_TEST_SUITE_P(Keys, ListBoxKeys,
                                            KeyCase{Qt::Key_Menu, 1, false}, KeyCase{Qt::Key_Space, 1, true},
                                            KeyCase{Qt::Key_Delete, 1, true}, KeyCase{Qt::Key_Return, 1, true},
                                            KeyCase{Qt::Key_A, 1, true}));
+
+// Party mode's next pick as the last line: dimmed, but readable (4.5:1) and upright; too long, it ends with
+// an ellipsis, and the list never scrolls sideways.
+TEST(ListBoxTrailingLine, IsReadableAndNeverScrollsTheListSideways)
+{
+    const QColor back(24, 26, 28);
+    ListBox list;
+    setPanelColors(&list, back, QColor(232, 232, 232));
+    list.resize(200, 300);
+    list.show();
+    list.setTrailingLine(u"Up next (random): "_s + QString(300, u'x'), {});
+    const QListWidgetItem *last = list.item(list.trailingRow());
+    EXPECT_GE(contrastRatio(last->foreground().color(), back), 4.5);
+    EXPECT_LT(contrastRatio(last->foreground().color(), back), 10.0) << "dimmed";
+    EXPECT_FALSE(last->font().italic());
+    QApplication::processEvents(); // the list lays itself out
+    EXPECT_FALSE(list.horizontalScrollBar()->isVisible());
+}
 
 } // namespace

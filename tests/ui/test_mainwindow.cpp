@@ -32,6 +32,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -242,6 +243,12 @@ TEST_F(MainWindowTest, CollectionsModeListsFilesAndBuildsANewCollectionFromCover
     EXPECT_EQ(panel->rowLabel(1), nullptr);
     EXPECT_FALSE(panel->scrollBar()->isEnabled());
     EXPECT_TRUE(panel->frame()->isVisible());
+    // A right click on the frame is its own menu's alone; on the panel's background the Options menu's.
+    press(panel->frame(), Qt::RightButton);
+    EXPECT_FALSE(window.menu(u"mnuoptions"_s)->isVisible());
+    press(window.findChild<QWidget *>(u"RtFrame"_s), Qt::RightButton);
+    EXPECT_TRUE(window.menu(u"mnuoptions"_s)->isVisible());
+    window.menu(u"mnuoptions"_s)->hide();
     press(window.slot(0)->cover(), Qt::LeftButton); // covers ignore clicks in the list state
     EXPECT_TRUE(window.playback().trackNames().isEmpty());
 
@@ -272,10 +279,17 @@ TEST_F(MainWindowTest, APlaylistChosenFromTheOptionsMenuBecomesACollectionOnScre
     m_dialogs.files = {list};
     import->trigger();
     EXPECT_EQ(m_dialogs.asked.last(), u"file Playlists (*.m3u;*.m3u8)|*.m3u;*.m3u8| "_s + QDir::homePath());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window.playback().collMode(); })); // read on a worker thread
     EXPECT_EQ(readAll(m_app.file(u"Party.ply"_s)), "Beta\r\n");
     ASSERT_NE(window.collectionsPanel()->rowLabel(0), nullptr);
     EXPECT_EQ(window.collectionsPanel()->rowLabel(0)->text(), u"Party"_s);
     EXPECT_TRUE(window.collectionsPanel()->frame()->isVisible());
+    // Opened again while a collection is loaded: imported, and the loaded one stays.
+    window.collections().collpicclick(0);
+    m_dialogs.files = {list};
+    import->trigger();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return QFile::exists(m_app.file(u"Party (2).ply"_s)); }));
+    EXPECT_TRUE(window.collections().chosen());
 }
 
 TEST_F(MainWindowTest, AlbumsGrowByDropsAndByTheAddTracksWindowForTheAlbumItOpenedOn)
@@ -325,7 +339,7 @@ TEST_F(MainWindowTest, TheNewAlbumWindowMakesAnAlbumThatShowsAtOnce)
     EXPECT_EQ(name->text(), u"AC-"_s);
     EXPECT_EQ(m_prompter.messages.last(),
               u"This character not allowed in the name - a hyphen will be substituted"_s);
-    name->setText(u"AC-DC, Live"_s);
+    name->setText(u"AC/DC: Live"_s); // as a paste leaves it: the rule holds at Create
     writeFile(m_dir.filePath(u"incoming/t.mp3"_s), "t");
     form->dropTracks({m_dir.filePath(u"incoming/t.mp3"_s)});
     form->create();

@@ -102,10 +102,10 @@ auto menuItem(const char *name)
     return [name](PartyWindowTest &t, MainWindow &) { static_cast<LockTable &>(t).trigger(name); };
 }
 
-auto key(Qt::Key key, Qt::KeyboardModifiers modifiers = {})
+auto key(Qt::Key key, Qt::KeyboardModifiers modifiers = {}, const char *in = "albumframe")
 {
-    return [key, modifiers](PartyWindowTest &, MainWindow &w) {
-        QTest::keyClick(w.findChild<QWidget *>(u"albumframe"_s), key, modifiers);
+    return [key, modifiers, in](PartyWindowTest &, MainWindow &w) {
+        QTest::keyClick(w.findChild<QWidget *>(QLatin1String(in)), key, modifiers);
     };
 }
 
@@ -170,6 +170,7 @@ INSTANTIATE_TEST_SUITE_P(
                 [](PartyWindowTest &, MainWindow &w) { press(w.slot(1)->cover(), Qt::RightButton); }, true},
         Command{"ListSongs", menuItem("mnulist"), true},
         Command{"QueueTrack", [](PartyWindowTest &t, MainWindow &) { t.clickRow(u"List1"_s, 1); }, true},
+        Command{"QueueTrackByEnter", key(Qt::Key_Return, {}, "List1"), true},
         // The window manager's iconify asks nothing: it is undone.
         Command{
             "Iconify",
@@ -193,11 +194,7 @@ INSTANTIATE_TEST_SUITE_P(
         Command{"Close", [](PartyWindowTest &, MainWindow &w) { w.close(); }, false},
         Command{"Stop", click("stop"), false}, Command{"Pause", click("playPause"), false},
         Command{"SkipByQueueCover", click("Image15"), false},
-        Command{"SkipByQueueKey",
-                [](PartyWindowTest &, MainWindow &w) {
-                    QTest::keyClick(w.findChild<QWidget *>(u"List2"_s), Qt::Key_Delete);
-                },
-                false},
+        Command{"SkipByQueueKey", key(Qt::Key_Delete, {}, "List2"), false},
         Command{"Louder",
                 [](PartyWindowTest &, MainWindow &w) {
                     w.findChild<QSlider *>(u"volume"_s)->setValue(GuestRules::kMaxVolume);

@@ -5,11 +5,13 @@
 #include "support/fakebrowser.h"
 #include "support/fakes.h"
 #include "support/testlibrary.h"
+#include "ui/coverslot.h"
 #include "ui/mainwindow.h"
 #include "ui/mainwindowfixture.h"
 #include "ui/qtdialogs.h"
 #include "ui/settingswindow.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QDir>
@@ -193,7 +195,6 @@ INSTANTIATE_TEST_SUITE_P(Cases, SettingsRefusedSave,
                                                        "Cover size: the value holds a line break"}),
                          [](const auto &info) { return std::string(info.param.name); });
 
-// The main window on an empty catalogue; a scan through the settings window fills the wall at once.
 using SettingsScanTest = MainWindowTest;
 
 // A first run says the catalogue is empty, then opens the scan panel on the user's music folder, and one
@@ -239,6 +240,41 @@ TEST_F(SettingsScanTest, AFirstRunScansTheUsersMusicFolderOntoTheWall)
     EXPECT_EQ(m_window->slotCount(), 3);
     EXPECT_TRUE(
         readAll(m_app.file(u"jb.ini"_s)).startsWith(QDir::toNativeSeparators(music).toUtf8() + "\r\n"));
+}
+
+// A scan with the jukebox playing: it plays on from the old catalogue while the scan runs, and the wall and
+// the pickers take the new one as soon as it has landed, with the settings window still open.
+TEST_F(SettingsScanTest, TheNewCatalogueReachesTheWallAndTheJukeboxAtOnceWhichNeverFallsSilent)
+{
+    ASSERT_TRUE(writeCatalogue(m_dir.path(),
+                               {{u"Old One"_s, true, {u"o1.mp3"_s}}, {u"Old Two"_s, true, {u"o2.mp3"_s}}}));
+    for (const char *album : {"Abbey Lane", "Blue Train", "Kind of Teal"})
+        writeFile(m_dir.filePath(u"New/"_s + QString::fromLatin1(album) + u"/01.mp3"_s), {});
+    start();
+    m_window->findChild<QAction *>(u"mnuparty"_s)->trigger(); // party mode: the next pick is shown ahead
+    m_window->playback().jukeboxmode();
+    m_window->playback().play(); // the refill: one of the old albums
+    m_window->openSettings();
+    SettingsWindow *settings = m_window->settingsWindow();
+    settings->scanDisk();
+    settings->findChild<QLineEdit *>(u"Text5"_s)->setText(m_dir.filePath(u"New"_s));
+    auto endTrack = [this] {
+        Q_EMIT m_player.playStateChanged(MediaPlayer::MediaEnded);
+        Q_EMIT m_player.playStateChanged(MediaPlayer::Transitioning);
+    };
+    // A track ends while the scan runs: the refill draws from the catalogue the wall still shows.
+    QTimer::singleShot(0, m_window.get(), endTrack);
+    const int plays = m_player.plays;
+    settings->scan(Scanner::Layout::Flat);
+    EXPECT_EQ(m_player.plays, plays + 1);
+    EXPECT_TRUE(m_player.url().contains(u"/Music/album"_s)) << m_player.url().toStdString();
+    EXPECT_EQ(m_window->windowTitle(), u"Lumetra Jukebox: 3 albums loaded."_s);
+    EXPECT_EQ(m_window->slot(2)->title(), u"Kind of Teal"_s);
+    ASSERT_TRUE(m_window->playback().upNext());
+    EXPECT_TRUE(m_window->playback().upNext()->folder.contains(u"/New/"_s));
+    endTrack();
+    EXPECT_TRUE(m_player.url().contains(u"/New/"_s)) << m_player.url().toStdString();
+    EXPECT_TRUE(m_prompter.messages.isEmpty()) << m_prompter.messages.join(u'|').toStdString();
 }
 
 TEST_F(SettingsScanTest, ClosingTheProgramDuringAScanKeepsTheOldCatalogue)

@@ -2,20 +2,19 @@
 #include "support/testlibrary.h"
 #include "ui/childwindows.h"
 #include "ui/collectionspanel.h"
+#include "ui/copyprogress.h"
 #include "ui/coverartwindow.h"
 #include "ui/coverslot.h"
 #include "ui/mainwindowfixture.h"
-#include "ui/newalbumwindow.h"
 #include "ui/qtprompter.h"
 #include "ui/settingswindow.h"
 
 #include <QAccessible>
 #include <QApplication>
-#include <QClipboard>
-#include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
-#include <QPushButton>
+#include <QProgressDialog>
+#include <QTest>
 #include <QTextDocument>
 #include <QTimer>
 
@@ -159,6 +158,15 @@ TEST_F(UserTextTest, TitlesThatLookLikeMarkupShowAsTextEverywhere)
     inspectNextBox(seen);
     EXPECT_FALSE(prompter.input(u"Type yes to remove "_s + kTitles[2]));
     EXPECT_EQ(seen, u"Type yes to remove "_s + kTitles[2]);
+
+    // A box that comes up during a copy (one that failed) shows without the copy's progress dialog.
+    CopyProgress copying(&window);
+    QTest::qWait(1050);
+    copying.callback()(1, 2);
+    ASSERT_NE(window.findChild<QProgressDialog *>(), nullptr);
+    inspectNextBox(seen);
+    prompter.message(u"The copy failed."_s);
+    EXPECT_EQ(window.findChild<QProgressDialog *>(), nullptr);
 }
 
 // The main window reads to screen readers as a frame named by its title; a cover title too long for its two
@@ -181,30 +189,6 @@ TEST_F(UserTextTest, TheWindowIsAFrameNamedByItsTitleAndLongTitlesEndWithAnEllip
         EXPECT_LE(label->fontMetrics().horizontalAdvance(line), label->contentsRect().width());
     EXPECT_EQ(accessible(window.slot(0)->cover()), longTitle);
     EXPECT_EQ(window.slot(0)->title(), longTitle);
-}
-
-// A pasted name is held to the same rule as a typed one: one folder, in the music folder.
-TEST_F(UserTextTest, APastedAlbumNameMakesOneFolderOfTheMusicFolder)
-{
-    ASSERT_TRUE(writeCatalogue(m_dir.path(), {{u"One"_s}, {u"Two"_s}}));
-    MainWindow &window = start();
-    const QString source = m_dir.filePath(u"in/a.mp3"_s);
-    ASSERT_TRUE(writeFile(source, "a"));
-    for (const auto &[pasted, made] : {std::pair{u"Gravel/Hymns II"_s, u"Gravel-Hymns II"_s},
-                                       std::pair{u"../Escaped"_s, u"..-Escaped"_s}}) {
-        window.openNewAlbum();
-        NewAlbumWindow *form = window.newAlbumWindow();
-        form->findChild<QPushButton *>(u"Image4"_s)->click(); // copy the tracks
-        form->dropTracks({source});
-        QApplication::clipboard()->setText(pasted);
-        form->findChild<QLineEdit *>(u"Text2"_s)->paste();
-        form->findChild<QPushButton *>(u"Command1"_s)->click();
-        EXPECT_TRUE(QFileInfo::exists(m_app.defaultMusicFolder() + u'/' + made + u"/a.mp3"_s))
-            << made.toStdString();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); // the window closed
-    }
-    EXPECT_FALSE(QFileInfo::exists(m_dir.filePath(u"Escaped"_s)));
-    EXPECT_FALSE(QFileInfo::exists(m_app.defaultMusicFolder() + u"/Gravel"_s));
 }
 
 } // namespace

@@ -21,7 +21,7 @@ protected:
     {
         QImage picture(300, 300, QImage::Format_RGB32);
         picture.fill(colour);
-        ASSERT_TRUE(picture.save(cover(name), "PNG"));
+        ASSERT_TRUE(picture.save(cover(name), "BMP")); // one size whatever the colour
         QFile file(cover(name));
         ASSERT_TRUE(file.open(QIODevice::ReadWrite));
         ASSERT_TRUE(file.setFileTime(QDateTime::fromSecsSinceEpoch(1'700'000'000 + secs),
@@ -53,7 +53,7 @@ TEST_F(CoverCacheTest, KeepsPicturesUntilTheirFileChanges)
     m_cache.pictures(files, m_size);
     EXPECT_EQ(m_cache.counts().ready, 3);
 
-    writeCover(u"a.png"_s, Qt::blue, 5);
+    writeCover(u"a.png"_s, Qt::blue); // as a copy that keeps the time (cp -p): the same time and size
     writeCover(u"missing.png"_s, Qt::white);
     EXPECT_EQ(colours(m_cache.pictures(files, m_size)),
               (QStringList{u"#0000ff"_s, u"#ff0000"_s, u"#ffffff"_s}));

@@ -81,7 +81,7 @@ function coverUrl(id, size) {
 let noticeTimer = 0;
 function notice(text) {
   const box = $('notice');
-  box.textContent = text;
+  box.textContent = plain(text ?? '');
   box.hidden = !text;
   clearTimeout(noticeTimer);
   if (text) noticeTimer = setTimeout(() => { box.hidden = true; }, 6000);
@@ -114,9 +114,15 @@ async function call(path, params, body) {
   return answer;
 }
 
+// Text from the jukebox without the controls that override the direction of the text around them (a title
+// holding U+202E would turn the rest of its line around).
+function plain(text) {
+  return String(text).replace(/[\u202a-\u202e\u2066-\u2069]/g, '');
+}
+
 function element(tag, text, attributes = {}) {
   const made = document.createElement(tag);
-  if (text !== undefined) made.textContent = text;
+  if (text !== undefined) made.textContent = plain(text);
   for (const [name, value] of Object.entries(attributes)) made.setAttribute(name, value);
   return made;
 }
@@ -190,8 +196,8 @@ function showLetters(letters) {
 async function openAlbum(id) {
   const album = await call('api/album', { id: String(id) });
   if (!album) return;
-  $('album-title').textContent = album.title;
-  $('album-artist').textContent = album.artist;
+  $('album-title').textContent = plain(album.title);
+  $('album-artist').textContent = plain(album.artist);
   $('album-cover').src = coverUrl(album.id, 320);
   $('album-cover').alt = album.title;
   const list = $('tracks');
@@ -246,8 +252,8 @@ async function search(text) {
 // What plays and what waits, as the jukebox tells it over the WebSocket.
 function showState(now) {
   const playing = now.nowPlaying;
-  $('now-title').textContent = playing.title ? TEXT.playing + playing.title : TEXT.nothing;
-  $('now-album').textContent = [playing.album, playing.artist].filter((part) => part).join(' — ');
+  $('now-title').textContent = playing.title ? TEXT.playing + plain(playing.title) : TEXT.nothing;
+  $('now-album').textContent = plain([playing.album, playing.artist].filter((part) => part).join(' — '));
   const cover = $('now-cover');
   if (playing.cover) {
     const wanted = coverUrl(playing.cover, 320);
@@ -261,7 +267,7 @@ function showState(now) {
   showPicksOpen();
   const list = $('queue');
   list.replaceChildren(...now.queue.map((line) => element('li', line)));
-  $('up-next').textContent = now.upNext;
+  $('up-next').textContent = plain(now.upNext);
   $('up-next').hidden = !now.upNext;
   $('queue-empty').hidden = !(now.picksOpen && now.queue.length === 0);
   $('host-open').hidden = !now.pin;
@@ -284,7 +290,10 @@ function listen() {
   socket.addEventListener('open', () => { retry = 1000; });
   socket.addEventListener('message', (event) => {
     try {
-      showState(JSON.parse(event.data));
+      const message = JSON.parse(event.data);
+      // A notice of the jukebox's own (a queued track it could not play) or its state.
+      if (typeof message.notice === 'string') notice(message.notice);
+      else showState(message);
     } catch (error) {
       // A message the page does not understand changes nothing.
     }
