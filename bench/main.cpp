@@ -2,9 +2,11 @@
 #include "remotebench.h"
 #include "scanbench.h"
 #include "searchbench.h"
+#include "soundbench.h"
 #include "wallbench.h"
 
 #include <QApplication>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 
 #include <cstdio>
@@ -24,8 +26,11 @@ void usage()
         "                                                           change at 50 pages\n"
         "       lumetra-bench import [--albums N] [--library DIR]   a playlist of N tracks made a "
         "collection\n"
-        "       lumetra-bench sound  [--library DIR]                the sound: the background loudness "
-        "measurement\n"
+        "       lumetra-bench sound  [--changes N] [--library DIR]  the background loudness measurement, "
+        "album\n"
+        "                                                           joins, skips, loudness spread, and the "
+        "soak\n"
+        "                                                           of N changes of short files (20,000)\n"
         "  N albums (10,000 unless given); generated libraries are kept in DIR/wall-N, DIR/tree-N for the\n"
         "  next run (a temporary folder, removed at the end, unless given). Each figure is printed as\n"
         "  \"name: value floor: value ratio: R\" beside what it is measured against, in the same run.");
@@ -41,10 +46,13 @@ int main(int argc, char *argv[])
         return argc < 2 ? 2 : 0;
     }
     const QByteArray command = argv[1];
+    if (command == "load-child")
+        return lumetra::bench::loadChild();
     if (command == "wall-child" && argc == 3)
         return lumetra::bench::wallChild(argc, argv, QString::fromLocal8Bit(argv[2]));
 
     lumetra::bench::Options options;
+    int changes = 20000;
     for (int i = 2; i < argc; ++i) {
         const QByteArray option = argv[i];
         if (option == "--albums" && i + 1 < argc) {
@@ -54,6 +62,8 @@ int main(int argc, char *argv[])
                 std::fprintf(stderr, "--albums needs a number of at least 100\n");
                 return 2;
             }
+        } else if (option == "--changes" && i + 1 < argc) {
+            changes = QByteArray(argv[++i]).toInt();
         } else if (option == "--library" && i + 1 < argc) {
             options.library = QString::fromLocal8Bit(argv[++i]);
         } else {
@@ -61,6 +71,10 @@ int main(int argc, char *argv[])
             return 2;
         }
     }
+    // GStreamer's list of plugins is kept where the next run finds it, apart from the user's own.
+    qputenv("GST_REGISTRY",
+            QFile::encodeName(QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation) +
+                              QStringLiteral("/lumetra-bench-gstreamer-registry.bin")));
     // Thumbnails the benchmark makes stay out of the user's own cache.
     const QTemporaryDir cache;
     qputenv("XDG_CACHE_HOME", QFile::encodeName(cache.path()));
@@ -75,8 +89,10 @@ int main(int argc, char *argv[])
         return lumetra::bench::remoteBench(options);
     if (command == "import")
         return lumetra::bench::importBench(options);
-    if (command == "sound")
-        return lumetra::bench::loudnessBench(options);
+    if (command == "sound") {
+        const int loudness = lumetra::bench::loudnessBench(options);
+        return lumetra::bench::soundBench(options, changes) | loudness;
+    }
     usage();
     return 2;
 }

@@ -59,6 +59,9 @@ public:
     qint64 position() const override { return 0; }
     qint64 duration() const override { return 0; }
     void setPosition(qint64) override {}
+    void setGain(double) override {}
+    void setNext(const QString &, Join, double) override {}
+    void setCrossfade(int) override {}
 
 private:
     QString m_url;

@@ -8,7 +8,7 @@
 #include "core/recordview.h"
 #include "core/textfile.h"
 #include "playback/collections.h"
-#include "playback/qtmediaplayer.h"
+#include "playback/soundplayer.h"
 #include "ui/coverslot.h"
 #include "ui/mainwindow.h"
 #include "ui/picturebutton.h"
@@ -57,7 +57,7 @@ struct Program {
         folder.prepare(QStringLiteral(":/files"));
     }
     AppFolder folder;
-    QtMediaPlayer player;
+    SoundPlayer player;
     SilentPrompter prompter;
     std::unique_ptr<RandomSource> random = RandomSource::clockSeeded();
     QtDialogs dialogs;

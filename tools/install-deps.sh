@@ -5,14 +5,15 @@ set -euo pipefail
 
 packages=(
     cmake g++ make pkg-config
-    qt6-base-dev qt6-base-private-dev qt6-base-dev-tools libqt6sql6-sqlite libsqlite3-dev sqlite3 qt6-multimedia-dev libqt6multimedia6
+    qt6-base-dev qt6-base-private-dev qt6-base-dev-tools libqt6sql6-sqlite libsqlite3-dev sqlite3
     qt6-webengine-dev libqt6webenginecore6-bin
     qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
     qt6-httpserver-dev qt6-websockets-dev libqrencode-dev zbar-tools
+    libgstreamer1.0-dev libgstreamer-plugins-base1.0-dev
     gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-plugins-ugly gstreamer1.0-libav
     libgtest-dev gstreamer1.0-plugins-base-apps dbus-daemon dbus-bin playerctl
     libvorbis-dev libmp3lame-dev
-    libtag1-dev libebur128-dev libgstreamer1.0-dev libgstreamer-plugins-base1.0-dev
+    libtag1-dev libebur128-dev
     fonts-dejavu-core
 )
 [ $# -eq 0 ] || packages=("$@")

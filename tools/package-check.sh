@@ -24,15 +24,16 @@ echo "package: $deb"
 contents=$(dpkg-deb -c "$deb")
 desktop=$(grep -o '\./usr/share/applications/[^ ]*\.desktop$' <<<"$contents") || fail "no desktop entry"
 id=$(basename "$desktop" .desktop)
-for path in ./usr/bin/lumetra "$desktop" "./usr/share/metainfo/$id.metainfo.xml" ./usr/share/man/man1/lumetra.1.gz \
+for path in ./usr/bin/lumetra ./usr/libexec/lumetra/lumetra-sound "$desktop" "./usr/share/metainfo/$id.metainfo.xml" ./usr/share/man/man1/lumetra.1.gz \
             ./usr/share/doc/lumetra/copyright ./usr/share/doc/lumetra/changelog.gz \
             ./usr/share/lumetra/files/blankcover.jpg ./usr/share/lumetra/files/lumetra.htm \
             ./usr/share/icons/hicolor/48x48/apps/lumetra.png ./usr/share/icons/hicolor/scalable/apps/lumetra.svg; do
     grep -qF " $path" <<<"$contents" || fail "missing from the package: $path"
 done
 depends=$(dpkg-deb -f "$deb" Depends)
-for dep in libqt6core6 libqt6widgets6 libqt6sql6-sqlite libqt6multimedia6 libqt6webenginewidgets6 \
-           libqt6httpserver6 libqt6websockets6 libqrencode4 gstreamer1.0-plugins-good gstreamer1.0-libav; do
+for dep in libqt6core6 libqt6widgets6 libqt6sql6-sqlite libgstreamer1.0-0 libqt6webenginewidgets6 \
+           libqt6httpserver6 libqt6websockets6 libqrencode4 libtag1v5 libebur128-1 \
+           gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-libav; do
     grep -q "$dep" <<<"$depends" || fail "the package does not depend on $dep"
 done
 twice=$(tr ',' '\n' <<<"$depends" | awk '{ print $1 }' | sort | uniq -d)
@@ -89,10 +90,12 @@ for _ in $(seq 1 100); do grep -qs "albums loaded" "$work/log" && break; sleep 0
 entry=$(dbus-send --bus="$(head -n 1 "$work/bus")" --print-reply=literal --dest=org.mpris.MediaPlayer2.lumetra \
         /org/mpris/MediaPlayer2 org.freedesktop.DBus.Properties.Get \
         string:org.mpris.MediaPlayer2 string:DesktopEntry | awk '{ print $NF }')
+engine=$(pgrep -P "$app_pid" -x lumetra-sound || true)
 kill -TERM $app_pid
 wait $app_pid
 app_pid=""
 grep -q "Lumetra Jukebox: 30 albums loaded." "$work/log" || { cat "$work/log" >&2; fail "the demo did not load"; }
+[ -n "$engine" ] || fail "the installed program did not start its sound engine"
 [ "$entry" = "$id" ] || fail "MPRIS names the desktop entry \"$entry\", not \"$id\""
 [ "$(sqlite3 "$work/app/tracks.lum" 'select count(*) from opts')" = 1 ] || fail "no state record after close"
 echo "package check passed"

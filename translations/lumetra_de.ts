@@ -1732,6 +1732,10 @@ Die Datei wurde genau so belassen, wie sie war.</translation>
             <numerusform>Ausgelassene Ordner: %n</numerusform>
         </translation>
     </message>
+    <message>
+        <source>The sound settings could not be saved to sound.ini, so nothing was changed.</source>
+        <translation>Die Klangeinstellungen konnten nicht in sound.ini gespeichert werden; es wurde nichts geändert.</translation>
+    </message>
 </context>
 <context>
     <name>lumetra::SkippedAlbumsWindow</name>
@@ -1762,6 +1766,37 @@ Die Datei wurde genau so belassen, wie sie war.</translation>
     <message>
         <source>Shuffle All leaves out the albums below (%1).</source>
         <translation>„Alles zufällig“ lässt die folgenden Alben aus (%1).</translation>
+    </message>
+</context>
+<context>
+    <name>lumetra::SoundBox</name>
+    <message>
+        <source>Sound</source>
+        <translation>Klang</translation>
+    </message>
+    <message>
+        <source> s</source>
+        <translation> s</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Aus</translation>
+    </message>
+    <message>
+        <source>Crossfade between albums</source>
+        <translation>Überblenden zwischen Alben</translation>
+    </message>
+    <message>
+        <source>Even out loudness</source>
+        <translation>Lautstärke angleichen</translation>
+    </message>
+    <message>
+        <source>Loudness measurement</source>
+        <translation>Lautheitsmessung</translation>
+    </message>
+    <message>
+        <source>Loudness measured: %1 of %2 tracks</source>
+        <translation>Lautheit gemessen: %1 von %2 Titeln</translation>
     </message>
 </context>
 <context>

@@ -1732,6 +1732,10 @@ Le fichier a été laissé exactement tel quel.</translation>
             <numerusform>Dossiers ignorés&#xa0;: %n</numerusform>
         </translation>
     </message>
+    <message>
+        <source>The sound settings could not be saved to sound.ini, so nothing was changed.</source>
+        <translation>Les réglages du son n&apos;ont pas pu être enregistrés dans sound.ini&#xa0;; rien n&apos;a été modifié.</translation>
+    </message>
 </context>
 <context>
     <name>lumetra::SkippedAlbumsWindow</name>
@@ -1762,6 +1766,37 @@ Le fichier a été laissé exactement tel quel.</translation>
     <message>
         <source>Shuffle All leaves out the albums below (%1).</source>
         <translation>Tout aléatoire laisse de côté les albums ci-dessous (%1).</translation>
+    </message>
+</context>
+<context>
+    <name>lumetra::SoundBox</name>
+    <message>
+        <source>Sound</source>
+        <translation>Son</translation>
+    </message>
+    <message>
+        <source> s</source>
+        <translation> s</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Désactivé</translation>
+    </message>
+    <message>
+        <source>Crossfade between albums</source>
+        <translation>Fondu enchaîné entre les albums</translation>
+    </message>
+    <message>
+        <source>Even out loudness</source>
+        <translation>Égaliser le volume sonore</translation>
+    </message>
+    <message>
+        <source>Loudness measurement</source>
+        <translation>Mesure du volume sonore</translation>
+    </message>
+    <message>
+        <source>Loudness measured: %1 of %2 tracks</source>
+        <translation>Volume sonore mesuré&#xa0;: %1 pistes sur %2</translation>
     </message>
 </context>
 <context>

@@ -4,7 +4,8 @@
 #include "core/translations.h"
 #include "desktop/mpris.h"
 #include "desktop/singleinstance.h"
-#include "playback/qtmediaplayer.h"
+#include "loudness/loudness.h"
+#include "playback/soundplayer.h"
 #include "ui/look.h"
 #include "ui/mainwindow.h"
 #include "ui/partycontrols.h"
@@ -111,12 +112,14 @@ int main(int argc, char *argv[])
     }
 
     const auto random = RandomSource::clockSeeded();
-    QtMediaPlayer player;
+    SoundPlayer player;
+    Loudness loudness;
     QtPrompter prompter;
     QtDialogs dialogs;
     QtShell shell;
-    MainWindow window(folder, Seams{player, prompter, *random, dialogs, shell,
-                                    [](QWidget *parent) -> Browser * { return new WebBrowser(parent); }});
+    MainWindow window(folder,
+                      Seams{player, prompter, *random, dialogs, shell,
+                            [](QWidget *parent) -> Browser * { return new WebBrowser(parent); }, &loudness});
     prompter.setParent(&window);
     const auto raise = [&window] {
         window.setWindowState(window.windowState() & ~Qt::WindowMinimized);

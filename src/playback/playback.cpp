@@ -52,6 +52,13 @@ Playback::Playback(RecordView &songs, Wall &wall, const AlbumList &albums, const
     , m_queue(*this, player, view, prompter, app)
     , m_watch(player, [this](const QString &path) { trackFailed(path); })
 {
+    m_nextPoll.setInterval(kNextPollMs);
+    QObject::connect(&m_nextPoll, &QTimer::timeout, [this] { tellNext(); });
+    // Answered after the event, when whatever the player interrupted has finished.
+    QObject::connect(&m_player, &MediaPlayer::nextWanted, &m_nextPoll, [this] {
+        m_nextTold.reset();
+        m_nextPoll.start(0);
+    });
 }
 
 void Playback::resumeStartMode()
@@ -309,7 +316,9 @@ void Playback::player()
 void Playback::hand(const QString &path)
 {
     qCDebug(lcPlayback).noquote() << "playing" << path;
+    m_nextPoll.stop();
     m_watch.watch(path);
+    m_player.setGain(gainFor(path));
     m_player.setUrl(path);
     m_player.play();
     if (m_party)

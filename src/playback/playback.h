@@ -5,9 +5,14 @@
 #include "playerwatch.h"
 #include "upnext.h"
 
+#include "mediaplayer.h"
+
 #include <QCoreApplication>
 #include <QString>
 #include <QStringList>
+#include <QTimer>
+
+#include <functional>
 
 namespace lumetra {
 
@@ -175,6 +180,12 @@ public:
     static constexpr int kFailureLimit = 10;
     // How long a file handed to the player may take to load before it counts as one that cannot be played.
     void setLoadTimeout(int ms) { m_watch.setTimeout(ms); }
+    // Loudness levelling: the gain in dB for a file, by its album's loudness or its own.
+    using GainSource = std::function<double(const QString &path, bool albumGain)>;
+    void setGainSource(GainSource source) { m_gainSource = std::move(source); }
+    // The sound settings: automatic changes to another album's file crossfade over `crossfadeMs` (0: they
+    // follow straight on); loudness is levelled or not.
+    void setSound(int crossfadeMs, bool levelling);
     void mnutop() { m_queue.mnutop(); }   // "Move to top of list"
     void playdel() { m_queue.playdel(); } // "Delete from Playlist"
 
@@ -198,6 +209,17 @@ private:
     bool guestMayQueue(const QString &path, const QString &name);
     // The one place a file goes to the player.
     void hand(const QString &path);
+    // The file that follows, told to the player ahead of the end (nextfile.cpp).
+    struct Next {
+        QString path;
+        MediaPlayer::Join join = MediaPlayer::Join::Gapless;
+        double gain = 0;
+        bool operator==(const Next &) const = default;
+    };
+    // What the end-of-track step would hand now; an empty path when it would stop.
+    Next upcoming();
+    void tellNext();
+    double gainFor(const QString &path) const;
     // The watch found that `path` cannot be played: skipped like a track that ended.
     void trackFailed(const QString &path);
     void leaveJukebox();
@@ -243,6 +265,14 @@ private:
     UpNext m_upNext;
     JukeboxQueue m_queue;
     PlayerWatch m_watch;
+    GainSource m_gainSource;
+    bool m_crossfade = false;
+    bool m_levelling = true;
+    // While the player waits to hear what follows, the answer is read again this often and told when it
+    // changes: a queued track, a skip or another mode makes the late answer the one that counts.
+    static constexpr int kNextPollMs = 200;
+    QTimer m_nextPoll;
+    std::optional<Next> m_nextTold;
 
     int m_overCover = 0;
     int m_clickedCover = 0;

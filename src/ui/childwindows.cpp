@@ -9,12 +9,14 @@
 #include "coverartwindow.h"
 #include "export/inventory.h"
 #include "helpwindow.h"
+#include "loudness/loudness.h"
 #include "newalbumwindow.h"
 #include "playback/playback.h"
 #include "remote/remote.h"
 #include "remotedialog.h"
 #include "searchwindow.h"
 #include "settingswindow.h"
+#include "soundbox.h"
 #include "wall/albumcommands.h"
 #include "wall/albumlist.h"
 #include "wall/wall.h"
@@ -95,8 +97,16 @@ void ChildWindows::openSettings()
     const Context &c = m_context;
     m_settings = new SettingsWindow(c.app, c.catalogue, c.songs, c.prompter, c.dialogs, m_window);
     connect(m_settings, &SettingsWindow::saved, this, &ChildWindows::wallChanged);
+    connect(m_settings, &SettingsWindow::saved, this, &ChildWindows::soundChanged);
     connect(m_settings, &SettingsWindow::catalogueReplaced, this, &ChildWindows::catalogueReplaced);
+    connect(m_settings, &SettingsWindow::scanStarted, this, &ChildWindows::scanStarted);
     connect(m_settings, &SettingsWindow::scanFinished, this, &ChildWindows::scanFinished);
+    if (c.loudness) {
+        SoundBox &sound = m_settings->sound();
+        sound.setMeasured(c.loudness->measured(), c.loudness->total());
+        m_settings->growToFit();
+        connect(c.loudness, &Loudness::progressChanged, &sound, &SoundBox::setMeasured);
+    }
     closeOnEscape(m_settings, [settings = m_settings.data()] { settings->escape(); });
     present(m_settings);
 }

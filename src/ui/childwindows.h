@@ -19,6 +19,7 @@ class Catalogue;
 class CoverArtWindow;
 class Dialogs;
 class HelpWindow;
+class Loudness;
 class NewAlbumWindow;
 class Playback;
 class Prompter;
@@ -53,6 +54,7 @@ public:
         Shell &shell;
         Remote &remote;
         BrowserFactory browser;
+        Loudness *loudness; // may be null
         // Moves the wall to the first album of that exact title; false when there is none.
         std::function<bool(const QString &)> jumpToAlbum;
     };
@@ -90,6 +92,9 @@ public:
 Q_SIGNALS:
     // Albums or jb.ini changed: the album list and the wall are due anew.
     void wallChanged();
+    // sound.ini was written.
+    void soundChanged();
+    void scanStarted();
     // A scan replaced the catalogue: the window reads it anew.
     void catalogueReplaced();
     void scanFinished();

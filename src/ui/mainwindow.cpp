@@ -10,10 +10,12 @@
 #include "coverslot.h"
 #include "jukeboxarea.h"
 #include "look.h"
+#include "loudness/loudness.h"
 #include "mainmenus.h"
 #include "partycontrols.h"
 #include "picturebutton.h"
 #include "playback/mediaplayer.h"
+#include "playback/soundsettings.h"
 #include "remote/remote.h"
 #include "rightpanel.h"
 #include "scan/scanner.h"
@@ -75,6 +77,7 @@ MainWindow::MainWindow(const AppFolder &app, Seams seams, QRect screen, QWidget 
     : QWidget(parent)
     , m_app(app)
     , m_player(seams.player)
+    , m_loudness(seams.loudness)
     , m_prompter(seams.prompter)
     , m_dialogs(seams.dialogs)
     , m_songs(m_catalogue, QStringLiteral("songs"))
@@ -127,7 +130,7 @@ MainWindow::MainWindow(const AppFolder &app, Seams seams, QRect screen, QWidget 
         this);
     m_windows = new ChildWindows({m_app, m_catalogue, m_songs, m_albums, m_wall, m_playback, m_albumCommands,
                                   m_settings, seams.prompter, seams.dialogs, seams.shell, *m_remote,
-                                  std::move(seams.browser),
+                                  std::move(seams.browser), seams.loudness,
                                   [this](const QString &title) { return jumpToAlbum(title); }},
                                  this);
     placeWall();
@@ -138,6 +141,17 @@ MainWindow::MainWindow(const AppFolder &app, Seams seams, QRect screen, QWidget 
     connectMenus();
     connectPlayback();
     guardForParty();
+    if (m_loudness) {
+        // The file about to play, and then its album, are measured before anything else.
+        m_playback.setGainSource(
+            [loudness = m_loudness, asked = QString()](const QString &path, bool albumGain) mutable {
+                if (path != asked) {
+                    asked = path;
+                    loudness->prioritise(path);
+                }
+                return loudness->gainDb(path, albumGain);
+            });
+    }
     m_rightPanel->showNowPlayingPicture(m_app.defaultPicture());
     showMode();
     m_wallView->setFocus();
@@ -217,6 +231,7 @@ void MainWindow::load()
     m_state = StateRecord::read(m_opts);
     // Only here: a rebuild keeps the volume the user has set since.
     m_player.setVolume(m_state.volume());
+    applySound();
     m_playback.setStartMode(m_state.formcolor);
     populate();
     thumb();
@@ -235,6 +250,14 @@ void MainWindow::load()
     }
 }
 
+void MainWindow::applySound()
+{
+    const SoundSettings sound = SoundSettings::load(m_app.file(SoundSettings::fileName()));
+    m_playback.setSound(sound.crossfade * 1000, sound.levelling);
+    if (m_loudness)
+        m_loudness->setPaused(!sound.levelling || (settingsWindow() && settingsWindow()->isScanning()));
+}
+
 void MainWindow::endProgram()
 {
     m_party->setEnding();
@@ -251,6 +274,14 @@ void MainWindow::populate()
 {
     m_albums.populate(m_songs);
     m_remote->catalogueChanged();
+    if (m_loudness) {
+        QStringList folders;
+        m_songs.forEachValue(QStringLiteral("Path"), [&folders](QAnyStringView path) {
+            if (!path.isEmpty())
+                folders.append(path.toString());
+        });
+        m_loudness->setLibrary(folders);
+    }
 }
 
 void MainWindow::clearSlots()

@@ -31,6 +31,7 @@ class CoverSlot;
 class Dialogs;
 class JukeboxArea;
 class LetterBar;
+class Loudness;
 class MainMenus;
 class PartyControls;
 class MediaPlayer;
@@ -50,6 +51,8 @@ struct Seams {
     Dialogs &dialogs;
     Shell &shell;
     BrowserFactory browser;
+    // Even loudness: the gains and the background measurement; without it every file plays as it is.
+    Loudness *loudness = nullptr;
 };
 
 // The program's window: creates the wall, the button strip, the right-hand panel, the Jukebox area and the
@@ -67,6 +70,9 @@ public:
     void load();
     // Closes as the system asks (SIGTERM at logout): the party lock does not ask for its PIN.
     void endProgram();
+    // sound.ini read again and given to playback; the loudness measurement rests while levelling is off
+    // or a scan runs.
+    void applySound();
 
     void populate();
     void thumb();
@@ -163,6 +169,7 @@ private:
 
     AppFolder m_app;
     MediaPlayer &m_player;
+    Loudness *m_loudness;
     Prompter &m_prompter;
     Dialogs &m_dialogs;
     qreal m_dpi = 96;

@@ -74,6 +74,8 @@ void MainWindow::connectWall()
     });
 
     connect(m_windows, &ChildWindows::wallChanged, this, &MainWindow::rebuildWall);
+    connect(m_windows, &ChildWindows::soundChanged, this, &MainWindow::applySound);
+    connect(m_windows, &ChildWindows::scanStarted, this, &MainWindow::applySound);
     connect(m_windows, &ChildWindows::catalogueReplaced, this, [this] {
         // The album list, the wall and the pickers' source change together, between two events.
         m_songs.refresh({QStringLiteral("Album")});
@@ -82,6 +84,7 @@ void MainWindow::connectWall()
     });
     connect(m_windows, &ChildWindows::restoreWanted, this, &MainWindow::restoreWindow);
     connect(m_windows, &ChildWindows::scanFinished, this, [this] {
+        applySound();
         if (m_closeAfterScan)
             close();
     });

@@ -8,6 +8,7 @@
 #include "core/textfile.h"
 #include "core/vbcolor.h"
 #include "pointerwidgets.h"
+#include "soundbox.h"
 #include "wall/twips.h"
 #include "widgethelpers.h"
 
@@ -21,6 +22,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
+#include <QSpinBox>
 #include <QStyle>
 
 namespace lumetra {
@@ -63,6 +65,8 @@ SettingsWindow::SettingsWindow(const AppFolder &app, Catalogue &catalogue, Recor
     top->addWidget(m_preview, 0, Qt::AlignTop);
     top->addLayout(buildControls(), 1);
     layout->addLayout(top);
+    m_sound = new SoundBox(m_app.file(SoundSettings::fileName()), this);
+    layout->addWidget(m_sound);
     layout->addSpacing(8);
     buildScanPanel();
     layout->addWidget(m_scanPanel);
@@ -79,11 +83,29 @@ SettingsWindow::SettingsWindow(const AppFolder &app, Catalogue &catalogue, Recor
     bottom->addWidget(m_cancel);
     outer->addLayout(bottom);
 
-    // Tab from the top down: the preview's title, the fields beside it, the scan panel, then the buttons.
-    QList<QWidget *> order{m_sampleTitle, m_links[0], m_picturePath, m_links[1],   m_links[2],
-                           m_coverSize,   m_gap,      m_bounce,      m_autoplay,   m_noWrap,
-                           m_links[3],    m_browse,   m_musicFolder, m_scanNested, m_scanFlat,
-                           m_closePanel,  m_scanDisk, m_okay,        m_cancel};
+    // Tab from the top down: the preview's title, the fields beside it, the sound, the scan panel, then the
+    // buttons.
+    QList<QWidget *> order{m_sampleTitle,
+                           m_links[0],
+                           m_picturePath,
+                           m_links[1],
+                           m_links[2],
+                           m_coverSize,
+                           m_gap,
+                           m_bounce,
+                           m_autoplay,
+                           m_noWrap,
+                           m_links[3],
+                           m_sound->crossfade(),
+                           m_sound->levelling(),
+                           m_browse,
+                           m_musicFolder,
+                           m_scanNested,
+                           m_scanFlat,
+                           m_closePanel,
+                           m_scanDisk,
+                           m_okay,
+                           m_cancel};
     for (qsizetype i = 1; i < order.size(); ++i)
         setTabOrder(order[i - 1], order[i]);
 
@@ -454,6 +476,10 @@ void SettingsWindow::okay()
     // A relative folder meant the application folder, the working directory; stored, it means that for good.
     if (m_form.musicFolder != QStringLiteral("(Lumetra default)"))
         m_form.musicFolder = Scanner::resolveRoot(m_form.musicFolder, m_app, m_app.dir());
+    if (!m_sound->save()) {
+        m_prompter.message(tr("The sound settings could not be saved to sound.ini, so nothing was changed."));
+        return;
+    }
     QString error;
     if (!writeTextLines(m_app.file(QStringLiteral("jb.ini")), m_form.lines(), &error)) {
         m_prompter.message(
@@ -488,7 +514,9 @@ void SettingsWindow::growToFit()
                       layout()->contentsMargins().right() + style()->pixelMetric(QStyle::PM_ScrollBarExtent);
     const int wantedWidth = std::max(width(), m_content->sizeHint().width() + frame);
     const int w = std::min(wantedWidth, room.width() - kFrameRoom.width());
-    const int contentHeight = m_content->layout()->totalHeightForWidth(w - frame);
+    // A layout without a wrapped label in sight has no height for a width (-1): then its hint is the height.
+    const int contentHeight =
+        std::max(m_content->layout()->totalHeightForWidth(w - frame), m_content->sizeHint().height());
     const int others = layout()->totalSizeHint().height() - m_scroll->sizeHint().height();
     const int h = std::min(std::max(height(), contentHeight + others + 2 * m_scroll->frameWidth()),
                            room.height() - kFrameRoom.height());
@@ -554,6 +582,7 @@ void SettingsWindow::scan(Scanner::Layout layout)
         return !m_cancelScan;
     });
     m_scanning = true;
+    Q_EMIT scanStarted();
     m_cancelScan = false;
     m_closePanel->setEnabled(false);
     const Scanner::Result result = scanner.scan(m_form.musicFolder, layout);

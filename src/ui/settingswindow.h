@@ -26,6 +26,8 @@ class RecordView;
 
 // The "Settings" window: edits jb.ini with a live preview and hosts the disk-scan panel. Okay writes jb.ini
 // and reports saved(); Cancel discards. Each opening starts from jb.ini again.
+class SoundBox;
+
 class SettingsWindow : public QWidget
 {
     Q_OBJECT
@@ -34,6 +36,7 @@ public:
                    Dialogs &dialogs, QWidget *parent = nullptr);
 
     const SettingsForm &form() const { return m_form; }
+    SoundBox &sound() const { return *m_sound; }
     bool isScanning() const { return m_scanning; }
     // Stops a running scan; the catalogue stays as it was.
     void cancelScan() { m_cancelScan = true; }
@@ -53,12 +56,15 @@ public:
     void backimage();
     void noImage();
     void resetDefaults();
+    // As large as its content wants, up to the screen.
+    void growToFit();
 
 Q_SIGNALS:
     // jb.ini has been written: the main window applies it and rebuilds the wall.
     void saved();
     // A scan has put a new catalogue in place: the main window reads it and rebuilds the wall at once.
     void catalogueReplaced();
+    void scanStarted();
     void scanFinished();
 
 protected:
@@ -71,7 +77,6 @@ private:
     void showForm();
     void showPreview();
     void takeFields();
-    void growToFit();
     QPushButton *link(const QString &name, const QString &text);
 
     AppFolder m_app;
@@ -102,6 +107,7 @@ private:
     QPushButton *m_okay = nullptr;         // Command1
     QPushButton *m_cancel = nullptr;       // Command2
 
+    SoundBox *m_sound = nullptr;
     QFrame *m_scanPanel = nullptr;       // Picture2
     QLineEdit *m_musicFolder = nullptr;  // Text5
     QPushButton *m_browse = nullptr;     // Command9

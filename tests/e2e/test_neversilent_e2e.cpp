@@ -4,7 +4,7 @@
 #include "audiofile.h"
 #include "core/appfolder.h"
 #include "desktop/mpris.h"
-#include "playback/qtmediaplayer.h"
+#include "playback/soundplayer.h"
 #include "remote/remote.h"
 #include "support/fakebrowser.h"
 #include "support/fakes.h"
@@ -31,6 +31,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <csignal>
 #include <functional>
 
 using namespace Qt::StringLiterals;
@@ -193,7 +194,7 @@ protected:
     QTemporaryDir m_dir;
     QString m_savedCwd;
     AppFolder m_app{m_dir.path()};
-    QtMediaPlayer m_player;
+    SoundPlayer m_player;
     FakePrompter m_prompter;
     ScriptedRandom m_random;
     FakeDialogs m_dialogs;
@@ -353,6 +354,23 @@ TEST_F(NeverSilent, EscapeAndDownInEitherListNeitherSkipNorQueue)
     EXPECT_EQ(list(u"List1"_s)->currentRow(), 1); // Down moved the highlight
     EXPECT_TRUE(m_player.isPlaying());
     EXPECT_EQ(m_heard, QStringList{u"01 long.wav"_s});
+}
+
+// An engine that stops answering (here: stopped by a signal) is replaced; the file it held counts as one
+// that could not be played, and the next plays on the new engine.
+TEST_F(NeverSilent, AnEngineThatStopsAnsweringIsReplacedAndTheMusicGoesOn)
+{
+    m_player.setWatchdog(1500);
+    queueLongTrack();
+    open(u"A Good"_s);
+    clickRow(u"List1"_s, 0);
+    ASSERT_GT(m_player.enginePid(), 0);
+    ::kill(static_cast<pid_t>(m_player.enginePid()), SIGSTOP);
+    EXPECT_TRUE(waitFor([this] { return m_heard.size() == 2; }, 3 * kBound))
+        << m_heard.join(u',').toStdString();
+    EXPECT_EQ(m_heard.value(1), u"01 a.wav"_s);
+    EXPECT_EQ(m_player.replacements(), 1);
+    EXPECT_EQ(m_window->windowTitle(), u"Could not play \"01 long.wav\""_s);
 }
 
 // Handing a new file while one plays: stopping the old one must not pass for the new one's load, or a file

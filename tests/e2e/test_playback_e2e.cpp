@@ -1,6 +1,6 @@
 #include "audiofile.h"
 #include "core/appfolder.h"
-#include "playback/qtmediaplayer.h"
+#include "playback/soundplayer.h"
 #include "support/fakebrowser.h"
 #include "support/fakes.h"
 #include "support/testlibrary.h"
@@ -119,7 +119,7 @@ protected:
     AppFolder m_app{m_dir.path()};
     QString m_tones;
     QString m_second;
-    QtMediaPlayer m_player;
+    SoundPlayer m_player;
     FakePrompter m_prompter;
     ScriptedRandom m_random;
     FakeDialogs m_dialogs;

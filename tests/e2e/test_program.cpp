@@ -192,9 +192,10 @@ TEST(Program, APlaylistGivenAsTheArgumentBecomesACollectionAlsoInTheJukeboxThatR
 struct EndCase {
     const char *name;
     QList<TestAlbum> albums;
-    const char *waitFor; // in the log: the wall, or the box that is up
-    bool usable = true;  // false: tracks.lum is a text file, left as it was
-    bool locked = false; // party.ini: party mode on, locked for guests
+    const char *waitFor;     // in the log: the wall, or the box that is up
+    bool usable = true;      // false: tracks.lum is a text file, left as it was
+    bool locked = false;     // party.ini: party mode on, locked for guests
+    bool engineHung = false; // the sound engine stopped by a signal before the end is asked for
 };
 
 void PrintTo(const EndCase &c, std::ostream *os)
@@ -238,6 +239,18 @@ TEST_P(ProgramEnd, EndsWhenAskedAndStoresTheState)
         log += process.readAllStandardError();
     ASSERT_TRUE(log.contains(GetParam().waitFor)) << log.toStdString();
 
+    // The sound engine, a child of the program, by its parent's id in /proc.
+    pid_t engine = 0;
+    for (const QString &entry : QDir(u"/proc"_s).entryList(QDir::Dirs)) {
+        const QByteArray stat = readAll(u"/proc/"_s + entry + u"/stat"_s);
+        const qsizetype end = stat.lastIndexOf(')');
+        if (stat.contains("(lumetra-sound)") &&
+            stat.mid(end + 4).split(' ').value(0).toLongLong() == process.processId())
+            engine = entry.toInt();
+    }
+    ASSERT_GT(engine, 0);
+    if (GetParam().engineHung)
+        ::kill(engine, SIGSTOP);
     QElapsedTimer clock;
     clock.start();
     signalChild(process, SIGTERM);
@@ -252,6 +265,9 @@ TEST_P(ProgramEnd, EndsWhenAskedAndStoresTheState)
     for (const char *own : {"blankcover.jpg", "lumetra2.jpg", "vista.jpg", "next-page.png", "help-hi.png"})
         EXPECT_TRUE(QFile::exists(dir.filePath(u"files/"_s + QString::fromLatin1(own)))) << own;
     EXPECT_EQ(lumetra::PartySettings::load(party).settings.locked, GetParam().locked);
+    EXPECT_TRUE(QTest::qWaitFor([engine] { return ::kill(engine, 0) != 0; }, 5000))
+        << "the engine outlived the program";
+    ::kill(engine, SIGKILL);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -261,7 +277,8 @@ INSTANTIATE_TEST_SUITE_P(
         EndCase{"NoAlbumsMessageUp", {}, "message: Lumetra doesn't yet contain any albums"},
         EndCase{"UnusableCatalogueMessageUp", {}, "message: The album catalogue could not be opened", false},
         // The window would ask for the PIN before it closes; logout does not, and the lock holds.
-        EndCase{"LockedForGuests", {{u"One"_s}}, "Lumetra Jukebox: 1 albums loaded.", true, true}),
+        EndCase{"LockedForGuests", {{u"One"_s}}, "Lumetra Jukebox: 1 albums loaded.", true, true},
+        EndCase{"SoundEngineHung", {{u"One"_s}}, "Lumetra Jukebox: 1 albums loaded.", true, false, true}),
     [](const auto &info) { return std::string(info.param.name); });
 
 // Both forms of an option's value work, and none of this work opens a window (there is no display to open

@@ -172,6 +172,7 @@ TEST_P(PartyPicks, PlayWhatWasShownWithoutRepeatsAndLeaveNoAlbumOut)
     const int n = std::min(50, playable * 5 / 2);
     const int k = std::min(3, playable / 2);
     m_playback.setCollections(&m_collections);
+    m_playback.setSound(4000, false);
     start();
     QStringList played;
     QHash<QString, int> albumPlays;
@@ -211,6 +212,13 @@ TEST_P(PartyPicks, PlayWhatWasShownWithoutRepeatsAndLeaveNoAlbumOut)
             ASSERT_NO_FATAL_FAILURE(check(i, !announced));
             ASSERT_TRUE(m_playback.upNext().has_value()) << "pick " << i;
             shown = QDir::cleanPath(m_playback.upNext()->folder + m_playback.upNext()->file);
+        }
+        if (i < 3) {
+            // Asked ahead, the player is told that pick, crossfading into another album.
+            Q_EMIT m_player.nextWanted();
+            QCoreApplication::processEvents();
+            ASSERT_EQ(QDir::cleanPath(m_player.next), shown) << "pick " << i;
+            EXPECT_EQ(m_player.nextJoin, MediaPlayer::Join::Crossfade);
         }
         endTrack();
         ASSERT_EQ(QDir::cleanPath(m_player.url()), shown) << "pick " << i;

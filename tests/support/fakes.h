@@ -86,12 +86,23 @@ public:
     qint64 position() const override { return at; }
     qint64 duration() const override { return 0; }
     void setPosition(qint64 ms) override { at = ms; }
+    void setGain(double db) override { gains.append(db); }
+    void setNext(const QString &path, Join join, double) override
+    {
+        next = path;
+        nextJoin = join;
+    }
+    void setCrossfade(int ms) override { crossfadeMs = ms; }
 
     int plays = 0;
     int stops = 0;
     qint64 at = 0;
     QStringList broken;
     QStringList stalled;
+    QList<double> gains; // one per file handed
+    QString next;
+    Join nextJoin = Join::Gapless;
+    int crossfadeMs = 0;
 
 private:
     QString m_url;

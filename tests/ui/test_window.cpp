@@ -536,16 +536,16 @@ TEST_P(TabOrder, TabReachesEveryControlInReadingOrder)
 
 INSTANTIATE_TEST_SUITE_P(
     Windows, TabOrder,
-    ::testing::Values(TabCase{"Main", [](MainWindow &) {}, [](MainWindow &w) -> QWidget * { return &w; },
-                              mainOrder()},
-                      TabCase{"Settings",
-                              [](MainWindow &w) { w.openSettings(); },
-                              [](MainWindow &w) -> QWidget * { return w.settingsWindow(); },
-                              {u"Label3"_s, u"Label2"_s, u"Text4"_s, u"Label1"_s, u"Label4"_s, u"Text1"_s,
-                               u"Text2"_s, u"Check2"_s, u"Check3"_s, u"Check4"_s, u"Label10"_s, u"Command5"_s,
-                               u"Command1"_s, u"Command2"_s, u"Label3"_s}},
-                      TabCase{"Search",
-                              [](MainWindow &w) { w.openSearch(); },
-                              [](MainWindow &w) -> QWidget * { return w.searchWindow(); },
-                              {u"Text3"_s, u"Command1"_s, u"List3"_s, u"Text3"_s}}),
+    ::testing::Values(
+        TabCase{"Main", [](MainWindow &) {}, [](MainWindow &w) -> QWidget * { return &w; }, mainOrder()},
+        TabCase{"Settings",
+                [](MainWindow &w) { w.openSettings(); },
+                [](MainWindow &w) -> QWidget * { return w.settingsWindow(); },
+                {u"Label3"_s, u"Label2"_s, u"Text4"_s, u"Label1"_s, u"Label4"_s, u"Text1"_s, u"Text2"_s,
+                 u"Check2"_s, u"Check3"_s, u"Check4"_s, u"Label10"_s, u"crossfade"_s, u"evenLoudness"_s,
+                 u"Command5"_s, u"Command1"_s, u"Command2"_s, u"Label3"_s}},
+        TabCase{"Search",
+                [](MainWindow &w) { w.openSearch(); },
+                [](MainWindow &w) -> QWidget * { return w.searchWindow(); },
+                {u"Text3"_s, u"Command1"_s, u"List3"_s, u"Text3"_s}}),
     [](const auto &info) { return std::string(info.param.name); });

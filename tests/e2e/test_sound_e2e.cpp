@@ -1,0 +1,297 @@
+// What the listener hears: the real window and sound engine on generated sines, the engine's output written
+// to a WAV file (LUMETRA_AUDIO_OUT) and read back.
+#include "audiofile.h"
+#include "core/appfolder.h"
+#include "listening.h"
+#include "loudness/loudness.h"
+#include "playback/soundplayer.h"
+#include "playback/soundsettings.h"
+#include "support/fakebrowser.h"
+#include "support/fakes.h"
+#include "support/testlibrary.h"
+#include "synth.h"
+#include "ui/coverslot.h"
+#include "ui/listbox.h"
+#include "ui/mainwindow.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QMouseEvent>
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <functional>
+
+using namespace Qt::StringLiterals;
+using namespace lumetra;
+using namespace lumetra::test;
+
+namespace {
+
+constexpr qint64 kRate = demo::Audio::kSampleRate;
+constexpr float kLoud = 0.5f;
+// Sines of whole periods: 441 Hz repeats every 100 frames, 630 Hz every 70, so a file of whole periods
+// ends on a zero as music ends in silence.
+constexpr double kLow = 441;
+constexpr double kHigh = 630;
+
+demo::Audio sine(double hz, qint64 from, qint64 frames)
+{
+    demo::Audio audio;
+    for (qint64 n = from; n < from + frames; ++n) {
+        const float v = kLoud * static_cast<float>(std::sin(2 * M_PI * hz * n / kRate));
+        audio.left.push_back(v);
+        audio.right.push_back(v);
+    }
+    return audio;
+}
+
+bool write(const QString &path, const demo::Audio &audio)
+{
+    QString error;
+    if (path.endsWith(u".ogg"_s))
+        return demo::writeOgg(path, audio, {}, 5, &error);
+    if (path.endsWith(u".mp3"_s))
+        return demo::writeMp3(path, audio, {}, &error);
+    return demo::writeWav(path, audio, &error);
+}
+
+bool waitFor(const std::function<bool()> &done, int ms)
+{
+    QElapsedTimer clock;
+    clock.start();
+    while (!done() && clock.elapsed() < ms)
+        QApplication::processEvents(QEventLoop::AllEvents, 20);
+    return done();
+}
+
+void clickAt(QWidget *widget, QPoint pos)
+{
+    const QPointF local(pos);
+    QMouseEvent down(QEvent::MouseButtonPress, local, widget->mapToGlobal(local), Qt::LeftButton,
+                     Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(widget, &down);
+    QMouseEvent up(QEvent::MouseButtonRelease, local, widget->mapToGlobal(local), Qt::LeftButton,
+                   Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(widget, &up);
+}
+
+class Listening : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        m_savedCwd = QDir::currentPath();
+        ASSERT_TRUE(m_app.prepare(u":/files"_s));
+        qputenv("LUMETRA_AUDIO_OUT", QFile::encodeName(m_dir.filePath(u"heard.wav"_s)));
+    }
+    void TearDown() override
+    {
+        m_window.reset();
+        m_player.reset();
+        m_loudness.reset();
+        qunsetenv("LUMETRA_AUDIO_OUT");
+        QDir::setCurrent(m_savedCwd);
+    }
+
+    QString folder(int album) const { return m_dir.filePath(u"Music/album%1/"_s.arg(album)); }
+    // The window over albums of these titles (in wall order), autoplay off, crossfading `crossfade`
+    // seconds between albums, loudness levelled or not; their folders exist and wait for music.
+    void open(const QStringList &titles, int crossfade, bool levelling = false)
+    {
+        QList<TestAlbum> albums;
+        for (const QString &title : titles)
+            albums.append({title, false});
+        ASSERT_TRUE(writeCatalogue(m_dir.path(), albums));
+        ASSERT_TRUE(writeFile(
+            m_app.file(u"jb.ini"_s),
+            "(Lumetra default)\r\n2400\r\n150\r\n0\r\n16777215\r\n000\r\nDejaVu Sans+9&False\r\n\r\n"));
+        ASSERT_TRUE((SoundSettings{crossfade, levelling}.save(m_app.file(SoundSettings::fileName()))));
+        m_player = std::make_unique<SoundPlayer>();
+        m_loudness = std::make_unique<Loudness>(m_dir.filePath(u"loudness.cache"_s));
+        m_window = std::make_unique<MainWindow>(m_app,
+                                                Seams{*m_player, m_prompter, m_random, m_dialogs, m_shell,
+                                                      FakeBrowser::factory(), m_loudness.get()},
+                                                QRect(0, 0, 1920, 1080));
+        m_window->show();
+        m_window->load();
+    }
+    // The album's cover clicked, and with `first` its first track.
+    void openAlbum(const QString &title, bool first)
+    {
+        for (int k = 0; k < m_window->slotCount(); ++k) {
+            if (m_window->slot(k)->title() == title)
+                clickAt(m_window->slot(k)->cover(), QPoint(5, 5));
+        }
+        auto *tracks = m_window->findChild<ListBox *>(u"List1"_s);
+        if (first)
+            clickAt(tracks->viewport(), tracks->visualItemRect(tracks->item(0)).center());
+    }
+    // What was heard once the player has stopped (or after `ms`).
+    demo::Recording heard(int ms)
+    {
+        waitFor([this] { return !m_player->isPlaying(); }, ms);
+        waitFor([] { return false; }, 300); // the engine writes the last of it
+        return demo::Recording::read(m_dir.filePath(u"heard.wav"_s));
+    }
+
+    QTemporaryDir m_dir;
+    QString m_savedCwd;
+    AppFolder m_app{m_dir.path()};
+    std::unique_ptr<SoundPlayer> m_player;
+    std::unique_ptr<Loudness> m_loudness;
+    FakePrompter m_prompter;
+    ScriptedRandom m_random;
+    FakeDialogs m_dialogs;
+    FakeShell m_shell;
+    std::unique_ptr<MainWindow> m_window;
+};
+
+struct Format {
+    const char *extension;
+    // MP3 codes a sound that starts or stops at full height with a little noise around the cut.
+    float steepestAtJoin;
+};
+
+class GaplessFormats : public Listening, public ::testing::WithParamInterface<Format>
+{
+};
+
+// One sine cut in two files of one album at a point that is no period's end: played in order it sounds
+// as one, with nothing lost, added or shifted where the files meet. The crossfade is on, and not used.
+TEST_P(GaplessFormats, ASineSplitInTwoFilesOfOneAlbumPlaysAsOne)
+{
+    const qint64 first = kRate * 8 / 10 + 37;
+    const qint64 second = kRate * 7 / 10 - 37;
+    open({u"Split"_s}, 4);
+    const QString format = QString::fromLatin1(GetParam().extension);
+    ASSERT_TRUE(write(folder(0) + u"01 a."_s + format, sine(kLow, 0, first)));
+    ASSERT_TRUE(write(folder(0) + u"02 b."_s + format, sine(kLow, first, second)));
+    openAlbum(u"Split"_s, true);
+    const demo::Recording heard = this->heard(10000);
+    const qint64 start = heard.firstAbove(0.05f) - 2; // the sine's first frames are quieter than that
+    const qint64 end = heard.lastAbove(0.05f) + 1;
+    const qint64 join = start + first;
+    ASSERT_GT(start, 0) << "nothing heard";
+    EXPECT_NEAR(end - start, first + second, 2);
+    EXPECT_LT(heard.longestQuiet(0.01f, start, end), kRate / 1000);
+    EXPECT_NEAR(heard.sineShift(kLow, start + 441, join - 2205, join + 2205, end - 441), 0, 0.3);
+    EXPECT_LT(heard.largestStep(join - 441, join + 441), GetParam().steepestAtJoin);
+}
+
+INSTANTIATE_TEST_SUITE_P(Formats, GaplessFormats,
+                         ::testing::Values(Format{"wav", 0.035f}, Format{"ogg", 0.04f}, Format{"mp3", 0.2f}),
+                         [](const ::testing::TestParamInfo<Format> &info) {
+                             return std::string(info.param.extension);
+                         });
+
+struct Transition {
+    const char *name;
+    bool twoAlbums;   // the second track is another album's
+    int crossfade;    // seconds
+    bool skip;        // the first track is skipped after a second
+    qint64 seconds;   // each sine's length
+    double overlapMs; // how long both sound at once
+};
+
+class Transitions : public Listening, public ::testing::WithParamInterface<Transition>
+{
+};
+
+// A low sine, then a high one: how long they sound together, how the one fades as the other rises, and
+// that no step is ever heard.
+TEST_P(Transitions, TheTwoTracksMeetAsTheSettingsSay)
+{
+    const Transition &c = GetParam();
+    open(c.twoAlbums ? QStringList{u"A"_s, u"B"_s} : QStringList{u"A"_s}, c.crossfade);
+    ASSERT_TRUE(write(folder(0) + u"01 low.wav"_s, sine(kLow, 0, c.seconds * kRate)));
+    ASSERT_TRUE(write(folder(c.twoAlbums ? 1 : 0) + u"02 high.wav"_s, sine(kHigh, 0, c.seconds * kRate)));
+    openAlbum(u"A"_s, true);
+    if (c.twoAlbums)
+        openAlbum(u"B"_s, false); // opened while A plays: its first track follows
+    if (c.skip) {
+        ASSERT_TRUE(waitFor([this] { return m_player->position() >= 1000; }, 5000));
+        m_window->playback().skip();
+    }
+    const demo::Recording heard = this->heard(15000);
+    const qint64 start = heard.firstAbove(0.05f);
+    ASSERT_GT(start, 0) << "nothing heard";
+    // Each sine's level, 20 ms at a time every 10 ms.
+    constexpr qint64 kHop = kRate / 100;
+    std::vector<double> low, high;
+    for (qint64 at = start; at + 2 * kHop < qint64(heard.left.size()); at += kHop) {
+        low.push_back(heard.level(kLow, at, 2 * kHop) / kLoud);
+        high.push_back(heard.level(kHigh, at, 2 * kHop) / kLoud);
+    }
+    // The longest stretch where both sound (a window across a sine's end hears a little of everything).
+    std::vector<size_t> both, run;
+    for (size_t i = 0; i < low.size(); ++i) {
+        if (low[i] > 0.02 && high[i] > 0.02)
+            run.push_back(i);
+        else
+            run.clear();
+        if (run.size() > both.size())
+            both = run;
+    }
+    EXPECT_NEAR(both.size() * 10.0, c.overlapMs, 150);
+    if (!both.empty() && c.overlapMs > 0) {
+        // Equal power: each at 0.71 halfway; the one falls and the other rises throughout.
+        const size_t middle = both[both.size() / 2];
+        EXPECT_NEAR(low[middle], M_SQRT1_2, 0.06);
+        EXPECT_NEAR(high[middle], M_SQRT1_2, 0.06);
+        for (size_t i = both.front() + 1; i <= both.back(); ++i) {
+            EXPECT_LT(low[i], low[i - 1] + 0.02) << i;
+            EXPECT_GT(high[i], high[i - 1] - 0.02) << i;
+        }
+    }
+    if (c.skip) {
+        const auto fading =
+            std::count_if(low.begin(), low.end(), [](double v) { return v > 0.05 && v < 0.95; });
+        EXPECT_GE(fading * 10, 100 - 20);
+        EXPECT_LE(fading * 10, 200 + 20);
+    }
+    // The steepest these sines make from one frame to the next, both at once at most.
+    EXPECT_LT(heard.largestStep(0, heard.left.size()), 1.05 * 2 * M_PI * (kLow + kHigh) / kRate * kLoud);
+}
+
+std::string transitionName(const ::testing::TestParamInfo<Transition> &info)
+{
+    return info.param.name;
+}
+
+INSTANTIATE_TEST_SUITE_P(Sound, Transitions,
+                         ::testing::Values(Transition{"CrossfadeBetweenAlbums", true, 4, false, 5, 4000},
+                                           Transition{"NoneWithinAnAlbum", false, 4, false, 2, 0},
+                                           Transition{"SkipFadesOut", false, 0, true, 2, 0}),
+                         transitionName);
+
+// Two albums 10 LU apart, untagged, measured in the background once the catalogue is read, then queued in
+// Jukebox mode: each is heard at the same loudness.
+TEST_F(Listening, AlbumsOfDifferentLoudnessSoundEvenInJukeboxMode)
+{
+    const qint64 length = 2 * kRate;
+    demo::Audio quiet = sine(kLow, 0, length);
+    for (float &v : quiet.left)
+        v /= std::sqrt(10.0f);
+    quiet.right = quiet.left;
+    ASSERT_TRUE(QDir().mkpath(folder(0)) && QDir().mkpath(folder(1)));
+    ASSERT_TRUE(write(folder(0) + u"01 loud.ogg"_s, sine(kLow, 0, length)));
+    ASSERT_TRUE(write(folder(1) + u"01 quiet.mp3"_s, quiet));
+    open({u"A"_s, u"B"_s}, 0, true);
+    ASSERT_TRUE(waitFor([this] { return m_loudness->measured() == 2; }, 10000)) << m_loudness->measured();
+    m_window->playback().jukeboxmode();
+    openAlbum(u"A"_s, true);
+    openAlbum(u"B"_s, true);
+    ASSERT_TRUE(waitFor(
+        [this] { return m_player->url().endsWith(u"quiet.mp3"_s) && m_player->position() >= 1500; }, 10000));
+    const demo::Recording heard = demo::Recording::read(m_dir.filePath(u"heard.wav"_s));
+    const qint64 start = heard.firstAbove(0.01f);
+    ASSERT_GT(start, 0) << "nothing heard";
+    const double loud = heard.level(kLow, start + kRate / 2, kRate / 2);
+    const double quietHeard = heard.level(kLow, start + length + kRate / 2, kRate / 2);
+    ASSERT_GT(quietHeard, 0);
+    EXPECT_NEAR(20 * std::log10(loud / quietHeard), 0, 1);
+}
+
+} // namespace
