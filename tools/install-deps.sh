@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
     cmake g++ make pkg-config
-    qt6-base-dev qt6-base-private-dev qt6-base-dev-tools libqt6sql6-sqlite libsqlite3-dev sqlite3
+    qt6-base-dev qt6-base-private-dev qt6-base-dev-tools libqt6sql6-sqlite libsqlite3-dev sqlite3 libicu-dev
     qt6-webengine-dev libqt6webenginecore6-bin
     qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
     qt6-httpserver-dev qt6-websockets-dev libqrencode-dev zbar-tools

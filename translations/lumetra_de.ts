@@ -1526,6 +1526,22 @@ Die Datei wurde genau so belassen, wie sie war.</translation>
         <source>Error - not found!</source>
         <translation>Fehler - nicht gefunden!</translation>
     </message>
+    <message>
+        <source>Number of results</source>
+        <translation>Anzahl der Treffer</translation>
+    </message>
+    <message>
+        <source>%1 results; showing the first %2</source>
+        <translation>%1 Treffer; die ersten %2 werden angezeigt</translation>
+    </message>
+    <message>
+        <source>1 result</source>
+        <translation>1 Treffer</translation>
+    </message>
+    <message>
+        <source>%1 results</source>
+        <translation>%1 Treffer</translation>
+    </message>
 </context>
 <context>
     <name>lumetra::SettingsWindow</name>

@@ -1526,6 +1526,22 @@ Le fichier a été laissé exactement tel quel.</translation>
         <source>Error - not found!</source>
         <translation>Erreur - introuvable&#xa0;!</translation>
     </message>
+    <message>
+        <source>Number of results</source>
+        <translation>Nombre de résultats</translation>
+    </message>
+    <message>
+        <source>%1 results; showing the first %2</source>
+        <translation>%1 résultats ; affichage des %2 premiers</translation>
+    </message>
+    <message>
+        <source>1 result</source>
+        <translation>1 résultat</translation>
+    </message>
+    <message>
+        <source>%1 results</source>
+        <translation>%1 résultats</translation>
+    </message>
 </context>
 <context>
     <name>lumetra::SettingsWindow</name>

@@ -15,6 +15,11 @@ const QStringList Catalogue::kOptsColumns = {QStringLiteral("folders"), QStringL
 
 namespace {
 
+// The catalogue is read once, front to back, into memory at start: a page cache of its size would only add
+// to the program's memory. A write transaction gets SQLite's usual room, so a scan does not spill to disk.
+constexpr int kReadCacheKib = 256;
+constexpr int kWriteCacheKib = 2000;
+
 const QString kCreateSongs = QStringLiteral(
     "CREATE TABLE songs (ID INTEGER PRIMARY KEY AUTOINCREMENT, Album TEXT, Path TEXT, Picture TEXT, "
     "Artist TEXT, Probability TEXT)");
@@ -101,6 +106,8 @@ bool Catalogue::open(const QString &path)
             pages.exec(QStringLiteral("PRAGMA page_count")) && pages.next())
             fresh = pages.value(0).toLongLong() == 0;
     }
+    // Only now: setting it reads the file, which would roll a journal back before it is seen above.
+    setCacheKib(kReadCacheKib);
     if (fresh)
         return createSchema() || fail(tr("%1 cannot be created: %2").arg(path, m_error));
     return validateSchema();
@@ -181,20 +188,33 @@ QStringList Catalogue::columns(const QString &table) const
     return names;
 }
 
+void Catalogue::setCacheKib(int kib)
+{
+    QSqlQuery(m_db).exec(QStringLiteral("PRAGMA cache_size = -%1").arg(kib));
+}
+
 bool Catalogue::beginTransaction()
 {
-    return m_open && m_db.transaction();
+    if (!m_open)
+        return false;
+    setCacheKib(kWriteCacheKib);
+    return m_db.transaction();
 }
 
 bool Catalogue::commit()
 {
-    return m_open && m_db.commit();
+    const bool done = m_open && m_db.commit();
+    if (done)
+        setCacheKib(kReadCacheKib);
+    return done;
 }
 
 void Catalogue::rollback()
 {
-    if (m_open)
-        m_db.rollback();
+    if (!m_open)
+        return;
+    m_db.rollback();
+    setCacheKib(kReadCacheKib);
 }
 
 } // namespace lumetra

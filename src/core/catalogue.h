@@ -44,6 +44,7 @@ private:
     bool fail(const QString &reason);
     bool createSchema();
     bool validateSchema();
+    void setCacheKib(int kib);
 
     QString m_connection;
     QString m_path;

@@ -33,6 +33,13 @@ qsizetype slotOf(size_t hash, qsizetype capacity)
     return static_cast<qsizetype>((quint64(folded) * quint64(capacity)) >> 32);
 }
 
+// A byte of the hash kept beside each position, so that a probe reads the text it passes only when this
+// matches: the texts lie all over the buffer.
+quint8 tagOf(size_t hash)
+{
+    return static_cast<quint8>(hash);
+}
+
 } // namespace
 
 inline PackedStrings::Run PackedStrings::run(qsizetype i) const
@@ -72,7 +79,7 @@ void PackedStrings::clear()
 {
     m_data = QByteArray(1, '\0'); // the shared empty run
     m_start.clear();
-    m_index.clear();
+    dropIndex();
 }
 
 quint32 PackedStrings::store(QAnyStringView text)
@@ -135,13 +142,13 @@ void PackedStrings::append(QAnyStringView text)
 void PackedStrings::replace(qsizetype i, QAnyStringView text)
 {
     m_start[i] = store(text);
-    m_index.clear();
+    dropIndex();
 }
 
 void PackedStrings::remove(qsizetype i)
 {
     m_start.erase(m_start.begin() + i);
-    m_index.clear();
+    dropIndex();
 }
 
 QAnyStringView PackedStrings::view(qsizetype i) const
@@ -167,8 +174,15 @@ void PackedStrings::buildIndex() const
 {
     const qsizetype capacity = size() + size() / 2 + 1;
     m_index.assign(capacity, -1);
+    m_tags.assign(capacity, 0);
     for (qsizetype i = 0; i < size(); ++i)
         indexAppended(i);
+}
+
+void PackedStrings::dropIndex() const
+{
+    m_index.clear();
+    m_tags.clear();
 }
 
 void PackedStrings::indexAppended(qsizetype i) const
@@ -177,17 +191,18 @@ void PackedStrings::indexAppended(qsizetype i) const
         return;
     const auto capacity = static_cast<qsizetype>(m_index.size());
     if (size() * 4 > capacity * 3) {
-        m_index.clear(); // built afresh, larger, when next needed
+        dropIndex(); // built afresh, larger, when next needed
         return;
     }
-    const QAnyStringView text = view(i);
-    for (qsizetype slot = slotOf(hashAt(i), capacity);; slot = (slot + 1) % capacity) {
+    const size_t hash = hashAt(i);
+    for (qsizetype slot = slotOf(hash, capacity);; slot = (slot + 1) % capacity) {
         const qint32 held = m_index[slot];
         if (held < 0) {
             m_index[slot] = static_cast<qint32>(i);
+            m_tags[slot] = tagOf(hash);
             return;
         }
-        if (QAnyStringView::equal(view(held), text))
+        if (m_tags[slot] == tagOf(hash) && QAnyStringView::equal(view(held), view(i)))
             return; // the first position keeps the text
     }
 }
@@ -199,11 +214,12 @@ qsizetype PackedStrings::indexOf(QStringView text) const
     if (m_index.empty())
         buildIndex();
     const auto capacity = static_cast<qsizetype>(m_index.size());
-    for (qsizetype slot = slotOf(hashOf(text), capacity);; slot = (slot + 1) % capacity) {
+    const size_t hash = hashOf(text);
+    for (qsizetype slot = slotOf(hash, capacity);; slot = (slot + 1) % capacity) {
         const qint32 held = m_index[slot];
         if (held < 0)
             return -1;
-        if (equals(held, text))
+        if (m_tags[slot] == tagOf(hash) && equals(held, text))
             return held;
     }
 }

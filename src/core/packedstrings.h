@@ -54,11 +54,13 @@ private:
     quint32 startRun(qsizetype length, bool wide);
     bool equals(qsizetype i, QStringView text) const;
     void buildIndex() const;
+    void dropIndex() const;
     void indexAppended(qsizetype i) const;
 
     QByteArray m_data;            // runs: a length header, then Latin-1 bytes or UTF-16 at an even offset
     std::vector<quint32> m_start; // the run of each text; 0 is the shared empty run
     mutable std::vector<qint32> m_index; // open addressing over positions, -1 free; empty when not built
+    mutable std::vector<quint8> m_tags;  // a byte of the hash of each position in m_index
 };
 
 } // namespace lumetra

@@ -97,6 +97,16 @@ private:
     QString m_error;
 };
 
+// Values read in before the room for the rest is estimated from them.
+constexpr int kSample = 64;
+
+// Room for `expected` values, once the first ones have shown what a value takes.
+void reserveFromSample(PackedStrings &values, qsizetype expected)
+{
+    if (values.size() == kSample && expected > kSample)
+        values.reserve(expected, values.byteSize() * (expected - kSample) / kSample * 5 / 4);
+}
+
 } // namespace
 
 RecordView::RecordView(Catalogue &catalogue, QString table)
@@ -157,12 +167,26 @@ bool RecordView::refresh(const QStringList &preload)
             names += u',' + quotedColumn(c);
         }
     }
+    // Room for every record from the start: there are no more than the span of their row ids, which the
+    // file tells without reading them.
+    qint64 expected = 0;
+    {
+        RowReader span(m_catalogue.database(),
+                       QStringLiteral("SELECT max(rowid) - min(rowid) + 1 FROM %1").arg(quotedTable()));
+        if (span.next())
+            expected = std::clamp<qint64>(span.rowid(0), 0, qint64(1) << 22);
+    }
+    m_rowids.reserve(expected);
+    for (int c : read)
+        m_data[c].values.reserve(expected);
     RowReader reader(m_catalogue.database(),
                      QStringLiteral("SELECT %1 FROM %2 ORDER BY rowid").arg(names, quotedTable()));
     while (reader.next()) {
         m_rowids.push_back(reader.rowid(0));
-        for (int i = 0; i < read.size(); ++i)
+        for (int i = 0; i < read.size(); ++i) {
             reader.appendValue(m_data[read[i]].values, i + 1);
+            reserveFromSample(m_data[read[i]].values, expected);
+        }
     }
     if (!reader.error().isEmpty()) {
         m_error = reader.error();
@@ -219,7 +243,6 @@ bool RecordView::ensureLoaded(int column)
     values.reserve(recordCount());
     std::vector<qsizetype> place(m_rowidsAscending ? 0 : recordCount()); // where each record's value went
     bool more = reader.next();
-    constexpr int kSample = 64;
     for (int row : order) {
         while (more && reader.rowid(0) < m_rowids[row])
             more = reader.next();
@@ -229,8 +252,7 @@ bool RecordView::ensureLoaded(int column)
             reader.appendValue(values, 1);
         else
             values.append(QStringView());
-        if (values.size() == kSample) // room for the rest, from what the first records take
-            values.reserve(recordCount(), values.byteSize() * (recordCount() - kSample) / kSample * 5 / 4);
+        reserveFromSample(values, recordCount());
     }
     if (!reader.error().isEmpty()) {
         m_error = reader.error();

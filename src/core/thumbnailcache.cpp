@@ -1,6 +1,7 @@
 #include "thumbnailcache.h"
 
 #include "coverloader.h"
+#include "thumbnailledger.h"
 
 #include <QCryptographicHash>
 #include <QDateTime>
@@ -75,11 +76,21 @@ bool makePrivateFolder(const QString &root, const QString &folder)
 
 } // namespace
 
-ThumbnailCache::ThumbnailCache(QString root)
+ThumbnailCache::ThumbnailCache(QString root, qint64 budget, const QString &ledger)
     : m_root(root.isEmpty() ? QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation) +
                                   QStringLiteral("/thumbnails")
                             : std::move(root))
+    , m_ledger(ThumbnailLedger::forFile(
+          ledger.isEmpty() ? QStandardPaths::writableLocation(QStandardPaths::CacheLocation) +
+                                 QStringLiteral("/written-thumbnails")
+                           : ledger,
+          budget))
 {
+}
+
+bool ThumbnailCache::writable() const
+{
+    return m_ledger->writable([this] { return makePrivateFolder(m_root, m_root); });
 }
 
 QByteArray ThumbnailCache::uriOf(const QString &file)
@@ -132,14 +143,15 @@ QImage ThumbnailCache::decodeAndWrite(QImageReader &reader, int cacheSize, const
     QImage thumbnail = stretched(reader.read(), thumbnailSize);
     const QString folder = m_root + u'/' + QLatin1StringView(kSizes[cacheSize].folder);
     // A file rewritten while it was read would get a thumbnail of the old picture under the new time.
-    if (thumbnail.isNull() || stamp() != std::tuple(mtime, bytes, changed) ||
-        !makePrivateFolder(m_root, folder))
+    if (thumbnail.isNull() || stamp() != std::tuple(mtime, bytes, changed))
         return thumbnail;
     const QByteArray uri = uriOf(file);
     const QString name = fileName(uri);
     QTemporaryFile temporary(folder + u'/' + name + QStringLiteral(".XXXXXX"));
-    if (!temporary.open())
+    if (!makePrivateFolder(m_root, folder) || !temporary.open()) {
+        m_ledger->setUnwritable();
         return thumbnail;
+    }
     QImageWriter writer(&temporary, "png");
     // Qt spreads zlib's levels 0-9 over 0-100: this is level 1, which saves most of the size at a fifth of
     // the default's time; thumbnails are written while pages flip.
@@ -150,20 +162,25 @@ QImage ThumbnailCache::decodeAndWrite(QImageReader &reader, int cacheSize, const
     tagged.setText(QStringLiteral("Thumb::MTime"), QString::number(mtime));
     tagged.setText(QStringLiteral("Thumb::Size"), QString::number(bytes));
     tagged.setText(kChangedKey, QString::number(changed));
-    tagged.setText(QStringLiteral("Software"), QStringLiteral("Lumetra Jukebox"));
-    if (!writer.write(tagged) || !temporary.flush())
+    tagged.setText(QStringLiteral("Software"), ThumbnailLedger::software());
+    if (!writer.write(tagged) || !temporary.flush()) {
+        m_ledger->setUnwritable(); // a full disk: no more thumbnails this run
         return thumbnail;
+    }
+    const qint64 written = temporary.size();
     std::error_code error;
     std::filesystem::rename(QFile::encodeName(temporary.fileName()).toStdString(),
                             QFile::encodeName(folder + u'/' + name).toStdString(), error);
-    if (!error)
+    if (!error) {
         temporary.setAutoRemove(false);
+        m_ledger->add(folder + u'/' + name, written);
+    }
     return thumbnail;
 }
 
 void ThumbnailCache::write(const Unwritten &thumbnail) const
 {
-    if (thumbnail.cacheSize < 0 || thumbnail.cacheSize >= kSizeCount)
+    if (thumbnail.cacheSize < 0 || thumbnail.cacheSize >= kSizeCount || !writable())
         return;
     QImageReader reader(thumbnail.file);
     reader.setDecideFormatFromContent(true);
@@ -200,8 +217,9 @@ QImage ThumbnailCache::load(const QString &file, QSize size, Unwritten *unwritte
     if (!full.isValid() || qint64(full.width()) * full.height() > kMaxCoverPixels)
         return {};
     const int edge = kSizes[k].edge;
-    if (unwritten || (full.width() <= edge && full.height() <= edge)) {
-        if (unwritten && (full.width() > edge || full.height() > edge))
+    const bool worthCaching = full.width() > edge || full.height() > edge;
+    if (unwritten || !worthCaching || !writable()) {
+        if (unwritten && worthCaching && writable())
             *unwritten = {file, k};
         reader.setScaledSize(size);
         return stretched(reader.read(), size);

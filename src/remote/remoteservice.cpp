@@ -297,14 +297,14 @@ void RemoteService::search(const RemoteCall &call, const Reply &reply)
                 search.find(
                     text,
                     [&](TrackSearch::Results &&found) {
-                        for (qsizetype i = 0; i < found.lines.size() && !more; ++i) {
+                        for (qsizetype i = 0; i < found.size() && !more; ++i) {
                             if (results.size() == most) {
                                 more = true;
                                 enough = true;
                                 break;
                             }
                             results.append(QJsonObject{
-                                {QStringLiteral("line"), found.lines[i]},
+                                {QStringLiteral("line"), search.line(found, i)},
                                 {QStringLiteral("album"), shelf->inCatalogueOrder(found.albums[i]).id}});
                         }
                     },

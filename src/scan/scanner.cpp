@@ -10,6 +10,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QScopeGuard>
+#include <QSet>
 
 #include <algorithm>
 #include <cctype>
@@ -122,49 +123,119 @@ bool isPictureBytes(const char *name)
 }
 
 // Folders already listed, by device and inode: a folder reached again through a link is the same folder.
-using Visited = std::set<std::pair<dev_t, ino_t>>;
+struct FolderId {
+    dev_t device;
+    ino_t inode;
+    bool operator==(const FolderId &) const = default;
+};
+size_t qHash(const FolderId &id, size_t seed)
+{
+    return qHashMulti(seed, id.device, id.inode);
+}
+using Visited = QSet<FolderId>;
+
+// The entries of a folder opened for listing, which this closes. On Linux they come straight from getdents64
+// into a buffer of our own: fdopendir would stat the folder a second time and set its flags twice, three
+// calls into the kernel for each of a tree's folders.
+class FolderEntries
+{
+public:
+#ifdef Q_OS_LINUX
+    using Entry = dirent64;
+#else
+    using Entry = dirent;
+#endif
+
+    explicit FolderEntries(int fd)
+        : m_fd(fd)
+#ifndef Q_OS_LINUX
+        , m_dir(::fdopendir(fd))
+#endif
+    {
+    }
+    ~FolderEntries()
+    {
+#ifdef Q_OS_LINUX
+        ::close(m_fd);
+#else
+        if (m_dir)
+            ::closedir(m_dir);
+        else
+            ::close(m_fd);
+#endif
+    }
+    FolderEntries(const FolderEntries &) = delete;
+    FolderEntries &operator=(const FolderEntries &) = delete;
+
+    // The next entry; nullptr after the last.
+    const Entry *next()
+    {
+#ifdef Q_OS_LINUX
+        if (m_at >= m_filled) {
+            m_filled = ::getdents64(m_fd, m_buffer, sizeof m_buffer);
+            m_at = 0;
+            if (m_filled <= 0)
+                return nullptr;
+        }
+        const auto *entry = reinterpret_cast<const Entry *>(m_buffer + m_at);
+        m_at += entry->d_reclen;
+        return entry;
+#else
+        return m_dir ? ::readdir(m_dir) : nullptr;
+#endif
+    }
+
+private:
+    int m_fd;
+#ifdef Q_OS_LINUX
+    alignas(Entry) char m_buffer[32768];
+    ssize_t m_filled = 0;
+    ssize_t m_at = 0;
+#else
+    DIR *m_dir;
+#endif
+};
 
 // Lists `relative` (a folder below the root, "" for the root) through the root's descriptor, so the
-// kernel walks only the part of the path below the root. readdir with the entry types it reports costs a
-// third of std::filesystem's walk.
-FolderContents listFolder(int rootFd, const QString &relative, Visited &visited)
+// kernel walks only the part of the path below the root. The entry types the listing reports save a stat
+// for nearly every entry.
+FolderContents listFolder(int rootFd, QStringView relative, Visited &visited)
 {
     FolderContents contents;
-    const QByteArray path = relative.isEmpty() ? QByteArray(".") : QFile::encodeName(relative);
+    const QByteArray path = relative.isEmpty() ? QByteArray(".") : relative.toLocal8Bit();
     const int fd = ::openat(rootFd, path.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    struct stat self;
-    const bool fresh =
-        fd >= 0 && ::fstat(fd, &self) == 0 && visited.insert({self.st_dev, self.st_ino}).second;
-    DIR *dir = fresh ? ::fdopendir(fd) : nullptr;
-    if (!dir) {
-        if (fd >= 0)
-            ::close(fd);
+    if (fd < 0)
         return contents;
-    }
+    FolderEntries entries(fd);
+    struct stat self;
+    if (::fstat(fd, &self) != 0)
+        return contents;
+    const qsizetype seen = visited.size();
+    visited.insert({self.st_dev, self.st_ino});
+    if (visited.size() == seen)
+        return contents;
     QByteArray music;
     QByteArray picture;
     auto keepFirst = [](QByteArray &best, const char *name) {
         if (best.isEmpty() || qstricmp(name, best.constData()) < 0)
             best = name;
     };
-    while (const dirent *entry = ::readdir(dir)) {
+    while (const FolderEntries::Entry *entry = entries.next()) {
         if (entry->d_name[0] == '.')
             continue;
         unsigned char type = entry->d_type;
         if (type == DT_LNK || type == DT_UNKNOWN) {
             struct stat info;
             // A dangling link names nothing, however it is named.
-            if (::fstatat(::dirfd(dir), entry->d_name, &info, 0) != 0)
+            if (::fstatat(fd, entry->d_name, &info, 0) != 0)
                 continue;
             type = S_ISDIR(info.st_mode) ? DT_DIR : S_ISREG(info.st_mode) ? DT_REG : DT_UNKNOWN;
         }
         if (type == DT_DIR) {
-            const QString name = QFile::decodeName(entry->d_name);
-            // Such a name cannot be carried as text and opened again, so the folder is reported, not walked.
-            if (QFile::encodeName(name) == entry->d_name)
-                contents.folders.append(name);
-            else
-                contents.unreadableNames.append(name);
+            // A name that is not UTF-8 cannot be carried as text and opened again, so the folder is reported,
+            // not walked.
+            const bool readable = QByteArrayView(entry->d_name).isValidUtf8();
+            (readable ? contents.folders : contents.unreadableNames).append(QFile::decodeName(entry->d_name));
         } else if (type != DT_REG) {
             continue;
         } else if (isMusicBytes(entry->d_name)) {
@@ -173,7 +244,6 @@ FolderContents listFolder(int rootFd, const QString &relative, Visited &visited)
             keepFirst(picture, entry->d_name);
         }
     }
-    ::closedir(dir);
     contents.firstMusic = QFile::decodeName(music);
     contents.picture = QFile::decodeName(picture);
     contents.sortFolders();
@@ -328,10 +398,11 @@ Scanner::Result Scanner::scan(const QString &rootText, Layout layout)
     bool firstTurn = true;
     while (!queue.empty()) {
         const QString folder = queue.front();
-        if (m_progress)
+        // The line is seen only when the window has its turn.
+        if (m_progress && (firstTurn || slice.elapsed() >= kYieldEveryMs))
             m_progress(searching.arg(folder));
 #ifdef Q_OS_UNIX
-        const FolderContents contents = listFolder(rootFd, folder.mid(root.size()), visited);
+        const FolderContents contents = listFolder(rootFd, QStringView(folder).sliced(root.size()), visited);
 #else
         const FolderContents contents = listFolder(folder, visited);
 #endif

@@ -1,14 +1,25 @@
 #include "searchrunner.h"
 
 #include <QMutexLocker>
-#include <QTimer>
+#include <QThread>
+
+#ifdef Q_OS_LINUX
+#include <sys/resource.h>
+#include <unistd.h>
+#endif
 
 namespace lumetra {
 
 namespace {
-// Rows handed to the window in one turn of its event loop; more wait for the next turn.
-constexpr qsizetype kRowsPerTurn = 500;
-
+// Qt's thread priorities leave Linux's ordinary threads as they are; their niceness is what the kernel
+// weighs. A search is worth less than the window that shows it.
+void lowerThisThread()
+{
+#ifdef Q_OS_LINUX
+    constexpr int kNice = 5;
+    setpriority(PRIO_PROCESS, static_cast<id_t>(gettid()), kNice);
+#endif
+}
 } // namespace
 
 SearchRunner::SearchRunner(const QString &cataloguePath, QObject *parent)
@@ -17,7 +28,11 @@ SearchRunner::SearchRunner(const QString &cataloguePath, QObject *parent)
     , m_stop(std::make_shared<std::atomic<bool>>(false))
 {
     m_worker.setMaxThreadCount(1);
-    m_worker.start([search = m_search, cataloguePath] { search->load(cataloguePath); });
+    m_worker.setThreadPriority(QThread::LowPriority);
+    m_worker.start([search = m_search, cataloguePath] {
+        lowerThisThread();
+        search->load(cataloguePath);
+    });
 }
 
 SearchRunner::~SearchRunner()
@@ -36,9 +51,10 @@ void SearchRunner::start(const QString &text)
         const QMutexLocker lock(&m_mutex);
         search = ++m_current;
     }
-    m_count = 0;
+    m_results = {};
     m_searching = true;
     m_worker.start([this, search, text, stop = m_stop, snapshot = m_search] {
+        lowerThisThread();
         snapshot->find(
             text, [&](TrackSearch::Results &&batch) { deliver(search, std::move(batch), false); }, *stop);
         if (!stop->load())
@@ -52,8 +68,10 @@ void SearchRunner::deliver(quint64 search, TrackSearch::Results &&batch, bool la
     // Results of a search given up since must not mix with the current one's.
     if (search != m_current)
         return;
-    m_pending.lines += batch.lines;
-    m_pending.titles += batch.titles;
+    if (m_pending.isEmpty())
+        m_pending = std::move(batch);
+    else
+        m_pending.append(batch);
     m_pendingLast = m_pendingLast || last;
     if (!m_handOverQueued) {
         m_handOverQueued = true;
@@ -63,34 +81,37 @@ void SearchRunner::deliver(quint64 search, TrackSearch::Results &&batch, bool la
 
 void SearchRunner::handOver()
 {
+    TrackSearch::Results batch;
     bool last = false;
     {
         const QMutexLocker lock(&m_mutex);
         if (!m_handOverQueued)
             return; // stopped since
-        // What the worker found since the last turn joins what the window has still to take.
-        if (m_taken == m_ready.lines.size()) {
-            m_ready = std::exchange(m_pending, {});
-            m_taken = 0;
-        }
-        last = m_pendingLast && m_pending.lines.isEmpty() && m_ready.lines.size() - m_taken <= kRowsPerTurn;
-        m_handOverQueued = !last;
+        batch = std::exchange(m_pending, {});
+        last = std::exchange(m_pendingLast, false);
+        m_handOverQueued = false;
     }
-    const qsizetype take = std::min(kRowsPerTurn, m_ready.lines.size() - m_taken);
-    const QStringList lines = m_ready.lines.mid(m_taken, take);
-    const QStringList titles = m_ready.titles.mid(m_taken, take);
-    m_taken += take;
-    // The rest comes after the window has had its turn: a timer waits for input and paints.
-    if (!last)
-        QTimer::singleShot(0, this, &SearchRunner::handOver);
-    if (!lines.isEmpty()) {
-        m_count += static_cast<int>(lines.size());
-        Q_EMIT found(lines, titles);
+    if (!batch.isEmpty()) {
+        if (m_results.isEmpty())
+            m_results = std::move(batch);
+        else
+            m_results.append(batch);
+        Q_EMIT found(m_results.size());
     }
     if (last) {
         m_searching = false;
-        Q_EMIT finished(m_count);
+        Q_EMIT finished(m_results.size());
     }
+}
+
+QString SearchRunner::line(qsizetype i) const
+{
+    return i >= 0 && i < m_results.size() ? m_search->line(m_results, i) : QString();
+}
+
+QString SearchRunner::title(qsizetype i) const
+{
+    return i >= 0 && i < m_results.size() ? m_search->title(m_results.albums[i]) : QString();
 }
 
 void SearchRunner::stop()
@@ -101,8 +122,6 @@ void SearchRunner::stop()
     m_pending = {};
     m_pendingLast = false;
     m_handOverQueued = false;
-    m_ready = {};
-    m_taken = 0;
     m_searching = false;
 }
 

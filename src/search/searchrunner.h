@@ -11,9 +11,10 @@
 
 namespace lumetra {
 
-// Runs track searches off the window's thread: a worker reads its snapshot of the catalogue first, then
-// runs one search at a time. Starting a search or stop() cancels the one running; a cancelled search
-// delivers nothing more, not even what it had already found.
+// Runs track searches off the window's thread, on a worker of low priority: it reads its snapshot of the
+// catalogue first, then runs one search at a time. Starting a search or stop() cancels the one running; a
+// cancelled search delivers nothing more, not even what it had already found. The results are kept compactly
+// and shown a line at a time, so a million of them hold the window neither in time nor in memory.
 class SearchRunner : public QObject
 {
     Q_OBJECT
@@ -22,20 +23,27 @@ public:
     // Cancels the running search and waits for the worker to let go.
     ~SearchRunner() override;
 
+    // Starts a search; the results of the one before are gone.
     void start(const QString &text);
     void stop();
     bool isSearching() const { return m_searching; }
 
+    // The results of the last search started, as far as they have been handed over.
+    qsizetype count() const { return m_results.size(); }
+    // Result `i`'s line and album title; empty past the results.
+    QString line(qsizetype i) const;
+    QString title(qsizetype i) const;
+
 Q_SIGNALS:
-    // Results of the current search, in order, a batch at a time.
-    void found(const QStringList &lines, const QStringList &titles);
+    // More results of the current search have been handed over; `count` in all so far.
+    void found(qsizetype count);
     // The current search has ended; `count` results in all.
-    void finished(int count);
+    void finished(qsizetype count);
 
 private:
     // Worker side: results found, kept until the window takes them.
     void deliver(quint64 search, TrackSearch::Results &&batch, bool last);
-    // Window side: a share of the results kept, so that no turn of the event loop takes long.
+    // Window side: what the worker has found since the last turn of the event loop.
     void handOver();
 
     QThreadPool m_worker;
@@ -46,9 +54,7 @@ private:
     TrackSearch::Results m_pending;
     bool m_pendingLast = false;
     bool m_handOverQueued = false;
-    TrackSearch::Results m_ready; // the window's: rows to take from m_taken on
-    qsizetype m_taken = 0;
-    int m_count = 0;
+    TrackSearch::Results m_results; // the window's
     bool m_searching = false;
 };
 

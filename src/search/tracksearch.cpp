@@ -32,19 +32,29 @@ void TrackSearch::setAlbums(QStringList paths, QStringList titles)
     m_titles = std::move(titles);
 }
 
+void TrackSearch::Results::append(const Results &more)
+{
+    albums.insert(albums.end(), more.albums.begin(), more.albums.end());
+    for (qsizetype i = 0; i < more.tracks.size(); ++i)
+        tracks.append(more.tracks.view(i));
+}
+
 TrackSearch::Results TrackSearch::find(const QString &text) const
 {
     Results all;
     const std::atomic<bool> never{false};
     find(
-        text,
-        [&all](Results &&batch) {
-            all.lines += batch.lines;
-            all.titles += batch.titles;
-            all.albums += batch.albums;
-        },
-        never);
+        text, [&all](Results &&batch) { all.append(batch); }, never);
     return all;
+}
+
+QString TrackSearch::line(const Results &results, qsizetype i) const
+{
+    const QString title = m_titles.value(results.albums[i]);
+    const qsizetype albums = results.albumResults();
+    if (i < albums)
+        return QCoreApplication::translate("TrackSearch", "[Album]    - %1").arg(title);
+    return results.tracks.at(i - albums) + QStringLiteral(" --- ") + title;
 }
 
 void TrackSearch::find(const QString &text, const std::function<void(Results &&)> &deliver,
@@ -57,29 +67,24 @@ void TrackSearch::find(const QString &text, const std::function<void(Results &&)
     auto turn = [&](bool last) {
         if (stop.load(std::memory_order_relaxed))
             return false;
-        if (!batch.lines.isEmpty() && (last || sinceDelivery.elapsed() >= intervalMs)) {
+        if (!batch.isEmpty() && (last || sinceDelivery.elapsed() >= intervalMs)) {
             deliver(std::exchange(batch, {}));
             sinceDelivery.restart();
         }
         return true;
     };
 
-    const QString albumLine = QCoreApplication::translate("TrackSearch", "[Album]    - %1");
     for (qsizetype i = 0; i < m_paths.size(); ++i) {
-        if (m_paths[i].contains(text, Qt::CaseInsensitive)) {
-            batch.lines.append(albumLine.arg(m_titles[i]));
-            batch.titles.append(m_titles[i]);
-            batch.albums.append(int(i));
-        }
+        if (m_paths[i].contains(text, Qt::CaseInsensitive))
+            batch.albums.push_back(qint32(i));
         if (i % 1024 == 0 && !turn(false))
             return;
     }
     const auto holdsText = [&text](const QString &name) { return name.contains(text, Qt::CaseInsensitive); };
     for (qsizetype i = 0; i < m_paths.size(); ++i) {
         for (const QString &file : listFiles(m_paths[i], kMusicPatterns, holdsText)) {
-            batch.lines.append(file.left(file.size() - 4) + QStringLiteral(" --- ") + m_titles[i]);
-            batch.titles.append(m_titles[i]);
-            batch.albums.append(int(i));
+            batch.tracks.append(QStringView(file).chopped(4));
+            batch.albums.push_back(qint32(i));
         }
         if (!turn(false))
             return;

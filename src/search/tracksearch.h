@@ -1,10 +1,13 @@
 #pragma once
 
+#include "core/packedstrings.h"
+
 #include <QString>
 #include <QStringList>
 
 #include <atomic>
 #include <functional>
+#include <vector>
 
 namespace lumetra {
 
@@ -14,10 +17,16 @@ namespace lumetra {
 class TrackSearch
 {
 public:
+    // Results in order, a million in some 20 MB: the album of each, by its place in the snapshot (catalogue
+    // order), and the name of each track result. Album results come first.
     struct Results {
-        QStringList lines;  // "[Album]    - <title>" or "<track> --- <title>"
-        QStringList titles; // the album title of each line
-        QList<int> albums;  // the album of each line, by its place in the snapshot (catalogue order)
+        std::vector<qint32> albums;
+        PackedStrings tracks; // the name without its extension, one per track result
+        qsizetype size() const { return static_cast<qsizetype>(albums.size()); }
+        bool isEmpty() const { return albums.empty(); }
+        qsizetype albumResults() const { return size() - tracks.size(); }
+        // Results found after these; no album result may follow a track result.
+        void append(const Results &more);
     };
 
     // Reads every album of the catalogue file; false when it cannot be opened (the snapshot is then empty).
@@ -26,6 +35,9 @@ public:
     int albumCount() const { return static_cast<int>(m_paths.size()); }
 
     Results find(const QString &text) const;
+    // "[Album]    - <title>" or "<track> --- <title>" for result `i`.
+    QString line(const Results &results, qsizetype i) const;
+    QString title(int album) const { return m_titles.value(album); }
     // The same search handing its results to `deliver` in order, a batch at a time (at least every
     // `intervalMs` while results come); it ends early, delivering nothing more, once `stop` is set.
     void find(const QString &text, const std::function<void(Results &&)> &deliver,

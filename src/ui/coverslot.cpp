@@ -128,11 +128,16 @@ void CoverSlot::raise()
 
 void CoverSlot::show(const QImage &picture, const QString &title, const QString &id)
 {
-    if (!picture.isNull())
-        m_cover->setPixmap(QPixmap::fromImage(picture));
+    setPicture(picture);
     m_title->setTitle(title);
     m_id = id;
     m_cover->setAccessibleName(title.isEmpty() ? tr("Empty slot") : title);
+}
+
+void CoverSlot::setPicture(const QImage &picture)
+{
+    if (!picture.isNull())
+        m_cover->setPixmap(QPixmap::fromImage(picture));
 }
 
 void CoverSlot::setTitle(const QString &title)

@@ -49,6 +49,7 @@ public:
 
     // A picture already decoded at the cover's size, the title and the record id; empty title = no album.
     void show(const QImage &picture, const QString &title, const QString &id);
+    void setPicture(const QImage &picture);
     QString title() const;
     void setTitle(const QString &title);
     QString id() const { return m_id; }

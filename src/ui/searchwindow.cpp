@@ -12,53 +12,72 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
+#include <QLocale>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QtMath>
 
+#include <algorithm>
+#include <climits>
+
 namespace lumetra {
 
-// The result lines and, for each, its album's title; rows are appended a batch at a time.
+// The runner's results, each line made when the list shows it. The list lays out only the rows it has been
+// given: the first 10,000 at first and 10,000 more each time it is scrolled to its end.
 class SearchResults : public QAbstractListModel
 {
 public:
-    using QAbstractListModel::QAbstractListModel;
+    static constexpr int kRowsAtOnce = 10000;
 
-    int rowCount(const QModelIndex &parent = {}) const override
+    SearchResults(const SearchRunner &runner, QObject *parent)
+        : QAbstractListModel(parent)
+        , m_runner(runner)
     {
-        return parent.isValid() ? 0 : static_cast<int>(m_lines.size());
     }
+
+    int rowCount(const QModelIndex &parent = {}) const override { return parent.isValid() ? 0 : m_rows; }
     QVariant data(const QModelIndex &index, int role) const override
     {
-        if (!index.isValid() || index.row() >= m_lines.size())
+        if (!index.isValid() || index.row() >= m_rows)
             return {};
         if (role == Qt::DisplayRole || role == Qt::AccessibleTextRole)
-            return m_lines[index.row()];
+            return m_runner.line(index.row());
         return {};
     }
-    void append(const QStringList &lines, const QStringList &titles)
+    bool canFetchMore(const QModelIndex &parent) const override
     {
-        if (lines.isEmpty())
-            return;
-        const auto first = static_cast<int>(m_lines.size());
-        beginInsertRows({}, first, first + static_cast<int>(lines.size()) - 1);
-        m_lines += lines;
-        m_titles += titles;
-        endInsertRows();
+        return !parent.isValid() && m_rows < m_runner.count();
     }
+    void fetchMore(const QModelIndex &parent) override
+    {
+        if (!parent.isValid())
+            showUpTo(m_limit + kRowsAtOnce);
+    }
+    // The runner has more results: rows for them as far as the list has been scrolled.
+    void arrived() { showUpTo(m_limit); }
     void clear()
     {
         beginResetModel();
-        m_lines.clear();
-        m_titles.clear();
+        m_rows = 0;
+        m_limit = kRowsAtOnce;
         endResetModel();
     }
-    const QStringList &lines() const { return m_lines; }
-    QString title(int row) const { return row >= 0 && row < m_titles.size() ? m_titles[row] : QString(); }
 
 private:
-    QStringList m_lines;
-    QStringList m_titles;
+    void showUpTo(qsizetype limit)
+    {
+        m_limit = limit;
+        const int rows = static_cast<int>(std::min({m_runner.count(), limit, qsizetype(INT_MAX)}));
+        if (rows <= m_rows)
+            return;
+        beginInsertRows({}, m_rows, rows - 1);
+        m_rows = rows;
+        endInsertRows();
+    }
+
+    const SearchRunner &m_runner;
+    int m_rows = 0;
+    qsizetype m_limit = kRowsAtOnce;
 };
 
 namespace {
@@ -82,8 +101,9 @@ SearchWindow::SearchWindow(const QString &cataloguePath, Prompter &prompter,
     , m_prompter(prompter)
     , m_jump(std::move(jump))
     , m_runner(new SearchRunner(cataloguePath, this))
-    , m_results(new SearchResults(this))
+    , m_results(new SearchResults(*m_runner, this))
     , m_status(new QLabel(this))
+    , m_count(new QLabel(this))
     , m_text(new QLineEdit(this))
     , m_list(new QListView(this))
 {
@@ -107,6 +127,13 @@ SearchWindow::SearchWindow(const QString &cataloguePath, Prompter &prompter,
     m_status->setMargin(4);
     m_status->setAutoFillBackground(true);
     setPanelColors(m_status, statusBackground(look), look.text);
+    m_count->setObjectName(QStringLiteral("resultCount"));
+    m_count->setTextFormat(Qt::PlainText);
+    m_count->setAccessibleDescription(tr("Number of results"));
+    m_count->setMargin(2);
+    m_count->setAutoFillBackground(true);
+    setPanelColors(m_count, statusBackground(look), look.text);
+    m_count->hide();
     m_text->setObjectName(QStringLiteral("Text3"));
     m_text->setAccessibleName(tr("Search text"));
     m_list->setObjectName(QStringLiteral("List3"));
@@ -124,11 +151,12 @@ SearchWindow::SearchWindow(const QString &cataloguePath, Prompter &prompter,
     m_list->setStyleSheet(QStringLiteral("QListView { %1 }").arg(colours));
     // The picture fills the window behind the controls.
     auto *layout = new QGridLayout(this);
-    layout->addWidget(background, 0, 0, 3, 2);
+    layout->addWidget(background, 0, 0, 4, 2);
     layout->addWidget(m_status, 0, 0, 1, 2);
     layout->addWidget(m_text, 1, 0);
     layout->addWidget(find, 1, 1);
     layout->addWidget(m_list, 2, 0, 1, 2);
+    layout->addWidget(m_count, 3, 0, 1, 2);
     layout->setRowStretch(2, 1);
     background->lower();
 
@@ -145,11 +173,16 @@ SearchWindow::SearchWindow(const QString &cataloguePath, Prompter &prompter,
             return;
         m_runner->stop();
         m_results->clear();
+        showCount();
         unsetCursor();
         setStatus(prompt());
     });
-    connect(m_runner, &SearchRunner::found, m_results, &SearchResults::append);
-    connect(m_runner, &SearchRunner::finished, this, [this](int count) {
+    connect(m_runner, &SearchRunner::found, this, [this] {
+        m_results->arrived();
+        showCount();
+    });
+    connect(m_results, &QAbstractItemModel::rowsInserted, this, &SearchWindow::showCount);
+    connect(m_runner, &SearchRunner::finished, this, [this](qsizetype count) {
         unsetCursor();
         setStatus(count == 0 ? tr("No matches found! Try a simpler search perhaps?")
                              : tr("Double-click on any result to move to that album..."));
@@ -181,6 +214,20 @@ void SearchWindow::finder()
     setCursor(Qt::BusyCursor);
     m_results->clear();
     m_runner->start(m_text->text());
+    showCount();
+}
+
+void SearchWindow::showCount()
+{
+    const qsizetype found = m_runner->count();
+    const int shown = m_results->rowCount();
+    const QLocale locale;
+    if (found > shown)
+        m_count->setText(
+            tr("%1 results; showing the first %2").arg(locale.toString(found), locale.toString(shown)));
+    else
+        m_count->setText(found == 1 ? tr("1 result") : tr("%1 results").arg(locale.toString(found)));
+    m_count->setVisible(found > 0);
 }
 
 bool SearchWindow::isSearching() const
@@ -217,7 +264,7 @@ void SearchWindow::closeEvent(QCloseEvent *event)
 
 void SearchWindow::jumpTo(int row)
 {
-    if (row < 0 || row >= m_results->rowCount() || !m_jump(m_results->title(row))) {
+    if (row < 0 || row >= m_results->rowCount() || !m_jump(m_runner->title(row))) {
         m_prompter.message(tr("Error - not found!"));
         return;
     }
@@ -226,7 +273,20 @@ void SearchWindow::jumpTo(int row)
 
 QStringList SearchWindow::results() const
 {
-    return m_results->lines();
+    QStringList lines;
+    for (int row = 0; row < m_results->rowCount(); ++row)
+        lines.append(m_runner->line(row));
+    return lines;
+}
+
+qsizetype SearchWindow::resultCount() const
+{
+    return m_runner->count();
+}
+
+QString SearchWindow::countText() const
+{
+    return m_count->isHidden() ? QString() : m_count->text();
 }
 
 QString SearchWindow::status() const

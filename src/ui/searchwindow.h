@@ -37,7 +37,10 @@ public:
     bool isSearching() const;
     // Jumps to the album of result `row` and closes; "Error - not found!" when there is none.
     void jumpTo(int row);
+    // The lines the list holds so far, the results found, and the line that counts them (empty when none).
     QStringList results() const;
+    qsizetype resultCount() const;
+    QString countText() const;
     QString status() const;
     void setText(const QString &text);
 
@@ -50,6 +53,7 @@ protected:
 
 private:
     void setStatus(const QString &text);
+    void showCount();
     QString prompt() const;
 
     Prompter &m_prompter;
@@ -57,6 +61,7 @@ private:
     SearchRunner *m_runner;
     SearchResults *m_results;
     QLabel *m_status;
+    QLabel *m_count;
     QLineEdit *m_text;
     QListView *m_list;
 };

@@ -91,6 +91,12 @@ WallView::WallView(Wall &wall, const AlbumList &albums, const QString &noCover, 
     m_notice->hide();
     m_noticeTimer.setSingleShot(true);
     connect(&m_noticeTimer, &QTimer::timeout, m_notice, &QWidget::hide);
+
+    // Told on a worker thread; the covers are filled in on this one, once for all that came meanwhile.
+    m_covers.setOnArrival([this] {
+        if (!m_arrivalQueued.exchange(true))
+            QCoreApplication::postEvent(this, new QEvent(kCoversArrived));
+    });
 }
 
 WallView::~WallView()
@@ -190,6 +196,8 @@ void WallView::removeSlotsFrom(int first)
     std::vector<std::unique_ptr<CoverSlot>> removed;
     std::move(m_slots.begin() + first, m_slots.end(), std::back_inserter(removed));
     m_slots.resize(first);
+    m_pageFiles = m_pageFiles.mid(0, first);
+    m_awaited.resize(std::min<size_t>(m_awaited.size(), first));
     removed.clear();
 }
 
@@ -232,37 +240,98 @@ QImage WallView::decode(const QString &path, QSize logical) const
 void WallView::showPage()
 {
     const std::vector<SlotContent> &page = m_wall.page();
-    // Pictures are decoded at the screen's own pixels, so covers stay sharp on a scaled display.
-    const QSize size = devicePixels(coverSize());
-    const qreal ratio = devicePixelRatioF();
-    // Every cover of a page at once: those decoded ahead are ready, the others are shared among the cores.
-    QStringList files;
-    for (const SlotContent &slot : page)
-        files.append(slot.picture);
-    QList<QImage> pictures = m_covers.pictures(files, size);
-    QImage noCoverPicture;
+    m_pageFiles.clear();
     for (size_t k = 0; k < page.size() && k < m_slots.size(); ++k) {
-        QImage &picture = pictures[static_cast<qsizetype>(k)];
-        // A cover that cannot be read must not leave the previous album's picture in the slot.
-        if (picture.isNull() || files[static_cast<qsizetype>(k)] == m_noCover) {
-            if (noCoverPicture.isNull()) {
-                noCoverPicture = decode(m_noCover, coverSize());
-                captionNoCover(noCoverPicture);
-            }
-            picture = noCoverPicture;
-        }
-        if (picture.hasAlphaChannel())
-            picture = opaque(picture, m_look.back);
-        picture.setDevicePixelRatio(ratio);
-        m_slots[k]->show(picture, page[k].title, page[k].id);
+        m_pageFiles.append(page[k].picture);
+        m_slots[k]->show(QImage(), page[k].title, page[k].id);
         m_slots[k]->setSkippedBadge(m_badgesShown && page[k].skipped);
     }
+    showCovers();
+    m_keys.pageTurned();
     // Repaints are posted at low priority; this comes after them, so the page is painted first.
     if (!m_decodeAheadQueued) {
         m_decodeAheadQueued = true;
         QCoreApplication::postEvent(this, new QEvent(kDecodeAhead), Qt::LowEventPriority - 1);
     }
     Q_EMIT pageShown();
+}
+
+void WallView::showCovers()
+{
+    // Pictures are decoded at the screen's own pixels, so covers stay sharp on a scaled display.
+    const QSize size = devicePixels(coverSize());
+    if (m_placeholder.size() != size) {
+        m_placeholder = QImage(size, QImage::Format_RGB32);
+        m_placeholder.fill(QColor::fromRgbF(m_look.back.redF() * 0.8f + m_look.text.redF() * 0.2f,
+                                            m_look.back.greenF() * 0.8f + m_look.text.greenF() * 0.2f,
+                                            m_look.back.blueF() * 0.8f + m_look.text.blueF() * 0.2f));
+        m_placeholder.setDevicePixelRatio(devicePixelRatioF());
+    }
+    // The no-cover picture comes from the workers too, for covers that cannot be read.
+    const auto pictures = m_covers.show(m_pageFiles + QStringList{m_noCover}, size);
+    m_awaited.assign(m_slots.size(), QString());
+    for (qsizetype k = 0; k < m_pageFiles.size(); ++k) {
+        if (pictures[k]) {
+            showCover(static_cast<int>(k), *pictures[k]);
+        } else {
+            m_awaited[k] = m_pageFiles[k];
+            m_slots[k]->setPicture(m_placeholder);
+        }
+    }
+}
+
+void WallView::showCover(int k, QImage picture)
+{
+    // A cover that cannot be read must not leave the previous album's picture in the slot.
+    if (picture.isNull() || m_pageFiles[k] == m_noCover) {
+        const std::optional<QImage> noCover = noCoverPicture();
+        if (!noCover || noCover->isNull()) {
+            m_awaited[k] = noCover ? QString() : m_noCover;
+            m_slots[k]->setPicture(m_placeholder);
+            return;
+        }
+        picture = *noCover;
+    }
+    if (picture.hasAlphaChannel())
+        picture = opaque(picture, m_look.back);
+    picture.setDevicePixelRatio(devicePixelRatioF());
+    m_slots[k]->setPicture(picture);
+}
+
+std::optional<QImage> WallView::noCoverPicture()
+{
+    const QSize size = devicePixels(coverSize());
+    if (!m_noCoverPicture || m_noCoverPicture->size() != size) {
+        m_noCoverPicture = m_covers.picture(m_noCover, size);
+        if (m_noCoverPicture && !m_noCoverPicture->isNull()) {
+            m_noCoverPicture->setDevicePixelRatio(devicePixelRatioF());
+            captionNoCover(*m_noCoverPicture);
+        }
+    }
+    return m_noCoverPicture;
+}
+
+void WallView::fillArrivedCovers()
+{
+    m_arrivalQueued = false;
+    const QSize size = devicePixels(coverSize());
+    for (size_t k = 0; k < m_awaited.size(); ++k) {
+        if (m_awaited[k].isEmpty())
+            continue;
+        const std::optional<QImage> picture = m_covers.picture(m_awaited[k], size);
+        if (!picture)
+            continue;
+        const bool noCover = m_awaited[k] == m_noCover;
+        m_awaited[k].clear();
+        if (!noCover || !picture->isNull())
+            showCover(static_cast<int>(k), *picture);
+    }
+}
+
+int WallView::coversAwaited() const
+{
+    return static_cast<int>(std::count_if(m_awaited.begin(), m_awaited.end(),
+                                          [](const QString &file) { return !file.isEmpty(); }));
 }
 
 bool WallView::eventFilter(QObject *watched, QEvent *event)
@@ -286,9 +355,14 @@ bool WallView::eventFilter(QObject *watched, QEvent *event)
 
 bool WallView::event(QEvent *event)
 {
+    if (event->type() == kCoversArrived) {
+        fillArrivedCovers();
+        return true;
+    }
     if (event->type() != kDecodeAhead)
         return PointerFrame::event(event);
     m_decodeAheadQueued = false;
+    m_keys.pagePainted();
     if (!m_slots.empty())
         m_covers.prefetch(m_wall.pagesAhead(), devicePixels(coverSize()));
     return true;
@@ -327,10 +401,9 @@ void WallView::showPageFrom(int first)
 
 void WallView::showCoverFile(int k, const QString &path)
 {
-    if (k >= 0 && k < slotCount()) {
-        const QImage picture = decode(path, coverSize());
-        m_slots[k]->show(picture.hasAlphaChannel() ? opaque(picture, m_look.back) : picture,
-                         m_slots[k]->title(), m_slots[k]->id());
+    if (k >= 0 && k < m_pageFiles.size()) {
+        m_pageFiles[k] = path;
+        showCovers();
     }
 }
 
@@ -381,6 +454,7 @@ void WallView::styleSlot(CoverSlot &slot) const
 void WallView::setLook(const Look &look)
 {
     m_look = look;
+    m_placeholder = QImage(); // in the new colours
     setPanelColors(this, look.back, look.text);
     for (const auto &slot : m_slots)
         styleSlot(*slot);
@@ -462,7 +536,8 @@ void WallView::keyPressEvent(QKeyEvent *event)
         return;
     }
     event->accept();
-    act(result);
+    if (!m_keys.dropsRepeat(result, event->isAutoRepeat()))
+        act(result);
 }
 
 void WallView::wheelEvent(QWheelEvent *event)

@@ -13,7 +13,9 @@
 #include <QSize>
 #include <QTimer>
 
+#include <atomic>
 #include <memory>
+#include <optional>
 #include <vector>
 
 namespace lumetra {
@@ -47,9 +49,11 @@ public:
     // A cover's size in logical pixels; pictures are decoded at the device's pixels for it.
     QSize coverSize() const;
 
-    // Shows the model's page, with the covers decoded ahead where they are ready; once it is painted, the
-    // pages a click may show next are decoded in the background.
+    // Shows the model's page: the covers in memory at once, the others as their slot's plain colour until
+    // the workers have decoded them; once it is painted, the pages a click may show next are decoded ahead.
     void showPage();
+    // Covers of the page shown that have not come in yet.
+    int coversAwaited() const;
     CoverCache &coverCache() { return m_covers; }
     // Paging as the strip's buttons, the letter bar and the keys do it; false when the page did not move.
     bool nextPage();
@@ -115,6 +119,12 @@ private:
     QSize devicePixels(QSize logical) const;
     // A picture at `logical` size, decoded at the device's pixels and marked with their ratio.
     QImage decode(const QString &path, QSize logical) const;
+    // The covers of m_pageFiles: those in memory shown, the others awaited.
+    void showCovers();
+    void fillArrivedCovers();
+    void showCover(int k, QImage picture);
+    // The no-cover picture with its caption, once the workers have decoded it at the covers' size.
+    std::optional<QImage> noCoverPicture();
     void showFocusFrame();
     void act(const WallKeys::Result &key);
     void styleSlot(CoverSlot &slot) const;
@@ -140,8 +150,14 @@ private:
     std::vector<std::unique_ptr<CoverSlot>> m_slots;
     ThumbnailCache m_thumbnails;
     CoverCache m_covers{m_thumbnails};
+    QStringList m_pageFiles;        // the cover file of each slot
+    std::vector<QString> m_awaited; // per slot, the file whose picture it waits for; empty when none
+    QImage m_placeholder;           // a cover not yet decoded
+    std::optional<QImage> m_noCoverPicture;
     static constexpr auto kDecodeAhead = static_cast<QEvent::Type>(QEvent::User + 1);
+    static constexpr auto kCoversArrived = static_cast<QEvent::Type>(QEvent::User + 2);
     bool m_decodeAheadQueued = false;
+    std::atomic<bool> m_arrivalQueued{false};
 };
 
 } // namespace lumetra

@@ -5,35 +5,41 @@
 
 namespace lumetra {
 
+namespace {
+// What the packed list adds to a title's characters: its length and, for UTF-16, an even start.
+constexpr qsizetype kBookkeeping = 4;
+} // namespace
+
 void AlbumList::populate(RecordView &songs)
 {
-    PackedStrings titles;
+    // The titles are copied once, in order, straight from the snapshot.
+    std::vector<QAnyStringView> titles;
     titles.reserve(songs.recordCount());
     songs.moveFirst();
     songs.forEachValue(QStringLiteral("Album"), [&titles](QAnyStringView title) {
         if (!title.isEmpty())
-            titles.append(title);
+            titles.push_back(title);
     });
+    sortFrom(titles);
     songs.moveLast();
     songs.moveNext();
-    sortFrom(titles);
 }
 
 void AlbumList::setTitles(const QStringList &titles)
 {
-    PackedStrings packed;
-    for (const QString &title : titles)
-        packed.append(title);
-    sortFrom(packed);
+    sortFrom(std::vector<QAnyStringView>(titles.begin(), titles.end()));
 }
 
-void AlbumList::sortFrom(const PackedStrings &unsorted)
+void AlbumList::sortFrom(const std::vector<QAnyStringView> &unsorted)
 {
     m_titles.clear();
     m_firstByInitial.clear();
-    m_titles.reserve(unsorted.size(), unsorted.byteSize());
+    qsizetype bytes = 0;
+    for (const QAnyStringView title : unsorted)
+        bytes += title.size_bytes() + kBookkeeping;
+    m_titles.reserve(static_cast<qsizetype>(unsorted.size()), bytes);
     for (int i : orderIgnoringCase(unsorted))
-        m_titles.append(unsorted.view(i));
+        m_titles.append(unsorted[i]);
 }
 
 QStringList AlbumList::titles() const

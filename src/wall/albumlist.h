@@ -6,6 +6,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <vector>
+
 namespace lumetra {
 
 class RecordView;
@@ -32,7 +34,7 @@ public:
     int firstStartingWith(QChar letter) const;
 
 private:
-    void sortFrom(const PackedStrings &unsorted);
+    void sortFrom(const std::vector<QAnyStringView> &unsorted);
 
     PackedStrings m_titles;
     mutable QHash<QChar, int> m_firstByInitial; // filled on the first letter asked for

@@ -94,6 +94,20 @@ WallKeys::Result WallKeys::wheel(QPoint angleDelta)
     return {};
 }
 
+bool WallKeys::dropsRepeat(const Result &result, bool autoRepeat) const
+{
+    switch (result.action) {
+    case Action::NextPage:
+    case Action::PreviousPage:
+    case Action::FirstPage:
+    case Action::LastPage:
+    case Action::Letter:
+        return autoRepeat && m_turnUnpainted;
+    default:
+        return false;
+    }
+}
+
 int WallKeys::lastPageStart(int albumCount, int slotCount)
 {
     if (albumCount <= 0 || slotCount <= 0)

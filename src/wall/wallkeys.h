@@ -44,6 +44,12 @@ public:
     // Wheel and swipe, in eighths of a degree: a page per notch (120) down or to the right, back up or left.
     Result wheel(QPoint angleDelta);
 
+    // A held key repeats faster than pages can be painted: while the page last turned waits for its paint, a
+    // repeat that would move the page again is dropped, so the wall keeps up with the key and stops with it.
+    bool dropsRepeat(const Result &result, bool autoRepeat) const;
+    void pageTurned() { m_turnUnpainted = true; }
+    void pagePainted() { m_turnUnpainted = false; }
+
     // Where End puts the first album: the page Next page reaches last from the first page.
     static int lastPageStart(int albumCount, int slotCount);
 
@@ -54,6 +60,7 @@ private:
     int m_columns = 1;
     int m_focus = 0;
     QPoint m_wheel;
+    bool m_turnUnpainted = false;
 };
 
 } // namespace lumetra

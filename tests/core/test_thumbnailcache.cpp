@@ -146,6 +146,57 @@ INSTANTIATE_TEST_SUITE_P(
                       Change{"SameTimeAndSize", 600, 0, "BMP"}),
     [](const auto &info) { return std::string(info.param.name); });
 
+// What this program writes is bounded, also across runs: past the bound the oldest of its thumbnails go
+// first, and one that another program has written since is left alone.
+TEST_F(ThumbnailCacheTest, PastTheBoundTheOldestOfOurThumbnailsGo)
+{
+    QStringList covers;
+    for (int i = 0; i < 4; ++i) {
+        writeCover(Qt::GlobalColor(Qt::red + i), 600, m_stamp);
+        covers.append(m_dir.filePath(u"cover%1.jpg"_s.arg(i)));
+        ASSERT_TRUE(QFile::rename(m_cover, covers.last()));
+    }
+    const QSize size(160, 160);
+    const QString root = m_dir.filePath(u"bounded"_s);
+    const QString ledger = m_dir.filePath(u"ledger"_s);
+    auto exists = [&](int i) {
+        return QFileInfo::exists(ThumbnailCache(root).thumbnailPath(covers[i], size));
+    };
+    ThumbnailCache probe(m_dir.filePath(u"probe"_s), -1, m_dir.filePath(u"probe-ledger"_s));
+    probe.load(covers[0], size);
+    const qint64 one = QFileInfo(probe.thumbnailPath(covers[0], size)).size();
+    ASSERT_GT(one, 0);
+    {
+        ThumbnailCache cache(root, 2 * one + one / 2, ledger);
+        cache.load(covers[0], size);
+        cache.load(covers[1], size);
+        QImage other(256, 256, QImage::Format_RGB32);
+        other.fill(Qt::white);
+        other.setText(u"Software"_s, u"Another Viewer"_s);
+        ASSERT_TRUE(other.save(cache.thumbnailPath(covers[1], size), "png"));
+        cache.load(covers[2], size);
+        EXPECT_FALSE(exists(0));
+        cache.load(covers[3], size);
+        EXPECT_TRUE(exists(1));
+    }
+    ThumbnailCache nextRun(root, 2 * one + one / 2, ledger);
+    nextRun.load(covers[0], size);
+    EXPECT_EQ((QList<bool>{exists(0), exists(1), exists(2), exists(3)}),
+              (QList<bool>{true, true, false, true}));
+}
+
+TEST_F(ThumbnailCacheTest, NoThumbnailIsMadeForACacheThatCannotBeWritten)
+{
+    writeCover(Qt::green, 600, m_stamp);
+    QFile blocker(m_dir.filePath(u"file"_s)); // where the cache's folder would have to be
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    ThumbnailCache cache(m_dir.filePath(u"file/thumbnails"_s), -1, m_dir.filePath(u"ledger"_s));
+    ThumbnailCache::Unwritten unwritten;
+    EXPECT_TRUE(shows(cache.load(m_cover, QSize(160, 160), &unwritten), Qt::green));
+    EXPECT_LT(unwritten.cacheSize, 0);
+    EXPECT_TRUE(shows(cache.load(m_cover, QSize(160, 160)), Qt::green));
+}
+
 TEST_F(ThumbnailCacheTest, SmallPicturesLargeSizesAndMissingFilesBypassTheCache)
 {
     ThumbnailCache cache;

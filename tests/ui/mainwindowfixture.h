@@ -5,6 +5,7 @@
 #include "support/fakes.h"
 #include "support/testlibrary.h"
 #include "ui/mainwindow.h"
+#include "ui/wallview.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -40,6 +41,17 @@ inline void press(QWidget *widget, Qt::MouseButton button)
     QMouseEvent event(QEvent::MouseButtonPress, local, widget->mapToGlobal(local), button, button,
                       Qt::NoModifier);
     QApplication::sendEvent(widget, &event);
+}
+
+// Waits for the workers to decode the covers of the page shown, and fills them in.
+inline bool coversIn(MainWindow &window)
+{
+    auto *wall = window.findChild<WallView *>();
+    for (int turn = 0; turn < 100 && wall->coversAwaited() > 0; ++turn) {
+        wall->coverCache().waitForPrefetch();
+        QCoreApplication::sendPostedEvents(wall);
+    }
+    return wall->coversAwaited() == 0;
 }
 
 inline QList<TestAlbum> numbered(int count)

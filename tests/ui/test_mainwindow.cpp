@@ -62,8 +62,10 @@ TEST_F(MainWindowTest, CatalogueMadeByAnotherToolLoadsAndCloseLeavesOneStateReco
     EXPECT_TRUE(m_prompter.messages.isEmpty());
     EXPECT_EQ(m_player.volume(), 35);
     EXPECT_EQ(accessibleName(window.slot(3)->cover()), u"Captain's Log"_s);
-    // A cover file that is missing shows the no-cover picture, not nothing.
-    EXPECT_FALSE(window.slot(1)->cover()->pixmap().isNull());
+    // A cover file that is missing shows the no-cover picture, not its slot's plain colour.
+    const QImage waiting = window.slot(1)->cover()->pixmap().toImage();
+    ASSERT_TRUE(coversIn(window));
+    EXPECT_NE(window.slot(1)->cover()->pixmap().toImage(), waiting);
 
     m_player.setVolume(72);
     window.close();
@@ -403,6 +405,37 @@ TEST_F(MainWindowTest, SearchJumpsTheWallToTheFirstAlbumOfThatTitle)
     EXPECT_EQ(window.searchWindow()->status(), u"No matches found! Try a simpler search perhaps?"_s);
 }
 
+// The list lays out the first 10,000 results and says how many there are; the rest come as it is scrolled to
+// its end.
+TEST(SearchWindowCount, ManyResultsAreCountedAndShownAsTheListIsScrolled)
+{
+    // 101 albums in one folder of 100 tracks.
+    QTemporaryDir dir;
+    QStringList tracks;
+    for (int i = 0; i < 100; ++i)
+        tracks.append(u"Track %1.mp3"_s.arg(i, 2, 10, QLatin1Char('0')));
+    ASSERT_TRUE(writeCatalogue(dir.path(), {{u"Many 000"_s, false, tracks}}));
+    ASSERT_TRUE(runSql(dir.filePath(u"tracks.lum"_s),
+                       {u"WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 100) "
+                        "INSERT INTO songs (Album, Path) SELECT printf('Many %03d', i), "
+                        "(SELECT Path FROM songs WHERE ID = 1) FROM n"_s}));
+    const QLocale saved;
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    FakePrompter prompter;
+    SearchWindow window(dir.filePath(u"tracks.lum"_s), prompter, [](const QString &) { return true; },
+                        {Qt::black, Qt::white, QString()});
+    search(&window, u"track"_s);
+    EXPECT_EQ(window.results().size(), 10000);
+    EXPECT_EQ(window.countText(), u"10,100 results; showing the first 10,000"_s);
+    QAbstractItemModel *rows = window.findChild<QListView *>(u"List3"_s)->model();
+    ASSERT_TRUE(rows->canFetchMore({}));
+    rows->fetchMore({});
+    EXPECT_EQ(window.results().size(), 10100);
+    EXPECT_EQ(window.results().last(), u"Track 99 --- Many 100"_s);
+    EXPECT_EQ(window.countText(), u"10,100 results"_s);
+    QLocale::setDefault(saved);
+}
+
 TEST(SearchWindowLook, TheStatusLineStandsOffItsBackground)
 {
     FakePrompter prompter;
@@ -467,6 +500,7 @@ TEST_F(MainWindowTest, APastedCoverIsSavedAndShownOnTheWallAtOnce)
     EXPECT_TRUE(readAll(folder + u"aa-cover.jpg"_s).startsWith("BM"));
     EXPECT_EQ(querySql(catalogue(), u"SELECT Picture FROM songs WHERE Album = 'Abbey'"_s),
               QStringList{u"aa-cover.jpg"_s});
+    ASSERT_TRUE(coversIn(window));
     const QImage shown = window.slot(0)->cover()->pixmap().toImage();
     EXPECT_EQ(qGreen(shown.pixel(shown.width() / 2, shown.height() / 2)), 255);
 }

@@ -8,6 +8,7 @@
 #include "ui/pointerwidgets.h"
 #include "ui/searchwindow.h"
 #include "ui/settingswindow.h"
+#include "ui/wallview.h"
 #include "ui/widgethelpers.h"
 #include "wall/slotlayout.h"
 
@@ -348,6 +349,26 @@ const KeyCase kKeys[] = {
 INSTANTIATE_TEST_SUITE_P(Table, WallKeysTest, ::testing::ValuesIn(kKeys),
                          [](const auto &info) { return std::string(info.param.name); });
 
+// A held key repeats faster than pages are painted: a repeat waits for the page last turned to be painted, a
+// press of its own never does.
+TEST_F(WindowTest, RepeatsOfAHeldKeyWaitForTheLastPageToBePainted)
+{
+    ASSERT_TRUE(writeCatalogue(m_dir.path(), numbered(200)));
+    MainWindow &window = start();
+    auto *wall = window.findChild<WallView *>();
+    auto pageDown = [&](bool repeat) {
+        QKeyEvent key(QEvent::KeyPress, Qt::Key_PageDown, Qt::NoModifier, QString(), repeat);
+        QApplication::sendEvent(wall, &key);
+        return window.wall().firstAlbum() / window.slotCount() - 1; // the page shown
+    };
+    QCoreApplication::sendPostedEvents(wall); // the first page is painted
+    EXPECT_EQ(pageDown(true), 1);
+    EXPECT_EQ(pageDown(true), 1);
+    EXPECT_EQ(pageDown(false), 2);
+    QCoreApplication::sendPostedEvents(wall);
+    EXPECT_EQ(pageDown(true), 3);
+}
+
 TEST_F(WindowTest, CoversThatIgnoreTheMouseIgnoreTheirKeys)
 {
     ASSERT_TRUE(writeCatalogue(m_dir.path(), withTracks(4)));
@@ -396,6 +417,7 @@ TEST_F(WindowTest, PicturesAreDecodedAtTheDevicesPixels)
     const qreal ratio = window.devicePixelRatioF();
     std::cout << "device pixel ratio " << ratio << std::endl;
 
+    ASSERT_TRUE(coversIn(window));
     QPixmap cover = window.slot(0)->cover()->pixmap();
     EXPECT_EQ(cover.size(), QSize(160, 160) * ratio);
     EXPECT_EQ(cover.devicePixelRatio(), ratio);

@@ -3,9 +3,12 @@
 
 #include <QDateTime>
 #include <QDir>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include <atomic>
 
 using namespace Qt::StringLiterals;
 using namespace lumetra;
@@ -28,56 +31,63 @@ protected:
                                      QFileDevice::FileModificationTime));
     }
 
-    // The colour each picture shows; "none" for a null picture.
-    static QStringList colours(const QList<QImage> &pictures)
+    // What show() gives for each file once the workers are done: the colour its picture shows, "none" for a
+    // null picture, "-" for one not in memory.
+    QStringList shown(const QStringList &files)
     {
+        m_cache.show(files, m_size);
+        m_cache.waitForPrefetch();
         QStringList names;
-        for (const QImage &picture : pictures)
-            names.append(picture.isNull() ? u"none"_s : picture.pixelColor(10, 10).name());
+        for (const auto &picture : m_cache.show(files, m_size))
+            names.append(!picture            ? u"-"_s
+                         : picture->isNull() ? u"none"_s
+                                             : picture->pixelColor(10, 10).name());
         return names;
     }
 
     QTemporaryDir m_dir;
-    ThumbnailCache m_thumbnails{m_dir.filePath(u"thumbnails"_s)};
+    ThumbnailCache m_thumbnails{m_dir.filePath(u"thumbnails"_s), -1, m_dir.filePath(u"ledger"_s)};
     CoverCache m_cache{m_thumbnails};
     const QSize m_size{64, 64};
 };
 
-TEST_F(CoverCacheTest, KeepsPicturesUntilTheirFileChanges)
+TEST_F(CoverCacheTest, ThePageShownArrivesFromTheWorkersAndStaysUntilItsFileChanges)
 {
     writeCover(u"a.png"_s, Qt::green);
     writeCover(u"b.png"_s, Qt::red);
+    std::atomic<int> arrived{0};
+    m_cache.setOnArrival([&arrived] { ++arrived; });
     const QStringList files = {cover(u"a.png"_s), cover(u"b.png"_s), cover(u"missing.png"_s)};
-    EXPECT_EQ(colours(m_cache.pictures(files, m_size)), (QStringList{u"#00ff00"_s, u"#ff0000"_s, u"none"_s}));
-    EXPECT_EQ(m_cache.counts().decoded, 3);
-    m_cache.pictures(files, m_size);
+    EXPECT_EQ(shown(files), (QStringList{u"#00ff00"_s, u"#ff0000"_s, u"none"_s}));
+    EXPECT_EQ(arrived, 3);
+    EXPECT_EQ(m_cache.counts().waiting, 3);
     EXPECT_EQ(m_cache.counts().ready, 3);
 
     writeCover(u"a.png"_s, Qt::blue); // as a copy that keeps the time (cp -p): the same time and size
     writeCover(u"missing.png"_s, Qt::white);
-    EXPECT_EQ(colours(m_cache.pictures(files, m_size)),
-              (QStringList{u"#0000ff"_s, u"#ff0000"_s, u"#ffffff"_s}));
-    EXPECT_EQ(m_cache.counts().ready, 4);
+    EXPECT_EQ(shown(files), (QStringList{u"#0000ff"_s, u"#ff0000"_s, u"#ffffff"_s}));
+    EXPECT_EQ(m_cache.counts().waiting, 5);
 }
 
-TEST_F(CoverCacheTest, PagesDecodedAheadAreReadyAndTheBoundEvictsTheOldest)
+TEST_F(CoverCacheTest, PagesAheadAreReadyWithoutThumbnailsUntilShownAndTheBoundEvictsTheOldest)
 {
     for (const auto &[name, colour] :
          {std::pair{u"a.png"_s, Qt::green}, {u"b.png"_s, Qt::red}, {u"c.png"_s, Qt::blue}})
         writeCover(name, colour);
     m_cache.prefetch({{cover(u"b.png"_s)}, {cover(u"c.png"_s)}}, m_size);
     m_cache.waitForPrefetch();
-    EXPECT_EQ(colours(m_cache.pictures({cover(u"c.png"_s), cover(u"b.png"_s)}, m_size)),
-              (QStringList{u"#0000ff"_s, u"#ff0000"_s}));
-    EXPECT_EQ(m_cache.counts().ready, 2);
-    EXPECT_EQ(m_cache.counts().decoded, 0);
+    const QString thumbnail = m_thumbnails.thumbnailPath(cover(u"b.png"_s), m_size);
+    EXPECT_FALSE(QFileInfo::exists(thumbnail)); // decoded ahead, never seen
+    EXPECT_EQ(shown({cover(u"c.png"_s), cover(u"b.png"_s)}), (QStringList{u"#0000ff"_s, u"#ff0000"_s}));
+    EXPECT_EQ(m_cache.counts().waiting, 0);
+    EXPECT_TRUE(QFileInfo::exists(thumbnail));
 
     m_cache.setCapacity(2 * QImage(m_size, QImage::Format_RGB32).sizeInBytes());
-    m_cache.pictures({cover(u"a.png"_s)}, m_size); // c, the least recently shown, makes room
-    m_cache.pictures({cover(u"b.png"_s), cover(u"a.png"_s)}, m_size);
-    EXPECT_EQ(m_cache.counts().decoded, 1);
-    m_cache.pictures({cover(u"c.png"_s)}, m_size);
-    EXPECT_EQ(m_cache.counts().decoded, 2);
+    shown({cover(u"a.png"_s)}); // c, the least recently shown, makes room
+    shown({cover(u"b.png"_s), cover(u"a.png"_s)});
+    EXPECT_EQ(m_cache.counts().waiting, 1);
+    shown({cover(u"c.png"_s)});
+    EXPECT_EQ(m_cache.counts().waiting, 2);
 }
 
 } // namespace
