@@ -26,7 +26,6 @@ void guard(QByteArrayView bytes)
         fuzz::check(before == 0 || split.status() == before, "a refusal was taken back");
     }
     fuzz::check(split.status() == status, "the split bytes were answered otherwise");
-    fuzz::check(split.upgraded() == whole.upgraded(), "the split bytes upgraded otherwise");
 }
 
 // The request line and body of the bytes, read as the server reads them, never give a call out of range.

@@ -34,6 +34,7 @@ if $party; then
     printf '%s\n' '[guests]' 'maxVolume=100' 'maxWaiting=10' 'maySkip=false' '' '[party]' 'format=1' \
         'historyAlbums=3' 'historyTracks=50' 'locked=false' 'mode=true' 'pinIterations=0' 'pinKey=' \
         'pinSalt=' >"$work/app/party.ini"
+    chmod 600 "$work/app/party.ini"
     sqlite3 "$work/app/tracks.lum" "update songs set Probability = 'No' where Album in
         (select Album from songs order by Album collate nocase limit 2 offset 2)"
 fi

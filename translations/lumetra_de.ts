@@ -654,6 +654,10 @@ Das Album behält sein Cover.</translation>
         <source>Prev</source>
         <translation>Zurück</translation>
     </message>
+    <message>
+        <source>Locked for guests</source>
+        <translation>Für Gäste gesperrt</translation>
+    </message>
 </context>
 <context>
     <name>lumetra::ChildWindows</name>
@@ -964,6 +968,14 @@ Das Album behält sein Cover.</translation>
         <source>The two PINs differ; type the same PIN twice.</source>
         <translation>Die beiden PINs unterscheiden sich; geben Sie zweimal dieselbe PIN ein.</translation>
     </message>
+    <message>
+        <source>Quietest volume for guests</source>
+        <translation>Kleinste Lautstärke für Gäste</translation>
+    </message>
+    <message>
+        <source>Quietest volume for guests:</source>
+        <translation>Kleinste Lautstärke für Gäste:</translation>
+    </message>
 </context>
 <context>
     <name>lumetra::MainMenus</name>
@@ -1224,6 +1236,10 @@ Die Datei wurde genau so belassen, wie sie war.</translation>
         <source>The PIN must be %1 to %2 digits.</source>
         <translation>Die PIN muss aus %1 bis %2 Ziffern bestehen.</translation>
     </message>
+    <message>
+        <source>Other users of this computer could read %1; now only you can.</source>
+        <translation>Andere Benutzer dieses Computers konnten %1 lesen; nun können nur noch Sie die Datei lesen.</translation>
+    </message>
 </context>
 <context>
     <name>lumetra::PartyControls</name>
@@ -1272,6 +1288,10 @@ Die Datei wurde genau so belassen, wie sie war.</translation>
     <message>
         <source>the settings could not be written</source>
         <translation>die Einstellungen konnten nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>sie ist keine gewöhnliche Datei</translation>
     </message>
 </context>
 <context>

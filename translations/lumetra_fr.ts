@@ -654,6 +654,10 @@ L&apos;album garde sa pochette.</translation>
         <source>Prev</source>
         <translation>Précédent</translation>
     </message>
+    <message>
+        <source>Locked for guests</source>
+        <translation>Verrouillé pour les invités</translation>
+    </message>
 </context>
 <context>
     <name>lumetra::ChildWindows</name>
@@ -964,6 +968,14 @@ L&apos;album garde sa pochette.</translation>
         <source>The two PINs differ; type the same PIN twice.</source>
         <translation>Les deux codes PIN diffèrent&#xa0;; tapez deux fois le même code.</translation>
     </message>
+    <message>
+        <source>Quietest volume for guests</source>
+        <translation>Volume minimal pour les invités</translation>
+    </message>
+    <message>
+        <source>Quietest volume for guests:</source>
+        <translation>Volume minimal pour les invités&#xa0;:</translation>
+    </message>
 </context>
 <context>
     <name>lumetra::MainMenus</name>
@@ -1224,6 +1236,10 @@ Le fichier a été laissé exactement tel quel.</translation>
         <source>The PIN must be %1 to %2 digits.</source>
         <translation>Le code PIN doit compter de %1 à %2 chiffres.</translation>
     </message>
+    <message>
+        <source>Other users of this computer could read %1; now only you can.</source>
+        <translation>D&apos;autres utilisateurs de cet ordinateur pouvaient lire %1&#xa0;; désormais, vous seul pouvez le lire.</translation>
+    </message>
 </context>
 <context>
     <name>lumetra::PartyControls</name>
@@ -1272,6 +1288,10 @@ Le fichier a été laissé exactement tel quel.</translation>
     <message>
         <source>the settings could not be written</source>
         <translation>les réglages n&apos;ont pas pu être écrits</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>ce n&apos;est pas un fichier ordinaire</translation>
     </message>
 </context>
 <context>

@@ -106,11 +106,15 @@ QString ThumbnailCache::thumbnailPath(const QString &file, QSize size) const
     return m_root + u'/' + QLatin1StringView(kSizes[k].folder) + u'/' + fileName(uriOf(file));
 }
 
-QImage ThumbnailCache::readThumbnail(const QString &path, const QByteArray &uri, qint64 mtime, qint64 bytes,
-                                     qint64 changed) const
+QImage ThumbnailCache::readThumbnail(const QString &path, int edge, const QByteArray &uri, qint64 mtime,
+                                     qint64 bytes, qint64 changed) const
 {
     // QImageReader::text() splits keys at their first colon, so the keys are read from the picture.
     QImageReader reader(path, "png");
+    // One larger than its size (planted there, perhaps) is not decoded; the picture's own is made anew.
+    const QSize stored = reader.size();
+    if (stored.width() > edge || stored.height() > edge)
+        return {};
     QImage thumbnail = reader.read();
     // A thumbnail of another file (a hash collision) or of an older version of this one is no use.
     if (thumbnail.isNull() || thumbnail.text(QStringLiteral("Thumb::URI")).toUtf8() != uri ||
@@ -200,8 +204,8 @@ QImage ThumbnailCache::load(const QString &file, QSize size, Unwritten *unwritte
     const QString name = fileName(uri);
     for (int larger = k; larger < kSizeCount; ++larger) {
         const QImage thumbnail =
-            readThumbnail(m_root + u'/' + QLatin1StringView(kSizes[larger].folder) + u'/' + name, uri, mtime,
-                          bytes, changedAt(info));
+            readThumbnail(m_root + u'/' + QLatin1StringView(kSizes[larger].folder) + u'/' + name,
+                          kSizes[larger].edge, uri, mtime, bytes, changedAt(info));
         if (!thumbnail.isNull())
             return stretched(thumbnail, size);
     }

@@ -49,7 +49,7 @@ public:
     static QByteArray uriOf(const QString &file);
 
 private:
-    QImage readThumbnail(const QString &path, const QByteArray &uri, qint64 mtime, qint64 bytes,
+    QImage readThumbnail(const QString &path, int edge, const QByteArray &uri, qint64 mtime, qint64 bytes,
                          qint64 changed) const;
     QImage decodeAndWrite(QImageReader &reader, int cacheSize, const QString &file) const;
     bool writable() const;

@@ -4,6 +4,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <algorithm>
+
 namespace lumetra {
 
 class PlayHistory;
@@ -15,10 +17,18 @@ struct GuestRules {
 public:
     static constexpr int kDefaultMaxWaiting = 10;
     static constexpr int kMaxVolume = 100;
+    static constexpr int kDefaultMinVolume = 20;
 
     int maxWaiting = kDefaultMaxWaiting; // people's picks waiting in the queue at once
     bool maySkip = false;
-    int maxVolume = kMaxVolume; // the loudest guests may set, 0 to 100
+    int maxVolume = kMaxVolume;        // the loudest guests may set, 0 to 100
+    int minVolume = kDefaultMinVolume; // the quietest, 0 to maxVolume
+
+    // `volume` brought within what guests may set.
+    int guestVolume(int volume) const
+    {
+        return std::clamp(volume, std::min(minVolume, maxVolume), maxVolume);
+    }
 
     // Why a guest may not queue `path` now, or empty when they may: the queue already holds maxWaiting
     // people's picks (`waiting`, the entries after the playing one), the track is waiting already, or it is

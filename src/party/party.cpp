@@ -1,5 +1,7 @@
 #include "party.h"
 
+#include <QStringList>
+
 namespace lumetra {
 
 Party::Party(QString path, PartyLock::Clock clock)
@@ -10,16 +12,22 @@ Party::Party(QString path, PartyLock::Clock clock)
 
 QString Party::load()
 {
+    PartySettings::removeLeftovers(m_path);
     const PartySettings::Loaded loaded = PartySettings::load(m_path);
     m_settings = loaded.settings;
     m_history.setLimits(m_settings.historyTracks, m_settings.historyAlbums);
     m_lock.setKey(m_settings.pin);
     m_lock.setLocked(m_settings.locked);
-    if (loaded.status != PartySettings::Status::Damaged)
-        return {};
-    return tr("The party settings in %1 could not be used: %2. Party mode is off; the file is left as it is "
-              "until party mode is changed.")
-        .arg(PartySettings::fileName(), loaded.error);
+    QStringList said;
+    if (loaded.status == PartySettings::Status::Damaged)
+        said.append(
+            tr("The party settings in %1 could not be used: %2. Party mode is off; the file is left as "
+               "it is until party mode is changed.")
+                .arg(PartySettings::fileName(), loaded.error));
+    if (loaded.madePrivate)
+        said.append(tr("Other users of this computer could read %1; now only you can.")
+                        .arg(PartySettings::fileName()));
+    return said.join(QStringLiteral("\n\n"));
 }
 
 bool Party::change(const PartySettings &next, QString *error)

@@ -18,7 +18,8 @@ class Party
 public:
     explicit Party(QString path, PartyLock::Clock clock = {});
 
-    // Reads party.ini. Returns what to tell the user, once, when a damaged file had to be ignored.
+    // Reads party.ini, after removing what a kill left of a write. Returns what to tell the user, once: a
+    // damaged file had to be ignored, or one that others could read was made private.
     QString load();
 
     const PartySettings &settings() const { return m_settings; }

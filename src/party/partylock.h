@@ -29,7 +29,7 @@ enum class PartyCommand {
     ListSongs,
     QueueTrack,
     Skip,
-    RaiseVolume, // above the guests' highest volume
+    RaiseVolume, // louder than the guests' loudest volume, or quieter than their quietest
     ChangeMode,
     Settings,
     AddNewAlbum,

@@ -1,11 +1,12 @@
 #include "partysettings.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QSettings>
-#include <QTemporaryDir>
+#include <QTemporaryFile>
 
+#include <filesystem>
 #include <optional>
 
 namespace lumetra {
@@ -14,7 +15,7 @@ namespace {
 
 constexpr int kFormat = 1;
 constexpr int kMaxHistory = 10000;
-constexpr int kMaxIterations = 10000000;
+constexpr int kMaxIterations = 1000000; // each PIN check repeats them; more is a file made to stall it
 
 const QString kFormatKey = QStringLiteral("party/format");
 const QString kModeKey = QStringLiteral("party/mode");
@@ -27,13 +28,18 @@ const QString kAlbumsKey = QStringLiteral("party/historyAlbums");
 const QString kMaxWaitingKey = QStringLiteral("guests/maxWaiting");
 const QString kMaySkipKey = QStringLiteral("guests/maySkip");
 const QString kMaxVolumeKey = QStringLiteral("guests/maxVolume");
+const QString kMinVolumeKey = QStringLiteral("guests/minVolume");
 const QString kRemoteOnKey = QStringLiteral("remote/on");
 const QString kRemotePortKey = QStringLiteral("remote/port");
 const QString kRemoteTokenKey = QStringLiteral("remote/token");
 
-const QStringList kKnownKeys{kFormatKey,        kModeKey,     kLockedKey,     kPinKeyKey,     kPinSaltKey,
-                             kPinIterationsKey, kTracksKey,   kAlbumsKey,     kMaxWaitingKey, kMaySkipKey,
-                             kMaxVolumeKey,     kRemoteOnKey, kRemotePortKey, kRemoteTokenKey};
+const QStringList kKnownKeys{kFormatKey,        kModeKey,      kLockedKey,   kPinKeyKey,     kPinSaltKey,
+                             kPinIterationsKey, kTracksKey,    kAlbumsKey,   kMaxWaitingKey, kMaySkipKey,
+                             kMaxVolumeKey,     kMinVolumeKey, kRemoteOnKey, kRemotePortKey, kRemoteTokenKey};
+constexpr QFileDevice::Permissions kOwnerOnly = QFileDevice::ReadOwner | QFileDevice::WriteOwner;
+constexpr QFileDevice::Permissions kGroupOrOthers = QFileDevice::ReadGroup | QFileDevice::WriteGroup |
+                                                    QFileDevice::ExeGroup | QFileDevice::ReadOther |
+                                                    QFileDevice::WriteOther | QFileDevice::ExeOther;
 
 // Reads values strictly: a key that is missing or does not hold what it should makes the file damaged.
 class Reader
@@ -66,6 +72,11 @@ public:
         if (!ok || value < low || value > high)
             fail(key);
         return value;
+    }
+    // A key later versions added: missing, it is `absent`.
+    int laterNumber(const QString &key, int low, int high, int absent)
+    {
+        return m_ini.contains(key) ? number(key, low, high) : absent;
     }
     QByteArray hex(const QString &key)
     {
@@ -109,8 +120,18 @@ PartySettings::Remote readRemote(const QSettings &ini)
 PartySettings::Loaded PartySettings::load(const QString &path)
 {
     Loaded loaded;
-    if (!QFileInfo::exists(path))
+    const QFileInfo info(path);
+    if (!info.exists())
         return loaded;
+    // A FIFO or a device could block the start or never end: only a regular file is opened.
+    if (!info.isFile()) {
+        loaded.status = Status::Damaged;
+        loaded.error = tr("it is not a regular file");
+        return loaded;
+    }
+    // The token opens the jukebox to phones: the file is for its owner's eyes only.
+    if (info.permissions() & kGroupOrOthers)
+        loaded.madePrivate = QFile::setPermissions(path, kOwnerOnly);
     QFile probe(path);
     if (!probe.open(QIODevice::ReadOnly)) {
         loaded.status = Status::Damaged;
@@ -133,6 +154,8 @@ PartySettings::Loaded PartySettings::load(const QString &path)
     s.guests.maxWaiting = read.number(kMaxWaitingKey, 1, kMaxHistory);
     s.guests.maySkip = read.flag(kMaySkipKey);
     s.guests.maxVolume = read.number(kMaxVolumeKey, 0, GuestRules::kMaxVolume);
+    s.guests.minVolume = read.laterNumber(kMinVolumeKey, 0, s.guests.maxVolume,
+                                          std::min(GuestRules::kDefaultMinVolume, s.guests.maxVolume));
     loaded.settings.remote = s.remote = readRemote(ini);
 
     std::optional<QString> failure = read.failure();
@@ -153,19 +176,23 @@ PartySettings::Loaded PartySettings::load(const QString &path)
 
 bool PartySettings::save(const QString &path, QString *error) const
 {
-    // QSettings writes in place, so the text is made in a scratch folder and then saved whole.
-    QTemporaryDir scratch;
-    if (!scratch.isValid()) {
+    const auto fail = [error](const QString &why) {
         if (error)
-            *error = scratch.errorString();
+            *error = why;
         return false;
-    }
-    const QString draft = scratch.filePath(fileName());
+    };
+    // QSettings writes in place, so the text is made in a temporary file beside this one, which then takes
+    // its place: a kill leaves the old file or the new one, and nothing outside this folder. A symbolic link
+    // is replaced, never written through.
+    QTemporaryFile draft(QFileInfo(path).absoluteFilePath() + QStringLiteral(".XXXXXX"));
+    if (!draft.open())
+        return fail(draft.errorString());
+    draft.close();
     {
-        QSettings ini(draft, QSettings::IniFormat);
+        QSettings ini(draft.fileName(), QSettings::IniFormat);
         // Keep what others keep here.
-        const QSettings old(path, QSettings::IniFormat);
-        if (old.status() == QSettings::NoError) {
+        if (QFileInfo(path).isFile()) {
+            const QSettings old(path, QSettings::IniFormat);
             for (const QString &key : old.allKeys()) {
                 if (!kKnownKeys.contains(key))
                     ini.setValue(key, old.value(key));
@@ -182,31 +209,33 @@ bool PartySettings::save(const QString &path, QString *error) const
         ini.setValue(kMaxWaitingKey, guests.maxWaiting);
         ini.setValue(kMaySkipKey, guests.maySkip);
         ini.setValue(kMaxVolumeKey, guests.maxVolume);
+        ini.setValue(kMinVolumeKey, guests.minVolume);
         ini.setValue(kRemoteOnKey, remote.on);
         ini.setValue(kRemotePortKey, remote.port);
         ini.setValue(kRemoteTokenKey, QString::fromLatin1(remote.token));
         ini.sync();
-        if (ini.status() != QSettings::NoError) {
-            if (error)
-                *error = tr("the settings could not be written");
-            return false;
-        }
+        if (ini.status() != QSettings::NoError)
+            return fail(tr("the settings could not be written"));
     }
-    QFile made(draft);
-    if (!made.open(QIODevice::ReadOnly)) {
-        if (error)
-            *error = made.errorString();
-        return false;
-    }
-    QSaveFile out(path);
-    // The remote's token opens the jukebox to phones: the file is for its owner's eyes only.
-    if (!out.open(QIODevice::WriteOnly) || out.write(made.readAll()) < 0 ||
-        !out.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner) || !out.commit()) {
-        if (error)
-            *error = out.errorString();
-        return false;
-    }
+    if (!QFile::setPermissions(draft.fileName(), kOwnerOnly))
+        return fail(draft.errorString());
+    std::error_code failed;
+    std::filesystem::rename(QFile::encodeName(draft.fileName()).toStdString(),
+                            QFile::encodeName(path).toStdString(), failed);
+    if (failed)
+        return fail(QString::fromStdString(failed.message()));
     return true;
+}
+
+void PartySettings::removeLeftovers(const QString &path)
+{
+    const QFileInfo info(path);
+    QDir folder = info.absoluteDir();
+    const QStringList names =
+        folder.entryList({info.fileName() + QStringLiteral(".*")},
+                         QDir::Files | QDir::Hidden | QDir::System | QDir::CaseSensitive);
+    for (const QString &name : names)
+        folder.remove(name);
 }
 
 } // namespace lumetra

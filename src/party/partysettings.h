@@ -39,11 +39,14 @@ public:
 
     enum class Status { Read, Missing, Damaged };
     struct Loaded;
-    // A missing file gives the defaults (party mode off). A damaged one gives them too, with the reason.
+    // A missing file gives the defaults (party mode off). A damaged one, or one that is not a regular file
+    // (never opened), gives them too, with the reason. A file others may read is made the owner's alone.
     static Loaded load(const QString &path);
-    // Writes the whole file through a temporary one that replaces it only when complete; on failure the
-    // old file is untouched and `error` says why.
+    // Writes the whole file through a temporary one beside it that replaces it (or a symbolic link in its
+    // place) only when complete; on failure the old file is untouched and `error` says why.
     bool save(const QString &path, QString *error = nullptr) const;
+    // Removes the temporaries a kill during save() left beside `path` (they hold the token).
+    static void removeLeftovers(const QString &path);
 
     bool operator==(const PartySettings &) const = default;
 };
@@ -51,7 +54,8 @@ public:
 struct PartySettings::Loaded {
     PartySettings settings;
     Status status = Status::Missing;
-    QString error; // why a damaged file was ignored
+    QString error;            // why a damaged file was ignored
+    bool madePrivate = false; // others could read it until now
 };
 
 } // namespace lumetra

@@ -6,7 +6,9 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QImageWriter>
-#include <QSaveFile>
+#include <QTemporaryFile>
+
+#include <filesystem>
 
 namespace lumetra {
 
@@ -21,6 +23,8 @@ QByteArray keyOf(const QFileInfo &info, int size)
     hash.addData(QByteArray::number(info.size()) + '\n');
     hash.addData(QByteArray::number(info.lastModified().toMSecsSinceEpoch()) + '\n');
     hash.addData(QByteArray::number(size));
+    // Earlier thumbnails kept the picture's path in their metadata: they are not used.
+    hash.addData("\nplain");
     return hash.result().toHex();
 }
 } // namespace
@@ -52,8 +56,9 @@ std::optional<CoverThumbnails::Thumbnail> CoverThumbnails::thumbnail(const QStri
 
     const QString folder = QStringLiteral("%1/%2").arg(m_root).arg(size);
     const QString file = folder + QLatin1Char('/') + QString::fromLatin1(key) + QStringLiteral(".jpg");
+    // A link planted in the cache is neither read nor written through.
     QFile cached(file);
-    if (cached.open(QIODevice::ReadOnly)) {
+    if (!QFileInfo(file).isSymLink() && cached.open(QIODevice::ReadOnly)) {
         thumbnail.jpeg = cached.readAll();
         if (!thumbnail.jpeg.isEmpty())
             return thumbnail;
@@ -66,13 +71,19 @@ std::optional<CoverThumbnails::Thumbnail> CoverThumbnails::thumbnail(const QStri
     buffer.open(QIODevice::WriteOnly);
     QImageWriter writer(&buffer, "jpeg");
     writer.setQuality(kQuality);
-    if (!writer.write(image.convertToFormat(QImage::Format_RGB32)))
+    // Only the pixels go to a phone: the desktop's thumbnail carries the picture's path, time and size as
+    // text, which the writer would keep as comments, and a colour profile is more than a phone needs.
+    const QImage rgb = image.convertToFormat(QImage::Format_RGB32);
+    if (!writer.write(QImage(rgb.constBits(), rgb.width(), rgb.height(), rgb.bytesPerLine(), rgb.format())))
         return std::nullopt;
-    // Written whole or not at all; a cache that cannot be written only costs the next request a decode.
-    if (QDir().mkpath(folder)) {
-        QSaveFile out(file);
-        if (out.open(QIODevice::WriteOnly) && out.write(thumbnail.jpeg) == thumbnail.jpeg.size())
-            out.commit();
+    // Written whole, renamed over whatever has the name; a cache that cannot be written only costs the next
+    // request a decode.
+    QTemporaryFile out(file + QStringLiteral(".XXXXXX"));
+    if (QDir().mkpath(folder) && out.open() && out.write(thumbnail.jpeg) == thumbnail.jpeg.size() &&
+        out.flush()) {
+        std::error_code failed; // a temporary file a failed rename leaves goes with `out`
+        std::filesystem::rename(QFile::encodeName(out.fileName()).toStdString(),
+                                QFile::encodeName(file).toStdString(), failed);
     }
     return thumbnail;
 }

@@ -32,11 +32,10 @@ QString Remote::start()
 {
     const PartySettings::Remote settings = this->settings();
     m_service.setToken(settings.token);
+    // A fresh token stands in for a stored one that is not valid; it is written with the user's next change,
+    // as a start leaves party.ini as it is.
     if (!settings.on)
         return {};
-    // A token made now is kept, so that the address shown stays good after a restart.
-    if (settings.token != m_party.settings().remote.token)
-        store(settings, nullptr);
     QString error;
     if (listen(settings.port, &error))
         return {};

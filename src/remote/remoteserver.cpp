@@ -175,7 +175,8 @@ RemoteRequest toRemote(const QHttpServerRequest &request)
 
 } // namespace
 
-// One connection's watch: its bytes through a RequestGuard, when its request began, when it last sent.
+// One connection's watch: its bytes through a RequestGuard, when its request began and when the last one
+// ended, whether Qt's WebSocket server took it over and whether it showed the token.
 class ConnectionWatch : public QObject
 {
 public:
@@ -184,19 +185,28 @@ public:
         , m_socket(socket)
         , m_http(http)
         , m_client(std::move(client))
-        , m_lastRead(now())
+        , m_requestStarted(now())
+        , m_lastDone(m_requestStarted)
     {
         connect(socket, &QTcpSocket::readyRead, this, &ConnectionWatch::read);
     }
 
     const QString &client() const { return m_client; }
-    bool upgraded() const { return m_guard.upgraded(); }
+    const QTcpSocket *socket() const { return m_socket; }
+    // Its bytes are WebSocket frames from now on, which Qt reads without us.
+    bool upgraded() const { return m_upgraded; }
+    void setUpgraded() { m_upgraded = true; }
+    // A phone of the party's: no room is made at its cost.
+    bool trusted() const { return m_trusted || m_upgraded; }
+    void setTrusted() { m_trusted = true; }
     bool overdue(qint64 at, const GuardedTcpServer::Limits &limits) const
     {
-        if (m_guard.upgraded() || m_guard.status() != 0)
+        if (m_upgraded || m_guard.status() != 0)
             return false;
-        return m_guard.midRequest() ? at - m_requestStarted > limits.requestMs
-                                    : at - m_lastRead > limits.idleMs;
+        // The first request is under way from the moment of connecting.
+        if (m_guard.midRequest() || m_guard.requests() == 0)
+            return at - m_requestStarted > limits.requestMs;
+        return at - m_lastDone > limits.idleMs;
     }
     void close() { m_socket->abort(); }
 
@@ -209,10 +219,12 @@ private:
         const QByteArray fresh = m_socket->peek(m_socket->bytesAvailable());
         if (fresh.isEmpty())
             return;
-        m_lastRead = now();
-        if (!m_guard.midRequest())
-            m_requestStarted = m_lastRead;
+        const int done = m_guard.requests();
+        if (done > 0 && !m_guard.midRequest())
+            m_requestStarted = now();
         const int status = m_guard.feed(fresh);
+        if (m_guard.requests() != done)
+            m_lastDone = now();
         if (status == 0)
             return;
         qCInfo(lcRemote) << "refused a request of" << m_client << "with" << status;
@@ -225,8 +237,10 @@ private:
     QObject *m_http;
     QString m_client;
     RequestGuard m_guard;
-    qint64 m_lastRead = 0;
     qint64 m_requestStarted = 0;
+    qint64 m_lastDone = 0;
+    bool m_upgraded = false;
+    bool m_trusted = false;
 };
 
 QByteArray responseBytes(const RemoteResponse &response, const QByteArray &host, bool head, bool close)
@@ -286,7 +300,7 @@ void GuardedTcpServer::incomingConnection(qintptr descriptor)
     if (!isLocalClient(socket->peerAddress())) {
         qCInfo(lcRemote) << "refused a client outside the local network:" << client;
         refusal = RemoteResponse::text(403, QCoreApplication::translate("RemoteService", "Forbidden."));
-    } else if (fromClient >= m_limits.perClient || m_watches.size() >= m_limits.total) {
+    } else if (fromClient >= m_limits.perClient || !makeRoom()) {
         refusal = RemoteResponse::text(
             503,
             QCoreApplication::translate("RemoteServer", "Too many connections; please try again later."));
@@ -299,6 +313,44 @@ void GuardedTcpServer::incomingConnection(qintptr descriptor)
     }
     m_watches.append(new ConnectionWatch(socket, m_http, client));
     addPendingConnection(socket);
+}
+
+bool GuardedTcpServer::makeRoom()
+{
+    if (m_watches.size() < m_limits.total)
+        return true;
+    // The longest-held connection that never showed the token goes: idle ones from a few devices cannot
+    // keep the party's phones out.
+    const auto stranger =
+        std::find_if(m_watches.begin(), m_watches.end(),
+                     [](const QPointer<ConnectionWatch> &watch) { return !watch->trusted(); });
+    if (stranger == m_watches.end())
+        return false;
+    qCInfo(lcRemote) << "closed a connection without the token of" << (*stranger)->client() << "to make room";
+    (*stranger)->close();
+    m_watches.erase(stranger);
+    return true;
+}
+
+ConnectionWatch *GuardedTcpServer::watchOf(const QTcpSocket *socket) const
+{
+    for (const QPointer<ConnectionWatch> &watch : m_watches) {
+        if (watch && watch->socket() == socket)
+            return watch;
+    }
+    return nullptr;
+}
+
+void GuardedTcpServer::markTrusted(const QTcpSocket *socket)
+{
+    if (ConnectionWatch *watch = watchOf(socket))
+        watch->setTrusted();
+}
+
+void GuardedTcpServer::markUpgraded(const QTcpSocket *socket)
+{
+    if (ConnectionWatch *watch = watchOf(socket))
+        watch->setUpgraded();
 }
 
 void GuardedTcpServer::sweep()
@@ -365,17 +417,24 @@ bool RemoteServer::handleRequest(const QHttpServerRequest &request, QTcpSocket *
 {
     const RemoteRequest remote = toRemote(request);
     const QByteArray host = remote.host;
-    if (request.value("upgrade").compare("websocket", Qt::CaseInsensitive) == 0) {
+    if (m_service.hasToken(remote))
+        m_tcp->markTrusted(socket);
+    // Qt asks before it hands a connection to its WebSocket server, with the request not yet taken from the
+    // socket; every other request comes read, whatever its headers say.
+    if (socket->isTransactionStarted()) {
         std::optional<RemoteResponse> refusal = m_service.admitSocket(remote);
         if (!refusal && !isHandshake(request))
             refusal = RemoteResponse::text(400, tr("This is not a WebSocket request."));
         if (!refusal &&
             (socketCount() >= m_limits.sockets || socketsOf(remote.client) >= m_limits.socketsPerClient))
             refusal = RemoteResponse::text(503, tr("Too many pages are open; please try again later."));
-        if (!refusal)
+        if (!refusal) {
+            m_tcp->markUpgraded(socket);
             return true;
-        // Qt's warning of each is kept out of the log (quietHttpServer); they are counted here, each once,
-        // the first logged and the rest summed up at the end, so that a stream of them cannot flood the log.
+        }
+        // Qt answers it through missingHandler() and closes. Qt's warning of each is kept out of the log
+        // (quietHttpServer); they are counted here, each once, the first logged and the rest summed up at the
+        // end, so that a stream of them cannot flood the log.
         if (m_refusedSockets++ == 0)
             qCInfo(lcRemote).noquote()
                 << "refused a WebSocket request of" << remote.client << "with" << refusal->status;
@@ -388,8 +447,10 @@ bool RemoteServer::handleRequest(const QHttpServerRequest &request, QTcpSocket *
         // The client may have gone while its answer was made.
         if (!guarded || guarded->state() != QAbstractSocket::ConnectedState)
             return;
-        guarded->write(responseBytes(response, host, false, close));
-        if (close)
+        // A refused client has nothing more to ask on this connection.
+        const bool last = close || response.status >= 400;
+        guarded->write(responseBytes(response, host, false, last));
+        if (last)
             guarded->disconnectFromHost();
     });
     return true;

@@ -17,7 +17,8 @@ class RemoteService;
 
 // The listening socket: refuses clients from outside the local network with a 403 before any of their bytes
 // are read, limits connections per client and in all, and watches each connection's bytes (RequestGuard)
-// so an oversized or endless request is answered and closed before it is held whole.
+// so an oversized or endless request is answered and closed before it is held whole. When every place is
+// taken, the oldest connection that never carried the token makes room.
 class GuardedTcpServer : public QTcpServer
 {
     Q_OBJECT
@@ -25,16 +26,23 @@ public:
     struct Limits {
         int perClient = 32;
         int total = 256;
-        int requestMs = 10000; // to send a whole request
+        int requestMs = 10000; // to send a whole request, the first one from the moment of connecting
         int idleMs = 60000;    // a kept-alive connection with nothing asked
     };
     // `http` is the server that reads the connections: it stops reading one that is refused.
     GuardedTcpServer(QObject *http, Limits limits, QObject *parent = nullptr);
 
+    // A request on the connection carried the token.
+    void markTrusted(const QTcpSocket *socket);
+    // Qt's WebSocket server took the connection over: its own limits hold from now on.
+    void markUpgraded(const QTcpSocket *socket);
+
 protected:
     void incomingConnection(qintptr descriptor) override;
 
 private:
+    bool makeRoom();
+    ConnectionWatch *watchOf(const QTcpSocket *socket) const;
     void sweep();
 
     QObject *m_http;

@@ -21,6 +21,8 @@ namespace {
 
 const QByteArray kJson = QByteArrayLiteral("application/json; charset=utf-8");
 const QByteArray kTokenMark = QByteArrayLiteral("{{TOKEN}}");
+constexpr qsizetype kMostPinClients = 1024; // past it, addresses no longer paused are forgotten
+constexpr int kLongestDoubling = 30;
 
 QString forbidden()
 {
@@ -102,12 +104,17 @@ std::optional<RemoteResponse> RemoteService::gate(const RemoteRequest &request)
     RateLimiter &bucket = request.path == u"/cover" ? m_covers : m_requests;
     if (!bucket.allow(request.client))
         return RemoteResponse::text(429, tr("Too many requests; please slow down."));
-    if (!sameSecret(tokenOf(request.query), m_options.token))
+    if (!hasToken(request))
         return RemoteResponse::text(403, forbidden());
     // Pages of other sites may not use the remote from a browser that has the address.
     if (!request.origin.isEmpty() && request.origin != "http://" + request.host)
         return RemoteResponse::text(403, forbidden());
     return std::nullopt;
+}
+
+bool RemoteService::hasToken(const RemoteRequest &request) const
+{
+    return sameSecret(tokenOf(request.query), m_options.token);
 }
 
 std::optional<RemoteResponse> RemoteService::admitSocket(const RemoteRequest &request)
@@ -171,7 +178,7 @@ void RemoteService::dispatch(const RemoteCall &call, const RemoteRequest &reques
         reply(queue(call));
         return;
     case Kind::Pin:
-        pin(call, reply);
+        pin(call, request.client, reply);
         return;
     case Kind::Host:
         reply(host(call));
@@ -359,7 +366,7 @@ RemoteResponse RemoteService::queue(const RemoteCall &call)
     return RemoteResponse::text(500, tr("Something went wrong."));
 }
 
-void RemoteService::pin(const RemoteCall &call, const Reply &reply)
+void RemoteService::pin(const RemoteCall &call, const QString &client, const Reply &reply)
 {
     const RemoteHost::PinCheck check = m_host.pinCheck();
     if (!check.matches) {
@@ -367,31 +374,38 @@ void RemoteService::pin(const RemoteCall &call, const Reply &reply)
         return;
     }
     const qint64 now = m_clock();
-    if (m_pinChecking || now < m_pinPausedUntil) {
-        const qint64 seconds = std::max<qint64>(1, (m_pinPausedUntil - now + 999) / 1000);
+    if (m_pinTries.size() > kMostPinClients && !m_pinTries.contains(client))
+        m_pinTries.removeIf([now](QHash<QString, PinTries>::iterator tries) {
+            return !tries->checking && tries->pausedUntil <= now;
+        });
+    PinTries &tries = m_pinTries[client];
+    if (tries.checking || now < tries.pausedUntil) {
+        const qint64 seconds = std::max<qint64>(1, (tries.pausedUntil - now + 999) / 1000);
         reply(RemoteResponse::json(
             notice(
-                tr("Too many wrong PINs; please try again in %1 seconds.").arg(m_pinChecking ? 1 : seconds)),
+                tr("Too many wrong PINs; please try again in %1 seconds.").arg(tries.checking ? 1 : seconds)),
             429));
         return;
     }
-    m_pinChecking = true;
+    tries.checking = true;
     onWorker(
         [check, pin = call.text] {
             const bool right = check.matches(pin);
             return RemoteResponse{right ? 200 : 403, {}, {}, {}, false};
         },
-        [this, reply, stamp = check.stamp](const RemoteResponse &checked) {
-            m_pinChecking = false;
+        [this, reply, client, stamp = check.stamp](const RemoteResponse &checked) {
             if (checked.status != 200) {
-                if (++m_wrongPins >= m_limits.wrongPins) {
-                    m_wrongPins = 0;
-                    m_pinPausedUntil = m_clock() + m_limits.pinPauseMs;
+                PinTries &tries = m_pinTries[client];
+                tries.checking = false;
+                if (++tries.wrong >= m_limits.wrongPins) {
+                    tries.wrong = 0;
+                    const qint64 pause = m_limits.pinPauseMs << std::min(tries.pauses++, kLongestDoubling);
+                    tries.pausedUntil = m_clock() + std::min(pause, m_limits.pinPauseMostMs);
                 }
                 reply(RemoteResponse::json(notice(tr("That PIN is not right.")), 403));
                 return;
             }
-            m_wrongPins = 0;
+            m_pinTries.remove(client);
             if (int(m_sessions.size()) >= m_limits.sessions)
                 m_sessions.erase(m_sessions.begin());
             m_sessions.push_back({newSecret(), stamp});

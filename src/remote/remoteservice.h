@@ -65,8 +65,9 @@ public:
         double burst = 12;
         double coversPerSecond = 60; // thumbnails: a page of covers at once, and scrolling on
         double coverBurst = 180;
-        int wrongPins = 3; // wrong PINs in a row before the pause
-        qint64 pinPauseMs = 60000;
+        int wrongPins = 3;         // wrong PINs in a row from one address before it pauses
+        qint64 pinPauseMs = 60000; // the first pause; each further one twice as long, up to the most
+        qint64 pinPauseMostMs = 3600000;
         int searchResults = 200;
         int searchesAtOnce = 2;
         int sessions = 16;
@@ -84,6 +85,8 @@ public:
     using Reply = std::function<void(RemoteResponse)>;
     // Answers `request` through `reply`: at once, or later on this thread when the answer needs the disk.
     void handle(const RemoteRequest &request, const Reply &reply);
+    // The request carries the page's token.
+    bool hasToken(const RemoteRequest &request) const;
     // The refusal to answer a WebSocket request with; nullopt when it may become a client.
     std::optional<RemoteResponse> admitSocket(const RemoteRequest &request);
 
@@ -117,7 +120,7 @@ private:
     void search(const RemoteCall &call, const Reply &reply);
     void cover(const RemoteCall &call, const RemoteRequest &request, const Reply &reply);
     RemoteResponse queue(const RemoteCall &call);
-    void pin(const RemoteCall &call, const Reply &reply);
+    void pin(const RemoteCall &call, const QString &client, const Reply &reply);
     RemoteResponse host(const RemoteCall &call);
 
     RemoteHost &m_host;
@@ -134,9 +137,13 @@ private:
     std::vector<std::function<void(const std::shared_ptr<const AlbumShelf> &)>> m_waitingForShelf;
 
     int m_searches = 0;
-    bool m_pinChecking = false;
-    int m_wrongPins = 0;
-    qint64 m_pinPausedUntil = 0;
+    struct PinTries {
+        bool checking = false;
+        int wrong = 0;  // in a row
+        int pauses = 0; // so far
+        qint64 pausedUntil = 0;
+    };
+    QHash<QString, PinTries> m_pinTries; // by phone address
     struct Session {
         QByteArray secret;
         QByteArray stamp;

@@ -68,14 +68,15 @@ int RequestGuard::feed(QByteArrayView bytes)
     while (!bytes.isEmpty()) {
         switch (m_state) {
         case State::Refused:
-        case State::Upgraded:
             return m_status;
         case State::Body: {
             const qint64 taken = std::min<qint64>(m_bodyLeft, bytes.size());
             m_bodyLeft -= taken;
             bytes = bytes.sliced(taken);
-            if (m_bodyLeft == 0)
+            if (m_bodyLeft == 0) {
                 m_state = State::Head;
+                ++m_requests;
+            }
             break;
         }
         case State::Head: {
@@ -141,7 +142,6 @@ void RequestGuard::examineHead()
 
     qint64 length = 0;
     bool lengthGiven = false;
-    bool websocket = false;
     for (qsizetype i = 1; i < lines.size(); ++i) {
         const QByteArrayView line = lines[i];
         const qsizetype colon = line.indexOf(':');
@@ -164,18 +164,13 @@ void RequestGuard::examineHead()
             length = given;
             lengthGiven = true;
         }
-        if (name.compare("Upgrade", Qt::CaseInsensitive) == 0 &&
-            value.compare("websocket", Qt::CaseInsensitive) == 0)
-            websocket = true;
     }
     if (length > m_limits.body)
         return refuse(kBodyTooLarge);
-    if (websocket && method == "GET" && length == 0) {
-        m_state = State::Upgraded;
-        return;
-    }
     m_bodyLeft = length;
     m_state = length > 0 ? State::Body : State::Head;
+    if (length == 0)
+        ++m_requests;
 }
 
 } // namespace lumetra

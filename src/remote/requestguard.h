@@ -8,8 +8,8 @@ namespace lumetra {
 // Watches the bytes a client sends on one connection before the HTTP server buffers and parses them, so an
 // oversized request is stopped before it is held whole. Stops a request whose head (request line and
 // headers) or body is larger than allowed, whose body comes in chunks (no length given), or which is not
-// HTTP/1.0 or 1.1, with the status to answer. Requests follow one another on a connection (keep-alive); after
-// a WebSocket upgrade request the bytes are no longer HTTP and pass unwatched.
+// HTTP/1.0 or 1.1, with the status to answer. Requests follow one another on a connection (keep-alive).
+// Whether a request became a WebSocket is not for it to say: the server stops feeding it once one has.
 class RequestGuard
 {
 public:
@@ -27,13 +27,13 @@ public:
     // (400, 411, 413 or 431); once refused, the guard stays refused.
     int feed(QByteArrayView bytes);
     int status() const { return m_status; }
-    // The last complete head asked for a WebSocket.
-    bool upgraded() const { return m_state == State::Upgraded; }
     // Part of a request has arrived, not all of it.
     bool midRequest() const { return m_state == State::Body || !m_head.isEmpty(); }
+    // Requests that have arrived whole.
+    int requests() const { return m_requests; }
 
 private:
-    enum class State { Head, Body, Upgraded, Refused };
+    enum class State { Head, Body, Refused };
     // Checks a complete head; sets the state for what follows it.
     void examineHead();
     void refuse(int status);
@@ -43,6 +43,7 @@ private:
     int m_status = 0;
     QByteArray m_head;
     qint64 m_bodyLeft = 0;
+    int m_requests = 0;
 };
 
 } // namespace lumetra

@@ -4,9 +4,40 @@
 #include "picturebutton.h"
 #include "wall/twips.h"
 
+#include <QLabel>
+#include <QPainter>
+
 #include <algorithm>
 
 namespace lumetra {
+
+namespace {
+
+// A padlock in the strip's text colour, drawn at any size.
+class LockMark : public QLabel
+{
+public:
+    using QLabel::QLabel;
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter painter(this);
+        painter.setRenderHint(QPainter::Antialiasing);
+        const QColor ink = palette().color(QPalette::WindowText);
+        const qreal side = std::min(width(), height());
+        const QRectF box((width() - side) / 2, (height() - side) / 2, side, side);
+        const QRectF body(box.left() + side * 0.18, box.top() + side * 0.45, side * 0.64, side * 0.5);
+        painter.setPen(QPen(ink, side * 0.11));
+        painter.drawArc(QRectF(body.left() + side * 0.1, box.top() + side * 0.08, side * 0.44, side * 0.7), 0,
+                        180 * 16);
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(ink);
+        painter.drawRoundedRect(body, side * 0.06, side * 0.06);
+    }
+};
+
+} // namespace
 
 ButtonStrip::ButtonStrip(const AppFolder &app, qreal dpi, QWidget *parent)
     : PointerFrame(parent)
@@ -34,6 +65,11 @@ ButtonStrip::ButtonStrip(const AppFolder &app, qreal dpi, QWidget *parent)
     m_next->setToolTip(letterTip);
     m_previous->setToolTip(letterTip);
     m_help->setToolTip(tr("Help"));
+    m_lock = new LockMark(this);
+    m_lock->setObjectName(QStringLiteral("lockMark"));
+    m_lock->setAccessibleName(tr("Locked for guests"));
+    m_lock->setToolTip(m_lock->accessibleName());
+    m_lock->hide();
     m_next->setCaption(tr("Next"), Qt::RightEdge);
     m_previous->setCaption(tr("Prev"), Qt::LeftEdge);
     m_mode->setCaption(tr("Mode"), Qt::LeftEdge);
@@ -75,7 +111,14 @@ void ButtonStrip::place(const QRect &twips)
         twipsToPixels(QRect(nextLeft - 175 - previousWidth, kTop, previousWidth, kHeight), m_dpi));
     m_mode->setGeometry(twipsToPixels(QRect(120, kTop, modeWidth, kHeight), m_dpi));
     m_options->setGeometry(twipsToPixels(QRect(optionsLeft, kTop, optionsWidth, kHeight), m_dpi));
-    m_help->setGeometry(twipsToPixels(QRect(optionsLeft + optionsWidth + kGap, kTop, 450, kHeight), m_dpi));
+    const int helpLeft = optionsLeft + optionsWidth + kGap;
+    m_help->setGeometry(twipsToPixels(QRect(helpLeft, kTop, 450, kHeight), m_dpi));
+    m_lock->setGeometry(twipsToPixels(QRect(helpLeft + 450 + kGap, kTop, 450, kHeight), m_dpi));
+}
+
+void ButtonStrip::setLocked(bool locked)
+{
+    m_lock->setVisible(locked);
 }
 
 void ButtonStrip::highlight(PictureButton *button)

@@ -8,7 +8,8 @@ class AppFolder;
 class PictureButton;
 
 // The strip `Frame1` under the wall: Next page, Previous page, Mode, Options and Help as picture buttons
-// that light up under the pointer. Reports which one was clicked.
+// that light up under the pointer, and a lock mark while guests have the jukebox. Reports which one was
+// clicked.
 class ButtonStrip : public PointerFrame
 {
     Q_OBJECT
@@ -19,6 +20,8 @@ public:
     void place(const QRect &twips);
     // Every button back to its normal picture.
     void resetButtons();
+    // The lock mark beside Help shows while the jukebox is locked for guests.
+    void setLocked(bool locked);
 
 Q_SIGNALS:
     void nextPage();
@@ -37,6 +40,7 @@ private:
     PictureButton *m_mode;
     PictureButton *m_options;
     PictureButton *m_help;
+    QWidget *m_lock;
 };
 
 } // namespace lumetra

@@ -6,7 +6,6 @@
 #include <QCheckBox>
 #include <QFormLayout>
 #include <QLineEdit>
-#include <QRegularExpressionValidator>
 #include <QSpinBox>
 #include <QVBoxLayout>
 
@@ -22,8 +21,8 @@ QLineEdit *pinField(const QString &name, const QString &accessible, QWidget *par
     field->setObjectName(name);
     field->setAccessibleName(accessible);
     field->setEchoMode(QLineEdit::Password);
-    field->setMaxLength(PartyLock::kMaxDigits);
-    field->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), field));
+    // As the PIN box takes it, so that the PIN typed here is the PIN that unlocks.
+    digitsOnly(field, PartyLock::kMaxDigits);
     return field;
 }
 
@@ -36,6 +35,7 @@ LockDialog::LockDialog(QWidget *parent)
     , m_maxWaiting(new QSpinBox(this))
     , m_maySkip(new QCheckBox(tr("Guests may skip tracks"), this))
     , m_maxVolume(new QSpinBox(this))
+    , m_minVolume(new QSpinBox(this))
     , m_problem(wrappedLabel(QStringLiteral("lockProblem"), QString(), this))
 {
     setObjectName(QStringLiteral("LockForGuests"));
@@ -49,6 +49,11 @@ LockDialog::LockDialog(QWidget *parent)
     m_maxVolume->setObjectName(QStringLiteral("lockMaxVolume"));
     m_maxVolume->setAccessibleName(tr("Loudest volume for guests"));
     m_maxVolume->setRange(0, GuestRules::kMaxVolume);
+    m_minVolume->setObjectName(QStringLiteral("lockMinVolume"));
+    m_minVolume->setAccessibleName(tr("Quietest volume for guests"));
+    m_minVolume->setRange(0, GuestRules::kMaxVolume);
+    // The quietest may not be louder than the loudest.
+    connect(m_maxVolume, &QSpinBox::valueChanged, m_minVolume, &QSpinBox::setMaximum);
     m_problem->setAccessibleName(tr("Problem"));
 
     auto *intro = wrappedLabel(
@@ -62,6 +67,7 @@ LockDialog::LockDialog(QWidget *parent)
     form->addRow(tr("PIN again:"), m_again);
     form->addRow(tr("Picks that may wait in the queue:"), m_maxWaiting);
     form->addRow(tr("Loudest volume for guests:"), m_maxVolume);
+    form->addRow(tr("Quietest volume for guests:"), m_minVolume);
     form->addRow(QString(), m_maySkip);
 
     auto *okay = namedButton(QStringLiteral("lockOkay"), tr("Lock"), this);
@@ -80,6 +86,8 @@ LockDialog::LockDialog(QWidget *parent)
     layout->addWidget(m_problem);
     layout->addLayout(buttons);
 
+    for (QLineEdit *field : {m_pin, m_again})
+        connect(field, &QLineEdit::inputRejected, this, [this] { m_problem->setText(pinRule()); });
     connect(okay, &QPushButton::clicked, this, &LockDialog::lock);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     setRules({});
@@ -90,12 +98,18 @@ void LockDialog::setRules(const GuestRules &rules)
     m_maxWaiting->setValue(rules.maxWaiting);
     m_maySkip->setChecked(rules.maySkip);
     m_maxVolume->setValue(rules.maxVolume);
+    m_minVolume->setValue(rules.minVolume);
 }
 
 void LockDialog::setPins(const QString &pin, const QString &again)
 {
     m_pin->setText(pin);
     m_again->setText(again);
+}
+
+QString LockDialog::pinRule()
+{
+    return tr("The PIN must be %1 to %2 digits.").arg(PartyLock::kMinDigits).arg(PartyLock::kMaxDigits);
 }
 
 QString LockDialog::problem() const
@@ -107,8 +121,7 @@ void LockDialog::lock()
 {
     const QString pin = m_pin->text();
     if (!PartyLock::isValidPin(pin)) {
-        m_problem->setText(
-            tr("The PIN must be %1 to %2 digits.").arg(PartyLock::kMinDigits).arg(PartyLock::kMaxDigits));
+        m_problem->setText(pinRule());
         return;
     }
     if (m_again->text() != pin) {
@@ -121,6 +134,7 @@ void LockDialog::lock()
     rules.maxWaiting = m_maxWaiting->value();
     rules.maySkip = m_maySkip->isChecked();
     rules.maxVolume = m_maxVolume->value();
+    rules.minVolume = m_minVolume->value();
     Q_EMIT lockWanted(pin, rules);
     accept();
 }

@@ -11,8 +11,8 @@ class QSpinBox;
 
 namespace lumetra {
 
-// "Lock for guests": the PIN twice and the guests' rules. Okay with a valid PIN typed twice reports them;
-// otherwise the dialog says what is wrong and stays.
+// "Lock for guests": the PIN twice and the guests' rules (the volume between a quietest and a loudest). Okay
+// with a valid PIN typed twice reports them; otherwise the dialog says what is wrong and stays.
 class LockDialog : public QDialog
 {
     Q_OBJECT
@@ -29,11 +29,14 @@ Q_SIGNALS:
     void lockWanted(const QString &pin, const GuestRules &rules);
 
 private:
+    static QString pinRule();
+
     QLineEdit *m_pin;
     QLineEdit *m_again;
     QSpinBox *m_maxWaiting;
     QCheckBox *m_maySkip;
     QSpinBox *m_maxVolume;
+    QSpinBox *m_minVolume;
     QLabel *m_problem;
 };
 

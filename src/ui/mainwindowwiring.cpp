@@ -191,6 +191,7 @@ void MainWindow::connectPlayback()
     connect(m_rightPanel, &RightPanel::upNextClicked, this, [this] { m_playback.repickUpNext(); });
     connect(m_party, &PartyControls::badgesChanged, this,
             [this] { m_wallView->setBadgesShown(m_party->party().isOn()); });
+    connect(m_party, &PartyControls::lockChanged, m_strip, &ButtonStrip::setLocked);
     // Party mode on or off, or a new PIN: whether phones offer the host's controls.
     connect(m_party, &PartyControls::badgesChanged, m_remote, &Remote::stateMayHaveChanged);
 }

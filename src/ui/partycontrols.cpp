@@ -10,11 +10,19 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDialog>
 #include <QEvent>
+#include <QLoggingCategory>
 #include <QTimer>
 #include <QWidget>
 
 namespace lumetra {
+
+Q_DECLARE_LOGGING_CATEGORY(lcMainWindow)
+
+namespace {
+constexpr int kKeepFullScreenMs = 500;
+} // namespace
 
 PartyControls::PartyControls(Context context, QWidget *window)
     : QObject(window)
@@ -31,6 +39,9 @@ PartyControls::PartyControls(Context context, QWidget *window)
     connect(&menus, &MainMenus::skippedAlbums, this, &PartyControls::openSkippedAlbums);
     connect(&m_context.player, &MediaPlayer::volumeChanged, this, &PartyControls::volumeChanged);
     m_window->installEventFilter(this);
+    // Some window managers iconify a window without Qt hearing of a change of state at once.
+    m_keeper.setInterval(kKeepFullScreenMs);
+    connect(&m_keeper, &QTimer::timeout, this, &PartyControls::keepFullScreen);
     m_context.playback.setParty(&m_party);
     apply();
 }
@@ -92,8 +103,8 @@ PartyCommand PartyControls::coverPress(bool left) const
 
 bool PartyControls::permitLeavingFullScreen()
 {
-    m_leaving = permit(PartyCommand::LeaveFullScreen);
-    return m_leaving;
+    m_released = permit(PartyCommand::LeaveFullScreen);
+    return m_released;
 }
 
 bool PartyControls::mayClose()
@@ -179,25 +190,70 @@ void PartyControls::apply()
 {
     const bool locked = m_party.isLocked();
     m_context.menus.setParty(m_party.isOn(), locked);
-    if (locked && !m_filtering)
+    if (locked && !m_filtering) {
         qApp->installEventFilter(this);
-    else if (!locked && m_filtering)
+        closeWindows();
+        m_released = false;
+        m_keeper.start();
+    } else if (!locked && m_filtering) {
         qApp->removeEventFilter(this);
+        m_keeper.stop();
+    }
     m_filtering = locked;
     m_admitted.clear();
-    if (locked && !m_window->isFullScreen())
-        m_window->showFullScreen();
+    if (locked) {
+        keepFullScreen();
+        MediaPlayer &player = m_context.player;
+        if (const int volume = m_party.guests().guestVolume(player.volume()); volume != player.volume())
+            player.setVolume(volume);
+    }
+    Q_EMIT lockChanged(locked);
+}
+
+void PartyControls::closeWindows()
+{
+    // What was open before the lock would be in guests' hands: every other window goes, as Cancel would.
+    const auto ours = [this](QWidget *window) {
+        while (window && window != m_window)
+            window = window->parentWidget();
+        return window == m_window;
+    };
+    for (QWidget *top : QApplication::topLevelWidgets()) {
+        if (top == m_window || top == m_lockDialog || !top->isVisible() || !ours(top))
+            continue;
+        if (auto *dialog = qobject_cast<QDialog *>(top))
+            dialog->reject();
+        else
+            top->close();
+    }
+}
+
+void PartyControls::keepFullScreen()
+{
+    if (!m_party.isLocked() || m_ending)
+        return;
+    if (m_window->isFullScreen() && !m_window->isMinimized()) {
+        m_released = false;
+        return;
+    }
+    // Locked, the jukebox stays full screen and in front unless the PIN let it go.
+    if (m_released)
+        return;
+    qCInfo(lcMainWindow) << "locked: full screen again";
+    m_window->showFullScreen();
+    m_window->raise();
+    m_window->activateWindow();
 }
 
 void PartyControls::volumeChanged(int volume)
 {
-    const int most = m_party.guests().maxVolume;
-    if (!m_party.isLocked() || volume <= most || volume == m_allowedVolume) {
+    const int allowed = m_party.guests().guestVolume(volume);
+    if (!m_party.isLocked() || volume == allowed || volume == m_allowedVolume) {
         m_allowedVolume = -1;
         return;
     }
-    // Back down at once; the PIN, asked after this event, may let the louder volume through.
-    m_context.player.setVolume(most);
+    // Back within the guests' volumes at once; the PIN, asked after this event, may let it through.
+    m_context.player.setVolume(allowed);
     if (m_askingVolume)
         return;
     m_askingVolume = true;
@@ -213,13 +269,7 @@ void PartyControls::volumeChanged(int volume)
 bool PartyControls::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == m_window && event->type() == QEvent::WindowStateChange) {
-        // Locked, the jukebox stays full screen unless the PIN let it go.
-        if (m_party.isLocked() && !m_window->isFullScreen() && !m_leaving && !m_ending)
-            QTimer::singleShot(0, m_window, [this] {
-                if (m_party.isLocked())
-                    m_window->showFullScreen();
-            });
-        m_leaving = false;
+        QTimer::singleShot(0, this, &PartyControls::keepFullScreen);
         return false;
     }
     if (!m_filtering)

@@ -7,6 +7,7 @@
 #include <QHash>
 #include <QObject>
 #include <QPointer>
+#include <QTimer>
 
 #include <functional>
 
@@ -52,7 +53,7 @@ public:
     PartyCommand trackClick() const;
     PartyCommand trackKey(Playback::Key key) const;
     PartyCommand coverPress(bool left) const;
-    // Leaving full screen (F11, Escape, the window manager).
+    // Leaving full screen (F11, Escape); while locked the window manager's requests are undone.
     bool permitLeavingFullScreen();
     // The window may close: unlocked, the PIN typed, or the program is ending (SIGTERM at logout).
     bool mayClose();
@@ -71,14 +72,19 @@ public:
 Q_SIGNALS:
     // Party mode went on or off, or albums may shuffle again: the wall's badges are due anew.
     void badgesChanged();
+    // Whether the jukebox is locked, after every change of party mode.
+    void lockChanged(bool locked);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void lockWith(const QString &pin, const GuestRules &rules);
-    // The menus, the input filter and the window's state follow party mode and the lock.
+    // The menus, the input filter, the other windows, the window's state and the volume follow party mode
+    // and the lock.
     void apply();
+    void closeWindows();
+    void keepFullScreen();
     void volumeChanged(int volume);
     void showSkipped();
 
@@ -90,7 +96,8 @@ private:
     QPointer<QWidget> m_admitted; // let through once after the PIN
     bool m_filtering = false;
     bool m_ending = false;
-    bool m_leaving = false;
+    bool m_released = false; // the PIN let the window leave full screen
+    QTimer m_keeper;
     bool m_askingVolume = false;
     int m_allowedVolume = -1;
     QPointer<LockDialog> m_lockDialog;

@@ -1,6 +1,8 @@
 #include "qtprompter.h"
 
 #include "copyprogress.h"
+#include "party/partylock.h"
+#include "widgethelpers.h"
 
 #include <QApplication>
 #include <QInputDialog>
@@ -101,6 +103,9 @@ std::optional<QString> QtPrompter::ask(const QString &prompt, const QString &def
     // The dialog has no text format of its own; its label shows the prompt literally.
     if (auto *label = dialog.findChild<QLabel *>())
         label->setTextFormat(Qt::PlainText);
+    // A PIN box takes what the lock dialog took, and refuses a digit more as it is typed.
+    if (auto *field = dialog.findChild<QLineEdit *>(); field && echo == QLineEdit::Password)
+        digitsOnly(field, PartyLock::kMaxDigits);
     dialog.setTextValue(defaultText);
     qCDebug(lcPrompter).noquote() << "input:" << prompt;
     m_open = &dialog;

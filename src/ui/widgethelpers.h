@@ -7,9 +7,11 @@
 #include <QFont>
 #include <QFontMetrics>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPainter>
 #include <QPixmap>
 #include <QPushButton>
+#include <QRegularExpressionValidator>
 #include <QTextDocument>
 
 #include <algorithm>
@@ -46,6 +48,13 @@ inline QString plainWindowTitle(QString text)
 inline QString plainToolTip(const QString &text)
 {
     return Qt::mightBeRichText(text) ? Qt::convertFromPlainText(text, Qt::WhiteSpaceNormal) : text;
+}
+
+// Digits only, and no more than `most`: one more is refused as it is typed or pasted, not cut off.
+inline void digitsOnly(QLineEdit *field, int most)
+{
+    field->setValidator(
+        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,%1}").arg(most)), field));
 }
 
 inline QPushButton *namedButton(const QString &name, const QString &text, QWidget *parent,

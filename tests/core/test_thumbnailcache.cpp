@@ -90,17 +90,22 @@ TEST_F(ThumbnailCacheTest, WritesTheSharedThumbnailAndReadsItBack)
         EXPECT_EQ(modeOf(folder), perms::owner_all);
     EXPECT_EQ(QDir(root + u"/large"_s).entryList(QDir::Files), QStringList{QFileInfo(thumbnail).fileName()});
 
-    // A valid thumbnail is taken instead of the file, also one another program left in a larger size.
-    for (const char *folder : {"large", "x-large"}) {
-        QImage other(256, 256, QImage::Format_RGB32);
+    // A valid thumbnail is taken instead of the file, also one another program left in a larger size; one
+    // larger than its size is not decoded, but made anew.
+    for (const auto &[folder, edge, taken] :
+         {std::tuple("large", 1000, false), std::tuple("large", 256, true),
+          std::tuple("x-large", 512, true)}) {
+        QImage other(edge, edge, QImage::Format_RGB32);
         other.fill(Qt::red);
         other.setText(u"Thumb::URI"_s, QString::fromLatin1(uri));
         other.setText(u"Thumb::MTime"_s, u"1700000000"_s);
-        QDir().mkpath(root + u'/' + QLatin1StringView(folder));
+        const QString planted =
+            root + u'/' + QLatin1StringView(folder) + u'/' + QFileInfo(thumbnail).fileName();
+        QDir().mkpath(QFileInfo(planted).path());
         QFile::remove(thumbnail);
-        ASSERT_TRUE(
-            other.save(root + u'/' + QLatin1StringView(folder) + u'/' + QFileInfo(thumbnail).fileName()));
-        EXPECT_TRUE(shows(cache.load(m_cover, QSize(100, 100)), Qt::red)) << folder;
+        ASSERT_TRUE(other.save(planted));
+        EXPECT_EQ(shows(cache.load(m_cover, QSize(160, 160)), Qt::red), taken) << folder << edge;
+        EXPECT_EQ(QImage(planted).width(), taken ? edge : 256);
     }
 }
 

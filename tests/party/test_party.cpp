@@ -1,11 +1,17 @@
 #include "party/guestrules.h"
 #include "party/party.h"
 #include "party/partyguard.h"
+#include "remote/remote.h"
+#include "remote/remotetesting.h"
 #include "support/fakes.h"
+#include "support/testlibrary.h"
 
+#include <QDir>
 #include <QFile>
 #include <QSettings>
 #include <QTemporaryDir>
+
+#include <sys/stat.h>
 
 #include <gtest/gtest.h>
 
@@ -37,83 +43,97 @@ protected:
     QTemporaryDir m_dir;
 };
 
-TEST_F(PartyFile, ALockSurvivesARestartAndKeepsThePinOnlyAsASaltedKey)
+// A lock read back is the window tests' and the hostile files'; the PIN itself is never written.
+TEST_F(PartyFile, ThePinIsKeptOnlyAsAKeyUnderAFreshSalt)
 {
-    {
-        Party party(path());
-        EXPECT_TRUE(party.load().isEmpty());
-        EXPECT_FALSE(party.isOn()) << "no party.ini: party mode off";
-        GuestRules rules;
-        rules.maxWaiting = 4;
-        rules.maySkip = true;
-        rules.maxVolume = 70;
-        ASSERT_TRUE(party.lockWith(kPin, rules));
-    }
+    Party party(path());
+    ASSERT_TRUE(party.lockWith(kPin, {}));
     EXPECT_FALSE(contents().contains(kPin.toLatin1()));
     EXPECT_FALSE(contents().contains(kPin.toLatin1().toHex()));
-
-    Party restarted(path());
-    EXPECT_TRUE(restarted.load().isEmpty());
-    EXPECT_TRUE(restarted.isOn());
-    EXPECT_TRUE(restarted.isLocked());
-    EXPECT_EQ(restarted.guests().maxWaiting, 4);
-    EXPECT_TRUE(restarted.guests().maySkip);
-    EXPECT_EQ(restarted.guests().maxVolume, 70);
-    EXPECT_EQ(restarted.settings().pin.salt.size(), 16);
-    EXPECT_EQ(restarted.lock().check(u"27081965"_s), PartyLock::Check::Wrong);
-    EXPECT_EQ(restarted.lock().check(kPin), PartyLock::Check::Right);
-
-    // The same PIN locked again gets another salt, so another key.
-    const PinKey first = restarted.settings().pin;
-    ASSERT_TRUE(restarted.lockWith(kPin, {}));
-    Party again(path());
-    again.load();
-    EXPECT_NE(again.settings().pin.salt, first.salt);
-    EXPECT_NE(again.settings().pin.key, first.key);
+    const PinKey first = PartySettings::load(path()).settings.pin;
+    EXPECT_EQ(first.salt.size(), 16);
+    EXPECT_TRUE(PartyLock::matches(first, kPin));
+    ASSERT_TRUE(party.lockWith(kPin, {}));
+    EXPECT_NE(PartySettings::load(path()).settings.pin.salt, first.salt);
 }
 
-struct Damage {
+struct Hostile {
     const char *name;
-    QByteArray (*spoil)(QByteArray valid);
+    QByteArray from, to;                          // replaced in a valid locked file with the remote on
+    const char *said;                             // the message begins so; "" for none
+    bool usable;                                  // the lock holds
+    bool (*plant)(const QString &path) = nullptr; // then done to it
 };
 
-class DamagedPartyFile : public PartyFile, public ::testing::WithParamInterface<Damage>
+class HostilePartyFile : public PartyFile, public ::testing::WithParamInterface<Hostile>
 {
 };
 
-// Whatever happened to the file, the host is never locked out: party mode is off and the user is told once.
-TEST_P(DamagedPartyFile, MeansPartyModeOffAndSaysSo)
+// Whatever party.ini holds or is, a start reads it without blocking, never locks the host out, says what it
+// did once, removes what a killed write left and writes nothing, not even a token for the remote: a lock it
+// cannot read stays for the host to mend. The user's next change writes a regular file in its place.
+TEST_P(HostilePartyFile, IsLeftAsItIsUntilTheUserChangesPartyMode)
 {
+    const Hostile &c = GetParam();
     PartySettings locked;
     locked.partyMode = true;
     locked.locked = true;
     locked.pin = PartyLock::makeKey(kPin, kFastIterations);
+    locked.remote = {true, PartySettings::Remote::kDefaultPort, "abcdefghijklmnopqrstuvwx"};
     ASSERT_TRUE(locked.save(path()));
-    write(GetParam().spoil(contents()));
+    if (!c.from.isEmpty())
+        write(contents().replace(c.from, c.to));
+    ASSERT_TRUE(!c.plant || c.plant(path()));
+    const QString leftover = path() + u".Xk3q9Z"_s;
+    ASSERT_TRUE(writeFile(leftover, "[remote]\ntoken=abcdefghijklmnopqrstuvwx\n"));
+    const QByteArray before = QFileInfo(path()).isFile() ? contents() : QByteArray();
 
     Party party(path());
-    const QString message = party.load();
-    EXPECT_TRUE(message.startsWith(u"The party settings in party.ini could not be used: "_s))
-        << qPrintable(message);
-    EXPECT_FALSE(party.isOn());
-    EXPECT_FALSE(party.isLocked());
-    EXPECT_FALSE(party.lock().needsPin(PartyCommand::CloseWindow, party.guests()));
+    const QString said = party.load();
+    FakeHost host;
+    Remote(host, party, {m_dir.filePath(u"tracks.lum"_s), {}, m_dir.filePath(u"cache"_s)}).start();
+    EXPECT_EQ(said.left(int(qstrlen(c.said))), QString::fromUtf8(c.said));
+    EXPECT_EQ(said.isEmpty(), !*c.said) << qPrintable(said);
+    EXPECT_EQ(party.isLocked(), c.usable);
+    EXPECT_EQ(QFileInfo(path()).isFile() ? contents() : QByteArray(), before);
+    EXPECT_EQ(QFile::permissions(path()) & (QFile::ReadOther | QFile::WriteOther | QFile::ReadGroup), 0);
+    EXPECT_FALSE(QFileInfo::exists(leftover));
+
+    const QString target = QFileInfo(path()).symLinkTarget();
+    const QByteArray targetBefore = target.isEmpty() ? QByteArray() : readAll(target);
+    ASSERT_TRUE(party.setOn(true));
+    EXPECT_TRUE(QFileInfo(path()).isFile() && !QFileInfo(path()).isSymLink());
+    EXPECT_EQ(target.isEmpty() ? QByteArray() : readAll(target), targetBefore);
+    EXPECT_EQ(QDir(m_dir.path()).entryList({u"party.ini.*"_s}, QDir::Files | QDir::System), QStringList());
 }
 
+const char *const kUnusable = "The party settings in party.ini could not be used: ";
+using Plant = bool (*)(const QString &path);
+const Plant kLoosened = [](const QString &p) {
+    return QFile::setPermissions(p, QFile::ReadOwner | QFile::ReadOther);
+};
+const Plant kFifo = [](const QString &p) {
+    return QFile::remove(p) && mkfifo(QFile::encodeName(p).constData(), 0600) == 0;
+};
+const Plant kLinked = [](const QString &p) {
+    return QFile::rename(p, p + u"~"_s) && QFile::link(p + u"~"_s, p);
+};
+const Plant kHalved = [](const QString &p) { return QFile(p).resize(QFile(p).size() / 2); };
+
 INSTANTIATE_TEST_SUITE_P(
-    Files, DamagedPartyFile,
-    ::testing::Values(
-        Damage{"TruncatedInHalf", [](QByteArray valid) { return valid.left(valid.size() / 2); }},
-        Damage{"Garbage", [](QByteArray) { return QByteArray("\x00\xff[[=\x01\nlocked=maybe\n", 20); }},
-        Damage{"Empty", [](QByteArray) { return QByteArray(); }},
-        Damage{"LockedWithoutKey",
-               [](QByteArray valid) {
-                   const qsizetype at = valid.indexOf("pinKey=");
-                   return valid.left(at + 7) + valid.mid(valid.indexOf('\n', at));
-               }},
-        Damage{"ModeNotABoolean", [](QByteArray valid) { return valid.replace("mode=true", "mode=yes"); }},
-        Damage{"VolumeOutOfRange",
-               [](QByteArray valid) { return valid.replace("maxVolume=100", "maxVolume=250"); }}),
+    Files, HostilePartyFile,
+    ::testing::Values(Hostile{"ReadableByOthers", {}, {}, "Other users of this computer", true, kLoosened},
+                      Hostile{"AFifo", {}, {}, kUnusable, false, kFifo},
+                      Hostile{"ThroughALink", {}, {}, "", true, kLinked},
+                      Hostile{"ARemoteTokenTooShort", "token=abcdefghijklmnopq", "token=", "", true},
+                      Hostile{"TruncatedInHalf", {}, {}, kUnusable, false, kHalved},
+                      Hostile{"Garbage", "[party]", QByteArray("\x00\xff[[=", 5), kUnusable, false},
+                      Hostile{"LockedWithoutRounds", "pinIterations=1000", "pinIterations=0", kUnusable,
+                              false},
+                      Hostile{"RoundsEnoughToStallEveryCheck", "pinIterations=1000", "pinIterations=1000001",
+                              kUnusable, false},
+                      Hostile{"ModeNotABoolean", "mode=true", "mode=yes", kUnusable, false},
+                      Hostile{"VolumeOutOfRange", "maxVolume=100", "maxVolume=250", kUnusable, false}),
     [](const auto &info) { return std::string(info.param.name); });
 
 TEST_F(PartyFile, AWriteKeepsWhatOthersStoreAndAFailedOneChangesNothing)
@@ -142,17 +162,20 @@ TEST_F(PartyFile, AWriteKeepsWhatOthersStoreAndAFailedOneChangesNothing)
     EXPECT_FALSE(nowhere.isLocked());
 }
 
-// The phone remote's keys came later than party mode's: a file without them is whole, and damaged party
-// values leave the remote as it was set.
+// The phone remote's keys and the quietest volume came later than party mode's: a file without them is
+// whole, and damaged party values leave the remote as it was set.
 TEST_F(PartyFile, TheRemotesKeysAreReadOnTheirOwn)
 {
     PartySettings written;
     written.partyMode = true;
+    written.guests.maxVolume = 15;
     ASSERT_TRUE(written.save(path()));
-    write(contents().replace("[remote]", "[old]"));
+    write(contents().replace("[remote]", "[old]").replace("minVolume", "oldMinVolume"));
     PartySettings::Loaded older = PartySettings::load(path());
     EXPECT_EQ(older.status, PartySettings::Status::Read);
     EXPECT_EQ(older.settings.remote, PartySettings::Remote{});
+    EXPECT_EQ(older.settings.guests.minVolume, 15) << "never above the loudest";
+    written.guests = {};
 
     written.remote = {true, 9000, "abcdefghijklmnopqrstuvwx"};
     ASSERT_TRUE(written.save(path()));
@@ -172,31 +195,6 @@ TEST(PartyLock, PinsAreFourToEightDigits)
         EXPECT_FALSE(PartyLock::isValidPin(QString::fromUtf8(pin))) << pin;
 }
 
-TEST(PartyLock, ThreeWrongPinsPauseEveryTryForAMinute)
-{
-    qint64 now = 5000;
-    PartyLock lock([&now] { return now; });
-    lock.setKey(PartyLock::makeKey(kPin, kFastIterations));
-    lock.setLocked(true);
-
-    // A right PIN clears the count of wrong ones.
-    EXPECT_EQ(lock.check(u"1111"_s), PartyLock::Check::Wrong);
-    EXPECT_EQ(lock.check(u"2222"_s), PartyLock::Check::Wrong);
-    EXPECT_EQ(lock.check(kPin), PartyLock::Check::Right);
-    EXPECT_EQ(lock.check(u"1111"_s), PartyLock::Check::Wrong);
-    EXPECT_EQ(lock.check(u"2222"_s), PartyLock::Check::Wrong);
-    EXPECT_EQ(lock.pauseSecondsLeft(), 0);
-    EXPECT_EQ(lock.check(u"3333"_s), PartyLock::Check::Wrong);
-    EXPECT_EQ(lock.pauseSecondsLeft(), 60);
-
-    now += 59'500;
-    EXPECT_EQ(lock.pauseSecondsLeft(), 1);
-    EXPECT_EQ(lock.check(kPin), PartyLock::Check::Paused) << "even the right PIN waits";
-    now += 500;
-    EXPECT_EQ(lock.pauseSecondsLeft(), 0);
-    EXPECT_EQ(lock.check(kPin), PartyLock::Check::Right);
-}
-
 TEST(PartyGuard, ALockedCommandAsksForThePinAndAWrongOneIsRefusedWithANotice)
 {
     QTemporaryDir dir;
@@ -208,45 +206,35 @@ TEST(PartyGuard, ALockedCommandAsksForThePinAndAWrongOneIsRefusedWithANotice)
     PartyGuard guard(party, prompter, [&notices](const QString &text) { notices.append(text); });
 
     EXPECT_TRUE(guard.permit(PartyCommand::Delete)) << "unlocked: nothing asks";
-    ASSERT_TRUE(party.lockWith(kPin, {}));
+    GuestRules skipping;
+    skipping.maySkip = true;
+    ASSERT_TRUE(party.lockWith(kPin, skipping));
     EXPECT_TRUE(guard.permit(PartyCommand::QueueTrack));
+    EXPECT_TRUE(guard.permit(PartyCommand::Skip)) << "as the rules allow";
     EXPECT_TRUE(prompter.prompts.isEmpty());
 
-    prompter.inputs = {kPin, std::nullopt, u"0000"_s, u"0001"_s, u"0002"_s};
+    // A right PIN lets one command through and clears the count of wrong ones; the third wrong in a row
+    // pauses every try for a minute, without a box.
+    prompter.inputs = {u"0000"_s, u"0001"_s, kPin, std::nullopt, u"0002"_s, u"0003"_s, u"0004"_s};
+    EXPECT_FALSE(guard.permit(PartyCommand::Delete));
+    EXPECT_FALSE(guard.permit(PartyCommand::Delete));
     EXPECT_TRUE(guard.permit(PartyCommand::Delete));
-    EXPECT_TRUE(party.isLocked()) << "the PIN lets one command through";
-    EXPECT_FALSE(guard.permit(PartyCommand::Settings)) << "cancelled";
-    EXPECT_FALSE(guard.permit(PartyCommand::Settings));
-    EXPECT_FALSE(guard.permit(PartyCommand::Settings));
-    EXPECT_FALSE(guard.permit(PartyCommand::Settings));
-    EXPECT_EQ(notices, (QStringList{u"Wrong PIN."_s, u"Wrong PIN."_s,
+    EXPECT_TRUE(party.isLocked());
+    for (int i = 0; i < 4; ++i)
+        EXPECT_FALSE(guard.permit(PartyCommand::Settings));
+    EXPECT_EQ(notices, (QStringList{u"Wrong PIN."_s, u"Wrong PIN."_s, u"Wrong PIN."_s, u"Wrong PIN."_s,
                                     u"Too many wrong PINs: try again in 60 seconds."_s}));
-    EXPECT_EQ(prompter.prompts.size(), 5);
+    EXPECT_EQ(prompter.prompts.size(), 7);
+    now += PartyLock::kPauseMs - 500;
     EXPECT_FALSE(guard.permit(PartyCommand::CloseWindow));
-    EXPECT_EQ(prompter.prompts.size(), 5) << "no box during the pause";
+    EXPECT_EQ(prompter.prompts.size(), 7) << "no box during the pause";
+    EXPECT_EQ(notices.last(), u"Too many wrong PINs: try again in 1 seconds."_s);
 
-    now += PartyLock::kPauseMs;
+    now += 500;
     prompter.inputs = {kPin};
     EXPECT_TRUE(guard.unlock());
     EXPECT_FALSE(party.isLocked());
     EXPECT_TRUE(party.isOn());
-}
-
-TEST(PartyGuard, SkippingAsksForThePinUnlessTheRulesAllowIt)
-{
-    QTemporaryDir dir;
-    Party party(dir.filePath(PartySettings::fileName()));
-    party.load();
-    FakePrompter prompter;
-    PartyGuard guard(party, prompter, [](const QString &) {});
-    ASSERT_TRUE(party.lockWith(kPin, {}));
-    EXPECT_FALSE(guard.permit(PartyCommand::Skip));
-    EXPECT_EQ(prompter.prompts.size(), 1);
-    GuestRules rules;
-    rules.maySkip = true;
-    ASSERT_TRUE(party.lockWith(kPin, rules));
-    EXPECT_TRUE(guard.permit(PartyCommand::Skip));
-    EXPECT_EQ(prompter.prompts.size(), 1);
 }
 
 struct GuestCase {

@@ -199,6 +199,7 @@ def write_party_ini(path, port, token):
                   'historyTracks=50\nhistoryAlbums=3\n'
                   '[guests]\nmaxWaiting=10\nmaySkip=false\nmaxVolume=100\n'
                   f'[remote]\non=true\nport={port}\ntoken={token}\n')
+    os.chmod(path, 0o600)  # the program says so once when others may read it
 
 
 def check(condition, what):

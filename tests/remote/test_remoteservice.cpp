@@ -174,6 +174,18 @@ TEST_F(RemoteServiceTest, CoversAreCachedJpegsRevalidatedByTheirTag)
     EXPECT_GT(qRed(QImage::fromData(changed.body).pixel(80, 80)), 200);
     EXPECT_TRUE(QFileInfo::exists(ThumbnailCache().thumbnailPath(cover, QSize(160, 160))));
 
+    // A link planted where the thumbnail is kept is replaced, and what it points at neither sent nor touched.
+    // What is sent is made from the desktop's thumbnail, and carries nothing of it but the picture.
+    const QString kept = CoverThumbnails(m_dir.filePath(u"cache"_s)).fileFor(cover, 160);
+    const QString secret = m_dir.filePath(u"secret.txt"_s);
+    ASSERT_TRUE(writeFile(secret, "secret"));
+    ASSERT_TRUE(QFile::remove(kept) && QFile::link(secret, kept));
+    const RemoteResponse planted = answer(get(u"/cover?id=1&size=160"_s));
+    EXPECT_FALSE(planted.body.contains("secret"));
+    EXPECT_FALSE(planted.body.contains(QFile::encodeName(m_dir.path()))) << "phones are told no path";
+    EXPECT_FALSE(QFileInfo(kept).isSymLink());
+    EXPECT_EQ(readAll(secret), "secret");
+
     // An album without a cover shows the no-cover picture; only the fixed sizes are made.
     EXPECT_EQ(answer(get(u"/cover?id=2&size=320"_s)).status, 200);
     EXPECT_EQ(status(get(u"/cover?id=1&size=4000"_s)), 400);
@@ -205,9 +217,11 @@ TEST_F(RemoteServiceTest, APickGoesToTheHostAndItsOutcomeIsAnswered)
 
 TEST_F(RemoteServiceTest, HostActionsNeedASessionFromThePin)
 {
-    const auto pin = [this](const char *given) {
+    const auto pin = [this](const char *given, const QString &phone = u"10.0.0.9"_s) {
         m_now += 400;
-        return answer(post(u"/api/pin"_s, QByteArray(R"({"pin":")") + given + R"("})"));
+        RemoteRequest request = post(u"/api/pin"_s, QByteArray(R"({"pin":")") + given + R"("})");
+        request.client = phone;
+        return answer(request);
     };
     const auto skip = [this](const QString &session) {
         m_now += 400;
@@ -216,11 +230,16 @@ TEST_F(RemoteServiceTest, HostActionsNeedASessionFromThePin)
     };
     EXPECT_EQ(pin("1234").status, 403); // no PIN set: no host on the phone
     m_host.pin = u"2468"_s;
-    EXPECT_EQ(pin("1111").status, 403);
-    EXPECT_EQ(pin("1112").status, 403);
-    EXPECT_EQ(pin("1113").status, 403);
-    EXPECT_EQ(pin("2468").status, 429); // three wrong: a pause, even for the right one
-    m_now += 60000;
+    // Three wrong PINs pause that phone, even for the right one; each further round twice as long, up to an
+    // hour.
+    for (const qint64 pause : {1, 2, 4, 8, 16, 32, 60, 60}) {
+        for (const char *wrong : {"1111", "1112", "1113"})
+            EXPECT_EQ(pin(wrong).status, 403);
+        m_now += pause * 60000 - 800;
+        EXPECT_EQ(pin("2468").status, 429) << pause;
+    }
+    EXPECT_EQ(pin("2468", u"10.0.0.8"_s).status, 200) << "another phone is not held up";
+    m_now += 3600000;
     const QString session = jsonOf(pin("2468"))[u"session"].toString();
     ASSERT_EQ(session.size(), 24);
 

@@ -338,6 +338,21 @@ close_window "$help"
 expect_no_window '^Help -\[Lumetra'
 passed
 
+begin "locked, the jukebox comes back from the window manager's Iconify"
+# Options' eighth item is "Lock for guests…", and "Unlock" in its place once locked.
+choose "$options_x" 8
+expect_window '^Lock for guests$'
+xdo key 4 7 1 1 Tab 4 7 1 1 Return
+# ICCCM's WM_CHANGE_STATE, as xdotool sends it.
+xdo windowminimize "$main"
+expect_line "lumetra.mainwindow: locked: full screen again"
+shown() { DISPLAY=$display xwininfo -id "$main" | grep -q IsViewable && full_screen && ! wm_state | grep -q HIDDEN; }
+poll 2 shown || fail "the locked window is \"$(wm_state)\""
+choose "$options_x" 8
+expect_window '^Lumetra$'
+xdo key 4 7 1 1 Return
+passed
+
 begin "F11 leaves full screen and a 1200x800 window keeps every control inside"
 xdo windowactivate --sync "$main"
 xdo key F11
