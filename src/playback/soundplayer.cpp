@@ -18,6 +18,8 @@ namespace {
 constexpr int kPingMs = 1000;
 // A first answer may wait for GStreamer to list its plugins once.
 constexpr int kFirstAnswerMs = 20000;
+// Long enough for the engine's fade out once its input has closed.
+constexpr int kGoodbyeMs = 400;
 
 QByteArray number(qint64 n)
 {
@@ -34,6 +36,20 @@ QString findEngine()
             return QDir::cleanPath(candidate);
     }
     return {};
+}
+
+// An engine let go lives on until it ends; the application holds it, so one still running when the program
+// ends gets its fade and is then taken down instead of being lost.
+void letGo(QProcess *engine)
+{
+    QObject *app = QCoreApplication::instance();
+    if (!app) {
+        delete engine;
+        return;
+    }
+    engine->setParent(app);
+    QObject::connect(engine, &QProcess::finished, engine, &QObject::deleteLater);
+    QObject::connect(app, &QObject::destroyed, engine, [engine] { engine->waitForFinished(kGoodbyeMs); });
 }
 
 } // namespace
@@ -66,11 +82,10 @@ SoundPlayer::~SoundPlayer()
 {
     if (!m_engine)
         return;
-    // The engine fades out and ends once its input closes; nobody waits for it.
+    // The engine fades out and ends once its input closes; the window does not wait for it.
     m_engine->disconnect(this);
     m_engine->closeWriteChannel();
-    m_engine->setParent(nullptr);
-    connect(m_engine, &QProcess::finished, m_engine, &QObject::deleteLater);
+    letGo(m_engine);
 }
 
 void SoundPlayer::startEngine()
@@ -101,9 +116,8 @@ void SoundPlayer::replaceEngine(const QString &reason)
         QProcess *old = m_engine;
         m_engine = nullptr;
         old->disconnect(this);
-        old->setParent(nullptr);
-        connect(old, &QProcess::finished, old, &QObject::deleteLater);
         old->kill();
+        letGo(old);
     }
     startEngine();
     m_next.reset();
