@@ -1,6 +1,5 @@
 #include "soundbench.h"
 
-#include "audiofile.h"
 #include "core/appfolder.h"
 #include "core/catalogue.h"
 #include "core/randomsource.h"
@@ -37,27 +36,6 @@ namespace {
 
 constexpr int kRate = demo::Audio::kSampleRate;
 const QRect kScreen(0, 0, 1920, 1080);
-
-demo::Audio sine(double hz, qint64 from, qint64 frames, float loud = 0.5f)
-{
-    demo::Audio audio;
-    for (qint64 n = from; n < from + frames; ++n) {
-        const float v = loud * static_cast<float>(std::sin(2 * M_PI * hz * n / kRate));
-        audio.left.push_back(v);
-        audio.right.push_back(v);
-    }
-    return audio;
-}
-
-bool write(const QString &path, const demo::Audio &audio)
-{
-    QString error;
-    if (path.endsWith(QStringLiteral(".ogg")))
-        return demo::writeOgg(path, audio, {}, 7, &error);
-    if (path.endsWith(QStringLiteral(".mp3")))
-        return demo::writeMp3(path, audio, {}, &error);
-    return demo::writeWav(path, audio, &error);
-}
 
 // An application folder DIR whose catalogue holds `albums` albums, DIR/Music/NNN/, autoplay on.
 bool makeLibrary(const QString &dir, int albums)
@@ -143,8 +121,10 @@ void measureJoins(const QString &dir)
     const QString app = dir + QStringLiteral("/joins");
     makeLibrary(app, formats.size());
     for (int i = 0; i < formats.size(); ++i) {
-        write(albumFolder(app, i) + QStringLiteral("01 a.") + formats[i], sine(441, 0, first));
-        write(albumFolder(app, i) + QStringLiteral("02 b.") + formats[i], sine(441, first, second));
+        demo::writeByExtension(albumFolder(app, i) + QStringLiteral("01 a.") + formats[i],
+                               demo::sine(441, 0, first));
+        demo::writeByExtension(albumFolder(app, i) + QStringLiteral("02 b.") + formats[i],
+                               demo::sine(441, first, second));
     }
     double worst = 0;
     for (int i = 0; i < formats.size(); ++i) {
@@ -178,8 +158,8 @@ void measureSkips(const QString &dir)
     const QString app = dir + QStringLiteral("/skips");
     makeLibrary(app, 1);
     for (int t = 0; t < kTracks; ++t) {
-        write(albumFolder(app, 0) + QStringLiteral("%1.wav").arg(t, 2, 10, QLatin1Char('0')),
-              sine(400 + 350 * t, 0, 3 * kRate));
+        demo::writeByExtension(albumFolder(app, 0) + QStringLiteral("%1.wav").arg(t, 2, 10, QLatin1Char('0')),
+                               demo::sine(400 + 350 * t, 0, 3 * kRate));
     }
     const QString wav = dir + QStringLiteral("/skips.wav");
     QElapsedTimer clock;
@@ -228,8 +208,8 @@ void measureLoudnessSpread(const QString &dir)
     const QString app = dir + QStringLiteral("/spread");
     makeLibrary(app, kAlbums);
     for (int a = 0; a < kAlbums; ++a) {
-        write(albumFolder(app, a) + QStringLiteral("track %1.").arg(a) + formats[a % 3],
-              sine(441, 0, kLength, 0.9f * std::pow(10.0f, -3.0f * a / 20)));
+        demo::writeByExtension(albumFolder(app, a) + QStringLiteral("track %1.").arg(a) + formats[a % 3],
+                               demo::sine(441, 0, kLength, 0.9f * std::pow(10.0f, -3.0f * a / 20)));
     }
     const QString wav = dir + QStringLiteral("/spread.wav");
     {
@@ -285,7 +265,7 @@ void soak(const QString &dir, int changes)
         for (int f = 0; f < kFiles; ++f) {
             const QString name = albumFolder(app, a) + QStringLiteral("%1").arg(f, 2, 10, QLatin1Char('0'));
             const qint64 frames = kRate * (200 + random.bounded(301)) / 1000;
-            const demo::Audio audio = sine(200 + random.bounded(800), 0, frames, 0.3f);
+            const demo::Audio audio = demo::sine(200 + random.bounded(800), 0, frames, 0.3f);
             const int kind = (a * kFiles + f) % 20;
             if (kind == 0) {
                 QFile(name + QStringLiteral(".mp3")).open(QIODevice::WriteOnly); // empty
@@ -294,7 +274,7 @@ void soak(const QString &dir, int changes)
                 text.open(QIODevice::WriteOnly);
                 text.write("liner notes, not music\n");
             } else if (kind < 10) {
-                write(name + QStringLiteral(".ogg"), audio);
+                demo::writeByExtension(name + QStringLiteral(".ogg"), audio);
                 if (kind % 3 == 0) {
                     // Cut after its headers: the third page is the first with sound.
                     QFile ogg(name + QStringLiteral(".ogg"));
@@ -303,9 +283,9 @@ void soak(const QString &dir, int changes)
                     ogg.resize(bytes.indexOf("OggS", bytes.indexOf("OggS", 4) + 4));
                 }
             } else if (kind < 15) {
-                write(name + QStringLiteral(".mp3"), audio);
+                demo::writeByExtension(name + QStringLiteral(".mp3"), audio);
             } else {
-                write(name + QStringLiteral(".wav"), audio);
+                demo::writeByExtension(name + QStringLiteral(".wav"), audio);
                 if (kind == 19)
                     vanishing.append(name + QStringLiteral(".wav"));
             }

@@ -1,6 +1,5 @@
 // What the listener hears: the real window and sound engine on generated sines, the engine's output written
 // to a WAV file (LUMETRA_AUDIO_OUT) and read back.
-#include "audiofile.h"
 #include "core/appfolder.h"
 #include "listening.h"
 #include "loudness/loudness.h"
@@ -35,27 +34,6 @@ constexpr float kLoud = 0.5f;
 // ends on a zero as music ends in silence.
 constexpr double kLow = 441;
 constexpr double kHigh = 630;
-
-demo::Audio sine(double hz, qint64 from, qint64 frames)
-{
-    demo::Audio audio;
-    for (qint64 n = from; n < from + frames; ++n) {
-        const float v = kLoud * static_cast<float>(std::sin(2 * M_PI * hz * n / kRate));
-        audio.left.push_back(v);
-        audio.right.push_back(v);
-    }
-    return audio;
-}
-
-bool write(const QString &path, const demo::Audio &audio)
-{
-    QString error;
-    if (path.endsWith(u".ogg"_s))
-        return demo::writeOgg(path, audio, {}, 5, &error);
-    if (path.endsWith(u".mp3"_s))
-        return demo::writeMp3(path, audio, {}, &error);
-    return demo::writeWav(path, audio, &error);
-}
 
 bool waitFor(const std::function<bool()> &done, int ms)
 {
@@ -168,8 +146,9 @@ TEST_P(GaplessFormats, ASineSplitInTwoFilesOfOneAlbumPlaysAsOne)
     const qint64 second = kRate * 7 / 10 - 37;
     open({u"Split"_s}, 4);
     const QString format = QString::fromLatin1(GetParam().extension);
-    ASSERT_TRUE(write(folder(0) + u"01 a."_s + format, sine(kLow, 0, first)));
-    ASSERT_TRUE(write(folder(0) + u"02 b."_s + format, sine(kLow, first, second)));
+    ASSERT_TRUE(demo::writeByExtension(folder(0) + u"01 a."_s + format, demo::sine(kLow, 0, first, kLoud)));
+    ASSERT_TRUE(
+        demo::writeByExtension(folder(0) + u"02 b."_s + format, demo::sine(kLow, first, second, kLoud)));
     openAlbum(u"Split"_s, true);
     const demo::Recording heard = this->heard(10000);
     const qint64 start = heard.firstAbove(0.05f) - 2; // the sine's first frames are quieter than that
@@ -211,8 +190,10 @@ TEST_P(Transitions, TheTwoTracksMeetAsTheSettingsSay)
 {
     const Transition &c = GetParam();
     open(c.twoAlbums ? QStringList{u"A"_s, u"B"_s} : QStringList{u"A"_s}, c.crossfade);
-    ASSERT_TRUE(write(folder(0) + u"01 low.wav"_s, sine(kLow, 0, c.seconds * kRate)));
-    ASSERT_TRUE(write(folder(c.twoAlbums ? 1 : 0) + u"02 high.wav"_s, sine(kHigh, 0, c.seconds * kRate)));
+    ASSERT_TRUE(
+        demo::writeByExtension(folder(0) + u"01 low.wav"_s, demo::sine(kLow, 0, c.seconds * kRate, kLoud)));
+    ASSERT_TRUE(demo::writeByExtension(folder(c.twoAlbums ? 1 : 0) + u"02 high.wav"_s,
+                                       demo::sine(kHigh, 0, c.seconds * kRate, kLoud)));
     if (c.act == Shuffled) {
         m_random.script = {0, 0, 0.9, 0}; // A, then B drawn ahead
         m_window->playback().mnurandom();
@@ -288,13 +269,13 @@ INSTANTIATE_TEST_SUITE_P(Sound, Transitions,
 TEST_F(Listening, AlbumsOfDifferentLoudnessSoundEvenInJukeboxMode)
 {
     const qint64 length = 2 * kRate;
-    demo::Audio quiet = sine(kLow, 0, length);
+    demo::Audio quiet = demo::sine(kLow, 0, length, kLoud);
     for (float &v : quiet.left)
         v /= std::sqrt(10.0f);
     quiet.right = quiet.left;
     ASSERT_TRUE(QDir().mkpath(folder(0)) && QDir().mkpath(folder(1)));
-    ASSERT_TRUE(write(folder(0) + u"01 loud.ogg"_s, sine(kLow, 0, length)));
-    ASSERT_TRUE(write(folder(1) + u"01 quiet.mp3"_s, quiet));
+    ASSERT_TRUE(demo::writeByExtension(folder(0) + u"01 loud.ogg"_s, demo::sine(kLow, 0, length, kLoud)));
+    ASSERT_TRUE(demo::writeByExtension(folder(1) + u"01 quiet.mp3"_s, quiet));
     open({u"A"_s, u"B"_s}, 0, true);
     ASSERT_TRUE(waitFor([this] { return m_loudness->measured() == 2; }, 10000)) << m_loudness->measured();
     m_window->playback().jukeboxmode();

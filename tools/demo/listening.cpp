@@ -1,5 +1,8 @@
 #include "listening.h"
 
+#include "audiofile.h"
+#include "synth.h"
+
 #include <QFile>
 #include <QtEndian>
 
@@ -7,6 +10,27 @@
 #include <cmath>
 
 namespace lumetra::demo {
+
+Audio sine(double hz, qint64 from, qint64 frames, float loud)
+{
+    Audio audio;
+    for (qint64 n = from; n < from + frames; ++n) {
+        const float v = loud * static_cast<float>(std::sin(2 * M_PI * hz * n / Recording::kRate));
+        audio.left.push_back(v);
+        audio.right.push_back(v);
+    }
+    return audio;
+}
+
+bool writeByExtension(const QString &path, const Audio &audio)
+{
+    QString error;
+    if (path.endsWith(QStringLiteral(".ogg")))
+        return writeOgg(path, audio, {}, 5, &error);
+    if (path.endsWith(QStringLiteral(".mp3")))
+        return writeMp3(path, audio, {}, &error);
+    return writeWav(path, audio, &error);
+}
 
 Recording Recording::read(const QString &path)
 {
