@@ -1,5 +1,6 @@
 #include "partysettings.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -219,6 +220,15 @@ bool PartySettings::save(const QString &path, QString *error) const
     }
     if (!QFile::setPermissions(draft.fileName(), kOwnerOnly))
         return fail(draft.errorString());
+    // QSettings takes a file of the same size and the same millisecond for the one it has already read, so a
+    // save right after another would be read back as the one before it.
+    const QDateTime before = QFileInfo(path).lastModified();
+    if (before.isValid() && QFileInfo(draft.fileName()).lastModified() <= before) {
+        QFile written(draft.fileName());
+        if (!written.open(QIODevice::ReadOnly) ||
+            !written.setFileTime(before.addMSecs(1), QFileDevice::FileModificationTime))
+            return fail(written.errorString());
+    }
     std::error_code failed;
     std::filesystem::rename(QFile::encodeName(draft.fileName()).toStdString(),
                             QFile::encodeName(path).toStdString(), failed);
