@@ -1,7 +1,7 @@
 #include "heldkey.h"
 
-#include "ui/coverslot.h"
-#include "ui/wallview.h"
+#include "ui/wall/coverslot.h"
+#include "ui/wall/wallview.h"
 
 #include <QCoreApplication>
 #include <QDirIterator>

@@ -2,7 +2,7 @@
 
 #include "synthlibrary.h"
 
-#include "ui/searchwindow.h"
+#include "ui/windows/searchwindow.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -9,11 +9,11 @@
 #include "playback/playback.h"
 #include "playback/soundplayer.h"
 #include "synth.h"
-#include "ui/browser.h"
-#include "ui/coverslot.h"
-#include "ui/mainwindow.h"
-#include "ui/qtdialogs.h"
-#include "ui/qtshell.h"
+#include "ui/common/browser.h"
+#include "ui/common/qtdialogs.h"
+#include "ui/common/qtshell.h"
+#include "ui/main/mainwindow.h"
+#include "ui/wall/coverslot.h"
 
 #include <QApplication>
 #include <QDir>

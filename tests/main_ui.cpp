@@ -1,5 +1,5 @@
 #include "support/hangguard.h"
-#include "ui/look.h"
+#include "ui/common/look.h"
 
 #include <QApplication>
 #include <QTemporaryDir>

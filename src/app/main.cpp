@@ -6,12 +6,12 @@
 #include "desktop/singleinstance.h"
 #include "loudness/loudness.h"
 #include "playback/soundplayer.h"
-#include "ui/look.h"
-#include "ui/mainwindow.h"
-#include "ui/partycontrols.h"
-#include "ui/qtdialogs.h"
-#include "ui/qtprompter.h"
-#include "ui/qtshell.h"
+#include "ui/common/look.h"
+#include "ui/common/qtdialogs.h"
+#include "ui/common/qtprompter.h"
+#include "ui/common/qtshell.h"
+#include "ui/main/mainwindow.h"
+#include "ui/party/partycontrols.h"
 #include "web/webbrowser.h"
 
 #include <QApplication>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/browser.h"
+#include "ui/common/browser.h"
 
 class QWebEngineView;
 

@@ -5,10 +5,10 @@
 #include "support/fakes.h"
 #include "support/testlibrary.h"
 #include "synth.h"
-#include "ui/coverslot.h"
-#include "ui/listbox.h"
-#include "ui/mainwindow.h"
-#include "ui/pointerwidgets.h"
+#include "ui/common/pointerwidgets.h"
+#include "ui/main/mainwindow.h"
+#include "ui/wall/coverslot.h"
+#include "ui/wall/listbox.h"
 
 #include <QApplication>
 #include <QDir>

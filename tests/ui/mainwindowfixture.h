@@ -4,8 +4,8 @@
 #include "support/fakebrowser.h"
 #include "support/fakes.h"
 #include "support/testlibrary.h"
-#include "ui/mainwindow.h"
-#include "ui/wallview.h"
+#include "ui/main/mainwindow.h"
+#include "ui/wall/wallview.h"
 
 #include <QAccessible>
 #include <QApplication>

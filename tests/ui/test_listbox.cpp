@@ -1,5 +1,5 @@
-#include "ui/listbox.h"
-#include "ui/widgethelpers.h"
+#include "ui/common/widgethelpers.h"
+#include "ui/wall/listbox.h"
 
 #include <QApplication>
 #include <QKeyEvent>

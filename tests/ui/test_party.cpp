@@ -1,12 +1,12 @@
 #include "mainwindowfixture.h"
 #include "party/party.h"
-#include "ui/coverslot.h"
-#include "ui/listbox.h"
-#include "ui/lockdialog.h"
-#include "ui/partycontrols.h"
-#include "ui/pointerwidgets.h"
-#include "ui/qtprompter.h"
-#include "ui/skippedalbumswindow.h"
+#include "ui/common/pointerwidgets.h"
+#include "ui/common/qtprompter.h"
+#include "ui/party/lockdialog.h"
+#include "ui/party/partycontrols.h"
+#include "ui/wall/coverslot.h"
+#include "ui/wall/listbox.h"
+#include "ui/windows/skippedalbumswindow.h"
 
 #include <QAbstractButton>
 #include <QLabel>

@@ -1,6 +1,6 @@
 #include "mainwindowfixture.h"
 #include "remote/remote.h"
-#include "ui/remotedialog.h"
+#include "ui/party/remotedialog.h"
 
 #include <QCheckBox>
 #include <QComboBox>

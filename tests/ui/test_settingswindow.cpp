@@ -5,11 +5,11 @@
 #include "support/fakebrowser.h"
 #include "support/fakes.h"
 #include "support/testlibrary.h"
-#include "ui/coverslot.h"
-#include "ui/mainwindow.h"
+#include "ui/common/qtdialogs.h"
+#include "ui/main/mainwindow.h"
 #include "ui/mainwindowfixture.h"
-#include "ui/qtdialogs.h"
-#include "ui/settingswindow.h"
+#include "ui/wall/coverslot.h"
+#include "ui/windows/settingswindow.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,13 +1,13 @@
 #include "playback/collections.h"
 #include "support/testlibrary.h"
-#include "ui/childwindows.h"
-#include "ui/collectionspanel.h"
-#include "ui/copyprogress.h"
-#include "ui/coverartwindow.h"
-#include "ui/coverslot.h"
+#include "ui/common/copyprogress.h"
+#include "ui/common/qtprompter.h"
+#include "ui/main/childwindows.h"
 #include "ui/mainwindowfixture.h"
-#include "ui/qtprompter.h"
-#include "ui/settingswindow.h"
+#include "ui/wall/collectionspanel.h"
+#include "ui/wall/coverslot.h"
+#include "ui/windows/coverartwindow.h"
+#include "ui/windows/settingswindow.h"
 
 #include <QAccessible>
 #include <QApplication>

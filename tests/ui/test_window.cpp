@@ -1,15 +1,15 @@
 // The window as a desktop meets it: its layout at every size, the keyboard and the wheel on the wall, full
 // screen, the Mode menu's check mark and pictures at the screen's own pixels.
-#include "ui/childwindows.h"
-#include "ui/coverslot.h"
-#include "ui/helpwindow.h"
-#include "ui/letterbar.h"
+#include "ui/common/pointerwidgets.h"
+#include "ui/common/widgethelpers.h"
+#include "ui/main/childwindows.h"
 #include "ui/mainwindowfixture.h"
-#include "ui/pointerwidgets.h"
-#include "ui/searchwindow.h"
-#include "ui/settingswindow.h"
-#include "ui/wallview.h"
-#include "ui/widgethelpers.h"
+#include "ui/wall/coverslot.h"
+#include "ui/wall/letterbar.h"
+#include "ui/wall/wallview.h"
+#include "ui/windows/helpwindow.h"
+#include "ui/windows/searchwindow.h"
+#include "ui/windows/settingswindow.h"
 #include "wall/slotlayout.h"
 
 #include <QLabel>
