@@ -162,7 +162,8 @@ TEST_P(GaplessFormats, ASineSplitInTwoFilesOfOneAlbumPlaysAsOne)
 }
 
 INSTANTIATE_TEST_SUITE_P(Formats, GaplessFormats,
-                         ::testing::Values(Format{"wav", 0.035f}, Format{"ogg", 0.04f}, Format{"mp3", 0.2f}),
+                         ::testing::Values(Format{"wav", 0.035f}, Format{"ogg", 0.04f}, Format{"mp3", 0.2f},
+                                           Format{"m4a", 0.2f}),
                          [](const ::testing::TestParamInfo<Format> &info) {
                              return std::string(info.param.extension);
                          });
