@@ -14,6 +14,7 @@
 
 #include <csignal>
 #include <sys/stat.h>
+#include <unistd.h>
 
 using namespace Qt::StringLiterals;
 using namespace lumetra::test;
@@ -31,7 +32,19 @@ void signalChild(const QProcess &child, int signal)
 
 const QString kProgram = QStringLiteral(LUMETRA_BIN_DIR "/lumetra");
 
-// A run of the program to its end; `platform` "none" makes any attempt at a window fail at once.
+// The environment a run gets: `platform` "none" makes any attempt at a window fail at once; empty leaves the
+// platform to the command line.
+QProcessEnvironment environment(const QString &platform, const QProcessEnvironment &extra = {})
+{
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.remove(u"QT_QPA_PLATFORM"_s);
+    if (!platform.isEmpty())
+        env.insert(u"QT_QPA_PLATFORM"_s, platform);
+    env.insert(extra);
+    return env;
+}
+
+// A run of the program to its end.
 struct Finished {
     int exitCode = -1;
     QString out;
@@ -41,10 +54,7 @@ Finished runProgram(const QString &program, const QStringList &args, const QStri
                     const QProcessEnvironment &extra = {})
 {
     QProcess process;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(u"QT_QPA_PLATFORM"_s, platform);
-    env.insert(extra);
-    process.setProcessEnvironment(env);
+    process.setProcessEnvironment(environment(platform, extra));
     process.start(program, args);
     Finished run;
     if (!process.waitForFinished(30000)) {
@@ -56,6 +66,17 @@ Finished runProgram(const QString &program, const QStringList &args, const QStri
     run.out = QString::fromLocal8Bit(process.readAllStandardOutput());
     run.err = QString::fromLocal8Bit(process.readAllStandardError());
     return run;
+}
+
+// Starts `command` (program first) and reads its log until `until` shows, or for 20 s; the log read.
+QByteArray startUntil(QProcess &process, const QStringList &command, const QByteArray &until)
+{
+    process.setReadChannel(QProcess::StandardError);
+    process.start(command.first(), command.mid(1));
+    QByteArray log;
+    while (!log.contains(until) && process.waitForReadyRead(20000))
+        log += process.readAllStandardError();
+    return log;
 }
 
 // The help names the application folder this very program uses: beside it when it runs from its build
@@ -155,20 +176,15 @@ TEST(Program, APlaylistGivenAsTheArgumentBecomesACollectionAlsoInTheJukeboxThatR
     QProcessEnvironment onBus;
     onBus.insert(u"DBUS_SESSION_BUS_ADDRESS"_s, bus.address);
 
+    QProcessEnvironment logging = onBus;
+    logging.insert(u"QT_LOGGING_RULES"_s, u"lumetra.*.debug=true"_s);
     QProcess process;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.remove(u"QT_QPA_PLATFORM"_s);
-    env.insert(u"QT_LOGGING_RULES"_s, u"lumetra.*.debug=true"_s);
-    env.insert(onBus);
-    process.setProcessEnvironment(env);
+    process.setProcessEnvironment(environment({}, logging));
     process.setWorkingDirectory(lists);
-    process.start(kProgram, {u"-platform"_s, u"offscreen"_s, u"-reverse"_s, u"--app-dir"_s, dir.path(),
-                             u"Party.m3u8"_s});
-    ASSERT_TRUE(process.waitForStarted(10000));
-    process.setReadChannel(QProcess::StandardError);
-    QByteArray log;
-    while (!log.contains("mode collections") && process.waitForReadyRead(20000))
-        log += process.readAllStandardError();
+    const QByteArray log = startUntil(process,
+                                      {kProgram, u"-platform"_s, u"offscreen"_s, u"-reverse"_s, u"--app-dir"_s,
+                                       dir.path(), u"Party.m3u8"_s},
+                                      "mode collections");
     EXPECT_EQ(readAll(dir.filePath(u"Party.ply"_s)), "Two\r\nOne\r\n");
 
     const Finished second =
@@ -226,17 +242,11 @@ TEST_P(ProgramEnd, EndsWhenAskedAndStoresTheState)
         ASSERT_TRUE(locked.save(party));
     }
 
+    QProcessEnvironment logging;
+    logging.insert(u"QT_LOGGING_RULES"_s, u"lumetra.prompter.debug=true"_s);
     QProcess process;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(u"QT_QPA_PLATFORM"_s, u"offscreen"_s);
-    env.insert(u"QT_LOGGING_RULES"_s, u"lumetra.prompter.debug=true"_s);
-    process.setProcessEnvironment(env);
-    process.start(kProgram, {u"--app-dir"_s, dir.path()});
-    ASSERT_TRUE(process.waitForStarted(10000));
-    process.setReadChannel(QProcess::StandardError);
-    QByteArray log;
-    while (!log.contains(GetParam().waitFor) && process.waitForReadyRead(20000))
-        log += process.readAllStandardError();
+    process.setProcessEnvironment(environment(u"offscreen"_s, logging));
+    const QByteArray log = startUntil(process, {kProgram, u"--app-dir"_s, dir.path()}, GetParam().waitFor);
     ASSERT_TRUE(log.contains(GetParam().waitFor)) << log.toStdString();
 
     // The sound engine, a child of the program, by its parent's id in /proc.
@@ -346,17 +356,42 @@ TEST(Program, AScanSkipsAFolderItCannotRead)
 
     const QStringList command =
         user.command({u"--app-dir"_s, dir.path(), u"--scan"_s, root, u"--layout"_s, u"flat"_s});
-    QProcess scan;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(u"HOME"_s, dir.path());
-    scan.setProcessEnvironment(env);
-    scan.start(command.first(), command.mid(1));
-    ASSERT_TRUE(scan.waitForFinished(30000));
+    QProcessEnvironment home;
+    home.insert(u"HOME"_s, dir.path());
+    const Finished scan = runProgram(command.first(), command.mid(1), u"none"_s, home);
     QFile::setPermissions(root + u"/Locked"_s, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    EXPECT_EQ(scan.exitCode(), 0) << scan.readAllStandardError().toStdString();
-    EXPECT_TRUE(scan.readAllStandardOutput().contains("Music folders found: 2"));
+    EXPECT_EQ(scan.exitCode, 0) << scan.err.toStdString();
+    EXPECT_TRUE(scan.out.contains(u"Music folders found: 2"_s)) << scan.out.toStdString();
     EXPECT_EQ(querySql(dir.filePath(u"tracks.lum"_s), u"SELECT Album FROM songs ORDER BY ID"_s),
               (QStringList{u"Alpha"_s, u"Omega"_s}));
+}
+
+TEST(Program, AReadOnlyApplicationFolderIsUsedAndLeftUnchanged)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(writeCatalogue(dir.path(), {{u"One"_s}, {u"Two"_s}}));
+    ASSERT_TRUE(writeFile(dir.filePath(u"jb.ini"_s), "(Lumetra default)\r\n2400\r\n"));
+    QDir().mkpath(dir.filePath(u"files"_s));
+    const QByteArray catalogue = readAll(dir.filePath(u"tracks.lum"_s));
+    const QByteArray settings = readAll(dir.filePath(u"jb.ini"_s));
+
+    const OrdinaryUser user(kProgram);
+    ASSERT_TRUE(user.isReady());
+    ASSERT_TRUE(user.share(dir.path()));
+    if (::geteuid() != 0)
+        QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner);
+    QProcessEnvironment home;
+    home.insert(u"HOME"_s, dir.path());
+    QProcess program;
+    program.setProcessEnvironment(environment(u"offscreen"_s, home));
+    const QByteArray log = startUntil(program, user.command({u"--app-dir"_s, dir.path()}), "albums loaded");
+    EXPECT_TRUE(log.contains("Lumetra Jukebox: 2 albums loaded.")) << log.toStdString();
+    signalChild(program, SIGTERM);
+    ASSERT_TRUE(program.waitForFinished(20000));
+    EXPECT_EQ(program.exitCode(), 0) << program.readAllStandardError().toStdString();
+    QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    EXPECT_EQ(readAll(dir.filePath(u"tracks.lum"_s)), catalogue);
+    EXPECT_EQ(readAll(dir.filePath(u"jb.ini"_s)), settings);
 }
 
 } // namespace

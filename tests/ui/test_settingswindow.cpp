@@ -251,7 +251,7 @@ TEST_F(SettingsScanTest, TheNewCatalogueReachesTheWallAndTheJukeboxAtOnceWhichNe
     for (const char *album : {"Abbey Lane", "Blue Train", "Kind of Teal"})
         writeFile(m_dir.filePath(u"New/"_s + QString::fromLatin1(album) + u"/01.mp3"_s), {});
     start();
-    m_window->findChild<QAction *>(u"mnuparty"_s)->trigger(); // party mode: the next pick is shown ahead
+    trigger("mnuparty"); // party mode: the next pick is shown ahead
     m_window->playback().jukeboxmode();
     m_window->playback().play(); // the refill: one of the old albums
     m_window->openSettings();

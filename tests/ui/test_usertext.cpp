@@ -90,9 +90,8 @@ TEST_F(UserTextTest, TitlesThatLookLikeMarkupShowAsTextEverywhere)
     QList<TestAlbum> albums;
     for (const QString &title : kTitles)
         albums.append({title, true, kTracks});
-    ASSERT_TRUE(writeCatalogue(m_dir.path(), albums));
     ASSERT_TRUE(writeFile(m_app.file(kTitles[1] + u".ply"_s), kTitles.join(u"\r\n"_s).toUtf8()));
-    MainWindow &window = start();
+    MainWindow &window = start(albums);
 
     // The wall: titles, their tooltips and the names screen readers read.
     for (const QString &title : kTitles) {
@@ -174,8 +173,7 @@ TEST_F(UserTextTest, TitlesThatLookLikeMarkupShowAsTextEverywhere)
 TEST_F(UserTextTest, TheWindowIsAFrameNamedByItsTitleAndLongTitlesEndWithAnEllipsis)
 {
     const QString longTitle = u"A very long album title that cannot possibly fit on two lines of a cover"_s;
-    ASSERT_TRUE(writeCatalogue(m_dir.path(), {{longTitle}}));
-    MainWindow &window = start();
+    MainWindow &window = start({{longTitle}});
     QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(&window);
     ASSERT_NE(iface, nullptr);
     EXPECT_EQ(iface->role(), QAccessible::Window);
