@@ -1,10 +1,5 @@
-#include "core/appfolder.h"
-#include "support/fakebrowser.h"
-#include "support/fakes.h"
-#include "support/testlibrary.h"
 #include "ui/common/picturebutton.h"
 #include "ui/common/pointerwidgets.h"
-#include "ui/main/mainwindow.h"
 #include "ui/mainwindowfixture.h"
 #include "ui/wall/collectionspanel.h"
 #include "ui/wall/coverslot.h"
@@ -15,12 +10,8 @@
 #include "ui/windows/newalbumwindow.h"
 #include "ui/windows/searchwindow.h"
 
-#include <QAccessible>
-#include <QApplication>
 #include <QClipboard>
-#include <QDir>
 #include <QDragEnterEvent>
-#include <QEnterEvent>
 #include <QEventLoop>
 #include <QKeyEvent>
 #include <QLabel>
@@ -28,16 +19,9 @@
 #include <QListView>
 #include <QMenu>
 #include <QMimeData>
-#include <QMouseEvent>
 #include <QPushButton>
 #include <QScrollBar>
-#include <QTemporaryDir>
-#include <QTest>
 #include <QTimer>
-
-#include <gtest/gtest.h>
-
-#include <memory>
 
 using namespace Qt::StringLiterals;
 using namespace lumetra;
@@ -129,7 +113,7 @@ TEST_F(MainWindowTest, FullScreenWallShowsOnePageOfSlotsNamedByTitle)
     EXPECT_EQ(window.slot(0)->title(), u"Album 032"_s);
 }
 
-TEST_F(MainWindowTest, ControlsHaveAccessibleNames)
+TEST_F(MainWindowTest, ControlsHaveAccessibleNamesAndTheHelpButtonOpensTheHelpPage)
 {
     MainWindow &window = start(numbered(2));
     const std::pair<const char *, const char *> buttons[] = {{"Image4", "Next page"},
@@ -147,6 +131,11 @@ TEST_F(MainWindowTest, ControlsHaveAccessibleNames)
     for (const char *object : {"List1", "Image2", "albumframe", "Frame1"})
         EXPECT_FALSE(accessibleName(window.findChild<QWidget *>(QString::fromLatin1(object))).isEmpty())
             << object;
+
+    window.button(u"Image12"_s)->click();
+    ASSERT_NE(window.helpWindow(), nullptr);
+    EXPECT_EQ(window.helpWindow()->windowTitle(), u"Help -[Lumetra 1.5.0]"_s);
+    EXPECT_EQ(window.helpWindow()->browser()->url(), QUrl::fromLocalFile(m_app.ownFile(u"lumetra.htm"_s)));
 }
 
 TEST_F(MainWindowTest, UnusableCatalogueIsReportedOnceAndNeverWritten)
@@ -447,15 +436,6 @@ TEST_F(MainWindowTest, TheInventoryIsWrittenAndOpenedOnlyWhenThereAreAlbums)
     window.listAlbumsInBrowser();
     EXPECT_EQ(m_shell.opened, QStringList{m_app.file(u"albums.htm"_s)});
     EXPECT_TRUE(readAll(m_app.file(u"albums.htm"_s)).contains("Album 001"));
-}
-
-TEST_F(MainWindowTest, TheHelpButtonOpensTheHelpPage)
-{
-    MainWindow &window = start(numbered(2));
-    window.button(u"Image12"_s)->click();
-    ASSERT_NE(window.helpWindow(), nullptr);
-    EXPECT_EQ(window.helpWindow()->windowTitle(), u"Help -[Lumetra 1.5.0]"_s);
-    EXPECT_EQ(window.helpWindow()->browser()->url(), QUrl::fromLocalFile(m_app.ownFile(u"lumetra.htm"_s)));
 }
 
 TEST_F(MainWindowTest, APastedCoverIsSavedAndShownOnTheWallAtOnce)

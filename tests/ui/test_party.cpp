@@ -13,7 +13,6 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QSlider>
-#include <QTest>
 #include <QTimer>
 
 #include <functional>

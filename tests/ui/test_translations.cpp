@@ -4,8 +4,6 @@
 #include <QMenu>
 #include <QTranslator>
 
-#include <gtest/gtest.h>
-
 using namespace Qt::StringLiterals;
 using namespace lumetra;
 using namespace lumetra::test;

@@ -1,5 +1,4 @@
 #include "playback/collections.h"
-#include "support/testlibrary.h"
 #include "ui/common/copyprogress.h"
 #include "ui/common/qtprompter.h"
 #include "ui/main/childwindows.h"
@@ -9,16 +8,11 @@
 #include "ui/windows/coverartwindow.h"
 #include "ui/windows/settingswindow.h"
 
-#include <QAccessible>
-#include <QApplication>
 #include <QListWidget>
 #include <QMessageBox>
 #include <QProgressDialog>
-#include <QTest>
 #include <QTextDocument>
 #include <QTimer>
-
-#include <gtest/gtest.h>
 
 using namespace Qt::StringLiterals;
 using namespace lumetra;

@@ -6,7 +6,6 @@
 #include "ui/mainwindowfixture.h"
 #include "ui/wall/coverslot.h"
 #include "ui/wall/letterbar.h"
-#include "ui/wall/wallview.h"
 #include "ui/windows/helpwindow.h"
 #include "ui/windows/searchwindow.h"
 #include "ui/windows/settingswindow.h"
@@ -18,7 +17,6 @@
 #include <QProcess>
 #include <QScopeGuard>
 #include <QScreen>
-#include <QTest>
 #include <QWheelEvent>
 #include <qpa/qwindowsysteminterface.h>
 
