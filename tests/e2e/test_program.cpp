@@ -79,43 +79,25 @@ QByteArray startUntil(QProcess &process, const QStringList &command, const QByte
     return log;
 }
 
-// The help names the application folder this very program uses: beside it when it runs from its build
-// folder, the user's data folder once it is installed (its own files under ../share/lumetra).
-TEST(Program, HelpStatesWhichApplicationFolderItUses)
-{
-    const Finished built = runProgram(kProgram, {u"--help"_s});
-    EXPECT_EQ(built.exitCode, 0);
-    EXPECT_TRUE(built.out.contains(u"--app-dir <DIR>"_s)) << built.out.toStdString();
-    EXPECT_TRUE(built.out.contains(u"this program uses "_s + QFileInfo(kProgram).absolutePath() + u'\n'))
-        << built.out.toStdString();
-
-    QTemporaryDir prefix;
-    const QString installed = prefix.filePath(u"bin/lumetra"_s);
-    ASSERT_TRUE(QDir().mkpath(prefix.filePath(u"bin"_s)) &&
-                QDir().mkpath(prefix.filePath(u"share/lumetra/files"_s)));
-    ASSERT_TRUE(QFile::copy(kProgram, installed));
-    QProcessEnvironment home;
-    home.insert(u"XDG_DATA_HOME"_s, prefix.filePath(u"data"_s));
-    const Finished help = runProgram(installed, {u"-h"_s}, u"none"_s, home);
-    EXPECT_EQ(help.exitCode, 0);
-    EXPECT_TRUE(help.out.contains(u"this program uses "_s + prefix.filePath(u"data/Lumetra"_s) + u'\n'))
-        << help.out.toStdString();
-}
-
-// Arguments that do not fit end the program with the reason and the usage, before any window.
 // The help is in the user's language, Qt's part of it too; English, or a locale without a language, gives
-// the program's own texts.
-TEST(Program, HelpSpeaksTheUsersLanguage)
+// the program's own texts. It names the application folder this very program uses: beside it when it runs
+// from its build folder, the user's data folder once it is installed (its own files under ../share/lumetra).
+TEST(Program, HelpSpeaksTheUsersLanguageAndStatesWhichApplicationFolderItUses)
 {
-    auto help = [](const QString &variable, const QString &value) {
+    auto help = [](const QString &variable, const QString &value, const QString &program = kProgram,
+                   const QString &option = u"--help"_s) {
         QProcessEnvironment env;
         env.insert(u"LANGUAGE"_s, QString());
         env.insert(variable, value);
-        return runProgram(kProgram, {u"--help"_s}, u"none"_s, env).out;
+        const Finished run = runProgram(program, {option}, u"none"_s, env);
+        EXPECT_EQ(run.exitCode, 0) << value.toStdString();
+        return run.out;
     };
     const QString english = help(u"LANGUAGE"_s, u"en"_s);
     EXPECT_TRUE(english.startsWith(u"Usage: "_s)) << english.toStdString();
     EXPECT_TRUE(english.contains(u"--app-dir <DIR>    Use DIR as the application folder."_s))
+        << english.toStdString();
+    EXPECT_TRUE(english.contains(u"this program uses "_s + QFileInfo(kProgram).absolutePath() + u'\n'))
         << english.toStdString();
     EXPECT_EQ(help(u"LC_ALL"_s, u"C"_s), english);
 
@@ -126,8 +108,18 @@ TEST(Program, HelpSpeaksTheUsersLanguage)
     const QString french = help(u"LANGUAGE"_s, u"fr"_s);
     EXPECT_TRUE(french.contains(u"--app-dir <DIR>    Utiliser DIR comme dossier de l'application."_s))
         << french.toStdString();
+
+    QTemporaryDir prefix;
+    const QString installed = prefix.filePath(u"bin/lumetra"_s);
+    ASSERT_TRUE(QDir().mkpath(prefix.filePath(u"bin"_s)) &&
+                QDir().mkpath(prefix.filePath(u"share/lumetra/files"_s)));
+    ASSERT_TRUE(QFile::copy(kProgram, installed));
+    const QString data = help(u"XDG_DATA_HOME"_s, prefix.filePath(u"data"_s), installed, u"-h"_s);
+    EXPECT_TRUE(data.contains(u"this program uses "_s + prefix.filePath(u"data/Lumetra"_s) + u'\n'))
+        << data.toStdString();
 }
 
+// Arguments that do not fit end the program with the reason and the usage, before any window.
 TEST(Program, ArgumentsThatDoNotFitAreRefusedWithTheUsage)
 {
     QTemporaryDir dir;

@@ -150,34 +150,12 @@ TEST_F(MainWindowTest, UnusableCatalogueIsReportedOnceAndNeverWritten)
     EXPECT_EQ(readAll(catalogue()), text);
 }
 
-TEST_F(MainWindowTest, LetterBarAppearsAtTheTopAndJumps)
+TEST_F(MainWindowTest, PointerHighlightsButtonsBouncesCoversAndShowsTheLetterBarThatJumps)
 {
+    writeIni("(Lumetra default)\r\n2400\r\n150\r\n0\r\n16777215\r\n100\r\nDejaVu Sans+9.75&False\r\n\r\n");
     QList<TestAlbum> albums = numbered(40);
     albums.append({u"zebra crossing"_s});
     MainWindow &window = start(albums);
-    window.show();
-    LetterBar *bar = window.letterBar();
-    EXPECT_FALSE(bar->isVisible());
-    pointAt(window.findChild<QWidget *>(u"Label6"_s));
-    EXPECT_TRUE(bar->isVisible());
-
-    pointAt(bar->letter(25));
-    EXPECT_EQ(bar->highlighted(), 25);
-    press(bar->letter(25), Qt::LeftButton);
-    EXPECT_EQ(window.slot(0)->title(), u"zebra crossing"_s);
-
-    press(bar->letter(16), Qt::LeftButton); // Q
-    EXPECT_EQ(bar->letter(16)->toolTip(), u"No albums found"_s);
-    EXPECT_EQ(window.slot(0)->title(), u"zebra crossing"_s);
-
-    pointAt(window.slot(3)->cover());
-    EXPECT_FALSE(bar->isVisible());
-}
-
-TEST_F(MainWindowTest, PointerHighlightsButtonsAndBouncesCovers)
-{
-    writeIni("(Lumetra default)\r\n2400\r\n150\r\n0\r\n16777215\r\n100\r\nDejaVu Sans+9.75&False\r\n\r\n");
-    MainWindow &window = start(numbered(5));
     window.show();
     PictureButton *mode = window.button(u"Image8"_s);
     PictureButton *options = window.button(u"Image10"_s);
@@ -204,6 +182,20 @@ TEST_F(MainWindowTest, PointerHighlightsButtonsAndBouncesCovers)
     pointAt(window.findChild<QWidget *>(u"Image13"_s));
     EXPECT_FALSE(window.slot(2)->isBounced());
     EXPECT_EQ(window.slot(2)->cover()->geometry(), rest);
+
+    LetterBar *bar = window.letterBar();
+    EXPECT_FALSE(bar->isVisible());
+    pointAt(window.findChild<QWidget *>(u"Label6"_s));
+    EXPECT_TRUE(bar->isVisible());
+    pointAt(bar->letter(25));
+    EXPECT_EQ(bar->highlighted(), 25);
+    press(bar->letter(25), Qt::LeftButton);
+    EXPECT_EQ(window.slot(0)->title(), u"zebra crossing"_s);
+    press(bar->letter(16), Qt::LeftButton); // Q
+    EXPECT_EQ(bar->letter(16)->toolTip(), u"No albums found"_s);
+    EXPECT_EQ(window.slot(0)->title(), u"zebra crossing"_s);
+    pointAt(window.slot(3)->cover());
+    EXPECT_FALSE(bar->isVisible());
 }
 
 TEST_F(MainWindowTest, CollectionsModeListsFilesAndBuildsANewCollectionFromCoverClicks)
