@@ -95,7 +95,8 @@ protected:
                 ++m_ended;
         });
         m_window = std::make_unique<MainWindow>(
-            m_app, Seams{*m_player, m_prompter, m_random, m_dialogs, m_shell, FakeBrowser::factory(), loudness},
+            m_app,
+            Seams{*m_player, m_prompter, m_random, m_dialogs, m_shell, FakeBrowser::factory(), loudness},
             QRect(0, 0, 1920, 1080));
         m_window->show();
         m_window->load();

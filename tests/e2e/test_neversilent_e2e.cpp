@@ -57,10 +57,11 @@ protected:
             int album;
             QString name;
             double hz;
-        } music[] = {{0, u"01 a.wav"_s, 330}, {0, u"02 b.ogg"_s, 440},      {0, u"03 c.mp3"_s, 490},
+        } music[] = {{0, u"01 a.wav"_s, 330},    {0, u"02 b.ogg"_s, 440},    {0, u"03 c.mp3"_s, 490},
                      {1, u"03 gone.mp3"_s, 500}, {1, u"04 good.wav"_s, 550}, {5, u"01 long.wav"_s, 220}};
         for (const auto &file : music)
-            ASSERT_TRUE(demo::writeByExtension(folder(file.album) + file.name, tone(file.hz, file.album == 5 ? 5 : 0.3)));
+            ASSERT_TRUE(demo::writeByExtension(folder(file.album) + file.name,
+                                               tone(file.hz, file.album == 5 ? 5 : 0.3)));
         ASSERT_TRUE(writeFile(folder(1) + u"01 zero.mp3"_s, {}));
         ASSERT_TRUE(writeFile(folder(1) + u"02 text.mp3"_s, "These are the liner notes, not music.\n"));
         ASSERT_TRUE(writeFile(folder(2) + u"notes.txt"_s, "nothing to hear"));

@@ -23,8 +23,11 @@ protected:
             int album;
             QString name;
             double hz;
-        } music[] = {{0, u"01 Low.wav"_s, 330}, {0, u"02 Mid.ogg"_s, 440}, {0, u"03 High.mp3"_s, 550},
-                     {1, u"a.ogg"_s, 660},      {1, u"b.mp3"_s, 770}};
+        } music[] = {{0, u"01 Low.wav"_s, 330},
+                     {0, u"02 Mid.ogg"_s, 440},
+                     {0, u"03 High.mp3"_s, 550},
+                     {1, u"a.ogg"_s, 660},
+                     {1, u"b.mp3"_s, 770}};
         for (const auto &file : music)
             ASSERT_TRUE(demo::writeByExtension(folder(file.album) + file.name, tone(file.hz)));
         showWindow("010");

@@ -174,8 +174,8 @@ TEST(Program, APlaylistGivenAsTheArgumentBecomesACollectionAlsoInTheJukeboxThatR
     process.setProcessEnvironment(environment({}, logging));
     process.setWorkingDirectory(lists);
     const QByteArray log = startUntil(process,
-                                      {kProgram, u"-platform"_s, u"offscreen"_s, u"-reverse"_s, u"--app-dir"_s,
-                                       dir.path(), u"Party.m3u8"_s},
+                                      {kProgram, u"-platform"_s, u"offscreen"_s, u"-reverse"_s,
+                                       u"--app-dir"_s, dir.path(), u"Party.m3u8"_s},
                                       "mode collections");
     EXPECT_EQ(readAll(dir.filePath(u"Party.ply"_s)), "Two\r\nOne\r\n");
 
