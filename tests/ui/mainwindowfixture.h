@@ -24,10 +24,10 @@ namespace lumetra::test {
 
 using namespace Qt::StringLiterals;
 
-inline QString accessibleName(QObject *object)
+inline QString accessibleName(QObject *object, QAccessible::Text text = QAccessible::Name)
 {
     QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(object);
-    return iface ? iface->text(QAccessible::Name) : QString();
+    return iface ? iface->text(text) : QString();
 }
 
 inline void pointAt(QWidget *widget)

@@ -348,7 +348,7 @@ TEST_F(MainWindowTest, SearchJumpsTheWallToTheFirstAlbumOfThatTitle)
     EXPECT_EQ(found->status(), u"Double-click on any result to move to that album..."_s);
     // The status line reads out what it shows; what it is for is its description.
     QLabel *status = found->findChild<QLabel *>(u"Label1"_s);
-    EXPECT_EQ(QAccessible::queryAccessibleInterface(status)->text(QAccessible::Name), found->status());
+    EXPECT_EQ(accessibleName(status), found->status());
     EXPECT_EQ(status->accessibleDescription(), u"Search status"_s);
 
     // Nothing selected: no album to go to.

@@ -27,12 +27,6 @@ const QStringList kTitles = {u"<b>Bold</b> & <i>it</i>"_s, u"<img src=x> Album"_
 // File names cannot hold "/".
 const QStringList kTracks = {u"<img src=x> Song.mp3"_s, u"a<br>b.mp3"_s};
 
-QString accessible(QObject *object, QAccessible::Text text = QAccessible::Name)
-{
-    QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(object);
-    return iface ? iface->text(text) : QString();
-}
-
 // What a label shows: its text as Qt lays it out, with the lines a cover title is broken into joined.
 QString shown(const QLabel *label)
 {
@@ -95,7 +89,7 @@ TEST_F(UserTextTest, TitlesThatLookLikeMarkupShowAsTextEverywhere)
         EXPECT_EQ(shown(label), title);
         pointAt(label);
         EXPECT_EQ(shownTip(label->toolTip()), title);
-        EXPECT_EQ(accessible(window.slot(k)->cover()), title);
+        EXPECT_EQ(accessibleName(window.slot(k)->cover()), title);
     }
 
     // The track list, the track listing and the cover-art window of an album.
@@ -126,21 +120,21 @@ TEST_F(UserTextTest, TitlesThatLookLikeMarkupShowAsTextEverywhere)
     window.collections().collpicclick(0);
     auto *status = panel->frame()->findChild<QLabel *>(u"Label4"_s);
     EXPECT_EQ(shown(status), u"<img src=x> Song"_s); // the track picked from the collection
-    EXPECT_EQ(accessible(status), u"<img src=x> Song"_s);
-    EXPECT_EQ(accessible(status, QAccessible::Description), u"Collection status"_s);
-    EXPECT_EQ(accessible(&window), u"Collection: "_s + kTitles[1]);
+    EXPECT_EQ(accessibleName(status), u"<img src=x> Song"_s);
+    EXPECT_EQ(accessibleName(status, QAccessible::Description), u"Collection status"_s);
+    EXPECT_EQ(accessibleName(&window), u"Collection: "_s + kTitles[1]);
     // A title holding "[*]", which a window title would drop.
     ASSERT_TRUE(writeFile(m_app.file(kTitles[3] + u".ply"_s), kTitles[0].toUtf8()));
     window.collections().myColls();
     window.collections().collpicclick(1);
-    EXPECT_EQ(accessible(&window), u"Collection: "_s + kTitles[3]);
+    EXPECT_EQ(accessibleName(&window), u"Collection: "_s + kTitles[3]);
 
     // The scan panel's progress line shows the folder it searches.
     window.openSettings();
     auto *progress = window.settingsWindow()->findChild<QLabel *>(u"lbltime"_s);
     EXPECT_EQ(progress->textFormat(), Qt::PlainText);
-    EXPECT_EQ(accessible(progress), progress->text());
-    EXPECT_EQ(accessible(progress, QAccessible::Description), u"Scan progress"_s);
+    EXPECT_EQ(accessibleName(progress), progress->text());
+    EXPECT_EQ(accessibleName(progress, QAccessible::Description), u"Scan progress"_s);
 
     // Message and input boxes.
     QtPrompter prompter;
@@ -179,7 +173,7 @@ TEST_F(UserTextTest, TheWindowIsAFrameNamedByItsTitleAndLongTitlesEndWithAnEllip
     EXPECT_TRUE(lines[1].endsWith(u'…'));
     for (const QString &line : lines)
         EXPECT_LE(label->fontMetrics().horizontalAdvance(line), label->contentsRect().width());
-    EXPECT_EQ(accessible(window.slot(0)->cover()), longTitle);
+    EXPECT_EQ(accessibleName(window.slot(0)->cover()), longTitle);
     EXPECT_EQ(window.slot(0)->title(), longTitle);
 }
 
