@@ -64,23 +64,16 @@ int killRepeatedly(const QString &kind, const QString &dir, const std::function<
     return first;
 }
 
-QByteArray written(const std::function<bool(const QString &)> &write)
-{
-    QTemporaryDir scratch;
-    const QString file = scratch.filePath(u"f"_s);
-    write(file);
-    return readAll(file);
-}
-
 TEST(KillTests, SettingsAndCollectionsAreAlwaysOneWholeVersion)
 {
     QTemporaryDir dir;
-    const QByteArray ini[2] = {
-        written([](const QString &f) { return SettingsFile::write(f, killtest::settingsVersion(0)); }),
-        written([](const QString &f) { return SettingsFile::write(f, killtest::settingsVersion(1)); })};
-    const QByteArray ply[2] = {
-        written([](const QString &f) { return CollectionFile::write(f, killtest::collectionVersion(0)); }),
-        written([](const QString &f) { return CollectionFile::write(f, killtest::collectionVersion(1)); })};
+    QByteArray ini[2], ply[2];
+    for (int n : {0, 1}) {
+        ASSERT_TRUE(SettingsFile::write(dir.filePath(u"jb.ini"_s), killtest::settingsVersion(n)));
+        ASSERT_TRUE(CollectionFile::write(dir.filePath(u"Party.ply"_s), killtest::collectionVersion(n)));
+        ini[n] = readAll(dir.filePath(u"jb.ini"_s));
+        ply[n] = readAll(dir.filePath(u"Party.ply"_s));
+    }
     ASSERT_TRUE(writeFile(dir.filePath(u"jb.ini"_s), ini[0]));
     ASSERT_TRUE(writeFile(dir.filePath(u"Party.ply"_s), ply[0]));
     auto whole = [&dir](const QString &name, const QByteArray(&versions)[2]) {

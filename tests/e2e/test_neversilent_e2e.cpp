@@ -1,38 +1,19 @@
 // The jukebox never falls silent by itself: the real window and the real media player on generated files,
 // meeting empty albums, vanished folders and files that cannot be played. Each case asserts which file the
 // player loaded next (what the user hears), within a bound well under the player's load timeout.
-#include "audiofile.h"
-#include "core/appfolder.h"
 #include "desktop/mpris.h"
-#include "playback/soundplayer.h"
+#include "e2e/realwindow.h"
+#include "playback/playbackfixture.h"
 #include "remote/remote.h"
-#include "support/fakebrowser.h"
-#include "support/fakes.h"
 #include "support/privatebus.h"
-#include "support/testlibrary.h"
-#include "synth.h"
-#include "ui/common/pointerwidgets.h"
-#include "ui/main/mainwindow.h"
-#include "ui/wall/coverslot.h"
-#include "ui/wall/listbox.h"
 
-#include <QAction>
-#include <QApplication>
 #include <QDBusArgument>
 #include <QDBusConnection>
 #include <QDBusMetaType>
-#include <QDir>
-#include <QElapsedTimer>
 #include <QKeyEvent>
 #include <QMenu>
-#include <QMouseEvent>
-#include <QTemporaryDir>
 
-#include <gtest/gtest.h>
-
-#include <cmath>
 #include <csignal>
-#include <functional>
 
 using namespace Qt::StringLiterals;
 using namespace lumetra;
@@ -41,46 +22,6 @@ using namespace lumetra::test;
 namespace {
 
 constexpr int kBound = 3000; // ms; a skip takes a few, the load timeout is 5000
-
-demo::Audio tone(double frequency, double seconds)
-{
-    demo::Audio audio;
-    const int samples = static_cast<int>(demo::Audio::kSampleRate * seconds);
-    for (int i = 0; i < samples; ++i) {
-        const float v =
-            0.3f * static_cast<float>(std::sin(2 * M_PI * frequency * i / demo::Audio::kSampleRate));
-        audio.left.push_back(v);
-        audio.right.push_back(v);
-    }
-    return audio;
-}
-
-// Runs the event loop without sleeping between turns: each skip of a broken file is a chain of queued steps.
-bool waitFor(const std::function<bool()> &done, int ms)
-{
-    QElapsedTimer clock;
-    clock.start();
-    while (!done() && clock.elapsed() < ms)
-        QApplication::processEvents(QEventLoop::AllEvents, 10);
-    return done();
-}
-
-void clickAt(QWidget *widget, QPoint pos, Qt::MouseButton button = Qt::LeftButton)
-{
-    const QPointF local(pos);
-    QMouseEvent down(QEvent::MouseButtonPress, local, widget->mapToGlobal(local), button, button,
-                     Qt::NoModifier);
-    QApplication::sendEvent(widget, &down);
-    QMouseEvent up(QEvent::MouseButtonRelease, local, widget->mapToGlobal(local), button, Qt::NoButton,
-                   Qt::NoModifier);
-    QApplication::sendEvent(widget, &up);
-}
-
-void press(QWidget *widget, Qt::Key key)
-{
-    QKeyEvent event(QEvent::KeyPress, key, Qt::NoModifier);
-    QApplication::sendEvent(widget, &event);
-}
 
 // Records the PlaybackStatus of each MPRIS notification, in order.
 class StatusListener : public QObject
@@ -105,77 +46,35 @@ public Q_SLOTS:
 // folder, one of twelve 0-byte files, and a long track.
 const QStringList kAlbums{u"A Good"_s, u"B Mixed"_s, u"C Empty"_s, u"D Gone"_s, u"E Broken"_s, u"F Long"_s};
 
-class NeverSilent : public ::testing::Test
+class NeverSilent : public RealWindow
 {
 protected:
     void SetUp() override
     {
-        m_savedCwd = QDir::currentPath();
-        ASSERT_TRUE(m_app.prepare(u":/files"_s));
-        QList<TestAlbum> albums;
-        for (const QString &title : kAlbums)
-            albums.append({title, false});
-        ASSERT_TRUE(writeCatalogue(m_dir.path(), albums));
-        QString error;
-        ASSERT_TRUE(demo::writeWav(folder(0) + u"01 a.wav"_s, tone(330, 0.3), &error));
-        ASSERT_TRUE(demo::writeOgg(folder(0) + u"02 b.ogg"_s, tone(440, 0.3), {}, 7, &error));
+        RealWindow::SetUp();
+        writeAlbums(kAlbums);
+        const struct {
+            int album;
+            QString name;
+            double hz;
+        } music[] = {{0, u"01 a.wav"_s, 330},    {0, u"02 b.ogg"_s, 440},    {0, u"03 c.mp3"_s, 490},
+                     {1, u"03 gone.mp3"_s, 500}, {1, u"04 good.wav"_s, 550}, {5, u"01 long.wav"_s, 220}};
+        for (const auto &file : music)
+            ASSERT_TRUE(demo::writeByExtension(folder(file.album) + file.name,
+                                               tone(file.hz, file.album == 5 ? 5 : 0.3)));
         ASSERT_TRUE(writeFile(folder(1) + u"01 zero.mp3"_s, {}));
         ASSERT_TRUE(writeFile(folder(1) + u"02 text.mp3"_s, "These are the liner notes, not music.\n"));
-        ASSERT_TRUE(demo::writeWav(folder(1) + u"03 gone.mp3"_s, tone(500, 0.3), &error));
-        ASSERT_TRUE(demo::writeWav(folder(1) + u"04 good.wav"_s, tone(550, 0.3), &error));
         ASSERT_TRUE(writeFile(folder(2) + u"notes.txt"_s, "nothing to hear"));
         ASSERT_TRUE(QDir(folder(3)).removeRecursively());
         for (int i = 1; i <= 12; ++i)
             ASSERT_TRUE(writeFile(folder(4) + u"b%1.mp3"_s.arg(i, 2, 10, QLatin1Char('0')), {}));
-        ASSERT_TRUE(demo::writeWav(folder(5) + u"01 long.wav"_s, tone(220, 5), &error));
-        ASSERT_TRUE(writeFile(
-            m_app.file(u"jb.ini"_s),
-            "(Lumetra default)\r\n2400\r\n150\r\n0\r\n16777215\r\n010\r\nDejaVu Sans+9&False\r\n\r\n"));
-
-        m_window = std::make_unique<MainWindow>(
-            m_app, Seams{m_player, m_prompter, m_random, m_dialogs, m_shell, FakeBrowser::factory()},
-            QRect(0, 0, 1920, 1080));
-        m_window->show();
-        m_window->load();
-        QObject::connect(&m_player, &MediaPlayer::loaded,
-                         [this] { m_heard.append(m_player.url().section(u'/', -1)); });
-        QObject::connect(&m_player, &MediaPlayer::playStateChanged, [this](int state) {
-            if (state == MediaPlayer::Playing && (m_handed.isEmpty() || m_handed.last() != m_player.url()))
-                m_handed.append(m_player.url());
-            if (state == MediaPlayer::MediaEnded)
-                ++m_ended;
-        });
-    }
-    void TearDown() override
-    {
-        m_window.reset();
-        QDir::setCurrent(m_savedCwd);
+        showWindow("010");
     }
 
-    QString folder(int album) const { return m_dir.filePath(u"Music/album%1/"_s.arg(album)); }
     // The draw that picks entry i of n.
     static double draw(int i, int n) { return (i + 0.5) / n; }
     static double album(const QString &title) { return draw(kAlbums.indexOf(title), kAlbums.size()); }
 
-    QWidget *cover(const QString &title) const
-    {
-        for (int k = 0; k < m_window->slotCount(); ++k) {
-            if (m_window->slot(k)->title() == title)
-                return m_window->slot(k)->cover();
-        }
-        return nullptr;
-    }
-    void open(const QString &title) { clickAt(cover(title), QPoint(5, 5)); }
-    void trigger(const QString &menu, const QString &action)
-    {
-        m_window->menu(menu)->findChild<QAction *>(action)->trigger();
-    }
-    ListBox *list(const QString &name) const { return m_window->findChild<ListBox *>(name); }
-    void clickRow(const QString &name, int row)
-    {
-        ListBox *box = list(name);
-        clickAt(box->viewport(), box->visualItemRect(box->item(row)).center());
-    }
     // The first files to load were these. A prefix: while the event loop is held up longer than a short
     // track, that track loads, ends and the next pick follows within one turn.
     bool heard(const QStringList &files)
@@ -185,24 +84,11 @@ protected:
     // Jukebox mode with the long track queued and playing.
     void queueLongTrack()
     {
-        trigger(u"mnuMode"_s, u"mnuplaylist"_s);
+        trigger("mnuplaylist");
         open(u"F Long"_s);
-        clickRow(u"List1"_s, 0);
+        clickRow("List1", 0);
         ASSERT_TRUE(heard({u"01 long.wav"_s}));
     }
-
-    QTemporaryDir m_dir;
-    QString m_savedCwd;
-    AppFolder m_app{m_dir.path()};
-    SoundPlayer m_player;
-    FakePrompter m_prompter;
-    ScriptedRandom m_random;
-    FakeDialogs m_dialogs;
-    FakeShell m_shell;
-    std::unique_ptr<MainWindow> m_window;
-    QStringList m_heard;  // files that loaded, by name
-    QStringList m_handed; // files the player was asked to play, by path
-    int m_ended = 0;
 };
 
 enum class Picker { ShuffleAll, Refill, Collection };
@@ -217,24 +103,24 @@ TEST_P(PickersE2E, AnEmptyAlbumAndAVanishedFolderArePassedOver)
     switch (GetParam()) {
     case Picker::ShuffleAll:
         m_random.script = {album(u"C Empty"_s), album(u"D Gone"_s), album(u"A Good"_s), 0.0};
-        trigger(u"mnuMode"_s, u"mnurandom"_s);
+        trigger("mnurandom");
         break;
     case Picker::Refill:
-        trigger(u"mnuMode"_s, u"mnuplaylist"_s);
+        trigger("mnuplaylist");
         open(u"A Good"_s);
-        clickRow(u"List1"_s, 1);
+        clickRow("List1", 1);
         m_random.script = {album(u"C Empty"_s), album(u"D Gone"_s), album(u"A Good"_s), 0.0};
         expected.prepend(u"02 b.ogg"_s); // then the queue runs dry
         break;
     case Picker::Collection:
         ASSERT_TRUE(writeFile(m_app.file(u"Mix.ply"_s), "C Empty\r\nD Gone\r\nA Good\r\n"));
-        trigger(u"mnuMode"_s, u"mnucoll"_s);
+        trigger("mnucoll");
         m_random.script = {draw(0, 3), draw(1, 3), draw(2, 3), 0.0};
         m_window->collections().collpicclick(0);
         break;
     }
     EXPECT_TRUE(heard(expected)) << m_heard.join(u',').toStdString();
-    EXPECT_TRUE(waitFor([this] { return m_player.isPlaying(); }, kBound));
+    EXPECT_TRUE(waitFor([this] { return m_player->isPlaying(); }, kBound));
     EXPECT_TRUE(m_prompter.messages.isEmpty());
 }
 
@@ -269,9 +155,9 @@ TEST_P(BrokenFilesE2E, EachIsSkippedWithANoticeAndTheGoodFilePlays)
         break;
     case Mode::AlbumShuffle:
         m_random.script = {draw(0, 4), draw(1, 4), draw(2, 4), draw(3, 4)};
-        clickAt(cover(u"B Mixed"_s), QPoint(5, 5), Qt::RightButton);
+        open(u"B Mixed"_s, Qt::RightButton);
         m_window->menu(u"mnurt"_s)->hide();
-        trigger(u"mnurt"_s, u"mnuplsh"_s);
+        trigger("mnuplsh");
         break;
     case Mode::ShuffleAll:
         // A Shuffle All pick lists the folder afresh, so it cannot meet a file that vanished after listing.
@@ -279,21 +165,21 @@ TEST_P(BrokenFilesE2E, EachIsSkippedWithANoticeAndTheGoodFilePlays)
         ASSERT_TRUE(QFile::remove(mixed + u"03 gone.mp3"_s));
         m_random.script = {album(u"B Mixed"_s), draw(0, 3),          album(u"B Mixed"_s),
                            draw(1, 3),          album(u"B Mixed"_s), draw(2, 3)};
-        trigger(u"mnuMode"_s, u"mnurandom"_s);
+        trigger("mnurandom");
         break;
     case Mode::Collection: // as Shuffle All, from a collection of the one album
         bad.removeLast();
         ASSERT_TRUE(QFile::remove(mixed + u"03 gone.mp3"_s));
         ASSERT_TRUE(writeFile(m_app.file(u"Mix.ply"_s), "B Mixed\r\n"));
-        trigger(u"mnuMode"_s, u"mnucoll"_s);
+        trigger("mnucoll");
         m_random.script = {0.0, draw(0, 3), 0.0, draw(1, 3), 0.0, draw(2, 3)};
         m_window->collections().collpicclick(0);
         break;
     case Mode::JukeboxHead:
-        trigger(u"mnuMode"_s, u"mnuplaylist"_s);
+        trigger("mnuplaylist");
         open(u"B Mixed"_s);
         for (int row = 0; row < 4; ++row)
-            clickRow(u"List1"_s, row);
+            clickRow("List1", row);
         break;
     }
     QFile::remove(mixed + u"03 gone.mp3"_s); // vanishes after the album was listed
@@ -333,26 +219,27 @@ TEST_F(NeverSilent, TenBrokenFilesInARowStopWithOneMessageNamingTheirFolder)
         << m_prompter.messages[0].toStdString();
     EXPECT_EQ(m_handed.size(), 10);
     EXPECT_TRUE(m_heard.isEmpty());
-    EXPECT_FALSE(m_player.isPlaying());
+    EXPECT_FALSE(m_player->isPlaying());
 }
 
 TEST_F(NeverSilent, EscapeAndDownInEitherListNeitherSkipNorQueue)
 {
     queueLongTrack();
     open(u"A Good"_s);
-    clickRow(u"List1"_s, 0);
+    clickRow("List1", 0);
     const QStringList queue = m_window->playback().queueLines();
     ASSERT_EQ(queue.size(), 2);
-    for (const QString &name : {u"List2"_s, u"List1"_s}) {
+    for (const char *name : {"List2", "List1"}) {
         for (const Qt::Key key : {Qt::Key_Escape, Qt::Key_Down}) {
             list(name)->setFocus();
-            press(list(name), key);
+            QKeyEvent event(QEvent::KeyPress, key, Qt::NoModifier);
+            QApplication::sendEvent(list(name), &event);
             waitFor([] { return false; }, 50);
-            EXPECT_EQ(m_window->playback().queueLines(), queue) << name.toStdString() << " " << key;
+            EXPECT_EQ(m_window->playback().queueLines(), queue) << name << " " << key;
         }
     }
-    EXPECT_EQ(list(u"List1"_s)->currentRow(), 1); // Down moved the highlight
-    EXPECT_TRUE(m_player.isPlaying());
+    EXPECT_EQ(list("List1")->currentRow(), 1); // Down moved the highlight
+    EXPECT_TRUE(m_player->isPlaying());
     EXPECT_EQ(m_heard, QStringList{u"01 long.wav"_s});
 }
 
@@ -360,16 +247,16 @@ TEST_F(NeverSilent, EscapeAndDownInEitherListNeitherSkipNorQueue)
 // that could not be played, and the next plays on the new engine.
 TEST_F(NeverSilent, AnEngineThatStopsAnsweringIsReplacedAndTheMusicGoesOn)
 {
-    m_player.setWatchdog(1500);
+    m_player->setWatchdog(1500);
     queueLongTrack();
     open(u"A Good"_s);
-    clickRow(u"List1"_s, 0);
-    ASSERT_GT(m_player.enginePid(), 0);
-    ::kill(static_cast<pid_t>(m_player.enginePid()), SIGSTOP);
+    clickRow("List1", 0);
+    ASSERT_GT(m_player->enginePid(), 0);
+    ::kill(static_cast<pid_t>(m_player->enginePid()), SIGSTOP);
     EXPECT_TRUE(waitFor([this] { return m_heard.size() == 2; }, 3 * kBound))
         << m_heard.join(u',').toStdString();
     EXPECT_EQ(m_heard.value(1), u"01 a.wav"_s);
-    EXPECT_EQ(m_player.replacements(), 1);
+    EXPECT_EQ(m_player->replacements(), 1);
     EXPECT_EQ(m_window->windowTitle(), u"Could not play \"01 long.wav\""_s);
 }
 
@@ -379,37 +266,63 @@ TEST_F(NeverSilent, ANewFileCountsAsLoadedOnlyOnceItHasLoaded)
 {
     open(u"F Long"_s);
     ASSERT_TRUE(heard({u"01 long.wav"_s}));
-    m_player.setUrl(folder(0) + u"01 a.wav"_s);
-    EXPECT_FALSE(m_player.isLoaded());
-    m_player.play();
+    m_player->setUrl(folder(0) + u"01 a.wav"_s);
+    EXPECT_FALSE(m_player->isLoaded());
+    m_player->play();
     EXPECT_TRUE(heard({u"01 long.wav"_s, u"01 a.wav"_s}));
 }
 
-// Over one album in Normal Play the desktop is told Playing once and Stopped at the end, and a title per
-// track.
-TEST_F(NeverSilent, TheDesktopSeesPlayingOnceThenStoppedAtTheAlbumsEnd)
+// An album of three formats plays through in Normal Play and stops after its last track; the desktop is told
+// Playing once, Stopped at the end, and a title per track.
+TEST_F(NeverSilent, AnAlbumPlaysThroughAndTheDesktopSeesPlayingOnceThenStopped)
 {
     PrivateBus bus;
     ASSERT_FALSE(bus.address.isEmpty()) << "no dbus-daemon";
     {
         QDBusConnection connection = QDBusConnection::connectToBus(bus.address, u"neversilent"_s);
         ASSERT_TRUE(connection.isConnected());
-        Mpris mpris(connection, m_window->playback(), m_player, {});
+        Mpris mpris(connection, m_window->playback(), *m_player, {});
         ASSERT_TRUE(mpris.publish());
         StatusListener listener;
         ASSERT_TRUE(connection.connect({}, u"/org/mpris/MediaPlayer2"_s, u"org.freedesktop.DBus.Properties"_s,
                                        u"PropertiesChanged"_s, &listener,
                                        SLOT(changed(QString, QVariantMap, QStringList))));
         open(u"A Good"_s);
-        ASSERT_TRUE(waitFor([this] { return m_ended == 2; }, 10000));
+        ASSERT_TRUE(waitFor([this] { return m_ended == 3; }, 20000)) << "ended " << m_ended << " of 3";
         waitFor([&] { return listener.statuses.size() >= 2; }, 1000);
-        waitFor([] { return false; }, 300);
+        waitFor([] { return false; }, 400); // whatever would come after the last track
+        EXPECT_EQ(started(), (QStringList{u"01 a.wav"_s, u"02 b.ogg"_s, u"03 c.mp3"_s}));
+        EXPECT_FALSE(m_player->isPlaying());
+        EXPECT_EQ(m_window->playback().selectedTrack(), 2);
         EXPECT_EQ(listener.statuses, (QStringList{u"Playing"_s, u"Stopped"_s}));
-        EXPECT_EQ(listener.titles, (QStringList{u"01 a"_s, u"02 b"_s}));
+        EXPECT_EQ(listener.titles, (QStringList{u"01 a"_s, u"02 b"_s, u"03 c"_s}));
         EXPECT_EQ(bus.playerctl({u"status"_s}), u"Stopped"_s);
-        EXPECT_EQ(bus.playerctl({u"metadata"_s, u"title"_s}), u"02 b"_s);
+        EXPECT_EQ(bus.playerctl({u"metadata"_s, u"title"_s}), u"03 c"_s);
     }
     QDBusConnection::disconnectFromBus(u"neversilent"_s);
+}
+
+// Below the window, on the fake player: album folders that disappear while they play.
+using VanishingFolders = PlaybackTest;
+
+TEST_F(VanishingFolders, PlaybackGoesOnWithoutThemAndNothingIsReported)
+{
+    m_playback.setAutoplay(true);
+    m_playback.coverPressed(slotOf(u"Alpha"_s), true);
+    QDir(folderOf(u"Alpha"_s)).removeRecursively();
+    endTrack(); // the next track's file is gone: the player is handed it and nothing breaks
+    EXPECT_EQ(m_playback.selectedTrack(), 1);
+    m_playback.coverPressed(slotOf(u"Alpha"_s), true);
+    EXPECT_TRUE(m_playback.trackNames().isEmpty());
+
+    m_playback.jukeboxmode();
+    m_playback.coverPressed(slotOf(u"Gamma"_s), true);
+    m_playback.selectTrack(0);
+    m_playback.selectTrack(1);
+    QDir(folderOf(u"Gamma"_s)).removeRecursively();
+    endTrack();
+    EXPECT_EQ(m_view.queuePicture, m_app.defaultPicture());
+    EXPECT_TRUE(m_prompter.messages.isEmpty());
 }
 
 } // namespace

@@ -14,6 +14,7 @@
 
 #include <csignal>
 #include <sys/stat.h>
+#include <unistd.h>
 
 using namespace Qt::StringLiterals;
 using namespace lumetra::test;
@@ -31,20 +32,30 @@ void signalChild(const QProcess &child, int signal)
 
 const QString kProgram = QStringLiteral(LUMETRA_BIN_DIR "/lumetra");
 
-// A run of the program to its end; `platform` "none" makes any attempt at a window fail at once.
+// The environment a run gets: `platform` "none" makes any attempt at a window fail at once; empty leaves the
+// platform to the command line.
+QProcessEnvironment environment(const QString &platform, const QProcessEnvironment &extra = {})
+{
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.remove(u"QT_QPA_PLATFORM"_s);
+    if (!platform.isEmpty())
+        env.insert(u"QT_QPA_PLATFORM"_s, platform);
+    env.insert(extra);
+    return env;
+}
+
+// A run of the program to its end.
 struct Finished {
     int exitCode = -1;
     QString out;
     QString err;
 };
 Finished runProgram(const QString &program, const QStringList &args, const QString &platform = u"none"_s,
-                    const QProcessEnvironment &extra = {})
+                    const QProcessEnvironment &extra = {}, const QString &workingDirectory = {})
 {
     QProcess process;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(u"QT_QPA_PLATFORM"_s, platform);
-    env.insert(extra);
-    process.setProcessEnvironment(env);
+    process.setProcessEnvironment(environment(platform, extra));
+    process.setWorkingDirectory(workingDirectory);
     process.start(program, args);
     Finished run;
     if (!process.waitForFinished(30000)) {
@@ -58,43 +69,36 @@ Finished runProgram(const QString &program, const QStringList &args, const QStri
     return run;
 }
 
-// The help names the application folder this very program uses: beside it when it runs from its build
-// folder, the user's data folder once it is installed (its own files under ../share/lumetra).
-TEST(Program, HelpStatesWhichApplicationFolderItUses)
+// Starts `command` (program first) and reads its log until `until` shows, or for 20 s; the log read.
+QByteArray startUntil(QProcess &process, const QStringList &command, const QByteArray &until)
 {
-    const Finished built = runProgram(kProgram, {u"--help"_s});
-    EXPECT_EQ(built.exitCode, 0);
-    EXPECT_TRUE(built.out.contains(u"--app-dir <DIR>"_s)) << built.out.toStdString();
-    EXPECT_TRUE(built.out.contains(u"this program uses "_s + QFileInfo(kProgram).absolutePath() + u'\n'))
-        << built.out.toStdString();
-
-    QTemporaryDir prefix;
-    const QString installed = prefix.filePath(u"bin/lumetra"_s);
-    ASSERT_TRUE(QDir().mkpath(prefix.filePath(u"bin"_s)) &&
-                QDir().mkpath(prefix.filePath(u"share/lumetra/files"_s)));
-    ASSERT_TRUE(QFile::copy(kProgram, installed));
-    QProcessEnvironment home;
-    home.insert(u"XDG_DATA_HOME"_s, prefix.filePath(u"data"_s));
-    const Finished help = runProgram(installed, {u"-h"_s}, u"none"_s, home);
-    EXPECT_EQ(help.exitCode, 0);
-    EXPECT_TRUE(help.out.contains(u"this program uses "_s + prefix.filePath(u"data/Lumetra"_s) + u'\n'))
-        << help.out.toStdString();
+    process.setReadChannel(QProcess::StandardError);
+    process.start(command.first(), command.mid(1));
+    QByteArray log;
+    while (!log.contains(until) && process.waitForReadyRead(20000))
+        log += process.readAllStandardError();
+    return log;
 }
 
-// Arguments that do not fit end the program with the reason and the usage, before any window.
 // The help is in the user's language, Qt's part of it too; English, or a locale without a language, gives
-// the program's own texts.
-TEST(Program, HelpSpeaksTheUsersLanguage)
+// the program's own texts. It names the application folder this very program uses: beside it when it runs
+// from its build folder, the user's data folder once it is installed (its own files under ../share/lumetra).
+TEST(Program, HelpSpeaksTheUsersLanguageAndStatesWhichApplicationFolderItUses)
 {
-    auto help = [](const QString &variable, const QString &value) {
+    auto help = [](const QString &variable, const QString &value, const QString &program = kProgram,
+                   const QString &option = u"--help"_s) {
         QProcessEnvironment env;
         env.insert(u"LANGUAGE"_s, QString());
         env.insert(variable, value);
-        return runProgram(kProgram, {u"--help"_s}, u"none"_s, env).out;
+        const Finished run = runProgram(program, {option}, u"none"_s, env);
+        EXPECT_EQ(run.exitCode, 0) << value.toStdString();
+        return run.out;
     };
     const QString english = help(u"LANGUAGE"_s, u"en"_s);
     EXPECT_TRUE(english.startsWith(u"Usage: "_s)) << english.toStdString();
     EXPECT_TRUE(english.contains(u"--app-dir <DIR>    Use DIR as the application folder."_s))
+        << english.toStdString();
+    EXPECT_TRUE(english.contains(u"this program uses "_s + QFileInfo(kProgram).absolutePath() + u'\n'))
         << english.toStdString();
     EXPECT_EQ(help(u"LC_ALL"_s, u"C"_s), english);
 
@@ -105,8 +109,18 @@ TEST(Program, HelpSpeaksTheUsersLanguage)
     const QString french = help(u"LANGUAGE"_s, u"fr"_s);
     EXPECT_TRUE(french.contains(u"--app-dir <DIR>    Utiliser DIR comme dossier de l'application."_s))
         << french.toStdString();
+
+    QTemporaryDir prefix;
+    const QString installed = prefix.filePath(u"bin/lumetra"_s);
+    ASSERT_TRUE(QDir().mkpath(prefix.filePath(u"bin"_s)) &&
+                QDir().mkpath(prefix.filePath(u"share/lumetra/files"_s)));
+    ASSERT_TRUE(QFile::copy(kProgram, installed));
+    const QString data = help(u"XDG_DATA_HOME"_s, prefix.filePath(u"data"_s), installed, u"-h"_s);
+    EXPECT_TRUE(data.contains(u"this program uses "_s + prefix.filePath(u"data/Lumetra"_s) + u'\n'))
+        << data.toStdString();
 }
 
+// Arguments that do not fit end the program with the reason and the usage, before any window.
 TEST(Program, ArgumentsThatDoNotFitAreRefusedWithTheUsage)
 {
     QTemporaryDir dir;
@@ -155,20 +169,15 @@ TEST(Program, APlaylistGivenAsTheArgumentBecomesACollectionAlsoInTheJukeboxThatR
     QProcessEnvironment onBus;
     onBus.insert(u"DBUS_SESSION_BUS_ADDRESS"_s, bus.address);
 
+    QProcessEnvironment logging = onBus;
+    logging.insert(u"QT_LOGGING_RULES"_s, u"lumetra.*.debug=true"_s);
     QProcess process;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.remove(u"QT_QPA_PLATFORM"_s);
-    env.insert(u"QT_LOGGING_RULES"_s, u"lumetra.*.debug=true"_s);
-    env.insert(onBus);
-    process.setProcessEnvironment(env);
+    process.setProcessEnvironment(environment({}, logging));
     process.setWorkingDirectory(lists);
-    process.start(kProgram, {u"-platform"_s, u"offscreen"_s, u"-reverse"_s, u"--app-dir"_s, dir.path(),
-                             u"Party.m3u8"_s});
-    ASSERT_TRUE(process.waitForStarted(10000));
-    process.setReadChannel(QProcess::StandardError);
-    QByteArray log;
-    while (!log.contains("mode collections") && process.waitForReadyRead(20000))
-        log += process.readAllStandardError();
+    const QByteArray log = startUntil(process,
+                                      {kProgram, u"-platform"_s, u"offscreen"_s, u"-reverse"_s,
+                                       u"--app-dir"_s, dir.path(), u"Party.m3u8"_s},
+                                      "mode collections");
     EXPECT_EQ(readAll(dir.filePath(u"Party.ply"_s)), "Two\r\nOne\r\n");
 
     const Finished second =
@@ -226,17 +235,11 @@ TEST_P(ProgramEnd, EndsWhenAskedAndStoresTheState)
         ASSERT_TRUE(locked.save(party));
     }
 
+    QProcessEnvironment logging;
+    logging.insert(u"QT_LOGGING_RULES"_s, u"lumetra.prompter.debug=true"_s);
     QProcess process;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(u"QT_QPA_PLATFORM"_s, u"offscreen"_s);
-    env.insert(u"QT_LOGGING_RULES"_s, u"lumetra.prompter.debug=true"_s);
-    process.setProcessEnvironment(env);
-    process.start(kProgram, {u"--app-dir"_s, dir.path()});
-    ASSERT_TRUE(process.waitForStarted(10000));
-    process.setReadChannel(QProcess::StandardError);
-    QByteArray log;
-    while (!log.contains(GetParam().waitFor) && process.waitForReadyRead(20000))
-        log += process.readAllStandardError();
+    process.setProcessEnvironment(environment(u"offscreen"_s, logging));
+    const QByteArray log = startUntil(process, {kProgram, u"--app-dir"_s, dir.path()}, GetParam().waitFor);
     ASSERT_TRUE(log.contains(GetParam().waitFor)) << log.toStdString();
 
     // The sound engine, a child of the program, by its parent's id in /proc.
@@ -282,7 +285,8 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto &info) { return std::string(info.param.name); });
 
 // Both forms of an option's value work, and none of this work opens a window (there is no display to open
-// one on).
+// one on). The scan names the folders it had to leave out and goes on; relative folders on the command line
+// are taken from where the command was given.
 TEST(Program, ScriptsScanAndWriteTheInventoryWithoutAWindow)
 {
     QTemporaryDir dir;
@@ -298,9 +302,12 @@ TEST(Program, ScriptsScanAndWriteTheInventoryWithoutAWindow)
 
     writeFile(dir.filePath(u"Music/One/a.mp3"_s), {});
     writeFile(dir.filePath(u"Music/Two/b.ogg"_s), {});
+    ASSERT_EQ(::mkdir(QFile::encodeName(dir.filePath(u"Music/Caf"_s)).append('\xE9').constData(), 0755), 0);
     done = run({u"--scan=(Lumetra default)"_s, u"--layout=flat"_s});
     EXPECT_EQ(done.exitCode, 0) << done.err.toStdString();
     EXPECT_TRUE(done.out.contains(u"Music folders found: 2"_s)) << done.out.toStdString();
+    EXPECT_EQ(done.err, u"Left out: "_s + dir.filePath(u"Music/Caf\uFFFD"_s) +
+                            u": the name is not valid UTF-8\nFolders left out: 1\n"_s);
     EXPECT_EQ(querySql(dir.filePath(u"tracks.lum"_s), u"SELECT Album FROM songs ORDER BY ID"_s),
               (QStringList{u"One"_s, u"Two"_s}));
     done = run({u"--scan"_s, dir.filePath(u"Music"_s), u"--layout"_s, u"nested"_s});
@@ -309,27 +316,13 @@ TEST(Program, ScriptsScanAndWriteTheInventoryWithoutAWindow)
               (QStringList{u"Music, One"_s, u"Music, Two"_s}));
     EXPECT_EQ(run({u"--inventory"_s}).exitCode, 0);
     EXPECT_EQ(readAll(dir.filePath(u"albums.htm"_s)).count("\r\n"), 6 + 2 * 7 + 1);
-}
 
-// Relative folders on the command line are taken from where the command was given; the scan names the
-// folders it had to leave out and goes on.
-TEST(Program, AScanTakesRelativeFoldersFromWhereTheCommandWasGivenAndNamesWhatItLeftOut)
-{
-    QTemporaryDir dir;
-    writeFile(dir.filePath(u"Music/One/a.mp3"_s), {});
-    writeFile(dir.filePath(u"Music/Two/b.ogg"_s), {});
-    ASSERT_EQ(::mkdir(QFile::encodeName(dir.filePath(u"Music/Caf"_s)).append('\xE9').constData(), 0755), 0);
-    QProcess process;
-    process.setWorkingDirectory(dir.path());
-    process.start(kProgram,
-                  {u"--app-dir"_s, u"app"_s, u"--scan"_s, u"Music/../Music"_s, u"--layout"_s, u"flat"_s});
-    ASSERT_TRUE(process.waitForFinished(30000));
-    EXPECT_EQ(process.exitCode(), 0);
+    done = runProgram(kProgram,
+                      {u"--app-dir"_s, u"app"_s, u"--scan"_s, u"Music/../Music"_s, u"--layout"_s, u"flat"_s},
+                      u"none"_s, {}, dir.path());
+    EXPECT_EQ(done.exitCode, 0) << done.err.toStdString();
     EXPECT_EQ(querySql(dir.filePath(u"app/tracks.lum"_s), u"SELECT Path FROM songs ORDER BY ID"_s),
               (QStringList{dir.filePath(u"Music/One/"_s), dir.filePath(u"Music/Two/"_s)}));
-    EXPECT_EQ(QString::fromUtf8(process.readAllStandardError()),
-              u"Left out: "_s + dir.filePath(u"Music/Caf\uFFFD"_s) +
-                  u": the name is not valid UTF-8\nFolders left out: 1\n"_s);
 }
 
 // An album folder the scanning user may not list is left out; its neighbours are still found.
@@ -346,17 +339,42 @@ TEST(Program, AScanSkipsAFolderItCannotRead)
 
     const QStringList command =
         user.command({u"--app-dir"_s, dir.path(), u"--scan"_s, root, u"--layout"_s, u"flat"_s});
-    QProcess scan;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(u"HOME"_s, dir.path());
-    scan.setProcessEnvironment(env);
-    scan.start(command.first(), command.mid(1));
-    ASSERT_TRUE(scan.waitForFinished(30000));
+    QProcessEnvironment home;
+    home.insert(u"HOME"_s, dir.path());
+    const Finished scan = runProgram(command.first(), command.mid(1), u"none"_s, home);
     QFile::setPermissions(root + u"/Locked"_s, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    EXPECT_EQ(scan.exitCode(), 0) << scan.readAllStandardError().toStdString();
-    EXPECT_TRUE(scan.readAllStandardOutput().contains("Music folders found: 2"));
+    EXPECT_EQ(scan.exitCode, 0) << scan.err.toStdString();
+    EXPECT_TRUE(scan.out.contains(u"Music folders found: 2"_s)) << scan.out.toStdString();
     EXPECT_EQ(querySql(dir.filePath(u"tracks.lum"_s), u"SELECT Album FROM songs ORDER BY ID"_s),
               (QStringList{u"Alpha"_s, u"Omega"_s}));
+}
+
+TEST(Program, AReadOnlyApplicationFolderIsUsedAndLeftUnchanged)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(writeCatalogue(dir.path(), {{u"One"_s}, {u"Two"_s}}));
+    ASSERT_TRUE(writeFile(dir.filePath(u"jb.ini"_s), "(Lumetra default)\r\n2400\r\n"));
+    QDir().mkpath(dir.filePath(u"files"_s));
+    const QByteArray catalogue = readAll(dir.filePath(u"tracks.lum"_s));
+    const QByteArray settings = readAll(dir.filePath(u"jb.ini"_s));
+
+    const OrdinaryUser user(kProgram);
+    ASSERT_TRUE(user.isReady());
+    ASSERT_TRUE(user.share(dir.path()));
+    if (::geteuid() != 0)
+        QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner);
+    QProcessEnvironment home;
+    home.insert(u"HOME"_s, dir.path());
+    QProcess program;
+    program.setProcessEnvironment(environment(u"offscreen"_s, home));
+    const QByteArray log = startUntil(program, user.command({u"--app-dir"_s, dir.path()}), "albums loaded");
+    EXPECT_TRUE(log.contains("Lumetra Jukebox: 2 albums loaded.")) << log.toStdString();
+    signalChild(program, SIGTERM);
+    ASSERT_TRUE(program.waitForFinished(20000));
+    EXPECT_EQ(program.exitCode(), 0) << program.readAllStandardError().toStdString();
+    QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    EXPECT_EQ(readAll(dir.filePath(u"tracks.lum"_s)), catalogue);
+    EXPECT_EQ(readAll(dir.filePath(u"jb.ini"_s)), settings);
 }
 
 } // namespace

@@ -1,26 +1,10 @@
 // What the listener hears: the real window and sound engine on generated sines, the engine's output written
 // to a WAV file (LUMETRA_AUDIO_OUT) and read back.
-#include "core/appfolder.h"
-#include "listening.h"
+#include "e2e/realwindow.h"
 #include "loudness/loudness.h"
-#include "playback/soundplayer.h"
 #include "playback/soundsettings.h"
-#include "support/fakebrowser.h"
-#include "support/fakes.h"
-#include "support/testlibrary.h"
-#include "synth.h"
-#include "ui/main/mainwindow.h"
-#include "ui/wall/coverslot.h"
-#include "ui/wall/listbox.h"
-
-#include <QApplication>
-#include <QElapsedTimer>
-#include <QMouseEvent>
-
-#include <gtest/gtest.h>
 
 #include <cmath>
-#include <functional>
 
 using namespace Qt::StringLiterals;
 using namespace lumetra;
@@ -35,76 +19,36 @@ constexpr float kLoud = 0.5f;
 constexpr double kLow = 441;
 constexpr double kHigh = 630;
 
-bool waitFor(const std::function<bool()> &done, int ms)
-{
-    QElapsedTimer clock;
-    clock.start();
-    while (!done() && clock.elapsed() < ms)
-        QApplication::processEvents(QEventLoop::AllEvents, 20);
-    return done();
-}
-
-void clickAt(QWidget *widget, QPoint pos)
-{
-    const QPointF local(pos);
-    QMouseEvent down(QEvent::MouseButtonPress, local, widget->mapToGlobal(local), Qt::LeftButton,
-                     Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(widget, &down);
-    QMouseEvent up(QEvent::MouseButtonRelease, local, widget->mapToGlobal(local), Qt::LeftButton,
-                   Qt::NoButton, Qt::NoModifier);
-    QApplication::sendEvent(widget, &up);
-}
-
-class Listening : public ::testing::Test
+class Listening : public RealWindow
 {
 protected:
     void SetUp() override
     {
-        m_savedCwd = QDir::currentPath();
-        ASSERT_TRUE(m_app.prepare(u":/files"_s));
+        RealWindow::SetUp();
         qputenv("LUMETRA_AUDIO_OUT", QFile::encodeName(m_dir.filePath(u"heard.wav"_s)));
     }
     void TearDown() override
     {
-        m_window.reset();
-        m_player.reset();
+        RealWindow::TearDown();
         m_loudness.reset();
         qunsetenv("LUMETRA_AUDIO_OUT");
-        QDir::setCurrent(m_savedCwd);
     }
 
-    QString folder(int album) const { return m_dir.filePath(u"Music/album%1/"_s.arg(album)); }
-    // The window over albums of these titles (in wall order), autoplay off, crossfading `crossfade`
-    // seconds between albums, loudness levelled or not; their folders exist and wait for music.
-    void open(const QStringList &titles, int crossfade, bool levelling = false)
+    // The window over albums of these titles, autoplay off, crossfading `crossfade` seconds between albums,
+    // loudness levelled or not.
+    void start(const QStringList &titles, int crossfade, bool levelling = false)
     {
-        QList<TestAlbum> albums;
-        for (const QString &title : titles)
-            albums.append({title, false});
-        ASSERT_TRUE(writeCatalogue(m_dir.path(), albums));
-        ASSERT_TRUE(writeFile(
-            m_app.file(u"jb.ini"_s),
-            "(Lumetra default)\r\n2400\r\n150\r\n0\r\n16777215\r\n000\r\nDejaVu Sans+9&False\r\n\r\n"));
+        writeAlbums(titles);
         ASSERT_TRUE((SoundSettings{crossfade, levelling}.save(m_app.file(SoundSettings::fileName()))));
-        m_player = std::make_unique<SoundPlayer>();
         m_loudness = std::make_unique<Loudness>(m_dir.filePath(u"loudness.cache"_s));
-        m_window = std::make_unique<MainWindow>(m_app,
-                                                Seams{*m_player, m_prompter, m_random, m_dialogs, m_shell,
-                                                      FakeBrowser::factory(), m_loudness.get()},
-                                                QRect(0, 0, 1920, 1080));
-        m_window->show();
-        m_window->load();
+        showWindow("000", m_loudness.get());
     }
     // The album's cover clicked, and with `first` its first track.
     void openAlbum(const QString &title, bool first)
     {
-        for (int k = 0; k < m_window->slotCount(); ++k) {
-            if (m_window->slot(k)->title() == title)
-                clickAt(m_window->slot(k)->cover(), QPoint(5, 5));
-        }
-        auto *tracks = m_window->findChild<ListBox *>(u"List1"_s);
+        open(title);
         if (first)
-            clickAt(tracks->viewport(), tracks->visualItemRect(tracks->item(0)).center());
+            clickRow("List1", 0);
     }
     // What was heard once the player has stopped (or after `ms`).
     demo::Recording heard(int ms)
@@ -114,16 +58,7 @@ protected:
         return demo::Recording::read(m_dir.filePath(u"heard.wav"_s));
     }
 
-    QTemporaryDir m_dir;
-    QString m_savedCwd;
-    AppFolder m_app{m_dir.path()};
-    std::unique_ptr<SoundPlayer> m_player;
     std::unique_ptr<Loudness> m_loudness;
-    FakePrompter m_prompter;
-    ScriptedRandom m_random;
-    FakeDialogs m_dialogs;
-    FakeShell m_shell;
-    std::unique_ptr<MainWindow> m_window;
 };
 
 struct Format {
@@ -144,7 +79,7 @@ TEST_P(GaplessFormats, ASineSplitInTwoFilesOfOneAlbumPlaysAsOne)
     // time to open the second before the join.
     const qint64 first = kRate * 3 + 37;
     const qint64 second = kRate * 7 / 10 - 37;
-    open({u"Split"_s}, 4);
+    start({u"Split"_s}, 4);
     const QString format = QString::fromLatin1(GetParam().extension);
     ASSERT_TRUE(demo::writeByExtension(folder(0) + u"01 a."_s + format, demo::sine(kLow, 0, first, kLoud)));
     ASSERT_TRUE(
@@ -190,7 +125,7 @@ class Transitions : public Listening, public ::testing::WithParamInterface<Trans
 TEST_P(Transitions, TheTwoTracksMeetAsTheSettingsSay)
 {
     const Transition &c = GetParam();
-    open(c.twoAlbums ? QStringList{u"A"_s, u"B"_s} : QStringList{u"A"_s}, c.crossfade);
+    start(c.twoAlbums ? QStringList{u"A"_s, u"B"_s} : QStringList{u"A"_s}, c.crossfade);
     ASSERT_TRUE(
         demo::writeByExtension(folder(0) + u"01 low.wav"_s, demo::sine(kLow, 0, c.seconds * kRate, kLoud)));
     ASSERT_TRUE(demo::writeByExtension(folder(c.twoAlbums ? 1 : 0) + u"02 high.wav"_s,
@@ -288,7 +223,7 @@ TEST_F(Listening, AlbumsOfDifferentLoudnessSoundEvenInJukeboxMode)
     ASSERT_TRUE(QDir().mkpath(folder(0)) && QDir().mkpath(folder(1)));
     ASSERT_TRUE(demo::writeByExtension(folder(0) + u"01 loud.ogg"_s, demo::sine(kLow, 0, length, kLoud)));
     ASSERT_TRUE(demo::writeByExtension(folder(1) + u"01 quiet.mp3"_s, quiet));
-    open({u"A"_s, u"B"_s}, 0, true);
+    start({u"A"_s, u"B"_s}, 0, true);
     ASSERT_TRUE(waitFor([this] { return m_loudness->measured() == 2; }, 10000)) << m_loudness->measured();
     m_window->playback().jukeboxmode();
     openAlbum(u"A"_s, true);

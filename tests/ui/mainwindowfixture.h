@@ -8,11 +8,13 @@
 #include "ui/wall/wallview.h"
 
 #include <QAccessible>
+#include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QEnterEvent>
 #include <QMouseEvent>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -22,10 +24,10 @@ namespace lumetra::test {
 
 using namespace Qt::StringLiterals;
 
-inline QString accessibleName(QObject *object)
+inline QString accessibleName(QObject *object, QAccessible::Text text = QAccessible::Name)
 {
     QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(object);
-    return iface ? iface->text(QAccessible::Name) : QString();
+    return iface ? iface->text(text) : QString();
 }
 
 inline void pointAt(QWidget *widget)
@@ -79,7 +81,6 @@ protected:
     }
 
     void writeIni(const QByteArray &bytes) { ASSERT_TRUE(writeFile(m_app.file(u"jb.ini"_s), bytes)); }
-
     MainWindow &start(QSize screen = {1920, 1080})
     {
         m_window = std::make_unique<MainWindow>(
@@ -88,6 +89,19 @@ protected:
         m_window->load();
         return *m_window;
     }
+    MainWindow &start(const QList<TestAlbum> &albums, QSize screen = {1920, 1080})
+    {
+        EXPECT_TRUE(writeCatalogue(m_dir.path(), albums));
+        return start(screen);
+    }
+    // Shows the window and makes it the active one, as the desktop would.
+    void showActive()
+    {
+        m_window->show();
+        m_window->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(m_window.get()));
+    }
+    void trigger(const char *action) { m_window->findChild<QAction *>(QLatin1String(action))->trigger(); }
 
     QString catalogue() const { return m_app.file(u"tracks.lum"_s); }
 

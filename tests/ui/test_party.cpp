@@ -13,7 +13,6 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QSlider>
-#include <QTest>
 #include <QTimer>
 
 #include <functional>
@@ -37,9 +36,7 @@ public:
                                                   {u"Beta"_s, true, {u"b1.mp3"_s}},
                                                   {u"Gamma"_s, false, {u"g1.mp3"_s, u"g2.mp3"_s}}}));
         MainWindow &window = start();
-        window.show();
-        window.activateWindow();
-        EXPECT_TRUE(QTest::qWaitForWindowActive(&window));
+        showActive();
         return window;
     }
     QAction *action(const char *name) const
@@ -51,7 +48,7 @@ public:
     // Jukebox mode with Alpha's first track queued and playing.
     void queueOne()
     {
-        action("mnuplaylist")->trigger();
+        trigger("mnuplaylist");
         press(m_window->slot(0)->cover(), Qt::LeftButton);
         clickRow(u"List1"_s, 0);
         m_player.setVolume(40);
@@ -64,7 +61,7 @@ public:
     // Options > Lock for guests..., the PIN typed twice.
     void lock(int maxVolume = 60)
     {
-        action("mnulock")->trigger();
+        trigger("mnulock");
         LockDialog *dialog = m_window->party().lockDialog();
         ASSERT_NE(dialog, nullptr);
         GuestRules rules;
@@ -93,13 +90,11 @@ void PrintTo(const Command &c, std::ostream *os)
 
 class LockTable : public PartyWindowTest, public ::testing::WithParamInterface<Command>
 {
-public:
-    void trigger(const char *name) { action(name)->trigger(); }
 };
 
 auto menuItem(const char *name)
 {
-    return [name](PartyWindowTest &t, MainWindow &) { static_cast<LockTable &>(t).trigger(name); };
+    return [name](PartyWindowTest &t, MainWindow &) { t.action(name)->trigger(); };
 }
 
 auto key(Qt::Key key, Qt::KeyboardModifiers modifiers = {}, const char *in = "albumframe")
@@ -210,7 +205,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(PartyWindowTest, ThePinIsAskedTwiceAndARestartComesBackLockedUntilThePinUnlocks)
 {
     startParty();
-    action("mnulock")->trigger();
+    trigger("mnulock");
     LockDialog *dialog = m_window->party().lockDialog();
     ASSERT_NE(dialog, nullptr);
     EXPECT_EQ(accessibleName(dialog->findChild<QWidget *>(u"lockPinAgain"_s)), u"PIN again"_s);
@@ -245,11 +240,11 @@ TEST_F(PartyWindowTest, ThePinIsAskedTwiceAndARestartComesBackLockedUntilThePinU
     // Three wrong PINs: a short notice, and no box at all for a minute.
     m_prompter.inputs = {u"1111"_s, u"2222"_s, u"3333"_s};
     for (int i = 0; i < 3; ++i)
-        action("mnuopt")->trigger();
+        trigger("mnuopt");
     EXPECT_EQ(m_window->windowTitle(), u"Too many wrong PINs: try again in 60 seconds."_s);
     EXPECT_EQ(m_window->findChild<QLabel *>(u"wallnotice"_s)->text(), m_window->windowTitle())
         << "full screen shows no title bar";
-    action("mnuunlock")->trigger();
+    trigger("mnuunlock");
     EXPECT_EQ(pinPrompts(), 3);
     EXPECT_EQ(m_window->settingsWindow(), nullptr);
 
@@ -262,7 +257,7 @@ TEST_F(PartyWindowTest, ThePinIsAskedTwiceAndARestartComesBackLockedUntilThePinU
     EXPECT_TRUE(again.isFullScreen());
     EXPECT_EQ(m_player.volume(), 30) << "the stored volume is the guests' again";
     m_prompter.inputs = {kPin};
-    action("mnuunlock")->trigger();
+    trigger("mnuunlock");
     EXPECT_FALSE(again.party().party().isLocked());
     EXPECT_FALSE(again.findChild<QWidget *>(u"lockMark"_s)->isVisible());
     EXPECT_TRUE(again.party().party().isOn()) << "unlocking leaves party mode on";
@@ -276,7 +271,7 @@ TEST_F(PartyWindowTest, LockingClosesEveryWindowOpenedBefore)
     startParty();
     for (const char *name :
          {"mnuopt", "mnuorg", "mnuremote", "mnuaddsongs", "mnuart", "mnuhelp", "mnuskipped"})
-        action(name)->trigger();
+        trigger(name);
     lock();
     for (QWidget *top : QApplication::topLevelWidgets())
         EXPECT_TRUE(top == m_window.get() || !top->isVisible()) << top->objectName().toStdString();
@@ -324,11 +319,11 @@ TEST_F(PartyWindowTest, ACoverMarkedNoCarriesABadgeInPartyModeUntilItMayShuffleA
     MainWindow &window = startParty();
     ASSERT_EQ(window.slot(1)->title(), u"Beta"_s);
     window.playback().setOverCover(1);
-    action("mnuskip")->trigger();
+    trigger("mnuskip");
     EXPECT_FALSE(window.slot(1)->hasSkippedBadge()) << "party mode off: every cover as before";
     EXPECT_FALSE(action("mnuskipped")->isVisible()) << "and the Mode menu as before";
 
-    action("mnuparty")->trigger();
+    trigger("mnuparty");
     EXPECT_TRUE(window.party().party().isOn());
     EXPECT_TRUE(window.slot(1)->hasSkippedBadge());
     EXPECT_FALSE(window.slot(0)->hasSkippedBadge());
@@ -336,11 +331,11 @@ TEST_F(PartyWindowTest, ACoverMarkedNoCarriesABadgeInPartyModeUntilItMayShuffleA
 
     // The cover menu's Skip marks Gamma at once.
     window.playback().setOverCover(2);
-    action("mnuskip")->trigger();
+    trigger("mnuskip");
     EXPECT_TRUE(window.slot(2)->hasSkippedBadge());
 
     EXPECT_TRUE(action("mnuskipped")->isVisible());
-    action("mnuskipped")->trigger();
+    trigger("mnuskipped");
     SkippedAlbumsWindow *list = window.party().skippedAlbumsWindow();
     ASSERT_NE(list, nullptr);
     EXPECT_EQ(list->titles(), (QStringList{u"Beta"_s, u"Gamma"_s}));
@@ -351,7 +346,7 @@ TEST_F(PartyWindowTest, ACoverMarkedNoCarriesABadgeInPartyModeUntilItMayShuffleA
     EXPECT_EQ(querySql(catalogue(), u"SELECT Probability FROM songs WHERE Album = 'Beta'"_s),
               QStringList{QString()});
 
-    action("mnuparty")->trigger();
+    trigger("mnuparty");
     EXPECT_FALSE(window.slot(2)->hasSkippedBadge());
 }
 
@@ -382,8 +377,8 @@ TEST_P(TrackListUpNextTest, TheNextPickIsTheDimmedLastLineAndAClickPicksAgain)
     const TrackListUpNext &c = GetParam();
     MainWindow &window = startParty();
     window.playback().setOverCover(1);
-    action("mnuskip")->trigger();
-    action("mnuparty")->trigger();
+    trigger("mnuskip");
+    trigger("mnuparty");
     m_random.script = c.script;
     c.start(*this, window);
     ASSERT_EQ(m_player.url().section(u'/', -1), u"a1.mp3"_s);
@@ -404,7 +399,7 @@ TEST_P(TrackListUpNextTest, TheNextPickIsTheDimmedLastLineAndAClickPicksAgain)
     EXPECT_EQ(tracks->trailingLine(), c.repicked);
     EXPECT_EQ(m_player.url().section(u'/', -1), u"a1.mp3"_s) << "the dimmed line is not a track to play";
 
-    action("mnuparty")->trigger();
+    trigger("mnuparty");
     EXPECT_EQ(tracks->trailingRow(), -1);
 }
 

@@ -40,13 +40,8 @@ std::optional<QString> scanned(const QImage &code, const QString &dir)
 
 TEST_F(MainWindowTest, OptionsPhoneRemoteTurnsTheRemoteOnAndShowsItsAddressAsACode)
 {
-    ASSERT_TRUE(writeCatalogue(m_dir.path(), numbered(3)));
-    MainWindow &window = start();
-    QAction *item = nullptr;
-    for (QAction *action : window.menu(u"mnuoptions"_s)->actions()) {
-        if (action->objectName() == u"mnuremote")
-            item = action;
-    }
+    MainWindow &window = start(numbered(3));
+    QAction *item = window.menu(u"mnuoptions"_s)->findChild<QAction *>(u"mnuremote"_s);
     ASSERT_TRUE(item);
     EXPECT_EQ(item->text(), u"Phone remote\u2026"_s);
     item->trigger();

@@ -1,31 +1,18 @@
-#include "core/appfolder.h"
 #include "core/catalogue.h"
 #include "core/recordview.h"
 #include "core/settingsform.h"
-#include "support/fakebrowser.h"
-#include "support/fakes.h"
-#include "support/testlibrary.h"
 #include "ui/common/qtdialogs.h"
-#include "ui/main/mainwindow.h"
 #include "ui/mainwindowfixture.h"
 #include "ui/wall/coverslot.h"
 #include "ui/windows/settingswindow.h"
 
-#include <QAction>
-#include <QApplication>
 #include <QCheckBox>
-#include <QDir>
 #include <QFontDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
 #include <QScrollArea>
-#include <QTemporaryDir>
 #include <QTimer>
-
-#include <gtest/gtest.h>
-
-#include <memory>
 
 using namespace Qt::StringLiterals;
 using namespace lumetra;
@@ -69,7 +56,7 @@ protected:
     std::unique_ptr<SettingsWindow> m_owned;
 };
 
-TEST_F(SettingsWindowTest, OpensOnJbIniAndOkayWithoutChangesRewritesTheSameLines)
+TEST_F(SettingsWindowTest, OkayWritesJbIniAsItOpenedOrWithWhatResetNoImageAndEditsChanged)
 {
     ASSERT_TRUE(writeFile(m_app.file(u"jb.ini"_s), kIni));
     SettingsWindow &window = open();
@@ -85,27 +72,21 @@ TEST_F(SettingsWindowTest, OpensOnJbIniAndOkayWithoutChangesRewritesTheSameLines
     window.okay();
     EXPECT_EQ(saved, 1);
     EXPECT_EQ(ini(), kIni);
-}
 
-TEST_F(SettingsWindowTest, ResetNoImageAndEditsAreWhatOkayWrites)
-{
-    ASSERT_TRUE(writeFile(m_app.file(u"jb.ini"_s), kIni));
-    SettingsWindow &window = open();
-    window.resetDefaults();
+    open().resetDefaults();
     child<QCheckBox>("Check3")->setChecked(true);
     child<QLineEdit>("Text5")->setText(u"Albums/../Songs"_s); // relative to the application folder
-    window.okay();
+    m_window->okay();
     const QString vista = m_app.ownFile(u"vista.jpg"_s);
     EXPECT_EQ(ini(), m_app.file(u"Songs"_s).toUtf8() +
                          "\r\n2300\r\n140\r\n14652229\r\n10485760\r\n111\r\nVerdana+8&True\r\n" +
                          vista.toUtf8() + "\r\n");
-
     open().noImage();
     m_window->okay();
     EXPECT_TRUE(ini().endsWith("Verdana+8&True\r\n\r\n"));
 }
 
-TEST_F(SettingsWindowTest, DialogsStartWhereThePartsSayAndCancelKeepsTheSetting)
+TEST_F(SettingsWindowTest, DialogsStartAtTheCurrentSettingAndCancelKeepsIt)
 {
     open();
     m_dialogs.colors = {QColor(0, 0, 160)}; // the title colour; the font dialog is then cancelled
@@ -251,7 +232,7 @@ TEST_F(SettingsScanTest, TheNewCatalogueReachesTheWallAndTheJukeboxAtOnceWhichNe
     for (const char *album : {"Abbey Lane", "Blue Train", "Kind of Teal"})
         writeFile(m_dir.filePath(u"New/"_s + QString::fromLatin1(album) + u"/01.mp3"_s), {});
     start();
-    m_window->findChild<QAction *>(u"mnuparty"_s)->trigger(); // party mode: the next pick is shown ahead
+    trigger("mnuparty"); // party mode: the next pick is shown ahead
     m_window->playback().jukeboxmode();
     m_window->playback().play(); // the refill: one of the old albums
     m_window->openSettings();

@@ -4,8 +4,6 @@
 #include <QMenu>
 #include <QTranslator>
 
-#include <gtest/gtest.h>
-
 using namespace Qt::StringLiterals;
 using namespace lumetra;
 using namespace lumetra::test;
@@ -59,8 +57,7 @@ TEST_P(Languages, TheWindowSpeaksTheFirstLanguageTheUserWantsThatItHas)
 {
     const LanguageCase &c = GetParam();
     EXPECT_EQ(installTranslations(*qApp, c.languages), c.installed);
-    ASSERT_TRUE(writeCatalogue(m_dir.path(), numbered(3)));
-    MainWindow &window = start();
+    MainWindow &window = start(numbered(3));
 
     QStringList modes;
     for (const QAction *action : window.menu(u"mnuMode"_s)->actions()) {

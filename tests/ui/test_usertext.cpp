@@ -1,5 +1,4 @@
 #include "playback/collections.h"
-#include "support/testlibrary.h"
 #include "ui/common/copyprogress.h"
 #include "ui/common/qtprompter.h"
 #include "ui/main/childwindows.h"
@@ -9,16 +8,11 @@
 #include "ui/windows/coverartwindow.h"
 #include "ui/windows/settingswindow.h"
 
-#include <QAccessible>
-#include <QApplication>
 #include <QListWidget>
 #include <QMessageBox>
 #include <QProgressDialog>
-#include <QTest>
 #include <QTextDocument>
 #include <QTimer>
-
-#include <gtest/gtest.h>
 
 using namespace Qt::StringLiterals;
 using namespace lumetra;
@@ -32,12 +26,6 @@ const QStringList kTitles = {u"<b>Bold</b> & <i>it</i>"_s, u"<img src=x> Album"_
                              u"Best [*] of"_s};
 // File names cannot hold "/".
 const QStringList kTracks = {u"<img src=x> Song.mp3"_s, u"a<br>b.mp3"_s};
-
-QString accessible(QObject *object, QAccessible::Text text = QAccessible::Name)
-{
-    QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(object);
-    return iface ? iface->text(text) : QString();
-}
 
 // What a label shows: its text as Qt lays it out, with the lines a cover title is broken into joined.
 QString shown(const QLabel *label)
@@ -90,9 +78,8 @@ TEST_F(UserTextTest, TitlesThatLookLikeMarkupShowAsTextEverywhere)
     QList<TestAlbum> albums;
     for (const QString &title : kTitles)
         albums.append({title, true, kTracks});
-    ASSERT_TRUE(writeCatalogue(m_dir.path(), albums));
     ASSERT_TRUE(writeFile(m_app.file(kTitles[1] + u".ply"_s), kTitles.join(u"\r\n"_s).toUtf8()));
-    MainWindow &window = start();
+    MainWindow &window = start(albums);
 
     // The wall: titles, their tooltips and the names screen readers read.
     for (const QString &title : kTitles) {
@@ -102,7 +89,7 @@ TEST_F(UserTextTest, TitlesThatLookLikeMarkupShowAsTextEverywhere)
         EXPECT_EQ(shown(label), title);
         pointAt(label);
         EXPECT_EQ(shownTip(label->toolTip()), title);
-        EXPECT_EQ(accessible(window.slot(k)->cover()), title);
+        EXPECT_EQ(accessibleName(window.slot(k)->cover()), title);
     }
 
     // The track list, the track listing and the cover-art window of an album.
@@ -133,21 +120,21 @@ TEST_F(UserTextTest, TitlesThatLookLikeMarkupShowAsTextEverywhere)
     window.collections().collpicclick(0);
     auto *status = panel->frame()->findChild<QLabel *>(u"Label4"_s);
     EXPECT_EQ(shown(status), u"<img src=x> Song"_s); // the track picked from the collection
-    EXPECT_EQ(accessible(status), u"<img src=x> Song"_s);
-    EXPECT_EQ(accessible(status, QAccessible::Description), u"Collection status"_s);
-    EXPECT_EQ(accessible(&window), u"Collection: "_s + kTitles[1]);
+    EXPECT_EQ(accessibleName(status), u"<img src=x> Song"_s);
+    EXPECT_EQ(accessibleName(status, QAccessible::Description), u"Collection status"_s);
+    EXPECT_EQ(accessibleName(&window), u"Collection: "_s + kTitles[1]);
     // A title holding "[*]", which a window title would drop.
     ASSERT_TRUE(writeFile(m_app.file(kTitles[3] + u".ply"_s), kTitles[0].toUtf8()));
     window.collections().myColls();
     window.collections().collpicclick(1);
-    EXPECT_EQ(accessible(&window), u"Collection: "_s + kTitles[3]);
+    EXPECT_EQ(accessibleName(&window), u"Collection: "_s + kTitles[3]);
 
     // The scan panel's progress line shows the folder it searches.
     window.openSettings();
     auto *progress = window.settingsWindow()->findChild<QLabel *>(u"lbltime"_s);
     EXPECT_EQ(progress->textFormat(), Qt::PlainText);
-    EXPECT_EQ(accessible(progress), progress->text());
-    EXPECT_EQ(accessible(progress, QAccessible::Description), u"Scan progress"_s);
+    EXPECT_EQ(accessibleName(progress), progress->text());
+    EXPECT_EQ(accessibleName(progress, QAccessible::Description), u"Scan progress"_s);
 
     // Message and input boxes.
     QtPrompter prompter;
@@ -174,8 +161,7 @@ TEST_F(UserTextTest, TitlesThatLookLikeMarkupShowAsTextEverywhere)
 TEST_F(UserTextTest, TheWindowIsAFrameNamedByItsTitleAndLongTitlesEndWithAnEllipsis)
 {
     const QString longTitle = u"A very long album title that cannot possibly fit on two lines of a cover"_s;
-    ASSERT_TRUE(writeCatalogue(m_dir.path(), {{longTitle}}));
-    MainWindow &window = start();
+    MainWindow &window = start({{longTitle}});
     QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(&window);
     ASSERT_NE(iface, nullptr);
     EXPECT_EQ(iface->role(), QAccessible::Window);
@@ -187,7 +173,7 @@ TEST_F(UserTextTest, TheWindowIsAFrameNamedByItsTitleAndLongTitlesEndWithAnEllip
     EXPECT_TRUE(lines[1].endsWith(u'…'));
     for (const QString &line : lines)
         EXPECT_LE(label->fontMetrics().horizontalAdvance(line), label->contentsRect().width());
-    EXPECT_EQ(accessible(window.slot(0)->cover()), longTitle);
+    EXPECT_EQ(accessibleName(window.slot(0)->cover()), longTitle);
     EXPECT_EQ(window.slot(0)->title(), longTitle);
 }
 

@@ -6,7 +6,6 @@
 #include "ui/mainwindowfixture.h"
 #include "ui/wall/coverslot.h"
 #include "ui/wall/letterbar.h"
-#include "ui/wall/wallview.h"
 #include "ui/windows/helpwindow.h"
 #include "ui/windows/searchwindow.h"
 #include "ui/windows/settingswindow.h"
@@ -18,7 +17,6 @@
 #include <QProcess>
 #include <QScopeGuard>
 #include <QScreen>
-#include <QTest>
 #include <QWheelEvent>
 #include <qpa/qwindowsysteminterface.h>
 
@@ -48,14 +46,6 @@ QList<TestAlbum> withTracks(int count)
 class WindowTest : public MainWindowTest
 {
 protected:
-    // Shows the window and makes it the active one, as the desktop would.
-    void showActive(MainWindow &window)
-    {
-        window.show();
-        window.activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
-    }
-
     // Waits until the wall has been laid out anew for a window of `size`.
     static bool laidOutFor(MainWindow &window, QSize size)
     {
@@ -67,11 +57,6 @@ protected:
                                                     window.albums().size())
                                             .size());
         });
-    }
-
-    void enterJukebox(MainWindow &window)
-    {
-        window.menu(u"mnuMode"_s)->findChild<QAction *>(u"mnuplaylist"_s)->trigger();
     }
 };
 
@@ -96,15 +81,14 @@ class WindowGeometry : public WindowTest, public ::testing::WithParamInterface<s
 TEST_P(WindowGeometry, EveryControlIsInsideTheWindowAndNoneOverlaps)
 {
     const auto &[size, jukebox] = GetParam();
-    ASSERT_TRUE(writeCatalogue(m_dir.path(), numbered(60)));
-    MainWindow &window = start(size.screen);
-    showActive(window);
+    MainWindow &window = start(numbered(60), size.screen);
+    showActive();
     if (!size.window.isEmpty()) {
         window.resize(size.window);
         ASSERT_TRUE(laidOutFor(window, size.shown));
     }
     if (jukebox)
-        enterJukebox(window);
+        trigger("mnuplaylist");
     ASSERT_EQ(window.size(), size.shown);
 
     QStringList controls = {u"albumframe"_s, u"Image4"_s, u"Image6"_s, u"Image8"_s, u"Image10"_s,
@@ -165,9 +149,8 @@ INSTANTIATE_TEST_SUITE_P(Sizes, WindowGeometry,
 
 TEST_F(WindowTest, AResizedWindowIsLaidOutAgainOnceItsSizeSettles)
 {
-    ASSERT_TRUE(writeCatalogue(m_dir.path(), numbered(60)));
-    MainWindow &window = start();
-    showActive(window);
+    MainWindow &window = start(numbered(60));
+    showActive();
     ASSERT_EQ(window.slotCount(), 32);
     window.resize(1400, 900);
     window.resize(1200, 800);
@@ -181,10 +164,9 @@ TEST_F(WindowTest, AResizedWindowIsLaidOutAgainOnceItsSizeSettles)
 
 TEST_F(WindowTest, ARebuildUnderThePointerLeavesNoHalfRemovedCover)
 {
-    ASSERT_TRUE(writeCatalogue(m_dir.path(), numbered(20)));
     writeIni("(Lumetra default)\r\n2400\r\n150\r\n0\r\n16777215\r\n100\r\nDejaVu Sans+9.75&False\r\n\r\n");
-    MainWindow &window = start();
-    showActive(window);
+    MainWindow &window = start(numbered(20));
+    showActive();
     QWidget *cover = window.slot(5)->cover();
     QTest::mouseMove(&window, cover->mapTo(&window, cover->rect().center()));
     QTRY_COMPARE(window.overCover(), 5);
@@ -248,10 +230,9 @@ TEST_P(WallKeysTest, KeysAndTheWheelPageFocusAndAct)
     const KeyCase &c = GetParam();
     QList<TestAlbum> albums = withTracks(40);
     albums.append({u"zebra crossing"_s, false, {u"t.mp3"_s}});
-    ASSERT_TRUE(writeCatalogue(m_dir.path(), albums));
     writeIni("(Lumetra default)\r\n2400\r\n150\r\n0\r\n16777215\r\n010\r\nDejaVu Sans+9.75&False\r\n\r\n");
-    MainWindow &window = start();
-    showActive(window);
+    MainWindow &window = start(albums);
+    showActive();
     QWidget *wall = window.findChild<QWidget *>(u"albumframe"_s);
     ASSERT_EQ(QApplication::focusWidget(), wall);
     QWidget *frame = wall->findChild<QWidget *>(u"focusframe"_s);
@@ -353,8 +334,7 @@ INSTANTIATE_TEST_SUITE_P(Table, WallKeysTest, ::testing::ValuesIn(kKeys),
 // press of its own never does.
 TEST_F(WindowTest, RepeatsOfAHeldKeyWaitForTheLastPageToBePainted)
 {
-    ASSERT_TRUE(writeCatalogue(m_dir.path(), numbered(200)));
-    MainWindow &window = start();
+    MainWindow &window = start(numbered(200));
     auto *wall = window.findChild<WallView *>();
     auto pageDown = [&](bool repeat) {
         QKeyEvent key(QEvent::KeyPress, Qt::Key_PageDown, Qt::NoModifier, QString(), repeat);
@@ -371,10 +351,9 @@ TEST_F(WindowTest, RepeatsOfAHeldKeyWaitForTheLastPageToBePainted)
 
 TEST_F(WindowTest, CoversThatIgnoreTheMouseIgnoreTheirKeys)
 {
-    ASSERT_TRUE(writeCatalogue(m_dir.path(), withTracks(4)));
-    MainWindow &window = start();
-    showActive(window);
-    window.menu(u"mnuMode"_s)->findChild<QAction *>(u"mnucoll"_s)->trigger();
+    MainWindow &window = start(withTracks(4));
+    showActive();
+    trigger("mnucoll");
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     EXPECT_EQ(window.playback().clickedCover(), 0);
@@ -384,9 +363,8 @@ TEST_F(WindowTest, CoversThatIgnoreTheMouseIgnoreTheirKeys)
 
 TEST_F(WindowTest, TheModeMenuMarksTheModeThatPlays)
 {
-    ASSERT_TRUE(writeCatalogue(m_dir.path(), withTracks(4)));
     ASSERT_TRUE(writeFile(m_app.file(u"Mix.ply"_s), "Album 001\r\n"));
-    MainWindow &window = start();
+    MainWindow &window = start(withTracks(4));
     QMenu *modes = window.menu(u"mnuMode"_s);
     auto checked = [modes] {
         QStringList names;
@@ -403,7 +381,7 @@ TEST_F(WindowTest, TheModeMenuMarksTheModeThatPlays)
     }
     // One album shuffled has no item of its own.
     window.playback().setOverCover(0);
-    window.menu(u"mnurt"_s)->findChild<QAction *>(u"mnuplsh"_s)->trigger();
+    trigger("mnuplsh");
     EXPECT_EQ(checked(), QStringList());
 }
 
@@ -411,9 +389,8 @@ TEST_F(WindowTest, TheModeMenuMarksTheModeThatPlays)
 // runs again in a child process.
 TEST_F(WindowTest, PicturesAreDecodedAtTheDevicesPixels)
 {
-    ASSERT_TRUE(writeCatalogue(m_dir.path(), {{u"Abbey"_s, true, {u"t.mp3"_s}}}));
-    MainWindow &window = start();
-    showActive(window);
+    MainWindow &window = start({{u"Abbey"_s, true, {u"t.mp3"_s}}});
+    showActive();
     const qreal ratio = window.devicePixelRatioF();
     std::cout << "device pixel ratio " << ratio << std::endl;
 
@@ -472,7 +449,7 @@ TEST_P(ChildWindowsFit, EveryWindowLiesInsideTheScreenAboveTheMainWindow)
         QWindowSystemInterface::flushWindowSystemEvents();
     });
     MainWindow &window = start(GetParam());
-    showActive(window);
+    showActive();
     ChildWindows &children = window.windows();
     children.openSettings();
     window.settingsWindow()->scanDisk();
@@ -540,9 +517,8 @@ class TabOrder : public WindowTest, public ::testing::WithParamInterface<TabCase
 
 TEST_P(TabOrder, TabReachesEveryControlInReadingOrder)
 {
-    ASSERT_TRUE(writeCatalogue(m_dir.path(), withTracks(3)));
-    MainWindow &window = start();
-    showActive(window);
+    MainWindow &window = start(withTracks(3));
+    showActive();
     GetParam().open(window);
     QWidget *shown = GetParam().window(window);
     QApplication::setActiveWindow(shown);
