@@ -89,27 +89,6 @@ TEST_F(PlaybackTest, ShuffleMarksChangeOnlyTheAlbumsFlag)
               (QStringList{QString(), QString()}));
 }
 
-TEST_F(JukeboxTest, AnEmptiedQueueRefillsWithARandomTrackThroughTheTrackList)
-{
-    m_playback.selectTrack(0);
-    m_random.script = {kBeta, 0.6};
-    endTrack();
-    EXPECT_EQ(m_playback.queueLines(),
-              QStringList{u"B2 - Added by Lumetra - Hey, Nothing was waiting in the queue..."_s});
-    EXPECT_EQ(m_playback.queuePaths(), QStringList{folderOf(u"Beta"_s) + u"B2.MP3"_s});
-    EXPECT_EQ(m_player.url(), m_playback.queuePaths().first());
-    EXPECT_FALSE(m_playback.queueEmpty());
-    EXPECT_FALSE(m_playback.shuffleMode());
-    EXPECT_EQ(m_view.status, u"*Playlist Mode: (click album art in playlist area to skip track...)"_s);
-
-    // The user's next click on that same track queues it normally.
-    m_playback.coverPressed(slotOf(u"Beta"_s), true);
-    m_playback.selectTrack(1);
-    EXPECT_EQ(m_playback.queueLines().size(), 1);
-    m_playback.selectTrack(0);
-    EXPECT_EQ(m_playback.queueLines().at(1), u"b1  -  Beta"_s);
-}
-
 TEST_F(PlaybackTest, PlayThisAlbumShuffledCyclesWithoutRepeats)
 {
     m_playback.setOverCover(slotOf(u"Gamma"_s));
