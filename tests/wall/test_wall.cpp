@@ -46,16 +46,20 @@ TEST_F(WallTest, PagingWrapsAroundOnlyWhenAllowedAndShowsThePageReadAhead)
 {
     const struct {
         bool noWrap;
+        int start;
         std::vector<std::pair<char, int>> flips; // 'n' next or 'p' previous, then the page's first album
     } runs[] = {
         {false,
+         0,
          {{'n', 9}, {'n', 18}, {'p', 9}, {'n', 18}, {'n', 7}, {'p', 18}, {'p', 9}, {'p', 0}, {'p', 11}}},
-        {true, {{'n', 9}, {'n', 18}, {'p', 9}, {'n', 18}, {'n', 18}, {'p', 9}, {'p', 0}, {'p', 0}}}};
+        {true,
+         2,
+         {{'n', 11}, {'n', 11}, {'p', 2}, {'p', 0}, {'p', 0}, {'n', 9}, {'n', 18}, {'n', 18}, {'p', 9}}}};
     for (const auto &run : runs) {
         m_wall.setNoWrap(run.noWrap);
-        m_wall.setFirstAlbum(0);
+        m_wall.setFirstAlbum(run.start);
         m_wall.display();
-        EXPECT_EQ(shown(), pageFrom(0, run.noWrap));
+        EXPECT_EQ(shown(), pageFrom(run.start, run.noWrap));
         for (const auto &[step, first] : run.flips) {
             SCOPED_TRACE(testing::Message() << "no wrap " << run.noWrap << ", " << step << " to " << first);
             const int start = step == 'n' ? m_wall.nextPageStart() : m_wall.previousPageStart();
