@@ -114,7 +114,6 @@ TEST_F(JukeboxTest, TracksQueueOnceAndTheFirstStartsAtOnce)
     EXPECT_EQ(m_playback.queuePaths(), QStringList{m_alpha + u"01 One.wav"_s});
     EXPECT_EQ(m_player.url(), m_alpha + u"01 One.wav"_s);
     EXPECT_EQ(m_view.queuePicture, m_alpha + u"cover.jpg"_s);
-    EXPECT_EQ(m_view.status, u"*Playlist Mode: (click album art in playlist area to skip track...)"_s);
 
     m_playback.selectTrack(0); // the same track again
     EXPECT_EQ(m_playback.queueLines().size(), 1);
@@ -125,7 +124,6 @@ TEST_F(JukeboxTest, TracksQueueOnceAndTheFirstStartsAtOnce)
     endTrack();
     EXPECT_EQ(m_playback.queueLines(), QStringList{u"02 Two  -  Alpha"_s});
     EXPECT_EQ(m_player.url(), m_alpha + u"02 Two.ogg"_s);
-    EXPECT_EQ(m_view.queuePicture, m_alpha + u"cover.jpg"_s);
     m_playback.selectTrack(1); // allowed again once a queued track has ended
     EXPECT_EQ(m_playback.queueLines().size(), 2);
 }
