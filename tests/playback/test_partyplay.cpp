@@ -31,9 +31,10 @@ protected:
     Party m_party{m_app.file(u"party.ini"_s)};
 };
 
-// The dimmed line's life: chosen when the last queued track starts, kept last behind people's picks,
-// chosen again on a click, played with the automatic pick's line text.
-TEST_F(PartyJukeboxTest, UpNextIsChosenWhenTheLastEntryStartsAndPlaysWhenThePeoplesPicksHavePlayed)
+// The dimmed line's life: chosen when the last queued track starts, kept behind people's picks, chosen again
+// on a click or when its album is marked "No", gone with party mode. (That it plays, with the automatic
+// pick's line text, is checked end to end.)
+TEST_F(PartyJukeboxTest, UpNextIsChosenWhenTheLastEntryStartsAndAgainOnAClickOrAMark)
 {
     // Alpha just played, so the pick leaves Alpha out: 0.5 of the other two is Beta, 0.9 its second track.
     m_random.script = {0.5, 0.9};
@@ -41,25 +42,15 @@ TEST_F(PartyJukeboxTest, UpNextIsChosenWhenTheLastEntryStartsAndPlaysWhenThePeop
     EXPECT_EQ(m_playback.upNextLine(), u"Up next (random): B2  -  Beta"_s);
     EXPECT_EQ(m_playback.upNextCover(), QString()) << "Beta has no cover";
     EXPECT_EQ(m_playback.queueLines(), QStringList{u"01 One  -  Alpha"_s});
-
     m_playback.selectTrack(1); // a person's pick goes ahead of it
-    endTrack();
-    EXPECT_EQ(m_playback.queueLines(), QStringList{u"02 Two  -  Alpha"_s});
-    EXPECT_EQ(m_player.url(), m_alpha + u"02 Two.ogg"_s);
     EXPECT_EQ(m_playback.upNextLine(), u"Up next (random): B2  -  Beta"_s);
 
     m_random.script = {0.99, 0.0};
     m_playback.repickUpNext();
     EXPECT_EQ(m_playback.upNextLine(), u"Up next (random): g1  -  Gamma"_s);
     EXPECT_EQ(m_playback.upNextCover(), folderOf(u"Gamma"_s) + u"cover.jpg"_s);
-
-    endTrack();
-    EXPECT_EQ(m_playback.queueLines(), QStringList{u"g1"_s + kRefillNote});
-    EXPECT_EQ(m_player.url(), folderOf(u"Gamma"_s) + u"g1.wav"_s);
-    // The next one is chosen at once: Gamma and Alpha's two tracks just played, so Alpha's third.
-    EXPECT_EQ(m_playback.upNextLine(), u"Up next (random): 03 Three  -  Alpha"_s);
-    // Alpha marked "No": the line may not name it; Gamma just played, so Beta.
-    m_playback.setOverCover(slotOf(u"Alpha"_s));
+    // Gamma marked "No": the line may not name it; Alpha just played, so Beta.
+    m_playback.setOverCover(slotOf(u"Gamma"_s));
     m_playback.mnuskip();
     EXPECT_EQ(m_playback.upNextLine(), u"Up next (random): b1  -  Beta"_s);
 
@@ -67,6 +58,7 @@ TEST_F(PartyJukeboxTest, UpNextIsChosenWhenTheLastEntryStartsAndPlaysWhenThePeop
     m_playback.partyChanged();
     EXPECT_TRUE(m_playback.upNextLine().isEmpty());
     m_random.script = {0.5, 0.99};
+    endTrack();
     endTrack();
     EXPECT_EQ(m_playback.queueLines(), QStringList{u"B2"_s + kRefillNote}) << "a plain draw again";
 }
