@@ -96,7 +96,7 @@ TEST_F(MprisTest, PreviousGoesBackInTheAlbumOrRestartsTheTrack)
     m_bus.playerctl({u"previous"_s}); // the first track: back to its start
     EXPECT_EQ(m_player.url(), alpha + u"01 One.wav"_s);
     m_playback.selectTrack(2);
-    m_player.at = 2500;
+    m_player.at = 3000;
     m_bus.playerctl({u"previous"_s});
     EXPECT_EQ(m_player.url(), alpha + u"02 Two.ogg"_s);
     m_player.at = 3500;
@@ -111,6 +111,9 @@ TEST_F(MprisTest, PreviousGoesBackInTheAlbumOrRestartsTheTrack)
     endTrack();
     ASSERT_EQ(m_playback.playedTracks(), u",2,0,"_s);
     m_bus.playerctl({u"previous"_s});
+    EXPECT_EQ(m_player.url(), folderOf(u"Gamma"_s) + u"g3.wav"_s);
+    EXPECT_EQ(m_playback.playedTracks(), u",2,"_s);
+    m_bus.playerctl({u"previous"_s}); // nothing played before it: its start
     EXPECT_EQ(m_player.url(), folderOf(u"Gamma"_s) + u"g3.wav"_s);
     EXPECT_EQ(m_playback.playedTracks(), u",2,"_s);
 

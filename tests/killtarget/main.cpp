@@ -14,7 +14,6 @@
 #include <cstdio>
 
 using namespace lumetra;
-
 using namespace lumetra::killtest;
 
 int main(int argc, char *argv[])
@@ -25,6 +24,13 @@ int main(int argc, char *argv[])
         return 2;
     const QString kind = args[1];
     const QString dir = args[2];
+    // The catalogue the "state" and "scan" kinds write, with the table each of them changes.
+    Catalogue catalogue;
+    RecordView records(catalogue,
+                       kind == QStringLiteral("state") ? QStringLiteral("opts") : QStringLiteral("songs"));
+    if ((kind == QStringLiteral("state") || kind == QStringLiteral("scan")) &&
+        catalogue.open(dir + QStringLiteral("/tracks.lum")))
+        records.refresh();
     std::puts("ready");
     std::fflush(stdout);
     for (int n = 0;; n = 1 - n) {
@@ -33,24 +39,12 @@ int main(int argc, char *argv[])
         } else if (kind == QStringLiteral("collection")) {
             CollectionFile::write(dir + QStringLiteral("/Party.ply"), collectionVersion(n));
         } else if (kind == QStringLiteral("state")) {
-            static Catalogue catalogue;
-            static RecordView opts(catalogue, QStringLiteral("opts"));
-            if (!catalogue.isOpen()) {
-                catalogue.open(dir + QStringLiteral("/tracks.lum"));
-                opts.refresh();
-            }
-            StateRecord::write(catalogue, opts, 10 + n, n == 1);
+            StateRecord::write(catalogue, records, 10 + n, n == 1);
         } else if (kind == QStringLiteral("copy")) {
             AlbumFiles::copyFile(dir + QStringLiteral("/source%1.mp3").arg(n),
                                  dir + QStringLiteral("/Album/track.mp3"));
         } else if (kind == QStringLiteral("scan")) {
-            static Catalogue catalogue;
-            static RecordView songs(catalogue, QStringLiteral("songs"));
-            if (!catalogue.isOpen()) {
-                catalogue.open(dir + QStringLiteral("/tracks.lum"));
-                songs.refresh();
-            }
-            Scanner(catalogue, songs).scan(dir + QStringLiteral("/Music%1").arg(n), Scanner::Layout::Flat);
+            Scanner(catalogue, records).scan(dir + QStringLiteral("/Music%1").arg(n), Scanner::Layout::Flat);
         } else {
             return 2;
         }

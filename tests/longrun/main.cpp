@@ -7,7 +7,6 @@
 
 #include <QCoreApplication>
 #include <QFile>
-#include <QTemporaryDir>
 
 #include <cstdio>
 
@@ -30,35 +29,29 @@ double residentMb()
 
 int run()
 {
-    QTemporaryDir dir;
     QList<TestAlbum> albums;
-    for (int i = 0; i < 2000; ++i)
+    QStringList chosen;
+    for (int i = 0; i < 2000; ++i) {
         albums.append({QStringLiteral("Album %1").arg(i, 4, 10, QLatin1Char('0')),
                        i % 5 != 0,
                        {QStringLiteral("01 a.mp3"), QStringLiteral("02 b.ogg"), QStringLiteral("03 c.wma")}});
-    if (!writeCatalogue(dir.path(), albums))
+        if (i % 40 == 0)
+            chosen.append(albums.last().title);
+    }
+    TestLibrary library;
+    if (!library.load(albums))
         return 1;
-    const AppFolder app(dir.path());
-    QStringList chosen;
-    for (int i = 0; i < 2000; i += 40)
-        chosen.append(albums[i].title);
-    CollectionFile::write(CollectionFile::path(app, QStringLiteral("Fifty")), chosen);
-
-    Catalogue catalogue;
-    catalogue.open(app.file(QStringLiteral("tracks.lum")));
-    RecordView songs(catalogue, QStringLiteral("songs"));
-    songs.refresh();
-    AlbumList list;
-    list.populate(songs);
-    Wall wall(songs, list, app);
+    CollectionFile::write(CollectionFile::path(library.m_app, QStringLiteral("Fifty")), chosen);
+    Wall &wall = library.m_wall;
     wall.setSlotCount(32);
     wall.display();
     RecordingView view(wall);
     FakePlayer player;
     FakePrompter prompter;
     const auto random = RandomSource::clockSeeded();
-    Playback playback(songs, wall, list, app, player, prompter, *random, view);
-    Collections collections(playback, songs, app, player, prompter, *random, view);
+    Playback playback(library.m_songs, wall, library.m_albums, library.m_app, player, prompter, *random,
+                      view);
+    Collections collections(playback, library.m_songs, library.m_app, player, prompter, *random, view);
     playback.setAutoplay(true);
 
     constexpr int kEnds = 10000;
@@ -101,8 +94,8 @@ int run()
     std::printf(
         "longrun: %d track ends over %d albums, resident %.1f MB after 1000, %.1f MB after %d, growth "
         "%.2f MB, %d plays, %lld messages\n",
-        kEnds, list.size(), afterFirstThousand, atEnd, kEnds, atEnd - afterFirstThousand, player.plays,
-        static_cast<long long>(prompter.messages.size()));
+        kEnds, library.m_albums.size(), afterFirstThousand, atEnd, kEnds, atEnd - afterFirstThousand,
+        player.plays, static_cast<long long>(prompter.messages.size()));
 #if defined(__SANITIZE_ADDRESS__)
     return 0; // the sanitizer keeps freed memory aside; it looks for leaks at exit instead
 #else

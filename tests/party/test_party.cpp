@@ -28,17 +28,7 @@ class PartyFile : public ::testing::Test
 {
 protected:
     QString path() const { return m_dir.filePath(PartySettings::fileName()); }
-    QByteArray contents() const
-    {
-        QFile file(path());
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
-    void write(const QByteArray &bytes) const
-    {
-        QFile file(path());
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        file.write(bytes);
-    }
+    QByteArray contents() const { return readAll(path()); }
 
     QTemporaryDir m_dir;
 };
@@ -82,7 +72,7 @@ TEST_P(HostilePartyFile, IsLeftAsItIsUntilTheUserChangesPartyMode)
     locked.remote = {true, PartySettings::Remote::kDefaultPort, "abcdefghijklmnopqrstuvwx"};
     ASSERT_TRUE(locked.save(path()));
     if (!c.from.isEmpty())
-        write(contents().replace(c.from, c.to));
+        ASSERT_TRUE(writeFile(path(), contents().replace(c.from, c.to)));
     ASSERT_TRUE(!c.plant || c.plant(path()));
     const QString leftover = path() + u".Xk3q9Z"_s;
     ASSERT_TRUE(writeFile(leftover, "[remote]\ntoken=abcdefghijklmnopqrstuvwx\n"));
@@ -170,7 +160,8 @@ TEST_F(PartyFile, TheRemotesKeysAreReadOnTheirOwn)
     written.partyMode = true;
     written.guests.maxVolume = 15;
     ASSERT_TRUE(written.save(path()));
-    write(contents().replace("[remote]", "[old]").replace("minVolume", "oldMinVolume"));
+    ASSERT_TRUE(
+        writeFile(path(), contents().replace("[remote]", "[old]").replace("minVolume", "oldMinVolume")));
     PartySettings::Loaded older = PartySettings::load(path());
     EXPECT_EQ(older.status, PartySettings::Status::Read);
     EXPECT_EQ(older.settings.remote, PartySettings::Remote{});
@@ -180,7 +171,7 @@ TEST_F(PartyFile, TheRemotesKeysAreReadOnTheirOwn)
     written.remote = {true, 9000, "abcdefghijklmnopqrstuvwx"};
     ASSERT_TRUE(written.save(path()));
     EXPECT_EQ(PartySettings::load(path()).settings, written);
-    write(contents().replace("mode=true", "mode=yes"));
+    ASSERT_TRUE(writeFile(path(), contents().replace("mode=true", "mode=yes")));
     const PartySettings::Loaded damaged = PartySettings::load(path());
     EXPECT_EQ(damaged.status, PartySettings::Status::Damaged);
     EXPECT_FALSE(damaged.settings.partyMode);

@@ -22,11 +22,7 @@ public:
         : m_wall(wall)
     {
     }
-    void display() override
-    {
-        m_wall.display();
-        ++displays;
-    }
+    void display() override { m_wall.display(); }
     void unloader() override
     {
         m_wall.setFirstAlbum(0);
@@ -46,15 +42,13 @@ public:
     void trackListChanged() override {}
     void queueChanged() override {}
     void popupCoverMenu() override { ++coverMenus; }
-    void popupQueueMenu() override { ++queueMenus; }
+    void popupQueueMenu() override {}
     void popupCollEditMenu() override { ++collEditMenus; }
     void setCollectionsArea(bool shown) override { collectionsArea = shown; }
     void collectionsChanged() override {}
 
-    int displays = 0;
     int unloads = 0;
     int coverMenus = 0;
-    int queueMenus = 0;
     int collEditMenus = 0;
     bool collectionsArea = false;
     bool jukeboxArea = false;

@@ -137,7 +137,9 @@ TEST_F(CollectionsTest, EnteringListsTheFilesAndLoadingOnePlaysFromIt)
 {
     writeCollection(u"Road trip"_s, "Alpha\r\nAlpha\r\nBeta\r\n");
     writeCollection(u"another"_s, "Gamma\r\n");
+    m_playback.coverPressed(slotOf(u"Alpha"_s), true);
     m_collections.mnucoll();
+    EXPECT_TRUE(m_playback.trackNames().isEmpty()) << "Alpha's tracks are not a collection's albums";
     EXPECT_TRUE(m_playback.collMode());
     EXPECT_TRUE(m_view.collectionsArea);
     EXPECT_EQ(m_view.status, u"Collections Mode"_s);

@@ -2,32 +2,13 @@
 
 #include <QDir>
 
+#include <functional>
+
 using namespace Qt::StringLiterals;
 using namespace lumetra;
 using namespace lumetra::test;
 
 namespace {
-
-TEST_F(PlaybackTest, NormalPlayRunsTheAlbumToItsEndAndStops)
-{
-    m_playback.setAutoplay(true);
-    m_playback.coverPressed(slotOf(u"Alpha"_s), true);
-    const QString folder = folderOf(u"Alpha"_s);
-    EXPECT_EQ(m_playback.trackNames(), (QStringList{u"01 One"_s, u"02 Two"_s, u"03 Three"_s}));
-    EXPECT_EQ(m_player.url(), folder + u"01 One.wav"_s);
-    EXPECT_TRUE(m_player.isPlaying());
-
-    endTrack();
-    EXPECT_EQ(m_player.url(), folder + u"02 Two.ogg"_s);
-    endTrack();
-    EXPECT_EQ(m_player.url(), folder + u"03 Three.mp3"_s);
-    const int stops = m_player.stops;
-    endTrack();
-    EXPECT_FALSE(m_player.isPlaying());
-    EXPECT_EQ(m_player.stops, stops + 1);
-    EXPECT_EQ(m_playback.selectedTrack(), 2);
-    EXPECT_TRUE(m_view.status.isEmpty()); // Normal Play leaves the title alone
-}
 
 TEST_F(PlaybackTest, OnlyAnEndedReportFollowedByTransitioningAdvances)
 {
@@ -47,7 +28,7 @@ TEST_F(PlaybackTest, OnlyAnEndedReportFollowedByTransitioningAdvances)
     EXPECT_EQ(m_player.url(), second);
 }
 
-TEST_F(PlaybackTest, OpeningAnotherAlbumWithoutAutoplayPlaysItsFirstTrackNext)
+TEST_F(PlaybackTest, OpeningAnotherAlbumWithoutAutoplayPlaysItsTracksInTurnFromTheFirstThenStops)
 {
     m_playback.coverPressed(slotOf(u"Alpha"_s), true);
     EXPECT_EQ(m_player.plays, 0);
@@ -61,6 +42,14 @@ TEST_F(PlaybackTest, OpeningAnotherAlbumWithoutAutoplayPlaysItsFirstTrackNext)
     EXPECT_EQ(m_playback.trackNames(), (QStringList{u"b1"_s, u"B2"_s}));
     endTrack();
     EXPECT_EQ(m_player.url(), folderOf(u"Beta"_s) + u"b1.mp3"_s);
+    endTrack();
+    EXPECT_EQ(m_player.url(), folderOf(u"Beta"_s) + u"B2.MP3"_s);
+    const int stops = m_player.stops;
+    endTrack();
+    EXPECT_FALSE(m_player.isPlaying());
+    EXPECT_EQ(m_player.stops, stops + 1);
+    EXPECT_EQ(m_playback.selectedTrack(), 1);
+    EXPECT_TRUE(m_view.status.isEmpty()); // Normal Play leaves the title alone
 }
 
 TEST_F(PlaybackTest, AlbumShuffleResetsItsPlayedListOnThe200thDraw)
@@ -125,7 +114,6 @@ TEST_F(JukeboxTest, TracksQueueOnceAndTheFirstStartsAtOnce)
     EXPECT_EQ(m_playback.queuePaths(), QStringList{m_alpha + u"01 One.wav"_s});
     EXPECT_EQ(m_player.url(), m_alpha + u"01 One.wav"_s);
     EXPECT_EQ(m_view.queuePicture, m_alpha + u"cover.jpg"_s);
-    EXPECT_EQ(m_view.status, u"*Playlist Mode: (click album art in playlist area to skip track...)"_s);
 
     m_playback.selectTrack(0); // the same track again
     EXPECT_EQ(m_playback.queueLines().size(), 1);
@@ -136,15 +124,8 @@ TEST_F(JukeboxTest, TracksQueueOnceAndTheFirstStartsAtOnce)
     endTrack();
     EXPECT_EQ(m_playback.queueLines(), QStringList{u"02 Two  -  Alpha"_s});
     EXPECT_EQ(m_player.url(), m_alpha + u"02 Two.ogg"_s);
-    EXPECT_EQ(m_view.queuePicture, m_alpha + u"cover.jpg"_s);
     m_playback.selectTrack(1); // allowed again once a queued track has ended
     EXPECT_EQ(m_playback.queueLines().size(), 2);
-
-    endTrack();
-    endTrack(); // the last queued track ends: the queue refills itself
-    EXPECT_EQ(m_playback.queueLines(),
-              QStringList{u"01 One - Added by Lumetra - Hey, Nothing was waiting in the queue..."_s});
-    EXPECT_EQ(m_player.url(), m_alpha + u"01 One.wav"_s);
 }
 
 TEST_F(JukeboxTest, TheQueueCoverShowsTheHeadFoldersFirstPicture)
@@ -207,22 +188,38 @@ TEST_F(JukeboxTest, AnyKeySkipsTheSelectedEntryAndRestartsTheHead)
     EXPECT_EQ(m_playback.queueLines().size(), 2);
 }
 
-TEST_F(JukeboxTest, SkippingTheLastEntryByTheCoverOrAKeyRefillsTheQueue)
+// However the last entry goes, the queue refills with a random track through the track list.
+TEST_F(JukeboxTest, TheLastEntryEndingOrSkippedByTheCoverOrAKeyRefillsTheQueue)
 {
-    const QString note = u" - Added by Lumetra - Hey, Nothing was waiting in the queue..."_s;
+    const QString beta = folderOf(u"Beta"_s);
+    const std::function<void()> ways[] = {[this] { endTrack(); }, [this] { m_playback.skipQueueCover(); },
+                                          [this] {
+                                              m_playback.selectQueueEntry(0);
+                                              m_playback.queueListKey(Playback::Key::Other);
+                                          }};
     m_playback.selectTrack(0);
-    m_random.script = {0.4, 0.6}; // Beta, B2
-    m_playback.skipQueueCover();
-    EXPECT_EQ(m_playback.queueLines(), QStringList{u"B2"_s + note});
-    EXPECT_EQ(m_player.url(), folderOf(u"Beta"_s) + u"B2.MP3"_s);
-
-    m_random.script = {0.4, 0.0}; // Beta, b1
-    m_playback.selectQueueEntry(0);
-    m_playback.queueListKey(Playback::Key::Other);
-    EXPECT_EQ(m_playback.queueLines(), QStringList{u"b1"_s + note});
-    EXPECT_EQ(m_player.url(), folderOf(u"Beta"_s) + u"b1.mp3"_s);
-    EXPECT_TRUE(m_player.isPlaying());
+    for (int way = 0; way < 3; ++way) {
+        SCOPED_TRACE(way);
+        const bool second = way % 2 == 0; // B2, then b1: each refill plays another track
+        m_random.script = {0.4, second ? 0.6 : 0.0};
+        ways[way]();
+        EXPECT_EQ(m_playback.queueLines(),
+                  QStringList{(second ? u"B2"_s : u"b1"_s) +
+                              u" - Added by Lumetra - Hey, Nothing was waiting in the queue..."_s});
+        EXPECT_EQ(m_playback.queuePaths(), QStringList{beta + (second ? u"B2.MP3"_s : u"b1.mp3"_s)});
+        EXPECT_EQ(m_player.url(), m_playback.queuePaths().value(0));
+        EXPECT_TRUE(m_player.isPlaying());
+    }
     EXPECT_TRUE(m_prompter.messages.isEmpty());
+    EXPECT_FALSE(m_playback.shuffleMode());
+    EXPECT_EQ(m_view.status, u"*Playlist Mode: (click album art in playlist area to skip track...)"_s);
+
+    // The user's next click on that same track does not queue it twice; another of its album queues normally.
+    m_playback.coverPressed(slotOf(u"Beta"_s), true);
+    m_playback.selectTrack(1);
+    EXPECT_EQ(m_playback.queueLines().size(), 1);
+    m_playback.selectTrack(0);
+    EXPECT_EQ(m_playback.queueLines().at(1), u"b1  -  Beta"_s);
 }
 
 TEST_F(JukeboxTest, JukeboxComesBeforeAlbumShuffleWhenATrackEnds)
