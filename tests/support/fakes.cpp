@@ -2,14 +2,21 @@
 
 namespace lumetra::test {
 
+namespace {
+template <typename T> std::optional<T> take(std::deque<T> &script)
+{
+    if (script.empty())
+        return std::nullopt;
+    T value = script.front();
+    script.pop_front();
+    return value;
+}
+} // namespace
+
 Prompter::Answer FakePrompter::message(const QString &text, Buttons)
 {
     messages.append(text);
-    if (answers.empty())
-        return Answer::Ok;
-    const Answer answer = answers.front();
-    answers.pop_front();
-    return answer;
+    return take(answers).value_or(Answer::Ok);
 }
 
 void FakePlayer::play()
@@ -32,24 +39,8 @@ void FakePlayer::play()
 std::optional<QString> FakePrompter::input(const QString &prompt, const QString &)
 {
     prompts.append(prompt);
-    if (inputs.empty())
-        return std::nullopt;
-    const bool answered = inputs.front().has_value();
-    const QString text = inputs.front().value_or(QString());
-    inputs.pop_front();
-    return answered ? std::optional<QString>(text) : std::nullopt;
+    return take(inputs).value_or(std::nullopt);
 }
-
-namespace {
-template <typename T> std::optional<T> take(std::deque<T> &script)
-{
-    if (script.empty())
-        return std::nullopt;
-    T value = script.front();
-    script.pop_front();
-    return value;
-}
-} // namespace
 
 std::optional<QColor> FakeDialogs::color(const QColor &)
 {
