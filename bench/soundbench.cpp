@@ -115,7 +115,8 @@ void openAlbum(MainWindow &window, int slot)
 // Silence where two files of one album meet: a sine split in two, in each format, played in Normal Play.
 void measureJoins(const QString &dir)
 {
-    const QStringList formats{QStringLiteral("wav"), QStringLiteral("ogg"), QStringLiteral("mp3")};
+    const QStringList formats{QStringLiteral("wav"), QStringLiteral("ogg"), QStringLiteral("mp3"),
+                              QStringLiteral("m4a")};
     const qint64 first = kRate * 8 / 10 + 37;
     const qint64 second = kRate * 7 / 10 - 37;
     const QString app = dir + QStringLiteral("/joins");

@@ -10,7 +10,7 @@ if ! [[ $seconds =~ ^[1-9][0-9]*$ ]]; then
     echo "usage: $0 [SECONDS]" >&2
     exit 2
 fi
-targets=(criteria settings collection cover scannames newalbum remote)
+targets=(criteria settings collection cover scannames newalbum remote mp4priming)
 
 tools/install-deps.sh
 tools/install-deps.sh clang libclang-rt-14-dev

@@ -1,5 +1,9 @@
 #include "deck.h"
 
+#include "mp4priming.h"
+
+#include <QFile>
+
 #include <gst/app/gstappsink.h>
 
 #include <algorithm>
@@ -78,6 +82,14 @@ bool Deck::start()
     gst_object_unref(bus);
     // Started somewhere inside: preroll paused, seek, then play.
     m_seeking = m_fromMs > 0;
+    if (!m_seeking) {
+        const Mp4Priming priming = readMp4Priming(QFile::decodeName(m_path));
+        if (priming.rate > 0) {
+            m_skip = std::llround(priming.skip * double(kRate) / priming.rate);
+            if (priming.length > 0)
+                m_limit = std::llround(priming.length * double(kRate) / priming.rate);
+        }
+    }
     if (gst_element_set_state(m_pipeline, m_seeking ? GST_STATE_PAUSED : GST_STATE_PLAYING) ==
         GST_STATE_CHANGE_FAILURE) {
         poll(); // the error message says why
@@ -148,15 +160,24 @@ void Deck::fill(qint64 frames)
             // Decoders that cut a file's end by time may keep a frame or two past it: the length the
             // file gives counts, where it is that close.
             if (m_decoded && m_frames > 0 && m_pulled > m_frames && m_pulled - m_frames <= kEndSlack)
-                m_limit = m_frames;
+                m_limit = std::min(m_limit, m_frames - m_dropped);
             return;
         }
         GstBuffer *buffer = gst_buffer_ref(gst_sample_get_buffer(sample));
         gst_sample_unref(sample);
-        m_buffers.push_back(buffer);
         const qint64 frames = static_cast<qint64>(gst_buffer_get_size(buffer)) / kFrameBytes;
-        m_buffered += frames;
         m_pulled += frames;
+        // The encoder's priming comes first, before anything is kept.
+        const qint64 drop = std::min(m_skip - m_dropped, frames);
+        m_dropped += drop;
+        if (drop == frames) {
+            gst_buffer_unref(buffer);
+            continue;
+        }
+        if (m_buffers.empty())
+            m_frontOffset = drop;
+        m_buffers.push_back(buffer);
+        m_buffered += frames - drop;
     }
 }
 

@@ -79,6 +79,8 @@ private:
     qint64 m_pulled = 0;        // frames taken from the decoder
     qint64 m_read = 0;          // frames read out
     qint64 m_limit = INT64_MAX; // frames that may be read out
+    qint64 m_skip = 0;          // frames before the music (an AAC encoder's priming)
+    qint64 m_dropped = 0;       // of those, dropped so far
     bool m_decoded = false;
 };
 

@@ -162,14 +162,15 @@ TEST_P(GaplessFormats, ASineSplitInTwoFilesOfOneAlbumPlaysAsOne)
 }
 
 INSTANTIATE_TEST_SUITE_P(Formats, GaplessFormats,
-                         ::testing::Values(Format{"wav", 0.035f}, Format{"ogg", 0.04f}, Format{"mp3", 0.2f}),
+                         ::testing::Values(Format{"wav", 0.035f}, Format{"ogg", 0.04f}, Format{"mp3", 0.2f},
+                                           Format{"m4a", 0.2f}),
                          [](const ::testing::TestParamInfo<Format> &info) {
                              return std::string(info.param.extension);
                          });
 
-// Shuffled: in Shuffle All, party mode off, stopped once B sounds alone; Skip, Stop: the first track
-// after a second.
-enum Act { Plays, Shuffled, Skip, Stop };
+// Shuffled, Collected, Refilled: in Shuffle All, a collection of A and B, Jukebox mode's refill, party mode
+// off, stopped once B sounds alone; Skip, Stop: the first track after a second.
+enum Act { Plays, Shuffled, Collected, Refilled, Skip, Stop };
 
 struct Transition {
     const char *name;
@@ -194,9 +195,18 @@ TEST_P(Transitions, TheTwoTracksMeetAsTheSettingsSay)
         demo::writeByExtension(folder(0) + u"01 low.wav"_s, demo::sine(kLow, 0, c.seconds * kRate, kLoud)));
     ASSERT_TRUE(demo::writeByExtension(folder(c.twoAlbums ? 1 : 0) + u"02 high.wav"_s,
                                        demo::sine(kHigh, 0, c.seconds * kRate, kLoud)));
-    if (c.act == Shuffled) {
+    if (c.act >= Shuffled && c.act <= Refilled) {
         m_random.script = {0, 0, 0.9, 0}; // A, then B drawn ahead
-        m_window->playback().mnurandom();
+        if (c.act == Shuffled) {
+            m_window->playback().mnurandom();
+        } else if (c.act == Refilled) {
+            m_window->playback().jukeboxmode();
+            m_window->playback().play();
+        } else {
+            ASSERT_TRUE(writeFile(m_app.file(u"Both.ply"_s), "A\r\nB\r\n"));
+            m_window->collections().mnucoll();
+            m_window->collections().collpicclick(0);
+        }
         ASSERT_TRUE(waitFor(
             [this] { return m_player->url().endsWith(u"high.wav"_s) && m_player->position() >= 4500; },
             12000));
@@ -259,6 +269,8 @@ std::string transitionName(const ::testing::TestParamInfo<Transition> &info)
 INSTANTIATE_TEST_SUITE_P(Sound, Transitions,
                          ::testing::Values(Transition{"CrossfadeBetweenAlbums", true, 4, Plays, 5, 4000},
                                            Transition{"CrossfadeInShuffleAll", true, 4, Shuffled, 5, 4000},
+                                           Transition{"CrossfadeInCollections", true, 4, Collected, 5, 4000},
+                                           Transition{"CrossfadeInTheRefill", true, 4, Refilled, 5, 4000},
                                            Transition{"NoneWithinAnAlbum", false, 4, Plays, 2, 0},
                                            Transition{"SkipFadesOut", false, 0, Skip, 2, 0},
                                            Transition{"StopFadesOut", false, 0, Stop, 2, 0}),

@@ -6,6 +6,8 @@
 #include <QFile>
 #include <QtEndian>
 
+#include <gst/gst.h>
+
 #include <algorithm>
 #include <cmath>
 
@@ -22,9 +24,50 @@ Audio sine(double hz, qint64 from, qint64 frames, float loud)
     return audio;
 }
 
+namespace {
+
+// AAC in MP4 as GStreamer's own encoder and muxer make it: a frame of priming, and no word of it in the
+// file. The movie's time scale is the sample rate, so the file's end is cut exactly where the music ends.
+bool writeM4a(const QString &path, const Audio &audio)
+{
+    const QString wav = path + QStringLiteral(".wav");
+    QString error;
+    if (!writeWav(wav, audio, &error))
+        return false;
+    gst_init(nullptr, nullptr);
+    const QByteArray description =
+        "filesrc name=in ! wavparse ! audioconvert ! avenc_aac ! mp4mux movie-timescale=" +
+        QByteArray::number(Recording::kRate) + " ! filesink name=out";
+    GstElement *pipeline = gst_parse_launch(description.constData(), nullptr);
+    bool ok = false;
+    if (pipeline) {
+        for (const auto &[name, file] : {std::pair{"in", wav}, std::pair{"out", path}}) {
+            GstElement *element = gst_bin_get_by_name(GST_BIN(pipeline), name);
+            g_object_set(element, "location", QFile::encodeName(file).constData(), nullptr);
+            gst_object_unref(element);
+        }
+        gst_element_set_state(pipeline, GST_STATE_PLAYING);
+        GstBus *bus = gst_element_get_bus(pipeline);
+        GstMessage *end = gst_bus_timed_pop_filtered(bus, 30 * GST_SECOND,
+                                                     GstMessageType(GST_MESSAGE_EOS | GST_MESSAGE_ERROR));
+        ok = end && GST_MESSAGE_TYPE(end) == GST_MESSAGE_EOS;
+        if (end)
+            gst_message_unref(end);
+        gst_object_unref(bus);
+        gst_element_set_state(pipeline, GST_STATE_NULL);
+        gst_object_unref(pipeline);
+    }
+    QFile::remove(wav);
+    return ok;
+}
+
+} // namespace
+
 bool writeByExtension(const QString &path, const Audio &audio)
 {
     QString error;
+    if (path.endsWith(QStringLiteral(".m4a")))
+        return writeM4a(path, audio);
     if (path.endsWith(QStringLiteral(".ogg")))
         return writeOgg(path, audio, {}, 5, &error);
     if (path.endsWith(QStringLiteral(".mp3")))

@@ -10,7 +10,7 @@ struct Audio;
 
 // A sine of `hz` at amplitude `loud`, frames `from` to `from + frames` of it, on both channels.
 Audio sine(double hz, qint64 from, qint64 frames, float loud = 0.5f);
-// Written as its name's extension says (.ogg, .mp3, else WAV); false when it could not be.
+// Written as its name's extension says (.ogg, .mp3, .m4a, else WAV); false when it could not be.
 bool writeByExtension(const QString &path, const Audio &audio);
 
 // What a recording of the program's sound holds, read the way the tests and the benchmark listen to it.
