@@ -399,24 +399,22 @@ bool RecordView::findFirst(const QString &criteria)
     return true;
 }
 
-bool RecordView::moveFirst()
+void RecordView::moveFirst()
 {
     if (m_columns.isEmpty())
-        return false;
+        return;
     m_pos = 0;
     m_deleted = false;
     loadFields();
-    return !m_rowids.empty();
 }
 
-bool RecordView::moveLast()
+void RecordView::moveLast()
 {
     if (m_columns.isEmpty())
-        return false;
+        return;
     m_pos = m_rowids.empty() ? 0 : recordCount() - 1;
     m_deleted = false;
     loadFields();
-    return !m_rowids.empty();
 }
 
 bool RecordView::moveNext()

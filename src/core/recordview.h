@@ -39,8 +39,8 @@ public:
     bool findFirst(const QString &criteria);
     bool noMatch() const { return m_noMatch; }
 
-    bool moveFirst();
-    bool moveLast();
+    void moveFirst();
+    void moveLast();
     bool moveNext();
     bool movePrevious();
     bool eof() const;
