@@ -1,7 +1,6 @@
 #include "core/coverloader.h"
 #include "support/testlibrary.h"
 
-#include <QImage>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -11,24 +10,6 @@ using namespace lumetra;
 using namespace lumetra::test;
 
 namespace {
-
-TEST(CoverLoader, RecognisesPicturesByContentAndDecodesAtSlotSize)
-{
-    QTemporaryDir dir;
-    QImage red(300, 200, QImage::Format_RGB32);
-    red.fill(Qt::red);
-    const QString bmpNamedJpg = dir.filePath(u"aa-cover.jpg"_s);
-    ASSERT_TRUE(red.save(bmpNamedJpg, "BMP"));
-    const QString jpg = dir.filePath(u"folder.jpg"_s);
-    ASSERT_TRUE(red.save(jpg, "JPG"));
-
-    for (const QString &file : {bmpNamedJpg, jpg}) {
-        const QImage cover = loadCover(file, QSize(160, 160));
-        ASSERT_FALSE(cover.isNull()) << file.toStdString();
-        EXPECT_EQ(cover.size(), QSize(160, 160));
-        EXPECT_GT(qRed(cover.pixel(80, 80)), 200);
-    }
-}
 
 TEST(CoverLoader, RefusesMissingGarbageAndOversizedPictures)
 {

@@ -1,15 +1,9 @@
-#include "core/catalogue.h"
-#include "core/recordview.h"
 #include "core/staterecord.h"
-#include "support/testlibrary.h"
-
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
 using namespace Qt::StringLiterals;
 using namespace lumetra;
-using namespace lumetra::test;
 
 namespace {
 
@@ -24,29 +18,6 @@ TEST(StateRecordVolume, IsTheLeadingNumberClampedAndEmptyIsSilent)
         EXPECT_EQ(state.volume(), volume) << text;
     }
     EXPECT_EQ(StateRecord{}.volume(), StateRecord::kFirstRunVolume);
-}
-
-TEST(StateRecordWrite, ReducesTheTableToOneRecord)
-{
-    QTemporaryDir dir;
-    const QString file = dir.filePath(u"tracks.lum"_s);
-    Catalogue catalogue;
-    ASSERT_TRUE(catalogue.open(file));
-    ASSERT_TRUE(runSql(file, {u"INSERT INTO opts VALUES ('10', 'jukebox'), ('20', ''), ('30', '')"_s}));
-    RecordView opts(catalogue, u"opts"_s);
-    opts.refresh();
-    EXPECT_EQ(StateRecord::read(opts).folders, u"10"_s);
-
-    ASSERT_TRUE(StateRecord::write(catalogue, opts, 64, false));
-    EXPECT_EQ(querySql(file, u"SELECT folders, quote(formcolor) FROM opts"_s), QStringList{u"64|''"_s});
-    ASSERT_TRUE(StateRecord::write(catalogue, opts, 5, true));
-    EXPECT_EQ(querySql(file, u"SELECT folders, formcolor FROM opts"_s), QStringList{u"5|jukebox"_s});
-
-    opts.refresh();
-    const StateRecord state = StateRecord::read(opts);
-    EXPECT_TRUE(state.present);
-    EXPECT_EQ(state.volume(), 5);
-    EXPECT_EQ(state.formcolor, u"jukebox"_s);
 }
 
 } // namespace

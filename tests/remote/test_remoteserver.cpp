@@ -21,6 +21,7 @@ using namespace lumetra::test;
 namespace {
 
 const QByteArray kToken = "abcdefghijklmnopqrstuvwx";
+const QString kState = u"/api/state?t="_s + QString::fromLatin1(kToken);
 
 bool waitFor(const std::function<bool()> &done, int ms = 5000)
 {
@@ -68,10 +69,10 @@ protected:
         m_port = m_server->port();
     }
 
-    QByteArray get(const QString &target, const QByteArray &extra = {})
+    QByteArray get(const QString &target) const
     {
         return "GET " + target.toUtf8() + " HTTP/1.1\r\nHost: 127.0.0.1:" + QByteArray::number(m_port) +
-               "\r\nConnection: close\r\n" + extra + "\r\n";
+               "\r\nConnection: close\r\n\r\n";
     }
 
     QTemporaryDir m_dir;
@@ -83,7 +84,7 @@ protected:
 
 TEST_F(RemoteServerTest, AnswersCarryTheSecurityHeadersAndErrorsAShortText)
 {
-    const QByteArray state = exchange(m_port, get(u"/api/state?t="_s + QString::fromLatin1(kToken)));
+    const QByteArray state = exchange(m_port, get(kState));
     EXPECT_TRUE(state.startsWith("HTTP/1.1 200 OK\r\n")) << state.data();
     for (const char *header :
          {"Content-Security-Policy: default-src 'none'; script-src 'self';",
@@ -120,8 +121,7 @@ TEST_P(AttackTest, LeavesAPhoneWithTheTokenServed)
 {
     const Attack &c = GetParam();
     serve({.perSecond = 1000, .burst = 1000}, {.perClient = 100, .total = 8, .requestMs = 300});
-    const QByteArray state =
-        get(u"/api/state?t="_s + QString::fromLatin1(kToken)).replace("Connection: close", "");
+    const QByteArray state = get(kState).replace("Connection: close", "");
     QTcpSocket before;
     QByteArray heard;
     const auto answered = [&](int times) {
@@ -137,7 +137,7 @@ TEST_P(AttackTest, LeavesAPhoneWithTheTokenServed)
         attackers.back()->write(QByteArray(c.bytes).replace("TOKEN", kToken));
     }
     waitFor([] { return false; }, 100); // the server takes them in
-    const QByteArray served = exchange(m_port, get(u"/api/state?t="_s + QString::fromLatin1(kToken)), 1000);
+    const QByteArray served = exchange(m_port, get(kState), 1000);
     EXPECT_TRUE(served.startsWith("HTTP/1.1 200")) << served.left(40).data();
 
     QByteArray answers;
@@ -185,7 +185,7 @@ TEST_F(RemoteServerTest, TooManyConnectionsFromOneClientAreTurnedAway)
         ASSERT_TRUE(waitFor([&] { return open.back()->state() == QAbstractSocket::ConnectedState; }));
     }
     waitFor([] { return false; }, 100); // the server takes them in
-    const QByteArray answer = exchange(m_port, get(u"/api/state?t="_s + QString::fromLatin1(kToken)));
+    const QByteArray answer = exchange(m_port, get(kState));
     EXPECT_TRUE(answer.startsWith("HTTP/1.1 503")) << answer.data();
 }
 

@@ -2,26 +2,26 @@
 
 #include "ui/common/browser.h"
 
-#include <QList>
+#include <QUrl>
 
 namespace lumetra::test {
 
-// A browser that shows nothing and keeps the addresses it was sent to.
+// A browser that shows nothing and keeps the address it was last sent to.
 class FakeBrowser final : public Browser
 {
 public:
     using Browser::Browser;
-    void navigate(const QUrl &url) override { visited.append(url); }
-    void back() override { ++backs; }
-    QUrl url() const override { return visited.isEmpty() ? QUrl() : visited.last(); }
+    void navigate(const QUrl &url) override { m_url = url; }
+    void back() override {}
+    QUrl url() const override { return m_url; }
 
     static BrowserFactory factory()
     {
         return [](QWidget *parent) -> Browser * { return new FakeBrowser(parent); };
     }
 
-    QList<QUrl> visited;
-    int backs = 0;
+private:
+    QUrl m_url;
 };
 
 } // namespace lumetra::test

@@ -2,14 +2,21 @@
 
 namespace lumetra::test {
 
+namespace {
+template <typename T> std::optional<T> take(std::deque<T> &script)
+{
+    if (script.empty())
+        return std::nullopt;
+    T value = script.front();
+    script.pop_front();
+    return value;
+}
+} // namespace
+
 Prompter::Answer FakePrompter::message(const QString &text, Buttons)
 {
     messages.append(text);
-    if (answers.empty())
-        return Answer::Ok;
-    const Answer answer = answers.front();
-    answers.pop_front();
-    return answer;
+    return take(answers).value_or(Answer::Ok);
 }
 
 void FakePlayer::play()
@@ -32,24 +39,8 @@ void FakePlayer::play()
 std::optional<QString> FakePrompter::input(const QString &prompt, const QString &)
 {
     prompts.append(prompt);
-    if (inputs.empty())
-        return std::nullopt;
-    const bool answered = inputs.front().has_value();
-    const QString text = inputs.front().value_or(QString());
-    inputs.pop_front();
-    return answered ? std::optional<QString>(text) : std::nullopt;
+    return take(inputs).value_or(std::nullopt);
 }
-
-namespace {
-template <typename T> std::optional<T> take(std::deque<T> &script)
-{
-    if (script.empty())
-        return std::nullopt;
-    T value = script.front();
-    script.pop_front();
-    return value;
-}
-} // namespace
 
 std::optional<QColor> FakeDialogs::color(const QColor &)
 {
@@ -60,7 +51,7 @@ std::optional<QColor> FakeDialogs::color(const QColor &)
 std::optional<Dialogs::Font> FakeDialogs::font(const Font &initial)
 {
     asked.append(QStringLiteral("font %1 %2 %3").arg(initial.name).arg(initial.size).arg(initial.bold));
-    return take(fonts);
+    return std::nullopt;
 }
 
 std::optional<QString> FakeDialogs::openFile(const QString &filter, const QString &folder)
@@ -72,13 +63,13 @@ std::optional<QString> FakeDialogs::openFile(const QString &filter, const QStrin
 std::optional<QString> FakeDialogs::folder(const QString &title, const QString &)
 {
     asked.append(QStringLiteral("folder ") + title);
-    return take(folders);
+    return std::nullopt;
 }
 
 std::optional<QString> FakeDialogs::saveFile(const QString &filter, const QString &suggested)
 {
     asked.append(QStringLiteral("save %1 %2").arg(filter, suggested));
-    return take(saves);
+    return std::nullopt;
 }
 
 void FakePlayer::setVolume(int volume)

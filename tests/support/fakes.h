@@ -25,7 +25,7 @@ public:
     std::deque<std::optional<QString>> inputs;
 };
 
-// Answers the common dialogs from scripts; an empty script cancels.
+// Answers the colour and file dialogs from scripts; an empty script, and every other dialog, cancels.
 class FakeDialogs final : public Dialogs
 {
 public:
@@ -36,10 +36,7 @@ public:
     std::optional<QString> saveFile(const QString &filter, const QString &suggested) override;
 
     std::deque<QColor> colors;
-    std::deque<Font> fonts;
     std::deque<QString> files;
-    std::deque<QString> folders;
-    std::deque<QString> saves;
     QStringList asked; // "color", "font Verdana 8 1", "file <filter> <folder>", "folder <title>"
 };
 
@@ -86,23 +83,21 @@ public:
     qint64 position() const override { return at; }
     qint64 duration() const override { return 0; }
     void setPosition(qint64 ms) override { at = ms; }
-    void setGain(double db) override { gains.append(db); }
+    void setGain(double) override {}
     void setNext(const QString &path, Join join, double) override
     {
         next = path;
         nextJoin = join;
     }
-    void setCrossfade(int ms) override { crossfadeMs = ms; }
+    void setCrossfade(int) override {}
 
     int plays = 0;
     int stops = 0;
     qint64 at = 0;
     QStringList broken;
     QStringList stalled;
-    QList<double> gains; // one per file handed
     QString next;
     Join nextJoin = Join::Gapless;
-    int crossfadeMs = 0;
 
 private:
     QString m_url;
