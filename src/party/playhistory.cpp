@@ -48,12 +48,6 @@ void PlayHistory::record(const QString &path)
     }
 }
 
-void PlayHistory::clear()
-{
-    m_tracks.clear();
-    m_albums.clear();
-}
-
 int PlayHistory::trackWindow(int availableTracks) const
 {
     return std::clamp(availableTracks / 2, 0, m_trackLimit);

@@ -24,7 +24,6 @@ public:
 
     // A track started playing; the newest one started again (a restart) is the same play.
     void record(const QString &path);
-    void clear();
 
     // N and K bounded by half of what the source offers, so that a small library still has a choice.
     int trackWindow(int availableTracks) const;
