@@ -1,7 +1,7 @@
 #include "loudness/loudness.h"
 #include "loudness/truepeak.h"
 
-#include "audiofile.h"
+#include "listening.h"
 #include "synth.h"
 
 #include <QDir>
@@ -10,7 +10,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <gst/gst.h>
 #include <gtest/gtest.h>
 #include <taglib/fileref.h>
 #include <taglib/mp4file.h>
@@ -49,30 +48,7 @@ demo::Audio hot()
 void write(const QString &path, const demo::Audio &audio)
 {
     QDir().mkpath(QFileInfo(path).path());
-    QString error;
-    const bool written = path.endsWith(u".wav")   ? demo::writeWav(path, audio, &error)
-                         : path.endsWith(u".ogg") ? demo::writeOgg(path, audio, {}, 1, &error)
-                                                  : demo::writeMp3(path, audio, {}, &error);
-    ASSERT_TRUE(written) << qPrintable(error);
-}
-
-void writeM4a(const QString &path)
-{
-    gst_init(nullptr, nullptr);
-    GstElement *pipeline =
-        gst_parse_launch("audiotestsrc volume=0.1 num-buffers=40 ! audioconvert ! avenc_aac ! "
-                         "mp4mux ! filesink name=out",
-                         nullptr);
-    GstElement *out = gst_bin_get_by_name(GST_BIN(pipeline), "out");
-    g_object_set(out, "location", QFile::encodeName(path).constData(), nullptr);
-    gst_object_unref(out);
-    gst_element_set_state(pipeline, GST_STATE_PLAYING);
-    GstBus *bus = gst_element_get_bus(pipeline);
-    gst_message_unref(gst_bus_timed_pop_filtered(bus, GST_CLOCK_TIME_NONE,
-                                                 GstMessageType(GST_MESSAGE_EOS | GST_MESSAGE_ERROR)));
-    gst_object_unref(bus);
-    gst_element_set_state(pipeline, GST_STATE_NULL);
-    gst_object_unref(pipeline);
+    ASSERT_TRUE(demo::writeByExtension(path, audio)) << qPrintable(path);
 }
 
 // Waits until the worker has told that all `files` of the library are known.
@@ -119,8 +95,8 @@ TEST(Loudness, TagsGiveTheGainTowardsTheReferenceUnderTheCeiling)
     };
     for (const auto &[name, fields] : tags) {
         const QString path = album + u'/' + name;
+        write(path, tone(0.1));
         if (name.endsWith(u".m4a")) {
-            writeM4a(path);
             TagLib::MP4::File file(QFile::encodeName(path).constData());
             for (const auto &[key, value] : fields)
                 file.tag()->setItem(TagLib::String("----:com.apple.iTunes:") + key,
@@ -128,7 +104,6 @@ TEST(Loudness, TagsGiveTheGainTowardsTheReferenceUnderTheCeiling)
             ASSERT_TRUE(file.save());
             continue;
         }
-        write(path, tone(0.1));
         TagLib::FileRef file(QFile::encodeName(path).constData());
         TagLib::PropertyMap map;
         for (const auto &[key, value] : fields)

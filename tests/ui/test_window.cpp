@@ -385,6 +385,19 @@ TEST_F(WindowTest, TheModeMenuMarksTheModeThatPlays)
     EXPECT_EQ(checked(), QStringList());
 }
 
+TEST_F(WindowTest, InShuffleAllOnlyALeftPressOnTheNowPlayingCoverSkips)
+{
+    MainWindow &window = start(withTracks(4));
+    m_random.script = {0, 0, 0.9, 0};
+    trigger("mnurandom");
+    const QString first = m_player.url();
+    auto *nowPlaying = window.findChild<QWidget *>(u"Image2"_s);
+    press(nowPlaying, Qt::RightButton);
+    EXPECT_EQ(m_player.url(), first);
+    press(nowPlaying, Qt::LeftButton);
+    EXPECT_NE(m_player.url(), first);
+}
+
 // Covers are decoded at the device's pixels. The check is worth most at a scale of 2, where the whole test
 // runs again in a child process.
 TEST_F(WindowTest, PicturesAreDecodedAtTheDevicesPixels)
