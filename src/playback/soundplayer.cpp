@@ -60,6 +60,12 @@ SoundPlayer::SoundPlayer(QObject *parent)
 {
     m_ping.setInterval(kPingMs);
     connect(&m_ping, &QTimer::timeout, this, [this] {
+        // A window that could not run its loop heard nothing meanwhile: the engine's time starts again.
+        if (m_tick.elapsed() > 2 * kPingMs) {
+            m_answered.start();
+            m_sounding.start();
+        }
+        m_tick.start();
         const int bound = m_started ? m_watchdogMs : std::max(m_watchdogMs, kFirstAnswerMs);
         if (m_answered.elapsed() > bound)
             replaceEngine(QStringLiteral("no answer for %1 ms").arg(m_answered.elapsed()));
@@ -104,6 +110,7 @@ void SoundPlayer::startEngine()
     send({"volume", number(m_volume)});
     send({"crossfade", number(m_crossfade)});
     m_ping.start();
+    m_tick.start();
 }
 
 void SoundPlayer::replaceEngine(const QString &reason)

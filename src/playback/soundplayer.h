@@ -73,6 +73,7 @@ private:
     QTimer m_ping;
     QElapsedTimer m_answered; // since the engine last said anything
     QElapsedTimer m_sounding; // since its output last moved on
+    QElapsedTimer m_tick;     // since the last ping
     bool m_started = false;   // the engine has answered once
     quint64 m_blocks = 0;
     quint64 m_pings = 0;
