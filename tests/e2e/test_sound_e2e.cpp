@@ -128,9 +128,11 @@ TEST_P(Transitions, TheTwoTracksMeetAsTheSettingsSay)
     start(c.twoAlbums ? QStringList{u"A"_s, u"B"_s} : QStringList{u"A"_s}, c.crossfade);
     ASSERT_TRUE(
         demo::writeByExtension(folder(0) + u"01 low.wav"_s, demo::sine(kLow, 0, c.seconds * kRate, kLoud)));
+    // Where the pickers go on after B, B lasts long enough to sound alone before it crossfades again.
+    const bool picked = c.act >= Shuffled && c.act <= Refilled;
     ASSERT_TRUE(demo::writeByExtension(folder(c.twoAlbums ? 1 : 0) + u"02 high.wav"_s,
-                                       demo::sine(kHigh, 0, c.seconds * kRate, kLoud)));
-    if (c.act >= Shuffled && c.act <= Refilled) {
+                                       demo::sine(kHigh, 0, (picked ? 2 : 1) * c.seconds * kRate, kLoud)));
+    if (picked) {
         m_random.script = {0, 0, 0.9, 0}; // A, then B drawn ahead
         if (c.act == Shuffled) {
             m_window->playback().mnurandom();
