@@ -61,7 +61,7 @@ SoundPlayer::SoundPlayer(QObject *parent)
     m_ping.setInterval(kPingMs);
     connect(&m_ping, &QTimer::timeout, this, [this] {
         // A window that could not run its loop heard nothing meanwhile: the engine's time starts again.
-        if (m_tick.elapsed() > 2 * kPingMs) {
+        if (m_tick.elapsed() > 2 * qint64(kPingMs)) {
             m_answered.start();
             m_sounding.start();
         }
