@@ -56,11 +56,11 @@ inline bool coversIn(MainWindow &window)
     return wall->coversAwaited() == 0;
 }
 
-inline QList<TestAlbum> numbered(int count)
+inline QList<TestAlbum> numbered(int count, const QStringList &tracks = {})
 {
     QList<TestAlbum> albums;
     for (int i = 0; i < count; ++i)
-        albums.append({u"Album %1"_s.arg(i, 3, 10, QLatin1Char('0'))});
+        albums.append({u"Album %1"_s.arg(i, 3, 10, QLatin1Char('0')), true, tracks});
     return albums;
 }
 
@@ -101,7 +101,23 @@ protected:
         m_window->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(m_window.get()));
     }
-    void trigger(const char *action) { m_window->findChild<QAction *>(QLatin1String(action))->trigger(); }
+    MainWindow &startActive(const QList<TestAlbum> &albums, QSize screen = {1920, 1080})
+    {
+        start(albums, screen);
+        showActive();
+        return *m_window;
+    }
+    QAction *action(const char *name) const
+    {
+        auto *found = m_window->findChild<QAction *>(QLatin1String(name));
+        EXPECT_NE(found, nullptr) << name;
+        return found;
+    }
+    void trigger(const char *name) { action(name)->trigger(); }
+    template <typename T = QWidget> T *child(const char *name) const
+    {
+        return m_window->findChild<T *>(QLatin1String(name));
+    }
 
     QString catalogue() const { return m_app.file(u"tracks.lum"_s); }
 

@@ -10,32 +10,35 @@ using namespace lumetra::test;
 
 namespace {
 
+// What the window shows in one language; the title with three albums, Qt's own Cancel, and the cover menu's
+// Shuffle items (leave out / take back).
+struct Shown {
+    QStringList modeMenu;
+    QString title;
+    QString cancel;
+    QString shuffleMenu;
+};
+
+const Shown kEnglish{{u"Normal Play"_s, u"Shuffle All"_s, u"Jukebox"_s, u"Collections"_s},
+                     u"Lumetra Jukebox: 3 albums loaded."_s,
+                     u"Cancel"_s,
+                     u"Skip this album when in shuffle mode / Play this album when in Shuffle mode"_s};
+const Shown kGerman{
+    {u"Normale Wiedergabe"_s, u"Alles zufällig"_s, u"Jukebox"_s, u"Sammlungen"_s},
+    u"Lumetra Jukebox: 3 Alben geladen."_s,
+    u"Abbrechen"_s,
+    u"Dieses Album im Zufallsmodus überspringen / Dieses Album im Zufallsmodus wieder berücksichtigen"_s};
+const Shown kFrench{
+    {u"Lecture normale"_s, u"Tout aléatoire"_s, u"Jukebox"_s, u"Collections"_s},
+    u"Lumetra Jukebox\u00a0: 3 albums chargés."_s,
+    u"Annuler"_s,
+    u"Exclure cet album de la lecture aléatoire / Réintégrer cet album à la lecture aléatoire"_s};
+
 struct LanguageCase {
     QStringList languages; // the user's, most wanted first, as QLocale::uiLanguages gives them
     QString installed;     // what installTranslations reports
-    QStringList modeMenu;
-    QString title;       // with three albums
-    QString cancel;      // Qt's own standard button
-    QString shuffleMenu; // the cover menu's Shuffle items: leave out, take back
+    const Shown *shown;
 };
-
-void PrintTo(const LanguageCase &c, std::ostream *os)
-{
-    *os << c.languages.join(u':').toStdString();
-}
-
-const QStringList kEnglishMenu = {u"Normal Play"_s, u"Shuffle All"_s, u"Jukebox"_s, u"Collections"_s};
-const QString kEnglishTitle = u"Lumetra Jukebox: 3 albums loaded."_s;
-const QStringList kGermanMenu = {u"Normale Wiedergabe"_s, u"Alles zufällig"_s, u"Jukebox"_s, u"Sammlungen"_s};
-const QString kGermanTitle = u"Lumetra Jukebox: 3 Alben geladen."_s;
-const QStringList kFrenchMenu = {u"Lecture normale"_s, u"Tout aléatoire"_s, u"Jukebox"_s, u"Collections"_s};
-const QString kEnglishShuffle =
-    u"Skip this album when in shuffle mode / Play this album when in Shuffle mode"_s;
-const QString kGermanShuffle =
-    u"Dieses Album im Zufallsmodus überspringen / Dieses Album im Zufallsmodus wieder berücksichtigen"_s;
-const QString kFrenchShuffle =
-    u"Exclure cet album de la lecture aléatoire / Réintégrer cet album à la lecture aléatoire"_s;
-const QString kFrenchTitle = u"Lumetra Jukebox\u00a0: 3 albums chargés."_s;
 
 // The window in the user's language: the translations the program ships, chosen from the user's languages as
 // at start-up, with Qt's own for the same language. (The program reads them from LANGUAGE, LC_ALL, LANG
@@ -64,25 +67,22 @@ TEST_P(Languages, TheWindowSpeaksTheFirstLanguageTheUserWantsThatItHas)
         if (action->isVisible()) // as the menu shows
             modes.append(action->text());
     }
-    EXPECT_EQ(modes, c.modeMenu);
-    EXPECT_EQ(window.windowTitle(), c.title);
-    EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), c.cancel);
+    EXPECT_EQ(modes, c.shown->modeMenu);
+    EXPECT_EQ(window.windowTitle(), c.shown->title);
+    EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), c.shown->cancel);
     EXPECT_EQ(window.findChild<QAction *>(u"mnuskip"_s)->text() + u" / "_s +
                   window.findChild<QAction *>(u"mnuplay"_s)->text(),
-              c.shuffleMenu);
+              c.shown->shuffleMenu);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Table, Languages,
-    ::testing::Values(
-        LanguageCase{{u"de"_s}, u"de"_s, kGermanMenu, kGermanTitle, u"Abbrechen"_s, kGermanShuffle},
-        LanguageCase{{u"fr-CA"_s, u"de"_s}, u"fr"_s, kFrenchMenu, kFrenchTitle, u"Annuler"_s, kFrenchShuffle},
-        LanguageCase{
-            {u"es"_s, u"de_AT.UTF-8"_s}, u"de"_s, kGermanMenu, kGermanTitle, u"Abbrechen"_s, kGermanShuffle},
-        // English is the program's own language: a user who puts it first reads it.
-        LanguageCase{
-            {u"en-GB"_s, u"de"_s}, QString(), kEnglishMenu, kEnglishTitle, u"Cancel"_s, kEnglishShuffle},
-        LanguageCase{{u"C"_s}, QString(), kEnglishMenu, kEnglishTitle, u"Cancel"_s, kEnglishShuffle},
-        LanguageCase{{u"es"_s}, QString(), kEnglishMenu, kEnglishTitle, u"Cancel"_s, kEnglishShuffle}));
+INSTANTIATE_TEST_SUITE_P(Table, Languages,
+                         ::testing::Values(LanguageCase{{u"de"_s}, u"de"_s, &kGerman},
+                                           LanguageCase{{u"fr-CA"_s, u"de"_s}, u"fr"_s, &kFrench},
+                                           LanguageCase{{u"es"_s, u"de_AT.UTF-8"_s}, u"de"_s, &kGerman},
+                                           // English is the program's own language: a user who puts it
+                                           // first reads it.
+                                           LanguageCase{{u"en-GB"_s, u"de"_s}, QString(), &kEnglish},
+                                           LanguageCase{{u"C"_s}, QString(), &kEnglish},
+                                           LanguageCase{{u"es"_s}, QString(), &kEnglish}));
 
 } // namespace

@@ -35,13 +35,7 @@ QRect inWindow(const QWidget *widget, const QWidget *window)
     return QRect(widget->mapTo(window, QPoint(0, 0)), widget->size());
 }
 
-QList<TestAlbum> withTracks(int count)
-{
-    QList<TestAlbum> albums;
-    for (const TestAlbum &album : numbered(count))
-        albums.append({album.title, false, {u"t.mp3"_s}});
-    return albums;
-}
+const QStringList kTrack{u"t.mp3"_s};
 
 class WindowTest : public MainWindowTest
 {
@@ -69,11 +63,6 @@ struct SizeCase {
     QSize shown;  // what the window's size then is
 };
 
-void PrintTo(const SizeCase &c, std::ostream *os)
-{
-    *os << c.name;
-}
-
 class WindowGeometry : public WindowTest, public ::testing::WithParamInterface<std::tuple<SizeCase, bool>>
 {
 };
@@ -81,8 +70,7 @@ class WindowGeometry : public WindowTest, public ::testing::WithParamInterface<s
 TEST_P(WindowGeometry, EveryControlIsInsideTheWindowAndNoneOverlaps)
 {
     const auto &[size, jukebox] = GetParam();
-    MainWindow &window = start(numbered(60), size.screen);
-    showActive();
+    MainWindow &window = startActive(numbered(60), size.screen);
     if (!size.window.isEmpty()) {
         window.resize(size.window);
         ASSERT_TRUE(laidOutFor(window, size.shown));
@@ -119,7 +107,7 @@ TEST_P(WindowGeometry, EveryControlIsInsideTheWindowAndNoneOverlaps)
     }
     // The columns use the wall's width: no cover's worth of it is left empty at the right.
     EXPECT_LT(wall.right() - right, window.slot(0)->cover()->width() / 2);
-    pointAt(window.findChild<QWidget *>(u"Label6"_s));
+    pointAt(child("Label6"));
     LetterBar *bar = window.letterBar();
     ASSERT_TRUE(bar->isVisible());
     EXPECT_TRUE(wall.contains(inWindow(bar, &window)));
@@ -149,13 +137,12 @@ INSTANTIATE_TEST_SUITE_P(Sizes, WindowGeometry,
 
 TEST_F(WindowTest, AResizedWindowIsLaidOutAgainOnceItsSizeSettles)
 {
-    MainWindow &window = start(numbered(60));
-    showActive();
+    MainWindow &window = startActive(numbered(60));
     ASSERT_EQ(window.slotCount(), 32);
     window.resize(1400, 900);
     window.resize(1200, 800);
     // The panels follow at once; the slots only when the size has stayed put.
-    EXPECT_EQ(window.findChild<QWidget *>(u"RtFrame"_s)->x(), (18000 - 5000 + 400) / kTwipsPerPixel);
+    EXPECT_EQ(child("RtFrame")->x(), (18000 - 5000 + 400) / kTwipsPerPixel);
     EXPECT_EQ(window.slotCount(), 32);
     ASSERT_TRUE(laidOutFor(window, {1200, 800}));
     EXPECT_EQ(window.slotCount(), 12);
@@ -165,8 +152,7 @@ TEST_F(WindowTest, AResizedWindowIsLaidOutAgainOnceItsSizeSettles)
 TEST_F(WindowTest, ARebuildUnderThePointerLeavesNoHalfRemovedCover)
 {
     writeIni("(Lumetra default)\r\n2400\r\n150\r\n0\r\n16777215\r\n100\r\nDejaVu Sans+9.75&False\r\n\r\n");
-    MainWindow &window = start(numbered(20));
-    showActive();
+    MainWindow &window = startActive(numbered(20));
     QWidget *cover = window.slot(5)->cover();
     QTest::mouseMove(&window, cover->mapTo(&window, cover->rect().center()));
     QTRY_COMPARE(window.overCover(), 5);
@@ -214,11 +200,6 @@ struct KeyCase {
     Outcome outcome = Outcome::Nothing;
 };
 
-void PrintTo(const KeyCase &c, std::ostream *os)
-{
-    *os << c.name;
-}
-
 class WallKeysTest : public WindowTest, public ::testing::WithParamInterface<KeyCase>
 {
 };
@@ -228,22 +209,20 @@ class WallKeysTest : public WindowTest, public ::testing::WithParamInterface<Key
 TEST_P(WallKeysTest, KeysAndTheWheelPageFocusAndAct)
 {
     const KeyCase &c = GetParam();
-    QList<TestAlbum> albums = withTracks(40);
+    QList<TestAlbum> albums = numbered(40, kTrack);
     albums.append({u"zebra crossing"_s, false, {u"t.mp3"_s}});
     writeIni("(Lumetra default)\r\n2400\r\n150\r\n0\r\n16777215\r\n010\r\nDejaVu Sans+9.75&False\r\n\r\n");
-    MainWindow &window = start(albums);
-    showActive();
-    QWidget *wall = window.findChild<QWidget *>(u"albumframe"_s);
+    MainWindow &window = startActive(albums);
+    QWidget *wall = child("albumframe");
     ASSERT_EQ(QApplication::focusWidget(), wall);
     QWidget *frame = wall->findChild<QWidget *>(u"focusframe"_s);
 
     for (const Step &step : c.steps) {
         if (step.click == Click::TrackList) {
-            QTest::mouseClick(window.findChild<QListWidget *>(u"List1"_s)->viewport(), Qt::LeftButton, {},
-                              QPoint(5, 5));
+            QTest::mouseClick(child<QListWidget>("List1")->viewport(), Qt::LeftButton, {}, QPoint(5, 5));
         } else if (step.click == Click::Wall) {
             // Left of the first cover, on the background picture.
-            QTest::mouseClick(window.findChild<QWidget *>(u"Image13"_s), Qt::LeftButton, {}, QPoint(3, 100));
+            QTest::mouseClick(child("Image13"), Qt::LeftButton, {}, QPoint(3, 100));
         } else if (!step.wheel.isNull()) {
             // A real wheel over a cover reaches the wall too, as covers leave it (the end-to-end run checks).
             const QPointF at(5, 5);
@@ -349,22 +328,14 @@ TEST_F(WindowTest, RepeatsOfAHeldKeyWaitForTheLastPageToBePainted)
     EXPECT_EQ(pageDown(true), 3);
 }
 
-TEST_F(WindowTest, CoversThatIgnoreTheMouseIgnoreTheirKeys)
-{
-    MainWindow &window = start(withTracks(4));
-    showActive();
-    trigger("mnucoll");
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-    EXPECT_EQ(window.playback().clickedCover(), 0);
-}
-
 // --- Mode menu, pictures --------------------------------------------------------------------------------
 
-TEST_F(WindowTest, TheModeMenuMarksTheModeThatPlays)
+// The Mode menu marks the mode that plays, and each mode takes presses its own way: in Shuffle All only a
+// left press on the now-playing cover skips; Collections' covers ignore the keys as they ignore the mouse.
+TEST_F(WindowTest, TheModeMenuMarksTheModeThatPlaysAndEachModeTakesPressesItsOwnWay)
 {
     ASSERT_TRUE(writeFile(m_app.file(u"Mix.ply"_s), "Album 001\r\n"));
-    MainWindow &window = start(withTracks(4));
+    MainWindow &window = startActive(numbered(4, kTrack));
     QMenu *modes = window.menu(u"mnuMode"_s);
     auto checked = [modes] {
         QStringList names;
@@ -375,35 +346,36 @@ TEST_F(WindowTest, TheModeMenuMarksTheModeThatPlays)
         return names;
     };
     EXPECT_EQ(checked(), QStringList{u"mnunormal"_s});
-    for (const QString &mode : {u"mnurandom"_s, u"mnuplaylist"_s, u"mnucoll"_s, u"mnunormal"_s}) {
-        modes->findChild<QAction *>(mode)->trigger();
-        EXPECT_EQ(checked(), QStringList{mode});
+    m_random.script = {0, 0, 0.9, 0};
+    trigger("mnurandom");
+    EXPECT_EQ(checked(), QStringList{u"mnurandom"_s});
+    const QString first = m_player.url();
+    auto *nowPlaying = child("Image2");
+    press(nowPlaying, Qt::RightButton);
+    EXPECT_EQ(m_player.url(), first);
+    press(nowPlaying, Qt::LeftButton);
+    EXPECT_NE(m_player.url(), first);
+
+    for (const char *mode : {"mnuplaylist", "mnucoll"}) {
+        trigger(mode);
+        EXPECT_EQ(checked(), QStringList{QLatin1String(mode)});
     }
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    EXPECT_EQ(window.playback().clickedCover(), 0);
+    trigger("mnunormal");
+    EXPECT_EQ(checked(), QStringList{u"mnunormal"_s});
     // One album shuffled has no item of its own.
     window.playback().setOverCover(0);
     trigger("mnuplsh");
     EXPECT_EQ(checked(), QStringList());
 }
 
-TEST_F(WindowTest, InShuffleAllOnlyALeftPressOnTheNowPlayingCoverSkips)
-{
-    MainWindow &window = start(withTracks(4));
-    m_random.script = {0, 0, 0.9, 0};
-    trigger("mnurandom");
-    const QString first = m_player.url();
-    auto *nowPlaying = window.findChild<QWidget *>(u"Image2"_s);
-    press(nowPlaying, Qt::RightButton);
-    EXPECT_EQ(m_player.url(), first);
-    press(nowPlaying, Qt::LeftButton);
-    EXPECT_NE(m_player.url(), first);
-}
-
 // Covers are decoded at the device's pixels. The check is worth most at a scale of 2, where the whole test
 // runs again in a child process.
 TEST_F(WindowTest, PicturesAreDecodedAtTheDevicesPixels)
 {
-    MainWindow &window = start({{u"Abbey"_s, true, {u"t.mp3"_s}}});
-    showActive();
+    MainWindow &window = startActive({{u"Abbey"_s, true, {u"t.mp3"_s}}});
     const qreal ratio = window.devicePixelRatioF();
     std::cout << "device pixel ratio " << ratio << std::endl;
 
@@ -413,7 +385,7 @@ TEST_F(WindowTest, PicturesAreDecodedAtTheDevicesPixels)
     EXPECT_EQ(cover.devicePixelRatio(), ratio);
 
     press(window.slot(0)->cover(), Qt::LeftButton);
-    auto *nowPlaying = window.findChild<QLabel *>(u"Image2"_s);
+    auto *nowPlaying = child<QLabel>("Image2");
     EXPECT_EQ(nowPlaying->pixmap().size(), nowPlaying->size() * ratio);
     EXPECT_EQ(nowPlaying->pixmap().devicePixelRatio(), ratio);
 
@@ -451,7 +423,6 @@ class ChildWindowsFit : public WindowTest, public ::testing::WithParamInterface<
 
 TEST_P(ChildWindowsFit, EveryWindowLiesInsideTheScreenAboveTheMainWindow)
 {
-    ASSERT_TRUE(writeCatalogue(m_dir.path(), withTracks(3)));
     QScreen *display = QGuiApplication::primaryScreen();
     const QRect before = display->geometry();
     const QRect screen(QPoint(), GetParam());
@@ -461,8 +432,7 @@ TEST_P(ChildWindowsFit, EveryWindowLiesInsideTheScreenAboveTheMainWindow)
         QWindowSystemInterface::handleScreenGeometryChange(display, before, before);
         QWindowSystemInterface::flushWindowSystemEvents();
     });
-    MainWindow &window = start(GetParam());
-    showActive();
+    MainWindow &window = startActive(numbered(3, kTrack), GetParam());
     ChildWindows &children = window.windows();
     children.openSettings();
     window.settingsWindow()->scanDisk();
@@ -511,11 +481,6 @@ struct TabCase {
     QStringList order; // from the first control Tab reaches
 };
 
-void PrintTo(const TabCase &c, std::ostream *os)
-{
-    *os << c.name;
-}
-
 QStringList mainOrder()
 {
     QStringList order{u"albumframe"_s};
@@ -530,8 +495,7 @@ class TabOrder : public WindowTest, public ::testing::WithParamInterface<TabCase
 
 TEST_P(TabOrder, TabReachesEveryControlInReadingOrder)
 {
-    MainWindow &window = start(withTracks(3));
-    showActive();
+    MainWindow &window = startActive(numbered(3, kTrack));
     GetParam().open(window);
     QWidget *shown = GetParam().window(window);
     QApplication::setActiveWindow(shown);
