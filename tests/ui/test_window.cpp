@@ -11,6 +11,7 @@
 #include "ui/windows/settingswindow.h"
 #include "wall/slotlayout.h"
 
+#include <QAbstractSpinBox>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
@@ -415,13 +416,14 @@ TEST(HiDpi, PicturesAreDecodedAtTwiceTheirSizeAtScaleTwo)
 
 // --- Child windows and the keyboard ----------------------------------------------------------------------
 
-// Every window the menus and the cover menu open lies inside the screen and stays above the main window;
-// Escape closes Search, Help and Settings (the scan panel's Close first, as Cancel waits for it).
+// Every window the menus and the cover menu open lies inside the screen and stays above the main window, and
+// names its controls; Escape closes Search, Help and Settings (the scan panel's Close first, as Cancel waits
+// for it).
 class ChildWindowsFit : public WindowTest, public ::testing::WithParamInterface<QSize>
 {
 };
 
-TEST_P(ChildWindowsFit, EveryWindowLiesInsideTheScreenAboveTheMainWindow)
+TEST_P(ChildWindowsFit, EveryWindowLiesInsideTheScreenAboveTheMainWindowAndNamesItsControls)
 {
     QScreen *display = QGuiApplication::primaryScreen();
     const QRect before = display->geometry();
@@ -441,9 +443,18 @@ TEST_P(ChildWindowsFit, EveryWindowLiesInsideTheScreenAboveTheMainWindow)
           &ChildWindows::openRemote, &ChildWindows::listSongs, &ChildWindows::addSongs,
           &ChildWindows::openCoverArt})
         (children.*open)();
+    pointAt(child("Label6")); // the letters show
     QStringList seen;
     for (QWidget *top : QApplication::topLevelWidgets()) {
-        if (top == &window || !top->isVisible() || qobject_cast<QMenu *>(top))
+        if (!top->isVisible() || qobject_cast<QMenu *>(top))
+            continue;
+        // Every control the keyboard reaches is named for screen readers (a spin box names its own field).
+        for (QWidget *control : top->findChildren<QWidget *>()) {
+            if (control->isVisible() && (control->focusPolicy() & Qt::TabFocus) &&
+                !qobject_cast<QAbstractSpinBox *>(control->parent()))
+                EXPECT_FALSE(accessibleName(control).isEmpty()) << control->objectName().toStdString();
+        }
+        if (top == &window)
             continue;
         seen.append(top->objectName());
         EXPECT_TRUE(screen.contains(top->frameGeometry())) << top->objectName().toStdString();
