@@ -30,20 +30,12 @@ const QString kAskPin = u"The jukebox is locked. Enter the PIN:"_s;
 class PartyWindowTest : public MainWindowTest
 {
 public:
+    using MainWindowTest::action;
     MainWindow &startParty()
     {
-        EXPECT_TRUE(writeCatalogue(m_dir.path(), {{u"Alpha"_s, true, {u"a1.mp3"_s, u"a2.mp3"_s}},
-                                                  {u"Beta"_s, true, {u"b1.mp3"_s}},
-                                                  {u"Gamma"_s, false, {u"g1.mp3"_s, u"g2.mp3"_s}}}));
-        MainWindow &window = start();
-        showActive();
-        return window;
-    }
-    QAction *action(const char *name) const
-    {
-        auto *found = m_window->findChild<QAction *>(QLatin1String(name));
-        EXPECT_NE(found, nullptr) << name;
-        return found;
+        return startActive({{u"Alpha"_s, true, {u"a1.mp3"_s, u"a2.mp3"_s}},
+                            {u"Beta"_s, true, {u"b1.mp3"_s}},
+                            {u"Gamma"_s, false, {u"g1.mp3"_s, u"g2.mp3"_s}}});
     }
     // Jukebox mode with Alpha's first track queued and playing.
     void queueOne()
@@ -82,11 +74,6 @@ struct Command {
     std::function<void(PartyWindowTest &, MainWindow &)> run;
     bool guestsMay;
 };
-
-void PrintTo(const Command &c, std::ostream *os)
-{
-    *os << c.name;
-}
 
 class LockTable : public PartyWindowTest, public ::testing::WithParamInterface<Command>
 {
@@ -230,7 +217,7 @@ TEST_F(PartyWindowTest, ThePinIsAskedTwiceAndARestartComesBackLockedUntilThePinU
     ASSERT_TRUE(m_window->party().party().isLocked());
     EXPECT_EQ(m_window->party().party().guests(), rules);
     EXPECT_EQ(m_player.volume(), 30);
-    auto *mark = m_window->findChild<QWidget *>(u"lockMark"_s);
+    auto *mark = child("lockMark");
     EXPECT_TRUE(mark->isVisible() && accessibleName(mark) == u"Locked for guests"_s);
     EXPECT_TRUE(action("mnuparty")->isChecked());
     EXPECT_FALSE(action("mnulock")->isVisible());
@@ -242,7 +229,7 @@ TEST_F(PartyWindowTest, ThePinIsAskedTwiceAndARestartComesBackLockedUntilThePinU
     for (int i = 0; i < 3; ++i)
         trigger("mnuopt");
     EXPECT_EQ(m_window->windowTitle(), u"Too many wrong PINs: try again in 60 seconds."_s);
-    EXPECT_EQ(m_window->findChild<QLabel *>(u"wallnotice"_s)->text(), m_window->windowTitle())
+    EXPECT_EQ(child<QLabel>("wallnotice")->text(), m_window->windowTitle())
         << "full screen shows no title bar";
     trigger("mnuunlock");
     EXPECT_EQ(pinPrompts(), 3);
@@ -362,11 +349,6 @@ struct TrackListUpNext {
     std::deque<double> again;
     QString repicked;
 };
-
-void PrintTo(const TrackListUpNext &c, std::ostream *os)
-{
-    *os << c.name;
-}
 
 class TrackListUpNextTest : public PartyWindowTest, public ::testing::WithParamInterface<TrackListUpNext>
 {

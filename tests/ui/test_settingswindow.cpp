@@ -134,11 +134,6 @@ struct RefusedSave {
     const char *message;
 };
 
-void PrintTo(const RefusedSave &c, std::ostream *os)
-{
-    *os << c.name;
-}
-
 class SettingsRefusedSave : public SettingsWindowTest, public ::testing::WithParamInterface<RefusedSave>
 {
 };
