@@ -19,6 +19,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <ostream>
 
 namespace lumetra::test {
 
@@ -43,6 +44,17 @@ inline void press(QWidget *widget, Qt::MouseButton button)
     QMouseEvent event(QEvent::MouseButtonPress, local, widget->mapToGlobal(local), button, button,
                       Qt::NoModifier);
     QApplication::sendEvent(widget, &event);
+}
+
+// A table's row prints as its name, as its test is named (files bring it in with `using`).
+template <typename Row>
+requires requires(const Row &row)
+{
+    row.name;
+}
+void PrintTo(const Row &row, std::ostream *os)
+{
+    *os << row.name;
 }
 
 // Waits for the workers to decode the covers of the page shown, and fills them in.

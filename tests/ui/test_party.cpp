@@ -23,6 +23,8 @@ using namespace lumetra::test;
 
 namespace {
 
+using lumetra::test::PrintTo;
+
 const QString kPin = u"20250614"_s;
 const QString kAskPin = u"The jukebox is locked. Enter the PIN:"_s;
 

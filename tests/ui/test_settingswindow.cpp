@@ -20,6 +20,8 @@ using namespace lumetra::test;
 
 namespace {
 
+using lumetra::test::PrintTo;
+
 const QByteArray kIni = "/music\r\n2600\r\n120\r\n65280\r\n255\r\n101\r\nDejaVu Serif+11&True\r\n\r\n";
 
 class SettingsWindowTest : public ::testing::Test

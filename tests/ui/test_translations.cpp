@@ -40,6 +40,11 @@ struct LanguageCase {
     const Shown *shown;
 };
 
+void PrintTo(const LanguageCase &c, std::ostream *os)
+{
+    *os << c.languages.join(u':').toStdString();
+}
+
 // The window in the user's language: the translations the program ships, chosen from the user's languages as
 // at start-up, with Qt's own for the same language. (The program reads them from LANGUAGE, LC_ALL, LANG
 // through QLocale; Program.HelpSpeaksTheUsersLanguage runs it so.)

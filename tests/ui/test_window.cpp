@@ -28,6 +28,8 @@ using namespace lumetra::test;
 
 namespace {
 
+using lumetra::test::PrintTo;
+
 // Twips at 96 dpi: 15 to the pixel.
 constexpr int kTwipsPerPixel = 15;
 
@@ -451,8 +453,9 @@ TEST_P(ChildWindowsFit, EveryWindowLiesInsideTheScreenAboveTheMainWindowAndNames
         // Every control the keyboard reaches is named for screen readers (a spin box names its own field).
         for (QWidget *control : top->findChildren<QWidget *>()) {
             if (control->isVisible() && (control->focusPolicy() & Qt::TabFocus) &&
-                !qobject_cast<QAbstractSpinBox *>(control->parent()))
+                !qobject_cast<QAbstractSpinBox *>(control->parent())) {
                 EXPECT_FALSE(accessibleName(control).isEmpty()) << control->objectName().toStdString();
+            }
         }
         if (top == &window)
             continue;
