@@ -94,7 +94,7 @@ TEST_F(PlaybackTest, RightClickTargetsTheSlotAndEmptySlotsIgnoreClicks)
     EXPECT_TRUE(m_playback.trackNames().isEmpty());
 }
 
-TEST_F(JukeboxTest, EnteringRebuildsTheWallAndPlaysNothing)
+TEST_F(JukeboxTest, EnteringRebuildsTheWallAndPlaysNothingAndNormalPlayLeavesIt)
 {
     EXPECT_TRUE(m_playback.jukeMode());
     EXPECT_TRUE(m_view.jukeboxArea);
@@ -105,6 +105,16 @@ TEST_F(JukeboxTest, EnteringRebuildsTheWallAndPlaysNothing)
     EXPECT_TRUE(m_playback.queueLines().isEmpty());
     m_playback.jukeboxmode();
     EXPECT_EQ(m_view.unloads, 1);
+
+    m_playback.selectTrack(0);
+    m_playback.mnunormal();
+    EXPECT_FALSE(m_playback.jukeMode());
+    EXPECT_FALSE(m_view.jukeboxArea);
+    EXPECT_EQ(m_view.unloads, 2);
+    EXPECT_FALSE(m_player.isPlaying());
+    EXPECT_TRUE(m_playback.trackNames().isEmpty());
+    EXPECT_EQ(m_view.status, u"3 albums loaded."_s);
+    EXPECT_EQ(m_view.nowPlaying, m_app.defaultPicture());
 }
 
 TEST_F(JukeboxTest, TracksQueueOnceAndTheFirstStartsAtOnce)
@@ -230,19 +240,6 @@ TEST_F(JukeboxTest, JukeboxComesBeforeAlbumShuffleWhenATrackEnds)
     endTrack();
     EXPECT_EQ(m_player.url().section(u'/', -1), u"g1.wav"_s);
     EXPECT_EQ(m_random.draws, 0);
-}
-
-TEST_F(JukeboxTest, NormalPlayLeavesJukebox)
-{
-    m_playback.selectTrack(0);
-    m_playback.mnunormal();
-    EXPECT_FALSE(m_playback.jukeMode());
-    EXPECT_FALSE(m_view.jukeboxArea);
-    EXPECT_EQ(m_view.unloads, 2);
-    EXPECT_FALSE(m_player.isPlaying());
-    EXPECT_TRUE(m_playback.trackNames().isEmpty());
-    EXPECT_EQ(m_view.status, u"3 albums loaded."_s);
-    EXPECT_EQ(m_view.nowPlaying, m_app.defaultPicture());
 }
 
 TEST_F(PlaybackTest, KeypadPlusAndMinusPageTheWall)
