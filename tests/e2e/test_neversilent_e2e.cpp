@@ -8,8 +8,6 @@
 
 #include <QDBusArgument>
 #include <QDBusConnection>
-#include <QDBusMetaType>
-#include <QKeyEvent>
 #include <QMenu>
 #include <QThread>
 
@@ -159,27 +157,6 @@ INSTANTIATE_TEST_SUITE_P(Modes, BrokenFilesE2E,
                          ::testing::Values(Mode::Normal, Mode::AlbumShuffle, Mode::ShuffleAll,
                                            Mode::JukeboxHead, Mode::Collection),
                          modeName);
-
-TEST_F(NeverSilent, EscapeAndDownInEitherListNeitherSkipNorQueue)
-{
-    queueLongTrack();
-    open(u"A Good"_s);
-    clickRow("List1", 0);
-    const QStringList queue = m_window->playback().queueLines();
-    ASSERT_EQ(queue.size(), 2);
-    for (const char *name : {"List2", "List1"}) {
-        for (const Qt::Key key : {Qt::Key_Escape, Qt::Key_Down}) {
-            list(name)->setFocus();
-            QKeyEvent event(QEvent::KeyPress, key, Qt::NoModifier);
-            QApplication::sendEvent(list(name), &event);
-            waitFor([] { return false; }, 50);
-            EXPECT_EQ(m_window->playback().queueLines(), queue) << name << " " << key;
-        }
-    }
-    EXPECT_EQ(list("List1")->currentRow(), 1); // Down moved the highlight
-    EXPECT_TRUE(m_player->isPlaying());
-    EXPECT_EQ(m_heard, QStringList{u"01 long.wav"_s});
-}
 
 // An engine that stops answering (here: stopped by a signal) is replaced; the file it held counts as one
 // that could not be played, and the next plays on the new engine. A window that stalled is no reason.

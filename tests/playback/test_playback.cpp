@@ -138,14 +138,19 @@ TEST_F(JukeboxTest, TracksQueueOnceAndTheFirstStartsAtOnce)
     EXPECT_EQ(m_playback.queueLines().size(), 2);
 }
 
-TEST_F(JukeboxTest, TheQueueCoverShowsTheHeadFoldersFirstPicture)
+// The next queued track plays before album shuffle picks, and the queue cover shows its folder's picture.
+TEST_F(JukeboxTest, AnEndedTrackHandsOverToTheNextQueuedOneAndItsFoldersFirstPicture)
 {
     queueSeveral(1);
     const QString gamma = folderOf(u"Gamma"_s);
     writeFile(gamma + u"Back.GIF"_s, QByteArray("GIF89a"));
     m_playback.coverPressed(slotOf(u"Beta"_s), true);
     m_playback.selectTrack(0);
+    m_playback.setAlbumShuffle(true);
+    m_playback.setPlayedTracks(u","_s);
     endTrack();
+    EXPECT_EQ(m_player.url().section(u'/', -1), u"g1.wav"_s);
+    EXPECT_EQ(m_random.draws, 0);
     EXPECT_EQ(m_view.queuePicture, gamma + u"Back.GIF"_s); // before cover.jpg by name
     endTrack();
     EXPECT_EQ(m_view.queuePicture, m_app.defaultPicture()); // Beta's folder has no picture
@@ -230,16 +235,6 @@ TEST_F(JukeboxTest, TheLastEntryEndingOrSkippedByTheCoverOrAKeyRefillsTheQueue)
     EXPECT_EQ(m_playback.queueLines().size(), 1);
     m_playback.selectTrack(0);
     EXPECT_EQ(m_playback.queueLines().at(1), u"b1  -  Beta"_s);
-}
-
-TEST_F(JukeboxTest, JukeboxComesBeforeAlbumShuffleWhenATrackEnds)
-{
-    queueSeveral(1);
-    m_playback.setAlbumShuffle(true);
-    m_playback.setPlayedTracks(u","_s);
-    endTrack();
-    EXPECT_EQ(m_player.url().section(u'/', -1), u"g1.wav"_s);
-    EXPECT_EQ(m_random.draws, 0);
 }
 
 TEST_F(PlaybackTest, KeypadPlusAndMinusPageTheWall)

@@ -5,7 +5,6 @@
 #include <QDir>
 
 #include <array>
-#include <cmath>
 
 using namespace Qt::StringLiterals;
 using namespace lumetra;
