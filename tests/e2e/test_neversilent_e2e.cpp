@@ -134,10 +134,7 @@ TEST_P(BrokenFilesE2E, EachIsSkippedWithANoticeAndTheGoodFilePlays)
     }
     QFile::remove(mixed + u"03 gone.mp3"_s); // vanishes after the album was listed
     EXPECT_TRUE(heard({u"04 good.wav"_s})) << m_heard.join(u',').toStdString();
-    QStringList handed;
-    for (const QString &file : bad + QStringList{u"04 good.wav"_s})
-        handed.append(mixed + file);
-    EXPECT_EQ(m_handed, handed);
+    EXPECT_EQ(m_started, bad + QStringList{u"04 good.wav"_s});
     EXPECT_EQ(m_window->windowTitle(), u"Could not play \"%1\""_s.arg(bad.last()));
     EXPECT_EQ(told.size(), bad.size());
     EXPECT_EQ(told.value(0), uR"({"notice":"Could not play \"01 zero.mp3\""})"_s);
@@ -209,7 +206,7 @@ TEST_F(NeverSilent, AnAlbumPlaysThroughAndTheDesktopSeesPlayingOnceThenStopped)
         ASSERT_TRUE(waitFor([this] { return m_ended == 3; }, 20000)) << "ended " << m_ended << " of 3";
         waitFor([&] { return listener.statuses.size() >= 2; }, 1000);
         waitFor([] { return false; }, 400); // whatever would come after the last track
-        EXPECT_EQ(started(), (QStringList{u"01 a.wav"_s, u"02 b.ogg"_s, u"03 c.mp3"_s}));
+        EXPECT_EQ(m_started, (QStringList{u"01 a.wav"_s, u"02 b.ogg"_s, u"03 c.mp3"_s}));
         EXPECT_FALSE(m_player->isPlaying());
         EXPECT_EQ(m_window->playback().selectedTrack(), 2);
         EXPECT_EQ(listener.statuses, (QStringList{u"Playing"_s, u"Stopped"_s}));

@@ -55,9 +55,9 @@ TEST_F(PlaybackEndToEnd, TheQueueAdvancesAndTheUpNextLineShowsTheRefillWhichPlay
     EXPECT_EQ(m_window->playback().queueLines().size(), 2);
     EXPECT_EQ(queue->trailingRow(), 2) << "the dimmed line stays last";
 
-    ASSERT_TRUE(waitFor([this] { return started().size() >= 3; }, 20000))
-        << "started " << started().join(u',').toStdString();
-    EXPECT_EQ(started().mid(0, 3), (QStringList{u"a.ogg"_s, u"b.mp3"_s, u"01 Low.wav"_s}));
+    ASSERT_TRUE(waitFor([this] { return m_started.size() >= 3; }, 20000))
+        << "started " << m_started.join(u',').toStdString();
+    EXPECT_EQ(m_started.mid(0, 3), (QStringList{u"a.ogg"_s, u"b.mp3"_s, u"01 Low.wav"_s}));
     EXPECT_EQ(m_window->playback().queueLines(),
               QStringList{u"01 Low - Added by Lumetra - Hey, Nothing was waiting in the queue..."_s});
     EXPECT_EQ(queue->trailingLine(), u"Up next (random): a  -  Second"_s) << "b.mp3 played a moment ago";
