@@ -116,11 +116,6 @@ struct Change {
     const char *format = "JPG";
 };
 
-void PrintTo(const Change &change, std::ostream *os)
-{
-    *os << change.name;
-}
-
 class ThumbnailOfChangedFile : public ThumbnailCacheTest, public ::testing::WithParamInterface<Change>
 {
 };
