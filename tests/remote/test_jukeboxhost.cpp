@@ -85,6 +85,9 @@ TEST_F(JukeboxHostTest, APhoneIsHeldToTheGuestRulesAndTheHostToThePartysPin)
     EXPECT_EQ(m_host.queue(gamma, 0, u"g1"_s).outcome, Outcome::Queued); // plays at once
     EXPECT_EQ(m_host.queue(gamma, 1, u"g2"_s).outcome, Outcome::Queued);
     EXPECT_EQ(m_host.queue(beta, 1, u"B2"_s).outcome, Outcome::Queued);
+    const RemoteHost::Pick waiting = m_host.queue(gamma, 1, u"g2"_s);
+    EXPECT_EQ(waiting.outcome, Outcome::Refused);
+    EXPECT_EQ(waiting.notice, u"\"g2\" is already waiting in the queue."_s);
     EXPECT_EQ(m_host.queue(gamma, 2, u"g3"_s).outcome, Outcome::Queued);
     const RemoteHost::Pick full = m_host.queue(gamma, 3, u"g4"_s);
     EXPECT_EQ(full.outcome, Outcome::Refused);
