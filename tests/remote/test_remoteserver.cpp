@@ -20,17 +20,7 @@ using namespace lumetra::test;
 
 namespace {
 
-const QByteArray kToken = "abcdefghijklmnopqrstuvwx";
 const QString kState = u"/api/state?t="_s + QString::fromLatin1(kToken);
-
-bool waitFor(const std::function<bool()> &done, int ms = 5000)
-{
-    QElapsedTimer clock;
-    clock.start();
-    while (!done() && clock.elapsed() < ms)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-    return done();
-}
 
 // What the server sends back to raw bytes on one connection, until it closes or `ms` pass.
 QByteArray exchange(quint16 port, const QByteArray &bytes, int ms = 3000)
