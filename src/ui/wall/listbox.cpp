@@ -80,10 +80,11 @@ void ListBox::render(int selected)
             last->setData(Qt::UserRole, m_trailingPicture);
             last->setForeground(
                 readableDim(palette().color(QPalette::Text), palette().color(QPalette::Base)));
-            // The tooltip is rich text for the cover; the line itself is escaped, so it stays plain text.
-            QString tip = QStringLiteral("<p>%1</p>").arg(m_trailing.toHtmlEscaped());
+            // The tooltip is rich text for the cover; the line itself is escaped, so it stays plain text. The
+            // cover goes on a line of its own, under the text rather than beside it.
+            QString tip = QStringLiteral("<div>%1</div>").arg(m_trailing.toHtmlEscaped());
             if (!m_trailingPicture.isEmpty())
-                tip += QStringLiteral("<img src=\"%1\" width=\"160\" height=\"160\">")
+                tip += QStringLiteral("<div><img src=\"%1\" width=\"160\" height=\"160\"></div>")
                            .arg(QUrl::fromLocalFile(m_trailingPicture).toString().toHtmlEscaped());
             last->setToolTip(tip);
         }
