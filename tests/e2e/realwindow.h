@@ -89,8 +89,9 @@ protected:
         QObject::connect(m_player.get(), &MediaPlayer::loaded,
                          [this] { m_heard.append(m_player->url().section(u'/', -1)); });
         QObject::connect(m_player.get(), &MediaPlayer::playStateChanged, [this](int state) {
-            if (state == MediaPlayer::Playing && (m_handed.isEmpty() || m_handed.last() != m_player->url()))
-                m_handed.append(m_player->url());
+            const QString name = m_player->url().section(u'/', -1);
+            if (state == MediaPlayer::Playing && (m_started.isEmpty() || m_started.last() != name))
+                m_started.append(name);
             if (state == MediaPlayer::MediaEnded)
                 ++m_ended;
         });
@@ -121,14 +122,6 @@ protected:
         ListBox *box = list(name);
         clickAt(box->viewport(), box->visualItemRect(box->item(row)).center());
     }
-    // The files the player was asked to play, by name.
-    QStringList started() const
-    {
-        QStringList names;
-        for (const QString &path : m_handed)
-            names.append(path.section(u'/', -1));
-        return names;
-    }
 
     QTemporaryDir m_dir;
     QString m_savedCwd;
@@ -139,8 +132,8 @@ protected:
     FakeDialogs m_dialogs;
     FakeShell m_shell;
     std::unique_ptr<MainWindow> m_window;
-    QStringList m_heard;  // files that loaded, by name
-    QStringList m_handed; // files the player was asked to play, by path
+    QStringList m_heard;   // files that loaded, by name
+    QStringList m_started; // files the player was asked to play, by name
     int m_ended = 0;
 };
 

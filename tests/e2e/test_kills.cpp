@@ -1,12 +1,9 @@
 #include "core/catalogue.h"
 #include "core/collectionfile.h"
-#include "core/recordview.h"
 #include "core/settings.h"
-#include "core/staterecord.h"
 #include "killtarget/versions.h"
 #include "support/testlibrary.h"
 
-#include <QDir>
 #include <QElapsedTimer>
 #include <QProcess>
 #include <QTemporaryDir>

@@ -99,9 +99,7 @@ TEST_P(GaplessFormats, ASineSplitInTwoFilesOfOneAlbumPlaysAsOne)
 INSTANTIATE_TEST_SUITE_P(Formats, GaplessFormats,
                          ::testing::Values(Format{"wav", 0.035f}, Format{"ogg", 0.04f}, Format{"mp3", 0.2f},
                                            Format{"m4a", 0.2f}),
-                         [](const ::testing::TestParamInfo<Format> &info) {
-                             return std::string(info.param.extension);
-                         });
+                         [](const auto &info) { return std::string(info.param.extension); });
 
 // Shuffled, Collected, Refilled: in Shuffle All, a collection of A and B, Jukebox mode's refill, party mode
 // off, stopped once B sounds alone; Skip, Stop: the first track after a second.
@@ -198,11 +196,6 @@ TEST_P(Transitions, TheTwoTracksMeetAsTheSettingsSay)
     EXPECT_LT(heard.largestStep(0, heard.left.size()), 1.05 * 2 * M_PI * (kLow + kHigh) / kRate * kLoud);
 }
 
-std::string transitionName(const ::testing::TestParamInfo<Transition> &info)
-{
-    return info.param.name;
-}
-
 INSTANTIATE_TEST_SUITE_P(Sound, Transitions,
                          ::testing::Values(Transition{"CrossfadeBetweenAlbums", true, 4, Plays, 5, 4000},
                                            Transition{"CrossfadeInShuffleAll", true, 4, Shuffled, 5, 4000},
@@ -211,20 +204,17 @@ INSTANTIATE_TEST_SUITE_P(Sound, Transitions,
                                            Transition{"NoneWithinAnAlbum", false, 4, Plays, 2, 0},
                                            Transition{"SkipFadesOut", false, 0, Skip, 2, 0},
                                            Transition{"StopFadesOut", false, 0, Stop, 2, 0}),
-                         transitionName);
+                         [](const auto &info) { return std::string(info.param.name); });
 
 // Two albums 10 LU apart, untagged, measured in the background once the catalogue is read, then queued in
 // Jukebox mode: each is heard at the same loudness.
 TEST_F(Listening, AlbumsOfDifferentLoudnessSoundEvenInJukeboxMode)
 {
     const qint64 length = 2 * kRate;
-    demo::Audio quiet = demo::sine(kLow, 0, length, kLoud);
-    for (float &v : quiet.left)
-        v /= std::sqrt(10.0f);
-    quiet.right = quiet.left;
     ASSERT_TRUE(QDir().mkpath(folder(0)) && QDir().mkpath(folder(1)));
     ASSERT_TRUE(demo::writeByExtension(folder(0) + u"01 loud.ogg"_s, demo::sine(kLow, 0, length, kLoud)));
-    ASSERT_TRUE(demo::writeByExtension(folder(1) + u"01 quiet.mp3"_s, quiet));
+    ASSERT_TRUE(demo::writeByExtension(folder(1) + u"01 quiet.mp3"_s,
+                                       demo::sine(kLow, 0, length, kLoud / std::sqrt(10.0f))));
     start({u"A"_s, u"B"_s}, 0, true);
     ASSERT_TRUE(waitFor([this] { return m_loudness->measured() == 2; }, 10000)) << m_loudness->measured();
     m_window->playback().jukeboxmode();

@@ -94,7 +94,7 @@ TEST_F(PlaybackTest, RightClickTargetsTheSlotAndEmptySlotsIgnoreClicks)
     EXPECT_TRUE(m_playback.trackNames().isEmpty());
 }
 
-TEST_F(JukeboxTest, EnteringRebuildsTheWallAndPlaysNothing)
+TEST_F(JukeboxTest, EnteringRebuildsTheWallAndPlaysNothingAndNormalPlayLeavesIt)
 {
     EXPECT_TRUE(m_playback.jukeMode());
     EXPECT_TRUE(m_view.jukeboxArea);
@@ -105,6 +105,16 @@ TEST_F(JukeboxTest, EnteringRebuildsTheWallAndPlaysNothing)
     EXPECT_TRUE(m_playback.queueLines().isEmpty());
     m_playback.jukeboxmode();
     EXPECT_EQ(m_view.unloads, 1);
+
+    m_playback.selectTrack(0);
+    m_playback.mnunormal();
+    EXPECT_FALSE(m_playback.jukeMode());
+    EXPECT_FALSE(m_view.jukeboxArea);
+    EXPECT_EQ(m_view.unloads, 2);
+    EXPECT_FALSE(m_player.isPlaying());
+    EXPECT_TRUE(m_playback.trackNames().isEmpty());
+    EXPECT_EQ(m_view.status, u"3 albums loaded."_s);
+    EXPECT_EQ(m_view.nowPlaying, m_app.defaultPicture());
 }
 
 TEST_F(JukeboxTest, TracksQueueOnceAndTheFirstStartsAtOnce)
@@ -128,14 +138,19 @@ TEST_F(JukeboxTest, TracksQueueOnceAndTheFirstStartsAtOnce)
     EXPECT_EQ(m_playback.queueLines().size(), 2);
 }
 
-TEST_F(JukeboxTest, TheQueueCoverShowsTheHeadFoldersFirstPicture)
+// The next queued track plays before album shuffle picks, and the queue cover shows its folder's picture.
+TEST_F(JukeboxTest, AnEndedTrackHandsOverToTheNextQueuedOneAndItsFoldersFirstPicture)
 {
     queueSeveral(1);
     const QString gamma = folderOf(u"Gamma"_s);
     writeFile(gamma + u"Back.GIF"_s, QByteArray("GIF89a"));
     m_playback.coverPressed(slotOf(u"Beta"_s), true);
     m_playback.selectTrack(0);
+    m_playback.setAlbumShuffle(true);
+    m_playback.setPlayedTracks(u","_s);
     endTrack();
+    EXPECT_EQ(m_player.url().section(u'/', -1), u"g1.wav"_s);
+    EXPECT_EQ(m_random.draws, 0);
     EXPECT_EQ(m_view.queuePicture, gamma + u"Back.GIF"_s); // before cover.jpg by name
     endTrack();
     EXPECT_EQ(m_view.queuePicture, m_app.defaultPicture()); // Beta's folder has no picture
@@ -220,29 +235,6 @@ TEST_F(JukeboxTest, TheLastEntryEndingOrSkippedByTheCoverOrAKeyRefillsTheQueue)
     EXPECT_EQ(m_playback.queueLines().size(), 1);
     m_playback.selectTrack(0);
     EXPECT_EQ(m_playback.queueLines().at(1), u"b1  -  Beta"_s);
-}
-
-TEST_F(JukeboxTest, JukeboxComesBeforeAlbumShuffleWhenATrackEnds)
-{
-    queueSeveral(1);
-    m_playback.setAlbumShuffle(true);
-    m_playback.setPlayedTracks(u","_s);
-    endTrack();
-    EXPECT_EQ(m_player.url().section(u'/', -1), u"g1.wav"_s);
-    EXPECT_EQ(m_random.draws, 0);
-}
-
-TEST_F(JukeboxTest, NormalPlayLeavesJukebox)
-{
-    m_playback.selectTrack(0);
-    m_playback.mnunormal();
-    EXPECT_FALSE(m_playback.jukeMode());
-    EXPECT_FALSE(m_view.jukeboxArea);
-    EXPECT_EQ(m_view.unloads, 2);
-    EXPECT_FALSE(m_player.isPlaying());
-    EXPECT_TRUE(m_playback.trackNames().isEmpty());
-    EXPECT_EQ(m_view.status, u"3 albums loaded."_s);
-    EXPECT_EQ(m_view.nowPlaying, m_app.defaultPicture());
 }
 
 TEST_F(PlaybackTest, KeypadPlusAndMinusPageTheWall)
