@@ -112,6 +112,17 @@ protected:
         m_playback.playStateChanged(MediaPlayer::Transitioning);
     }
 
+    // The player asks for the next file before the end, as the real one does near a file's end: the end
+    // must then play exactly the file it was told.
+    void endTrackToldAhead()
+    {
+        Q_EMIT m_player.nextWanted();
+        settle();
+        const QString told = m_player.next;
+        endTrack();
+        EXPECT_EQ(m_player.url(), told);
+    }
+
     // Runs the event loop for `ms`, at least once: failures are handled after the event that found them.
     static void settle(int ms = 0)
     {

@@ -40,9 +40,9 @@ TEST_F(PlaybackTest, OpeningAnotherAlbumWithoutAutoplayPlaysItsTracksInTurnFromT
     EXPECT_EQ(m_playback.selectedTrack(), -1);
     EXPECT_EQ(m_view.nowPlaying, m_app.noCoverPicture());
     EXPECT_EQ(m_playback.trackNames(), (QStringList{u"b1"_s, u"B2"_s}));
-    endTrack();
+    endTrackToldAhead();
     EXPECT_EQ(m_player.url(), folderOf(u"Beta"_s) + u"b1.mp3"_s);
-    endTrack();
+    endTrackToldAhead();
     EXPECT_EQ(m_player.url(), folderOf(u"Beta"_s) + u"B2.MP3"_s);
     const int stops = m_player.stops;
     endTrack();
@@ -131,7 +131,7 @@ TEST_F(JukeboxTest, TracksQueueOnceAndTheFirstStartsAtOnce)
     EXPECT_EQ(m_playback.queueLines().size(), 2);
     EXPECT_EQ(m_player.plays, 1);
 
-    endTrack();
+    endTrackToldAhead();
     EXPECT_EQ(m_playback.queueLines(), QStringList{u"02 Two  -  Alpha"_s});
     EXPECT_EQ(m_player.url(), m_alpha + u"02 Two.ogg"_s);
     m_playback.selectTrack(1); // allowed again once a queued track has ended

@@ -77,7 +77,7 @@ TEST_F(PlaybackTest, PlayThisAlbumShuffledCyclesWithoutRepeats)
     m_playback.mnuplsh();
     QStringList played{fileOf(m_player.url())};
     for (int i = 0; i < 3; ++i) {
-        endTrack();
+        endTrackToldAhead();
         played.append(fileOf(m_player.url()));
     }
     EXPECT_EQ(played, (QStringList{u"g2.wav"_s, u"g4.wav"_s, u"g1.wav"_s, u"g3.wav"_s}));
