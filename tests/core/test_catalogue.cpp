@@ -16,6 +16,10 @@ using namespace lumetra::test;
 
 namespace {
 
+const QString kSongsFields = u"Album TEXT, Path TEXT, Picture TEXT, Artist TEXT, Probability TEXT"_s;
+const QString kSongsTable =
+    u"CREATE TABLE songs (ID INTEGER PRIMARY KEY AUTOINCREMENT, "_s + kSongsFields + u')';
+
 class CatalogueTest : public ::testing::Test
 {
 protected:
@@ -42,6 +46,17 @@ protected:
 
     QString album() const { return m_songs.value(u"Album"_s); }
 
+    // Sets a field of the record that `criteria` finds, or of a new record when it is empty, and stores it.
+    void store(const QString &criteria, const QString &field, const QString &value)
+    {
+        if (criteria.isEmpty())
+            m_songs.addNew();
+        else
+            ASSERT_TRUE(m_songs.findFirst(criteria));
+        m_songs.setValue(field, value);
+        ASSERT_TRUE(m_songs.update());
+    }
+
     QTemporaryDir m_dir;
     QString m_file;
     Catalogue m_catalogue;
@@ -52,10 +67,8 @@ TEST_F(CatalogueTest, MissingFileIsCreatedWithTheCatalogueSchema)
 {
     ASSERT_TRUE(m_catalogue.open(m_file));
     EXPECT_TRUE(QFile::exists(m_file));
-    EXPECT_EQ(
-        querySql(m_file, u"SELECT sql FROM sqlite_master WHERE name = 'songs'"_s),
-        QStringList{QStringLiteral("CREATE TABLE songs (ID INTEGER PRIMARY KEY AUTOINCREMENT, Album TEXT, "
-                                   "Path TEXT, Picture TEXT, Artist TEXT, Probability TEXT)")});
+    EXPECT_EQ(querySql(m_file, u"SELECT sql FROM sqlite_master WHERE name = 'songs'"_s),
+              QStringList{kSongsTable});
     EXPECT_EQ(querySql(m_file, u"SELECT sql FROM sqlite_master WHERE name = 'opts'"_s),
               QStringList{u"CREATE TABLE opts (folders TEXT, formcolor TEXT)"_s});
 }
@@ -127,9 +140,7 @@ TEST_F(CatalogueTest, EditsReachTheFileAndNewIdsAreNeverReused)
     ASSERT_TRUE(m_songs.update());
     EXPECT_EQ(m_songs.value(u"ID"_s), u"5"_s);
 
-    m_songs.findFirst(u"ID = 1"_s);
-    m_songs.setValue(u"Probability"_s, u"No"_s);
-    ASSERT_TRUE(m_songs.update());
+    store(u"ID = 1"_s, u"Probability"_s, u"No"_s);
     EXPECT_EQ(querySql(m_file, u"SELECT ID, Album, Probability FROM songs ORDER BY ID"_s),
               (QStringList{u"1|A|No"_s, u"3|C|"_s, u"5|D|"_s}));
 }
@@ -148,34 +159,23 @@ TEST_F(CatalogueTest, TitleFindsGiveTheFirstRecordOfThatExactTitleThroughEdits)
     ASSERT_TRUE(m_songs.deleteRecord());
     EXPECT_EQ(idOf(u"Live"_s), u"3"_s);
 
-    m_songs.findFirst(u"ID = 2"_s); // renamed: now the first of its title
-    m_songs.setValue(u"Album"_s, u"Live"_s);
-    ASSERT_TRUE(m_songs.update());
+    store(u"ID = 2"_s, u"Album"_s, u"Live"_s); // renamed: now the first of its title
     EXPECT_EQ(idOf(u"Live"_s), u"2"_s);
     EXPECT_EQ(m_songs.valueWhere(u"Album"_s, u"Live"_s, u"Path"_s), u"/m/Other/"_s);
 
-    m_songs.addNew();
-    m_songs.setValue(u"Album"_s, u"Live"_s);
-    ASSERT_TRUE(m_songs.update());
-    m_songs.addNew();
-    m_songs.setValue(u"Album"_s, u"New"_s);
-    ASSERT_TRUE(m_songs.update());
+    store({}, u"Album"_s, u"Live"_s);
+    store({}, u"Album"_s, u"New"_s);
     EXPECT_EQ(idOf(u"Live"_s), u"2"_s);
     EXPECT_EQ(idOf(u"New"_s), u"6"_s);
 
-    m_songs.findFirst(u"ID = 2"_s);
-    m_songs.setValue(u"Album"_s, u"Gone"_s);
-    ASSERT_TRUE(m_songs.update());
+    store(u"ID = 2"_s, u"Album"_s, u"Gone"_s);
     EXPECT_EQ(idOf(u"Live"_s), u"3"_s);
     EXPECT_EQ(idOf(u"Other"_s), QString());
 }
 
 TEST_F(CatalogueTest, MissingStateTableIsAddedWithoutTouchingAlbums)
 {
-    ASSERT_TRUE(runSql(
-        m_file, {QStringLiteral("CREATE TABLE songs (ID INTEGER PRIMARY KEY AUTOINCREMENT, Album TEXT, "
-                                "Path TEXT, Picture TEXT, Artist TEXT, Probability TEXT)"),
-                 u"INSERT INTO songs (Album) VALUES ('Kept')"_s}));
+    ASSERT_TRUE(runSql(m_file, {kSongsTable, u"INSERT INTO songs (Album) VALUES ('Kept')"_s}));
     ASSERT_TRUE(m_catalogue.open(m_file)) << m_catalogue.errorString().toStdString();
     EXPECT_EQ(m_catalogue.columns(u"opts"_s), Catalogue::kOptsColumns);
     EXPECT_EQ(querySql(m_file, u"SELECT Album FROM songs"_s), QStringList{u"Kept"_s});
@@ -216,13 +216,6 @@ struct UnusableFile {
     const char *name;
     QStringList schema; // empty: the cases of make() below
 };
-
-void PrintTo(const UnusableFile &f, std::ostream *os)
-{
-    *os << f.name;
-}
-
-const QString kSongsFields = u"Album TEXT, Path TEXT, Picture TEXT, Artist TEXT, Probability TEXT"_s;
 
 QByteArray make(const UnusableFile &file, const QString &scratch)
 {
@@ -278,9 +271,56 @@ INSTANTIATE_TEST_SUITE_P(
             {u"CREATE TABLE songs (ID INTEGER PRIMARY KEY, "_s + kSongsFields + u") WITHOUT ROWID"_s}},
         // An AFTER DELETE trigger on opts emptied the albums at the second close.
         UnusableFile{"HoldsATrigger",
-                     {u"CREATE TABLE songs (ID INTEGER PRIMARY KEY AUTOINCREMENT, "_s + kSongsFields + u')',
-                      u"CREATE TABLE opts (folders TEXT, formcolor TEXT)"_s,
+                     {kSongsTable, u"CREATE TABLE opts (folders TEXT, formcolor TEXT)"_s,
                       u"CREATE TRIGGER wipe AFTER DELETE ON opts BEGIN DELETE FROM songs; END"_s}}),
     [](const auto &info) { return std::string(info.param.name); });
+
+const QStringList kColumns = {u"ID"_s, u"Album"_s, u"Path"_s};
+
+struct CriteriaCase {
+    const char *text;
+    int column; // -1: not a criteria text
+    const char *value;
+};
+
+class CriteriaParse : public ::testing::TestWithParam<CriteriaCase>
+{
+};
+
+TEST_P(CriteriaParse, GivesColumnAndValueOrNothing)
+{
+    const CriteriaCase &c = GetParam();
+    const auto parsed = parseCriteria(QString::fromUtf8(c.text), kColumns);
+    if (c.column < 0) {
+        EXPECT_FALSE(parsed.has_value()) << c.text;
+        return;
+    }
+    ASSERT_TRUE(parsed.has_value()) << c.text;
+    EXPECT_EQ(parsed->column, c.column);
+    EXPECT_EQ(parsed->value, QString::fromUtf8(c.value));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, CriteriaParse,
+    ::testing::Values(CriteriaCase{"ID = 12", 0, "12"}, CriteriaCase{"ID=12", 0, "12"},
+                      CriteriaCase{"  id  =  007 ", 0, "7"},
+                      CriteriaCase{"Album =  'Abbey Lane'", 1, "Abbey Lane"},
+                      CriteriaCase{"album = 'Captain''s Log'", 1, "Captain's Log"},
+                      CriteriaCase{"Album = ''''''", 1, "''"}, CriteriaCase{"Album = ''", 1, ""},
+                      CriteriaCase{"Path = 'C:\\Music\\Ünïcødé\\'", 2, "C:\\Music\\Ünïcødé\\"},
+                      CriteriaCase{"Album = 'x' OR '1'='1'", -1, ""}, CriteriaCase{"Album = 'open", -1, ""},
+                      CriteriaCase{"Artist = 'x'", -1, ""}, CriteriaCase{"ID = 1; DROP TABLE songs", -1, ""},
+                      CriteriaCase{"ID == 1", -1, ""}, CriteriaCase{"ID = ", -1, ""},
+                      CriteriaCase{"= 1", -1, ""}, CriteriaCase{"ID = 1.5", -1, ""},
+                      CriteriaCase{"ID = 99999999999999999999", -1, ""}, CriteriaCase{"", -1, ""}));
+
+TEST(Criteria, TitlesAreQuoteDoubledIntoAlbumCriteria)
+{
+    EXPECT_EQ(albumCriteria(u"It's 'here'"_s), u"Album =  'It''s ''here'''"_s);
+    EXPECT_EQ(idCriteria(u"42"_s), u"ID = 42"_s);
+    const auto round = parseCriteria(albumCriteria(u"a''b'"_s), kColumns);
+    ASSERT_TRUE(round);
+    EXPECT_EQ(round->value, u"a''b'"_s);
+}
 
 } // namespace

@@ -16,57 +16,12 @@ namespace {
 
 // Titles that sort differently under different rules: case, accents, ligatures, digits, punctuation,
 // blanks, scripts, characters outside the first plane (with case pairs there), lone surrogates.
-const QStringList kAwkward = {
-    u"abc"_s,
-    u"ABC"_s,
-    u"Abc"_s,
-    u"Éclair"_s,
-    u"eclair"_s,
-    u"Ecole"_s,
-    u"Zoë"_s,
-    u"zoe"_s,
-    u"Zoe"_s,
-    u"Øresund"_s,
-    u"Ångström"_s,
-    u"ß"_s,
-    u"ss"_s,
-    u"SS"_s,
-    u"Straße"_s,
-    u"Strasse"_s,
-    u"10"_s,
-    u"9"_s,
-    u"1999"_s,
-    u"'Round Midnight"_s,
-    u"(What's the Story)"_s,
-    u"_under"_s,
-    u"-dash"_s,
-    u" leading"_s,
-    u"µ"_s,
-    u"Μ"_s,
-    u"ı"_s,
-    u"I"_s,
-    u"i"_s,
-    u"İ"_s,
-    u"😀 Smile"_s,
-    u"𝔸lpha"_s,
-    u"𐐀"_s,
-    u"𐐨"_s,
-    u"東京"_s,
-    u"ｆｕｌｌ"_s,
-    u"ǅ"_s,
-    u"e\u0301t\u00e9"_s,
-    u"été"_s,
-    QString(QChar(0xD800)) + u"x"_s,
-    u"Čech"_s,
-    u"Chopin"_s,
-    u"Hz"_s,
-    u"Ärger"_s,
-    u"Aerger"_s,
-    u"Zürich"_s,
-    u"Zz"_s,
-    u"Ω"_s,
-    u"ω"_s,
-};
+const QStringList kAwkward =
+    u"abc|ABC|Abc|Éclair|eclair|Ecole|Zoë|zoe|Zoe|Øresund|Ångström|ß|ss|SS|Straße|"
+    u"Strasse|10|9|1999|'Round Midnight|(What's the Story)|_under|-dash| leading|µ|Μ|"
+    u"ı|I|i|İ|😀 Smile|𝔸lpha|𐐀|𐐨|東京|ｆｕｌｌ|ǅ|e\u0301t\u00e9|été|Čech|Chopin|Hz|Ärger|"
+    u"Aerger|Zürich|Zz|Ω|ω"_s.split(u'|') +
+    QStringList{QString(QChar(0xD800)) + u"x"_s};
 
 // Accented titles sort with their base letter under the user's locale, and under C/POSIX too.
 TEST(Collation, AccentedTitlesSortWithTheirBaseLetterInEveryLocale)

@@ -1,13 +1,9 @@
 #include "core/albumfiles.h"
-#include "core/appfolder.h"
-#include "core/catalogue.h"
 #include "core/newalbumform.h"
-#include "core/recordview.h"
 #include "support/fakes.h"
 #include "support/testlibrary.h"
 
 #include <QDir>
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -53,16 +49,13 @@ TEST(AlbumFileRules, ACopyReplacesTheTargetOnlyWhenComplete)
 }
 
 // An application folder whose music folder (jb.ini line 1) is <tmp>/Music, with a catalogue.
-class NewAlbumTest : public ::testing::Test
+class NewAlbumTest : public ::testing::Test, public TestLibrary
 {
 protected:
     void SetUp() override
     {
-        QDir().mkpath(m_music);
         ASSERT_TRUE(writeFile(m_app.file(u"jb.ini"_s), m_music.toUtf8() + "\r\n2400\r\n"));
-        ASSERT_TRUE(writeCatalogue(m_dir.path(), {{u"Taken"_s}}));
-        ASSERT_TRUE(m_catalogue.open(m_app.file(u"tracks.lum"_s)));
-        m_songs.refresh();
+        ASSERT_TRUE(load({{u"Taken"_s}}));
     }
     QString source(const QString &name)
     {
@@ -75,11 +68,7 @@ protected:
         return querySql(m_app.file(u"tracks.lum"_s), u"SELECT Album, Path FROM songs ORDER BY ID"_s);
     }
 
-    QTemporaryDir m_dir;
-    AppFolder m_app{m_dir.path()};
-    QString m_music = m_dir.filePath(u"Music"_s);
-    Catalogue m_catalogue;
-    RecordView m_songs{m_catalogue, u"songs"_s};
+    QString m_music = m_dir.filePath(u"Music"_s); // made by the catalogue's album
     FakePrompter m_prompter;
     NewAlbumForm m_form{m_songs, m_app, m_prompter};
 };
@@ -149,8 +138,14 @@ TEST_F(NewAlbumTest, RefusalsComeBeforeAnythingIsMadeOnDisk)
 struct TitleCase {
     const char *typed;
     const char *folder; // made in the music folder; empty when the title is refused
-    const char *message;
+    QString message = u"New album created!"_s;
 };
+
+QString notAFolder(const char *name)
+{
+    return u"\"%1\" cannot be the name of an album folder - please choose a different name."_s.arg(
+        QString::fromUtf8(name));
+}
 
 void PrintTo(const TitleCase &c, std::ostream *os)
 {
@@ -167,7 +162,7 @@ TEST_P(NewAlbumTitle, NamesOneFolderOfTheMusicFolder)
     m_form.setTitle(QString::fromUtf8(GetParam().typed));
     const QString folder = QString::fromUtf8(GetParam().folder);
     EXPECT_EQ(m_form.create(5), !folder.isEmpty());
-    EXPECT_EQ(m_prompter.messages.value(0), QString::fromUtf8(GetParam().message));
+    EXPECT_EQ(m_prompter.messages.value(0), GetParam().message);
     auto folders = [](const QString &in) {
         return QDir(in).entryList(QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot,
                                   QDir::Name | QDir::IgnoreCase);
@@ -180,24 +175,16 @@ TEST_P(NewAlbumTitle, NamesOneFolderOfTheMusicFolder)
 
 INSTANTIATE_TEST_SUITE_P(
     Titles, NewAlbumTitle,
-    ::testing::Values(
-        TitleCase{"../Escaped", "",
-                  "\"..-Escaped\" cannot be the name of an album folder - please choose a "
-                  "different name."},
-        TitleCase{".Hidden Gems", "",
-                  "\".Hidden Gems\" cannot be the name of an album folder - please choose "
-                  "a different name."},
-        TitleCase{"Gravel/Hymns II", "Gravel-Hymns II", "New album created!"},
-        TitleCase{"Back\\Slash", "Back-Slash", "New album created!"},
-        TitleCase{"Two\nLines", "Two Lines", "New album created!"},
-        TitleCase{"..", "", "\"..\" cannot be the name of an album folder - please choose a different name."},
-        TitleCase{".", "", "\".\" cannot be the name of an album folder - please choose a different name."},
-        TitleCase{"  ", "", "Please enter a title."},
-        // Names that have broken programs before.
-        TitleCase{"It's \"quoted\"", "It's \"quoted\"", "New album created!"},
-        TitleCase{"100% Pure %1 %2", "100% Pure %1 %2", "New album created!"},
-        TitleCase{"Ünïcødé – 日本語 ♫", "Ünïcødé – 日本語 ♫", "New album created!"},
-        TitleCase{"-rf --help", "-rf --help", "New album created!"}));
+    ::testing::Values(TitleCase{"../Escaped", "", notAFolder("..-Escaped")},
+                      TitleCase{".Hidden Gems", "", notAFolder(".Hidden Gems")},
+                      TitleCase{"Gravel/Hymns II", "Gravel-Hymns II"}, TitleCase{"Back\\Slash", "Back-Slash"},
+                      TitleCase{"Two\nLines", "Two Lines"}, TitleCase{"..", "", notAFolder("..")},
+                      TitleCase{".", "", notAFolder(".")}, TitleCase{"  ", "", u"Please enter a title."_s},
+                      // Names that have broken programs before.
+                      TitleCase{"It's \"quoted\"", "It's \"quoted\""},
+                      TitleCase{"100% Pure %1 %2", "100% Pure %1 %2"},
+                      TitleCase{"Ünïcødé – 日本語 ♫", "Ünïcødé – 日本語 ♫"},
+                      TitleCase{"-rf --help", "-rf --help"}));
 
 TEST_F(NewAlbumTest, TheDefaultMusicFolderAndTheRestartWarning)
 {

@@ -1,4 +1,5 @@
 #include "core/settings.h"
+#include "core/staterecord.h"
 #include "core/textfile.h"
 #include "support/testlibrary.h"
 
@@ -173,6 +174,19 @@ TEST_F(SettingsFileTest, OldSingleByteTextIsReadAsWindows1252)
     Settings s;
     SettingsFile::readInto(s, path());
     EXPECT_EQ(s.musicFolder, u"C:\\Musik\\Café €"_s);
+}
+
+TEST(StateRecordVolume, IsTheLeadingNumberClampedAndEmptyIsSilent)
+{
+    const std::pair<const char *, int> cases[] = {{"", 0},      {"57", 57}, {" 80 ", 80}, {"abc", 0},
+                                                  {"150", 100}, {"-3", 0},  {"42x", 42},  {"0", 0}};
+    for (const auto &[text, volume] : cases) {
+        StateRecord state;
+        state.present = true;
+        state.folders = QString::fromLatin1(text);
+        EXPECT_EQ(state.volume(), volume) << text;
+    }
+    EXPECT_EQ(StateRecord{}.volume(), StateRecord::kFirstRunVolume);
 }
 
 } // namespace

@@ -74,7 +74,6 @@ TEST_F(ThumbnailCacheTest, WritesTheSharedThumbnailAndReadsItBack)
     EXPECT_TRUE(shows(picture, Qt::green));
 
     const QByteArray uri = "file://" + QFile::encodeName(QFileInfo(m_cover).absoluteFilePath());
-    EXPECT_EQ(ThumbnailCache::uriOf(m_cover), uri);
     const QString thumbnail =
         root + u"/large/"_s +
         QString::fromLatin1(QCryptographicHash::hash(uri, QCryptographicHash::Md5).toHex()) + u".png"_s;
@@ -115,11 +114,6 @@ struct Change {
     int addedSecs; // to the modification time
     const char *format = "JPG";
 };
-
-void PrintTo(const Change &change, std::ostream *os)
-{
-    *os << change.name;
-}
 
 class ThumbnailOfChangedFile : public ThumbnailCacheTest, public ::testing::WithParamInterface<Change>
 {

@@ -8,9 +8,12 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
+#include <functional>
 #include <optional>
 
 namespace lumetra::test {
+
+const QByteArray kToken = "abcdefghijklmnopqrstuvwx";
 
 // A jukebox as the remote sees it, recording what it was asked to do.
 class FakeHost final : public RemoteHost
@@ -42,15 +45,22 @@ public:
     QStringList modes;
 };
 
+// Runs the events until `done` holds or `ms` pass; whether it holds.
+inline bool waitFor(const std::function<bool()> &done, int ms = 5000)
+{
+    QElapsedTimer clock;
+    clock.start();
+    while (!done() && clock.elapsed() < ms)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    return done();
+}
+
 // The service's answer to one request, once it has come (at most a few seconds).
 inline std::optional<RemoteResponse> ask(RemoteService &service, const RemoteRequest &request)
 {
     std::optional<RemoteResponse> answer;
     service.handle(request, [&answer](const RemoteResponse &response) { answer = response; });
-    QElapsedTimer clock;
-    clock.start();
-    while (!answer && clock.elapsed() < 10000)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    waitFor([&answer] { return answer.has_value(); }, 10000);
     return answer;
 }
 

@@ -20,17 +20,7 @@ using namespace lumetra::test;
 
 namespace {
 
-const QByteArray kToken = "abcdefghijklmnopqrstuvwx";
 const QString kState = u"/api/state?t="_s + QString::fromLatin1(kToken);
-
-bool waitFor(const std::function<bool()> &done, int ms = 5000)
-{
-    QElapsedTimer clock;
-    clock.start();
-    while (!done() && clock.elapsed() < ms)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-    return done();
-}
 
 // What the server sends back to raw bytes on one connection, until it closes or `ms` pass.
 QByteArray exchange(quint16 port, const QByteArray &bytes, int ms = 3000)
@@ -255,19 +245,19 @@ protected:
 
     QTemporaryDir m_dir;
     FakeHost m_host;
+    const std::unique_ptr<Party> m_party = readParty();
+    Remote m_remote{m_host, *m_party, options()};
 };
 
 TEST_F(RemoteTest, NothingListensUntilItIsTurnedOnAndNothingAfterItIsTurnedOff)
 {
-    const auto party = readParty();
-    ASSERT_TRUE(party->setOn(true));
-    Remote remote(m_host, *party, options());
-    EXPECT_TRUE(remote.start().isEmpty());
-    EXPECT_FALSE(remote.isListening());
+    ASSERT_TRUE(m_party->setOn(true));
+    EXPECT_TRUE(m_remote.start().isEmpty());
+    EXPECT_FALSE(m_remote.isListening());
 
     const quint16 port = freePort();
-    ASSERT_TRUE(remote.setPort(port));
-    ASSERT_TRUE(remote.setOn(true));
+    ASSERT_TRUE(m_remote.setPort(port));
+    ASSERT_TRUE(m_remote.setOn(true));
     EXPECT_TRUE(answers(port));
     QSettings ini(m_dir.filePath(u"party.ini"_s), QSettings::IniFormat);
     EXPECT_EQ(ini.value(u"remote/on"_s).toString(), u"true"_s);
@@ -275,13 +265,13 @@ TEST_F(RemoteTest, NothingListensUntilItIsTurnedOnAndNothingAfterItIsTurnedOff)
     EXPECT_EQ(ini.value(u"party/mode"_s).toString(), u"true"_s); // party mode's own keys stay
     EXPECT_EQ(QFile::permissions(m_dir.filePath(u"party.ini"_s)) & (QFile::ReadOther | QFile::ReadGroup), 0);
     EXPECT_TRUE(
-        remote.addresses().front().endsWith(u"/?t="_s + QString::fromLatin1(remote.settings().token)));
+        m_remote.addresses().front().endsWith(u"/?t="_s + QString::fromLatin1(m_remote.settings().token)));
     // The next start reads the same: on, the port and the token of the address given out.
-    EXPECT_EQ(readParty()->settings().remote, remote.settings());
-    ASSERT_TRUE(party->setOn(false)); // party mode's own changes leave the remote as it is
-    EXPECT_EQ(readParty()->settings().remote, remote.settings());
+    EXPECT_EQ(readParty()->settings().remote, m_remote.settings());
+    ASSERT_TRUE(m_party->setOn(false)); // party mode's own changes leave the remote as it is
+    EXPECT_EQ(readParty()->settings().remote, m_remote.settings());
 
-    EXPECT_TRUE(remote.setOn(false));
+    EXPECT_TRUE(m_remote.setOn(false));
     EXPECT_FALSE(answers(port));
     const auto next = readParty();
     Remote again(m_host, *next, options());
@@ -294,35 +284,31 @@ TEST_F(RemoteTest, APortInUseLeavesTheRemoteOffAndSaysSo)
 {
     QTcpServer taken;
     ASSERT_TRUE(taken.listen(QHostAddress::Any, 0));
-    const auto party = readParty();
-    Remote remote(m_host, *party, options());
-    remote.start();
-    ASSERT_TRUE(remote.setPort(taken.serverPort()));
+    m_remote.start();
+    ASSERT_TRUE(m_remote.setPort(taken.serverPort()));
     QString error;
-    EXPECT_FALSE(remote.setOn(true, &error));
+    EXPECT_FALSE(m_remote.setOn(true, &error));
     EXPECT_TRUE(error.contains(QString::number(taken.serverPort()))) << error.toStdString();
-    EXPECT_FALSE(remote.isListening());
-    EXPECT_FALSE(remote.settings().on);
+    EXPECT_FALSE(m_remote.isListening());
+    EXPECT_FALSE(m_remote.settings().on);
 }
 
 TEST_F(RemoteTest, ANewTokenLocksTheOldAddressOut)
 {
-    const auto party = readParty();
-    Remote remote(m_host, *party, options());
-    remote.start();
-    ASSERT_TRUE(remote.setPort(freePort()));
-    ASSERT_TRUE(remote.setOn(true));
-    const QByteArray old = remote.settings().token;
-    ASSERT_TRUE(remote.drawToken());
-    EXPECT_NE(remote.settings().token, old);
+    m_remote.start();
+    ASSERT_TRUE(m_remote.setPort(freePort()));
+    ASSERT_TRUE(m_remote.setOn(true));
+    const QByteArray old = m_remote.settings().token;
+    ASSERT_TRUE(m_remote.drawToken());
+    EXPECT_NE(m_remote.settings().token, old);
     const auto status = [&](const QByteArray &token) {
-        return exchange(remote.port(),
+        return exchange(m_remote.port(),
                         "GET /api/state?t=" + token + " HTTP/1.1\r\nHost: x\r\nConnection: close\r\n\r\n")
             .left(12);
     };
     EXPECT_EQ(status(old), "HTTP/1.1 403");
-    EXPECT_EQ(status(remote.settings().token), "HTTP/1.1 200");
-    EXPECT_EQ(readParty()->settings().remote.token, remote.settings().token);
+    EXPECT_EQ(status(m_remote.settings().token), "HTTP/1.1 200");
+    EXPECT_EQ(readParty()->settings().remote.token, m_remote.settings().token);
 }
 
 } // namespace

@@ -21,7 +21,6 @@ using namespace lumetra::test;
 
 namespace {
 
-const QByteArray kToken = "abcdefghijklmnopqrstuvwx";
 const QString kMarkup = u"<script>alert(1)</script> & \"Q\""_s;
 
 // The service over a real catalogue of four albums (IDs 1 to 4) and a host that records, on a clock the test

@@ -1,12 +1,8 @@
-#include "core/appfolder.h"
-#include "core/catalogue.h"
-#include "core/recordview.h"
 #include "scan/scanner.h"
 #include "support/testlibrary.h"
 
 #include <QDir>
 #include <QFile>
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -36,14 +32,10 @@ void makeTree(const QString &root, const QStringList &paths)
 
 // A temporary application folder whose music folder is <tmp>/Music; records read back as
 // "<folder below Music>|Album|Picture|Artist".
-class ScannerTest : public ::testing::Test
+class ScannerTest : public ::testing::Test, public TestLibrary
 {
 protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(m_catalogue.open(m_dir.filePath(u"tracks.lum"_s)));
-        m_songs.refresh();
-    }
+    void SetUp() override { ASSERT_TRUE(load({})); }
 
     Scanner::Result scan(Scanner::Layout layout, const QString &root = {})
     {
@@ -63,10 +55,7 @@ protected:
         return rows;
     }
 
-    QTemporaryDir m_dir;
     QString m_root = m_dir.filePath(u"Music"_s);
-    Catalogue m_catalogue;
-    RecordView m_songs{m_catalogue, u"songs"_s};
 };
 
 struct TreeCase {
@@ -76,11 +65,6 @@ struct TreeCase {
     QStringList expected;
     QList<std::pair<QString, QString>> links = {}; // link below the root → its target
 };
-
-void PrintTo(const TreeCase &c, std::ostream *os)
-{
-    *os << c.name;
-}
 
 class ScannerTree : public ScannerTest, public ::testing::WithParamInterface<TreeCase>
 {
@@ -169,11 +153,10 @@ TEST_F(ScannerTest, RootsNamedAnyWayGiveTheSameCatalogueOrLeaveItAlone)
     ASSERT_TRUE(scan(Scanner::Layout::Flat).ok);
     const QStringList first = records();
     ASSERT_EQ(first.size(), 3);
-    const AppFolder app(m_dir.path());
     for (const QString &root :
-         {m_root + u'/', u"  "_s + m_root + u"  "_s, Scanner::resolveRoot(u"Music"_s, app, m_dir.path()),
-          Scanner::resolveRoot(u"../Music/"_s, app, m_dir.filePath(u"Elsewhere"_s)),
-          Scanner::resolveRoot(u"(Lumetra default)"_s, app, u"/elsewhere"_s)}) {
+         {m_root + u'/', u"  "_s + m_root + u"  "_s, Scanner::resolveRoot(u"Music"_s, m_app, m_dir.path()),
+          Scanner::resolveRoot(u"../Music/"_s, m_app, m_dir.filePath(u"Elsewhere"_s)),
+          Scanner::resolveRoot(u"(Lumetra default)"_s, m_app, u"/elsewhere"_s)}) {
         ASSERT_TRUE(scan(Scanner::Layout::Flat, root).ok) << root.toStdString();
         EXPECT_EQ(records(), first) << root.toStdString();
     }

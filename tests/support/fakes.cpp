@@ -60,18 +60,6 @@ std::optional<QString> FakeDialogs::openFile(const QString &filter, const QStrin
     return take(files);
 }
 
-std::optional<QString> FakeDialogs::folder(const QString &title, const QString &)
-{
-    asked.append(QStringLiteral("folder ") + title);
-    return std::nullopt;
-}
-
-std::optional<QString> FakeDialogs::saveFile(const QString &filter, const QString &suggested)
-{
-    asked.append(QStringLiteral("save %1 %2").arg(filter, suggested));
-    return std::nullopt;
-}
-
 void FakePlayer::setVolume(int volume)
 {
     if (volume == m_volume)

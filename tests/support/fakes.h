@@ -32,12 +32,12 @@ public:
     std::optional<QColor> color(const QColor &initial) override;
     std::optional<Font> font(const Font &initial) override;
     std::optional<QString> openFile(const QString &filter, const QString &folder) override;
-    std::optional<QString> folder(const QString &title, const QString &initial) override;
-    std::optional<QString> saveFile(const QString &filter, const QString &suggested) override;
+    std::optional<QString> folder(const QString &, const QString &) override { return std::nullopt; }
+    std::optional<QString> saveFile(const QString &, const QString &) override { return std::nullopt; }
 
     std::deque<QColor> colors;
     std::deque<QString> files;
-    QStringList asked; // "color", "font Verdana 8 1", "file <filter> <folder>", "folder <title>"
+    QStringList asked; // "color", "font Verdana 8 1", "file <filter> <folder>"
 };
 
 // Records what would have been opened.
