@@ -72,8 +72,9 @@ TEST_P(HostilePartyFile, IsLeftAsItIsUntilTheUserChangesPartyMode)
     locked.pin = PartyLock::makeKey(kPin, kFastIterations);
     locked.remote = {true, PartySettings::Remote::kDefaultPort, "abcdefghijklmnopqrstuvwx"};
     ASSERT_TRUE(locked.save(path()));
-    if (!c.from.isEmpty())
+    if (!c.from.isEmpty()) {
         ASSERT_TRUE(writeFile(path(), contents().replace(c.from, c.to)));
+    }
     ASSERT_TRUE(!c.plant || c.plant(path()));
     const QString leftover = path() + u".Xk3q9Z"_s;
     ASSERT_TRUE(writeFile(leftover, "[remote]\ntoken=abcdefghijklmnopqrstuvwx\n"));

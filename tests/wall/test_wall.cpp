@@ -76,8 +76,9 @@ TEST_F(WallTest, PagingWrapsAroundOnlyWhenAllowedAndShowsThePageReadAhead)
                 EXPECT_TRUE(!slot.title.isEmpty() ||
                             (slot.id.isEmpty() && slot.picture == m_app.noCoverPicture()));
             }
-            if (moved)
+            if (moved) {
                 EXPECT_EQ(pictures, ahead);
+            }
         }
     }
 }
