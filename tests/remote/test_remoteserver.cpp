@@ -1,13 +1,8 @@
-#include "party/party.h"
-#include "remote/remote.h"
 #include "remote/remoteserver.h"
 #include "remotetesting.h"
 #include "support/testlibrary.h"
 
-#include <QFile>
 #include <QLoggingCategory>
-#include <QSettings>
-#include <QTcpServer>
 #include <QTcpSocket>
 #include <QTemporaryDir>
 #include <QWebSocket>
@@ -211,104 +206,6 @@ TEST_F(RemoteServerTest, PagesHearOfEachChangeOverTheirWebSocket)
     m_server->closeSockets();
     ASSERT_TRUE(waitFor([&] { return closeCode != 0; }));
     EXPECT_EQ(closeCode, QWebSocketProtocol::CloseCodePolicyViolated);
-}
-
-// The remote as the window owns it: off unless turned on, its settings in party.ini.
-class RemoteTest : public ::testing::Test
-{
-protected:
-    void SetUp() override { ASSERT_TRUE(writeCatalogue(m_dir.path(), {{u"Alpha"_s}})); }
-
-    Remote::Options options() const
-    {
-        return {m_dir.filePath(u"tracks.lum"_s), {}, m_dir.filePath(u"cache"_s)};
-    }
-    // Party mode's settings, read as the window reads them at start.
-    std::unique_ptr<Party> readParty()
-    {
-        auto party = std::make_unique<Party>(m_dir.filePath(u"party.ini"_s));
-        party->load();
-        return party;
-    }
-    static quint16 freePort()
-    {
-        QTcpServer probe;
-        probe.listen(QHostAddress::Any, 0);
-        return probe.serverPort();
-    }
-    static bool answers(quint16 port)
-    {
-        QTcpSocket socket;
-        socket.connectToHost(QHostAddress::LocalHost, port);
-        return socket.waitForConnected(2000);
-    }
-
-    QTemporaryDir m_dir;
-    FakeHost m_host;
-    const std::unique_ptr<Party> m_party = readParty();
-    Remote m_remote{m_host, *m_party, options()};
-};
-
-TEST_F(RemoteTest, NothingListensUntilItIsTurnedOnAndNothingAfterItIsTurnedOff)
-{
-    ASSERT_TRUE(m_party->setOn(true));
-    EXPECT_TRUE(m_remote.start().isEmpty());
-    EXPECT_FALSE(m_remote.isListening());
-
-    const quint16 port = freePort();
-    ASSERT_TRUE(m_remote.setPort(port));
-    ASSERT_TRUE(m_remote.setOn(true));
-    EXPECT_TRUE(answers(port));
-    QSettings ini(m_dir.filePath(u"party.ini"_s), QSettings::IniFormat);
-    EXPECT_EQ(ini.value(u"remote/on"_s).toString(), u"true"_s);
-    EXPECT_EQ(ini.value(u"remote/port"_s).toInt(), port);
-    EXPECT_EQ(ini.value(u"party/mode"_s).toString(), u"true"_s); // party mode's own keys stay
-    EXPECT_EQ(QFile::permissions(m_dir.filePath(u"party.ini"_s)) & (QFile::ReadOther | QFile::ReadGroup), 0);
-    EXPECT_TRUE(
-        m_remote.addresses().front().endsWith(u"/?t="_s + QString::fromLatin1(m_remote.settings().token)));
-    // The next start reads the same: on, the port and the token of the address given out.
-    EXPECT_EQ(readParty()->settings().remote, m_remote.settings());
-    ASSERT_TRUE(m_party->setOn(false)); // party mode's own changes leave the remote as it is
-    EXPECT_EQ(readParty()->settings().remote, m_remote.settings());
-
-    EXPECT_TRUE(m_remote.setOn(false));
-    EXPECT_FALSE(answers(port));
-    const auto next = readParty();
-    Remote again(m_host, *next, options());
-    EXPECT_TRUE(again.start().isEmpty());
-    EXPECT_FALSE(again.isListening());
-}
-
-// Moving a running remote to a taken port is the remote dialog's test.
-TEST_F(RemoteTest, APortInUseLeavesTheRemoteOffAndSaysSo)
-{
-    QTcpServer taken;
-    ASSERT_TRUE(taken.listen(QHostAddress::Any, 0));
-    m_remote.start();
-    ASSERT_TRUE(m_remote.setPort(taken.serverPort()));
-    QString error;
-    EXPECT_FALSE(m_remote.setOn(true, &error));
-    EXPECT_TRUE(error.contains(QString::number(taken.serverPort()))) << error.toStdString();
-    EXPECT_FALSE(m_remote.isListening());
-    EXPECT_FALSE(m_remote.settings().on);
-}
-
-TEST_F(RemoteTest, ANewTokenLocksTheOldAddressOut)
-{
-    m_remote.start();
-    ASSERT_TRUE(m_remote.setPort(freePort()));
-    ASSERT_TRUE(m_remote.setOn(true));
-    const QByteArray old = m_remote.settings().token;
-    ASSERT_TRUE(m_remote.drawToken());
-    EXPECT_NE(m_remote.settings().token, old);
-    const auto status = [&](const QByteArray &token) {
-        return exchange(m_remote.port(),
-                        "GET /api/state?t=" + token + " HTTP/1.1\r\nHost: x\r\nConnection: close\r\n\r\n")
-            .left(12);
-    };
-    EXPECT_EQ(status(old), "HTTP/1.1 403");
-    EXPECT_EQ(status(m_remote.settings().token), "HTTP/1.1 200");
-    EXPECT_EQ(readParty()->settings().remote.token, m_remote.settings().token);
 }
 
 } // namespace
