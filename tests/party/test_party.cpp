@@ -124,8 +124,7 @@ INSTANTIATE_TEST_SUITE_P(
                               false},
                       Hostile{"RoundsEnoughToStallEveryCheck", "pinIterations=1000", "pinIterations=1000001",
                               kUnusable, false},
-                      Hostile{"ModeNotABoolean", "mode=true", "mode=yes", kUnusable, false},
-                      Hostile{"VolumeOutOfRange", "maxVolume=100", "maxVolume=250", kUnusable, false}),
+                      Hostile{"ModeNotABoolean", "mode=true", "mode=yes", kUnusable, false}),
     [](const auto &info) { return std::string(info.param.name); });
 
 TEST_F(PartyFile, AWriteKeepsWhatOthersStoreAndAFailedOneChangesNothing)
@@ -282,16 +281,6 @@ QStringList tracksOf(int a, int count)
     for (int t = 0; t < count; ++t)
         files.append(album(a) + u"/t%1.mp3"_s.arg(t));
     return files;
-}
-
-TEST(NoRepeat, WithoutAHistoryEveryDrawIsThePlainPick)
-{
-    ScriptedRandom random;
-    random.script = {0.6, 0.1};
-    NoRepeatPick pick(nullptr, random, 4, album);
-    EXPECT_EQ(pick.drawAlbum(), 2);
-    EXPECT_EQ(pick.drawTrack(album(2), tracksOf(2, 3)), 0);
-    EXPECT_EQ(random.draws, 2);
 }
 
 TEST(NoRepeat, AnAlbumWhoseTracksAllPlayedLatelyIsPassedOverForTheRestOfThePick)

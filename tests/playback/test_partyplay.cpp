@@ -231,16 +231,16 @@ TEST_P(PartyPicks, PlayWhatWasShownWithoutRepeatsAndLeaveNoAlbumOut)
 using P = Picker;
 INSTANTIATE_TEST_SUITE_P(
     Pickers, PartyPicks,
-    ::testing::Values(
-        PartyRun{"ShuffleAll", P::ShuffleAll}, PartyRun{"Refill", P::Refill},
-        PartyRun{"Collections", P::Collections}, PartyRun{"ShuffleAllHalfMarkedNo", P::ShuffleAll, 20, 5, 10},
-        PartyRun{"RefillHalfMarkedNo", P::Refill, 20, 5, 10},
-        PartyRun{"ShuffleAllThenJukebox", P::ShuffleAll, 20, 5, 0, 0, true},
-        PartyRun{"OneTrackAlbums", P::ShuffleAll, 20, 1}, PartyRun{"ThreeAlbums", P::Refill, 3, 2},
-        PartyRun{"TwoSingles", P::Collections, 2, 1}, PartyRun{"OneAlbum", P::ShuffleAll, 1, 3},
-        PartyRun{"OneTrack", P::Refill, 1, 1}, PartyRun{"HalfMarkedNo", P::ShuffleAll, 6, 5, 3},
-        PartyRun{"OneLeftByNo", P::Refill, 4, 3, 2}, PartyRun{"HalfEmpty", P::Collections, 6, 5, 0, 3},
-        PartyRun{"HalfEmptyShuffled", P::ShuffleAll, 6, 5, 0, 3}),
+    ::testing::Values(PartyRun{"ShuffleAll", P::ShuffleAll}, PartyRun{"Refill", P::Refill},
+                      PartyRun{"Collections", P::Collections},
+                      PartyRun{"ShuffleAllThenJukebox", P::ShuffleAll, 20, 5, 0, 0, true},
+                      PartyRun{"OneTrackAlbums", P::ShuffleAll, 20, 1},
+                      PartyRun{"ThreeAlbums", P::Refill, 3, 2}, PartyRun{"TwoSingles", P::Collections, 2, 1},
+                      PartyRun{"OneAlbum", P::ShuffleAll, 1, 3}, PartyRun{"OneTrack", P::Refill, 1, 1},
+                      PartyRun{"HalfMarkedNo", P::ShuffleAll, 6, 5, 3},
+                      PartyRun{"OneLeftByNo", P::Refill, 4, 3, 2},
+                      PartyRun{"HalfEmpty", P::Collections, 6, 5, 0, 3},
+                      PartyRun{"HalfEmptyShuffled", P::ShuffleAll, 6, 5, 0, 3}),
     [](const auto &info) { return std::string(info.param.name); });
 
 } // namespace

@@ -104,19 +104,6 @@ TEST_F(RemoteServiceTest, EveryPathNeedsTheToken)
     EXPECT_EQ(status(foreign), 200);
 }
 
-TEST_F(RemoteServiceTest, ThePageCarriesTheTokenToItsFiles)
-{
-    const RemoteResponse page = answer(get(u"/"_s));
-    EXPECT_EQ(page.status, 200);
-    EXPECT_TRUE(page.contentType.startsWith("text/html"));
-    EXPECT_TRUE(page.body.contains("remote.js?t=" + kToken));
-    EXPECT_FALSE(page.body.contains("{{TOKEN}}"));
-    const RemoteResponse script = answer(get(u"/remote.js"_s));
-    EXPECT_TRUE(script.contentType.startsWith("text/javascript"));
-    EXPECT_TRUE(script.body.contains("textContent"));
-    EXPECT_FALSE(script.body.contains("innerHTML"));
-}
-
 TEST_F(RemoteServiceTest, AlbumsComeInTheWallsOrderAndUnknownIdsAreNotFound)
 {
     const QJsonObject page = jsonOf(answer(get(u"/api/albums?from=1&count=2"_s)));
