@@ -447,13 +447,6 @@ TEST_F(RemoteServerTest, TooManyConnectionsFromOneClientAreTurnedAway)
 TEST_F(RemoteServerTest, PagesHearOfEachChangeOverTheirWebSocket)
 {
     serve({}, {.perClient = 3, .total = 256, .requestMs = 300, .idleMs = 300}); // pages are not requests
-    QWebSocket refused;
-    bool refusedOpened = false;
-    QObject::connect(&refused, &QWebSocket::connected, [&] { refusedOpened = true; });
-    refused.open(QUrl(u"ws://127.0.0.1:%1/socket?t=wrong"_s.arg(m_port)));
-    waitFor([&] { return refused.state() == QAbstractSocket::UnconnectedState && !refusedOpened; }, 2000);
-    EXPECT_FALSE(refusedOpened);
-
     QWebSocket page;
     QStringList heard;
     QObject::connect(&page, &QWebSocket::textMessageReceived,
