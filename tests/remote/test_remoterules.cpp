@@ -36,18 +36,12 @@ TEST(AddressRule, OnlyTheLocalNetworkIsAnswered)
     EXPECT_EQ(clientName(QHostAddress(u"fd00::7"_s)), u"fd00::7"_s);
 }
 
-TEST(Secret, FreshSecretsMatchOnlyThemselves)
+// Which tokens match is the service's token table; that two fresh ones differ, the remote dialog's new
+// address.
+TEST(Secret, FreshSecretsAreUrlSafeAndNoSecretMatchesNothing)
 {
-    const QByteArray a = newSecret();
-    const QByteArray b = newSecret();
-    EXPECT_TRUE(isSecretShaped(a));
-    EXPECT_NE(a, b);
-    EXPECT_TRUE(sameSecret(a, a));
-    EXPECT_FALSE(sameSecret(b, a));
-    EXPECT_FALSE(sameSecret(a.left(23), a));    // a prefix
-    EXPECT_FALSE(sameSecret(a + 'x', a));       // longer
-    EXPECT_FALSE(sameSecret(QByteArray(), a));  // none given
-    EXPECT_FALSE(sameSecret(QByteArray(), {})); // no secret matches nothing
+    EXPECT_TRUE(isSecretShaped(newSecret()));
+    EXPECT_FALSE(sameSecret(QByteArray(), {}));
     EXPECT_FALSE(isSecretShaped("abc"));
     EXPECT_FALSE(isSecretShaped("abcdefghijklmnopqrstuvw+"));
 }
