@@ -257,14 +257,10 @@ TEST_P(GuestQueueing, RefusalSaysWhy)
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, GuestQueueing,
-    ::testing::Values(
-        GuestCase{"Fresh", 9, false, 0, ""},
-        GuestCase{"QueueFull", 10, false, 0,
-                  "The queue is full for now (at most 10 picks may wait); please wait until one has played."},
-        GuestCase{"AlreadyWaiting", 3, true, 0, "\"Song\" is already waiting in the queue."},
-        GuestCase{"PlayedLately", 0, false, 50,
-                  "\"Song\" played a short while ago; please choose another track."},
-        GuestCase{"PlayedLongAgo", 0, false, 51, ""}),
+    ::testing::Values(GuestCase{"AlreadyWaiting", 3, true, 0, "\"Song\" is already waiting in the queue."},
+                      GuestCase{"PlayedLately", 0, false, 50,
+                                "\"Song\" played a short while ago; please choose another track."},
+                      GuestCase{"PlayedLongAgo", 0, false, 51, ""}),
     [](const auto &info) { return std::string(info.param.name); });
 
 // Album `a` of /lib/A00 ..., and its track `t`.
