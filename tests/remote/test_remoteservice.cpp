@@ -1,6 +1,7 @@
 #include "core/thumbnailcache.h"
 #include "remote/coverthumbnails.h"
 #include "remote/remoteserver.h"
+#include "remote/remoteservice.h"
 #include "remotetesting.h"
 #include "support/testlibrary.h"
 
@@ -9,13 +10,19 @@
 #include <QFileInfo>
 #include <QImage>
 #include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QLoggingCategory>
 #include <QSignalSpy>
 #include <QTcpSocket>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QThread>
 #include <QUrl>
 #include <QWebSocket>
+
+#include <optional>
+#include <tuple>
 
 #include <gtest/gtest.h>
 
@@ -24,6 +31,11 @@ using namespace lumetra;
 using namespace lumetra::test;
 
 namespace {
+
+QJsonObject jsonOf(const RemoteResponse &response)
+{
+    return QJsonDocument::fromJson(response.body).object();
+}
 
 const QString kMarkup = u"<script>alert(1)</script> & \"Q\""_s;
 
@@ -71,10 +83,13 @@ protected:
         request.contentType = "application/json";
         return request;
     }
+    // The service's answer, once it has come (at most a few seconds).
     RemoteResponse answer(const RemoteRequest &request)
     {
-        const auto response = ask(*m_service, request);
-        EXPECT_TRUE(response.has_value()) << request.path.toStdString();
+        std::optional<RemoteResponse> response;
+        m_service->handle(request, [&response](const RemoteResponse &given) { response = given; });
+        EXPECT_TRUE(QTest::qWaitFor([&response] { return response.has_value(); }, 10000))
+            << request.path.toStdString();
         return response.value_or(RemoteResponse{});
     }
     int status(const RemoteRequest &request) { return answer(request).status; }
@@ -300,7 +315,7 @@ QByteArray exchange(quint16 port, const QByteArray &bytes, int ms = 3000)
     socket.connectToHost(QHostAddress::LocalHost, port);
     socket.write(bytes); // sent once connected
     QByteArray got;
-    waitFor(
+    std::ignore = QTest::qWaitFor(
         [&] {
             got += socket.readAll();
             return socket.state() == QAbstractSocket::UnconnectedState;
@@ -380,7 +395,7 @@ TEST_P(AttackTest, LeavesAPhoneWithTheTokenServed)
     QTcpSocket before;
     QByteArray heard;
     const auto answered = [&](int times) {
-        return waitFor([&] { return (heard += before.readAll()).count("HTTP/1.1 200") == times; });
+        return QTest::qWaitFor([&] { return (heard += before.readAll()).count("HTTP/1.1 200") == times; });
     };
     before.connectToHost(QHostAddress::LocalHost, m_port);
     before.write(state);
@@ -391,12 +406,12 @@ TEST_P(AttackTest, LeavesAPhoneWithTheTokenServed)
         attackers.back()->connectToHost(QHostAddress::LocalHost, m_port);
         attackers.back()->write(QByteArray(c.bytes).replace("TOKEN", kToken));
     }
-    waitFor([] { return false; }, 100); // the server takes them in
+    QTest::qWait(100); // the server takes them in
     const QByteArray served = exchange(m_port, httpGet(kState), 1000);
     EXPECT_TRUE(served.startsWith("HTTP/1.1 200")) << served.left(40).data();
 
     QByteArray answers;
-    EXPECT_TRUE(waitFor([&] {
+    EXPECT_TRUE(QTest::qWaitFor([&] {
         int open = 0;
         for (const auto &attacker : attackers) {
             answers += attacker->readAll();
@@ -437,9 +452,9 @@ TEST_F(RemoteServerTest, TooManyConnectionsFromOneClientAreTurnedAway)
     for (int i = 0; i < 3; ++i) {
         open.push_back(std::make_unique<QTcpSocket>());
         open.back()->connectToHost(QHostAddress::LocalHost, m_port);
-        ASSERT_TRUE(waitFor([&] { return open.back()->state() == QAbstractSocket::ConnectedState; }));
+        ASSERT_TRUE(QTest::qWaitFor([&] { return open.back()->state() == QAbstractSocket::ConnectedState; }));
     }
-    waitFor([] { return false; }, 100); // the server takes them in
+    QTest::qWait(100); // the server takes them in
     const QByteArray answer = exchange(m_port, httpGet(kState));
     EXPECT_TRUE(answer.startsWith("HTTP/1.1 503")) << answer.data();
 }
@@ -452,22 +467,22 @@ TEST_F(RemoteServerTest, PagesHearOfEachChangeOverTheirWebSocket)
     QObject::connect(&page, &QWebSocket::textMessageReceived,
                      [&](const QString &text) { heard.append(text); });
     page.open(QUrl(u"ws://127.0.0.1:%1/socket?t=%2"_s.arg(m_port).arg(QString::fromLatin1(kToken))));
-    ASSERT_TRUE(waitFor([&] { return heard.size() == 1; }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return heard.size() == 1; }));
     EXPECT_EQ(m_server->socketCount(), 1);
-    waitFor([] { return false; }, 800);
+    QTest::qWait(800);
 
     m_host.current.queue = QStringList{u"x  -  Alpha"_s};
     m_service->refreshState();
-    ASSERT_TRUE(waitFor([&] { return heard.size() == 2; }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return heard.size() == 2; }));
     EXPECT_TRUE(heard.last().contains(u"x  -  Alpha"_s));
     m_service->tell(u"Could not play \"x.ogg\""_s); // a file skipped, as the screen says it
-    ASSERT_TRUE(waitFor([&] { return heard.size() == 3; }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return heard.size() == 3; }));
     EXPECT_EQ(heard.last(), uR"({"notice":"Could not play \"x.ogg\""})"_s);
 
     int closeCode = 0;
     QObject::connect(&page, &QWebSocket::disconnected, [&] { closeCode = page.closeCode(); });
     m_server->closeSockets();
-    ASSERT_TRUE(waitFor([&] { return closeCode != 0; }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return closeCode != 0; }));
     EXPECT_EQ(closeCode, QWebSocketProtocol::CloseCodePolicyViolated);
 }
 
