@@ -32,8 +32,9 @@ protected:
 };
 
 // The dimmed line's life: chosen when the last queued track starts, kept behind people's picks, chosen again
-// on a click or when its album is marked "No", gone with party mode. (That it plays, with the automatic
-// pick's line text, is checked end to end.)
+// on a click or when its album is marked "No"; without party mode the refill is a plain draw again. (That it
+// plays, with the automatic pick's line text, is checked end to end; that it goes with party mode, in the
+// window.)
 TEST_F(PartyJukeboxTest, UpNextIsChosenWhenTheLastEntryStartsAndAgainOnAClickOrAMark)
 {
     // Alpha just played, so the pick leaves Alpha out: 0.5 of the other two is Beta, 0.9 its second track.
@@ -56,7 +57,6 @@ TEST_F(PartyJukeboxTest, UpNextIsChosenWhenTheLastEntryStartsAndAgainOnAClickOrA
 
     ASSERT_TRUE(m_party.setOn(false));
     m_playback.partyChanged();
-    EXPECT_TRUE(m_playback.upNextLine().isEmpty());
     m_random.script = {0.5, 0.99};
     endTrack();
     endTrack();
