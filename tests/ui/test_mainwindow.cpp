@@ -325,7 +325,6 @@ TEST_F(MainWindowTest, SearchJumpsTheWallToTheFirstAlbumOfThatTitle)
     EXPECT_EQ(window.slot(0)->title(), u"Album 033"_s);
     EXPECT_EQ(window.slot(1)->title(), u"Album 033"_s); // the second album of that title follows
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_EQ(window.searchWindow(), nullptr);
 
     window.openSearch();
     search(window.searchWindow(), u"nothing like this"_s);
