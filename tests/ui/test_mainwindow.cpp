@@ -6,6 +6,7 @@
 #include "ui/wall/letterbar.h"
 #include "ui/windows/addtrackswindow.h"
 #include "ui/windows/coverartwindow.h"
+#include "ui/windows/helpwindow.h"
 #include "ui/windows/newalbumwindow.h"
 #include "ui/windows/searchwindow.h"
 
@@ -106,6 +107,15 @@ TEST_F(MainWindowTest, FullScreenWallShowsOnePageOfSlotsNamedByTitle)
     window.nextPage(); // the last page, no wrap-around: 8 albums then empty slots
     EXPECT_EQ(accessibleName(window.slot(8)->cover()), u"Empty slot"_s);
     EXPECT_TRUE(window.slot(8)->title().isEmpty());
+}
+
+TEST_F(MainWindowTest, TheHelpButtonOpensTheHelpPage)
+{
+    MainWindow &window = start(numbered(2));
+    window.button(u"Image12"_s)->click();
+    ASSERT_NE(window.helpWindow(), nullptr);
+    EXPECT_EQ(window.helpWindow()->windowTitle(), u"Help -[Lumetra 1.5.0]"_s);
+    EXPECT_EQ(window.helpWindow()->browser()->url(), QUrl::fromLocalFile(m_app.ownFile(u"lumetra.htm"_s)));
 }
 
 TEST_F(MainWindowTest, UnusableCatalogueIsReportedOnceNeverWrittenAndListsNoAlbums)
@@ -325,6 +335,7 @@ TEST_F(MainWindowTest, SearchJumpsTheWallToTheFirstAlbumOfThatTitle)
     EXPECT_EQ(window.slot(0)->title(), u"Album 033"_s);
     EXPECT_EQ(window.slot(1)->title(), u"Album 033"_s); // the second album of that title follows
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(window.searchWindow(), nullptr);
 
     window.openSearch();
     search(window.searchWindow(), u"nothing like this"_s);
