@@ -14,7 +14,8 @@ class JukeboxHostTest : public JukeboxTest
 protected:
     qint64 idOf(const QString &title) { return m_songs.valueWhere(u"Album"_s, title, u"ID"_s).toLongLong(); }
 
-    JukeboxHost m_host{m_playback, m_player, {}};
+    QStringList m_modes;
+    JukeboxHost m_host{m_playback, m_player, [this](const QString &mode) { m_modes.append(mode); }};
 };
 
 TEST_F(JukeboxHostTest, APhonesPickIsQueuedAsAClickInTheTrackListWouldAndOnlyInJukeboxMode)
@@ -53,6 +54,8 @@ TEST_F(JukeboxHostTest, APhonesPickIsQueuedAsAClickInTheTrackListWouldAndOnlyInJ
     EXPECT_EQ(m_host.queue(gamma, 0, u"g1"_s).outcome, Outcome::Refused);
     EXPECT_FALSE(m_host.state().picksOpen);
     EXPECT_EQ(m_host.state().mode, u"normal"_s);
+    m_host.setMode(u"shuffle"_s);
+    EXPECT_EQ(m_modes, QStringList{u"shuffle"_s}); // the window's own command decides
     m_host.setVolume(35);
     EXPECT_EQ(m_player.volume(), 35);
     EXPECT_FALSE(m_host.pinCheck().matches); // no PIN yet: no host on the phone

@@ -119,6 +119,13 @@ TEST_F(RemoteServiceTest, EveryPathNeedsTheToken)
     EXPECT_EQ(status(foreign), 200);
 }
 
+TEST_F(RemoteServiceTest, ThePageCarriesTheTokenToItsFiles)
+{
+    const RemoteResponse page = answer(get(u"/"_s));
+    EXPECT_TRUE(page.body.contains("remote.js?t=" + kToken));
+    EXPECT_FALSE(page.body.contains("{{TOKEN}}"));
+}
+
 TEST_F(RemoteServiceTest, AlbumsComeInTheWallsOrderAndUnknownIdsAreNotFound)
 {
     const QJsonObject page = jsonOf(answer(get(u"/api/albums?from=1&count=2"_s)));
