@@ -66,18 +66,11 @@ TEST_F(TrackSearchTest, FindsTrackNamesAndFolderPaths)
     EXPECT_EQ(all.albums, (std::vector<qint32>{0, 1, 2, 0, 0, 1, 1})); // each line's album, by its place
 }
 
-TEST(TrackSearchLoad, ReadsTheCatalogueOnceAndAnEmptyOneFindsNothing)
+TEST(TrackSearchLoad, AnEmptyCatalogueFindsNothing)
 {
-    QTemporaryDir dir;
-    ASSERT_TRUE(writeCatalogue(dir.path(), {{u"One"_s, true, {u"Zebra 7.ogg"_s}}, {u"Two"_s}}));
-    TrackSearch search;
-    ASSERT_TRUE(search.load(dir.filePath(u"tracks.lum"_s)));
-    EXPECT_EQ(search.albumCount(), 2);
-    EXPECT_EQ(linesOf(search, search.find(u"zebra 7"_s)),
-              QStringList{u"Zebra 7 --- One"_s}); // no blank folder
-
     QTemporaryDir empty;
     ASSERT_TRUE(writeCatalogue(empty.path(), {}));
+    TrackSearch search;
     ASSERT_TRUE(search.load(empty.filePath(u"tracks.lum"_s)));
     EXPECT_TRUE(search.find(QString()).isEmpty());
 }
