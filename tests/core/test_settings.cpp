@@ -99,32 +99,15 @@ protected:
     QTemporaryDir m_dir;
 };
 
-TEST_F(SettingsFileTest, LaterGroupsOfEightApplyOverEarlierOnes)
-{
-    write("(Lumetra default)\r\n2000\r\n100\r\n0\r\n255\r\n111\r\nVerdana+12&True\r\n/pics/a.jpg\r\n"
-          "/music\r\n3000\r\n200\r\n65280\r\n16711680\r\n001\r\nSerif+8&False\r\n\r\n");
-    Settings s;
-    ASSERT_TRUE(SettingsFile::readInto(s, path()));
-    EXPECT_EQ(s.musicFolder, u"/music"_s);
-    EXPECT_EQ(s.coverSize, 3000);
-    EXPECT_EQ(s.coverGap, 200);
-    EXPECT_EQ(s.backColor, 65280);
-    EXPECT_EQ(s.textColor, 16711680);
-    EXPECT_FALSE(s.bounceCovers);
-    EXPECT_TRUE(s.noWrap);
-    EXPECT_EQ(s.fontName, u"Serif"_s);
-    EXPECT_TRUE(s.backgroundPicture.isEmpty());
-}
-
-TEST_F(SettingsFileTest, AMissingOrShortFileKeepsWhatItDoesNotHold)
+TEST_F(SettingsFileTest, AMissingOrShortOldFileKeepsWhatItDoesNotHold)
 {
     Settings s;
     EXPECT_FALSE(SettingsFile::readInto(s, path()));
     EXPECT_EQ(s, Settings{});
     EXPECT_FALSE(SettingsFile::readLines(path()));
-    write("(Lumetra default)\n2600\n");
+    write("C:\\Musik\\Caf\xE9 \x80\n2600\n"); // older programs wrote Windows-1252
     ASSERT_TRUE(SettingsFile::readInto(s, path()));
-    EXPECT_EQ(s.musicFolder, u"(Lumetra default)"_s);
+    EXPECT_EQ(s.musicFolder, u"C:\\Musik\\Café €"_s);
     EXPECT_EQ(s.coverSize, 2600);
     EXPECT_EQ(s.coverGap, Settings{}.coverGap);
     EXPECT_EQ(s.fontName, Settings{}.fontName);
@@ -166,14 +149,6 @@ TEST_F(SettingsFileTest, WriteThenReadGivesTheSameSettingsAndCrLfLines)
         EXPECT_EQ(error, u"line 1 holds a line break."_s);
         EXPECT_EQ(readAll(path()), bytes);
     }
-}
-
-TEST_F(SettingsFileTest, OldSingleByteTextIsReadAsWindows1252)
-{
-    write("C:\\Musik\\Caf\xE9 \x80\r\n2400\r\n");
-    Settings s;
-    SettingsFile::readInto(s, path());
-    EXPECT_EQ(s.musicFolder, u"C:\\Musik\\Café €"_s);
 }
 
 TEST(StateRecordVolume, IsTheLeadingNumberClampedAndEmptyIsSilent)
