@@ -82,14 +82,9 @@ TEST_F(CoverArtTest, ACoverThatCannotBeWrittenChangesNothingAndSaysSo)
     EXPECT_EQ(QDir(m_path).entryList(QDir::Files), (QStringList{u"cover.jpg"_s, u"front.jpg"_s}));
 }
 
-TEST(CoverLoader, RefusesMissingGarbageAndOversizedPictures)
+TEST(CoverLoader, RefusesOversizedPictures)
 {
     QTemporaryDir dir;
-    const QString garbage = dir.filePath(u"cover.jpg"_s);
-    ASSERT_TRUE(writeFile(garbage, QByteArray(5000, '\x7f')));
-    EXPECT_TRUE(loadCover(garbage, QSize(100, 100)).isNull());
-    EXPECT_TRUE(loadCover(dir.filePath(u"none.jpg"_s), QSize(100, 100)).isNull());
-
     // A baseline JPEG claiming 12,000 × 9,000 pixels with no scan data. Read scaled to a slot it stays under
     // Qt's own allocation limit, so only our limit refuses it.
     const QByteArray jpeg = QByteArray::fromHex("ffd8 ffdb0043 00") + QByteArray(64, '\x01') +
