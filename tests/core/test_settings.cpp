@@ -14,31 +14,21 @@ using namespace lumetra::test;
 
 namespace {
 
-struct FlagCase {
-    const char *line;
-    bool bounce, autoplay, noWrap;
-};
-
-class FlagLine : public ::testing::TestWithParam<FlagCase>
+// Line 6: the first character is bounce, the second autoplay, the last no wrap; only a "1" is on.
+TEST(SettingsLines, FlagsAreTheFirstSecondAndLastCharacter)
 {
-};
-
-TEST_P(FlagLine, DecodesFirstSecondAndLastCharacter)
-{
-    Settings s;
-    s.bounceCovers = s.autoplay = s.noWrap = true;
-    SettingsFile::applyLine(s, 6, QString::fromLatin1(GetParam().line));
-    EXPECT_EQ(s.bounceCovers, GetParam().bounce);
-    EXPECT_EQ(s.autoplay, GetParam().autoplay);
-    EXPECT_EQ(s.noWrap, GetParam().noWrap);
+    const std::pair<const char *, const char *> cases[] = {{"100", "100"}, {"001", "001"}, {"111", "111"},
+                                                           {"1", "101"},   {"", "000"},    {"1x0", "100"},
+                                                           {"2 2", "000"}};
+    for (const auto &[line, flags] : cases) {
+        Settings s;
+        s.bounceCovers = s.autoplay = s.noWrap = true;
+        SettingsFile::applyLine(s, 6, QString::fromLatin1(line));
+        EXPECT_EQ(QString::number(s.bounceCovers) + QString::number(s.autoplay) + QString::number(s.noWrap),
+                  QString::fromLatin1(flags))
+            << line;
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Lines, FlagLine,
-    ::testing::Values(FlagCase{"100", true, false, false}, FlagCase{"001", false, false, true},
-                      FlagCase{"111", true, true, true}, FlagCase{"1", true, false, true},
-                      FlagCase{"", false, false, false}, FlagCase{"1x0", true, false, false},
-                      FlagCase{"2 2", false, false, false}));
 
 TEST(SettingsLines, NumbersIgnoreBlanksAndBadValuesKeepTheSetting)
 {
