@@ -170,17 +170,16 @@ TEST_P(NewAlbumTitle, NamesOneFolderOfTheMusicFolder)
     EXPECT_EQ(folders(m_dir.path()), (QStringList{u"incoming"_s, u"Music"_s}));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Titles, NewAlbumTitle,
-    ::testing::Values(TitleCase{"../Escaped", "", notAFolder("..-Escaped")},
-                      TitleCase{".Hidden Gems", "", notAFolder(".Hidden Gems")},
-                      TitleCase{"Gravel/Hymns II", "Gravel-Hymns II"}, TitleCase{"Back\\Slash", "Back-Slash"},
-                      TitleCase{"Two\r\nLines", "Two  Lines"}, TitleCase{"..", "", notAFolder("..")},
-                      TitleCase{".", "", notAFolder(".")}, TitleCase{"  ", "", u"Please enter a title."_s},
-                      // Names that have broken programs before.
-                      TitleCase{"It's \"quoted\"", "It's \"quoted\""},
-                      TitleCase{"100% Pure %1 %2", "100% Pure %1 %2"},
-                      TitleCase{"Ünïcødé – 日本語 ♫", "Ünïcødé – 日本語 ♫"},
-                      TitleCase{"-rf --help", "-rf --help"}));
+INSTANTIATE_TEST_SUITE_P(Titles, NewAlbumTitle,
+                         ::testing::Values(TitleCase{"../Escaped", "", notAFolder("..-Escaped")},
+                                           TitleCase{"..", "", notAFolder("..")},
+                                           TitleCase{"Gravel/Hymns II", "Gravel-Hymns II"},
+                                           TitleCase{"Back\\Slash", "Back-Slash"},
+                                           TitleCase{"Two\r\nLines", "Two  Lines"},
+                                           TitleCase{"  ", "", u"Please enter a title."_s},
+                                           // Names that have broken programs before.
+                                           TitleCase{"It's \"quoted\"", "It's \"quoted\""},
+                                           TitleCase{"100% Pure %1 %2", "100% Pure %1 %2"},
+                                           TitleCase{"Ünïcødé – 日本語 ♫", "Ünïcødé – 日本語 ♫"}));
 
 } // namespace
