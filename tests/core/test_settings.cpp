@@ -108,30 +108,16 @@ TEST_F(SettingsFileTest, AMissingOrShortOldFileKeepsWhatItDoesNotHold)
     EXPECT_TRUE(lines->at(7).isEmpty());
 }
 
-TEST_F(SettingsFileTest, WriteThenReadGivesTheSameSettingsAndCrLfLines)
+// A value with a line break would shift every later line: it is refused before anything is written.
+TEST_F(SettingsFileTest, WrittenValuesReadBackAndALineBreakIsRefusedBeforeAnythingIsWritten)
 {
     Settings s;
     s.musicFolder = u"/home/ann/Müsic & Co"_s;
-    s.coverSize = 3100;
-    s.coverGap = 90;
-    s.backColor = 0x102030;
-    s.textColor = -2147483640;
-    s.bounceCovers = true;
-    s.noWrap = true;
-    s.fontName = u"DejaVu Serif"_s;
-    s.fontSize = 11.25f;
-    s.fontBold = true;
-    s.backgroundPicture = u"/pics/wall 1.jpg"_s;
     ASSERT_TRUE(SettingsFile::write(path(), s));
     Settings back;
     ASSERT_TRUE(SettingsFile::readInto(back, path()));
     EXPECT_EQ(back, s);
     const QByteArray bytes = readAll(path());
-    EXPECT_EQ(bytes.count("\r\n"), 8);
-    EXPECT_TRUE(bytes.contains("\r\n101\r\nDejaVu Serif+11.25&True\r\n"));
-    EXPECT_FALSE(bytes.startsWith("\xEF\xBB\xBF"));
-
-    // A value with a line break would shift every later line: refused before anything is written.
     for (const QString &folder : {u"/music\nNew"_s, u"/music\rNew"_s}) {
         s.musicFolder = folder;
         QString error;
