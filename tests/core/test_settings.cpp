@@ -85,7 +85,6 @@ class SettingsFileTest : public ::testing::Test
 {
 protected:
     QString path() const { return m_dir.filePath(u"jb.ini"_s); }
-    void write(const QByteArray &bytes) { ASSERT_TRUE(writeFile(path(), bytes)); }
     QTemporaryDir m_dir;
 };
 
@@ -95,7 +94,7 @@ TEST_F(SettingsFileTest, AMissingOrShortOldFileKeepsWhatItDoesNotHold)
     EXPECT_FALSE(SettingsFile::readInto(s, path()));
     EXPECT_EQ(s, Settings{});
     EXPECT_FALSE(SettingsFile::readLines(path()));
-    write("C:\\Musik\\Caf\xE9 \x80\n2600\n"); // older programs wrote Windows-1252
+    ASSERT_TRUE(writeFile(path(), "C:\\Musik\\Caf\xE9 \x80\n2600\n")); // older programs wrote Windows-1252
     ASSERT_TRUE(SettingsFile::readInto(s, path()));
     EXPECT_EQ(s.musicFolder, u"C:\\Musik\\Café €"_s);
     EXPECT_EQ(s.coverSize, 2600);
