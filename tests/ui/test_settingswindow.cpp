@@ -96,17 +96,17 @@ TEST_F(SettingsWindowTest, DialogsStartAtTheCurrentSettingAndCancelKeepsIt)
 TEST_F(SettingsWindowTest, TypingACoverSizeMovesTheSampleTitle)
 {
     open();
-    QLineEdit *size = child<QLineEdit>("Text1");
     QLabel *title = child<QLabel>("Label3");
-    size->setText(u"3100"_s);
-    Q_EMIT size->textEdited(size->text());
+    auto type = [size = child<QLineEdit>("Text1")](const QString &text) {
+        size->setText(text);
+        Q_EMIT size->textEdited(text);
+    };
+    type(u"3100"_s);
     EXPECT_EQ(title->pos(), QPoint(324, 182)); // 4860, 2730 twips
     EXPECT_EQ(child<QLabel>("Image1")->width(), 207);
-    size->setText(u"3099"_s);
-    Q_EMIT size->textEdited(size->text());
+    type(u"3099"_s);
     EXPECT_EQ(title->pos(), QPoint(24, 220)); // the cover's left, its height + 200
-    size->setText(QString());
-    Q_EMIT size->textEdited(size->text());
+    type(QString());
     EXPECT_EQ(title->pos(), QPoint(24, 220));
 }
 
