@@ -161,4 +161,16 @@ TEST_F(ScannerTest, RootsNamedAnyWayGiveTheSameCatalogueOrLeaveItAlone)
     QDir::setCurrent(cwd);
 }
 
+// The window's own test closes the program during a scan; here the catalogue's view is looked at afterwards.
+TEST_F(ScannerTest, ACancelledScanKeepsTheOldCatalogueInTheFileAndTheView)
+{
+    makeTree(m_root, {u"Old/1.mp3"_s, u"New/a.mp3"_s});
+    ASSERT_TRUE(scan(Scanner::Layout::Flat).ok);
+    Scanner scanner(m_catalogue, m_songs);
+    scanner.setYield([] { return false; }); // the first turn comes after the first folder
+    EXPECT_TRUE(scanner.scan(m_root, Scanner::Layout::Flat).cancelled);
+    EXPECT_EQ(records(), (QStringList{u"New/|New||Music"_s, u"Old/|Old||Music"_s}));
+    EXPECT_EQ(m_songs.recordCount(), 2);
+}
+
 } // namespace
