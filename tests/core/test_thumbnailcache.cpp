@@ -178,7 +178,7 @@ TEST_F(ThumbnailCacheTest, NoThumbnailIsMadeForACacheThatCannotBeWritten)
     EXPECT_TRUE(shows(cache.load(m_cover, QSize(160, 160)), Qt::green));
 }
 
-TEST_F(ThumbnailCacheTest, SmallPicturesLargeSizesAndMissingFilesBypassTheCache)
+TEST_F(ThumbnailCacheTest, SmallPicturesLargeSizesAndBrokenFilesBypassTheCache)
 {
     ThumbnailCache cache;
     writeCover(Qt::green, 100, m_stamp, "BMP"); // recognised by its content, not its name
@@ -189,8 +189,7 @@ TEST_F(ThumbnailCacheTest, SmallPicturesLargeSizesAndMissingFilesBypassTheCache)
     EXPECT_TRUE(shows(large, Qt::blue));
     EXPECT_FALSE(QFileInfo::exists(cache.root()));
 
-    EXPECT_TRUE(cache.load(m_dir.filePath(u"missing.jpg"_s), QSize(160, 160)).isNull());
-    ASSERT_TRUE(QFile(m_cover).resize(10));
+    ASSERT_TRUE(QFile(m_cover).resize(10)); // a missing file is CoverCacheTest's
     EXPECT_TRUE(cache.load(m_cover, QSize(160, 160)).isNull());
 }
 
