@@ -111,8 +111,7 @@ TEST_F(NewAlbumTest, RefusalsComeBeforeAnythingIsMadeOnDisk)
 {
     EXPECT_FALSE(m_form.create(5));
     m_form.drop({source(u"a.mp3"_s)});
-    EXPECT_FALSE(m_form.create(5));
-    m_form.setTitle(u"Taken"_s);
+    m_form.setTitle(u"Taken"_s); // a blank title is a row of NewAlbumTitle
     EXPECT_FALSE(m_form.create(5));
     EXPECT_FALSE(QFileInfo::exists(m_music + u"/Taken"_s));
     QDir().mkpath(m_music + u"/Exists"_s);
@@ -123,7 +122,6 @@ TEST_F(NewAlbumTest, RefusalsComeBeforeAnythingIsMadeOnDisk)
         (QStringList{
             u"No tracks have yet been added - please drag music tracks to the left hand pain or use the "
             "Copy from Folder button"_s,
-            u"Please enter a title."_s,
             u"Lumetra already has an album with this name listed!  Please choose a different name."_s,
             NewAlbumForm::folderExistsText()}));
     EXPECT_EQ(records().size(), 1);
