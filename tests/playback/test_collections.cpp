@@ -181,7 +181,7 @@ TEST_F(CollectionsTest, AlbumsThatCannotBeFoundSaySoAndPlayNothing)
     EXPECT_EQ(m_player.plays, 0);
 }
 
-TEST_F(CollectionsTest, CreatingAddsClickedCoversAndSavesThemAsLines)
+TEST_F(CollectionsTest, CreatingAddsClickedCoversAndSavesThemAsLinesUnlessTheTitleOrTheSaveFails)
 {
     m_collections.mnucoll();
     newTitled(u"Sunday"_s);
@@ -204,11 +204,7 @@ TEST_F(CollectionsTest, CreatingAddsClickedCoversAndSavesThemAsLines)
     m_collections.saveNew();
     EXPECT_EQ(fileOf(u"Sunday"_s), "Beta\r\n");
     EXPECT_EQ(m_collections.rows(), QStringList{u"Sunday"_s});
-}
 
-TEST_F(CollectionsTest, UnusableTitlesAndFailedSavesWriteNothingAndSaySo)
-{
-    m_collections.mnucoll();
     newTitled(u"../escape"_s);
     EXPECT_TRUE(m_prompter.messages.last().contains(u"cannot be used as the title of a collection"_s));
     EXPECT_FALSE(m_collections.buttons().saveNew);
@@ -224,7 +220,7 @@ TEST_F(CollectionsTest, UnusableTitlesAndFailedSavesWriteNothingAndSaySo)
     EXPECT_TRUE(m_collections.buttons().saveNew);
 }
 
-TEST_F(CollectionsTest, EditingRemovesAndAddsAndAnEmptiedCollectionFindsNothing)
+TEST_F(CollectionsTest, EditingRemovesAndAddsAnEmptiedCollectionFindsNothingAndDeletingAsksFirst)
 {
     writeCollection(u"Mix"_s, "Alpha\r\nBeta\r\nAlpha\r\n");
     m_collections.mnucoll();
@@ -250,19 +246,13 @@ TEST_F(CollectionsTest, EditingRemovesAndAddsAndAnEmptiedCollectionFindsNothing)
     m_collections.saveEdit();
     EXPECT_EQ(fileOf(u"Mix"_s), QByteArray());
     EXPECT_EQ(m_prompter.messages.last(), kNotFound);
-}
 
-TEST_F(CollectionsTest, DeletingAsksFirstAndSaysSo)
-{
-    writeCollection(u"Only"_s, "Alpha\r\n");
-    m_collections.mnucoll();
-    m_collections.collpicclick(0);
     m_prompter.answers = {Prompter::Answer::Cancel};
     m_collections.deleteCollection();
-    EXPECT_TRUE(QFile::exists(CollectionFile::path(m_app, u"Only"_s)));
+    EXPECT_TRUE(QFile::exists(CollectionFile::path(m_app, u"Mix"_s)));
     m_collections.deleteCollection();
-    EXPECT_FALSE(QFile::exists(CollectionFile::path(m_app, u"Only"_s)));
-    EXPECT_EQ(m_view.status, u"Only has been deleted"_s);
+    EXPECT_FALSE(QFile::exists(CollectionFile::path(m_app, u"Mix"_s)));
+    EXPECT_EQ(m_view.status, u"Mix has been deleted"_s);
     EXPECT_EQ(m_collections.status(), u"No collections found."_s);
 }
 
