@@ -256,11 +256,13 @@ TEST_F(CollectionsTest, EditingRemovesAndAddsAnEmptiedCollectionFindsNothingAndD
     EXPECT_EQ(m_collections.status(), u"No collections found."_s);
 }
 
+// The file is read by other players: absolute paths in UTF-8, one a line.
 TEST_F(CollectionsTest, ALoadedCollectionExportsEveryTrackOfEachAlbumOnce)
 {
     ASSERT_TRUE(runSql(m_app.file(u"tracks.lum"_s),
                        {u"UPDATE songs SET Artist = 'The Betas' WHERE Album = 'Beta'"_s}));
     m_songs.refresh();
+    ASSERT_TRUE(writeFile(folderOf(u"Alpha"_s) + u"04 Café Ø.ogg"_s, {}));
     writeCollection(u"Mix"_s, "Alpha\r\nBeta\r\nAlpha\r\n");
     m_collections.mnucoll();
     const QString file = m_dir.filePath(u"Mix.m3u8"_s);
@@ -272,6 +274,7 @@ TEST_F(CollectionsTest, ALoadedCollectionExportsEveryTrackOfEachAlbumOnce)
     for (const auto &[album, track] : {std::pair{u"Alpha"_s, u"01 One.wav"_s},
                                        {u"Alpha"_s, u"02 Two.ogg"_s},
                                        {u"Alpha"_s, u"03 Three.mp3"_s},
+                                       {u"Alpha"_s, u"04 Café Ø.ogg"_s},
                                        {u"Beta"_s, u"b1.mp3"_s},
                                        {u"Beta"_s, u"B2.MP3"_s}}) {
         const QString artist = album == u"Beta"_s ? u"The Betas"_s : album;
