@@ -94,21 +94,18 @@ TEST(Program, HelpSpeaksTheUsersLanguageAndStatesWhichApplicationFolderItUses)
         EXPECT_EQ(run.exitCode, 0) << value.toStdString();
         return run.out;
     };
-    const QString english = help(u"LANGUAGE"_s, u"en"_s);
-    EXPECT_TRUE(english.startsWith(u"Usage: "_s)) << english.toStdString();
-    EXPECT_TRUE(english.contains(u"--app-dir <DIR>    Use DIR as the application folder."_s))
-        << english.toStdString();
+    for (const auto &[language, usage, option] :
+         {std::tuple{u"en"_s, u"Usage: "_s, u"Use DIR as the application folder."_s},
+          {u"de"_s, u"Aufruf: "_s, u"DIR als Anwendungsordner verwenden."_s},
+          {u"fr"_s, u"Utilisation : "_s, u"Utiliser DIR comme dossier de l'application."_s}}) {
+        const QString said = help(u"LANGUAGE"_s, language);
+        EXPECT_TRUE(said.startsWith(usage)) << said.toStdString();
+        EXPECT_TRUE(said.contains(u"--app-dir <DIR>    "_s + option)) << said.toStdString();
+    }
+    const QString english = help(u"LC_ALL"_s, u"C"_s);
+    EXPECT_EQ(help(u"LANGUAGE"_s, u"en"_s), english);
     EXPECT_TRUE(english.contains(u"this program uses "_s + QFileInfo(kProgram).absolutePath() + u'\n'))
         << english.toStdString();
-    EXPECT_EQ(help(u"LC_ALL"_s, u"C"_s), english);
-
-    const QString german = help(u"LANGUAGE"_s, u"de"_s);
-    EXPECT_TRUE(german.startsWith(u"Aufruf: "_s)) << german.toStdString();
-    EXPECT_TRUE(german.contains(u"--app-dir <DIR>    DIR als Anwendungsordner verwenden."_s))
-        << german.toStdString();
-    const QString french = help(u"LANGUAGE"_s, u"fr"_s);
-    EXPECT_TRUE(french.contains(u"--app-dir <DIR>    Utiliser DIR comme dossier de l'application."_s))
-        << french.toStdString();
 
     QTemporaryDir prefix;
     const QString installed = prefix.filePath(u"bin/lumetra"_s);
