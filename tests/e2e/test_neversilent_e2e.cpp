@@ -75,14 +75,6 @@ protected:
     {
         return waitFor([&] { return m_heard.mid(0, files.size()) == files; }, kBound);
     }
-    // Jukebox mode with the long track queued and playing.
-    void queueLongTrack()
-    {
-        trigger("mnuplaylist");
-        open(u"C Long"_s);
-        clickRow("List1", 0);
-        ASSERT_TRUE(heard({u"01 long.wav"_s}));
-    }
 };
 
 enum class Mode { Normal, AlbumShuffle, ShuffleAll, JukeboxHead, Collection };
@@ -161,7 +153,10 @@ INSTANTIATE_TEST_SUITE_P(Modes, BrokenFilesE2E,
 TEST_F(NeverSilent, AnEngineThatStopsAnsweringIsReplacedAndTheMusicGoesOn)
 {
     m_player->setWatchdog(1500);
-    queueLongTrack();
+    trigger("mnuplaylist"); // the long track queued and playing, then another queued
+    open(u"C Long"_s);
+    clickRow("List1", 0);
+    ASSERT_TRUE(heard({u"01 long.wav"_s}));
     open(u"A Good"_s);
     clickRow("List1", 0);
     ASSERT_GT(m_player->enginePid(), 0);
