@@ -32,8 +32,9 @@ protected:
 };
 
 // The dimmed line's life: chosen when the last queued track starts, kept behind people's picks, chosen again
-// on a click or when its album is marked "No", gone with party mode. (That it plays, with the automatic
-// pick's line text, is checked end to end.)
+// on a click or when its album is marked "No"; without party mode the refill is a plain draw again. (That it
+// plays, with the automatic pick's line text, is checked end to end; that it goes with party mode, in the
+// window.)
 TEST_F(PartyJukeboxTest, UpNextIsChosenWhenTheLastEntryStartsAndAgainOnAClickOrAMark)
 {
     // Alpha just played, so the pick leaves Alpha out: 0.5 of the other two is Beta, 0.9 its second track.
@@ -56,7 +57,6 @@ TEST_F(PartyJukeboxTest, UpNextIsChosenWhenTheLastEntryStartsAndAgainOnAClickOrA
 
     ASSERT_TRUE(m_party.setOn(false));
     m_playback.partyChanged();
-    EXPECT_TRUE(m_playback.upNextLine().isEmpty());
     m_random.script = {0.5, 0.99};
     endTrack();
     endTrack();
@@ -231,16 +231,16 @@ TEST_P(PartyPicks, PlayWhatWasShownWithoutRepeatsAndLeaveNoAlbumOut)
 using P = Picker;
 INSTANTIATE_TEST_SUITE_P(
     Pickers, PartyPicks,
-    ::testing::Values(
-        PartyRun{"ShuffleAll", P::ShuffleAll}, PartyRun{"Refill", P::Refill},
-        PartyRun{"Collections", P::Collections}, PartyRun{"ShuffleAllHalfMarkedNo", P::ShuffleAll, 20, 5, 10},
-        PartyRun{"RefillHalfMarkedNo", P::Refill, 20, 5, 10},
-        PartyRun{"ShuffleAllThenJukebox", P::ShuffleAll, 20, 5, 0, 0, true},
-        PartyRun{"OneTrackAlbums", P::ShuffleAll, 20, 1}, PartyRun{"ThreeAlbums", P::Refill, 3, 2},
-        PartyRun{"TwoSingles", P::Collections, 2, 1}, PartyRun{"OneAlbum", P::ShuffleAll, 1, 3},
-        PartyRun{"OneTrack", P::Refill, 1, 1}, PartyRun{"HalfMarkedNo", P::ShuffleAll, 6, 5, 3},
-        PartyRun{"OneLeftByNo", P::Refill, 4, 3, 2}, PartyRun{"HalfEmpty", P::Collections, 6, 5, 0, 3},
-        PartyRun{"HalfEmptyShuffled", P::ShuffleAll, 6, 5, 0, 3}),
+    ::testing::Values(PartyRun{"ShuffleAll", P::ShuffleAll}, PartyRun{"Refill", P::Refill},
+                      PartyRun{"Collections", P::Collections},
+                      PartyRun{"ShuffleAllThenJukebox", P::ShuffleAll, 20, 5, 0, 0, true},
+                      PartyRun{"OneTrackAlbums", P::ShuffleAll, 20, 1},
+                      PartyRun{"ThreeAlbums", P::Refill, 3, 2}, PartyRun{"TwoSingles", P::Collections, 2, 1},
+                      PartyRun{"OneAlbum", P::ShuffleAll, 1, 3}, PartyRun{"OneTrack", P::Refill, 1, 1},
+                      PartyRun{"HalfMarkedNo", P::ShuffleAll, 6, 5, 3},
+                      PartyRun{"OneLeftByNo", P::Refill, 4, 3, 2},
+                      PartyRun{"HalfEmpty", P::Collections, 6, 5, 0, 3},
+                      PartyRun{"HalfEmptyShuffled", P::ShuffleAll, 6, 5, 0, 3}),
     [](const auto &info) { return std::string(info.param.name); });
 
 } // namespace

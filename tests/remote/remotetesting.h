@@ -1,15 +1,6 @@
 #pragma once
 
 #include "remote/remotehost.h"
-#include "remote/remoteservice.h"
-
-#include <QCoreApplication>
-#include <QElapsedTimer>
-#include <QJsonDocument>
-#include <QJsonObject>
-
-#include <functional>
-#include <optional>
 
 namespace lumetra::test {
 
@@ -44,29 +35,5 @@ public:
     int volume = -1;
     QStringList modes;
 };
-
-// Runs the events until `done` holds or `ms` pass; whether it holds.
-inline bool waitFor(const std::function<bool()> &done, int ms = 5000)
-{
-    QElapsedTimer clock;
-    clock.start();
-    while (!done() && clock.elapsed() < ms)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-    return done();
-}
-
-// The service's answer to one request, once it has come (at most a few seconds).
-inline std::optional<RemoteResponse> ask(RemoteService &service, const RemoteRequest &request)
-{
-    std::optional<RemoteResponse> answer;
-    service.handle(request, [&answer](const RemoteResponse &response) { answer = response; });
-    waitFor([&answer] { return answer.has_value(); }, 10000);
-    return answer;
-}
-
-inline QJsonObject jsonOf(const RemoteResponse &response)
-{
-    return QJsonDocument::fromJson(response.body).object();
-}
 
 } // namespace lumetra::test

@@ -18,7 +18,7 @@ protected:
     JukeboxHost m_host{m_playback, m_player, [this](const QString &mode) { m_modes.append(mode); }};
 };
 
-TEST_F(JukeboxHostTest, APhonesPickIsQueuedAsAClickInTheTrackListWould)
+TEST_F(JukeboxHostTest, APhonesPickIsQueuedAsAClickInTheTrackListWouldAndOnlyInJukeboxMode)
 {
     using Outcome = RemoteHost::Outcome;
     const qint64 gamma = idOf(u"Gamma"_s);
@@ -48,18 +48,12 @@ TEST_F(JukeboxHostTest, APhonesPickIsQueuedAsAClickInTheTrackListWould)
     EXPECT_EQ(state.queue, m_playback.queueLines());
     EXPECT_EQ(state.title, u"g2"_s);
     EXPECT_EQ(state.album, u"Gamma"_s);
-}
 
-TEST_F(JukeboxHostTest, OutsideJukeboxModePicksAreClosedAndTheHostActsThroughPlayback)
-{
+    // Elsewhere picks are closed; the host still acts through playback.
     m_playback.mnunormal();
-    const RemoteHost::Pick closed = m_host.queue(idOf(u"Gamma"_s), 0, u"g1"_s);
-    EXPECT_EQ(closed.outcome, RemoteHost::Outcome::Refused);
-    EXPECT_FALSE(closed.notice.isEmpty());
-    EXPECT_TRUE(m_playback.queueLines().isEmpty());
+    EXPECT_EQ(m_host.queue(gamma, 0, u"g1"_s).outcome, Outcome::Refused);
     EXPECT_FALSE(m_host.state().picksOpen);
     EXPECT_EQ(m_host.state().mode, u"normal"_s);
-
     m_host.setMode(u"shuffle"_s);
     EXPECT_EQ(m_modes, QStringList{u"shuffle"_s}); // the window's own command decides
     m_host.setVolume(35);
@@ -74,31 +68,24 @@ TEST_F(JukeboxHostTest, APhoneIsHeldToTheGuestRulesAndTheHostToThePartysPin)
     party.load();
     m_playback.setParty(&party);
     m_host.setParty(&party);
-    GuestRules rules;
-    rules.maxWaiting = 3;
-    ASSERT_TRUE(party.lockWith(u"2468"_s, rules));
+    ASSERT_TRUE(party.lockWith(u"2468"_s, {}));
     ASSERT_TRUE(party.unlock()); // the screen is open; the phones are not
 
     using Outcome = RemoteHost::Outcome;
     const qint64 gamma = idOf(u"Gamma"_s);
-    const qint64 beta = idOf(u"Beta"_s);
     EXPECT_EQ(m_host.queue(gamma, 0, u"g1"_s).outcome, Outcome::Queued); // plays at once
     EXPECT_EQ(m_host.queue(gamma, 1, u"g2"_s).outcome, Outcome::Queued);
-    EXPECT_EQ(m_host.queue(beta, 1, u"B2"_s).outcome, Outcome::Queued);
+    EXPECT_EQ(m_host.queue(idOf(u"Beta"_s), 1, u"B2"_s).outcome, Outcome::Queued);
     const RemoteHost::Pick waiting = m_host.queue(gamma, 1, u"g2"_s);
     EXPECT_EQ(waiting.outcome, Outcome::Refused);
     EXPECT_EQ(waiting.notice, u"\"g2\" is already waiting in the queue."_s);
-    EXPECT_EQ(m_host.queue(gamma, 2, u"g3"_s).outcome, Outcome::Queued);
-    const RemoteHost::Pick full = m_host.queue(gamma, 3, u"g4"_s);
-    EXPECT_EQ(full.outcome, Outcome::Refused);
-    EXPECT_TRUE(full.notice.contains(u"at most 3"_s)) << full.notice.toStdString();
-    EXPECT_EQ(m_playback.queueLines().size(), 4);
+    EXPECT_EQ(m_playback.queueLines().size(), 3);
 
     const RemoteHost::PinCheck check = m_host.pinCheck();
     ASSERT_TRUE(check.matches);
     EXPECT_TRUE(check.matches(u"2468"_s));
     EXPECT_FALSE(check.matches(u"2469"_s));
-    ASSERT_TRUE(party.lockWith(u"1357"_s, rules));
+    ASSERT_TRUE(party.lockWith(u"1357"_s, {}));
     EXPECT_NE(m_host.pinCheck().stamp, check.stamp); // a new PIN ends the phones' host sessions
     EXPECT_EQ(m_host.state().upNext, m_playback.upNextLine());
 }

@@ -107,16 +107,12 @@ protected:
         return start(screen);
     }
     // Shows the window and makes it the active one, as the desktop would.
-    void showActive()
-    {
-        m_window->show();
-        m_window->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(m_window.get()));
-    }
     MainWindow &startActive(const QList<TestAlbum> &albums, QSize screen = {1920, 1080})
     {
         start(albums, screen);
-        showActive();
+        m_window->show();
+        m_window->activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(m_window.get()));
         return *m_window;
     }
     QAction *action(const char *name) const

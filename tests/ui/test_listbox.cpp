@@ -43,15 +43,10 @@ TEST_P(ListBoxKeys, MoveOrPassOrReport)
 
 INSTANTIATE_TEST_SUITE_P(Keys, ListBoxKeys,
                          ::testing::Values(KeyCase{Qt::Key_Down, 2, false}, KeyCase{Qt::Key_Up, 0, false},
-                                           KeyCase{Qt::Key_Home, 0, false}, KeyCase{Qt::Key_End, 4, false},
-                                           KeyCase{Qt::Key_PageDown, 4, false},
-                                           KeyCase{Qt::Key_PageUp, 0, false},
-                                           KeyCase{Qt::Key_Escape, 1, false}, KeyCase{Qt::Key_Tab, 1, false},
-                                           KeyCase{Qt::Key_Shift, 1, false},
-                                           KeyCase{Qt::Key_Control, 1, false}, KeyCase{Qt::Key_Alt, 1, false},
+                                           KeyCase{Qt::Key_End, 4, false}, KeyCase{Qt::Key_Escape, 1, false},
+                                           KeyCase{Qt::Key_Tab, 1, false}, KeyCase{Qt::Key_Shift, 1, false},
                                            KeyCase{Qt::Key_Menu, 1, false}, KeyCase{Qt::Key_Space, 1, true},
-                                           KeyCase{Qt::Key_Delete, 1, true}, KeyCase{Qt::Key_Return, 1, true},
-                                           KeyCase{Qt::Key_A, 1, true}));
+                                           KeyCase{Qt::Key_Return, 1, true}, KeyCase{Qt::Key_A, 1, true}));
 
 // Party mode's next pick as the last line: dimmed, but readable (4.5:1) and upright; too long, it ends with
 // an ellipsis, and the list never scrolls sideways.

