@@ -106,7 +106,9 @@ TEST_F(PlaybackTest, PlayThisAlbumShuffledCyclesWithoutRepeatsThenStartsAfresh)
 // 5e-10, so the test does not flake, yet a biased pick (one album 5% too often) exceeds it every time.
 TEST_F(PlaybackTest, ShuffleAllPicksOverSevenAlbumsAreUniform)
 {
-    load({{u"D"_s, false, {u"t.wav"_s}}, {u"E"_s, false, {u"t.wav"_s}}, {u"F"_s, false, {u"t.wav"_s}},
+    load({{u"D"_s, false, {u"t.wav"_s}},
+          {u"E"_s, false, {u"t.wav"_s}},
+          {u"F"_s, false, {u"t.wav"_s}},
           {u"G"_s, false, {u"t.wav"_s}}}); // after Alpha, Beta and Gamma
     const auto random = RandomSource::clockSeeded();
     constexpr int kPicks = 20000;
