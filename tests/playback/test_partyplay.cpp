@@ -126,22 +126,18 @@ protected:
         m_playback.setParty(&m_party);
     }
 
-    void start()
+    void start(Picker picker)
     {
-        switch (GetParam().picker) {
-        case Picker::ShuffleAll:
+        if (picker == Picker::ShuffleAll) {
             m_playback.mnurandom();
-            break;
-        case Picker::Refill:
+        } else if (picker == Picker::Refill) {
             m_playback.jukeboxmode();
             m_playback.play(); // an empty queue refills
-            break;
-        case Picker::Collections:
+        } else {
             ASSERT_TRUE(
                 writeFile(CollectionFile::path(m_app, u"All"_s), m_albums.titles().join(u"\r\n"_s).toUtf8()));
             m_collections.mnucoll();
             m_collections.collpicclick(0);
-            break;
         }
     }
 
@@ -170,7 +166,7 @@ TEST_P(PartyPicks, PlayWhatWasShownWithoutRepeatsAndLeaveNoAlbumOut)
     const int k = std::min(PlayHistory::kDefaultAlbums, playable / 2);
     m_playback.setCollections(&m_collections);
     m_playback.setSound(4000, false);
-    start();
+    start(run.picker);
     QStringList played;
     QHash<QString, int> albumPlays;
     // `picked`: a person's own pick, which may repeat what played.
@@ -195,8 +191,7 @@ TEST_P(PartyPicks, PlayWhatWasShownWithoutRepeatsAndLeaveNoAlbumOut)
     constexpr int kPicks = 300;
     for (int i = 0; i < kPicks; ++i) {
         if (run.thenJukebox && i == kPicks / 2) {
-            m_playback.jukeboxmode();
-            m_playback.play();
+            start(Picker::Refill);
             ASSERT_NO_FATAL_FAILURE(check(i));
         }
         ASSERT_TRUE(m_playback.upNext().has_value()) << "pick " << i;
