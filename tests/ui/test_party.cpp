@@ -6,6 +6,7 @@
 #include "ui/party/partycontrols.h"
 #include "ui/wall/coverslot.h"
 #include "ui/wall/listbox.h"
+#include "ui/windows/settingswindow.h"
 #include "ui/windows/skippedalbumswindow.h"
 
 #include <QAbstractButton>
@@ -177,9 +178,14 @@ INSTANTIATE_TEST_SUITE_P(
 
 // --- Locking, restarting locked, ending at logout -------------------------------------------------------
 
-TEST_F(PartyWindowTest, ThePinIsAskedTwiceAndARestartComesBackLockedUntilThePinUnlocks)
+// Windows opened before locking would stay in guests' hands: locking closes each as Cancel would.
+TEST_F(PartyWindowTest,
+       ThePinIsAskedTwiceLockingClosesEveryWindowAndARestartComesBackLockedUntilThePinUnlocks)
 {
     startParty();
+    for (const char *name :
+         {"mnuopt", "mnuorg", "mnuremote", "mnuaddsongs", "mnuart", "mnuhelp", "mnuskipped"})
+        trigger(name);
     trigger("mnulock");
     LockDialog *dialog = m_window->party().lockDialog();
     ASSERT_NE(dialog, nullptr);
@@ -203,6 +209,8 @@ TEST_F(PartyWindowTest, ThePinIsAskedTwiceAndARestartComesBackLockedUntilThePinU
     dialog->setPins(kPin, kPin);
     dialog->lock();
     ASSERT_TRUE(m_window->party().party().isLocked());
+    for (QWidget *top : QApplication::topLevelWidgets())
+        EXPECT_TRUE(top == m_window.get() || !top->isVisible()) << top->objectName().toStdString();
     EXPECT_EQ(m_window->party().party().guests(), rules);
     EXPECT_EQ(m_player.volume(), 30);
     auto *mark = child("lockMark");
@@ -217,7 +225,7 @@ TEST_F(PartyWindowTest, ThePinIsAskedTwiceAndARestartComesBackLockedUntilThePinU
         trigger("mnuopt");
     EXPECT_EQ(m_window->windowTitle(), u"Too many wrong PINs: try again in 60 seconds."_s);
     EXPECT_EQ(child<QLabel>("wallnotice")->text(), m_window->windowTitle());
-    EXPECT_EQ(m_window->settingsWindow(), nullptr);
+    EXPECT_FALSE(m_window->settingsWindow()->isVisible()); // closed on locking, and not opened again
 
     // A power cut: the next start is locked and full screen again.
     m_window.reset();
@@ -233,18 +241,6 @@ TEST_F(PartyWindowTest, ThePinIsAskedTwiceAndARestartComesBackLockedUntilThePinU
     EXPECT_FALSE(again.findChild<QWidget *>(u"lockMark"_s)->isVisible());
     again.close();
     EXPECT_FALSE(again.isVisible());
-}
-
-// Windows opened before locking would stay in guests' hands: locking closes each as Cancel would.
-TEST_F(PartyWindowTest, LockingClosesEveryWindowOpenedBefore)
-{
-    startParty();
-    for (const char *name :
-         {"mnuopt", "mnuorg", "mnuremote", "mnuaddsongs", "mnuart", "mnuhelp", "mnuskipped"})
-        trigger(name);
-    lock();
-    for (QWidget *top : QApplication::topLevelWidgets())
-        EXPECT_TRUE(top == m_window.get() || !top->isVisible()) << top->objectName().toStdString();
 }
 
 // The message is the party file's own: the table of hostile files tells each.
