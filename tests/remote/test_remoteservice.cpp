@@ -266,8 +266,15 @@ TEST_F(RemoteServiceTest, AClientIsHeldToAFewRequestsASecond)
     RemoteRequest other = get(u"/api/state"_s);
     other.client = u"10.0.0.10"_s;
     EXPECT_EQ(status(other), 200);
-    m_now += 500;
-    EXPECT_EQ(status(get(u"/api/state"_s)), 200);
+    m_now += 499;
+    EXPECT_EQ(status(get(u"/api/state"_s)), 429);
+    m_now += 1;
+    EXPECT_EQ(status(get(u"/api/state"_s)), 200); // one more every half second
+    EXPECT_EQ(status(get(u"/api/state"_s)), 429);
+    m_now += 60000;
+    for (int i = 0; i < 3; ++i)
+        EXPECT_EQ(status(get(u"/api/state"_s)), 200) << i; // never more than the burst saved up
+    EXPECT_EQ(status(get(u"/api/state"_s)), 429);
 }
 
 TEST_F(RemoteServiceTest, SearchFindsAlbumsAndTracksAsTheSearchWindowDoes)
