@@ -243,15 +243,6 @@ TEST_F(PartyWindowTest,
     EXPECT_FALSE(again.isVisible());
 }
 
-// The message is the party file's own: the table of hostile files tells each.
-TEST_F(PartyWindowTest, ADamagedPartyFileIsSaidOnceAndLeavesPartyModeOff)
-{
-    ASSERT_TRUE(writeFile(m_app.file(u"party.ini"_s), "[party]\nmode=true\nlocked=true\npinKey=zz\n"));
-    startParty();
-    EXPECT_EQ(m_prompter.messages.size(), 1);
-    EXPECT_FALSE(action("mnuparty")->isChecked());
-}
-
 // The PIN box shows dots, takes no more digits than a PIN has, and logout closes it like any other box, so
 // that the program ends at once.
 TEST(PinBox, HidesTheDigitsAndGoesWhenTheProgramEnds)
@@ -280,9 +271,14 @@ TEST(PinBox, HidesTheDigitsAndGoesWhenTheProgramEnds)
 
 // --- What party mode shows ----------------------------------------------------------------------------
 
-TEST_F(PartyWindowTest, ACoverMarkedNoCarriesABadgeInPartyModeUntilItMayShuffleAgain)
+// A damaged party file's message is its own (the table of hostile files tells each).
+TEST_F(PartyWindowTest,
+       ADamagedPartyFileIsSaidOnceAndACoverMarkedNoCarriesABadgeInPartyModeUntilItMayShuffleAgain)
 {
+    ASSERT_TRUE(writeFile(m_app.file(u"party.ini"_s), "[party]\nmode=true\nlocked=true\npinKey=zz\n"));
     MainWindow &window = startParty();
+    EXPECT_EQ(m_prompter.messages.size(), 1);
+    EXPECT_FALSE(action("mnuparty")->isChecked());
     ASSERT_EQ(window.slot(1)->title(), u"Beta"_s);
     window.playback().setOverCover(1);
     trigger("mnuskip");
