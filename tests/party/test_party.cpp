@@ -67,8 +67,7 @@ TEST_P(HostilePartyFile, IsLeftAsItIsUntilTheUserChangesPartyMode)
 {
     const Hostile &c = GetParam();
     PartySettings locked;
-    locked.partyMode = true;
-    locked.locked = true;
+    locked.partyMode = locked.locked = true;
     locked.pin = PartyLock::makeKey(kPin, kFastIterations);
     locked.remote = {true, PartySettings::Remote::kDefaultPort, "abcdefghijklmnopqrstuvwx"};
     ASSERT_TRUE(locked.save(path()));
@@ -197,9 +196,7 @@ TEST(PartyGuard, ALockedCommandAsksForThePinAndAWrongOneIsRefusedWithANotice)
     QStringList notices;
     PartyGuard guard(party, prompter, [&notices](const QString &text) { notices.append(text); });
 
-    GuestRules skipping;
-    skipping.maySkip = true;
-    ASSERT_TRUE(party.lockWith(kPin, skipping));
+    ASSERT_TRUE(party.lockWith(kPin, {.maySkip = true}));
     EXPECT_TRUE(guard.permit(PartyCommand::Skip)) << "as the rules allow";
     EXPECT_TRUE(prompter.prompts.isEmpty());
 

@@ -65,16 +65,12 @@ TEST_F(PartyJukeboxTest, UpNextIsChosenWhenTheLastEntryStartsAndAgainOnAClickOrA
 
 TEST_F(PartyJukeboxTest, LockedGuestsMayNotFloodTheQueueNorQueueWhatWaitsOrJustPlayed)
 {
-    GuestRules rules;
-    rules.maxWaiting = 3;
-    ASSERT_TRUE(m_party.lockWith(u"4321"_s, rules));
-    for (int i = 0; i < 3; ++i)
-        m_playback.selectTrack(i);
-    m_playback.selectTrack(1);
-    m_playback.selectTrack(0);
+    ASSERT_TRUE(m_party.lockWith(u"4321"_s, {.maxWaiting = 3}));
+    for (const int track : {0, 1, 2, 1, 0})
+        m_playback.selectTrack(track);
     m_playback.coverPressed(slotOf(u"Gamma"_s), true);
-    m_playback.selectTrack(0);
-    m_playback.selectTrack(1);
+    for (const int track : {0, 1})
+        m_playback.selectTrack(track);
     EXPECT_EQ(m_view.notices,
               (QStringList{u"\"02 Two\" is already waiting in the queue."_s,
                            u"\"01 One\" played a short while ago; please choose another track."_s,

@@ -47,14 +47,12 @@ public:
                             {u"Gamma"_s, false, {u"g1.mp3"_s, u"g2.mp3"_s}}});
     }
     // Options > Lock for guests..., the PIN typed twice.
-    void lock(int maxVolume = 60)
+    void lock()
     {
         trigger("mnulock");
         LockDialog *dialog = m_window->party().lockDialog();
         ASSERT_NE(dialog, nullptr);
-        GuestRules rules;
-        rules.maxVolume = maxVolume;
-        dialog->setRules(rules);
+        dialog->setRules({.maxVolume = 60});
         dialog->setPins(kPin, kPin);
         dialog->lock();
         ASSERT_TRUE(m_window->party().party().isLocked());
@@ -202,9 +200,7 @@ TEST_F(PartyWindowTest,
     EXPECT_FALSE(m_window->party().party().isLocked());
     // The volume is brought within the guests' at once.
     m_player.setVolume(100);
-    GuestRules rules;
-    rules.maxVolume = 30;
-    rules.minVolume = 25;
+    const GuestRules rules{.maxVolume = 30, .minVolume = 25};
     dialog->setRules(rules);
     dialog->setPins(kPin, kPin);
     dialog->lock();
