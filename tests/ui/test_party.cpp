@@ -253,13 +253,11 @@ TEST(PinBox, HidesTheDigitsAndGoesWhenTheProgramEnds)
         prompter.dismiss();
     });
     bool stuck = false;
-    QTimer rescue; // a box that dismiss() missed is closed, late
-    rescue.setSingleShot(true);
-    QObject::connect(&rescue, &QTimer::timeout, [&stuck] {
+    QObject rescue; // a box that dismiss() missed is closed, late
+    QTimer::singleShot(2000, &rescue, [&stuck] {
         stuck = true;
         qobject_cast<QDialog *>(QApplication::activeModalWidget())->reject();
     });
-    rescue.start(2000);
     EXPECT_FALSE(prompter.secret(kAskPin));
     EXPECT_TRUE(hidden);
     EXPECT_FALSE(stuck);
