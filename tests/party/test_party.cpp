@@ -67,8 +67,7 @@ TEST_P(HostilePartyFile, IsLeftAsItIsUntilTheUserChangesPartyMode)
 {
     const Hostile &c = GetParam();
     PartySettings locked;
-    locked.partyMode = true;
-    locked.locked = true;
+    locked.partyMode = locked.locked = true;
     locked.pin = PartyLock::makeKey(kPin, kFastIterations);
     locked.remote = {true, PartySettings::Remote::kDefaultPort, "abcdefghijklmnopqrstuvwx"};
     ASSERT_TRUE(locked.save(path()));
@@ -197,9 +196,7 @@ TEST(PartyGuard, ALockedCommandAsksForThePinAndAWrongOneIsRefusedWithANotice)
     QStringList notices;
     PartyGuard guard(party, prompter, [&notices](const QString &text) { notices.append(text); });
 
-    GuestRules skipping;
-    skipping.maySkip = true;
-    ASSERT_TRUE(party.lockWith(kPin, skipping));
+    ASSERT_TRUE(party.lockWith(kPin, {.maySkip = true}));
     EXPECT_TRUE(guard.permit(PartyCommand::Skip)) << "as the rules allow";
     EXPECT_TRUE(prompter.prompts.isEmpty());
 
@@ -227,41 +224,29 @@ TEST(PartyGuard, ALockedCommandAsksForThePinAndAWrongOneIsRefusedWithANotice)
     EXPECT_TRUE(party.isOn());
 }
 
-struct GuestCase {
-    const char *name;
-    int waiting;      // people's picks waiting already
-    bool waitingHere; // the track is one of them
-    int playsAgo;     // 0: never played
-    const char *refusal;
-};
-
-class GuestQueueing : public ::testing::TestWithParam<GuestCase>
+TEST(GuestQueueing, ARefusalSaysWhy)
 {
-};
-
-TEST_P(GuestQueueing, RefusalSaysWhy)
-{
-    const GuestCase &c = GetParam();
-    const QString track = u"/m/Album/Song.mp3"_s;
-    PlayHistory history;
-    if (c.playsAgo > 0)
-        history.record(track);
-    for (int i = 1; i < c.playsAgo; ++i)
-        history.record(u"/m/Other/%1.mp3"_s.arg(i));
-    QStringList waiting;
-    for (int i = 0; i < c.waiting; ++i)
-        waiting.append(c.waitingHere && i == 0 ? u"/m/Album//Song.mp3"_s : u"/m/B/%1.mp3"_s.arg(i));
-    GuestRules rules;
-    EXPECT_EQ(rules.refusal(track, u"Song"_s, waiting, history, 50), QString::fromUtf8(c.refusal));
+    struct Case {
+        int waiting;  // people's picks waiting already, the first of them the track
+        int playsAgo; // 0: never played
+        const char *refusal;
+    };
+    for (const Case &c :
+         {Case{3, 0, "\"Song\" is already waiting in the queue."},
+          Case{0, 50, "\"Song\" played a short while ago; please choose another track."}, Case{0, 51, ""}}) {
+        const QString track = u"/m/Album/Song.mp3"_s;
+        PlayHistory history;
+        if (c.playsAgo > 0)
+            history.record(track);
+        for (int i = 1; i < c.playsAgo; ++i)
+            history.record(u"/m/Other/%1.mp3"_s.arg(i));
+        QStringList waiting;
+        for (int i = 0; i < c.waiting; ++i)
+            waiting.append(i == 0 ? u"/m/Album//Song.mp3"_s : u"/m/B/%1.mp3"_s.arg(i));
+        EXPECT_EQ(GuestRules().refusal(track, u"Song"_s, waiting, history, 50), QString::fromUtf8(c.refusal))
+            << c.playsAgo;
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Cases, GuestQueueing,
-    ::testing::Values(GuestCase{"AlreadyWaiting", 3, true, 0, "\"Song\" is already waiting in the queue."},
-                      GuestCase{"PlayedLately", 0, false, 50,
-                                "\"Song\" played a short while ago; please choose another track."},
-                      GuestCase{"PlayedLongAgo", 0, false, 51, ""}),
-    [](const auto &info) { return std::string(info.param.name); });
 
 // Album `a` of /lib/A00 ..., and its track `t`.
 QString album(int a)

@@ -2,6 +2,11 @@
 
 #include "remote/remotehost.h"
 
+#include <QTcpSocket>
+#include <QTest>
+
+#include <tuple>
+
 namespace lumetra::test {
 
 const QByteArray kToken = "abcdefghijklmnopqrstuvwx";
@@ -35,5 +40,28 @@ public:
     int volume = -1;
     QStringList modes;
 };
+
+// What the server on `port` sends back to raw bytes on one connection, until it closes or `ms` pass.
+inline QByteArray exchange(quint16 port, const QByteArray &bytes, int ms = 3000)
+{
+    QTcpSocket socket;
+    socket.connectToHost(QHostAddress::LocalHost, port);
+    socket.write(bytes); // sent once connected
+    QByteArray got;
+    std::ignore = QTest::qWaitFor(
+        [&] {
+            got += socket.readAll();
+            return socket.state() == QAbstractSocket::UnconnectedState;
+        },
+        ms);
+    return got + socket.readAll();
+}
+
+// A GET of `target` from the server on `port`, on a connection closed after the answer.
+inline QByteArray httpGet(quint16 port, const QByteArray &target)
+{
+    return "GET " + target + " HTTP/1.1\r\nHost: 127.0.0.1:" + QByteArray::number(port) +
+           "\r\nConnection: close\r\n\r\n";
+}
 
 } // namespace lumetra::test

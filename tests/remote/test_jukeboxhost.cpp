@@ -8,6 +8,8 @@ using namespace lumetra::test;
 
 namespace {
 
+using Outcome = RemoteHost::Outcome;
+
 // The remote's host over real playback: Jukebox mode with Alpha's track list open on the screen.
 class JukeboxHostTest : public JukeboxTest
 {
@@ -20,7 +22,6 @@ protected:
 
 TEST_F(JukeboxHostTest, APhonesPickIsQueuedAsAClickInTheTrackListWouldAndOnlyInJukeboxMode)
 {
-    using Outcome = RemoteHost::Outcome;
     const qint64 gamma = idOf(u"Gamma"_s);
     EXPECT_EQ(m_host.queue(gamma, 1, u"g2"_s).outcome, Outcome::Queued);
     EXPECT_EQ(m_playback.queueLines(), QStringList{u"g2  -  Gamma"_s});
@@ -71,7 +72,6 @@ TEST_F(JukeboxHostTest, APhoneIsHeldToTheGuestRulesAndTheHostToThePartysPin)
     ASSERT_TRUE(party.lockWith(u"2468"_s, {}));
     ASSERT_TRUE(party.unlock()); // the screen is open; the phones are not
 
-    using Outcome = RemoteHost::Outcome;
     const qint64 gamma = idOf(u"Gamma"_s);
     EXPECT_EQ(m_host.queue(gamma, 0, u"g1"_s).outcome, Outcome::Queued); // plays at once
     EXPECT_EQ(m_host.queue(gamma, 1, u"g2"_s).outcome, Outcome::Queued);

@@ -46,25 +46,6 @@ TEST(Secret, FreshSecretsAreUrlSafeAndNoSecretMatchesNothing)
     EXPECT_FALSE(isSecretShaped("abcdefghijklmnopqrstuvw+"));
 }
 
-TEST(RateLimiter, ABurstThenTheSteadyRatePerClient)
-{
-    qint64 now = 0;
-    RateLimiter limiter(2, 3, [&now] { return now; });
-    for (int i = 0; i < 3; ++i)
-        EXPECT_TRUE(limiter.allow(u"a"_s)) << i;
-    EXPECT_FALSE(limiter.allow(u"a"_s));
-    EXPECT_TRUE(limiter.allow(u"b"_s)); // another client has its own bucket
-    now += 499;
-    EXPECT_FALSE(limiter.allow(u"a"_s));
-    now += 1;
-    EXPECT_TRUE(limiter.allow(u"a"_s)); // one more every half second
-    EXPECT_FALSE(limiter.allow(u"a"_s));
-    now += 60000;
-    for (int i = 0; i < 3; ++i)
-        EXPECT_TRUE(limiter.allow(u"a"_s)) << i; // never more than the burst saved up
-    EXPECT_FALSE(limiter.allow(u"a"_s));
-}
-
 TEST(RateLimiter, ManyClientsAreForgottenOnceQuiet)
 {
     qint64 now = 0;

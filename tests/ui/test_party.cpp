@@ -6,6 +6,7 @@
 #include "ui/party/partycontrols.h"
 #include "ui/wall/coverslot.h"
 #include "ui/wall/listbox.h"
+#include "ui/windows/settingswindow.h"
 #include "ui/windows/skippedalbumswindow.h"
 
 #include <QAbstractButton>
@@ -28,43 +29,41 @@ using lumetra::test::PrintTo;
 const QString kPin = u"20250614"_s;
 const QString kAskPin = u"The jukebox is locked. Enter the PIN:"_s;
 
+// A click on a row of the track list.
+void clickTrack(MainWindow &window, int row)
+{
+    auto *box = window.findChild<ListBox *>(u"List1"_s);
+    QTest::mouseClick(box->viewport(), Qt::LeftButton, {}, box->visualItemRect(box->item(row)).center());
+}
+
 // Three albums with tracks, Jukebox mode with a track playing, the window shown and active.
 class PartyWindowTest : public MainWindowTest
 {
 public:
-    using MainWindowTest::action;
     MainWindow &startParty()
     {
         return startActive({{u"Alpha"_s, true, {u"a1.mp3"_s, u"a2.mp3"_s}},
                             {u"Beta"_s, true, {u"b1.mp3"_s}},
                             {u"Gamma"_s, false, {u"g1.mp3"_s, u"g2.mp3"_s}}});
     }
-    void clickRow(const QString &list, int row)
-    {
-        auto *box = m_window->findChild<ListBox *>(list);
-        QTest::mouseClick(box->viewport(), Qt::LeftButton, {}, box->visualItemRect(box->item(row)).center());
-    }
     // Options > Lock for guests..., the PIN typed twice.
-    void lock(int maxVolume = 60)
+    void lock()
     {
         trigger("mnulock");
         LockDialog *dialog = m_window->party().lockDialog();
         ASSERT_NE(dialog, nullptr);
-        GuestRules rules;
-        rules.maxVolume = maxVolume;
-        dialog->setRules(rules);
+        dialog->setRules({.maxVolume = 60});
         dialog->setPins(kPin, kPin);
         dialog->lock();
         ASSERT_TRUE(m_window->party().party().isLocked());
     }
-    QString appFile(const QString &name) const { return m_app.file(name); }
 };
 
 // --- The lock's permission table, through the window's own menus, keys and controls ------------------
 
 struct Command {
     const char *name;
-    std::function<void(PartyWindowTest &, MainWindow &)> run;
+    std::function<void(MainWindow &)> run;
     bool guestsMay;
 };
 
@@ -74,19 +73,19 @@ class LockTable : public PartyWindowTest, public ::testing::WithParamInterface<C
 
 auto menuItem(const char *name)
 {
-    return [name](PartyWindowTest &t, MainWindow &) { t.action(name)->trigger(); };
+    return [name](MainWindow &w) { w.findChild<QAction *>(QLatin1String(name))->trigger(); };
 }
 
 auto key(Qt::Key key, Qt::KeyboardModifiers modifiers = {}, const char *in = "albumframe")
 {
-    return [key, modifiers, in](PartyWindowTest &, MainWindow &w) {
+    return [key, modifiers, in](MainWindow &w) {
         QTest::keyClick(w.findChild<QWidget *>(QLatin1String(in)), key, modifiers);
     };
 }
 
 auto click(const char *name)
 {
-    return [name](PartyWindowTest &, MainWindow &w) {
+    return [name](MainWindow &w) {
         auto *widget = w.findChild<QWidget *>(QLatin1String(name));
         ASSERT_NE(widget, nullptr) << name;
         QTest::mouseClick(widget, Qt::LeftButton, {}, QPoint(3, 3));
@@ -101,14 +100,14 @@ TEST_P(LockTable, EachCommandAsksForThePinOnlyWhileLockedAndOnlyWhenGuestsMayNot
     // Jukebox mode with Alpha's first track queued and playing.
     trigger("mnuplaylist");
     press(window.slot(0)->cover(), Qt::LeftButton);
-    clickRow(u"List1"_s, 0);
+    clickTrack(window, 0);
     m_player.setVolume(40);
     ASSERT_EQ(m_player.url().section(u'/', -1), u"a1.mp3"_s);
     const auto run = [&] {
         window.activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
         window.findChild<QWidget *>(u"albumframe"_s)->setFocus();
-        GetParam().run(*this, window);
+        GetParam().run(window);
         QTest::qWait(10); // guarded widgets ask after the event
         for (QWidget *top : QApplication::topLevelWidgets()) {
             if (top != &window && top->isVisible())
@@ -143,18 +142,14 @@ INSTANTIATE_TEST_SUITE_P(
         // What guests may do.
         Command{"PageByKey", key(Qt::Key_PageDown), true}, Command{"JumpByLetter", key(Qt::Key_G), true},
         Command{"Search", key(Qt::Key_F, Qt::ControlModifier), true},
-        Command{"OpenAlbum",
-                [](PartyWindowTest &, MainWindow &w) { press(w.slot(1)->cover(), Qt::LeftButton); }, true},
-        Command{"CoverMenu",
-                [](PartyWindowTest &, MainWindow &w) { press(w.slot(1)->cover(), Qt::RightButton); }, true},
+        Command{"OpenAlbum", [](MainWindow &w) { press(w.slot(1)->cover(), Qt::LeftButton); }, true},
+        Command{"CoverMenu", [](MainWindow &w) { press(w.slot(1)->cover(), Qt::RightButton); }, true},
         Command{"ListSongs", menuItem("mnulist"), true},
-        Command{"QueueTrack", [](PartyWindowTest &t, MainWindow &) { t.clickRow(u"List1"_s, 1); }, true},
+        Command{"QueueTrack", [](MainWindow &w) { clickTrack(w, 1); }, true},
         Command{"QueueTrackByEnter", key(Qt::Key_Return, {}, "List1"), true},
         // The window manager's iconify asks nothing: it is undone.
-        Command{
-            "Iconify",
-            [](PartyWindowTest &, MainWindow &w) { w.setWindowState(w.windowState() | Qt::WindowMinimized); },
-            true},
+        Command{"Iconify", [](MainWindow &w) { w.setWindowState(w.windowState() | Qt::WindowMinimized); },
+                true},
         // What asks for the PIN.
         Command{"NormalPlay", menuItem("mnunormal"), false},
         Command{"Collections", menuItem("mnucoll"), false},
@@ -170,25 +165,25 @@ INSTANTIATE_TEST_SUITE_P(
         Command{"ListInBrowser", menuItem("mnulab"), false}, Command{"Import", menuItem("mnuimport"), false},
         Command{"PartyModeOff", menuItem("mnuparty"), false}, Command{"Help", key(Qt::Key_F1), false},
         Command{"F11", key(Qt::Key_F11), false}, Command{"Escape", key(Qt::Key_Escape), false},
-        Command{"Close", [](PartyWindowTest &, MainWindow &w) { w.close(); }, false},
-        Command{"Stop", click("stop"), false}, Command{"Pause", click("playPause"), false},
-        Command{"SkipByQueueCover", click("Image15"), false},
+        Command{"Close", [](MainWindow &w) { w.close(); }, false}, Command{"Stop", click("stop"), false},
+        Command{"Pause", click("playPause"), false}, Command{"SkipByQueueCover", click("Image15"), false},
         Command{"SkipByQueueKey", key(Qt::Key_Delete, {}, "List2"), false},
         Command{"Louder",
-                [](PartyWindowTest &, MainWindow &w) {
-                    w.findChild<QSlider *>(u"volume"_s)->setValue(GuestRules::kMaxVolume);
-                },
+                [](MainWindow &w) { w.findChild<QSlider *>(u"volume"_s)->setValue(GuestRules::kMaxVolume); },
                 false},
-        Command{"Silent",
-                [](PartyWindowTest &, MainWindow &w) { w.findChild<QSlider *>(u"volume"_s)->setValue(0); },
-                false}),
+        Command{"Silent", [](MainWindow &w) { w.findChild<QSlider *>(u"volume"_s)->setValue(0); }, false}),
     [](const auto &info) { return std::string(info.param.name); });
 
 // --- Locking, restarting locked, ending at logout -------------------------------------------------------
 
-TEST_F(PartyWindowTest, ThePinIsAskedTwiceAndARestartComesBackLockedUntilThePinUnlocks)
+// Windows opened before locking would stay in guests' hands: locking closes each as Cancel would.
+TEST_F(PartyWindowTest,
+       ThePinIsAskedTwiceLockingClosesEveryWindowAndARestartComesBackLockedUntilThePinUnlocks)
 {
     startParty();
+    for (const char *name :
+         {"mnuopt", "mnuorg", "mnuremote", "mnuaddsongs", "mnuart", "mnuhelp", "mnuskipped"})
+        trigger(name);
     trigger("mnulock");
     LockDialog *dialog = m_window->party().lockDialog();
     ASSERT_NE(dialog, nullptr);
@@ -205,13 +200,13 @@ TEST_F(PartyWindowTest, ThePinIsAskedTwiceAndARestartComesBackLockedUntilThePinU
     EXPECT_FALSE(m_window->party().party().isLocked());
     // The volume is brought within the guests' at once.
     m_player.setVolume(100);
-    GuestRules rules;
-    rules.maxVolume = 30;
-    rules.minVolume = 25;
+    const GuestRules rules{.maxVolume = 30, .minVolume = 25};
     dialog->setRules(rules);
     dialog->setPins(kPin, kPin);
     dialog->lock();
     ASSERT_TRUE(m_window->party().party().isLocked());
+    for (QWidget *top : QApplication::topLevelWidgets())
+        EXPECT_TRUE(top == m_window.get() || !top->isVisible()) << top->objectName().toStdString();
     EXPECT_EQ(m_window->party().party().guests(), rules);
     EXPECT_EQ(m_player.volume(), 30);
     auto *mark = child("lockMark");
@@ -226,7 +221,7 @@ TEST_F(PartyWindowTest, ThePinIsAskedTwiceAndARestartComesBackLockedUntilThePinU
         trigger("mnuopt");
     EXPECT_EQ(m_window->windowTitle(), u"Too many wrong PINs: try again in 60 seconds."_s);
     EXPECT_EQ(child<QLabel>("wallnotice")->text(), m_window->windowTitle());
-    EXPECT_EQ(m_window->settingsWindow(), nullptr);
+    EXPECT_FALSE(m_window->settingsWindow()->isVisible()); // closed on locking, and not opened again
 
     // A power cut: the next start is locked and full screen again.
     m_window.reset();
@@ -244,27 +239,6 @@ TEST_F(PartyWindowTest, ThePinIsAskedTwiceAndARestartComesBackLockedUntilThePinU
     EXPECT_FALSE(again.isVisible());
 }
 
-// Windows opened before locking would stay in guests' hands: locking closes each as Cancel would.
-TEST_F(PartyWindowTest, LockingClosesEveryWindowOpenedBefore)
-{
-    startParty();
-    for (const char *name :
-         {"mnuopt", "mnuorg", "mnuremote", "mnuaddsongs", "mnuart", "mnuhelp", "mnuskipped"})
-        trigger(name);
-    lock();
-    for (QWidget *top : QApplication::topLevelWidgets())
-        EXPECT_TRUE(top == m_window.get() || !top->isVisible()) << top->objectName().toStdString();
-}
-
-// The message is the party file's own: the table of hostile files tells each.
-TEST_F(PartyWindowTest, ADamagedPartyFileIsSaidOnceAndLeavesPartyModeOff)
-{
-    ASSERT_TRUE(writeFile(m_app.file(u"party.ini"_s), "[party]\nmode=true\nlocked=true\npinKey=zz\n"));
-    startParty();
-    EXPECT_EQ(m_prompter.messages.size(), 1);
-    EXPECT_FALSE(action("mnuparty")->isChecked());
-}
-
 // The PIN box shows dots, takes no more digits than a PIN has, and logout closes it like any other box, so
 // that the program ends at once.
 TEST(PinBox, HidesTheDigitsAndGoesWhenTheProgramEnds)
@@ -279,13 +253,11 @@ TEST(PinBox, HidesTheDigitsAndGoesWhenTheProgramEnds)
         prompter.dismiss();
     });
     bool stuck = false;
-    QTimer rescue; // a box that dismiss() missed is closed, late
-    rescue.setSingleShot(true);
-    QObject::connect(&rescue, &QTimer::timeout, [&stuck] {
+    QObject rescue; // a box that dismiss() missed is closed, late
+    QTimer::singleShot(2000, &rescue, [&stuck] {
         stuck = true;
         qobject_cast<QDialog *>(QApplication::activeModalWidget())->reject();
     });
-    rescue.start(2000);
     EXPECT_FALSE(prompter.secret(kAskPin));
     EXPECT_TRUE(hidden);
     EXPECT_FALSE(stuck);
@@ -293,9 +265,14 @@ TEST(PinBox, HidesTheDigitsAndGoesWhenTheProgramEnds)
 
 // --- What party mode shows ----------------------------------------------------------------------------
 
-TEST_F(PartyWindowTest, ACoverMarkedNoCarriesABadgeInPartyModeUntilItMayShuffleAgain)
+// A damaged party file's message is its own (the table of hostile files tells each).
+TEST_F(PartyWindowTest,
+       ADamagedPartyFileIsSaidOnceAndACoverMarkedNoCarriesABadgeInPartyModeUntilItMayShuffleAgain)
 {
+    ASSERT_TRUE(writeFile(m_app.file(u"party.ini"_s), "[party]\nmode=true\nlocked=true\npinKey=zz\n"));
     MainWindow &window = startParty();
+    EXPECT_EQ(m_prompter.messages.size(), 1);
+    EXPECT_FALSE(action("mnuparty")->isChecked());
     ASSERT_EQ(window.slot(1)->title(), u"Beta"_s);
     window.playback().setOverCover(1);
     trigger("mnuskip");
@@ -334,7 +311,7 @@ TEST_F(PartyWindowTest, ACoverMarkedNoCarriesABadgeInPartyModeUntilItMayShuffleA
 // while a collection plays Beta like any album it lists.
 struct TrackListUpNext {
     const char *name;
-    std::function<void(PartyWindowTest &, MainWindow &)> start;
+    std::function<void(MainWindow &)> start;
     std::deque<double> script;
     QString notice; // on the wall and in the title after the start
     QString shown;  // the dimmed line
@@ -353,8 +330,9 @@ TEST_P(TrackListUpNextTest, TheNextPickIsTheDimmedLastLineAndAClickPicksAgain)
     window.playback().setOverCover(1);
     trigger("mnuskip");
     trigger("mnuparty");
+    ASSERT_TRUE(writeFile(m_app.file(u"All.ply"_s), "Alpha\r\nBeta\r\nGamma\r\n")); // for Collections
     m_random.script = c.script;
-    c.start(*this, window);
+    c.start(window);
     ASSERT_EQ(m_player.url().section(u'/', -1), u"a1.mp3"_s);
 
     auto *notice = window.findChild<QLabel *>(u"wallnotice"_s);
@@ -369,7 +347,7 @@ TEST_P(TrackListUpNextTest, TheNextPickIsTheDimmedLastLineAndAClickPicksAgain)
     EXPECT_TRUE(window.findChild<ListBox *>(u"List2"_s)->trailingLine().isEmpty());
 
     m_random.script = c.again;
-    clickRow(u"List1"_s, tracks->trailingRow());
+    clickTrack(window, tracks->trailingRow());
     EXPECT_EQ(tracks->trailingLine(), c.repicked);
     EXPECT_EQ(m_player.url().section(u'/', -1), u"a1.mp3"_s) << "the dimmed line is not a track to play";
 
@@ -382,16 +360,15 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         // Beta refused, Alpha's first track; then Alpha just played: Gamma's first, again its second.
         TrackListUpNext{"ShuffleAll",
-                        [](PartyWindowTest &t, MainWindow &) { t.action("mnurandom")->trigger(); },
+                        menuItem("mnurandom"),
                         {0.5, 0.0, 0.0, 0.99, 0.0},
                         u"Beta was skipped because it is set not to play in Random mode."_s,
                         u"Up next (random): g1  -  Gamma"_s,
                         {0.5, 0.99, 0.99},
                         u"Up next (random): g2  -  Gamma"_s},
         TrackListUpNext{"Collections",
-                        [](PartyWindowTest &t, MainWindow &w) {
-                            ASSERT_TRUE(writeFile(t.appFile(u"All.ply"_s), "Alpha\r\nBeta\r\nGamma\r\n"));
-                            t.action("mnucoll")->trigger();
+                        [](MainWindow &w) {
+                            menuItem("mnucoll")(w);
                             w.collections().collpicclick(0);
                         },
                         {0.0, 0.0, 0.5},

@@ -1,6 +1,7 @@
 #include "mainwindowfixture.h"
 #include "party/partysettings.h"
 #include "remote/remote.h"
+#include "remote/remotetesting.h"
 #include "ui/party/remotedialog.h"
 
 #include <QCheckBox>
@@ -11,31 +12,12 @@
 #include <QSpinBox>
 #include <QStandardPaths>
 #include <QTcpServer>
-#include <QTcpSocket>
 
 using namespace Qt::StringLiterals;
 using namespace lumetra;
 using namespace lumetra::test;
 
 namespace {
-
-quint16 freePort()
-{
-    QTcpServer probe;
-    probe.listen(QHostAddress::Any, 0);
-    return probe.serverPort();
-}
-
-// How the remote on `port` answers a request for the state with `token`: its status line's start.
-QByteArray answerTo(quint16 port, const QByteArray &token)
-{
-    QTcpSocket socket;
-    socket.connectToHost(QHostAddress::LocalHost, port);
-    socket.write("GET /api/state?t=" + token + " HTTP/1.1\r\nHost: x\r\nConnection: close\r\n\r\n");
-    QByteArray got;
-    EXPECT_TRUE(QTest::qWaitFor([&] { return (got += socket.readAll()).size() >= 12; }, 3000));
-    return got.left(12);
-}
 
 // What a phone's camera reads from the code, when a reader is installed.
 std::optional<QString> scanned(const QImage &code, const QString &dir)
@@ -73,7 +55,10 @@ TEST_F(MainWindowTest, OptionsPhoneRemoteTurnsTheRemoteOnAndOffShowsItsAddressAs
     EXPECT_TRUE(dialog->address().isEmpty());
     EXPECT_FALSE(fresh->isEnabled());
 
-    const quint16 chosen = freePort();
+    QTcpServer probe; // a port free now
+    ASSERT_TRUE(probe.listen(QHostAddress::Any, 0));
+    const quint16 chosen = probe.serverPort();
+    probe.close();
     port->setValue(chosen);
     Q_EMIT port->editingFinished();
     on->click();
@@ -99,8 +84,9 @@ TEST_F(MainWindowTest, OptionsPhoneRemoteTurnsTheRemoteOnAndOffShowsItsAddressAs
     fresh->click();
     EXPECT_NE(dialog->address(), address);
     EXPECT_NE(dialog->code(), code);
-    EXPECT_EQ(answerTo(chosen, token), "HTTP/1.1 403");
-    EXPECT_EQ(answerTo(chosen, window.remote().settings().token), "HTTP/1.1 200");
+    EXPECT_TRUE(exchange(chosen, httpGet(chosen, "/api/state?t=" + token)).startsWith("HTTP/1.1 403"));
+    const QByteArray now = "/api/state?t=" + window.remote().settings().token;
+    EXPECT_TRUE(exchange(chosen, httpGet(chosen, now)).startsWith("HTTP/1.1 200"));
     trigger("mnuparty");
     EXPECT_EQ(stored().remote, window.remote().settings());
 
