@@ -41,6 +41,7 @@ TEST(AddressRule, OnlyTheLocalNetworkIsAnswered)
 TEST(Secret, FreshSecretsAreUrlSafeAndNoSecretMatchesNothing)
 {
     EXPECT_TRUE(isSecretShaped(newSecret()));
+    EXPECT_TRUE(isSecretShaped("AZaz09-_AZaz09-_AZaz09-_")); // every edge of the alphabet
     EXPECT_FALSE(sameSecret(QByteArray(), {}));
     EXPECT_FALSE(isSecretShaped("abc"));
     EXPECT_FALSE(isSecretShaped("abcdefghijklmnopqrstuvw+"));
