@@ -8,18 +8,10 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-
 using namespace Qt::StringLiterals;
 using namespace lumetra;
 
 namespace {
-
-std::filesystem::perms modeOf(const QString &path)
-{
-    return std::filesystem::status(QFile::encodeName(path).toStdString()).permissions() &
-           std::filesystem::perms::all;
-}
 
 class ThumbnailCacheTest : public ::testing::Test
 {
@@ -83,10 +75,10 @@ TEST_F(ThumbnailCacheTest, WritesTheSharedThumbnailAndReadsItBack)
     EXPECT_EQ(stored.text(u"Thumb::URI"_s), QString::fromLatin1(uri));
     EXPECT_EQ(stored.text(u"Thumb::MTime"_s), u"1700000000"_s);
     EXPECT_EQ(stored.text(u"Thumb::Size"_s), QString::number(QFileInfo(m_cover).size()));
-    using std::filesystem::perms;
-    EXPECT_EQ(modeOf(thumbnail), perms::owner_read | perms::owner_write);
+    const auto readWrite = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser;
+    EXPECT_EQ(QFile::permissions(thumbnail), readWrite);
     for (const QString &folder : {root, root + u"/large"_s})
-        EXPECT_EQ(modeOf(folder), perms::owner_all);
+        EXPECT_EQ(QFile::permissions(folder), readWrite | QFile::ExeOwner | QFile::ExeUser);
     EXPECT_EQ(QDir(root + u"/large"_s).entryList(QDir::Files), QStringList{QFileInfo(thumbnail).fileName()});
 
     // A valid thumbnail is taken instead of the file, also one another program left in a larger size; one

@@ -60,13 +60,11 @@ QStringList placeholders(const QString &text)
 // The blanks a text begins and ends with.
 QString edges(const QString &text)
 {
-    qsizetype lead = 0;
-    while (lead < text.size() && text.at(lead).isSpace())
-        ++lead;
-    qsizetype trail = 0;
-    while (trail < text.size() - lead && text.at(text.size() - 1 - trail).isSpace())
-        ++trail;
-    return text.left(lead) + u'|' + text.right(trail);
+    static const QRegularExpression blanks(u"^\\s*|\\s*$"_s);
+    QStringList found;
+    for (const auto &match : blanks.globalMatch(text))
+        found.append(match.captured());
+    return found.join(u'|');
 }
 
 class TranslationFile : public ::testing::TestWithParam<const char *>

@@ -204,11 +204,9 @@ TEST_F(SettingsScanTest, AFirstRunScansTheUsersMusicFolderOntoTheWall)
 // the pickers take the new one as soon as it has landed, with the settings window still open.
 TEST_F(SettingsScanTest, TheNewCatalogueReachesTheWallAndTheJukeboxAtOnceWhichNeverFallsSilent)
 {
-    ASSERT_TRUE(writeCatalogue(m_dir.path(),
-                               {{u"Old One"_s, true, {u"o1.mp3"_s}}, {u"Old Two"_s, true, {u"o2.mp3"_s}}}));
     for (const char *album : {"Abbey Lane", "Blue Train", "Kind of Teal"})
         writeFile(m_dir.filePath(u"New/"_s + QString::fromLatin1(album) + u"/01.mp3"_s), {});
-    start();
+    start({{u"Old One"_s, true, {u"o1.mp3"_s}}, {u"Old Two"_s, true, {u"o2.mp3"_s}}});
     trigger("mnuparty"); // party mode: the next pick is shown ahead
     m_window->playback().jukeboxmode();
     m_window->playback().play(); // the refill: one of the old albums
@@ -237,11 +235,9 @@ TEST_F(SettingsScanTest, TheNewCatalogueReachesTheWallAndTheJukeboxAtOnceWhichNe
 
 TEST_F(SettingsScanTest, ClosingTheProgramDuringAScanKeepsTheOldCatalogue)
 {
-    ASSERT_TRUE(writeCatalogue(m_dir.path(), {{u"Kept"_s}}));
     for (int i = 0; i < 200; ++i)
         writeFile(m_dir.filePath(u"Big/Album %1/t.mp3"_s.arg(i)), {});
-    start();
-    m_window->show();
+    start({{u"Kept"_s}}).show();
     m_window->openSettings();
     QPointer<SettingsWindow> settings = m_window->settingsWindow();
     settings->findChild<QLineEdit *>(u"Text5"_s)->setText(m_dir.filePath(u"Big"_s));
@@ -250,8 +246,8 @@ TEST_F(SettingsScanTest, ClosingTheProgramDuringAScanKeepsTheOldCatalogue)
     QTimer::singleShot(0, m_window.get(), [this] { m_window->close(); });
     settings->scan(Scanner::Layout::Flat);
     EXPECT_TRUE(closed);
-    EXPECT_EQ(querySql(m_app.file(u"tracks.lum"_s), u"SELECT Album FROM songs"_s), QStringList{u"Kept"_s});
-    EXPECT_EQ(querySql(m_app.file(u"tracks.lum"_s), u"SELECT count(*) FROM opts"_s), QStringList{u"1"_s});
+    EXPECT_EQ(querySql(catalogue(), u"SELECT Album FROM songs"_s), QStringList{u"Kept"_s});
+    EXPECT_EQ(querySql(catalogue(), u"SELECT count(*) FROM opts"_s), QStringList{u"1"_s});
 }
 
 } // namespace
