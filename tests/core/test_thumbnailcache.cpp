@@ -158,19 +158,7 @@ TEST_F(ThumbnailCacheTest, PastTheBoundTheOldestOfOurThumbnailsGo)
               (QList<bool>{true, true, false, true}));
 }
 
-TEST_F(ThumbnailCacheTest, NoThumbnailIsMadeForACacheThatCannotBeWritten)
-{
-    writeCover(Qt::green, 600, m_stamp);
-    QFile blocker(m_dir.filePath(u"file"_s)); // where the cache's folder would have to be
-    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
-    ThumbnailCache cache(m_dir.filePath(u"file/thumbnails"_s), -1, m_dir.filePath(u"ledger"_s));
-    ThumbnailCache::Unwritten unwritten;
-    EXPECT_TRUE(shows(cache.load(m_cover, QSize(160, 160), &unwritten), Qt::green));
-    EXPECT_LT(unwritten.cacheSize, 0);
-    EXPECT_TRUE(shows(cache.load(m_cover, QSize(160, 160)), Qt::green));
-}
-
-TEST_F(ThumbnailCacheTest, SmallPicturesLargeSizesAndBrokenFilesBypassTheCache)
+TEST_F(ThumbnailCacheTest, SmallPicturesLargeSizesBrokenFilesAndAnUnwritableCacheGoWithoutAThumbnail)
 {
     ThumbnailCache cache;
     writeCover(Qt::green, 100, m_stamp, "BMP"); // recognised by its content, not its name
@@ -180,6 +168,14 @@ TEST_F(ThumbnailCacheTest, SmallPicturesLargeSizesAndBrokenFilesBypassTheCache)
     EXPECT_EQ(large.size(), QSize(1100, 1100));
     EXPECT_TRUE(shows(large, Qt::blue));
     EXPECT_FALSE(QFileInfo::exists(cache.root()));
+
+    QFile blocker(m_dir.filePath(u"file"_s)); // where the cache's folder would have to be
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    ThumbnailCache unwritable(m_dir.filePath(u"file/thumbnails"_s), -1, m_dir.filePath(u"ledger"_s));
+    ThumbnailCache::Unwritten unwritten;
+    EXPECT_TRUE(shows(unwritable.load(m_cover, QSize(160, 160), &unwritten), Qt::blue));
+    EXPECT_LT(unwritten.cacheSize, 0);
+    EXPECT_TRUE(shows(unwritable.load(m_cover, QSize(160, 160)), Qt::blue));
 
     ASSERT_TRUE(QFile(m_cover).resize(10)); // a missing file is CoverCacheTest's
     EXPECT_TRUE(cache.load(m_cover, QSize(160, 160)).isNull());

@@ -49,7 +49,7 @@ protected:
 // Track names match without regard to case, extension included; folder paths give album results first, also
 // of an album whose folder has gone. The runner drops what a stopped search still hands over; the search
 // itself must end without handing more.
-TEST_F(TrackSearchTest, FindsTrackNamesAndFolderPathsAndAStoppedSearchHandsOverNothing)
+TEST_F(TrackSearchTest, FindsTrackNamesAndFolderPathsAndNothingOnceStoppedOrLoadedFromAnEmptyCatalogue)
 {
     const std::pair<QString, QStringList> cases[] = {
         {u"MP3"_s,
@@ -69,15 +69,10 @@ TEST_F(TrackSearchTest, FindsTrackNamesAndFolderPathsAndAStoppedSearchHandsOverN
     m_search.find(
         QString(), [&delivered](TrackSearch::Results &&) { delivered = true; }, stopped, 0);
     EXPECT_FALSE(delivered);
-}
 
-TEST(TrackSearchLoad, AnEmptyCatalogueFindsNothing)
-{
-    QTemporaryDir empty;
-    ASSERT_TRUE(writeCatalogue(empty.path(), {}));
-    TrackSearch search;
-    ASSERT_TRUE(search.load(empty.filePath(u"tracks.lum"_s)));
-    EXPECT_TRUE(search.find(QString()).isEmpty());
+    ASSERT_TRUE(writeCatalogue(m_dir.path(), {}));
+    ASSERT_TRUE(m_search.load(m_dir.filePath(u"tracks.lum"_s)));
+    EXPECT_TRUE(m_search.find(QString()).isEmpty());
 }
 
 TEST(SearchRunnerTest, AGivenUpSearchDeliversNothingMore)

@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QPointer>
 #include <QScrollArea>
+#include <QSignalSpy>
 #include <QTimer>
 
 using namespace Qt::StringLiterals;
@@ -51,10 +52,9 @@ TEST_F(SettingsWindowTest, OkayWritesJbIniAsItOpenedOrWithWhatResetNoImageAndEdi
     SettingsWindow &window = open(); // Okay writes what the fields show
     EXPECT_EQ(child<QLabel>("Label3")->font().family(), u"DejaVu Serif"_s);
 
-    int saved = 0;
-    QObject::connect(&window, &SettingsWindow::saved, [&] { ++saved; });
+    QSignalSpy saved(&window, &SettingsWindow::saved);
     window.okay();
-    EXPECT_EQ(saved, 1);
+    EXPECT_EQ(saved.size(), 1);
     EXPECT_EQ(ini(), kIni);
 
     open().resetDefaults();
@@ -132,10 +132,9 @@ TEST_P(SettingsRefusedSave, SaysWhyAndKeepsTheWindowAndTheFile)
     window.show();
     if (GetParam().field)
         child<QLineEdit>(GetParam().field)->setText(QString::fromUtf8(GetParam().value));
-    int saved = 0;
-    QObject::connect(&window, &SettingsWindow::saved, [&] { ++saved; });
+    QSignalSpy saved(&window, &SettingsWindow::saved);
     window.okay();
-    EXPECT_EQ(saved, 0);
+    EXPECT_TRUE(saved.isEmpty());
     ASSERT_EQ(m_prompter.messages.size(), 1);
     EXPECT_TRUE(m_prompter.messages[0].startsWith(QString::fromUtf8(GetParam().message)))
         << m_prompter.messages[0].toStdString();
@@ -174,7 +173,6 @@ TEST_F(SettingsScanTest, AFirstRunScansTheUsersMusicFolderOntoTheWall)
                     "building your collection, or use the options screen where Lumetra can scan your hard "
                     "disk for you..   Once done, you MUST restart Lumetra before these first albums are "
                     "added to teh collection."_s});
-    EXPECT_EQ(m_window->windowTitle(), u"Lumetra Jukebox: 0 albums loaded."_s);
     ASSERT_EQ(m_window->slotCount(), 0);
     SettingsWindow *settings = m_window->settingsWindow();
     ASSERT_NE(settings, nullptr);
