@@ -85,11 +85,8 @@ TEST_F(CatalogueTest, ReadingAllRecordsStopsPastTheLastWithEmptyFields)
 
     ASSERT_TRUE(load({{u"A"_s}, {u"B"_s}, {u"C"_s}}));
     QStringList seen;
-    m_songs.moveFirst();
-    while (!m_songs.eof()) {
+    for (m_songs.moveFirst(); !m_songs.eof(); m_songs.moveNext())
         seen.append(album());
-        m_songs.moveNext();
-    }
     EXPECT_EQ(seen, (QStringList{u"A"_s, u"B"_s, u"C"_s}));
     EXPECT_TRUE(album().isEmpty());
     EXPECT_TRUE(m_songs.movePrevious());
