@@ -48,6 +48,14 @@ TEST_F(PlaybackTest, ShuffleAllPicksAgainAtEveryEndAndSkipAndRefusesCoverClicks)
     EXPECT_EQ(m_prompter.messages, QStringList{u"You cannot select albums in Shuffle All mode"_s});
     EXPECT_EQ(m_playback.trackNames(), tracks);
     EXPECT_EQ(fileOf(m_player.url()), u"g1.wav"_s);
+
+    // One album shuffled plays its pick, and Shuffle All still picks the next.
+    m_playback.setOverCover(slotOf(u"Gamma"_s));
+    m_random.script = {0.6, kBeta, 0.0};
+    m_playback.mnuplsh();
+    EXPECT_EQ(fileOf(m_player.url()), u"g3.wav"_s);
+    endTrack();
+    EXPECT_EQ(fileOf(m_player.url()), u"b1.mp3"_s);
 }
 
 TEST_F(PlaybackTest, ShuffleMarksChangeOnlyTheAlbumsFlag)
@@ -70,7 +78,8 @@ TEST_F(PlaybackTest, ShuffleMarksChangeOnlyTheAlbumsFlag)
               (QStringList{QString(), QString()}));
 }
 
-TEST_F(PlaybackTest, PlayThisAlbumShuffledCyclesWithoutRepeats)
+// Once every track has played, the 200th draw starts the played list afresh.
+TEST_F(PlaybackTest, PlayThisAlbumShuffledCyclesWithoutRepeatsThenStartsAfresh)
 {
     m_playback.setOverCover(slotOf(u"Gamma"_s));
     m_random.script = {0.3, 0.3, 0.9, 0.0, 0.6};
@@ -82,52 +91,32 @@ TEST_F(PlaybackTest, PlayThisAlbumShuffledCyclesWithoutRepeats)
     }
     EXPECT_EQ(played, (QStringList{u"g2.wav"_s, u"g4.wav"_s, u"g1.wav"_s, u"g3.wav"_s}));
     EXPECT_TRUE(m_view.status.isEmpty());
-}
 
-TEST_F(JukeboxTest, PlayThisAlbumShuffledIsRefusedInJukebox)
-{
-    m_playback.selectTrack(0);
-    m_playback.setOverCover(slotOf(u"Gamma"_s));
-    m_playback.mnuplsh();
-    EXPECT_EQ(m_prompter.messages, QStringList{u"This can't be used in Jukebox mode"_s});
-    EXPECT_EQ(m_playback.queueLines().size(), 1);
-    EXPECT_EQ(m_playback.trackNames().size(), 3); // Alpha's list stays
-}
-
-TEST_F(PlaybackTest, ShuffleAllKeepsPrecedenceAfterPlayThisAlbumShuffled)
-{
-    m_random.script = {kAlpha, 0.0};
-    m_playback.mnurandom();
-    m_playback.setOverCover(slotOf(u"Gamma"_s));
-    m_random.script = {0.6, kBeta, 0.0};
-    m_playback.mnuplsh();
-    EXPECT_EQ(fileOf(m_player.url()), u"g3.wav"_s);
+    const int draws = m_random.draws;
+    m_random.script.assign(199, 0.0);
+    m_random.script.push_back(0.75);
     endTrack();
-    EXPECT_EQ(fileOf(m_player.url()), u"b1.mp3"_s);
+    EXPECT_EQ(m_random.draws - draws, 200);
+    EXPECT_EQ(fileOf(m_player.url()), u"g4.wav"_s);
+    EXPECT_EQ(m_playback.playedTracks(), u",3,"_s);
 }
 
 // 20,000 picks of the program's own clock-seeded source over seven albums, tested for uniformity with a
 // chi-square test of 6 degrees of freedom. The bound 54 is exceeded by chance with probability about
 // 5e-10, so the test does not flake, yet a biased pick (one album 5% too often) exceeds it every time.
-TEST(ShuffleDistribution, PicksOverSevenAlbumsAreUniform)
+TEST_F(PlaybackTest, ShuffleAllPicksOverSevenAlbumsAreUniform)
 {
-    TestLibrary library;
-    QList<TestAlbum> seven;
-    for (int i = 0; i < 7; ++i)
-        seven.append({u"Album %1"_s.arg(i), false, {u"t.wav"_s}});
-    ASSERT_TRUE(library.load(seven));
-    RecordingView view(library.m_wall);
-    FakePlayer player;
-    FakePrompter prompter;
+    load({{u"D"_s, false, {u"t.wav"_s}},
+          {u"E"_s, false, {u"t.wav"_s}},
+          {u"F"_s, false, {u"t.wav"_s}},
+          {u"G"_s, false, {u"t.wav"_s}}}); // after Alpha, Beta and Gamma
     const auto random = RandomSource::clockSeeded();
-    Playback playback(library.m_songs, library.m_wall, library.m_albums, library.m_app, player, prompter,
-                      *random, view);
-
     constexpr int kPicks = 20000;
     std::array<int, 7> counts{};
     for (int i = 0; i < kPicks; ++i) {
-        playback.randomiser();
-        const QString folder = player.url().section(u'/', -2, -2);
+        m_random.script = {random->next(), random->next()};
+        m_playback.randomiser();
+        const QString folder = m_player.url().section(u'/', -2, -2);
         ++counts[folder.mid(5).toInt()];
     }
     const double expected = kPicks / 7.0;
@@ -152,8 +141,6 @@ protected:
         ASSERT_TRUE(QDir(folderOf(u"Gone"_s)).removeRecursively());
         mark(u"Alpha"_s, u"No"_s);
         mark(u"Beta"_s, u"no"_s);
-        m_wall.setSlotCount(m_albums.size());
-        m_wall.display();
     }
 
     bool collection() const { return GetParam() == Picker::Collection; }
