@@ -52,16 +52,17 @@ TEST(SettingsLines, FontLinePartsAreReadOneByOne)
 {
     const QLocale saved;
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-    const std::tuple<const char *, const char *, float, bool> cases[] = {{"Verdana+12&True", "Verdana", 12, true},
-                 {"Verdana+12,5&True", "Verdana", 12.5f, true},
-                 {"DejaVu Serif+abc&True", "DejaVu Serif", 9.75f, true},
-                 {"DejaVu Serif+12&maybe", "DejaVu Serif", 12, false},
-                 {"Verdana 12 True", "DejaVu Sans", 9.75f, false},
-                 {"Verdana&True+12", "Verdana&True", 9.75f, false},
-                 {"+8&True", "DejaVu Sans", 8, true},
-                 {"Arial+inf&1", "Arial", 9.75f, true},
-                 {"Arial+1e30&0", "Arial", 9.75f, false},
-                 {"Arial+-3&x", "Arial", 9.75f, false}};
+    const std::tuple<const char *, const char *, float, bool> cases[] = {
+        {"Verdana+12&True", "Verdana", 12, true},
+        {"Verdana+12,5&True", "Verdana", 12.5f, true},
+        {"DejaVu Serif+abc&True", "DejaVu Serif", 9.75f, true},
+        {"DejaVu Serif+12&maybe", "DejaVu Serif", 12, false},
+        {"Verdana 12 True", "DejaVu Sans", 9.75f, false},
+        {"Verdana&True+12", "Verdana&True", 9.75f, false},
+        {"+8&True", "DejaVu Sans", 8, true},
+        {"Arial+inf&1", "Arial", 9.75f, true},
+        {"Arial+1e30&0", "Arial", 9.75f, false},
+        {"Arial+-3&x", "Arial", 9.75f, false}};
     for (const auto &[line, name, size, bold] : cases) {
         Settings s;
         SettingsFile::applyLine(s, 7, QString::fromLatin1(line));
