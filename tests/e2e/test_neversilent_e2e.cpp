@@ -176,6 +176,9 @@ TEST_F(NeverSilent, ANewFileCountsAsLoadedOnlyOnceItHasLoaded)
 {
     open(u"C Long"_s);
     ASSERT_TRUE(heard({u"01 long.wav"_s}));
+    m_player->stop();
+    m_player->play(); // after Stop, Play starts the file again
+    EXPECT_TRUE(waitFor([this] { return m_player->position() >= 300; }, kBound));
     m_player->setUrl(folder(0) + u"01 a.wav"_s);
     EXPECT_FALSE(m_player->isLoaded());
     m_player->play();
