@@ -22,21 +22,6 @@ const QString kSongsTable =
 class CatalogueTest : public ::testing::Test, public TestLibrary
 {
 protected:
-    // Opens the catalogue with one record per title (Path "/m/<title>/").
-    void openWith(const QStringList &titles)
-    {
-        ASSERT_TRUE(m_catalogue.open(m_file)) << m_catalogue.errorString().toStdString();
-        RecordView writer(m_catalogue, u"songs"_s);
-        writer.refresh();
-        for (const QString &title : titles) {
-            writer.addNew();
-            writer.setValue(u"Album"_s, title);
-            writer.setValue(u"Path"_s, u"/m/"_s + title + u'/');
-            ASSERT_TRUE(writer.update());
-        }
-        m_songs.refresh();
-    }
-
     QString album() const { return m_songs.value(u"Album"_s); }
 
     // Sets a field of the record that `criteria` finds, or of a new record when it is empty, and stores it.
@@ -71,7 +56,7 @@ TEST_F(CatalogueTest, AMissingFileOrStateTableIsCreatedWithoutTouchingAlbums)
 TEST_F(CatalogueTest, FindsExactlyAndANoMatchKeepsTheCursor)
 {
     const QString hostile = u"x' OR '1'='1"_s;
-    openWith({u"Alpha"_s, u"Captain's Log"_s, u"It''s"_s, hostile, u"Beta"_s});
+    ASSERT_TRUE(load({{u"Alpha"_s}, {u"Captain's Log"_s}, {u"It''s"_s}, {hostile}, {u"Beta"_s}}));
     for (const QString &criteria : {u"ID = 2"_s, u"ID = '2'"_s, albumCriteria(u"Captain's Log"_s)}) {
         m_songs.moveFirst();
         EXPECT_TRUE(m_songs.findFirst(criteria)) << criteria.toStdString();
@@ -92,19 +77,16 @@ TEST_F(CatalogueTest, FindsExactlyAndANoMatchKeepsTheCursor)
 
 TEST_F(CatalogueTest, ReadingAllRecordsStopsPastTheLastWithEmptyFields)
 {
-    openWith({});
+    ASSERT_TRUE(load({}));
     m_songs.moveFirst();
     EXPECT_TRUE(m_songs.eof());
     EXPECT_TRUE(m_songs.bof());
     EXPECT_FALSE(m_songs.moveNext());
 
-    openWith({u"A"_s, u"B"_s, u"C"_s});
+    ASSERT_TRUE(load({{u"A"_s}, {u"B"_s}, {u"C"_s}}));
     QStringList seen;
-    m_songs.moveFirst();
-    while (!m_songs.eof()) {
+    for (m_songs.moveFirst(); !m_songs.eof(); m_songs.moveNext())
         seen.append(album());
-        m_songs.moveNext();
-    }
     EXPECT_EQ(seen, (QStringList{u"A"_s, u"B"_s, u"C"_s}));
     EXPECT_TRUE(album().isEmpty());
     EXPECT_TRUE(m_songs.movePrevious());
@@ -117,7 +99,7 @@ TEST_F(CatalogueTest, ReadingAllRecordsStopsPastTheLastWithEmptyFields)
 
 TEST_F(CatalogueTest, EditsReachTheFileAndNewIdsAreNeverReused)
 {
-    openWith({u"A"_s, u"B"_s, u"C"_s, u"E"_s});
+    ASSERT_TRUE(load({{u"A"_s}, {u"B"_s}, {u"C"_s}, {u"E"_s}}));
     m_songs.findFirst(albumCriteria(u"B"_s));
     ASSERT_TRUE(m_songs.deleteRecord());
     EXPECT_TRUE(album().isEmpty());
@@ -139,12 +121,12 @@ TEST_F(CatalogueTest, EditsReachTheFileAndNewIdsAreNeverReused)
 
 TEST_F(CatalogueTest, TitleFindsGiveTheFirstRecordOfThatExactTitleThroughEdits)
 {
-    openWith({u"Live"_s, u"Other"_s, u"Live"_s, u"LIVE"_s});
+    ASSERT_TRUE(load({{u"Live"_s}, {u"Other"_s}, {u"Live"_s}, {u"LIVE"_s}}));
     auto idOf = [this](const QString &title) {
         return m_songs.findFirst(albumCriteria(title)) ? m_songs.value(u"ID"_s) : QString();
     };
     EXPECT_EQ(idOf(u"Live"_s), u"1"_s);
-    EXPECT_EQ(m_songs.value(u"Path"_s), u"/m/Live/"_s); // a field the view has not read yet
+    EXPECT_EQ(m_songs.value(u"Path"_s), m_dir.filePath(u"Music/album0/"_s)); // a field not read yet
     EXPECT_EQ(idOf(u"LIVE"_s), u"4"_s);
 
     m_songs.findFirst(u"ID = 1"_s);
@@ -153,7 +135,7 @@ TEST_F(CatalogueTest, TitleFindsGiveTheFirstRecordOfThatExactTitleThroughEdits)
 
     store(u"ID = 2"_s, u"Album"_s, u"Live"_s); // renamed: now the first of its title
     EXPECT_EQ(idOf(u"Live"_s), u"2"_s);
-    EXPECT_EQ(m_songs.valueWhere(u"Album"_s, u"Live"_s, u"Path"_s), u"/m/Other/"_s);
+    EXPECT_EQ(m_songs.valueWhere(u"Album"_s, u"Live"_s, u"Path"_s), m_dir.filePath(u"Music/album1/"_s));
 
     store({}, u"Album"_s, u"Live"_s);
     store({}, u"Album"_s, u"New"_s);
@@ -201,28 +183,20 @@ struct UnusableFile {
     QStringList schema; // empty: half of a real catalogue
 };
 
-QByteArray make(const UnusableFile &file, const QString &scratch)
-{
-    if (file.schema.isEmpty()) {
-        QList<TestAlbum> albums;
-        for (int i = 0; i < 400; ++i)
-            albums.append({u"A rather long album title number %1"_s.arg(i), false});
-        writeCatalogue(QFileInfo(scratch).absolutePath(), albums);
-        const QByteArray whole = readAll(QFileInfo(scratch).absolutePath() + u"/tracks.lum"_s);
-        return whole.left(whole.size() / 2);
-    }
-    runSql(scratch, file.schema);
-    return readAll(scratch);
-}
-
 class UnusableCatalogue : public CatalogueTest, public ::testing::WithParamInterface<UnusableFile>
 {
 };
 
 TEST_P(UnusableCatalogue, IsRefusedAndLeftUntouched)
 {
-    QDir().mkpath(m_dir.filePath(u"scratch"_s));
-    const QByteArray bytes = make(GetParam(), m_dir.filePath(u"scratch/other.db"_s));
+    if (GetParam().schema.isEmpty()) {
+        ASSERT_TRUE(load(QList<TestAlbum>(400, {u"A rather long album title"_s, false})));
+        m_catalogue.close();
+    }
+    ASSERT_TRUE(runSql(m_file, GetParam().schema));
+    QByteArray bytes = readAll(m_file);
+    if (GetParam().schema.isEmpty())
+        bytes.truncate(bytes.size() / 2);
     ASSERT_FALSE(bytes.isEmpty());
     ASSERT_TRUE(writeFile(m_file, bytes));
 

@@ -71,13 +71,6 @@ TEST_P(CollationOrder, MatchesComparingEveryPair)
     for (qsizetype i = 0; i < packed.size(); ++i)
         views.push_back(packed.view(i));
     EXPECT_EQ(orderIgnoringCase(views), comparedOrder(names));
-
-    QStringList few = kAwkward;
-    sortIgnoringCase(few);
-    QStringList expected;
-    for (int i : comparedOrder(kAwkward))
-        expected.append(kAwkward[i]);
-    EXPECT_EQ(few, expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(Locales, CollationOrder, ::testing::Values("C", "en_US", "de_DE", "sv_SE", "tr_TR"));

@@ -52,27 +52,23 @@ TEST(SettingsLines, FontLinePartsAreReadOneByOne)
 {
     const QLocale saved;
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-    const struct {
-        const char *line;
-        const char *name;
-        float size;
-        bool bold;
-    } cases[] = {{"Verdana+12&True", "Verdana", 12, true},
-                 {"Verdana+12,5&True", "Verdana", 12.5f, true},
-                 {"DejaVu Serif+abc&True", "DejaVu Serif", 9.75f, true},
-                 {"DejaVu Serif+12&maybe", "DejaVu Serif", 12, false},
-                 {"Verdana 12 True", "DejaVu Sans", 9.75f, false},
-                 {"Verdana&True+12", "Verdana&True", 9.75f, false},
-                 {"+8&True", "DejaVu Sans", 8, true},
-                 {"Arial+inf&1", "Arial", 9.75f, true},
-                 {"Arial+1e30&0", "Arial", 9.75f, false},
-                 {"Arial+-3&x", "Arial", 9.75f, false}};
-    for (const auto &c : cases) {
+    const std::tuple<const char *, const char *, float, bool> cases[] = {
+        {"Verdana+12&True", "Verdana", 12, true},
+        {"Verdana+12,5&True", "Verdana", 12.5f, true},
+        {"DejaVu Serif+abc&True", "DejaVu Serif", 9.75f, true},
+        {"DejaVu Serif+12&maybe", "DejaVu Serif", 12, false},
+        {"Verdana 12 True", "DejaVu Sans", 9.75f, false},
+        {"Verdana&True+12", "Verdana&True", 9.75f, false},
+        {"+8&True", "DejaVu Sans", 8, true},
+        {"Arial+inf&1", "Arial", 9.75f, true},
+        {"Arial+1e30&0", "Arial", 9.75f, false},
+        {"Arial+-3&x", "Arial", 9.75f, false}};
+    for (const auto &[line, name, size, bold] : cases) {
         Settings s;
-        SettingsFile::applyLine(s, 7, QString::fromLatin1(c.line));
-        EXPECT_EQ(s.fontName, QString::fromLatin1(c.name)) << c.line;
-        EXPECT_FLOAT_EQ(s.fontSize, c.size) << c.line;
-        EXPECT_EQ(s.fontBold, c.bold) << c.line;
+        SettingsFile::applyLine(s, 7, QString::fromLatin1(line));
+        EXPECT_EQ(s.fontName, QString::fromLatin1(name)) << line;
+        EXPECT_FLOAT_EQ(s.fontSize, size) << line;
+        EXPECT_EQ(s.fontBold, bold) << line;
     }
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
     EXPECT_EQ(SettingsFile::encodeFont(u"Arial"_s, 9.75f, true), u"Arial+9,75&True"_s);
@@ -81,26 +77,21 @@ TEST(SettingsLines, FontLinePartsAreReadOneByOne)
     QLocale::setDefault(saved);
 }
 
-class SettingsFileTest : public ::testing::Test
+TEST(SettingsFile, AMissingOrShortOldFileKeepsWhatItDoesNotHold)
 {
-protected:
-    QString path() const { return m_dir.filePath(u"jb.ini"_s); }
-    QTemporaryDir m_dir;
-};
-
-TEST_F(SettingsFileTest, AMissingOrShortOldFileKeepsWhatItDoesNotHold)
-{
+    const QTemporaryDir dir;
+    const QString path = dir.filePath(u"jb.ini"_s);
     Settings s;
-    EXPECT_FALSE(SettingsFile::readInto(s, path()));
+    EXPECT_FALSE(SettingsFile::readInto(s, path));
     EXPECT_EQ(s, Settings{});
-    EXPECT_FALSE(SettingsFile::readLines(path()));
-    ASSERT_TRUE(writeFile(path(), "C:\\Musik\\Caf\xE9 \x80\n2600\n")); // older programs wrote Windows-1252
-    ASSERT_TRUE(SettingsFile::readInto(s, path()));
+    EXPECT_FALSE(SettingsFile::readLines(path));
+    ASSERT_TRUE(writeFile(path, "C:\\Musik\\Caf\xE9 \x80\n2600\n")); // older programs wrote Windows-1252
+    ASSERT_TRUE(SettingsFile::readInto(s, path));
     EXPECT_EQ(s.musicFolder, u"C:\\Musik\\Café €"_s);
     EXPECT_EQ(s.coverSize, 2600);
     EXPECT_EQ(s.coverGap, Settings{}.coverGap);
     EXPECT_EQ(s.fontName, Settings{}.fontName);
-    const auto lines = SettingsFile::readLines(path());
+    const auto lines = SettingsFile::readLines(path);
     ASSERT_TRUE(lines);
     EXPECT_EQ(lines->size(), 8);
     EXPECT_EQ(lines->at(1), u"2600"_s);
@@ -108,21 +99,23 @@ TEST_F(SettingsFileTest, AMissingOrShortOldFileKeepsWhatItDoesNotHold)
 }
 
 // A value with a line break would shift every later line: it is refused before anything is written.
-TEST_F(SettingsFileTest, WrittenValuesReadBackAndALineBreakIsRefusedBeforeAnythingIsWritten)
+TEST(SettingsFile, WrittenValuesReadBackAndALineBreakIsRefusedBeforeAnythingIsWritten)
 {
+    const QTemporaryDir dir;
+    const QString path = dir.filePath(u"jb.ini"_s);
     Settings s;
     s.musicFolder = u"/home/ann/Müsic & Co"_s;
-    ASSERT_TRUE(SettingsFile::write(path(), s));
+    ASSERT_TRUE(SettingsFile::write(path, s));
     Settings back;
-    ASSERT_TRUE(SettingsFile::readInto(back, path()));
+    ASSERT_TRUE(SettingsFile::readInto(back, path));
     EXPECT_EQ(back, s);
-    const QByteArray bytes = readAll(path());
+    const QByteArray bytes = readAll(path);
     for (const QString &folder : {u"/music\nNew"_s, u"/music\rNew"_s}) {
         s.musicFolder = folder;
         QString error;
-        EXPECT_FALSE(SettingsFile::write(path(), s, &error));
+        EXPECT_FALSE(SettingsFile::write(path, s, &error));
         EXPECT_EQ(error, u"line 1 holds a line break."_s);
-        EXPECT_EQ(readAll(path()), bytes);
+        EXPECT_EQ(readAll(path), bytes);
     }
 }
 
@@ -130,12 +123,8 @@ TEST(StateRecordVolume, IsTheLeadingNumberClampedAndEmptyIsSilent)
 {
     const std::pair<const char *, int> cases[] = {{"", 0},      {"57", 57}, {" 80 ", 80}, {"abc", 0},
                                                   {"150", 100}, {"-3", 0},  {"42x", 42},  {"0", 0}};
-    for (const auto &[text, volume] : cases) {
-        StateRecord state;
-        state.present = true;
-        state.folders = QString::fromLatin1(text);
-        EXPECT_EQ(state.volume(), volume) << text;
-    }
+    for (const auto &[text, volume] : cases)
+        EXPECT_EQ((StateRecord{QString::fromLatin1(text), {}, true}.volume()), volume) << text;
     EXPECT_EQ(StateRecord{}.volume(), StateRecord::kFirstRunVolume);
 }
 

@@ -15,14 +15,11 @@ namespace {
 // Makes each relative path under `root`: a folder when it ends with "/", else an empty file.
 void makeTree(const QString &root, const QStringList &paths)
 {
-    QDir().mkpath(root);
     for (const QString &path : paths) {
-        if (path.endsWith(u'/')) {
+        if (path.endsWith(u'/'))
             QDir().mkpath(root + u'/' + path);
-        } else {
-            QDir().mkpath(QFileInfo(root + u'/' + path).absolutePath());
+        else
             writeFile(root + u'/' + path, {});
-        }
     }
 }
 

@@ -3,10 +3,9 @@
 #include "support/testlibrary.h"
 
 #include <QDir>
-#include <QEventLoop>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QThread>
-#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -50,7 +49,7 @@ protected:
 // Track names match without regard to case, extension included; folder paths give album results first, also
 // of an album whose folder has gone. The runner drops what a stopped search still hands over; the search
 // itself must end without handing more.
-TEST_F(TrackSearchTest, FindsTrackNamesAndFolderPathsAndAStoppedSearchHandsOverNothing)
+TEST_F(TrackSearchTest, FindsTrackNamesAndFolderPathsAndNothingOnceStoppedOrLoadedFromAnEmptyCatalogue)
 {
     const std::pair<QString, QStringList> cases[] = {
         {u"MP3"_s,
@@ -70,15 +69,10 @@ TEST_F(TrackSearchTest, FindsTrackNamesAndFolderPathsAndAStoppedSearchHandsOverN
     m_search.find(
         QString(), [&delivered](TrackSearch::Results &&) { delivered = true; }, stopped, 0);
     EXPECT_FALSE(delivered);
-}
 
-TEST(TrackSearchLoad, AnEmptyCatalogueFindsNothing)
-{
-    QTemporaryDir empty;
-    ASSERT_TRUE(writeCatalogue(empty.path(), {}));
-    TrackSearch search;
-    ASSERT_TRUE(search.load(empty.filePath(u"tracks.lum"_s)));
-    EXPECT_TRUE(search.find(QString()).isEmpty());
+    ASSERT_TRUE(writeCatalogue(m_dir.path(), {}));
+    ASSERT_TRUE(m_search.load(m_dir.filePath(u"tracks.lum"_s)));
+    EXPECT_TRUE(m_search.find(QString()).isEmpty());
 }
 
 TEST(SearchRunnerTest, AGivenUpSearchDeliversNothingMore)
@@ -90,26 +84,22 @@ TEST(SearchRunnerTest, AGivenUpSearchDeliversNothingMore)
     ASSERT_TRUE(writeCatalogue(dir.path(), albums));
     SearchRunner runner(dir.filePath(u"tracks.lum"_s));
     QStringList lines;
-    QList<qsizetype> counts;
     QObject::connect(&runner, &SearchRunner::found, [&](qsizetype count) {
         for (qsizetype i = lines.size(); i < count; ++i)
             lines.append(runner.line(i));
     });
-    QObject::connect(&runner, &SearchRunner::finished, [&counts](qsizetype count) { counts.append(count); });
+    QSignalSpy finished(&runner, &SearchRunner::finished);
 
     // The first search finds everything and hands it over before the second starts; none of it may show.
     runner.start(u"alpha"_s);
     QThread::msleep(500);
     runner.start(u"beta 2"_s);
-    QEventLoop loop;
-    QObject::connect(&runner, &SearchRunner::finished, &loop, &QEventLoop::quit);
-    QTimer::singleShot(10000, &loop, &QEventLoop::quit);
-    loop.exec();
+    ASSERT_TRUE(finished.wait(10000));
     QStringList expected{u"Beta 2 --- Album 2"_s};
     for (int i = 20; i < 30; ++i)
         expected.append(u"Beta %1 --- Album %1"_s.arg(i));
     EXPECT_EQ(lines, expected);
-    EXPECT_EQ(counts, QList<qsizetype>{11});
+    EXPECT_EQ(finished, QList<QVariantList>{{qsizetype(11)}});
     EXPECT_FALSE(runner.isSearching());
     // The worker gives way to the window: some thread of this process is niced.
     bool niced = false;
@@ -125,10 +115,8 @@ TEST(SearchRunnerTest, AGivenUpSearchDeliversNothingMore)
     QThread::msleep(500);
     runner.stop();
     lines.clear();
-    QTimer::singleShot(200, &loop, &QEventLoop::quit);
-    loop.exec();
+    EXPECT_FALSE(finished.wait(200));
     EXPECT_TRUE(lines.isEmpty());
-    EXPECT_EQ(counts.size(), 1);
 }
 
 } // namespace

@@ -12,12 +12,30 @@
 
 namespace lumetra::test {
 
+// The next answer of a script, or none once it is used up.
+template <typename T> std::optional<T> take(std::deque<T> &script)
+{
+    if (script.empty())
+        return std::nullopt;
+    T value = script.front();
+    script.pop_front();
+    return value;
+}
+
 // Records every message and answers input boxes from a script.
 class FakePrompter final : public Prompter
 {
 public:
-    Answer message(const QString &text, Buttons buttons = Buttons::Ok) override;
-    std::optional<QString> input(const QString &prompt, const QString &defaultText = {}) override;
+    Answer message(const QString &text, Buttons = Buttons::Ok) override
+    {
+        messages.append(text);
+        return take(answers).value_or(Answer::Ok);
+    }
+    std::optional<QString> input(const QString &prompt, const QString & = {}) override
+    {
+        prompts.append(prompt);
+        return take(inputs).value_or(std::nullopt);
+    }
 
     QStringList messages;
     QStringList prompts;
@@ -29,9 +47,21 @@ public:
 class FakeDialogs final : public Dialogs
 {
 public:
-    std::optional<QColor> color(const QColor &initial) override;
-    std::optional<Font> font(const Font &initial) override;
-    std::optional<QString> openFile(const QString &filter, const QString &folder) override;
+    std::optional<QColor> color(const QColor &) override
+    {
+        asked.append(QStringLiteral("color"));
+        return take(colors);
+    }
+    std::optional<Font> font(const Font &initial) override
+    {
+        asked.append(QStringLiteral("font %1 %2 %3").arg(initial.name).arg(initial.size).arg(initial.bold));
+        return std::nullopt;
+    }
+    std::optional<QString> openFile(const QString &filter, const QString &folder) override
+    {
+        asked.append(QStringLiteral("file %1 %2").arg(filter, folder));
+        return take(files);
+    }
     std::optional<QString> folder(const QString &, const QString &) override { return std::nullopt; }
     std::optional<QString> saveFile(const QString &, const QString &) override { return std::nullopt; }
 
@@ -63,7 +93,22 @@ public:
         m_loaded = false;
     }
     QString url() const override { return m_url; }
-    void play() override;
+    void play() override
+    {
+        m_playing = true;
+        m_paused = false;
+        ++plays;
+        if (m_loaded || m_url.isEmpty() || stalled.contains(m_url))
+            return;
+        if (broken.contains(m_url)) {
+            m_playing = false;
+            Q_EMIT failed(m_url, QStringLiteral("broken"));
+            return;
+        }
+        at = 0;
+        m_loaded = true;
+        Q_EMIT loaded();
+    }
     void pause() override
     {
         m_playing = false;
@@ -79,7 +124,13 @@ public:
     bool isPaused() const override { return m_paused; }
     bool isLoaded() const override { return m_loaded; }
     int volume() const override { return m_volume; }
-    void setVolume(int volume) override;
+    void setVolume(int volume) override
+    {
+        if (volume == m_volume)
+            return;
+        m_volume = volume;
+        Q_EMIT volumeChanged(volume);
+    }
     qint64 position() const override { return at; }
     qint64 duration() const override { return 0; }
     void setPosition(qint64 ms) override { at = ms; }

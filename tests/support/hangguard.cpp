@@ -69,19 +69,9 @@ HangGuard::HangGuard(std::chrono::seconds bound)
     std::signal(SIGALRM, onAlarm);
 }
 
-HangGuard::~HangGuard()
-{
-    alarm(0);
-}
-
 void HangGuard::OnTestStart(const ::testing::TestInfo &test)
 {
     watch(std::string(test.test_suite_name()) + "." + test.name());
-}
-
-void HangGuard::OnTestEnd(const ::testing::TestInfo &)
-{
-    alarm(0);
 }
 
 void HangGuard::OnTestProgramEnd(const ::testing::UnitTest &)
