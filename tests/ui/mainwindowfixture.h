@@ -140,4 +140,9 @@ protected:
     std::unique_ptr<MainWindow> m_window;
 };
 
+template <typename Param>
+class MainWindowTestWith : public MainWindowTest, public ::testing::WithParamInterface<Param>
+{
+};
+
 } // namespace lumetra::test

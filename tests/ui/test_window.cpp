@@ -40,22 +40,7 @@ QRect inWindow(const QWidget *widget, const QWidget *window)
 
 const QStringList kTrack{u"t.mp3"_s};
 
-class WindowTest : public MainWindowTest
-{
-protected:
-    // Waits until the wall has been laid out anew for a window of `size`.
-    static bool laidOutFor(MainWindow &window, QSize size)
-    {
-        return QTest::qWaitFor([&] {
-            return window.wallTwips().width() == size.width() * kTwipsPerPixel - 5000 &&
-                   window.slotCount() ==
-                       static_cast<int>(layoutSlots(window.wallTwips().width(), window.wallTwips().height(),
-                                                    window.settings().coverSize, window.settings().coverGap,
-                                                    window.albums().size())
-                                            .size());
-        });
-    }
-};
+using WindowTest = MainWindowTest;
 
 // --- Geometry -----------------------------------------------------------------------------------------
 
@@ -66,9 +51,7 @@ struct SizeCase {
     QSize shown;  // what the window's size then is
 };
 
-class WindowGeometry : public WindowTest, public ::testing::WithParamInterface<std::tuple<SizeCase, bool>>
-{
-};
+using WindowGeometry = MainWindowTestWith<std::tuple<SizeCase, bool>>;
 
 TEST_P(WindowGeometry, EveryControlIsInsideTheWindowNoneOverlapsAndResizedSlotsWaitForTheSizeToSettle)
 {
@@ -79,7 +62,14 @@ TEST_P(WindowGeometry, EveryControlIsInsideTheWindowNoneOverlapsAndResizedSlotsW
         // The panels follow at once; the slots only when the size has stayed put.
         EXPECT_EQ(child("RtFrame")->x(), (size.shown.width() * kTwipsPerPixel - 5000 + 400) / kTwipsPerPixel);
         EXPECT_EQ(window.slotCount(), 32);
-        ASSERT_TRUE(laidOutFor(window, size.shown));
+        ASSERT_TRUE(QTest::qWaitFor([&] {
+            return window.wallTwips().width() == size.shown.width() * kTwipsPerPixel - 5000 &&
+                   window.slotCount() ==
+                       static_cast<int>(layoutSlots(window.wallTwips().width(), window.wallTwips().height(),
+                                                    window.settings().coverSize, window.settings().coverGap,
+                                                    window.albums().size())
+                                            .size());
+        }));
     }
     if (jukebox)
         trigger("mnuplaylist");
@@ -139,18 +129,6 @@ INSTANTIATE_TEST_SUITE_P(Sizes, WindowGeometry,
                                     (std::get<1>(info.param) ? "Jukebox" : "NormalPlay");
                          });
 
-TEST_F(WindowTest, ARebuildUnderThePointerLeavesNoHalfRemovedCover)
-{
-    writeIni("(Lumetra default)\r\n2400\r\n150\r\n0\r\n16777215\r\n100\r\nDejaVu Sans+9.75&False\r\n\r\n");
-    MainWindow &window = startActive(numbered(20));
-    QWidget *cover = window.slot(5)->cover();
-    QTest::mouseMove(&window, cover->mapTo(&window, cover->rect().center()));
-    QTRY_COMPARE(window.overCover(), 5);
-    // Removing the cover moves the pointer onto the background, which puts the pointed-at cover back.
-    window.unloader();
-    EXPECT_EQ(window.slotCount(), 20);
-}
-
 // --- Keys and the wheel -----------------------------------------------------------------------------
 
 // One thing the user does: a key (with its text for letters), a turn of the wheel, or a click on the track
@@ -173,9 +151,7 @@ struct KeyCase {
     Outcome outcome = Outcome::Nothing;
 };
 
-class WallKeysTest : public WindowTest, public ::testing::WithParamInterface<KeyCase>
-{
-};
+using WallKeysTest = MainWindowTestWith<KeyCase>;
 
 // 41 albums on 32 slots in rows of 8, wrap-around on, autoplay on: pages start at 0, 32, and Previous page
 // from the first page starts at 9.
@@ -272,11 +248,19 @@ const KeyCase kKeys[] = {
 INSTANTIATE_TEST_SUITE_P(Table, WallKeysTest, ::testing::ValuesIn(kKeys),
                          [](const auto &info) { return std::string(info.param.name); });
 
-// A held key repeats faster than pages are painted: a repeat waits for the page last turned to be painted, a
-// press of its own never does.
-TEST_F(WindowTest, RepeatsOfAHeldKeyWaitForTheLastPageToBePainted)
+// A rebuild under the pointer leaves no half-removed cover. A held key repeats faster than pages are painted:
+// a repeat waits for the page last turned to be painted, a press of its own never does.
+TEST_F(WindowTest, ARebuildUnderThePointerKeepsEveryCoverAndAHeldKeysRepeatsWaitForTheLastPageToBePainted)
 {
-    MainWindow &window = start(numbered(200));
+    writeIni("(Lumetra default)\r\n2400\r\n150\r\n0\r\n16777215\r\n100\r\nDejaVu Sans+9.75&False\r\n\r\n");
+    MainWindow &window = startActive(numbered(200));
+    QWidget *cover = window.slot(5)->cover();
+    QTest::mouseMove(&window, cover->mapTo(&window, cover->rect().center()));
+    QTRY_COMPARE(window.overCover(), 5);
+    // Removing the cover moves the pointer onto the background, which puts the pointed-at cover back.
+    window.unloader();
+    EXPECT_EQ(window.slotCount(), 32);
+
     auto *wall = window.findChild<WallView *>();
     auto pageDown = [&](bool repeat) {
         QKeyEvent key(QEvent::KeyPress, Qt::Key_PageDown, Qt::NoModifier, QString(), repeat);
@@ -381,9 +365,7 @@ TEST(HiDpi, PicturesAreDecodedAtTwiceTheirSizeAtScaleTwo)
 // Every window the menus and the cover menu open lies inside the screen and stays above the main window, and
 // names its controls; Escape closes Search, Help and Settings (the scan panel's Close first, as Cancel waits
 // for it).
-class ChildWindowsFit : public WindowTest, public ::testing::WithParamInterface<QSize>
-{
-};
+using ChildWindowsFit = MainWindowTestWith<QSize>;
 
 TEST_P(ChildWindowsFit, EveryWindowLiesInsideTheScreenAboveTheMainWindowAndNamesItsControls)
 {
@@ -428,9 +410,8 @@ TEST_P(ChildWindowsFit, EveryWindowLiesInsideTheScreenAboveTheMainWindowAndNames
     }
     EXPECT_EQ(dialogs, 8);
 
-    for (QWidget *child :
-         {static_cast<QWidget *>(window.searchWindow()), static_cast<QWidget *>(window.helpWindow()),
-          static_cast<QWidget *>(window.settingsWindow()), static_cast<QWidget *>(window.settingsWindow())}) {
+    for (QWidget *child : QWidgetList{window.searchWindow(), window.helpWindow(), window.settingsWindow(),
+                                      window.settingsWindow()}) {
         ASSERT_NE(child, nullptr);
         QApplication::setActiveWindow(child);
         QTest::keyClick(child, Qt::Key_Escape);
@@ -460,9 +441,7 @@ QStringList mainOrder()
     return order + QStringList{u"Image8"_s, u"Image10"_s, u"Image12"_s, u"Image6"_s, u"Image4"_s};
 }
 
-class TabOrder : public WindowTest, public ::testing::WithParamInterface<TabCase>
-{
-};
+using TabOrder = MainWindowTestWith<TabCase>;
 
 TEST_P(TabOrder, TabReachesEveryControlInReadingOrder)
 {

@@ -90,7 +90,7 @@ TEST_F(AlbumCommandsTest, DeleteNeedsThreeAlbumsAndAnExactYesAndLeavesTheFolder)
     EXPECT_EQ(titles().size(), 2);
 }
 
-TEST_F(AlbumCommandsTest, DropsOnACoverCopyLowerCaseMusicFilesAndReplaceOldOnesAndTheListShowsThem)
+TEST_F(AlbumCommandsTest, DropsAndAddTracksCopyOnlyMusicFilesInLowerCaseOverOldOnes)
 {
     const QString incoming = m_dir.filePath(u"incoming/"_s);
     writeFile(incoming + u"song.MP3"_s, "upper");
@@ -103,11 +103,7 @@ TEST_F(AlbumCommandsTest, DropsOnACoverCopyLowerCaseMusicFilesAndReplaceOldOnesA
     EXPECT_EQ(readAll(folder + u"song.mp3"_s), "new");
     EXPECT_EQ(readAll(folder + u"01 Intro.mp3"_s), "replaced");
     EXPECT_EQ(m_commands.trackNames(0), (QStringList{u"01 Intro"_s, u"02 Song"_s, u"song"_s}));
-}
 
-TEST_F(AlbumCommandsTest, AddTracksRefusesAFolderAloneThenCopiesTheRest)
-{
-    const QString incoming = m_dir.filePath(u"incoming/"_s);
     writeFile(incoming + u"one.ogg"_s, "1");
     writeFile(incoming + u"two.flac"_s, "2");
     QDir().mkpath(incoming + u"Whole Album"_s);
