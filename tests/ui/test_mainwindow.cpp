@@ -199,11 +199,9 @@ TEST_F(MainWindowTest, CollectionsModeListsFilesAndBuildsANewCollectionFromCover
 
 TEST_F(MainWindowTest, APlaylistChosenFromTheOptionsMenuBecomesACollectionOnScreen)
 {
-    ASSERT_TRUE(
-        writeCatalogue(m_dir.path(), {{u"Alpha"_s, false, {u"a.mp3"_s}}, {u"Beta"_s, false, {u"b.ogg"_s}}}));
     const QString list = m_dir.filePath(u"Party.m3u8"_s);
     ASSERT_TRUE(writeFile(list, "#EXTM3U\nMusic/album1/b.ogg\n"));
-    MainWindow &window = start();
+    MainWindow &window = start({{u"Alpha"_s, false, {u"a.mp3"_s}}, {u"Beta"_s, false, {u"b.ogg"_s}}});
     window.show();
     QAction *import = window.menu(u"mnuoptions"_s)->findChild<QAction *>(u"mnuimport"_s);
     ASSERT_NE(import, nullptr);

@@ -365,20 +365,20 @@ TEST(HiDpi, PicturesAreDecodedAtTwiceTheirSizeAtScaleTwo)
 // Every window the menus and the cover menu open lies inside the screen and stays above the main window, and
 // names its controls; Escape closes Search, Help and Settings (the scan panel's Close first, as Cancel waits
 // for it).
-using ChildWindowsFit = MainWindowTestWith<QSize>;
+using ChildWindowsFit = MainWindowTestWith<SizeCase>;
 
 TEST_P(ChildWindowsFit, EveryWindowLiesInsideTheScreenAboveTheMainWindowAndNamesItsControls)
 {
     QScreen *display = QGuiApplication::primaryScreen();
     const QRect before = display->geometry();
-    const QRect screen(QPoint(), GetParam());
+    const QRect screen(QPoint(), GetParam().screen);
     QWindowSystemInterface::handleScreenGeometryChange(display, screen, screen);
     QWindowSystemInterface::flushWindowSystemEvents();
     const auto restore = qScopeGuard([&] {
         QWindowSystemInterface::handleScreenGeometryChange(display, before, before);
         QWindowSystemInterface::flushWindowSystemEvents();
     });
-    MainWindow &window = startActive(numbered(3, kTrack), GetParam());
+    MainWindow &window = startActive(numbered(3, kTrack), GetParam().screen);
     ChildWindows &children = window.windows();
     children.openSettings();
     window.settingsWindow()->scanDisk();
@@ -420,11 +420,8 @@ TEST_P(ChildWindowsFit, EveryWindowLiesInsideTheScreenAboveTheMainWindowAndNames
         [&] { return !window.searchWindow() && !window.helpWindow() && !window.settingsWindow(); }));
 }
 
-INSTANTIATE_TEST_SUITE_P(Screens, ChildWindowsFit, ::testing::Values(QSize(1024, 768), QSize(1920, 1080)),
-                         [](const auto &info) {
-                             return "Screen" + std::to_string(info.param.width()) + "x" +
-                                    std::to_string(info.param.height());
-                         });
+INSTANTIATE_TEST_SUITE_P(Screens, ChildWindowsFit, ::testing::Values(kSizes[0], kSizes[1]),
+                         [](const auto &info) { return std::string(info.param.name); });
 
 // Tab walks each window in reading order; the wall's letters open behind it.
 struct TabCase {

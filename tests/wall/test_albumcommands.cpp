@@ -53,9 +53,9 @@ protected:
                               [this](int, const QString &title) { m_slotTitles.append(title); }}};
 };
 
-TEST_F(AlbumCommandsTest, RenameReplacesAmpersandsAndIgnoresAnEmptyAnswer)
+TEST_F(AlbumCommandsTest, RenameReplacesAmpersandsAndIgnoresAnEmptyAnswerDeleteNeedsThreeAlbumsAndAnExactYes)
 {
-    m_prompter.inputs = {u"Rock & Roll"_s, QString(), std::nullopt};
+    m_prompter.inputs = {u"Rock & Roll"_s, QString(), std::nullopt, u"Yes"_s, u"YES"_s, u"yes"_s};
     m_commands.rename(1);
     EXPECT_EQ(m_prompter.prompts, QStringList{u"Enter new name for album"_s});
     EXPECT_EQ(titles(), (QStringList{u"A"_s, u"Rock and Roll"_s, u"C"_s}));
@@ -65,20 +65,17 @@ TEST_F(AlbumCommandsTest, RenameReplacesAmpersandsAndIgnoresAnEmptyAnswer)
     m_commands.rename(1);
     EXPECT_EQ(titles(), (QStringList{u"A"_s, u"Rock and Roll"_s, u"C"_s}));
     EXPECT_EQ(m_populates, 1);
-}
 
-TEST_F(AlbumCommandsTest, DeleteNeedsThreeAlbumsAndAnExactYesAndLeavesTheFolder)
-{
+    // Deleting leaves the folder.
     const QString folder = folderOf(2);
-    m_prompter.inputs = {u"Yes"_s, u"YES"_s, u"yes"_s};
     m_commands.remove(2);
     m_commands.remove(2);
     EXPECT_EQ(titles().size(), 3);
-    EXPECT_TRUE(m_prompter.prompts.first().startsWith(
-        u"Are you sure?  This will remove the album: C from Lumetra "
-        "(but not delete it from your disk) - you must type \"yes\""_s));
+    EXPECT_TRUE(
+        m_prompter.prompts[3].startsWith(u"Are you sure?  This will remove the album: C from Lumetra "
+                                         "(but not delete it from your disk) - you must type \"yes\""_s));
     m_commands.remove(2);
-    EXPECT_EQ(titles(), (QStringList{u"A"_s, u"B"_s}));
+    EXPECT_EQ(titles(), (QStringList{u"A"_s, u"Rock and Roll"_s}));
     EXPECT_EQ(m_unloads, 1);
     EXPECT_TRUE(QFileInfo::exists(folder + u"cover.jpg"_s));
 

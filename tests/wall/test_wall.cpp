@@ -11,11 +11,11 @@ using namespace lumetra::test;
 
 namespace {
 
-// Twenty albums "T00".."T19" (every third without a cover) on a wall of nine slots.
 class WallTest : public ::testing::Test, public TestLibrary
 {
 protected:
-    void SetUp() override
+    // Twenty albums "T00".."T19" (every third without a cover) on a wall of nine slots.
+    void loadTwenty()
     {
         QList<TestAlbum> albums;
         for (int i = 19; i >= 0; --i)
@@ -47,6 +47,7 @@ protected:
 // cursor); without wrap the wall stops at either end, with wrap it goes round.
 TEST_F(WallTest, SlotsCarryTheirAlbumsIdAndCoverAndPagingWrapsOnlyWhenAllowedShowingThePageReadAhead)
 {
+    loadTwenty();
     m_wall.display();
     m_songs.findFirst(u"ID = "_s + m_wall.page()[1].id);
     EXPECT_EQ(m_songs.value(u"Album"_s), u"T01"_s);
@@ -91,11 +92,7 @@ TEST_F(WallTest, SlotsCarryTheirAlbumsIdAndCoverAndPagingWrapsOnlyWhenAllowedSho
     }
 }
 
-class WallLetters : public ::testing::Test, public TestLibrary
-{
-};
-
-TEST_F(WallLetters, JumpToFirstTitleOfTheLetterOrRememberNone)
+TEST_F(WallTest, JumpToFirstTitleOfTheLetterOrRememberNone)
 {
     ASSERT_TRUE(
         load({{u"brook"_s}, {u"Bravo"_s}, {u"alpha"_s}, {u"1999"_s}, {u"'Round Midnight"_s}, {u"Zulu"_s}}));
@@ -125,7 +122,7 @@ TEST_F(WallLetters, JumpToFirstTitleOfTheLetterOrRememberNone)
     EXPECT_EQ(m_albums.at(m_wall.nextLetterStart()), u"alpha"_s);
 }
 
-TEST_F(WallLetters, EmptyCatalogueFillsNothing)
+TEST_F(WallTest, EmptyCatalogueFillsNothing)
 {
     m_albums.setTitles({u"stale"_s});
     ASSERT_TRUE(load({}));
