@@ -24,8 +24,6 @@ namespace {
 // markup.
 const QStringList kTitles = {u"<b>Bold</b> & <i>it</i>"_s, u"<img src=x> Album"_s, u"a<br>b"_s,
                              u"Best [*] of"_s};
-// File names cannot hold "/".
-const QStringList kTracks = {u"<img src=x> Song.mp3"_s, u"a<br>b.mp3"_s};
 
 // What a label shows: its text as Qt lays it out, with the lines a cover title is broken into joined.
 QString shown(const QLabel *label)
@@ -58,7 +56,7 @@ TEST_F(UserTextTest, TitlesThatLookLikeMarkupOrRunLongShowAsTextEverywhere)
     const QString longTitle = u"A very long album title that cannot possibly fit on two lines of a cover"_s;
     QList<TestAlbum> albums{{longTitle}};
     for (const QString &title : kTitles)
-        albums.append({title, true, kTracks});
+        albums.append({title, true, {u"<img src=x> Song.mp3"_s, u"a<br>b.mp3"_s}}); // no "/" in a file name
     ASSERT_TRUE(writeFile(m_app.file(kTitles[1] + u".ply"_s), kTitles.join(u"\r\n"_s).toUtf8()));
     MainWindow &window = start(albums);
     const auto slotOf = [&window](const QString &title) {
