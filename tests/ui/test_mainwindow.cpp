@@ -12,7 +12,6 @@
 
 #include <QClipboard>
 #include <QDragEnterEvent>
-#include <QEventLoop>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -21,7 +20,7 @@
 #include <QMimeData>
 #include <QPushButton>
 #include <QScrollBar>
-#include <QTimer>
+#include <QSignalSpy>
 
 using namespace Qt::StringLiterals;
 using namespace lumetra;
@@ -285,12 +284,10 @@ TEST_F(MainWindowTest, TheHelpButtonOpensTheHelpPageAndTheNewAlbumWindowMakesAnA
 void search(SearchWindow *window, const QString &text)
 {
     window->setText(text);
-    QEventLoop loop;
-    QObject::connect(window, &SearchWindow::searchFinished, &loop, &QEventLoop::quit);
-    QTimer::singleShot(10000, &loop, &QEventLoop::quit);
+    QSignalSpy finished(window, &SearchWindow::searchFinished);
     window->finder();
     EXPECT_EQ(window->status(), u"Searching..."_s);
-    loop.exec();
+    EXPECT_TRUE(finished.wait(10000));
 }
 
 TEST_F(MainWindowTest, SearchJumpsTheWallToTheFirstAlbumOfThatTitle)
