@@ -85,13 +85,38 @@ TEST_F(MprisTest, DesktopToolsReadWhatPlaysAndControlThePlayer)
     m_bus.dbusSend({u"org.mpris.MediaPlayer2.Quit"_s});
     EXPECT_EQ(m_raised, 1);
     EXPECT_EQ(m_quits, 1);
+
+    // In Jukebox mode Play refills an empty queue and Next skips to the next entry.
+    m_playback.jukeboxmode();
+    EXPECT_TRUE(canPlay().endsWith(u"boolean true"_s));
+    m_random.script = {0.9, 0.0};
+    m_bus.playerctl({u"play"_s});
+    EXPECT_EQ(m_player.url(), folderOf(u"Gamma"_s) + u"g1.wav"_s);
+    EXPECT_EQ(m_playback.queueLines().size(), 1);
+    m_playback.coverPressed(slotOf(u"Gamma"_s), true);
+    m_playback.selectTrack(1);
+    m_bus.playerctl({u"next"_s});
+    EXPECT_EQ(m_playback.queueLines(), QStringList{u"g2  -  Gamma"_s});
+    EXPECT_EQ(m_player.url(), folderOf(u"Gamma"_s) + u"g2.wav"_s);
 }
 
-TEST_F(MprisTest, PreviousGoesBackInTheAlbumOrRestartsTheTrack)
+// Media keys go through the party lock like the window's own controls: locked, the desktop may not skip or
+// stop; unlocked, Previous goes back in the album or to the start of the track.
+TEST_F(MprisTest, ALockRefusesTheDesktopsSkipsAndStopsAndPreviousGoesBackInTheAlbumOrRestartsTheTrack)
 {
     const QString alpha = folderOf(u"Alpha"_s);
     m_playback.setAutoplay(true);
     m_playback.coverPressed(slotOf(u"Alpha"_s), true);
+    m_locked = true;
+    for (const char *command : {"next", "previous", "stop", "pause"})
+        m_bus.playerctl({QString::fromLatin1(command)});
+    m_bus.playerctl({u"position"_s, u"1"_s});
+    EXPECT_EQ(m_player.url(), alpha + u"01 One.wav"_s);
+    EXPECT_TRUE(m_player.isPlaying());
+    using C = PartyCommand;
+    EXPECT_EQ(m_asked, (QList<C>{C::Skip, C::Skip, C::Stop, C::Stop, C::Skip}));
+
+    m_locked = false;
     m_bus.playerctl({u"previous"_s}); // the first track: back to its start
     EXPECT_EQ(m_player.url(), alpha + u"01 One.wav"_s);
     m_playback.selectTrack(2);
@@ -123,40 +148,6 @@ TEST_F(MprisTest, PreviousGoesBackInTheAlbumOrRestartsTheTrack)
     m_bus.playerctl({u"previous"_s});
     EXPECT_EQ(m_player.url(), alpha + u"02 Two.ogg"_s);
     EXPECT_EQ(m_player.at, 0);
-}
-
-TEST_F(MprisTest, NextSkipsAndPlayRefillsAnEmptyJukeboxQueue)
-{
-    m_playback.jukeboxmode();
-    EXPECT_TRUE(canPlay().endsWith(u"boolean true"_s)); // an empty queue refills
-    m_random.script = {0.9, 0.0};
-    m_bus.playerctl({u"play"_s});
-    EXPECT_EQ(m_player.url(), folderOf(u"Gamma"_s) + u"g1.wav"_s);
-    EXPECT_EQ(m_playback.queueLines().size(), 1);
-
-    m_playback.coverPressed(slotOf(u"Gamma"_s), true);
-    m_playback.selectTrack(1);
-    m_bus.playerctl({u"next"_s});
-    EXPECT_EQ(m_playback.queueLines(), QStringList{u"g2  -  Gamma"_s});
-    EXPECT_EQ(m_player.url(), folderOf(u"Gamma"_s) + u"g2.wav"_s);
-}
-
-// Media keys go through the party lock like the window's own controls.
-TEST_F(MprisTest, ALockedJukeboxRefusesTheDesktopsSkipsAndStopsButPlays)
-{
-    m_playback.setAutoplay(true);
-    m_playback.coverPressed(slotOf(u"Gamma"_s), true);
-    m_locked = true;
-    for (const char *command : {"next", "previous", "stop", "pause"})
-        m_bus.playerctl({QString::fromLatin1(command)});
-    m_bus.playerctl({u"position"_s, u"1"_s});
-    EXPECT_EQ(m_player.url(), folderOf(u"Gamma"_s) + u"g1.wav"_s);
-    EXPECT_TRUE(m_player.isPlaying());
-    using C = PartyCommand;
-    EXPECT_EQ(m_asked, (QList<C>{C::Skip, C::Skip, C::Stop, C::Stop, C::Skip}));
-    m_locked = false;
-    m_bus.playerctl({u"next"_s});
-    EXPECT_EQ(m_player.url(), folderOf(u"Gamma"_s) + u"g2.wav"_s);
 }
 
 } // namespace

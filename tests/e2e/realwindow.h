@@ -103,17 +103,13 @@ protected:
         m_window->load();
     }
 
-    QWidget *cover(const QString &title) const
+    // A click on the cover of the album of this title.
+    void open(const QString &title, Qt::MouseButton button = Qt::LeftButton)
     {
         for (int k = 0; k < m_window->slotCount(); ++k) {
             if (m_window->slot(k)->title() == title)
-                return m_window->slot(k)->cover();
+                clickAt(m_window->slot(k)->cover(), QPoint(5, 5), button);
         }
-        return nullptr;
-    }
-    void open(const QString &title, Qt::MouseButton button = Qt::LeftButton)
-    {
-        clickAt(cover(title), QPoint(5, 5), button);
     }
     void trigger(const char *action) { m_window->findChild<QAction *>(QLatin1String(action))->trigger(); }
     ListBox *list(const char *name) const { return m_window->findChild<ListBox *>(QLatin1String(name)); }

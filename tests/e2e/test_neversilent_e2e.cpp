@@ -1,6 +1,7 @@
 // The jukebox never falls silent by itself: the real window and the real media player on generated files,
-// meeting files that cannot be played and an engine that stops answering. Each case asserts which file the
-// player loaded next (what the user hears), within a bound well under the player's load timeout.
+// meeting files that cannot be played and an engine that stops answering, and refilling the queue. The
+// cases assert which file the player loaded next (what the user hears), within a bound well under the
+// player's load timeout.
 #include "desktop/mpris.h"
 #include "e2e/realwindow.h"
 #include "remote/remote.h"
@@ -74,14 +75,6 @@ protected:
     {
         return waitFor([&] { return m_heard.mid(0, files.size()) == files; }, kBound);
     }
-    // Jukebox mode with the long track queued and playing.
-    void queueLongTrack()
-    {
-        trigger("mnuplaylist");
-        open(u"C Long"_s);
-        clickRow("List1", 0);
-        ASSERT_TRUE(heard({u"01 long.wav"_s}));
-    }
 };
 
 enum class Mode { Normal, AlbumShuffle, ShuffleAll, JukeboxHead, Collection };
@@ -99,6 +92,11 @@ TEST_P(BrokenFilesE2E, EachIsSkippedWithANoticeAndTheGoodFilePlays)
     QStringList told; // to the phones
     QObject::connect(&m_window->remote().service(), &RemoteService::noticeSent,
                      [&told](const QByteArray &message) { told.append(QString::fromUtf8(message)); });
+    // A pick lists the folder afresh, so it cannot meet a file that vanished after listing.
+    if (GetParam() == Mode::ShuffleAll || GetParam() == Mode::Collection) {
+        bad.removeLast();
+        ASSERT_TRUE(QFile::remove(mixed + u"03 gone.mp3"_s));
+    }
     switch (GetParam()) {
     case Mode::Normal:
         open(u"B Mixed"_s);
@@ -110,16 +108,11 @@ TEST_P(BrokenFilesE2E, EachIsSkippedWithANoticeAndTheGoodFilePlays)
         trigger("mnuplsh");
         break;
     case Mode::ShuffleAll:
-        // A Shuffle All pick lists the folder afresh, so it cannot meet a file that vanished after listing.
-        bad.removeLast();
-        ASSERT_TRUE(QFile::remove(mixed + u"03 gone.mp3"_s));
         m_random.script = {album(u"B Mixed"_s), draw(0, 3),          album(u"B Mixed"_s),
                            draw(1, 3),          album(u"B Mixed"_s), draw(2, 3)};
         trigger("mnurandom");
         break;
     case Mode::Collection: // as Shuffle All, from a collection of the one album
-        bad.removeLast();
-        ASSERT_TRUE(QFile::remove(mixed + u"03 gone.mp3"_s));
         ASSERT_TRUE(writeFile(m_app.file(u"Mix.ply"_s), "B Mixed\r\n"));
         trigger("mnucoll");
         m_random.script = {0.0, draw(0, 3), 0.0, draw(1, 3), 0.0, draw(2, 3)};
@@ -160,7 +153,10 @@ INSTANTIATE_TEST_SUITE_P(Modes, BrokenFilesE2E,
 TEST_F(NeverSilent, AnEngineThatStopsAnsweringIsReplacedAndTheMusicGoesOn)
 {
     m_player->setWatchdog(1500);
-    queueLongTrack();
+    trigger("mnuplaylist"); // the long track queued and playing, then another queued
+    open(u"C Long"_s);
+    clickRow("List1", 0);
+    ASSERT_TRUE(heard({u"01 long.wav"_s}));
     open(u"A Good"_s);
     clickRow("List1", 0);
     ASSERT_GT(m_player->enginePid(), 0);
@@ -215,6 +211,45 @@ TEST_F(NeverSilent, AnAlbumPlaysThroughAndTheDesktopSeesPlayingOnceThenStopped)
         EXPECT_EQ(bus.playerctl({u"metadata"_s, u"title"_s}), u"03 c"_s);
     }
     QDBusConnection::disconnectFromBus(u"neversilent"_s);
+}
+
+using PlaybackEndToEnd = RealWindow;
+
+// Jukebox mode in a party: the refill is chosen and shown as a dimmed last line when the last queued track
+// starts, a person's pick still goes first, and the shown track is the one that plays, with the refill's
+// line text. The mode is stored at close.
+TEST_F(PlaybackEndToEnd, TheQueueAdvancesAndTheUpNextLineShowsTheRefillWhichPlaysAfterThePeoplesPicks)
+{
+    writeAlbums({u"Tones"_s, u"Second"_s});
+    // The up-next track plays long enough for what follows it to be read.
+    ASSERT_TRUE(demo::writeByExtension(folder(0) + u"01 Low.wav"_s, tone(330, 10)));
+    ASSERT_TRUE(demo::writeByExtension(folder(1) + u"a.ogg"_s, tone(660)));
+    ASSERT_TRUE(demo::writeByExtension(folder(1) + u"b.mp3"_s, tone(770)));
+    showWindow("010");
+    trigger("mnuparty");
+    ASSERT_TRUE(m_window->playback().partyOn());
+    trigger("mnuplaylist");
+    ASSERT_TRUE(m_window->playback().jukeMode());
+    ListBox *queue = list("List2");
+    open(u"Second"_s);
+    clickRow("List1", 0);
+    // Second just played, so the pick is from Tones.
+    EXPECT_EQ(queue->trailingLine(), u"Up next (random): 01 Low  -  Tones"_s);
+    EXPECT_EQ(queue->item(queue->trailingRow())->text(), queue->trailingLine());
+    clickRow("List1", 1);
+    EXPECT_EQ(m_window->playback().queueLines().size(), 2);
+    EXPECT_EQ(queue->trailingRow(), 2) << "the dimmed line stays last";
+
+    ASSERT_TRUE(waitFor([this] { return m_started.size() >= 3; }, 20000))
+        << "started " << m_started.join(u',').toStdString();
+    EXPECT_EQ(m_started.mid(0, 3), (QStringList{u"a.ogg"_s, u"b.mp3"_s, u"01 Low.wav"_s}));
+    EXPECT_EQ(m_window->playback().queueLines(),
+              QStringList{u"01 Low - Added by Lumetra - Hey, Nothing was waiting in the queue..."_s});
+    EXPECT_EQ(queue->trailingLine(), u"Up next (random): a  -  Second"_s) << "b.mp3 played a moment ago";
+
+    m_window->close();
+    EXPECT_EQ(querySql(m_app.file(u"tracks.lum"_s), u"SELECT formcolor FROM opts"_s),
+              QStringList{u"jukebox"_s});
 }
 
 } // namespace

@@ -1,13 +1,10 @@
 #include "export/inventory.h"
-#include "support/testlibrary.h"
-
-#include <QTemporaryDir>
+#include "support/qtprint.h"
 
 #include <gtest/gtest.h>
 
 using namespace Qt::StringLiterals;
 using namespace lumetra;
-using namespace lumetra::test;
 
 namespace {
 
@@ -27,18 +24,6 @@ TEST(Inventory, NumbersEveryAlbumInWallOrderAndShowsTitlesAsText)
     EXPECT_EQ(lines[6 + 14 + 5], u"Tab\uFFFDhere\uFFFD\uFFFD\uFFFD"_s);
     EXPECT_EQ(lines[6 + 21 + 5], u"Zed"_s);
     EXPECT_EQ(lines.last(), u" </P></BODY>"_s);
-}
-
-TEST(Inventory, WritingAgainLeavesOnlyTheNewPage)
-{
-    QTemporaryDir dir;
-    const QString page = dir.filePath(u"albums.htm"_s);
-    ASSERT_TRUE(Inventory::write(page, {u"First"_s, u"Second"_s}, u"/logo.jpg"_s));
-    ASSERT_TRUE(Inventory::write(page, {u"Only"_s}, u"/logo.jpg"_s));
-    const QByteArray bytes = readAll(page);
-    EXPECT_EQ(bytes.count("\r\n"), 6 + 7 + 1);
-    EXPECT_TRUE(bytes.contains("\r\nOnly\r\n"));
-    EXPECT_FALSE(bytes.contains("First"));
 }
 
 } // namespace

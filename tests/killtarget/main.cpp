@@ -1,7 +1,6 @@
 // A child for the kill tests: repeats one kind of write between two known versions until it is killed.
 #include "core/albumfiles.h"
 #include "core/catalogue.h"
-#include "core/collectionfile.h"
 #include "core/recordview.h"
 #include "core/settings.h"
 #include "core/staterecord.h"
@@ -36,8 +35,6 @@ int main(int argc, char *argv[])
     for (int n = 0;; n = 1 - n) {
         if (kind == QStringLiteral("settings")) {
             SettingsFile::write(dir + QStringLiteral("/jb.ini"), settingsVersion(n));
-        } else if (kind == QStringLiteral("collection")) {
-            CollectionFile::write(dir + QStringLiteral("/Party.ply"), collectionVersion(n));
         } else if (kind == QStringLiteral("state")) {
             StateRecord::write(catalogue, records, 10 + n, n == 1);
         } else if (kind == QStringLiteral("copy")) {

@@ -2,9 +2,7 @@
 
 #include "core/settings.h"
 
-#include <QStringList>
-
-// The two versions the kill-test child writes in turn, shared with the test that checks them.
+// The two versions of the settings the kill-test child writes in turn, shared with the test that checks them.
 namespace lumetra::killtest {
 
 inline Settings settingsVersion(int n)
@@ -14,14 +12,6 @@ inline Settings settingsVersion(int n)
     s.coverSize = static_cast<qint16>(2000 + n);
     s.backgroundPicture = QString(4000 * (n + 1), u'x'); // long enough for a write to be caught halfway
     return s;
-}
-
-inline QStringList collectionVersion(int n)
-{
-    QStringList list;
-    for (int i = 0; i < 2000 * (n + 1); ++i)
-        list.append(QStringLiteral("Album %1 of version %2").arg(i).arg(n));
-    return list;
 }
 
 } // namespace lumetra::killtest

@@ -24,14 +24,9 @@ using namespace lumetra;
 namespace {
 
 // A 1 kHz tone in both channels; its loudness in LUFS is its peak level in dBFS.
-demo::Audio tone(double amplitude, double seconds = 2)
+demo::Audio tone(float amplitude, double seconds = 2)
 {
-    demo::Audio audio;
-    for (int i = 0; i < seconds * demo::Audio::kSampleRate; ++i)
-        audio.left.push_back(
-            float(amplitude * std::sin(2 * std::numbers::pi * 1000 * i / demo::Audio::kSampleRate)));
-    audio.right = audio.left;
-    return audio;
+    return demo::sine(1000, 0, qint64(seconds * demo::Audio::kSampleRate), amplitude);
 }
 
 // A -40 dBFS tone with, every second, 2 ms at a quarter of the rate whose samples (at 45 degrees) miss its

@@ -181,7 +181,7 @@ TEST_F(CollectionsTest, AlbumsThatCannotBeFoundSaySoAndPlayNothing)
     EXPECT_EQ(m_player.plays, 0);
 }
 
-TEST_F(CollectionsTest, CreatingAddsClickedCoversAndSavesThemAsLines)
+TEST_F(CollectionsTest, CreatingAddsClickedCoversAndSavesThemAsLinesUnlessTheTitleOrTheSaveFails)
 {
     m_collections.mnucoll();
     newTitled(u"Sunday"_s);
@@ -204,11 +204,7 @@ TEST_F(CollectionsTest, CreatingAddsClickedCoversAndSavesThemAsLines)
     m_collections.saveNew();
     EXPECT_EQ(fileOf(u"Sunday"_s), "Beta\r\n");
     EXPECT_EQ(m_collections.rows(), QStringList{u"Sunday"_s});
-}
 
-TEST_F(CollectionsTest, UnusableTitlesAndFailedSavesWriteNothingAndSaySo)
-{
-    m_collections.mnucoll();
     newTitled(u"../escape"_s);
     EXPECT_TRUE(m_prompter.messages.last().contains(u"cannot be used as the title of a collection"_s));
     EXPECT_FALSE(m_collections.buttons().saveNew);
@@ -224,7 +220,7 @@ TEST_F(CollectionsTest, UnusableTitlesAndFailedSavesWriteNothingAndSaySo)
     EXPECT_TRUE(m_collections.buttons().saveNew);
 }
 
-TEST_F(CollectionsTest, EditingRemovesAndAddsAndAnEmptiedCollectionFindsNothing)
+TEST_F(CollectionsTest, EditingRemovesAndAddsAnEmptiedCollectionFindsNothingAndDeletingAsksFirst)
 {
     writeCollection(u"Mix"_s, "Alpha\r\nBeta\r\nAlpha\r\n");
     m_collections.mnucoll();
@@ -250,27 +246,23 @@ TEST_F(CollectionsTest, EditingRemovesAndAddsAndAnEmptiedCollectionFindsNothing)
     m_collections.saveEdit();
     EXPECT_EQ(fileOf(u"Mix"_s), QByteArray());
     EXPECT_EQ(m_prompter.messages.last(), kNotFound);
-}
 
-TEST_F(CollectionsTest, DeletingAsksFirstAndSaysSo)
-{
-    writeCollection(u"Only"_s, "Alpha\r\n");
-    m_collections.mnucoll();
-    m_collections.collpicclick(0);
     m_prompter.answers = {Prompter::Answer::Cancel};
     m_collections.deleteCollection();
-    EXPECT_TRUE(QFile::exists(CollectionFile::path(m_app, u"Only"_s)));
+    EXPECT_TRUE(QFile::exists(CollectionFile::path(m_app, u"Mix"_s)));
     m_collections.deleteCollection();
-    EXPECT_FALSE(QFile::exists(CollectionFile::path(m_app, u"Only"_s)));
-    EXPECT_EQ(m_view.status, u"Only has been deleted"_s);
+    EXPECT_FALSE(QFile::exists(CollectionFile::path(m_app, u"Mix"_s)));
+    EXPECT_EQ(m_view.status, u"Mix has been deleted"_s);
     EXPECT_EQ(m_collections.status(), u"No collections found."_s);
 }
 
+// The file is read by other players: absolute paths in UTF-8, one a line.
 TEST_F(CollectionsTest, ALoadedCollectionExportsEveryTrackOfEachAlbumOnce)
 {
     ASSERT_TRUE(runSql(m_app.file(u"tracks.lum"_s),
                        {u"UPDATE songs SET Artist = 'The Betas' WHERE Album = 'Beta'"_s}));
     m_songs.refresh();
+    ASSERT_TRUE(writeFile(folderOf(u"Alpha"_s) + u"04 Café Ø.ogg"_s, {}));
     writeCollection(u"Mix"_s, "Alpha\r\nBeta\r\nAlpha\r\n");
     m_collections.mnucoll();
     const QString file = m_dir.filePath(u"Mix.m3u8"_s);
@@ -282,6 +274,7 @@ TEST_F(CollectionsTest, ALoadedCollectionExportsEveryTrackOfEachAlbumOnce)
     for (const auto &[album, track] : {std::pair{u"Alpha"_s, u"01 One.wav"_s},
                                        {u"Alpha"_s, u"02 Two.ogg"_s},
                                        {u"Alpha"_s, u"03 Three.mp3"_s},
+                                       {u"Alpha"_s, u"04 Café Ø.ogg"_s},
                                        {u"Beta"_s, u"b1.mp3"_s},
                                        {u"Beta"_s, u"B2.MP3"_s}}) {
         const QString artist = album == u"Beta"_s ? u"The Betas"_s : album;
@@ -293,7 +286,6 @@ TEST_F(CollectionsTest, ALoadedCollectionExportsEveryTrackOfEachAlbumOnce)
 
 TEST_F(CollectionsTest, APlaylistBecomesACollectionOfTheAlbumsItsTracksBelongTo)
 {
-    writeCollection(u"Party"_s, "Beta\r\n");
     const QString gamma = folderOf(u"Gamma"_s);
     const QString alpha = folderOf(u"Alpha"_s);
     const QString list = m_dir.filePath(u"Music/Party.m3u8"_s);
@@ -302,9 +294,8 @@ TEST_F(CollectionsTest, APlaylistBecomesACollectionOfTheAlbumsItsTracksBelongTo)
                                     .toUtf8()));
     m_collections.mnucoll();
     ASSERT_TRUE(import(list));
-    EXPECT_EQ(fileOf(u"Party (2)"_s), "Gamma\r\nAlpha\r\n");
-    EXPECT_EQ(fileOf(u"Party"_s), "Beta\r\n");
-    EXPECT_EQ(m_collections.rows(), (QStringList{u"Party (2)"_s, u"Party"_s})); // in order of file name
+    EXPECT_EQ(fileOf(u"Party"_s), "Gamma\r\nAlpha\r\n");
+    EXPECT_EQ(m_collections.rows(), QStringList{u"Party"_s});
 
     const QString stranger = m_dir.filePath(u"stranger.m3u"_s);
     ASSERT_TRUE(writeFile(stranger, "/nowhere/a.mp3\r\n"));

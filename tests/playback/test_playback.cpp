@@ -52,19 +52,6 @@ TEST_F(PlaybackTest, OpeningAnotherAlbumWithoutAutoplayPlaysItsTracksInTurnFromT
     EXPECT_TRUE(m_view.status.isEmpty()); // Normal Play leaves the title alone
 }
 
-TEST_F(PlaybackTest, AlbumShuffleResetsItsPlayedListOnThe200thDraw)
-{
-    m_playback.coverPressed(slotOf(u"Gamma"_s), true);
-    m_playback.setAlbumShuffle(true);
-    m_playback.setPlayedTracks(u",2,0,3,1,"_s); // every track played
-    m_random.script.assign(199, 0.0);
-    m_random.script.push_back(0.75);
-    endTrack();
-    EXPECT_EQ(m_random.draws, 200);
-    EXPECT_EQ(m_player.url().section(u'/', -1), u"g4.wav"_s);
-    EXPECT_EQ(m_playback.playedTracks(), u",3,"_s);
-}
-
 TEST_F(PlaybackTest, ACoverClickEndsAlbumShuffleAndOneTrackAlbumsRepeat)
 {
     load({{u"Solo"_s, true, {u"only.ogg"_s}}}); // joins the three albums
@@ -81,20 +68,19 @@ TEST_F(PlaybackTest, ACoverClickEndsAlbumShuffleAndOneTrackAlbumsRepeat)
     EXPECT_FALSE(m_playback.albumShuffle());
 }
 
-TEST_F(PlaybackTest, RightClickTargetsTheSlotAndEmptySlotsIgnoreClicks)
+TEST_F(PlaybackTest, EmptySlotsIgnoreClicks)
 {
-    m_playback.coverPressed(2, false);
-    EXPECT_EQ(m_playback.overCover(), 2);
-    EXPECT_EQ(m_view.coverMenus, 1);
     m_wall.setNoWrap(true);
     m_wall.display(); // past the end: every slot empty
     m_playback.coverPressed(1, false);
     m_playback.coverPressed(1, true);
-    EXPECT_EQ(m_view.coverMenus, 1);
+    EXPECT_EQ(m_view.coverMenus, 0);
     EXPECT_TRUE(m_playback.trackNames().isEmpty());
 }
 
-TEST_F(JukeboxTest, EnteringRebuildsTheWallAndPlaysNothingAndNormalPlayLeavesIt)
+// Entered, the wall is rebuilt and nothing plays; a track queues once and the first starts at once; one album
+// shuffled is refused; Normal Play leaves.
+TEST_F(JukeboxTest, EnteringQueueingOnceAndLeaving)
 {
     EXPECT_TRUE(m_playback.jukeMode());
     EXPECT_TRUE(m_view.jukeboxArea);
@@ -107,6 +93,27 @@ TEST_F(JukeboxTest, EnteringRebuildsTheWallAndPlaysNothingAndNormalPlayLeavesIt)
     EXPECT_EQ(m_view.unloads, 1);
 
     m_playback.selectTrack(0);
+    EXPECT_EQ(m_playback.queueLines(), QStringList{u"01 One  -  Alpha"_s});
+    EXPECT_EQ(m_playback.queuePaths(), QStringList{m_alpha + u"01 One.wav"_s});
+    EXPECT_EQ(m_player.url(), m_alpha + u"01 One.wav"_s);
+    EXPECT_EQ(m_view.queuePicture, m_alpha + u"cover.jpg"_s);
+    m_playback.selectTrack(0); // the same track again
+    EXPECT_EQ(m_playback.queueLines().size(), 1);
+    m_playback.selectTrack(1);
+    EXPECT_EQ(m_playback.queueLines().size(), 2);
+    EXPECT_EQ(m_player.plays, 1);
+    endTrackToldAhead();
+    EXPECT_EQ(m_playback.queueLines(), QStringList{u"02 Two  -  Alpha"_s});
+    EXPECT_EQ(m_player.url(), m_alpha + u"02 Two.ogg"_s);
+    m_playback.selectTrack(1); // allowed again once a queued track has ended
+    EXPECT_EQ(m_playback.queueLines().size(), 2);
+
+    m_playback.setOverCover(slotOf(u"Gamma"_s));
+    m_playback.mnuplsh();
+    EXPECT_EQ(m_prompter.messages, QStringList{u"This can't be used in Jukebox mode"_s});
+    EXPECT_EQ(m_playback.queueLines().size(), 2);
+    EXPECT_EQ(m_playback.trackNames().size(), 3); // Alpha's list stays
+
     m_playback.mnunormal();
     EXPECT_FALSE(m_playback.jukeMode());
     EXPECT_FALSE(m_view.jukeboxArea);
@@ -115,27 +122,6 @@ TEST_F(JukeboxTest, EnteringRebuildsTheWallAndPlaysNothingAndNormalPlayLeavesIt)
     EXPECT_TRUE(m_playback.trackNames().isEmpty());
     EXPECT_EQ(m_view.status, u"3 albums loaded."_s);
     EXPECT_EQ(m_view.nowPlaying, m_app.defaultPicture());
-}
-
-TEST_F(JukeboxTest, TracksQueueOnceAndTheFirstStartsAtOnce)
-{
-    m_playback.selectTrack(0);
-    EXPECT_EQ(m_playback.queueLines(), QStringList{u"01 One  -  Alpha"_s});
-    EXPECT_EQ(m_playback.queuePaths(), QStringList{m_alpha + u"01 One.wav"_s});
-    EXPECT_EQ(m_player.url(), m_alpha + u"01 One.wav"_s);
-    EXPECT_EQ(m_view.queuePicture, m_alpha + u"cover.jpg"_s);
-
-    m_playback.selectTrack(0); // the same track again
-    EXPECT_EQ(m_playback.queueLines().size(), 1);
-    m_playback.selectTrack(1);
-    EXPECT_EQ(m_playback.queueLines().size(), 2);
-    EXPECT_EQ(m_player.plays, 1);
-
-    endTrackToldAhead();
-    EXPECT_EQ(m_playback.queueLines(), QStringList{u"02 Two  -  Alpha"_s});
-    EXPECT_EQ(m_player.url(), m_alpha + u"02 Two.ogg"_s);
-    m_playback.selectTrack(1); // allowed again once a queued track has ended
-    EXPECT_EQ(m_playback.queueLines().size(), 2);
 }
 
 // The next queued track plays before album shuffle picks, and the queue cover shows its folder's picture.
@@ -156,7 +142,7 @@ TEST_F(JukeboxTest, AnEndedTrackHandsOverToTheNextQueuedOneAndItsFoldersFirstPic
     EXPECT_EQ(m_view.queuePicture, m_app.defaultPicture()); // Beta's folder has no picture
 }
 
-TEST_F(JukeboxTest, DeletingAndMovingEntries)
+TEST_F(JukeboxTest, EntriesAreDeletedByMenuOrAnyKeyMovedAndTheHeadSkippedBySpace)
 {
     queueSeveral(4); // Alpha 01, then g1..g4
     ASSERT_EQ(m_playback.queueLines().size(), 5);
@@ -173,34 +159,28 @@ TEST_F(JukeboxTest, DeletingAndMovingEntries)
     EXPECT_FALSE(m_playback.queueLines().contains(u"g3  -  Gamma"_s));
     EXPECT_EQ(m_playback.selectedQueueEntry(), 0);
     EXPECT_EQ(m_player.plays, plays);
-
-    m_playback.selectTrack(2); // back to five: Alpha 01, g1, g2, g4, g3
-    m_playback.selectQueueEntry(4);
-    m_playback.mnutop();
-    EXPECT_EQ(m_playback.queueLines().at(1), u"g3  -  Gamma"_s);
-    EXPECT_EQ(m_playback.queuePaths().at(1).section(u'/', -1), u"g3.wav"_s);
-    EXPECT_EQ(m_playback.selectedQueueEntry(), 1);
-    EXPECT_EQ(m_player.plays, plays);
-
-    m_playback.selectQueueEntry(0); // the playing line itself moves behind the next one
-    m_playback.mnutop();
-    EXPECT_EQ(m_playback.queueLines().at(0), u"g3  -  Gamma"_s);
-    EXPECT_EQ(m_playback.queueLines().at(1), u"01 One  -  Alpha"_s);
-}
-
-TEST_F(JukeboxTest, AnyKeySkipsTheSelectedEntryAndRestartsTheHead)
-{
-    queueSeveral(3); // Alpha 01, g1, g2, g3
-    m_playback.selectQueueEntry(2);
+    m_playback.selectQueueEntry(2); // any key deletes too, and starts the head again
     m_playback.queueListKey(Playback::Key::Other);
     EXPECT_EQ(m_playback.queueLines().size(), 3);
     EXPECT_FALSE(m_playback.queueLines().contains(u"g2  -  Gamma"_s));
     EXPECT_EQ(m_player.url(), m_alpha + u"01 One.wav"_s);
 
+    m_playback.selectTrack(2); // Alpha 01, g1, g4, g3
+    m_playback.selectQueueEntry(3);
+    m_playback.mnutop();
+    EXPECT_EQ(m_playback.queueLines().at(1), u"g3  -  Gamma"_s);
+    EXPECT_EQ(m_playback.queuePaths().at(1).section(u'/', -1), u"g3.wav"_s);
+    EXPECT_EQ(m_playback.selectedQueueEntry(), 1);
+    EXPECT_EQ(m_player.plays, plays + 1);
+
     m_playback.selectQueueEntry(0);
     m_playback.trackListKey(Playback::Key::Space);
-    EXPECT_EQ(m_player.url().section(u'/', -1), u"g1.wav"_s);
-    EXPECT_EQ(m_playback.queueLines().size(), 2);
+    EXPECT_EQ(m_player.url().section(u'/', -1), u"g3.wav"_s);
+    EXPECT_EQ(m_playback.queueLines().size(), 3);
+    m_playback.selectQueueEntry(0); // the playing line itself moves behind the next one
+    m_playback.mnutop();
+    EXPECT_EQ(m_playback.queueLines().at(0), u"g1  -  Gamma"_s);
+    EXPECT_EQ(m_playback.queueLines().at(1), u"g3  -  Gamma"_s);
 }
 
 // However the last entry goes, the queue refills with a random track through the track list.

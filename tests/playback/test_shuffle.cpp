@@ -48,6 +48,14 @@ TEST_F(PlaybackTest, ShuffleAllPicksAgainAtEveryEndAndSkipAndRefusesCoverClicks)
     EXPECT_EQ(m_prompter.messages, QStringList{u"You cannot select albums in Shuffle All mode"_s});
     EXPECT_EQ(m_playback.trackNames(), tracks);
     EXPECT_EQ(fileOf(m_player.url()), u"g1.wav"_s);
+
+    // One album shuffled plays its pick, and Shuffle All still picks the next.
+    m_playback.setOverCover(slotOf(u"Gamma"_s));
+    m_random.script = {0.6, kBeta, 0.0};
+    m_playback.mnuplsh();
+    EXPECT_EQ(fileOf(m_player.url()), u"g3.wav"_s);
+    endTrack();
+    EXPECT_EQ(fileOf(m_player.url()), u"b1.mp3"_s);
 }
 
 TEST_F(PlaybackTest, ShuffleMarksChangeOnlyTheAlbumsFlag)
@@ -70,7 +78,8 @@ TEST_F(PlaybackTest, ShuffleMarksChangeOnlyTheAlbumsFlag)
               (QStringList{QString(), QString()}));
 }
 
-TEST_F(PlaybackTest, PlayThisAlbumShuffledCyclesWithoutRepeats)
+// Once every track has played, the 200th draw starts the played list afresh.
+TEST_F(PlaybackTest, PlayThisAlbumShuffledCyclesWithoutRepeatsThenStartsAfresh)
 {
     m_playback.setOverCover(slotOf(u"Gamma"_s));
     m_random.script = {0.3, 0.3, 0.9, 0.0, 0.6};
@@ -82,28 +91,14 @@ TEST_F(PlaybackTest, PlayThisAlbumShuffledCyclesWithoutRepeats)
     }
     EXPECT_EQ(played, (QStringList{u"g2.wav"_s, u"g4.wav"_s, u"g1.wav"_s, u"g3.wav"_s}));
     EXPECT_TRUE(m_view.status.isEmpty());
-}
 
-TEST_F(JukeboxTest, PlayThisAlbumShuffledIsRefusedInJukebox)
-{
-    m_playback.selectTrack(0);
-    m_playback.setOverCover(slotOf(u"Gamma"_s));
-    m_playback.mnuplsh();
-    EXPECT_EQ(m_prompter.messages, QStringList{u"This can't be used in Jukebox mode"_s});
-    EXPECT_EQ(m_playback.queueLines().size(), 1);
-    EXPECT_EQ(m_playback.trackNames().size(), 3); // Alpha's list stays
-}
-
-TEST_F(PlaybackTest, ShuffleAllKeepsPrecedenceAfterPlayThisAlbumShuffled)
-{
-    m_random.script = {kAlpha, 0.0};
-    m_playback.mnurandom();
-    m_playback.setOverCover(slotOf(u"Gamma"_s));
-    m_random.script = {0.6, kBeta, 0.0};
-    m_playback.mnuplsh();
-    EXPECT_EQ(fileOf(m_player.url()), u"g3.wav"_s);
+    const int draws = m_random.draws;
+    m_random.script.assign(199, 0.0);
+    m_random.script.push_back(0.75);
     endTrack();
-    EXPECT_EQ(fileOf(m_player.url()), u"b1.mp3"_s);
+    EXPECT_EQ(m_random.draws - draws, 200);
+    EXPECT_EQ(fileOf(m_player.url()), u"g4.wav"_s);
+    EXPECT_EQ(m_playback.playedTracks(), u",3,"_s);
 }
 
 // 20,000 picks of the program's own clock-seeded source over seven albums, tested for uniformity with a
