@@ -267,9 +267,7 @@ TEST_F(MainWindowTest, TheHelpButtonOpensTheHelpPageAndTheNewAlbumWindowMakesAnA
     form->chooseCopy();
     QLineEdit *name = form->findChild<QLineEdit *>(u"Text2"_s);
     name->setText(u"AC"_s);
-    name->setCursorPosition(2);
-    QKeyEvent slash(QEvent::KeyPress, Qt::Key_Slash, Qt::NoModifier, u"/"_s);
-    QApplication::sendEvent(name, &slash);
+    QTest::keyClick(name, '/');
     EXPECT_EQ(name->text(), u"AC-"_s);
     EXPECT_EQ(m_prompter.messages.last(),
               u"This character not allowed in the name - a hyphen will be substituted"_s);

@@ -141,6 +141,8 @@ struct Step {
     QPoint wheel = {};
     Click click = Click::None;
 };
+constexpr Step kClickTrackList{.click = Click::TrackList};
+constexpr Step kClickWall{.click = Click::Wall};
 enum class Outcome { Nothing, Plays, Pauses, CoverMenu, Search, Help, Notice, FullScreen };
 
 struct KeyCase {
@@ -232,14 +234,8 @@ const KeyCase kKeys[] = {
     {"F1Helps", {{Qt::Key_F1}}, 0, 0, Outcome::Help},
     {"F11GoesFullScreen", {{Qt::Key_F11}}, 0, 0, Outcome::FullScreen},
     {"EscapeLeavesFullScreen", {{Qt::Key_F11}, {Qt::Key_Escape}}, 0, 0},
-    {"TheTrackListKeepsItsKeys",
-     {{.click = Click::TrackList}, {Qt::Key_PageDown}, {.letter = 'z'}, {Qt::Key_End}},
-     0,
-     0},
-    {"AClickOnTheWallTakesTheKeysBack",
-     {{.click = Click::TrackList}, {.click = Click::Wall}, {Qt::Key_PageDown}},
-     32,
-     0},
+    {"TheTrackListKeepsItsKeys", {kClickTrackList, {Qt::Key_PageDown}, {.letter = 'z'}, {Qt::Key_End}}, 0, 0},
+    {"AClickOnTheWallTakesTheKeysBack", {kClickTrackList, kClickWall, {Qt::Key_PageDown}}, 32, 0},
     {"TheWheelTurnedUpIsPreviousPage", {{.wheel = {0, 120}}}, 9, 0},
     {"HalfNotchesAddUp", {{.wheel = {0, -60}}, {.wheel = {0, -60}}}, 32, 0},
     {"HalfANotchIsNotYetAPage", {{.wheel = {0, -60}}}, 0, 0},
@@ -380,13 +376,12 @@ TEST_P(ChildWindowsFit, EveryWindowLiesInsideTheScreenAboveTheMainWindowAndNames
     });
     MainWindow &window = startActive(numbered(3, kTrack), GetParam().screen);
     ChildWindows &children = window.windows();
-    children.openSettings();
-    window.settingsWindow()->scanDisk();
     for (void (ChildWindows::*open)() :
-         {&ChildWindows::openSearch, &ChildWindows::openHelp, &ChildWindows::openNewAlbum,
-          &ChildWindows::openRemote, &ChildWindows::listSongs, &ChildWindows::addSongs,
-          &ChildWindows::openCoverArt})
+         {&ChildWindows::openSettings, &ChildWindows::openSearch, &ChildWindows::openHelp,
+          &ChildWindows::openNewAlbum, &ChildWindows::openRemote, &ChildWindows::listSongs,
+          &ChildWindows::addSongs, &ChildWindows::openCoverArt})
         (children.*open)();
+    window.settingsWindow()->scanDisk();
     pointAt(child("Label6")); // the letters show
     int dialogs = 0;
     for (QWidget *top : QApplication::topLevelWidgets()) {

@@ -113,8 +113,7 @@ TEST_F(AlbumCommandsTest, DropsAndAddTracksCopyOnlyMusicFilesInLowerCaseOverOldO
     EXPECT_EQ(m_prompter.messages.size(), 2);
     EXPECT_TRUE(m_commands.addTracks(target, entries));
     EXPECT_TRUE(entries.isEmpty());
-    QStringList none;
-    EXPECT_FALSE(m_commands.addTracks(target, none));
+    EXPECT_FALSE(m_commands.addTracks(target, entries));
 }
 
 TEST_F(AlbumCommandsTest, SkippedAlbumsListsExactlyTheNoAlbumsInTitleOrderAndPlaysOneAgain)
