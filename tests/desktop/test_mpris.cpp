@@ -57,9 +57,7 @@ TEST_F(MprisTest, DesktopToolsReadWhatPlaysAndControlThePlayer)
     EXPECT_EQ(m_bus.playerctl({u"status"_s}), u"Stopped"_s);
     EXPECT_TRUE(canPlay().endsWith(u"boolean false"_s)) << canPlay().toStdString(); // nothing to play
 
-    ASSERT_TRUE(m_songs.findFirst(u"Album = 'Alpha'"_s));
-    m_songs.setValue(u"Artist"_s, u"The Alphas"_s);
-    ASSERT_TRUE(m_songs.update());
+    mark(u"Alpha"_s, u"The Alphas"_s, u"Artist"_s);
     m_playback.setAutoplay(true);
     m_playback.coverPressed(slotOf(u"Alpha"_s), true);
     EXPECT_EQ(

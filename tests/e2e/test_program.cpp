@@ -135,7 +135,6 @@ TEST(Program, ArgumentsThatDoNotFitAreRefusedWithTheUsage)
         {{u"--inventory"_s, dir.filePath(u"song.mp3"_s)}, u"none"_s, u"not an .m3u or .m3u8 playlist"_s},
         {{dir.filePath(u"song.mp3"_s)}, u"offscreen"_s, u"not an .m3u or .m3u8 playlist"_s},
         {{dir.filePath(u"gone.m3u8"_s)}, u"offscreen"_s, u"cannot be read"_s},
-        {{u"--bogus"_s}, u"none"_s, u"Unknown option 'bogus'"_s},
     };
     for (const auto &c : cases) {
         const Finished run =
@@ -308,8 +307,9 @@ TEST(Program, ScriptsScanAndWriteTheInventoryWithoutAWindow)
                            u"Music, Two|"_s + dir.filePath(u"Music/Two/"_s)}));
 }
 
-// An album folder the scanning user may not list is left out; its neighbours are still found.
-TEST(Program, AScanSkipsAFolderItCannotRead)
+// As an ordinary user: an album folder that user may not list is left out of a scan, its neighbours still
+// found; an application folder that user may not write is used and left unchanged.
+TEST(Program, AScanSkipsAFolderItCannotReadAndAReadOnlyApplicationFolderIsUsedUnchanged)
 {
     QTemporaryDir dir;
     const OrdinaryUser user(kProgram);
@@ -317,37 +317,27 @@ TEST(Program, AScanSkipsAFolderItCannotRead)
     const QString root = dir.filePath(u"Music"_s);
     for (const QString &album : {u"Alpha"_s, u"Locked"_s, u"Omega"_s})
         ASSERT_TRUE(writeFile(root + u'/' + album + u"/t.mp3"_s, {}));
+    ASSERT_TRUE(writeFile(dir.filePath(u"jb.ini"_s), "(Lumetra default)\r\n2400\r\n"));
+    QDir().mkpath(dir.filePath(u"files"_s));
     ASSERT_TRUE(user.share(dir.path(), true));
     ASSERT_TRUE(QFile::setPermissions(root + u"/Locked"_s, {}));
-
-    const QStringList command =
-        user.command({u"--app-dir"_s, dir.path(), u"--scan"_s, root, u"--layout"_s, u"flat"_s});
     QProcessEnvironment home;
     home.insert(u"HOME"_s, dir.path());
+    const QStringList command =
+        user.command({u"--app-dir"_s, dir.path(), u"--scan"_s, root, u"--layout"_s, u"flat"_s});
     const Finished scan = runProgram(command.first(), command.mid(1), u"none"_s, home);
     QFile::setPermissions(root + u"/Locked"_s, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     EXPECT_EQ(scan.exitCode, 0) << scan.err.toStdString();
     EXPECT_TRUE(scan.out.contains(u"Music folders found: 2"_s)) << scan.out.toStdString();
     EXPECT_EQ(querySql(dir.filePath(u"tracks.lum"_s), u"SELECT Album FROM songs ORDER BY ID"_s),
               (QStringList{u"Alpha"_s, u"Omega"_s}));
-}
 
-TEST(Program, AReadOnlyApplicationFolderIsUsedAndLeftUnchanged)
-{
-    QTemporaryDir dir;
-    ASSERT_TRUE(writeCatalogue(dir.path(), {{u"One"_s}, {u"Two"_s}}));
-    ASSERT_TRUE(writeFile(dir.filePath(u"jb.ini"_s), "(Lumetra default)\r\n2400\r\n"));
-    QDir().mkpath(dir.filePath(u"files"_s));
     const QByteArray catalogue = readAll(dir.filePath(u"tracks.lum"_s));
     const QByteArray settings = readAll(dir.filePath(u"jb.ini"_s));
-
-    const OrdinaryUser user(kProgram);
-    ASSERT_TRUE(user.isReady());
+    ASSERT_TRUE(QFile::setPermissions(dir.filePath(u"tracks.lum"_s), QFile::ReadOwner | QFile::ReadOther));
     ASSERT_TRUE(user.share(dir.path()));
     if (::geteuid() != 0)
         QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner);
-    QProcessEnvironment home;
-    home.insert(u"HOME"_s, dir.path());
     QProcess program;
     program.setProcessEnvironment(environment(u"offscreen"_s, home));
     const QByteArray log = startUntil(program, user.command({u"--app-dir"_s, dir.path()}), "albums loaded");

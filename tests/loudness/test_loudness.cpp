@@ -85,12 +85,13 @@ TEST(Loudness, TagsGiveTheGainTowardsTheReferenceUnderTheCeiling)
           {"REPLAYGAIN_TRACK_PEAK", "0.1"},
           {"REPLAYGAIN_REFERENCE_LOUDNESS", "-23 LUFS"}}},
         {u"r128.ogg"_s, {{"R128_TRACK_GAIN", "-2560"}}},
+        {u"loud.ogg"_s, {{"REPLAYGAIN_TRACK_GAIN", "+6.00 dB"}}}, // no peak tag: its measured peak caps it
         {u"r128album.ogg"_s, {{"R128_ALBUM_GAIN", "512"}}},
         {u"itunes.m4a"_s, {{"replaygain_track_gain", "-3 dB"}, {"replaygain_album_gain", "-4.2 dB"}}},
     };
     for (const auto &[name, fields] : tags) {
         const QString path = album + u'/' + name;
-        write(path, tone(0.1));
+        write(path, tone(name == u"loud.ogg"_s ? 0.9f : 0.1f));
         if (name.endsWith(u".m4a")) {
             TagLib::MP4::File file(QFile::encodeName(path).constData());
             for (const auto &[key, value] : fields)
@@ -114,6 +115,7 @@ TEST(Loudness, TagsGiveTheGainTowardsTheReferenceUnderTheCeiling)
                  {u"peak.ogg"_s, false, -1 - 20 * std::log10(0.95), 0.01},
                  {u"lufs.mp3"_s, false, 6, 0.01},
                  {u"r128.ogg"_s, false, -5, 0.01},
+                 {u"loud.ogg"_s, false, -0.5, 0.3}, // the encoder lifts its true peak over 0.9
                  {u"r128album.ogg"_s, true, 7, 0.01},
                  {u"itunes.m4a"_s, false, -3, 0.01},
                  {u"itunes.m4a"_s, true, -4.2, 0.01}});

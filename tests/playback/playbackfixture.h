@@ -98,11 +98,11 @@ protected:
         return -1;
     }
 
-    // Sets an album's shuffle flag (Probability) in the catalogue.
-    void mark(const QString &title, const QString &probability)
+    // Sets a field of an album's row in the catalogue, by default its shuffle flag.
+    void mark(const QString &title, const QString &value, const QString &field = u"Probability"_s)
     {
         ASSERT_TRUE(m_songs.findFirst(u"Album = '"_s + title + u'\''));
-        m_songs.setValue(u"Probability"_s, probability);
+        m_songs.setValue(field, value);
         ASSERT_TRUE(m_songs.update());
     }
 

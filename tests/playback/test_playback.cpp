@@ -172,12 +172,16 @@ TEST_F(JukeboxTest, EntriesAreDeletedByMenuOrAnyKeyMovedAndTheHeadSkippedBySpace
     EXPECT_EQ(m_playback.queuePaths().at(1).section(u'/', -1), u"g3.wav"_s);
     EXPECT_EQ(m_playback.selectedQueueEntry(), 1);
     EXPECT_EQ(m_player.plays, plays + 1);
+    m_playback.selectQueueEntry(9); // no such line: the selection stays
+    EXPECT_EQ(m_playback.selectedQueueEntry(), 1);
 
     m_playback.selectQueueEntry(0);
     m_playback.trackListKey(Playback::Key::Space);
     EXPECT_EQ(m_player.url().section(u'/', -1), u"g3.wav"_s);
     EXPECT_EQ(m_playback.queueLines().size(), 3);
     m_playback.selectQueueEntry(0); // the playing line itself moves behind the next one
+    m_playback.mnutop();
+    m_playback.selectQueueEntry(-1); // nothing selected: nothing moves
     m_playback.mnutop();
     EXPECT_EQ(m_playback.queueLines().at(0), u"g1  -  Gamma"_s);
     EXPECT_EQ(m_playback.queueLines().at(1), u"g3  -  Gamma"_s);
