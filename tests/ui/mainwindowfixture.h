@@ -40,10 +40,7 @@ inline void pointAt(QWidget *widget)
 
 inline void press(QWidget *widget, Qt::MouseButton button)
 {
-    const QPointF local(2, 2);
-    QMouseEvent event(QEvent::MouseButtonPress, local, widget->mapToGlobal(local), button, button,
-                      Qt::NoModifier);
-    QApplication::sendEvent(widget, &event);
+    QTest::mousePress(widget, button, {}, QPoint(2, 2));
 }
 
 // A table's row prints as its name, as its test is named (files bring it in with `using`).
@@ -138,6 +135,11 @@ protected:
     FakeDialogs m_dialogs;
     FakeShell m_shell;
     std::unique_ptr<MainWindow> m_window;
+};
+
+template <typename Param>
+class MainWindowTestWith : public MainWindowTest, public ::testing::WithParamInterface<Param>
+{
 };
 
 } // namespace lumetra::test

@@ -18,9 +18,7 @@ struct KeyCase {
     bool reported;
 };
 
-class ListBoxKeys : public ::testing::TestWithParam<KeyCase>
-{
-};
+using ListBoxKeys = ::testing::TestWithParam<KeyCase>;
 
 // Keys that move the highlight move it and nothing else; the window's own keys pass through; every other
 // key is reported for the window to act on.

@@ -24,8 +24,6 @@ namespace {
 // markup.
 const QStringList kTitles = {u"<b>Bold</b> & <i>it</i>"_s, u"<img src=x> Album"_s, u"a<br>b"_s,
                              u"Best [*] of"_s};
-// File names cannot hold "/".
-const QStringList kTracks = {u"<img src=x> Song.mp3"_s, u"a<br>b.mp3"_s};
 
 // What a label shows: its text as Qt lays it out, with the lines a cover title is broken into joined.
 QString shown(const QLabel *label)
@@ -33,17 +31,6 @@ QString shown(const QLabel *label)
     if (label->textFormat() != Qt::PlainText)
         return u"(not plain text) "_s + label->text();
     return QString(label->text()).replace(u'\n', u' ');
-}
-
-// What a tooltip shows: Qt renders it as rich text when it looks like markup.
-QString shownTip(const QString &tip)
-{
-    QTextDocument document;
-    if (Qt::mightBeRichText(tip))
-        document.setHtml(tip);
-    else
-        document.setPlainText(tip);
-    return document.toPlainText();
 }
 
 // The box that comes up next, closed at once: its text as shown(), of its label for an input box.
@@ -59,18 +46,7 @@ void inspectNextBox(QString &seen)
     });
 }
 
-class UserTextTest : public MainWindowTest
-{
-protected:
-    int slotOf(const QString &title) const
-    {
-        for (int k = 0; k < m_window->slotCount(); ++k) {
-            if (m_window->slot(k)->title() == title)
-                return k;
-        }
-        return -1;
-    }
-};
+using UserTextTest = MainWindowTest;
 
 // Every place that shows a title, a track, a collection or a folder name shows it literally. The main window
 // reads to screen readers as a frame named by its title; a cover title too long for its two lines ends with
@@ -80,9 +56,16 @@ TEST_F(UserTextTest, TitlesThatLookLikeMarkupOrRunLongShowAsTextEverywhere)
     const QString longTitle = u"A very long album title that cannot possibly fit on two lines of a cover"_s;
     QList<TestAlbum> albums{{longTitle}};
     for (const QString &title : kTitles)
-        albums.append({title, true, kTracks});
+        albums.append({title, true, {u"<img src=x> Song.mp3"_s, u"a<br>b.mp3"_s}}); // no "/" in a file name
     ASSERT_TRUE(writeFile(m_app.file(kTitles[1] + u".ply"_s), kTitles.join(u"\r\n"_s).toUtf8()));
     MainWindow &window = start(albums);
+    const auto slotOf = [&window](const QString &title) {
+        for (int k = 0; k < window.slotCount(); ++k) {
+            if (window.slot(k)->title() == title)
+                return k;
+        }
+        return -1;
+    };
     EXPECT_EQ(QAccessible::queryAccessibleInterface(&window)->role(), QAccessible::Window);
     EXPECT_EQ(accessibleName(&window), u"Lumetra Jukebox: 5 albums loaded."_s);
     const int at = slotOf(longTitle); // its title reads whole
@@ -102,7 +85,12 @@ TEST_F(UserTextTest, TitlesThatLookLikeMarkupOrRunLongShowAsTextEverywhere)
         TitleLabel *label = window.slot(k)->titleLabel();
         EXPECT_EQ(shown(label), title);
         pointAt(label);
-        EXPECT_EQ(shownTip(label->toolTip()), title);
+        QTextDocument tip; // Qt renders a tooltip as rich text when it looks like markup
+        if (Qt::mightBeRichText(label->toolTip()))
+            tip.setHtml(label->toolTip());
+        else
+            tip.setPlainText(label->toolTip());
+        EXPECT_EQ(tip.toPlainText(), title);
         EXPECT_EQ(accessibleName(window.slot(k)->cover()), title);
     }
 

@@ -40,22 +40,7 @@ QRect inWindow(const QWidget *widget, const QWidget *window)
 
 const QStringList kTrack{u"t.mp3"_s};
 
-class WindowTest : public MainWindowTest
-{
-protected:
-    // Waits until the wall has been laid out anew for a window of `size`.
-    static bool laidOutFor(MainWindow &window, QSize size)
-    {
-        return QTest::qWaitFor([&] {
-            return window.wallTwips().width() == size.width() * kTwipsPerPixel - 5000 &&
-                   window.slotCount() ==
-                       static_cast<int>(layoutSlots(window.wallTwips().width(), window.wallTwips().height(),
-                                                    window.settings().coverSize, window.settings().coverGap,
-                                                    window.albums().size())
-                                            .size());
-        });
-    }
-};
+using WindowTest = MainWindowTest;
 
 // --- Geometry -----------------------------------------------------------------------------------------
 
@@ -66,9 +51,7 @@ struct SizeCase {
     QSize shown;  // what the window's size then is
 };
 
-class WindowGeometry : public WindowTest, public ::testing::WithParamInterface<std::tuple<SizeCase, bool>>
-{
-};
+using WindowGeometry = MainWindowTestWith<std::tuple<SizeCase, bool>>;
 
 TEST_P(WindowGeometry, EveryControlIsInsideTheWindowNoneOverlapsAndResizedSlotsWaitForTheSizeToSettle)
 {
@@ -79,7 +62,14 @@ TEST_P(WindowGeometry, EveryControlIsInsideTheWindowNoneOverlapsAndResizedSlotsW
         // The panels follow at once; the slots only when the size has stayed put.
         EXPECT_EQ(child("RtFrame")->x(), (size.shown.width() * kTwipsPerPixel - 5000 + 400) / kTwipsPerPixel);
         EXPECT_EQ(window.slotCount(), 32);
-        ASSERT_TRUE(laidOutFor(window, size.shown));
+        ASSERT_TRUE(QTest::qWaitFor([&] {
+            return window.wallTwips().width() == size.shown.width() * kTwipsPerPixel - 5000 &&
+                   window.slotCount() ==
+                       static_cast<int>(layoutSlots(window.wallTwips().width(), window.wallTwips().height(),
+                                                    window.settings().coverSize, window.settings().coverGap,
+                                                    window.albums().size())
+                                            .size());
+        }));
     }
     if (jukebox)
         trigger("mnuplaylist");
@@ -139,18 +129,6 @@ INSTANTIATE_TEST_SUITE_P(Sizes, WindowGeometry,
                                     (std::get<1>(info.param) ? "Jukebox" : "NormalPlay");
                          });
 
-TEST_F(WindowTest, ARebuildUnderThePointerLeavesNoHalfRemovedCover)
-{
-    writeIni("(Lumetra default)\r\n2400\r\n150\r\n0\r\n16777215\r\n100\r\nDejaVu Sans+9.75&False\r\n\r\n");
-    MainWindow &window = startActive(numbered(20));
-    QWidget *cover = window.slot(5)->cover();
-    QTest::mouseMove(&window, cover->mapTo(&window, cover->rect().center()));
-    QTRY_COMPARE(window.overCover(), 5);
-    // Removing the cover moves the pointer onto the background, which puts the pointed-at cover back.
-    window.unloader();
-    EXPECT_EQ(window.slotCount(), 20);
-}
-
 // --- Keys and the wheel -----------------------------------------------------------------------------
 
 // One thing the user does: a key (with its text for letters), a turn of the wheel, or a click on the track
@@ -163,6 +141,8 @@ struct Step {
     QPoint wheel = {};
     Click click = Click::None;
 };
+constexpr Step kClickTrackList{.click = Click::TrackList};
+constexpr Step kClickWall{.click = Click::Wall};
 enum class Outcome { Nothing, Plays, Pauses, CoverMenu, Search, Help, Notice, FullScreen };
 
 struct KeyCase {
@@ -173,9 +153,7 @@ struct KeyCase {
     Outcome outcome = Outcome::Nothing;
 };
 
-class WallKeysTest : public WindowTest, public ::testing::WithParamInterface<KeyCase>
-{
-};
+using WallKeysTest = MainWindowTestWith<KeyCase>;
 
 // 41 albums on 32 slots in rows of 8, wrap-around on, autoplay on: pages start at 0, 32, and Previous page
 // from the first page starts at 9.
@@ -256,14 +234,8 @@ const KeyCase kKeys[] = {
     {"F1Helps", {{Qt::Key_F1}}, 0, 0, Outcome::Help},
     {"F11GoesFullScreen", {{Qt::Key_F11}}, 0, 0, Outcome::FullScreen},
     {"EscapeLeavesFullScreen", {{Qt::Key_F11}, {Qt::Key_Escape}}, 0, 0},
-    {"TheTrackListKeepsItsKeys",
-     {{.click = Click::TrackList}, {Qt::Key_PageDown}, {.letter = 'z'}, {Qt::Key_End}},
-     0,
-     0},
-    {"AClickOnTheWallTakesTheKeysBack",
-     {{.click = Click::TrackList}, {.click = Click::Wall}, {Qt::Key_PageDown}},
-     32,
-     0},
+    {"TheTrackListKeepsItsKeys", {kClickTrackList, {Qt::Key_PageDown}, {.letter = 'z'}, {Qt::Key_End}}, 0, 0},
+    {"AClickOnTheWallTakesTheKeysBack", {kClickTrackList, kClickWall, {Qt::Key_PageDown}}, 32, 0},
     {"TheWheelTurnedUpIsPreviousPage", {{.wheel = {0, 120}}}, 9, 0},
     {"HalfNotchesAddUp", {{.wheel = {0, -60}}, {.wheel = {0, -60}}}, 32, 0},
     {"HalfANotchIsNotYetAPage", {{.wheel = {0, -60}}}, 0, 0},
@@ -272,11 +244,19 @@ const KeyCase kKeys[] = {
 INSTANTIATE_TEST_SUITE_P(Table, WallKeysTest, ::testing::ValuesIn(kKeys),
                          [](const auto &info) { return std::string(info.param.name); });
 
-// A held key repeats faster than pages are painted: a repeat waits for the page last turned to be painted, a
-// press of its own never does.
-TEST_F(WindowTest, RepeatsOfAHeldKeyWaitForTheLastPageToBePainted)
+// A rebuild under the pointer leaves no half-removed cover. A held key repeats faster than pages are painted:
+// a repeat waits for the page last turned to be painted, a press of its own never does.
+TEST_F(WindowTest, ARebuildUnderThePointerKeepsEveryCoverAndAHeldKeysRepeatsWaitForTheLastPageToBePainted)
 {
-    MainWindow &window = start(numbered(200));
+    writeIni("(Lumetra default)\r\n2400\r\n150\r\n0\r\n16777215\r\n100\r\nDejaVu Sans+9.75&False\r\n\r\n");
+    MainWindow &window = startActive(numbered(200));
+    QWidget *cover = window.slot(5)->cover();
+    QTest::mouseMove(&window, cover->mapTo(&window, cover->rect().center()));
+    QTRY_COMPARE(window.overCover(), 5);
+    // Removing the cover moves the pointer onto the background, which puts the pointed-at cover back.
+    window.unloader();
+    EXPECT_EQ(window.slotCount(), 32);
+
     auto *wall = window.findChild<WallView *>();
     auto pageDown = [&](bool repeat) {
         QKeyEvent key(QEvent::KeyPress, Qt::Key_PageDown, Qt::NoModifier, QString(), repeat);
@@ -381,30 +361,27 @@ TEST(HiDpi, PicturesAreDecodedAtTwiceTheirSizeAtScaleTwo)
 // Every window the menus and the cover menu open lies inside the screen and stays above the main window, and
 // names its controls; Escape closes Search, Help and Settings (the scan panel's Close first, as Cancel waits
 // for it).
-class ChildWindowsFit : public WindowTest, public ::testing::WithParamInterface<QSize>
-{
-};
+using ChildWindowsFit = MainWindowTestWith<SizeCase>;
 
 TEST_P(ChildWindowsFit, EveryWindowLiesInsideTheScreenAboveTheMainWindowAndNamesItsControls)
 {
     QScreen *display = QGuiApplication::primaryScreen();
     const QRect before = display->geometry();
-    const QRect screen(QPoint(), GetParam());
+    const QRect screen(QPoint(), GetParam().screen);
     QWindowSystemInterface::handleScreenGeometryChange(display, screen, screen);
     QWindowSystemInterface::flushWindowSystemEvents();
     const auto restore = qScopeGuard([&] {
         QWindowSystemInterface::handleScreenGeometryChange(display, before, before);
         QWindowSystemInterface::flushWindowSystemEvents();
     });
-    MainWindow &window = startActive(numbered(3, kTrack), GetParam());
+    MainWindow &window = startActive(numbered(3, kTrack), GetParam().screen);
     ChildWindows &children = window.windows();
-    children.openSettings();
-    window.settingsWindow()->scanDisk();
     for (void (ChildWindows::*open)() :
-         {&ChildWindows::openSearch, &ChildWindows::openHelp, &ChildWindows::openNewAlbum,
-          &ChildWindows::openRemote, &ChildWindows::listSongs, &ChildWindows::addSongs,
-          &ChildWindows::openCoverArt})
+         {&ChildWindows::openSettings, &ChildWindows::openSearch, &ChildWindows::openHelp,
+          &ChildWindows::openNewAlbum, &ChildWindows::openRemote, &ChildWindows::listSongs,
+          &ChildWindows::addSongs, &ChildWindows::openCoverArt})
         (children.*open)();
+    window.settingsWindow()->scanDisk();
     pointAt(child("Label6")); // the letters show
     int dialogs = 0;
     for (QWidget *top : QApplication::topLevelWidgets()) {
@@ -428,9 +405,8 @@ TEST_P(ChildWindowsFit, EveryWindowLiesInsideTheScreenAboveTheMainWindowAndNames
     }
     EXPECT_EQ(dialogs, 8);
 
-    for (QWidget *child :
-         {static_cast<QWidget *>(window.searchWindow()), static_cast<QWidget *>(window.helpWindow()),
-          static_cast<QWidget *>(window.settingsWindow()), static_cast<QWidget *>(window.settingsWindow())}) {
+    for (QWidget *child : QWidgetList{window.searchWindow(), window.helpWindow(), window.settingsWindow(),
+                                      window.settingsWindow()}) {
         ASSERT_NE(child, nullptr);
         QApplication::setActiveWindow(child);
         QTest::keyClick(child, Qt::Key_Escape);
@@ -439,11 +415,8 @@ TEST_P(ChildWindowsFit, EveryWindowLiesInsideTheScreenAboveTheMainWindowAndNames
         [&] { return !window.searchWindow() && !window.helpWindow() && !window.settingsWindow(); }));
 }
 
-INSTANTIATE_TEST_SUITE_P(Screens, ChildWindowsFit, ::testing::Values(QSize(1024, 768), QSize(1920, 1080)),
-                         [](const auto &info) {
-                             return "Screen" + std::to_string(info.param.width()) + "x" +
-                                    std::to_string(info.param.height());
-                         });
+INSTANTIATE_TEST_SUITE_P(Screens, ChildWindowsFit, ::testing::Values(kSizes[0], kSizes[1]),
+                         [](const auto &info) { return std::string(info.param.name); });
 
 // Tab walks each window in reading order; the wall's letters open behind it.
 struct TabCase {
@@ -460,9 +433,7 @@ QStringList mainOrder()
     return order + QStringList{u"Image8"_s, u"Image10"_s, u"Image12"_s, u"Image6"_s, u"Image4"_s};
 }
 
-class TabOrder : public WindowTest, public ::testing::WithParamInterface<TabCase>
-{
-};
+using TabOrder = MainWindowTestWith<TabCase>;
 
 TEST_P(TabOrder, TabReachesEveryControlInReadingOrder)
 {

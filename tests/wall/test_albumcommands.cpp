@@ -53,9 +53,9 @@ protected:
                               [this](int, const QString &title) { m_slotTitles.append(title); }}};
 };
 
-TEST_F(AlbumCommandsTest, RenameReplacesAmpersandsAndIgnoresAnEmptyAnswer)
+TEST_F(AlbumCommandsTest, RenameReplacesAmpersandsAndIgnoresAnEmptyAnswerDeleteNeedsThreeAlbumsAndAnExactYes)
 {
-    m_prompter.inputs = {u"Rock & Roll"_s, QString(), std::nullopt};
+    m_prompter.inputs = {u"Rock & Roll"_s, QString(), std::nullopt, u"Yes"_s, u"YES"_s, u"yes"_s};
     m_commands.rename(1);
     EXPECT_EQ(m_prompter.prompts, QStringList{u"Enter new name for album"_s});
     EXPECT_EQ(titles(), (QStringList{u"A"_s, u"Rock and Roll"_s, u"C"_s}));
@@ -65,20 +65,17 @@ TEST_F(AlbumCommandsTest, RenameReplacesAmpersandsAndIgnoresAnEmptyAnswer)
     m_commands.rename(1);
     EXPECT_EQ(titles(), (QStringList{u"A"_s, u"Rock and Roll"_s, u"C"_s}));
     EXPECT_EQ(m_populates, 1);
-}
 
-TEST_F(AlbumCommandsTest, DeleteNeedsThreeAlbumsAndAnExactYesAndLeavesTheFolder)
-{
+    // Deleting leaves the folder.
     const QString folder = folderOf(2);
-    m_prompter.inputs = {u"Yes"_s, u"YES"_s, u"yes"_s};
     m_commands.remove(2);
     m_commands.remove(2);
     EXPECT_EQ(titles().size(), 3);
-    EXPECT_TRUE(m_prompter.prompts.first().startsWith(
-        u"Are you sure?  This will remove the album: C from Lumetra "
-        "(but not delete it from your disk) - you must type \"yes\""_s));
+    EXPECT_TRUE(
+        m_prompter.prompts[3].startsWith(u"Are you sure?  This will remove the album: C from Lumetra "
+                                         "(but not delete it from your disk) - you must type \"yes\""_s));
     m_commands.remove(2);
-    EXPECT_EQ(titles(), (QStringList{u"A"_s, u"B"_s}));
+    EXPECT_EQ(titles(), (QStringList{u"A"_s, u"Rock and Roll"_s}));
     EXPECT_EQ(m_unloads, 1);
     EXPECT_TRUE(QFileInfo::exists(folder + u"cover.jpg"_s));
 
@@ -90,7 +87,7 @@ TEST_F(AlbumCommandsTest, DeleteNeedsThreeAlbumsAndAnExactYesAndLeavesTheFolder)
     EXPECT_EQ(titles().size(), 2);
 }
 
-TEST_F(AlbumCommandsTest, DropsOnACoverCopyLowerCaseMusicFilesAndReplaceOldOnesAndTheListShowsThem)
+TEST_F(AlbumCommandsTest, DropsAndAddTracksCopyOnlyMusicFilesInLowerCaseOverOldOnes)
 {
     const QString incoming = m_dir.filePath(u"incoming/"_s);
     writeFile(incoming + u"song.MP3"_s, "upper");
@@ -103,11 +100,7 @@ TEST_F(AlbumCommandsTest, DropsOnACoverCopyLowerCaseMusicFilesAndReplaceOldOnesA
     EXPECT_EQ(readAll(folder + u"song.mp3"_s), "new");
     EXPECT_EQ(readAll(folder + u"01 Intro.mp3"_s), "replaced");
     EXPECT_EQ(m_commands.trackNames(0), (QStringList{u"01 Intro"_s, u"02 Song"_s, u"song"_s}));
-}
 
-TEST_F(AlbumCommandsTest, AddTracksRefusesAFolderAloneThenCopiesTheRest)
-{
-    const QString incoming = m_dir.filePath(u"incoming/"_s);
     writeFile(incoming + u"one.ogg"_s, "1");
     writeFile(incoming + u"two.flac"_s, "2");
     QDir().mkpath(incoming + u"Whole Album"_s);
@@ -120,8 +113,7 @@ TEST_F(AlbumCommandsTest, AddTracksRefusesAFolderAloneThenCopiesTheRest)
     EXPECT_EQ(m_prompter.messages.size(), 2);
     EXPECT_TRUE(m_commands.addTracks(target, entries));
     EXPECT_TRUE(entries.isEmpty());
-    QStringList none;
-    EXPECT_FALSE(m_commands.addTracks(target, none));
+    EXPECT_FALSE(m_commands.addTracks(target, entries));
 }
 
 TEST_F(AlbumCommandsTest, SkippedAlbumsListsExactlyTheNoAlbumsInTitleOrderAndPlaysOneAgain)

@@ -3,17 +3,19 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+
 using namespace Qt::StringLiterals;
 using namespace lumetra;
 using namespace lumetra::test;
 
 namespace {
 
-// Twenty albums "T00".."T19" (every third without a cover) on a wall of nine slots.
 class WallTest : public ::testing::Test, public TestLibrary
 {
 protected:
-    void SetUp() override
+    // Twenty albums "T00".."T19" (every third without a cover) on a wall of nine slots.
+    void loadTwenty()
     {
         QList<TestAlbum> albums;
         for (int i = 19; i >= 0; --i)
@@ -43,8 +45,15 @@ protected:
 
 // Each flip shows the page its start promised (the wall's pictures read ahead without moving the catalogue's
 // cursor); without wrap the wall stops at either end, with wrap it goes round.
-TEST_F(WallTest, PagingWrapsAroundOnlyWhenAllowedAndShowsThePageReadAhead)
+TEST_F(WallTest, SlotsCarryTheirAlbumsIdAndCoverAndPagingWrapsOnlyWhenAllowedShowingThePageReadAhead)
 {
+    loadTwenty();
+    m_wall.display();
+    m_songs.findFirst(u"ID = "_s + m_wall.page()[1].id);
+    EXPECT_EQ(m_songs.value(u"Album"_s), u"T01"_s);
+    EXPECT_EQ(m_wall.page()[1].picture, m_songs.value(u"Path"_s) + u"cover.jpg"_s);
+    EXPECT_EQ(m_wall.page()[3].picture, m_app.noCoverPicture()); // T03 has no cover
+
     const struct {
         bool noWrap;
         int start;
@@ -83,21 +92,7 @@ TEST_F(WallTest, PagingWrapsAroundOnlyWhenAllowedAndShowsThePageReadAhead)
     }
 }
 
-TEST_F(WallTest, SlotsCarryIdAndCoverOfTheirAlbum)
-{
-    m_wall.display();
-    const SlotContent &t01 = m_wall.page()[1];
-    m_songs.findFirst(u"ID = "_s + t01.id);
-    EXPECT_EQ(m_songs.value(u"Album"_s), u"T01"_s);
-    EXPECT_EQ(t01.picture, m_songs.value(u"Path"_s) + u"cover.jpg"_s);
-    EXPECT_EQ(m_wall.page()[3].picture, m_app.noCoverPicture()); // T03 has no cover
-}
-
-class WallLetters : public ::testing::Test, public TestLibrary
-{
-};
-
-TEST_F(WallLetters, JumpToFirstTitleOfTheLetterOrRememberNone)
+TEST_F(WallTest, JumpToFirstTitleOfTheLetterOrRememberNone)
 {
     ASSERT_TRUE(
         load({{u"brook"_s}, {u"Bravo"_s}, {u"alpha"_s}, {u"1999"_s}, {u"'Round Midnight"_s}, {u"Zulu"_s}}));
@@ -127,7 +122,7 @@ TEST_F(WallLetters, JumpToFirstTitleOfTheLetterOrRememberNone)
     EXPECT_EQ(m_albums.at(m_wall.nextLetterStart()), u"alpha"_s);
 }
 
-TEST_F(WallLetters, EmptyCatalogueFillsNothing)
+TEST_F(WallTest, EmptyCatalogueFillsNothing)
 {
     m_albums.setTitles({u"stale"_s});
     ASSERT_TRUE(load({}));
@@ -138,7 +133,8 @@ TEST_F(WallLetters, EmptyCatalogueFillsNothing)
         EXPECT_FALSE(m_wall.jumpToLetter(c));
 }
 
-TEST(SlotLayout, WorkedExampleGivesThreeByThree)
+// The grid that fits, never more slots than albums, and at least one row.
+TEST(SlotLayout, TheWorkedExampleGivesThreeByThreeAndSlotsNeverOutnumberAlbumsNorFallUnderOneRow)
 {
     const auto slots = layoutSlots(10360, 9420, 2400, 150, 100);
     ASSERT_EQ(slots.size(), 9u);
@@ -150,19 +146,10 @@ TEST(SlotLayout, WorkedExampleGivesThreeByThree)
         EXPECT_EQ(slots[k].title.top(), tops[k / 3] + 2500);
         EXPECT_EQ(slots[k].title.width(), 2400);
     }
-}
-
-// The grid that fits, never more slots than albums, and at least one row. 23800 × 14100 twips is the wall of
-// a 1920 × 1080 screen at 96 dpi: four rows of eight.
-TEST(SlotLayout, SlotCounts)
-{
-    const struct {
-        int width, height, albums;
-        size_t slots;
-    } cases[] = {{10360, 9420, 5, 5}, {10360, 9420, 0, 0}, {6000, 1000, 50, 2}};
-    for (const auto &c : cases) {
-        EXPECT_EQ(layoutSlots(c.width, c.height, 2400, 150, c.albums).size(), c.slots)
-            << c.width << " x " << c.height << ", " << c.albums << " albums";
+    for (const auto &[width, height, albums, count] :
+         {std::array{10360, 9420, 5, 5}, std::array{10360, 9420, 0, 0}, std::array{6000, 1000, 50, 2}}) {
+        EXPECT_EQ(layoutSlots(width, height, 2400, 150, albums).size(), size_t(count))
+            << width << " x " << height << ", " << albums << " albums";
     }
 }
 
