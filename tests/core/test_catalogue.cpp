@@ -117,6 +117,11 @@ TEST_F(CatalogueTest, EditsReachTheFileAndNewIdsAreNeverReused)
     store(u"ID = 1"_s, u"Probability"_s, u"No"_s);
     EXPECT_EQ(querySql(m_file, u"SELECT ID, Album, Probability FROM songs ORDER BY ID"_s),
               (QStringList{u"1|A|No"_s, u"3|C|"_s, u"5|D|"_s}));
+
+    ASSERT_TRUE(m_songs.deleteAll()); // a rescan starts afresh
+    store({}, u"Album"_s, u"F"_s);
+    m_songs.moveFirst();
+    EXPECT_EQ(album(), u"F"_s);
 }
 
 TEST_F(CatalogueTest, TitleFindsGiveTheFirstRecordOfThatExactTitleThroughEdits)

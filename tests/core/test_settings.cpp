@@ -121,8 +121,9 @@ TEST(SettingsFile, WrittenValuesReadBackAndALineBreakIsRefusedBeforeAnythingIsWr
 
 TEST(StateRecordVolume, IsTheLeadingNumberClampedAndEmptyIsSilent)
 {
-    const std::pair<const char *, int> cases[] = {{"", 0},      {"57", 57}, {" 80 ", 80}, {"abc", 0},
-                                                  {"150", 100}, {"-3", 0},  {"42x", 42},  {"0", 0}};
+    const std::pair<const char *, int> cases[] = {{"", 0},     {"57", 57},   {" 80 ", 80},
+                                                  {"abc", 0},  {"150", 100}, {"-3", 0},
+                                                  {"42x", 42}, {"0", 0},     {"+40", 40}};
     for (const auto &[text, volume] : cases)
         EXPECT_EQ((StateRecord{QString::fromLatin1(text), {}, true}.volume()), volume) << text;
     EXPECT_EQ(StateRecord{}.volume(), StateRecord::kFirstRunVolume);
