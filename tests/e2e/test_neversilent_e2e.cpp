@@ -132,8 +132,9 @@ TEST_P(BrokenFilesE2E, EachIsSkippedWithANoticeAndTheGoodFilePlays)
     EXPECT_EQ(told.size(), bad.size());
     EXPECT_EQ(told.value(0), uR"({"notice":"Could not play \"01 zero.mp3\""})"_s);
     EXPECT_TRUE(m_prompter.messages.isEmpty());
-    if (GetParam() == Mode::JukeboxHead)
+    if (GetParam() == Mode::JukeboxHead) {
         EXPECT_EQ(m_window->playback().queueLines(), QStringList{u"04 good  -  B Mixed"_s});
+    }
 }
 
 std::string modeName(const ::testing::TestParamInfo<Mode> &info)
