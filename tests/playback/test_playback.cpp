@@ -172,7 +172,8 @@ TEST_F(JukeboxTest, EntriesAreDeletedByMenuOrAnyKeyMovedAndTheHeadSkippedBySpace
     EXPECT_EQ(m_playback.queuePaths().at(1).section(u'/', -1), u"g3.wav"_s);
     EXPECT_EQ(m_playback.selectedQueueEntry(), 1);
     EXPECT_EQ(m_player.plays, plays + 1);
-    m_playback.selectQueueEntry(9); // no such line: the selection stays
+    // One past the last line: the selection stays.
+    m_playback.selectQueueEntry(int(m_playback.queueLines().size()));
     EXPECT_EQ(m_playback.selectedQueueEntry(), 1);
 
     m_playback.selectQueueEntry(0);
