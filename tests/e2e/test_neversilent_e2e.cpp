@@ -177,6 +177,8 @@ TEST_F(NeverSilent, ANewFileCountsAsLoadedOnlyOnceItHasLoaded)
 {
     open(u"C Long"_s);
     ASSERT_TRUE(heard({u"01 long.wav"_s}));
+    m_player->pause();
+    EXPECT_TRUE(m_player->isPaused());
     m_player->stop();
     m_player->play(); // after Stop, Play starts the file again
     EXPECT_TRUE(waitFor([this] { return m_player->position() >= 300; }, kBound));
