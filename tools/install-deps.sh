@@ -14,7 +14,7 @@ packages=(
     libgtest-dev gstreamer1.0-plugins-base-apps dbus-daemon dbus-bin playerctl
     libvorbis-dev libmp3lame-dev
     libtag1-dev libebur128-dev
-    fonts-dejavu-core
+    fonts-dejavu-core python3
 )
 [ $# -eq 0 ] || packages=("$@")
 
