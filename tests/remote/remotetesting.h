@@ -57,8 +57,9 @@ inline QByteArray exchange(quint16 port, const QByteArray &bytes, int ms = 3000)
     return got + socket.readAll();
 }
 
-// A GET of `target` from the server on `port`, on a connection closed after the answer.
-inline QByteArray httpGet(quint16 port, const QByteArray &target)
+// The text of a GET of `target` from the server on `port`, asking it to close the connection after the
+// answer.
+inline QByteArray getRequest(quint16 port, const QByteArray &target)
 {
     return "GET " + target + " HTTP/1.1\r\nHost: 127.0.0.1:" + QByteArray::number(port) +
            "\r\nConnection: close\r\n\r\n";

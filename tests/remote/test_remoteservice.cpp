@@ -329,7 +329,7 @@ protected:
         m_port = m_server->port();
     }
 
-    QByteArray httpGet(const QByteArray &target) const { return test::httpGet(m_port, target); }
+    QByteArray getRequest(const QByteArray &target) const { return test::getRequest(m_port, target); }
 
     std::unique_ptr<RemoteServer> m_server;
     quint16 m_port = 0;
@@ -337,7 +337,7 @@ protected:
 
 TEST_F(RemoteServerTest, AnswersCarryTheSecurityHeadersErrorsAShortTextAndAFourthConnectionIsTurnedAway)
 {
-    const QByteArray state = exchange(m_port, httpGet(kState));
+    const QByteArray state = exchange(m_port, getRequest(kState));
     EXPECT_TRUE(state.startsWith("HTTP/1.1 200 OK\r\n")) << state.data();
     for (const char *header :
          {"Content-Security-Policy: default-src 'none'; script-src 'self';",
@@ -346,12 +346,12 @@ TEST_F(RemoteServerTest, AnswersCarryTheSecurityHeadersErrorsAShortTextAndAFourt
         EXPECT_TRUE(state.contains(header)) << header;
     EXPECT_TRUE(state.contains("\"mode\""));
 
-    const QByteArray refused = exchange(m_port, httpGet("/api/state?t=wrong"));
+    const QByteArray refused = exchange(m_port, getRequest("/api/state?t=wrong"));
     EXPECT_TRUE(refused.startsWith("HTTP/1.1 403 Forbidden\r\n")) << refused.data();
     EXPECT_TRUE(refused.contains("Content-Security-Policy"));
     EXPECT_TRUE(refused.endsWith("Forbidden.\n"));
     // Browsers ask for the icon without the token.
-    const QByteArray icon = exchange(m_port, httpGet("/favicon.ico"));
+    const QByteArray icon = exchange(m_port, getRequest("/favicon.ico"));
     EXPECT_TRUE(icon.startsWith("HTTP/1.1 200 OK\r\n") && icon.contains("Content-Type: image/png\r\n"));
     // A fourth connection from one client is turned away.
     std::vector<std::unique_ptr<QTcpSocket>> open;
@@ -361,7 +361,7 @@ TEST_F(RemoteServerTest, AnswersCarryTheSecurityHeadersErrorsAShortTextAndAFourt
         ASSERT_TRUE(QTest::qWaitFor([&] { return open.back()->state() == QAbstractSocket::ConnectedState; }));
     }
     QTest::qWait(100); // the server takes them in
-    const QByteArray answer = exchange(m_port, httpGet(kState));
+    const QByteArray answer = exchange(m_port, getRequest(kState));
     EXPECT_TRUE(answer.startsWith("HTTP/1.1 503")) << answer.data();
 }
 
@@ -384,7 +384,7 @@ TEST_P(AttackTest, LeavesAPhoneWithTheTokenServed)
 {
     const Attack &c = GetParam();
     serve({.perSecond = 1000, .burst = 1000}, {.perClient = 100, .total = 8, .requestMs = 300});
-    const QByteArray state = httpGet(kState).replace("Connection: close", "");
+    const QByteArray state = getRequest(kState).replace("Connection: close", "");
     QTcpSocket before;
     QByteArray heard;
     const auto answered = [&](int times) {
@@ -400,7 +400,7 @@ TEST_P(AttackTest, LeavesAPhoneWithTheTokenServed)
         attackers.back()->write(QByteArray(c.bytes).replace("TOKEN", kToken));
     }
     QTest::qWait(100); // the server takes them in
-    const QByteArray served = exchange(m_port, httpGet(kState), 1000);
+    const QByteArray served = exchange(m_port, getRequest(kState), 1000);
     EXPECT_TRUE(served.startsWith("HTTP/1.1 200")) << served.left(40).data();
 
     QByteArray answers;

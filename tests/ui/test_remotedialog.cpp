@@ -84,9 +84,9 @@ TEST_F(MainWindowTest, OptionsPhoneRemoteTurnsTheRemoteOnAndOffShowsItsAddressAs
     fresh->click();
     EXPECT_NE(dialog->address(), address);
     EXPECT_NE(dialog->code(), code);
-    EXPECT_TRUE(exchange(chosen, httpGet(chosen, "/api/state?t=" + token)).startsWith("HTTP/1.1 403"));
+    EXPECT_TRUE(exchange(chosen, getRequest(chosen, "/api/state?t=" + token)).startsWith("HTTP/1.1 403"));
     const QByteArray now = "/api/state?t=" + window.remote().settings().token;
-    EXPECT_TRUE(exchange(chosen, httpGet(chosen, now)).startsWith("HTTP/1.1 200"));
+    EXPECT_TRUE(exchange(chosen, getRequest(chosen, now)).startsWith("HTTP/1.1 200"));
     trigger("mnuparty");
     EXPECT_EQ(stored().remote, window.remote().settings());
 
