@@ -1,4 +1,4 @@
-#!/ usr / bin / python3
+#!/usr/bin/python3
 """The phone remote in a real browser: headless Chromium driven by Selenium against the real program on a
 generated library under a virtual display. Checks what a guest sees on a phone-sized page and what the jukebox
 does (its debug log). Only loopback addresses are used.
@@ -24,7 +24,7 @@ import urllib.error
 import urllib.request
 
 SKIPPED = 77
-#Markup, a word longer than a phone is wide and a right - to - left override, all shown as plain text.
+# Markup, a word longer than a phone is wide and a right-to-left override, all shown as plain text.
 MARKUP = ('<script>window.pwned = 1</script> & "Quotes" \'n\' <b>bold</b> ' + 'Unbroken' * 12 +
           ' \u202eturned')
 SHOWN = MARKUP.replace('\u202e', '')  # the page leaves the override out
@@ -65,7 +65,8 @@ def listening_ports(pid):
 
 
 def http_get(url):
-try : with urllib.request.urlopen(url, timeout=10) as response:
+    try:
+        with urllib.request.urlopen(url, timeout=10) as response:
             return response.status, dict(response.headers), response.read()
     except urllib.error.HTTPError as error:
         return error.code, dict(error.headers), error.read()
@@ -83,7 +84,7 @@ class Run:
         self.program = None
         self.driver = None
 
-#The library : the demo's albums, a hundred more so the wall has pages, and one titled with markup.
+    # The library: the demo's albums, a hundred more so the wall has pages, and one titled with markup.
     def make_library(self):
         subprocess.run([os.path.join(self.bin, 'lumetra-demo'), self.app], check=True, capture_output=True)
         db = sqlite3.connect(os.path.join(self.app, 'tracks.lum'))
@@ -99,7 +100,7 @@ class Run:
             artist = 'Unbroken' * 12 if n == EXTRA_ALBUMS else 'Extra'
             db.execute("INSERT INTO songs (Album, Path, Picture, Artist, Probability) VALUES (?, ?, ?, ?, '')",
                        (title, folder, picture, artist))
-#The last run ended in Jukebox mode, so this one starts in it.
+        # The last run ended in Jukebox mode, so this one starts in it.
         db.execute("DELETE FROM opts")
         db.execute("INSERT INTO opts (folders, formcolor) VALUES ('20', 'jukebox')")
         db.commit()
@@ -158,47 +159,63 @@ class Run:
                           log_path=os.path.join(self.work, 'chromedriver.log'))
         try:
             self.driver = webdriver.Chrome(service=service, options=options)
-        except Exception as error:  # Selenium raises several kinds;
-any of them means no browser here
-print(f 'SKIP: Chromium cannot start here: {str(error).splitlines()[0]}') return False self.driver
-    .set_page_load_timeout(30)
-#A phone's screen: 360 CSS pixels wide, three device pixels to each.
-        self.driver
-    .execute_cdp_cmd('Emulation.setDeviceMetricsOverride',
-                     {'width' : 360, 'height' : 780, 'deviceScaleFactor' : 3, 'mobile' : True}) return True
+        except Exception as error:  # Selenium raises several kinds; any of them means no browser here
+            print(f'SKIP: Chromium cannot start here: {str(error).splitlines()[0]}')
+            return False
+        self.driver.set_page_load_timeout(30)
+        # A phone's screen: 360 CSS pixels wide, three device pixels to each.
+        self.driver.execute_cdp_cmd('Emulation.setDeviceMetricsOverride',
+                                    {'width': 360, 'height': 780, 'deviceScaleFactor': 3, 'mobile': True})
+        return True
 
-    def close(self, passed)
-    : if self.driver : self.driver.quit() if self.program : self.program.send_signal(signal.SIGTERM)
-try : self.program.wait(timeout=20)
+    def close(self, passed):
+        if self.driver:
+            self.driver.quit()
+        if self.program:
+            self.program.send_signal(signal.SIGTERM)
+            try:
+                self.program.wait(timeout=20)
             except subprocess.TimeoutExpired:
                 self.program.kill()
         for process in self.processes:
             process.terminate()
-    try : process
-        .wait(timeout = 10) except subprocess.TimeoutExpired : process.kill() if passed and
-            not os.environ
-                    .get('LUMETRA_KEEP_E2E')
-            : shutil.rmtree(self.work, ignore_errors = True) else
-            : print(f 'log, screenshots and library kept in {self.work}', file = sys.stderr)
+            try:
+                process.wait(timeout=10)
+            except subprocess.TimeoutExpired:
+                process.kill()
+        if passed and not os.environ.get('LUMETRA_KEEP_E2E'):
+            shutil.rmtree(self.work, ignore_errors=True)
+        else:
+            print(f'log, screenshots and library kept in {self.work}', file=sys.stderr)
 
-                  def write_party_ini(path, port, token)
-            : ""
-              "Party mode off with a PIN set (as party mode's PBKDF2 key), and the remote on."
-              "" salt = secrets.token_bytes(16) key =
-            hashlib
-                .pbkdf2_hmac('sha256', PIN.encode(), salt, PIN_ROUNDS, 32) with open(path, 'w') as ini
-            : ini
-                .write(
-                    '[party]\nformat=1\nmode=false\nlocked=false\n' f 'pinKey={key.hex()}\npinSalt={salt.hex()}\npinIterations={PIN_ROUNDS}\n' 'historyTracks=50\nhistoryAlbums=3\n' '[guests]\nmaxWaiting=10\nmaySkip=false\nmaxVolume=100\n' f '[remote]\non=true\nport={port}\ntoken={token}\n')
-                    os.chmod(path, 0o600) #the program says so once when others may read it
 
-              def check(condition, what)
-            : if not condition : raise Failure(what)
+def write_party_ini(path, port, token):
+    """Party mode off with a PIN set (as party mode's PBKDF2 key), and the remote on."""
+    salt = secrets.token_bytes(16)
+    key = hashlib.pbkdf2_hmac('sha256', PIN.encode(), salt, PIN_ROUNDS, 32)
+    with open(path, 'w') as ini:
+        ini.write('[party]\nformat=1\nmode=false\nlocked=false\n'
+                  f'pinKey={key.hex()}\npinSalt={salt.hex()}\npinIterations={PIN_ROUNDS}\n'
+                  'historyTracks=50\nhistoryAlbums=3\n'
+                  '[guests]\nmaxWaiting=10\nmaySkip=false\nmaxVolume=100\n'
+                  f'[remote]\non=true\nport={port}\ntoken={token}\n')
+    os.chmod(path, 0o600)  # the program says so once when others may read it
 
-                                     def main()
-            : if len (sys.argv) != 2 : print(__doc__, file = sys.stderr) return 2 run =
-                Run(os.path.abspath(sys.argv[1])) passed = False step = 'setting up'
-        try : run.make_library()
+
+def check(condition, what):
+    if not condition:
+        raise Failure(what)
+
+
+def main():
+    if len(sys.argv) != 2:
+        print(__doc__, file=sys.stderr)
+        return 2
+    run = Run(os.path.abspath(sys.argv[1]))
+    passed = False
+    step = 'setting up'
+    try:
+        run.make_library()
         run.start_display()
 
         step = 'with the remote off nothing listens'
@@ -260,10 +277,8 @@ try : self.program.wait(timeout=20)
         check(not driver.find_element(By.ID, 'closed').is_displayed(), 'picks show as closed in Jukebox mode')
         unnamed = driver.execute_script("""
             return [...document.querySelectorAll('button, input, select')].filter(e => {
-                if (e.closest('[hidden]'))
-                    return false;
-                const label =
-                    e.getAttribute('aria-label') || e.textContent.trim() || (e.labels && e.labels.length);
+                if (e.closest('[hidden]')) return false;
+                const label = e.getAttribute('aria-label') || e.textContent.trim() || (e.labels && e.labels.length);
                 return !label;
             }).map(e => e.outerHTML);""")
         check(not unnamed, f'controls without an accessible name: {unnamed}')
