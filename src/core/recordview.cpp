@@ -136,7 +136,7 @@ bool RecordView::refresh(const QStringList &preload)
     m_columns.clear();
     m_keyColumn = -1;
     m_pos = 0;
-    m_deleted = m_adding = m_noMatch = false;
+    m_deleted = m_adding = false;
     m_fields.clear();
     m_readAhead.clear();
     if (!m_catalogue.isOpen()) {
@@ -388,13 +388,10 @@ bool RecordView::findFirst(const QString &criteria)
 {
     const auto criterion = parseCriteria(criteria, m_columns);
     const int row = criterion ? findRow(criterion->column, criterion->value) : -1;
-    if (row < 0) {
-        m_noMatch = true;
+    if (row < 0)
         return false;
-    }
     m_pos = row;
     m_deleted = false;
-    m_noMatch = false;
     loadFields();
     return true;
 }

@@ -35,9 +35,8 @@ public:
     // Reloads the table and positions on the first record.
     bool refresh(const QStringList &preload = {});
 
-    // Makes the first record matching `criteria` current; on no match sets noMatch() and keeps the cursor.
+    // Makes the first record matching `criteria` current; false, the cursor kept, when none matches.
     bool findFirst(const QString &criteria);
-    bool noMatch() const { return m_noMatch; }
 
     void moveFirst();
     void moveLast();
@@ -109,7 +108,6 @@ private:
     int m_pos = 0;          // -1 = before first, size = past last
     bool m_deleted = false; // current record was deleted; no record until the next move
     bool m_adding = false;
-    bool m_noMatch = false;
     QStringList m_fields; // field views of the current or new record
     QString m_error;
     // Prepared once per refresh: a scan adds thousands of records.

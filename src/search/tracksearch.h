@@ -32,7 +32,6 @@ public:
     // Reads every album of the catalogue file; false when it cannot be opened (the snapshot is then empty).
     bool load(const QString &cataloguePath);
     void setAlbums(QStringList paths, QStringList titles);
-    int albumCount() const { return static_cast<int>(m_paths.size()); }
 
     Results find(const QString &text) const;
     // "[Album]    - <title>" or "<track> --- <title>" for result `i`.
