@@ -1,4 +1,5 @@
 #include "loudnessbench.h"
+#include "modesbench.h"
 #include "remotebench.h"
 #include "scanbench.h"
 #include "searchbench.h"
@@ -26,6 +27,9 @@ void usage()
         "                                                           change at 50 pages\n"
         "       lumetra-bench import [--albums N] [--library DIR]   a playlist of N tracks made a "
         "collection\n"
+        "       lumetra-bench modes                                 memory over 10,000 track ends through "
+        "every\n"
+        "                                                           play mode\n"
         "       lumetra-bench sound  [--changes N] [--library DIR]  the background loudness measurement, "
         "album\n"
         "                                                           joins, skips, loudness spread, and the "
@@ -89,6 +93,8 @@ int main(int argc, char *argv[])
         return lumetra::bench::remoteBench(options);
     if (command == "import")
         return lumetra::bench::importBench(options);
+    if (command == "modes")
+        return lumetra::bench::modesBench();
     if (command == "sound") {
         const int loudness = lumetra::bench::loudnessBench(options);
         return lumetra::bench::soundBench(options, changes) | loudness;
