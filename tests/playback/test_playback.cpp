@@ -122,6 +122,10 @@ TEST_F(JukeboxTest, EnteringQueueingOnceAndLeaving)
     EXPECT_TRUE(m_playback.trackNames().isEmpty());
     EXPECT_EQ(m_view.status, u"3 albums loaded."_s);
     EXPECT_EQ(m_view.nowPlaying, m_app.defaultPicture());
+    m_playback.jukeboxmode(); // the queue starts empty again, its files too
+    m_playback.coverPressed(slotOf(u"Gamma"_s), true);
+    m_playback.selectTrack(0);
+    EXPECT_EQ(m_playback.queuePaths(), QStringList{folderOf(u"Gamma"_s) + u"g1.wav"_s});
 }
 
 // The next queued track plays before album shuffle picks, and the queue cover shows its folder's picture.

@@ -130,10 +130,8 @@ TEST_F(RemoteServiceTest, AlbumsComeInTheWallsOrderAndUnknownIdsAreNotFound)
     EXPECT_EQ(albums[0][u"title"].toString(), u"Abbey"_s); // after the markup title, which sorts first
     EXPECT_EQ(albums[0][u"id"].toInteger(), 3);
     EXPECT_EQ(albums[1][u"title"].toString(), u"Zebra"_s); // then zed: case aside
-    const QJsonArray letters = page[u"letters"].toArray();
-    EXPECT_EQ(letters[0].toInt(), 1);  // A
-    EXPECT_EQ(letters[1].toInt(), -1); // B
-    EXPECT_EQ(letters[25].toInt(), 2); // Z: zed and Zebra, case aside
+    const QJsonArray letters = page[u"letters"].toArray(); // A, B, and Z: zed and Zebra, case aside
+    EXPECT_EQ((QList{letters[0].toInt(), letters[1].toInt(), letters[25].toInt()}), (QList{1, -1, 2}));
     EXPECT_TRUE(jsonOf(answer(get(u"/api/albums?from=50&count=60"_s)))[u"albums"].toArray().isEmpty());
 
     const QJsonObject zed = jsonOf(answer(get(u"/api/album?id=1"_s)));
