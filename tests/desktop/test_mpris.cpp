@@ -81,8 +81,7 @@ TEST_F(MprisTest, DesktopToolsReadWhatPlaysAndControlThePlayer)
     EXPECT_EQ(m_bus.playerctl({u"status"_s}), u"Stopped"_s); // handed, never loaded: no sound
     m_bus.dbusSend({u"org.mpris.MediaPlayer2.Raise"_s});
     m_bus.dbusSend({u"org.mpris.MediaPlayer2.Quit"_s});
-    EXPECT_EQ(m_raised, 1);
-    EXPECT_EQ(m_quits, 1);
+    EXPECT_EQ(std::pair(m_raised, m_quits), std::pair(1, 1));
 
     // In Jukebox mode Play refills an empty queue and Next skips to the next entry.
     m_playback.jukeboxmode();

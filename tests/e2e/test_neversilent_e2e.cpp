@@ -180,7 +180,8 @@ TEST_F(NeverSilent, ANewFileCountsAsLoadedOnlyOnceItHasLoaded)
     m_player->pause();
     EXPECT_TRUE(m_player->isPaused());
     m_player->stop();
-    m_player->play(); // after Stop, Play starts the file again
+    EXPECT_FALSE(m_player->isPaused()); // told as stopped
+    m_player->play();                   // after Stop, Play starts the file again
     EXPECT_TRUE(waitFor([this] { return m_player->position() >= 300; }, kBound));
     m_player->setUrl(folder(0) + u"01 a.wav"_s);
     EXPECT_FALSE(m_player->isLoaded());
