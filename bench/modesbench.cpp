@@ -53,39 +53,6 @@ private:
     Wall &m_wall;
 };
 
-// Every file loads at once and never ends by itself: the benchmark ends each.
-class InstantPlayer final : public MediaPlayer
-{
-public:
-    void setUrl(const QString &path) override { m_url = path; }
-    QString url() const override { return m_url; }
-    void play() override
-    {
-        m_playing = true;
-        ++plays;
-        Q_EMIT loaded();
-    }
-    void pause() override { m_playing = false; }
-    void stop() override { m_playing = false; }
-    bool isPlaying() const override { return m_playing; }
-    bool isPaused() const override { return false; }
-    bool isLoaded() const override { return m_playing; }
-    int volume() const override { return 50; }
-    void setVolume(int) override {}
-    qint64 position() const override { return 0; }
-    qint64 duration() const override { return 0; }
-    void setPosition(qint64) override {}
-    void setGain(double) override {}
-    void setNext(const QString &, Join, double) override {}
-    void setCrossfade(int) override {}
-
-    int plays = 0;
-
-private:
-    QString m_url;
-    bool m_playing = false;
-};
-
 } // namespace
 
 int modesBench()
@@ -119,7 +86,7 @@ int modesBench()
     wall.setSlotCount(32);
     wall.display();
     NullView view(wall);
-    InstantPlayer player;
+    QuietPlayer player(true);
     SilentPrompter prompter;
     const auto random = RandomSource::clockSeeded();
     Playback playback(songs, wall, albums, app, player, prompter, *random, view);

@@ -43,31 +43,6 @@ constexpr int kChanges = 20;
 constexpr double kFanOutTargetMs = 100;
 const QByteArray kToken = "benchbenchbenchbenchbenc";
 
-class QuietPlayer final : public MediaPlayer
-{
-public:
-    void setUrl(const QString &path) override { m_url = path; }
-    QString url() const override { return m_url; }
-    void play() override { m_playing = true; }
-    void pause() override { m_playing = false; }
-    void stop() override { m_playing = false; }
-    bool isPlaying() const override { return m_playing; }
-    bool isPaused() const override { return false; }
-    bool isLoaded() const override { return m_playing; }
-    int volume() const override { return 50; }
-    void setVolume(int) override {}
-    qint64 position() const override { return 0; }
-    qint64 duration() const override { return 0; }
-    void setPosition(qint64) override {}
-    void setGain(double) override {}
-    void setNext(const QString &, Join, double) override {}
-    void setCrossfade(int) override {}
-
-private:
-    QString m_url;
-    bool m_playing = false;
-};
-
 // The window as playback sees it: nothing shown, and the remote told of every change as the window tells it.
 class QuietView final : public PlaybackView
 {
