@@ -201,10 +201,7 @@ struct EndCase {
     bool engineHung = false; // the sound engine stopped by a signal before the end is asked for
 };
 
-void PrintTo(const EndCase &c, std::ostream *os)
-{
-    *os << c.name;
-}
+using lumetra::test::PrintTo;
 
 class ProgramEnd : public ::testing::TestWithParam<EndCase>
 {

@@ -8,7 +8,6 @@
 #include "versions.h"
 
 #include <QCoreApplication>
-#include <QDir>
 
 #include <cstdio>
 
@@ -19,10 +18,8 @@ int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
     const QStringList args = app.arguments();
-    if (args.size() < 3)
-        return 2;
-    const QString kind = args[1];
-    const QString dir = args[2];
+    const QString kind = args.value(1); // none: refused below
+    const QString dir = args.value(2);
     // The catalogue the "state" and "scan" kinds write, with the table each of them changes.
     Catalogue catalogue;
     RecordView records(catalogue,

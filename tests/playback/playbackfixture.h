@@ -39,7 +39,7 @@ public:
     void showNotice(const QString &text) override { notices.append(text); }
     void showNowPlayingPicture(const QString &path) override { nowPlaying = path; }
     void showQueuePicture(const QString &path) override { queuePicture = path; }
-    void trackListChanged() override {}
+    void trackListChanged() override { ++trackLists; }
     void queueChanged() override {}
     void popupCoverMenu() override { ++coverMenus; }
     void popupQueueMenu() override {}
@@ -48,6 +48,7 @@ public:
     void collectionsChanged() override {}
 
     int unloads = 0;
+    int trackLists = 0;
     int coverMenus = 0;
     int collEditMenus = 0;
     bool collectionsArea = false;

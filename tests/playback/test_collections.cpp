@@ -230,8 +230,10 @@ TEST_F(CollectionsTest, EditingRemovesAndAddsAnEmptiedCollectionFindsNothingAndD
     EXPECT_EQ(m_prompter.messages, QStringList{u"Cannot skip tracks when editing collections..."_s});
     m_playback.selectTrack(2);
     EXPECT_EQ(m_view.collEditMenus, 1);
+    const int lists = m_view.trackLists;
     m_playback.removeSelectedTrack();
     EXPECT_EQ(m_playback.trackNames(), (QStringList{u"Alpha"_s, u"Beta"_s}));
+    EXPECT_EQ(m_view.trackLists, lists + 1); // and the list shown follows
     const int plays = m_player.plays;
     m_playback.coverPressed(slotOf(u"Gamma"_s), true);
     EXPECT_EQ(m_player.plays, plays); // adding while editing leaves playback alone
@@ -312,10 +314,7 @@ struct ButtonCase {
     bool coversEnabled;
 };
 
-void PrintTo(const ButtonCase &c, std::ostream *os)
-{
-    *os << c.name;
-}
+using lumetra::test::PrintTo;
 
 class ButtonStates : public CollectionsTest, public ::testing::WithParamInterface<ButtonCase>
 {

@@ -43,17 +43,6 @@ inline void press(QWidget *widget, Qt::MouseButton button)
     QTest::mousePress(widget, button, {}, QPoint(2, 2));
 }
 
-// A table's row prints as its name, as its test is named (files bring it in with `using`).
-template <typename Row>
-requires requires(const Row &row)
-{
-    row.name;
-}
-void PrintTo(const Row &row, std::ostream *os)
-{
-    *os << row.name;
-}
-
 // Waits for the workers to decode the covers of the page shown, and fills them in.
 inline bool coversIn(MainWindow &window)
 {

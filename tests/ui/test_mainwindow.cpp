@@ -6,13 +6,13 @@
 #include "ui/wall/letterbar.h"
 #include "ui/windows/addtrackswindow.h"
 #include "ui/windows/coverartwindow.h"
+#include "ui/windows/droplist.h"
 #include "ui/windows/helpwindow.h"
 #include "ui/windows/newalbumwindow.h"
 #include "ui/windows/searchwindow.h"
 
 #include <QClipboard>
 #include <QDragEnterEvent>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
@@ -194,6 +194,9 @@ TEST_F(MainWindowTest, CollectionsModeListsFilesAndBuildsANewCollectionFromCover
     panel->frame()->findChild<QPushButton *>(u"CollSave"_s)->click();
     EXPECT_EQ(readAll(m_app.file(u"Fresh.ply"_s)), "Album 002\r\nAlbum 000\r\nAlbum 002\r\n");
     EXPECT_EQ(panel->rowLabel(0)->text(), u"Fresh"_s);
+    press(panel->rowLabel(0), Qt::LeftButton); // chosen: no new one until My Colls. lists them again
+    panel->frame()->findChild<QPushButton *>(u"Command1"_s)->click();
+    EXPECT_TRUE(panel->frame()->findChild<QPushButton *>(u"NewColl"_s)->isEnabled());
 }
 
 TEST_F(MainWindowTest, APlaylistChosenFromTheOptionsMenuBecomesACollectionOnScreen)
@@ -272,7 +275,7 @@ TEST_F(MainWindowTest, TheHelpButtonOpensTheHelpPageAndTheNewAlbumWindowMakesAnA
     EXPECT_EQ(m_prompter.messages.last(),
               u"This character not allowed in the name - a hyphen will be substituted"_s);
     writeFile(m_dir.filePath(u"incoming/t.mp3"_s), "t");
-    form->dropTracks({m_dir.filePath(u"incoming/t.mp3"_s)});
+    Q_EMIT form->findChild<DropList *>(u"List1"_s)->filesDropped({m_dir.filePath(u"incoming/t.mp3"_s)});
     form->create();
     EXPECT_EQ(window.windowTitle(), u"Lumetra Jukebox: 3 albums loaded."_s);
     EXPECT_TRUE(QFileInfo::exists(m_app.defaultMusicFolder() + u"/AC-/t.mp3"_s));

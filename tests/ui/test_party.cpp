@@ -203,12 +203,13 @@ TEST_F(PartyWindowTest,
     // The volume is brought within the guests' at once.
     m_player.setVolume(100);
     const GuestRules rules{.maxVolume = 30, .minVolume = 25};
-    dialog->setRules(rules);
+    dialog->findChild<QWidget *>(u"lockMaxVolume"_s)->setProperty("value", 30);
+    dialog->findChild<QWidget *>(u"lockMinVolume"_s)->setProperty("value", 25);
     dialog->setPins(kPin, kPin);
-    dialog->lock();
+    QTest::keyClick(dialog->findChild<QLineEdit *>(u"lockPin"_s), Qt::Key_Return); // Lock is the default
     ASSERT_TRUE(m_window->party().party().isLocked());
     for (QWidget *top : QApplication::topLevelWidgets())
-        EXPECT_EQ(top == m_window.get() || top == &other, top->isVisible())
+        EXPECT_EQ(top->objectName() == u"Form1"_s || top == &other, top->isVisible())
             << top->objectName().toStdString();
     EXPECT_EQ(m_window->party().party().guests(), rules);
     EXPECT_EQ(m_player.volume(), 30);

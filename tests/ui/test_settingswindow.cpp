@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
+#include <QPushButton>
 #include <QScrollArea>
 #include <QSignalSpy>
 #include <QTimer>
@@ -74,7 +75,7 @@ TEST_F(SettingsWindowTest, DialogsStartAtTheCurrentSettingAndCancelKeepsIt)
 {
     open();
     m_dialogs.colors = {QColor(0, 0, 160)}; // the title colour; the font dialog is then cancelled
-    m_window->chooseTitleText();
+    QTest::mouseClick(child<QLabel>("Label3"), Qt::LeftButton);
     EXPECT_EQ(m_dialogs.asked, (QStringList{u"color"_s, u"font Verdana 8 1"_s}));
     EXPECT_EQ(m_window->form().textColor, 10485760);
     EXPECT_EQ(m_window->form().fontName, SettingsForm{}.fontName);
@@ -191,7 +192,8 @@ TEST_F(SettingsScanTest, AFirstRunScansTheUsersMusicFolderOntoTheWall)
     };
     EXPECT_FALSE(place("Command10").intersects(place("ScanFrame")));
     EXPECT_TRUE(content->rect().contains(place("Command10")));
-    settings->okay();
+    settings->findChild<QPushButton *>(u"Command1"_s)->click(); // Okay, enabled again by the scan
+    EXPECT_TRUE(QTest::qWaitFor([this] { return !m_window->settingsWindow(); })); // closed, not just hidden
     EXPECT_EQ(m_window->windowTitle(), u"Lumetra Jukebox: 3 albums loaded."_s);
     EXPECT_EQ(m_window->slotCount(), 3);
     EXPECT_TRUE(

@@ -1,5 +1,6 @@
 // The window as a desktop meets it: its layout at every size, the keyboard and the wheel on the wall, full
 // screen, the Mode menu's check mark and pictures at the screen's own pixels.
+#include "core/vbcolor.h"
 #include "ui/common/pointerwidgets.h"
 #include "ui/common/widgethelpers.h"
 #include "ui/main/childwindows.h"
@@ -75,8 +76,8 @@ TEST_P(WindowGeometry, EveryControlIsInsideTheWindowNoneOverlapsAndResizedSlotsW
         trigger("mnuplaylist");
     ASSERT_EQ(window.size(), size.shown);
 
-    QStringList controls = {u"albumframe"_s, u"Image4"_s, u"Image6"_s, u"Image8"_s, u"Image10"_s,
-                            u"Image12"_s,    u"media1"_s, u"Image2"_s, u"List1"_s};
+    QStringList controls = {u"albumframe"_s, u"Image4"_s,   u"Image6"_s,    u"Image8"_s, u"Image10"_s,
+                            u"Image12"_s,    u"position"_s, u"playPause"_s, u"Image2"_s, u"List1"_s};
     if (jukebox)
         controls << u"List2"_s << u"Image15"_s;
     QList<QRect> rects;
@@ -91,6 +92,8 @@ TEST_P(WindowGeometry, EveryControlIsInsideTheWindowNoneOverlapsAndResizedSlotsW
         for (int j = i + 1; j < rects.size(); ++j)
             EXPECT_FALSE(rects[i].intersects(rects[j]))
                 << controls[i].toStdString() << " overlaps " << controls[j].toStdString();
+        // The strip's buttons stand in one row.
+        EXPECT_TRUE(i < 1 || i > 5 || rects[i].top() == rects[1].top()) << controls[i].toStdString();
     }
 
     const QRect wall = rects.front();
@@ -107,6 +110,7 @@ TEST_P(WindowGeometry, EveryControlIsInsideTheWindowNoneOverlapsAndResizedSlotsW
     LetterBar *bar = window.letterBar();
     ASSERT_TRUE(bar->isVisible());
     EXPECT_TRUE(wall.contains(inWindow(bar, &window)));
+    EXPECT_EQ(bar->palette().color(QPalette::Window), colorFromStored(window.settings().backColor));
     for (int j = 0; j < LetterBar::kLetters; ++j) {
         EXPECT_TRUE(bar->rect().contains(bar->letter(j)->geometry())) << "letter " << j;
         // The design lets neighbouring letters' boxes touch; a caption must clear the letter before it.
@@ -392,6 +396,11 @@ TEST_P(ChildWindowsFit, EveryWindowLiesInsideTheScreenAboveTheMainWindowAndNames
             if (control->isVisible() && (control->focusPolicy() & Qt::TabFocus) &&
                 !qobject_cast<QAbstractSpinBox *>(control->parent())) {
                 EXPECT_FALSE(accessibleName(control).isEmpty()) << control->objectName().toStdString();
+                // In a child window, what is clicked but not drawn as a button shows a pointing hand.
+                const auto *button = qobject_cast<QPushButton *>(control);
+                const bool plain = qobject_cast<QLabel *>(control) || (button && button->isFlat());
+                EXPECT_TRUE(top == &window || !plain || control->cursor().shape() == Qt::PointingHandCursor)
+                    << control->objectName().toStdString();
             }
         }
         if (top == &window)

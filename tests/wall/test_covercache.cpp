@@ -2,7 +2,6 @@
 #include "wall/covercache.h"
 
 #include <QDateTime>
-#include <QDir>
 #include <QFileInfo>
 #include <QTemporaryDir>
 
