@@ -578,14 +578,10 @@ QStringList RecordView::valuesWhere(const QString &field, const QString &value, 
 bool RecordView::forEachValue(const QString &field, const std::function<void(QAnyStringView)> &visit)
 {
     const int c = columnIndex(field);
-    if (c < 0 || !ensureLoaded(c))
+    if (c < 0 || c == m_keyColumn || !ensureLoaded(c))
         return false;
-    for (int row = 0; row < recordCount(); ++row) {
-        if (c == m_keyColumn)
-            visit(QString::number(m_rowids[row]));
-        else
-            visit(m_data[c].values.view(row));
-    }
+    for (int row = 0; row < recordCount(); ++row)
+        visit(m_data[c].values.view(row));
     return true;
 }
 

@@ -74,7 +74,7 @@ public:
     // cannot be read.
     std::optional<PackedStrings> column(const QString &field);
     // Calls `visit` with every record's `field` in record order, without moving the cursor; false when
-    // there is no such field or it cannot be read.
+    // there is no such field (or it is the row id) or it cannot be read.
     bool forEachValue(const QString &field, const std::function<void(QAnyStringView)> &visit);
     QString lastError() const { return m_error; }
 
