@@ -275,6 +275,9 @@ TEST(NoRepeat, AnAlbumWhoseTracksAllPlayedLatelyIsPassedOverForTheRestOfThePick)
     EXPECT_EQ(pick.drawTrack(album(0), tracksOf(0, 2)), -1);
     random.script = {0.0, 0.9, 0.0};
     EXPECT_EQ(pick.drawAlbum(), 1) << "A00 passed over, A03 recent: the draw of 0.0 is rejected";
+    NoRepeatPick refused(&history, random, 4, album); // an album refused for another reason: passed over too
+    refused.refuse(0);
+    EXPECT_EQ(refused.drawAlbum(), 1);
 }
 
 TEST(PlayHistory, AlbumsCountOnceAndATrackIsKnownByItsCleanPath)

@@ -28,8 +28,7 @@ TEST_P(ListBoxKeys, MoveOrPassOrReport)
     list.setLines({u"a"_s, u"b"_s, u"c"_s, u"d"_s, u"e"_s}, 1);
     list.resize(200, 400);
     list.show();
-    int reported = 0;
-    int chosen = -1;
+    int reported = 0, chosen = -1;
     QObject::connect(&list, &ListBox::keyPressed, [&reported] { ++reported; });
     QObject::connect(&list, &ListBox::rowClicked, [&chosen](int row) { chosen = row; });
     QKeyEvent press(QEvent::KeyPress, GetParam().key, Qt::NoModifier);

@@ -188,7 +188,7 @@ TEST_F(PartyWindowTest,
     other.show();
     trigger("mnulock");
     LockDialog *dialog = m_window->party().lockDialog();
-    ASSERT_NE(dialog, nullptr);
+    ASSERT_TRUE(dialog && dialog == child("LockForGuests"));
     EXPECT_EQ(accessibleName(dialog->findChild<QWidget *>(u"lockPinAgain"_s)), u"PIN again"_s);
     dialog->setPins(u"123"_s, u"123"_s);
     dialog->lock();
