@@ -197,6 +197,7 @@ TEST_F(MainWindowTest, CollectionsModeListsFilesAndBuildsANewCollectionFromCover
     press(panel->rowLabel(0), Qt::LeftButton); // chosen: no new one until My Colls. lists them again
     panel->frame()->findChild<QPushButton *>(u"Command1"_s)->click();
     EXPECT_TRUE(panel->frame()->findChild<QPushButton *>(u"NewColl"_s)->isEnabled());
+    EXPECT_EQ(window.windowTitle(), u"Collections Mode"_s);
 }
 
 TEST_F(MainWindowTest, APlaylistChosenFromTheOptionsMenuBecomesACollectionOnScreen)

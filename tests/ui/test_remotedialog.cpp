@@ -65,7 +65,7 @@ TEST_F(MainWindowTest, OptionsPhoneRemoteTurnsTheRemoteOnAndOffShowsItsAddressAs
     EXPECT_TRUE(window.remote().isListening());
     EXPECT_EQ(window.remote().port(), chosen);
     EXPECT_EQ(stored().remote, window.remote().settings()); // the next start's: on, the port, the token
-    EXPECT_TRUE(stored().partyMode);
+    EXPECT_TRUE(stored().partyMode && stored().remote.on);
     const QString address = dialog->address();
     const QByteArray token = window.remote().settings().token;
     EXPECT_TRUE(address.contains(u":%1/?t="_s.arg(chosen))) << address.toStdString();

@@ -9,7 +9,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
-#include <QPushButton>
 #include <QScrollArea>
 #include <QSignalSpy>
 #include <QTimer>
@@ -192,7 +191,7 @@ TEST_F(SettingsScanTest, AFirstRunScansTheUsersMusicFolderOntoTheWall)
     };
     EXPECT_FALSE(place("Command10").intersects(place("ScanFrame")));
     EXPECT_TRUE(content->rect().contains(place("Command10")));
-    settings->findChild<QPushButton *>(u"Command1"_s)->click(); // Okay, enabled again by the scan
+    QTest::mouseClick(settings->findChild<QWidget *>(u"Command1"_s), Qt::LeftButton); // Okay, enabled again
     EXPECT_TRUE(QTest::qWaitFor([this] { return !m_window->settingsWindow(); })); // closed, not just hidden
     EXPECT_EQ(m_window->windowTitle(), u"Lumetra Jukebox: 3 albums loaded."_s);
     EXPECT_EQ(m_window->slotCount(), 3);
