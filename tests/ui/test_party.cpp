@@ -203,8 +203,8 @@ TEST_F(PartyWindowTest,
     // The volume is brought within the guests' at once.
     m_player.setVolume(100);
     const GuestRules rules{.maxVolume = 30, .minVolume = 25};
-    dialog->findChild<QWidget *>(u"lockMaxVolume"_s)->setProperty("value", 30);
-    dialog->findChild<QWidget *>(u"lockMinVolume"_s)->setProperty("value", 25);
+    dialog->findChild<QWidget *>(u"lockMaxVolume"_s)->setProperty("value", rules.maxVolume);
+    dialog->findChild<QWidget *>(u"lockMinVolume"_s)->setProperty("value", rules.minVolume);
     dialog->setPins(kPin, kPin);
     QTest::keyClick(dialog->findChild<QLineEdit *>(u"lockPin"_s), Qt::Key_Return); // Lock is the default
     ASSERT_TRUE(m_window->party().party().isLocked());

@@ -92,7 +92,7 @@ TEST_P(WindowGeometry, EveryControlIsInsideTheWindowNoneOverlapsAndResizedSlotsW
         for (int j = i + 1; j < rects.size(); ++j)
             EXPECT_FALSE(rects[i].intersects(rects[j]))
                 << controls[i].toStdString() << " overlaps " << controls[j].toStdString();
-        // The strip's buttons stand in one row.
+        // The strip's buttons (Image4 to Image12) stand in one row.
         EXPECT_TRUE(i < 1 || i > 5 || rects[i].top() == rects[1].top()) << controls[i].toStdString();
     }
 
