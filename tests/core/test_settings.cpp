@@ -19,7 +19,7 @@ TEST(SettingsLines, FlagsAreTheFirstSecondAndLastCharacter)
 {
     const std::pair<const char *, const char *> cases[] = {{"100", "100"}, {"001", "001"}, {"111", "111"},
                                                            {"1", "101"},   {"", "000"},    {"1x0", "100"},
-                                                           {"2 2", "000"}};
+                                                           {"2 2", "000"}, {"01", "011"}};
     for (const auto &[line, flags] : cases) {
         Settings s;
         s.bounceCovers = s.autoplay = s.noWrap = true;
